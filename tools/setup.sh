@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs every Debian package the project needs to build, run, test and package.
+# Safe to run again: apt-get skips what is already there.
+set -euo pipefail
+
+PACKAGES=(
+  # toolchain
+  g++ cmake make pkg-config clang-format
+  # windows, painting and sound
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+  # database
+  libsqlite3-dev sqlite3
+  # fonts: Noto Serif CJK SC stands in for 宋体, Noto Sans CJK SC for 黑体
+  fonts-noto-cjk
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # fuzzing, sanitizers, packaging checks, trying other dates
+  clang libclang-rt-14-dev appstream desktop-file-utils faketime
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  SUDO=""
+  [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

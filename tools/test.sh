@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine, then builds and runs every check: formatting, the test suite with warnings
+# as errors, and the same suite again under AddressSanitizer + UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/setup.sh
+jobs="$(nproc)"
+
+echo "== formatting"
+git ls-files '*.h' '*.cpp' | xargs -r clang-format --dry-run --Werror
+
+echo "== build and test"
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVINT_WERROR=ON
+cmake --build build-test -j"$jobs"
+ctest --test-dir build-test --output-on-failure -j"$jobs"
+
+echo "== build and test with AddressSanitizer + UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DMORVINT_WERROR=ON -DMORVINT_SANITIZE=ON -DMORVINT_BENCH=OFF
+cmake --build build-asan -j"$jobs"
+ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan --output-on-failure -j"$jobs"
