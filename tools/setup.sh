@@ -12,6 +12,8 @@ PACKAGES=(
   libsqlite3-dev sqlite3
   # fonts: Noto Serif CJK SC stands in for 宋体, Noto Sans CJK SC for 黑体
   fonts-noto-cjk
+  # a brush-style (kai) face for the titles drawn into the pictures
+  fonts-lxgw-wenkai
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing, sanitizers, packaging checks, trying other dates
