@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/CLunarCalendar.h"
+#include "core/LunarTables.h"
+#include "core/MessageSink.h"
+
+namespace {
+
+const char* const kStems[10] = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+const char* const kBranches[12] = {"子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
+
+std::string Sexagenary(long n) {
+    return std::string(kStems[n % 60 % 10]) + kBranches[n % 60 % 12];
+}
+
+int SexagenaryNumber(const std::string& name) {
+    for (int n = 0; n < 60; ++n) {
+        if (Sexagenary(n) == name) {
+            return n;
+        }
+    }
+    return -1;
+}
+
+CLunarCalendar Converted(int year, int month, int day) {
+    CLunarCalendar calendar;
+    calendar.Convert(COleDateTime(year, month, day));
+    return calendar;
+}
+
+void ExpectLunar(int year, int month, int day, const std::string& monthName, const std::string& dayName) {
+    const CLunarCalendar c = Converted(year, month, day);
+    EXPECT_EQ(c.lunarMonthName + "月" + c.lunarDayName, monthName + "月" + dayName)
+        << year << '-' << month << '-' << day;
+}
+
+class RecordedMessages {
+public:
+    RecordedMessages()
+        : previous(SetMessageSink([this](const std::string& text, const std::string& caption) {
+              messages.emplace_back(text, caption);
+          })) {}
+    ~RecordedMessages() { SetMessageSink(previous); }
+    std::vector<std::pair<std::string, std::string>> messages;
+
+private:
+    MessageSinkFunction previous;
+};
+
+}  // namespace
+
+TEST(CLunarCalendar, KnownDates) {
+    const CLunarCalendar olympics = Converted(2008, 8, 8);
+    EXPECT_EQ(olympics.yearPillar + olympics.monthPillar + olympics.dayPillar, "戊子庚申庚辰");
+    EXPECT_EQ(olympics.monthBranch + olympics.dayBranch + olympics.dayStem, "申辰庚");
+    EXPECT_EQ(olympics.lunarMonth, 7);
+    EXPECT_EQ(olympics.lunarDay, 8);
+    EXPECT_EQ(olympics.lunarMonthName + olympics.lunarDayName, "七初八");
+    EXPECT_EQ(olympics.gregorianYear * 10000 + olympics.gregorianMonth * 100 + olympics.gregorianDay,
+              20080808);
+
+    const CLunarCalendar example = Converted(2009, 6, 17);
+    EXPECT_EQ(example.yearPillar + example.monthPillar + example.dayPillar, "己丑庚午癸巳");
+    EXPECT_EQ(example.lunarMonthName + example.lunarDayName, "五二十五");
+
+    EXPECT_EQ(Converted(2010, 3, 6).monthPillar, "己卯");  // a solar month starts on its own date
+    EXPECT_EQ(Converted(2010, 3, 5).monthPillar, "戊寅");
+    const CLunarCalendar lastDay = Converted(2011, 12, 31);
+    EXPECT_EQ(lastDay.yearPillar + lastDay.monthPillar + lastDay.dayPillar, "辛卯庚子庚申");
+    EXPECT_EQ(lastDay.lunarMonthName + lastDay.lunarDayName, "十二初七");
+}
+
+TEST(CLunarCalendar, LeapFifthMonthOf2009) {
+    ExpectLunar(2009, 6, 22, "五", "三十");
+    ExpectLunar(2009, 6, 23, "闰五", "初一");
+    ExpectLunar(2009, 7, 21, "闰五", "二十九");
+    ExpectLunar(2009, 7, 22, "六", "初一");
+    EXPECT_EQ(Converted(2009, 7, 1).lunarMonth, 5);
+    EXPECT_EQ(Converted(2009, 7, 1).lunarDay, 9);
+}
+
+// Festivals everybody knows the date of: 春节 1-1, 元宵 1-15, 端午 5-5, 七夕 7-7, 中秋 8-15, 重阳 9-9.
+TEST(CLunarCalendar, AgreesWithFestivalDates) {
+    const std::vector<std::pair<std::vector<int>, std::string>> festivals = {
+        {{20070218, 20080207, 20090126, 20100214, 20110203, 20120123}, "一初一"},
+        {{20070304, 20080221, 20090209, 20100228, 20110217}, "一十五"},
+        {{20070619, 20080608, 20090528, 20100616, 20110606}, "五初五"},
+        {{20070819, 20080807, 20090826, 20100816, 20110806}, "七初七"},
+        {{20070925, 20080914, 20091003, 20100922, 20110912}, "八十五"},
+        {{20071019, 20081007, 20091026, 20101016, 20111005}, "九初九"},
+    };
+    for (const auto& [dates, expected] : festivals) {
+        for (int date : dates) {
+            const CLunarCalendar c = Converted(date / 10000, date / 100 % 100, date % 100);
+            EXPECT_EQ(c.lunarMonthName + c.lunarDayName, expected) << date;
+        }
+    }
+}
+
+// The ends of the range, where the table entries before the first and after the last lunar month are used.
+TEST(CLunarCalendar, EveryDateOfTheRangeHasMeaningfulValues) {
+    const CLunarCalendar first = Converted(2007, 2, 4);
+    EXPECT_EQ(first.yearPillar + first.monthPillar, "丁亥壬寅");
+    EXPECT_EQ(first.lunarMonthName + first.lunarDayName, "十二十七");
+    ExpectLunar(2007, 2, 17, "十二", "三十");
+    ExpectLunar(2012, 1, 22, "十二", "二十九");
+    const CLunarCalendar last = Converted(2012, 2, 4);
+    EXPECT_EQ(last.yearPillar + last.monthPillar, "壬辰壬寅");
+    EXPECT_EQ(last.lunarMonthName + last.lunarDayName, "一十三");
+}
+
+TEST(CLunarCalendar, DatesOutsideTheRangeAreRefusedAndChangeNothing) {
+    RecordedMessages recorder;
+    CLunarCalendar calendar;
+    calendar.Convert(COleDateTime(2009, 6, 17));
+    ASSERT_TRUE(recorder.messages.empty());
+    calendar.Convert(COleDateTime(2007, 2, 3));
+    calendar.Convert(COleDateTime(2012, 2, 5));
+    calendar.Convert(COleDateTime(2009, 2, 30));  // invalid
+    ASSERT_EQ(recorder.messages.size(), 3u);
+    for (const auto& [text, caption] : recorder.messages) {
+        EXPECT_EQ(text, "日期超出范围！");
+        EXPECT_EQ(caption, kAppTitle);
+    }
+    EXPECT_EQ(calendar.dayPillar, "癸巳");
+    EXPECT_EQ(calendar.gregorianDay, 17);
+    EXPECT_EQ(calendar.lunarDayName, "二十五");
+}
+
+TEST(CLunarCalendar, TimeOfDayIsIgnored) {
+    CLunarCalendar calendar;
+    calendar.Convert(COleDateTime(2012, 2, 4, 23, 59, 59));
+    EXPECT_EQ(calendar.yearPillar, "壬辰");
+    calendar.Convert(COleDateTime(2009, 6, 22, 23, 0, 0));
+    EXPECT_EQ(calendar.lunarDayName, "三十");
+    EXPECT_EQ(calendar.gregorianDay, 22);
+}
+
+// Every day of the range against the day before it. 1949-10-01 was a 甲子 day: the day pillar is counted from
+// there, independently of the calendar's own epoch.
+TEST(CLunarCalendar, SweepOfEveryDateOfTheRange) {
+    const COleDateTime jiaZi(1949, 10, 1);
+    std::set<long> solarStarts;
+    for (const CalendarDate& d : SOLAR_MONTH_STARTS) {
+        solarStarts.insert(static_cast<long>(COleDateTime(d.year, d.month, d.day).GetOleDate()));
+    }
+    CLunarCalendar previous = Converted(2007, 2, 4);
+    const long firstDay = static_cast<long>(COleDateTime(2007, 2, 4).GetOleDate());
+    const long lastDay = static_cast<long>(COleDateTime(2012, 2, 4).GetOleDate());
+    int newMonths = 0;
+    for (long day = firstDay + 1; day <= lastDay; ++day) {
+        const COleDateTime date = COleDateTime::FromOleDate(static_cast<double>(day));
+        CLunarCalendar c;
+        c.Convert(date);
+        SCOPED_TRACE(std::to_string(date.GetYear()) + "-" + std::to_string(date.GetMonth()) + "-" +
+                     std::to_string(date.GetDay()));
+        ASSERT_EQ(c.gregorianDay, date.GetDay());
+        ASSERT_EQ(c.dayPillar, Sexagenary((date - jiaZi).GetDays()));
+        ASSERT_EQ(c.dayPillar, c.dayStem + c.dayBranch);
+        ASSERT_TRUE(c.monthPillar.ends_with(c.monthBranch));
+        const int monthStep = solarStarts.contains(day) ? 1 : 0;
+        ASSERT_EQ(SexagenaryNumber(c.monthPillar), (SexagenaryNumber(previous.monthPillar) + monthStep) % 60);
+        const int yearStep = date.GetMonth() == 2 && date.GetDay() == 4 ? 1 : 0;
+        ASSERT_EQ(SexagenaryNumber(c.yearPillar), (SexagenaryNumber(previous.yearPillar) + yearStep) % 60);
+        if (c.lunarDay == 1) {
+            ++newMonths;
+            ASSERT_TRUE(previous.lunarDay == 29 || previous.lunarDay == 30);
+            const bool intoLeap = c.lunarMonthName == "闰五";
+            const bool outOfLeap = previous.lunarMonthName == "闰五";
+            ASSERT_EQ(c.lunarMonth, intoLeap ? previous.lunarMonth : previous.lunarMonth % 12 + 1);
+            ASSERT_TRUE(intoLeap || outOfLeap || c.lunarMonthName != previous.lunarMonthName);
+        } else {
+            ASSERT_EQ(c.lunarDay, previous.lunarDay + 1);
+            ASSERT_EQ(c.lunarMonthName, previous.lunarMonthName);
+            ASSERT_EQ(c.lunarMonth, previous.lunarMonth);
+        }
+        previous = c;
+    }
+    EXPECT_EQ(newMonths, 62);  // entries 1..61 of the table and the leap month
+}
