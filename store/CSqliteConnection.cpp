@@ -1,0 +1,73 @@
+#include "store/CSqliteConnection.h"
+
+#include <sqlite3.h>
+
+#include <utility>
+
+#include "store/CSqliteStatement.h"
+
+CSqliteConnection::~CSqliteConnection() {
+    Close();
+}
+
+CSqliteConnection::CSqliteConnection(CSqliteConnection&& other) noexcept
+    : db(std::exchange(other.db, nullptr)) {}
+
+CSqliteConnection& CSqliteConnection::operator=(CSqliteConnection&& other) noexcept {
+    if (this != &other) {
+        Close();
+        db = std::exchange(other.db, nullptr);
+    }
+    return *this;
+}
+
+bool CSqliteConnection::OpenExisting(const std::string& path) {
+    return Open(path, SQLITE_OPEN_READWRITE) && ReadSchema();
+}
+
+bool CSqliteConnection::OpenOrCreate(const std::string& path) {
+    return Open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+bool CSqliteConnection::Open(const std::string& path, int flags) {
+    Close();
+    sqlite3* handle = nullptr;
+    const int rc = sqlite3_open_v2(path.c_str(), &handle, flags, nullptr);
+    // sqlite3_open_v2 hands out a handle even when it fails; it must still be closed.
+    if (rc != SQLITE_OK) {
+        sqlite3_close_v2(handle);
+        return false;
+    }
+    db = handle;
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    return true;
+}
+
+bool CSqliteConnection::ReadSchema() {
+    // Opening is lazy in SQLite: nothing of the file is read until the first statement. Reading the schema
+    // now turns a garbage or truncated file into a failed connection.
+    bool ok = false;
+    {
+        CSqliteStatement probe(*this, "SELECT count(*) FROM sqlite_master");
+        ok = probe.IsPrepared() && probe.Step() == CSqliteStatement::StepResult::row;
+    }
+    if (!ok) {
+        Close();
+    }
+    return ok;
+}
+
+void CSqliteConnection::Close() {
+    if (db != nullptr) {
+        // close_v2 never fails on a busy connection: the statements of this layer are all finalized by then.
+        sqlite3_close_v2(std::exchange(db, nullptr));
+    }
+}
+
+bool CSqliteConnection::Execute(const char* sql) {
+    return db != nullptr && sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+int CSqliteConnection::Changes() const {
+    return db != nullptr ? sqlite3_changes(db) : 0;
+}

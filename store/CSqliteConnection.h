@@ -1,0 +1,42 @@
+#pragma once
+// One connection to an SQLite database file, closed when the object goes away. The store keeps exactly one of
+// these for the whole run; the empty-database writer uses another to build a fresh file.
+#include <string>
+
+struct sqlite3;
+
+class CSqliteConnection {
+public:
+    // How long a statement waits for another copy of the program that holds the file locked before it gives
+    // up.
+    static constexpr int kBusyTimeoutMs = 3000;
+
+    CSqliteConnection() = default;
+    ~CSqliteConnection();
+    CSqliteConnection(const CSqliteConnection&) = delete;
+    CSqliteConnection& operator=(const CSqliteConnection&) = delete;
+    CSqliteConnection(CSqliteConnection&& other) noexcept;
+    CSqliteConnection& operator=(CSqliteConnection&& other) noexcept;
+
+    // Opens an existing database file for reading and writing; never creates one. A file the process may only
+    // read is opened read-only, so loads still work and every write fails. The file's header and schema are
+    // read at once, so a file that is not a database fails here and not at the first load.
+    bool OpenExisting(const std::string& path);
+    // Creates a new database file, or opens it when it is there (for the empty-database writer).
+    bool OpenOrCreate(const std::string& path);
+    void Close();
+
+    bool IsOpen() const { return db != nullptr; }
+    sqlite3* Handle() const { return db; }
+
+    // Runs SQL text that takes no parameters and returns no rows (schema creation).
+    bool Execute(const char* sql);
+    // Rows changed by the last INSERT or UPDATE on this connection.
+    int Changes() const;
+
+private:
+    bool Open(const std::string& path, int flags);
+    bool ReadSchema();
+
+    sqlite3* db = nullptr;
+};

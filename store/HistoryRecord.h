@@ -1,0 +1,18 @@
+#pragma once
+// One saved prediction: the in-memory form of one row of table data_history.
+#include <array>
+#include <string>
+
+#include "core/COleDateTime.h"
+
+// The history table has this many slots; slot 0 is never used, so it holds records 1 .. 399.
+inline constexpr int HISTORY_SLOTS = 400;
+
+struct HistoryRecord {
+    int record_order = 0;             // sequence number 1, 2, 3, ...; also the record's slot
+    COleDateTime record_date;         // the draw date, with the time of day the date dialog held
+    std::string open_order;           // the draw's issue number as typed
+    std::array<std::string, 8> data;  // the eight predicted codes: data[0] is column data_1
+    std::string open_data;            // the real draw result, or "未知" while there is none
+    int is_right = 0;                 // 0 miss, 1 .. 8 hit on that code, 11 no result yet
+};
