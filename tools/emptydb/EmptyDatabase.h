@@ -1,0 +1,12 @@
+#pragma once
+// Writes the database a new player starts with: both tables and one player row. Used by the build, to give a
+// fresh program folder its "morvint.db", and by the tests, which work on such files.
+#include <string>
+
+// The schema and the first player row, as one script.
+extern const char* const kEmptyDatabaseScript;
+
+// Writes a fresh database to path. Never replaces a file that is there: the database is built under another
+// name and then linked into place, which fails if anything took the name in the meantime. On failure returns
+// false with a reason in error, and leaves nothing behind.
+bool WriteEmptyDatabase(const std::string& path, std::string& error);
