@@ -1,0 +1,172 @@
+#include "store/CPredictStore.h"
+#include "tests/store/StoreFixture.h"
+
+using HistoryTest = StoreFixture;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+const std::array<std::string, 8> kCodes{"047", "000", "999", "123", "504", "318", "762", "081"};
+
+}  // namespace
+
+TEST_F(HistoryTest, AppendWritesTheNextRowAndReloadsIt) {
+    CPredictStore store;
+    store.OpenDatabase(dbPath);
+    store.LoadHistory();
+    EXPECT_EQ(store.historyCount, 0);
+    EXPECT_EQ(store.FirstPendingRecord(), 1);
+
+    AddHistoryRows(1, 2);
+    store.LoadHistory();
+    ASSERT_TRUE(store.AppendPrediction(COleDateTime(2009, 6, 17, 21, 5, 9), "09161", kCodes));
+    EXPECT_EQ(store.historyCount, 3);
+    const HistoryRecord& added = store.history[3];
+    EXPECT_EQ(added.record_order, 3);
+    EXPECT_EQ(added.record_date, COleDateTime(2009, 6, 17, 21, 5, 9));  // time of day kept
+    EXPECT_EQ(added.open_order, "09161");
+    EXPECT_EQ(added.data, kCodes);
+    EXPECT_EQ(added.open_data, "未知");
+    EXPECT_EQ(added.is_right, 11);  // the column default
+    EXPECT_EQ(store.FirstPendingRecord(), 1);
+    EXPECT_EQ(Rows("SELECT record_date, data_1 FROM data_history WHERE record_order = 3"),
+              (std::vector<Strings>{{"2009-06-17 21:05:09", "047"}}));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(HistoryTest, RowsStoredInReverseOrderLandInTheSameSlots) {
+    for (int i = 3; i >= 1; --i) {
+        AddHistoryRows(i, i);
+    }
+    CPredictStore store;
+    store.OpenDatabase(dbPath);
+    store.LoadHistory();
+    ASSERT_EQ(store.historyCount, 3);
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_EQ(store.history[i].record_order, i);
+        EXPECT_EQ(store.history[i].open_order, std::to_string(i));
+        EXPECT_EQ(store.history[i].data[7], std::to_string(i) + "08");
+        EXPECT_EQ(store.history[i].record_date, COleDateTime(2009, 6, i + 1, 10, 30));
+    }
+}
+
+TEST_F(HistoryTest, DrawResultWritesOnlyItsOwnRow) {
+    AddHistoryRows(1, 3);
+    CPredictStore store;
+    store.OpenDatabase(dbPath);
+    store.LoadHistory();
+    ASSERT_TRUE(store.SetDrawResult(2, "203", 3));
+    EXPECT_EQ(store.history[2].is_right, 3);
+    EXPECT_EQ(store.history[2].open_data, "203");
+    ASSERT_TRUE(store.SetDrawResult(1, "555", 0));
+    EXPECT_EQ(store.history[1].is_right, 0);
+    EXPECT_EQ(
+        Rows("SELECT record_order, open_data, is_right, data_3 FROM data_history ORDER BY record_order"),
+        (std::vector<Strings>{
+            {"1", "555", "0", "103"}, {"2", "203", "3", "203"}, {"3", "未知", "11", "303"}}));
+    EXPECT_EQ(store.FirstPendingRecord(), 3);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(HistoryTest, DrawResultForAMissingRecordWritesNothingSilentlyButReloads) {
+    AddHistoryRows(1, 2);
+    CPredictStore store;
+    store.OpenDatabase(dbPath);
+    store.LoadHistory();
+    AddHistoryRows(3, 3);  // another copy of the program saved one meanwhile
+    EXPECT_FALSE(store.SetDrawResult(7, "111", 1));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(store.historyCount, 3);
+    EXPECT_EQ(Rows("SELECT count(*) FROM data_history WHERE is_right <> 11"), (std::vector<Strings>{{"0"}}));
+}
+
+TEST_F(HistoryTest, FirstPendingRecordIsTheFirstWithoutResult) {
+    AddHistoryRows(1, 4);
+    Sql("UPDATE data_history SET is_right = 0, open_data = '000' WHERE record_order = 1;"
+        "UPDATE data_history SET is_right = 3, open_data = '303' WHERE record_order = 2;");
+    CPredictStore store;
+    store.OpenDatabase(dbPath);
+    store.LoadHistory();
+    EXPECT_EQ(store.FirstPendingRecord(), 3);
+    Sql("DELETE FROM data_history WHERE record_order > 2");
+    store.LoadHistory();
+    EXPECT_EQ(store.FirstPendingRecord(), 3);  // historyCount + 1: every record has its result
+}
+
+TEST_F(HistoryTest, NullInsideRowFourStopsTheLoadThere) {
+    AddHistoryRows(1, 6);
+    CPredictStore store;
+    store.OpenDatabase(dbPath);
+    store.LoadHistory();
+    Sql("UPDATE data_history SET open_order = 'new' || record_order, data_4 = 'n4', data_5 = NULL "
+        "WHERE record_order = 4;"
+        "UPDATE data_history SET open_order = 'changed' WHERE record_order > 4;");
+    store.LoadHistory();
+    EXPECT_EQ(messages, Strings{"读取数据库history失败!"});
+    EXPECT_EQ(store.historyCount, 4);
+    EXPECT_EQ(store.history[4].open_order, "new4");
+    EXPECT_EQ(store.history[4].data[3], "n4");
+    EXPECT_EQ(store.history[4].data[4], "405");   // the value from before, not the NULL
+    EXPECT_EQ(store.history[5].open_order, "5");  // rows 5 and 6 were not read
+}
+
+TEST_F(HistoryTest, RowsWithoutASlotAreSkippedAndNotCounted) {
+    AddHistoryRows(1, 2);
+    // 65538 keeps its low 16 bits (2), a slot already taken; 70000 reads as 4464.
+    for (const char* order : {"0", "-1", "400", "65538", "70000"}) {
+        Sql(std::string(
+                "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, "
+                "data_4, data_5, data_6, data_7, data_8, open_data) SELECT ") +
+            order +
+            ", record_date, 'stray', 'x', 'x', 'x', 'x', 'x', 'x', 'x', 'x', '未知' FROM data_history "
+            "WHERE record_order = 1");
+    }
+    CPredictStore store;
+    store.OpenDatabase(dbPath);
+    store.LoadHistory();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(store.historyCount, 2);
+    EXPECT_EQ(store.history[2].open_order, "2");
+    EXPECT_EQ(store.history[0].record_order, 0);  // slot 0 stays unused
+    ASSERT_TRUE(store.AppendPrediction(COleDateTime(2009, 7, 1), "3", kCodes));
+    EXPECT_EQ(store.historyCount, 3);
+}
+
+TEST_F(HistoryTest, AppendIsRefusedWhenTheLastSlotIsTaken) {
+    AddHistoryRows(1, 399);
+    CPredictStore store;
+    store.OpenDatabase(dbPath);
+    store.LoadHistory();
+    ASSERT_EQ(store.historyCount, 399);
+    EXPECT_FALSE(store.AppendPrediction(COleDateTime(2009, 7, 1), "400", kCodes));
+    EXPECT_EQ(messages, Strings{"保存失败!"});
+    EXPECT_EQ(store.historyCount, 399);
+    EXPECT_EQ(Rows("SELECT count(*) FROM data_history"), (std::vector<Strings>{{"399"}}));
+}
+
+TEST_F(HistoryTest, SecondCopyWithAStaleCountFailsInsteadOfWritingADuplicate) {
+    CPredictStore first;
+    CPredictStore second;
+    first.OpenDatabase(dbPath);
+    second.OpenDatabase(dbPath);
+    first.LoadHistory();
+    second.LoadHistory();
+    ASSERT_TRUE(first.AppendPrediction(COleDateTime(2009, 7, 1), "first", kCodes));
+    EXPECT_FALSE(second.AppendPrediction(COleDateTime(2009, 7, 2), "second", kCodes));
+    EXPECT_EQ(messages, Strings{"保存失败!"});
+    // The failed copy reloaded: it now shows the other copy's prediction, and its next try succeeds.
+    EXPECT_EQ(second.historyCount, 1);
+    EXPECT_EQ(second.history[1].open_order, "first");
+    EXPECT_TRUE(second.AppendPrediction(COleDateTime(2009, 7, 2), "second", kCodes));
+    EXPECT_EQ(Rows("SELECT record_order, open_order FROM data_history ORDER BY record_order"),
+              (std::vector<Strings>{{"1", "first"}, {"2", "second"}}));
+}
+
+TEST_F(HistoryTest, InvalidDateIsNotSaved) {
+    CPredictStore store;
+    store.OpenDatabase(dbPath);
+    store.LoadHistory();
+    EXPECT_FALSE(store.AppendPrediction(COleDateTime(2009, 2, 30), "1", kCodes));
+    EXPECT_EQ(messages, Strings{"保存失败!"});
+    EXPECT_EQ(store.historyCount, 0);
+}

@@ -1,0 +1,68 @@
+#include "tests/store/StoreFixture.h"
+
+#include <cstdlib>
+
+#include "store/CSqliteConnection.h"
+#include "store/CSqliteStatement.h"
+#include "tools/emptydb/EmptyDatabase.h"
+
+void StoreFixture::SetUp() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "morvint-store-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    dir = pattern;
+    dbPath = (dir / "morvint.db").string();
+    std::string error;
+    ASSERT_TRUE(WriteEmptyDatabase(dbPath, error)) << error;
+    previousSink = SetMessageSink([this](const std::string& text, const std::string& caption) {
+        EXPECT_EQ(caption, kAppTitle);
+        messages.push_back(text);
+    });
+}
+
+void StoreFixture::TearDown() {
+    SetMessageSink(previousSink);
+    std::error_code ec;
+    std::filesystem::permissions(dir, std::filesystem::perms::owner_all, ec);
+    std::filesystem::remove_all(dir, ec);
+}
+
+void StoreFixture::Sql(const std::string& sql) const {
+    CSqliteConnection db;
+    ASSERT_TRUE(db.OpenExisting(dbPath));
+    ASSERT_TRUE(db.Execute(sql.c_str())) << sql;
+}
+
+std::vector<std::vector<std::string>> StoreFixture::Rows(const std::string& sql) const {
+    std::vector<std::vector<std::string>> rows;
+    CSqliteConnection db;
+    if (!db.OpenExisting(dbPath)) {
+        ADD_FAILURE() << "cannot open " << dbPath;
+        return rows;
+    }
+    CSqliteStatement select(db, sql.c_str());
+    EXPECT_TRUE(select.IsPrepared()) << sql;
+    while (select.Step() == CSqliteStatement::StepResult::row) {
+        auto& row = rows.emplace_back();
+        for (int column = 0; column < select.ColumnCount(); ++column) {
+            std::string text = "NULL";
+            select.Column(column).ToText(text);
+            row.push_back(text);
+        }
+    }
+    return rows;
+}
+
+void StoreFixture::AddHistoryRows(int from, int to) const {
+    std::string sql = "BEGIN;";
+    for (int i = from; i <= to; ++i) {
+        const std::string n = std::to_string(i);
+        sql +=
+            "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, "
+            "data_4, "
+            "data_5, data_6, data_7, data_8, open_data) VALUES (" +
+            n + ", '2009-06-" + (i % 28 + 1 < 10 ? "0" : "") + std::to_string(i % 28 + 1) + " 10:30:00', '" +
+            n + "', '" + n + "01', '" + n + "02', '" + n + "03', '" + n + "04', '" + n + "05', '" + n +
+            "06', '" + n + "07', '" + n + "08', '未知');";
+    }
+    Sql(sql + "COMMIT;");
+}

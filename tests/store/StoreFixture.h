@@ -1,0 +1,31 @@
+#pragma once
+// Every store test works on its own fresh database in its own temporary directory, records the messages the
+// store shows, and reads and changes the file directly (as another program would) to set up and check cases.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/MessageSink.h"
+
+class StoreFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs SQL on the file outside the store; fails the test if it does not work.
+    void Sql(const std::string& sql) const;
+    // Every row of a query, each column as text ("NULL" for a NULL).
+    std::vector<std::vector<std::string>> Rows(const std::string& sql) const;
+    // Adds rows record_order = from .. to with date 2009-06-<order % 28 + 1>, codes "i01".."i08" and no
+    // result.
+    void AddHistoryRows(int from, int to) const;
+
+    std::filesystem::path dir;
+    std::string dbPath;  // a fresh empty database in dir
+    std::vector<std::string> messages;
+
+private:
+    MessageSinkFunction previousSink;
+};
