@@ -1,0 +1,97 @@
+// Loading the whole history, and saving one prediction with the reload that follows it, on a nearly full
+// table. Both run on the disk (not in memory), with wall-clock time: the save waits for the file system to
+// sync.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/MessageSink.h"
+#include "store/CPredictStore.h"
+#include "store/CSqliteConnection.h"
+#include "tools/emptydb/EmptyDatabase.h"
+
+namespace {
+
+const std::array<std::string, 8> kCodes{"047", "000", "999", "123", "504", "318", "762", "081"};
+
+// A database with records 1 .. rows in a fresh temporary directory, removed with the object.
+class CBenchDatabase {
+public:
+    explicit CBenchDatabase(int rows) {
+        std::string pattern = (std::filesystem::temp_directory_path() / "morvint-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            return;
+        }
+        dir = pattern;
+        path = (dir / "morvint.db").string();
+        std::string error;
+        CPredictStore filler;
+        if (!WriteEmptyDatabase(path, error)) {
+            return;
+        }
+        filler.OpenDatabase(path);
+        filler.LoadHistory();
+        while (filler.historyCount < rows &&
+               filler.AppendPrediction(COleDateTime(2009, 6, 17, 20, 0, 0), "09161", kCodes)) {
+        }
+        ok = filler.historyCount == rows;
+    }
+    ~CBenchDatabase() {
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
+    }
+    CBenchDatabase(const CBenchDatabase&) = delete;
+    CBenchDatabase& operator=(const CBenchDatabase&) = delete;
+
+    std::filesystem::path dir;
+    std::string path;
+    bool ok = false;
+};
+
+void BM_LoadHistory399(benchmark::State& state) {
+    const CBenchDatabase db(399);
+    CPredictStore store;
+    store.OpenDatabase(db.path);
+    for (auto _ : state) {
+        store.LoadHistory();
+        benchmark::DoNotOptimize(store.historyCount);
+    }
+    if (!db.ok || store.historyCount != 399) {
+        state.SkipWithError("the history did not load");
+    }
+}
+
+void BM_AppendPredictionWithReload398(benchmark::State& state) {
+    const CBenchDatabase db(398);
+    CSqliteConnection remover;
+    remover.OpenExisting(db.path);
+    CPredictStore store;
+    store.OpenDatabase(db.path);
+    store.LoadHistory();
+    bool ok = db.ok;
+    for (auto _ : state) {
+        ok = store.AppendPrediction(COleDateTime(2009, 6, 17, 20, 0, 0), "09161", kCodes) && ok;
+        state.PauseTiming();  // back to 398 rows for the next round
+        ok = remover.Execute("DELETE FROM data_history WHERE record_order = 399") && ok;
+        store.LoadHistory();
+        state.ResumeTiming();
+    }
+    if (!ok || store.historyCount != 398) {
+        state.SkipWithError("an append failed");
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_LoadHistory399)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
+BENCHMARK(BM_AppendPredictionWithReload398)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
+
+int main(int argc, char** argv) {
+    SetMessageSink([](const std::string&, const std::string&) {});  // a failure shows up as SkipWithError
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
