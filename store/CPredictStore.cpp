@@ -114,8 +114,8 @@ void CPredictStore::LoadHistory() {
 }
 
 // Rows may come in any order: record_order picks the slot. A reload never clears slots that no row addresses.
-// historyCount counts the rows that got a slot, including one that failed part-way: a row without a slot is not
-// counted, so the count never runs past the 399 slots the pages read.
+// historyCount counts the rows that got a slot, including one that failed part-way: a row without a slot is
+// not counted, so the count never runs past the 399 slots the pages read.
 bool CPredictStore::ReadHistoryRows(CSqliteStatement& select) {
     const CHistoryRowReader reader(select);
     std::bitset<HISTORY_SLOTS> taken;
