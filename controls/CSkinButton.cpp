@@ -1,0 +1,238 @@
+#include "controls/CSkinButton.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+
+namespace {
+
+// The colours a button starts with: the platform's button face and button text.
+COLORREF SystemButtonFace() {
+    return FromQColor(QApplication::palette().color(QPalette::Button));
+}
+COLORREF SystemButtonText() {
+    return FromQColor(QApplication::palette().color(QPalette::ButtonText));
+}
+
+}  // namespace
+
+CSkinButton::CSkinButton(QWidget* parent) : QAbstractButton(parent) {
+    // Hover follows plain mouse moves, without a button held.
+    setMouseTracking(true);
+    ResetStateColours(false);
+}
+
+int CSkinButton::SetFaceBitmaps(unsigned hotId, COLORREF hotKey, unsigned normalId, COLORREF normalKey) {
+    const auto load = [](unsigned id) {
+        return id == 0 ? QImage() : QImage(QStringLiteral(":/bitmaps/%1.bmp").arg(id));
+    };
+    return SetFaceBitmapHandles(load(hotId), hotKey, load(normalId), normalKey);
+}
+
+int CSkinButton::SetFaceBitmapHandles(const QImage& hot, COLORREF hotKey, const QImage& normal,
+                                      COLORREF normalKey) {
+    ReleaseImages();
+    if (!hot.isNull()) {
+        int result = StoreFace(kHotFace, hot, hotKey);
+        if (result == 0 && !normal.isNull()) {
+            result = StoreFace(kNormalFace, normal, normalKey);
+        }
+        if (result != 0) {
+            ReleaseImages();
+            update();
+            return result;
+        }
+    }
+    update();
+    return 0;
+}
+
+int CSkinButton::StoreFace(FaceIndex index, const QImage& image, COLORREF key) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    if (rgb.width() <= 0 || rgb.height() <= 0) {
+        return 1;
+    }
+    // Key pixels go transparent so whatever lies under the button shows through them.
+    const QRgb keyRgb = qRgb(GetRValue(key), GetGValue(key), GetBValue(key));
+    const QBitmap mask = QBitmap::fromImage(rgb.createMaskFromColor(keyRgb, Qt::MaskInColor));
+    if (mask.isNull()) {
+        return 2;
+    }
+    QPixmap pixmap = QPixmap::fromImage(rgb);
+    pixmap.setMask(mask);
+    faces[index].pixmap = pixmap;
+    faces[index].key = key;
+    return 0;
+}
+
+void CSkinButton::ReleaseImages() {
+    for (Face& face : faces) {
+        face = Face{};
+    }
+}
+
+int CSkinButton::SetFlatBorder(bool draw, bool repaint) {
+    flatBorder = draw;
+    if (repaint) {
+        update();
+    }
+    return 0;
+}
+
+void CSkinButton::SetTransparentBackground(bool repaint) {
+    transparent = true;
+    if (repaint) {
+        update();
+    }
+}
+
+int CSkinButton::SetStateColour(unsigned char index, COLORREF colour, bool repaint) {
+    if (index >= kStateColourCount) {
+        return 3;
+    }
+    stateColours[index] = colour;
+    if (repaint) {
+        update();
+    }
+    return 0;
+}
+
+int CSkinButton::ResetStateColours(bool repaint) {
+    const COLORREF face = SystemButtonFace();
+    const COLORREF text = SystemButtonText();
+    stateColours = {face, text, face, text, face, text};
+    if (repaint) {
+        update();
+    }
+    return 0;
+}
+
+COLORREF CSkinButton::StateColour(unsigned char index) const {
+    return index < kStateColourCount ? stateColours[index] : 0;
+}
+
+QSize CSkinButton::sizeHint() const {
+    if (HasHotFace()) {
+        return faces[kHotFace].pixmap.size();
+    }
+    const QSize text = fontMetrics().size(0, this->text());
+    return text + QSize(6, 6);
+}
+
+void CSkinButton::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QRect r = rect();
+    const bool pressed = isDown();
+    // A transparent button paints no background of its own: the parent's picture is already under it.
+    if (!transparent) {
+        OnDrawBackground(painter, r);
+    }
+    if (flatBorder && (pressed || hover)) {
+        OnDrawBorder(painter, r, pressed);
+    }
+    QRect textRect = r;
+    if (HasHotFace()) {
+        textRect = DrawFaceBitmap(painter, r, pressed);
+    }
+    if (!text().isEmpty()) {
+        DrawCaption(painter, textRect, pressed);
+    }
+}
+
+void CSkinButton::OnDrawBackground(QPainter& painter, const QRect& rect) {
+    COLORREF back = stateColours[kBackNormal];
+    if (hover || isDown()) {
+        back = stateColours[kBackHot];
+    } else if (hasFocus()) {
+        back = stateColours[kBackFocus];
+    }
+    painter.fillRect(rect, ToQColor(back));
+}
+
+void CSkinButton::OnDrawBorder(QPainter& painter, const QRect& rect, bool pressed) {
+    const QColor light = palette().color(QPalette::Light);
+    const QColor shadow = palette().color(QPalette::Dark);
+    const QColor topLeft = pressed ? shadow : light;
+    const QColor bottomRight = pressed ? light : shadow;
+    painter.setPen(topLeft);
+    painter.drawLine(rect.topLeft(), rect.topRight());
+    painter.drawLine(rect.topLeft(), rect.bottomLeft());
+    painter.setPen(bottomRight);
+    painter.drawLine(rect.topRight(), rect.bottomRight());
+    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+}
+
+QRect CSkinButton::DrawFaceBitmap(QPainter& painter, const QRect& rect, bool pressed) {
+    const bool useHot = pressed || hover || !HasNormalFace();
+    const QPixmap& face = faces[useHot ? kHotFace : kNormalFace].pixmap;
+    QPoint origin = rect.topLeft();
+    QRect textRect = rect;
+    if (text().isEmpty()) {
+        origin.rx() += (rect.width() - face.width()) / 2;
+    } else {
+        // The picture stands left of the caption.
+        origin.rx() += 3;
+        textRect.setLeft(textRect.left() + face.width() + 3);
+    }
+    origin.ry() += (rect.height() - face.height()) / 2;
+    if (pressed) {
+        origin += QPoint(1, 1);
+    }
+    painter.drawPixmap(origin, face);
+    return textRect;
+}
+
+void CSkinButton::DrawCaption(QPainter& painter, QRect textRect, bool pressed) {
+    if (pressed) {
+        textRect.translate(1, 1);
+    }
+    const bool hot = pressed || hover;
+    painter.setPen(ToQColor(stateColours[hot ? kTextHot : kTextNormal]));
+    painter.setFont(font());
+    painter.drawText(textRect, Qt::AlignCenter | Qt::TextWordWrap, text());
+}
+
+void CSkinButton::mouseMoveEvent(QMouseEvent* event) {
+    QAbstractButton::mouseMoveEvent(event);
+    // The move was over the button: the page behind must not take it for a move over bare page.
+    event->accept();
+    // A press that started elsewhere does not light the button up when dragged onto it.
+    if ((event->buttons() & Qt::LeftButton) && !hover) {
+        return;
+    }
+    if (rect().contains(event->position().toPoint())) {
+        if (!hover) {
+            hover = true;
+            update();
+        }
+    } else {
+        CancelHover();
+    }
+}
+
+void CSkinButton::leaveEvent(QEvent* event) {
+    QAbstractButton::leaveEvent(event);
+    CancelHover();
+}
+
+void CSkinButton::focusOutEvent(QFocusEvent* event) {
+    QAbstractButton::focusOutEvent(event);
+    CancelHover();
+}
+
+void CSkinButton::changeEvent(QEvent* event) {
+    QAbstractButton::changeEvent(event);
+    const bool disabled = event->type() == QEvent::EnabledChange && !isEnabled();
+    const bool deactivated = event->type() == QEvent::ActivationChange && !isActiveWindow();
+    if (disabled || deactivated) {
+        CancelHover();
+    }
+}
+
+void CSkinButton::CancelHover() {
+    if (hover) {
+        hover = false;
+        update();
+    }
+}
