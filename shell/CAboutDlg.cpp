@@ -1,0 +1,57 @@
+#include "shell/CAboutDlg.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QUrl>
+
+#include "res/Layout.h"
+#include "res/ResourceIds.h"
+
+namespace {
+
+// A picture label sized to its picture, as a picture static sizes itself; the layout's rectangle when the
+// picture is missing.
+void ShowPicture(QLabel& label, unsigned id, const Layout::Rect& rect) {
+    const QPixmap picture(QStringLiteral(":/bitmaps/%1.bmp").arg(id));
+    label.setPixmap(picture);
+    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const QSize size = picture.isNull() ? QSize(rect.w, rect.h) : picture.size();
+    label.setGeometry(rect.x, rect.y, size.width(), size.height());
+}
+
+}  // namespace
+
+CAboutDlg::CAboutDlg(QWidget* parent) : CPageDialog(parent), link(this), credit(this) {
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    const Layout::Rect& client = Layout::AboutDialog::client;
+    setFixedSize(client.w, client.h);
+    SetBackgroundFile(QStringLiteral("about.ggr"), client.w, client.h);
+    ShowPicture(link, IDB_ABOUT_LINK, Layout::AboutDialog::link);
+    ShowPicture(credit, IDB_ABOUT_CREDIT, Layout::AboutDialog::credit);
+}
+
+QString CAboutDlg::HelpAddress() {
+    const QString file = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.html"));
+    return QUrl::fromLocalFile(file).toString();
+}
+
+bool CAboutDlg::OnInitDialog() {
+    CPageDialog::OnInitDialog();
+    const QString address = HelpAddress();
+    link.SetLinkTarget(address);
+    link.SetLinkTip(address);
+    return true;
+}
+
+void CAboutDlg::mousePressEvent(QMouseEvent* event) {
+    // Presses on the credit picture arrive here too (a plain label does not take them): they do not close.
+    const QPoint point = event->position().toPoint();
+    const bool onStatic = link.geometry().contains(point) || credit.geometry().contains(point);
+    if (event->button() == Qt::LeftButton && !onStatic) {
+        accept();
+        return;
+    }
+    CPageDialog::mousePressEvent(event);
+}

@@ -1,0 +1,47 @@
+#include "shell/CNoticeDlg.h"
+
+#include "controls/Colour.h"
+#include "res/Layout.h"
+#include "res/ResourceIds.h"
+
+namespace {
+
+void SetUpButton(CSkinButton& button, const Layout::Rect& rect, unsigned hotId, unsigned normalId,
+                 COLORREF key) {
+    button.SetTransparentBackground(true);
+    button.SetFlatBorder(false, true);
+    button.setGeometry(rect.x, rect.y, rect.w, rect.h);
+    button.SetFaceBitmaps(hotId, key, normalId, key);
+}
+
+}  // namespace
+
+CNoticeDlg::CNoticeDlg(QWidget* parent)
+    : CPageDialog(parent), okButton(this), saveButton(this), cancelButton(this) {
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    const Layout::Rect& client = Layout::NoticeDialog::client;
+    setFixedSize(client.w, client.h);
+    // 保存 ends the dialog as 确定 does.
+    connect(&okButton, &QAbstractButton::clicked, this, &QDialog::accept);
+    connect(&saveButton, &QAbstractButton::clicked, this, &QDialog::accept);
+    connect(&cancelButton, &QAbstractButton::clicked, this, &QDialog::reject);
+}
+
+bool CNoticeDlg::OnInitDialog() {
+    CPageDialog::OnInitDialog();
+    SetUpButton(okButton, Layout::NoticeDialog::okButton, IDB_OK_HOT, IDB_OK, RGB(155, 197, 207));
+    SetUpButton(saveButton, Layout::NoticeDialog::saveButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT,
+                RGB(255, 255, 255));
+    SetUpButton(cancelButton, Layout::NoticeDialog::cancelButton, IDB_CANCEL_LIGHT_HOT, IDB_CANCEL_LIGHT,
+                RGB(255, 255, 255));
+    const bool dateNotice = noticeMode == 1;
+    okButton.setVisible(dateNotice);
+    saveButton.setVisible(!dateNotice);
+    cancelButton.setVisible(!dateNotice);
+    // Enter presses the button that has the focus: 确定, or 保存 in the save question.
+    (dateNotice ? okButton : saveButton).setFocus();
+    const Layout::Rect& client = Layout::NoticeDialog::client;
+    SetBackgroundFile(dateNotice ? QStringLiteral("date_error.ggr") : QStringLiteral("about_save.ggr"),
+                      client.w, client.h);
+    return true;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The one way the program shows a message: modal, OK only. Tests install a handler that records the text and
+// caption instead of opening a window.
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+using MessageBoxHandler = std::function<void(const QString& text, const QString& caption)>;
+
+// Shows text under caption in front of owner (none: in front of the active window) and returns when OK is
+// pressed. With a handler installed, the handler gets the message instead.
+void MessageBox(const QString& text, const QString& caption, QWidget* owner,
+                QMessageBox::Icon icon = QMessageBox::NoIcon);
+
+// Installs a handler (an empty one restores the message box); returns the handler it replaces.
+MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);

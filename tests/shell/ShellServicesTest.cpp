@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAudioDevice>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QMediaDevices>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "shell/CHelpWindow.h"
+#include "shell/CSoundPlayer.h"
+#include "shell/MessageBox.h"
+#include "shell/OpenHelp.h"
+
+namespace {
+
+TEST(MessageBoxTest, HandlerRecordsTextAndCaption) {
+    QStringList seen;
+    const MessageBoxHandler old = SetMessageBoxHandler(
+        [&seen](const QString& text, const QString& caption) { seen << text << caption; });
+    MessageBox(QStringLiteral("连接数据库失败!"), QStringLiteral("morvint"), nullptr);
+    SetMessageBoxHandler(old);
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("连接数据库失败!"), QStringLiteral("morvint")}));
+}
+
+TEST(MessageBoxTest, WithoutHandlerShowsAModalBoxWithOkOnly) {
+    QString text;
+    QString caption;
+    int buttons = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        caption = box->windowTitle();
+        buttons = static_cast<int>(box->buttons().size());
+        box->button(QMessageBox::Ok)->click();
+    });
+    MessageBox(QStringLiteral("期号不能为空"), QStringLiteral("提示"), nullptr);
+    EXPECT_EQ(text, QStringLiteral("期号不能为空"));
+    EXPECT_EQ(caption, QStringLiteral("提示"));
+    EXPECT_EQ(buttons, 1);
+}
+
+class HelpTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    void TearDown() override {
+        if (CHelpWindow* window = CHelpWindow::Current()) {
+            window->close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QString WriteHelp(const QString& name, const QString& title, const QString& body) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("<html><head><title>%1</title></head><body><p>%2</p></body></html>")
+                       .arg(title, body)
+                       .toUtf8());
+        return file.fileName();
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(HelpTest, DocumentsLieInTheProgramFolder) {
+    const QString folder = QCoreApplication::applicationDirPath();
+    EXPECT_EQ(HelpFilePath(0), folder + "/help.html");
+    EXPECT_EQ(HelpFilePath(1), folder + "/help_yuce.html");
+    EXPECT_EQ(HelpFilePath(2), folder + "/help_yunqi.html");
+    EXPECT_FALSE(HelpFilePath(3).endsWith(".html"));
+}
+
+TEST_F(HelpTest, MissingDocumentOpensNothing) {
+    ASSERT_FALSE(QFileInfo::exists(HelpFilePath(2)));
+    OpenHelp(2);
+    OpenHelp(7);
+    EXPECT_EQ(CHelpWindow::Current(), nullptr);
+    EXPECT_FALSE(CHelpWindow::Show(dir.filePath(QStringLiteral("none.html"))));
+    EXPECT_EQ(CHelpWindow::Current(), nullptr);
+}
+
+TEST_F(HelpTest, DocumentShowsInOneHelpWindow) {
+    ASSERT_TRUE(CHelpWindow::Show(
+        WriteHelp(QStringLiteral("help.html"), QStringLiteral("帮助"), QStringLiteral("梅花易数"))));
+    CHelpWindow* window = CHelpWindow::Current();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("帮助"));
+    EXPECT_TRUE(window->toPlainText().contains(QStringLiteral("梅花易数")));
+
+    ASSERT_TRUE(
+        CHelpWindow::Show(WriteHelp(QStringLiteral("help_yunqi.html"), QString(), QStringLiteral("运气"))));
+    EXPECT_EQ(CHelpWindow::Current(), window);
+    EXPECT_TRUE(window->toPlainText().contains(QStringLiteral("运气")));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("morvint"));
+}
+
+TEST_F(HelpTest, HelpFromAModalDialogBelongsToThatDialog) {
+    const QString file =
+        WriteHelp(QStringLiteral("help_yuce.html"), QStringLiteral("预测"), QStringLiteral("x"));
+    QWidget* owner = nullptr;
+    {
+        QDialog dialog;
+        QTimer::singleShot(0, &dialog, [&] {
+            EXPECT_TRUE(CHelpWindow::Show(file));
+            ASSERT_NE(CHelpWindow::Current(), nullptr);
+            owner = CHelpWindow::Current()->parentWidget();
+            dialog.reject();
+        });
+        dialog.exec();
+        EXPECT_EQ(owner, &dialog);
+    }
+    // The window went with its dialog.
+    EXPECT_EQ(CHelpWindow::Current(), nullptr);
+}
+
+// Writes a short silent PCM wave file.
+QString WriteWave(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    const quint32 samples = 800;
+    QByteArray data;
+    QDataStream out(&data, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + samples * 2);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(1) << quint32(8000) << quint32(16000) << quint16(2)
+        << quint16(16);
+    out.writeRawData("data", 4);
+    out << quint32(samples * 2);
+    for (quint32 i = 0; i < samples; ++i) {
+        out << qint16(0);
+    }
+    file.write(data);
+    return path;
+}
+
+class SoundTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        old = CSoundPlayer::SetBeepFunction([this] { ++beeps; });
+    }
+    void TearDown() override { CSoundPlayer::SetBeepFunction(old); }
+
+    static bool HasAudioDevice() { return !QMediaDevices::defaultAudioOutput().isNull(); }
+
+    QTemporaryDir dir;
+    int beeps = 0;
+    CSoundPlayer::BeepFunction old;
+};
+
+TEST_F(SoundTest, MissingFileBeeps) {
+    EXPECT_EQ(CSoundPlayer::Instance().Play(dir.filePath(QStringLiteral("jiu_low.wav"))),
+              CSoundPlayer::Outcome::Beeped);
+    EXPECT_EQ(beeps, 1);
+    EXPECT_EQ(CSoundPlayer::Instance().Play(dir.path()), CSoundPlayer::Outcome::Beeped);
+    EXPECT_EQ(beeps, 2);
+}
+
+TEST_F(SoundTest, WaveFileStartsOrStaysSilentWithoutDevice) {
+    const QString wave = WriteWave(dir.filePath(QStringLiteral("jiu_low.wav")));
+    const auto expected = HasAudioDevice() ? CSoundPlayer::Outcome::Started : CSoundPlayer::Outcome::NoDevice;
+    // A second call while the first may still play replaces it; neither waits.
+    EXPECT_EQ(CSoundPlayer::Instance().Play(wave), expected);
+    EXPECT_EQ(CSoundPlayer::Instance().Play(wave), expected);
+    QTest::qWait(50);
+    EXPECT_EQ(beeps, 0);
+}
+
+TEST_F(SoundTest, BrokenWaveFileBeepsWhenThereIsADevice) {
+    QFile broken(dir.filePath(QStringLiteral("broken.wav")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a wave");
+    broken.close();
+    if (!HasAudioDevice()) {
+        EXPECT_EQ(CSoundPlayer::Instance().Play(broken.fileName()), CSoundPlayer::Outcome::NoDevice);
+        EXPECT_EQ(beeps, 0);
+        return;
+    }
+    EXPECT_EQ(CSoundPlayer::Instance().Play(broken.fileName()), CSoundPlayer::Outcome::Started);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return beeps == 1; }));
+}
+
+}  // namespace
