@@ -1,0 +1,5 @@
+#pragma once
+// The bitmaps of the program (":/bitmaps/<id>.bmp", ids in res/ResourceIds.h) and its icon
+// (":/icons/128.png") are compiled into the static library morvint_res; a static library's resources must be
+// registered once before the first lookup. Safe to call more than once.
+void InitResources();

@@ -1,0 +1,77 @@
+// The art tool that the build runs: it must write the same bytes every time and report what it cannot write.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "tests/res/ExpectedArt.h"
+
+namespace {
+QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int RunTool(const QStringList& arguments) {
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral(MORVINT_ART_TOOL), arguments);
+    if (!tool.waitForFinished(240000) || tool.exitStatus() != QProcess::NormalExit) {
+        return -1;
+    }
+    return tool.exitCode();
+}
+}  // namespace
+
+TEST(ArtGenerator, ASecondRunWritesTheSameBytesAsTheBuild) {
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    const QString program = out.filePath(QStringLiteral("bin"));
+    const QString resources = out.filePath(QStringLiteral("art"));
+    const QString icons = out.filePath(QStringLiteral("icons"));
+    ASSERT_EQ(RunTool({QStringLiteral("--program-dir"), program, QStringLiteral("--resource-dir"), resources,
+                       QStringLiteral("--icon-dir"), icons}),
+              0);
+
+    std::vector<QString> names;
+    for (const ExpectedFile& file : ExpectedProgramPictures()) {
+        names.push_back(QString::fromUtf8(file.name));
+    }
+    names.push_back(QStringLiteral("jiu_low.wav"));
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        const QByteArray built = Bytes(QStringLiteral(MORVINT_PROGRAM_DIR "/") + name);
+        ASSERT_FALSE(built.isEmpty());
+        EXPECT_TRUE(built == Bytes(program + QLatin1Char('/') + name));
+    }
+    for (const ExpectedBitmap& bitmap : ExpectedBitmaps()) {
+        SCOPED_TRACE(bitmap.id);
+        const QString relative = QStringLiteral("/bitmaps/%1.bmp").arg(bitmap.id);
+        const QByteArray built = Bytes(QStringLiteral(MORVINT_ART_DIR) + relative);
+        ASSERT_FALSE(built.isEmpty());
+        EXPECT_TRUE(built == Bytes(resources + relative));
+    }
+    for (const QString& relative : {QStringLiteral("/hicolor/16x16/apps/morvint.png"),
+                                    QStringLiteral("/hicolor/256x256/apps/morvint.png")}) {
+        EXPECT_TRUE(Bytes(QStringLiteral(MORVINT_ICON_DIR) + relative) == Bytes(icons + relative));
+    }
+}
+
+TEST(ArtGenerator, ReportsAFolderItCannotWrite) {
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    // A plain file where a folder should be: nothing can be written under it.
+    const QString blocker = out.filePath(QStringLiteral("blocker"));
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_EQ(RunTool({QStringLiteral("--program-dir"), blocker + QStringLiteral("/bin"),
+                       QStringLiteral("--resource-dir"), out.filePath(QStringLiteral("art")),
+                       QStringLiteral("--icon-dir"), out.filePath(QStringLiteral("icons"))}),
+              1);
+    EXPECT_EQ(RunTool({QStringLiteral("--program-dir"), out.filePath(QStringLiteral("bin"))}), 2);
+}

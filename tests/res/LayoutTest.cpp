@@ -1,0 +1,81 @@
+// The shared layout table: the converted template rectangles and the fortune chart's positions.
+#include <gtest/gtest.h>
+
+#include "res/Layout.h"
+
+using Layout::Rect;
+
+TEST(Layout, TemplateRectanglesConvertAtTheirFontsScale) {
+    namespace E = Layout::ExplainPage;
+    // 12 pt templates: two pixels per unit.
+    EXPECT_EQ(E::mainName, (Rect{130, 52, 54, 24}));
+    EXPECT_EQ(E::mutualName, (Rect{352, 52, 54, 24}));
+    EXPECT_EQ(E::changedName, (Rect{572, 52, 54, 24}));
+    EXPECT_EQ(E::mainJudgement, (Rect{56, 158, 194, 60}));
+    EXPECT_EQ(E::mutualJudgement, (Rect{274, 158, 194, 60}));
+    EXPECT_EQ(E::changedJudgement, (Rect{492, 158, 194, 60}));
+    EXPECT_EQ(E::movingLineVerse, (Rect{56, 236, 412, 44}));
+    EXPECT_EQ(E::judgementSummary, (Rect{74, 300, 610, 108}));
+    EXPECT_EQ(Layout::HistoryPage::list, (Rect{12, 96, 668, 276}));
+    EXPECT_EQ(Layout::HistoryPage::issueEdit, (Rect{58, 404, 80, 24}));
+    // 9 pt templates: 1.5 pixels per unit, each edge rounded half away from zero.
+    EXPECT_EQ(Layout::NavPanel::seal, (Rect{86, 410, 82, 27}));
+    EXPECT_EQ(Layout::AboutDialog::link, (Rect{96, 161, 206, 18}));
+    EXPECT_EQ(Layout::AboutDialog::credit, (Rect{96, 186, 215, 18}));
+    EXPECT_EQ(Layout::NumberPage::codes[0], (Rect{68, 174, 57, 27}));
+    EXPECT_EQ(Layout::NumberPage::codes[7], (Rect{582, 174, 57, 27}));
+}
+
+TEST(Layout, EveryControlLiesInsideItsWindow) {
+    auto inside = [](const Rect& r, const Rect& window) {
+        return r.x >= 0 && r.y >= 0 && r.w > 0 && r.h > 0 && r.Right() <= window.w && r.Bottom() <= window.h;
+    };
+    namespace S = Layout::ShowPage;
+    namespace E = Layout::ExplainPage;
+    namespace P = Layout::PlayerPage;
+    for (const Rect& r : {S::sexagenaryLabel, S::calendarLabel, S::mainName, S::movingLineWord,
+                          S::changedLower, S::nextButton, S::backButton}) {
+        EXPECT_TRUE(inside(r, S::client));
+    }
+    for (const Rect& r : {E::judgementSummary, E::changedJudgement, E::nextButton, E::backButton}) {
+        EXPECT_TRUE(inside(r, E::client));
+    }
+    for (const Rect& r : Layout::NumberPage::codes) {
+        EXPECT_TRUE(inside(r, Layout::NumberPage::client));
+    }
+    for (const Rect& r : P::monthEdits) {
+        EXPECT_TRUE(inside(r, P::client));
+    }
+    for (const Rect& r : {P::startYearEdit, P::nextYearEdit, P::fortuneHelpButton, P::fortuneCodeEdit}) {
+        EXPECT_TRUE(inside(r, P::client));
+    }
+    for (const Rect& r : {Layout::DateDialog::datePicker, Layout::DateDialog::issueEdit,
+                          Layout::DateDialog::helpButton, Layout::AboutDialog::credit}) {
+        EXPECT_TRUE(inside(r, Layout::DateDialog::client));
+    }
+    EXPECT_TRUE(inside(Layout::MainWindow::zodiacLabel, Layout::MainWindow::client));
+    EXPECT_TRUE(inside(Layout::NavPanel::seal, Layout::NavPanel::client));
+}
+
+TEST(Layout, ChartPositionsAreThoseThePlayerPageComputes) {
+    namespace P = Layout::PlayerPage;
+    for (int i = 1; i <= 12; ++i) {
+        EXPECT_EQ(P::monthX[i - 1], 46 * i + i / 2 + i / 4 + 40);
+    }
+    for (int v = 0; v <= 6; ++v) {
+        EXPECT_EQ(P::levelY[v], 402 - 20 * v - v / 2);
+    }
+    // Each month's label box sits under its point.
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_LE(P::monthEdits[i].x, P::monthX[i]);
+        EXPECT_GE(P::monthEdits[i].Right() + 10, P::monthX[i]);
+    }
+}
+
+TEST(Layout, HistoryColumnsFitTheList) {
+    int total = 0;
+    for (int width : Layout::HistoryPage::columnWidths) {
+        total += width;
+    }
+    EXPECT_LE(total, Layout::HistoryPage::list.w - 2);
+}

@@ -1,0 +1,63 @@
+#include "tools/art/CBmpWriter.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+void PutU16(QByteArray& out, quint32 value) {
+    out.append(static_cast<char>(value & 0xFF));
+    out.append(static_cast<char>((value >> 8) & 0xFF));
+}
+
+void PutU32(QByteArray& out, quint32 value) {
+    PutU16(out, value & 0xFFFF);
+    PutU16(out, value >> 16);
+}
+}  // namespace
+
+QByteArray CBmpWriter::Encode(const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const int width = rgb.width();
+    const int height = rgb.height();
+    const quint32 rowBytes = (static_cast<quint32>(width) * 3 + 3) & ~3u;
+    const quint32 pixelBytes = rowBytes * static_cast<quint32>(height);
+    const quint32 headerBytes = 14 + 40;
+
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(headerBytes + pixelBytes));
+    out.append("BM");
+    PutU32(out, headerBytes + pixelBytes);
+    PutU32(out, 0);  // reserved
+    PutU32(out, headerBytes);
+    PutU32(out, 40);
+    PutU32(out, static_cast<quint32>(width));
+    PutU32(out, static_cast<quint32>(height));  // positive: rows run bottom-up
+    PutU16(out, 1);                             // planes
+    PutU16(out, 24);
+    PutU32(out, 0);  // BI_RGB
+    PutU32(out, pixelBytes);
+    PutU32(out, 2835);  // 72 dpi
+    PutU32(out, 2835);
+    PutU32(out, 0);
+    PutU32(out, 0);
+    for (int y = height - 1; y >= 0; --y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        const qsizetype start = out.size();
+        for (int x = 0; x < width; ++x) {
+            out.append(static_cast<char>(qBlue(line[x])));
+            out.append(static_cast<char>(qGreen(line[x])));
+            out.append(static_cast<char>(qRed(line[x])));
+        }
+        out.append(QByteArray(static_cast<qsizetype>(rowBytes) - (out.size() - start), '\0'));
+    }
+    return out;
+}
+
+bool CBmpWriter::Write(const QImage& image, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    file.write(Encode(image));
+    return file.commit();
+}
