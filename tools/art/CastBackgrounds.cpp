@@ -36,8 +36,9 @@ void CastRules(CArtPainter& art, qreal left, qreal top) {
     const QFont rule = CArtPainter::Song(14);
     const QFont head = CArtPainter::Kai(17);
     const QString heads[3] = {QStringLiteral("上卦"), QStringLiteral("下卦"), QStringLiteral("动爻")};
-    const QString rules[3] = {QStringLiteral("年月日之和\n除八取余"), QStringLiteral("加时数之和\n除八取余"),
-                              QStringLiteral("总数除六\n取余为动")};
+    // Casting by number: the digits of one number split into a front and a back half.
+    const QString rules[3] = {QStringLiteral("前半数字之和\n除八取余"),
+                              QStringLiteral("后半数字之和\n除八取余"), QStringLiteral("两数之和\n除六取余")};
     for (int i = 0; i < 3; ++i) {
         const qreal y = top + i * 78;
         art.Text(QRectF(left, y, 120, 24), heads[i], head, Palette::cinnabarDark,

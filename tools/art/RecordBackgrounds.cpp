@@ -72,9 +72,9 @@ QImage Backgrounds::NumberPage() {
     chrome.Ground(image.size(), Palette::celadon);
     art.Title(QPointF(22, 14), QStringLiteral("得数"), QStringLiteral("数"), 26);
     namespace N = Layout::NumberPage;
-    art.Text(QRectF(0, 58, 700, 30), QStringLiteral("依卦推数，得八组三位号码"), CArtPainter::Kai(22), ink);
-    art.Text(QRectF(0, 90, 700, 22), QStringLiteral("号码由卦数推演而来，仅供参考娱乐"),
-             CArtPainter::Song(13), Palette::inkSoft);
+    art.Text(QRectF(0, 58, 700, 30), QStringLiteral("卦象已成，得八组三位号码"), CArtPainter::Kai(22), ink);
+    art.Text(QRectF(0, 90, 700, 22), QStringLiteral("号码仅供参考娱乐，不保证中奖"), CArtPainter::Song(13),
+             Palette::inkSoft);
     art.RoundPanel(QRectF(40, 128, 620, 96), 8, Palette::celadonDeep, QColor(96, 146, 158));
     static const QString numerals = QStringLiteral("一二三四五六七八");
     for (int i = 0; i < 8; ++i) {
