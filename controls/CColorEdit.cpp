@@ -18,6 +18,7 @@ CColorEdit::CColorEdit(Mode editMode, QWidget* parent) : QWidget(parent), mode(e
         plain = new QPlainTextEdit(this);
         // Long texts of the pages wrap at the field's edge, as an edit with automatic wrapping does.
         plain->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        plain->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         layout->addWidget(plain);
         connect(plain, &QPlainTextEdit::textChanged, this, &CColorEdit::textChanged);
     }
