@@ -157,9 +157,5 @@ QImage Backgrounds::PlayerPage() {
     art.Text(QRectF(300, 226, 380, 26), QStringLiteral("0 为最低，6 为最高"), CArtPainter::Song(13),
              Palette::inkSoft, Qt::AlignRight | Qt::AlignVCenter);
     ChartGrid(art);
-    art.Text(QRectF(P::startYearEdit.Right() + 1, P::startYearEdit.y, 13, P::startYearEdit.h),
-             QStringLiteral("年"), CArtPainter::Song(12, true), ink);
-    art.Text(QRectF(P::nextYearEdit.Right() + 1, P::nextYearEdit.y, 13, P::nextYearEdit.h),
-             QStringLiteral("年"), CArtPainter::Song(12, true), ink);
     return image;
 }
