@@ -92,12 +92,4 @@ TEST(ColorEditDigitsTest, MultiLineRefusesADigitFilter) {
     EXPECT_EQ(edit.Text(), "a1");
 }
 
-TEST(ColorEditTextTest, MultiLineKeepsLineBreaks) {
-    CColorEdit edit(CColorEdit::MultiLine);
-    edit.SetText(QStringLiteral("上九\n亢龙有悔"));
-    EXPECT_EQ(edit.Text(), QStringLiteral("上九\n亢龙有悔"));
-    EXPECT_EQ(edit.editor(), edit.plainTextEdit());
-    EXPECT_EQ(edit.lineEdit(), nullptr);
-}
-
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <QCursor>
 #include <QMouseEvent>
-#include <QSignalSpy>
 #include <QTest>
 
 #include "controls/CHoverNotifyButton.h"
@@ -102,13 +101,6 @@ TEST_F(SkinButtonTest, HeldButtonShowsHotFaceOnePixelRightAndDown) {
     EXPECT_EQ(At(56, 17), kHot);  // bottom-right corner of the block, moved from (55, 16)
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(30, 12));
     EXPECT_EQ(At(10, 8), kHot);
-}
-
-TEST_F(SkinButtonTest, ClickEmitsClickedOnce) {
-    SetFaces(true);
-    QSignalSpy clicked(button, &QAbstractButton::clicked);
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(30, 12));
-    EXPECT_EQ(clicked.count(), 1);
 }
 
 TEST_F(SkinButtonTest, PressDraggedOntoTheButtonDoesNotHover) {
