@@ -1,10 +1,11 @@
-// Until the window arrives, the program shows what the divination core computes for today.
-#include <iostream>
+// The program: one application object, started and run until its main window closes.
+#include <QApplication>
 
-#include "core/COleDateTime.h"
+#include "shell/CPredictApp.h"
 
-int main() {
-    const COleDateTime today = COleDateTime::GetCurrentTime();
-    std::cout << "morvint " << today.GetYear() << '-' << today.GetMonth() << '-' << today.GetDay() << '\n';
+int main(int argc, char** argv) {
+    QApplication qtApplication(argc, argv);
+    CPredictApp app;
+    app.InitInstance();
     return 0;
 }

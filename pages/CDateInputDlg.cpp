@@ -1,0 +1,136 @@
+#include "pages/CDateInputDlg.h"
+
+#include <QLocale>
+#include <algorithm>
+
+#include "pages/PageLayout.h"
+#include "res/ResourceIds.h"
+#include "shell/CNoticeDlg.h"
+#include "shell/CPredictApp.h"
+#include "shell/MessageBox.h"
+#include "store/HistoryRecord.h"
+
+namespace {
+
+// The last year the built-in calendar tables cover completely.
+constexpr int kLastSupportedYear = 2011;
+
+// The locale's short date, always with four year digits so that no century has to be guessed.
+QString ShortDateFormat() {
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QStringLiteral("yyyy"))) {
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    }
+    return format;
+}
+
+}  // namespace
+
+CDateInputDlg::CDateInputDlg(QWidget* parent)
+    : CPageDialog(parent),
+      dateInput(COleDateTime::GetCurrentTime()),
+      datePicker(this),
+      issueEdit(this),
+      okButton(this),
+      cancelButton(this),
+      helpButton(this) {
+    connect(&okButton, &QAbstractButton::clicked, this, &CDateInputDlg::OnOK);
+    connect(&cancelButton, &QAbstractButton::clicked, this, &QDialog::reject);
+    connect(&helpButton, &QAbstractButton::clicked, this, [] { theApp().OpenHelp(1); });
+    // A small picture without caption, like the other notices of the program.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    SetBackgroundFile(QStringLiteral("inputdate.ggr"), Layout::DateDialog::client.w,
+                      Layout::DateDialog::client.h);
+}
+
+bool CDateInputDlg::OnInitDialog() {
+    CPageDialog::OnInitDialog();
+    setFixedSize(Layout::DateDialog::client.w, Layout::DateDialog::client.h);
+    datePicker.setDisplayFormat(ShortDateFormat());
+    datePicker.setCalendarPopup(true);
+    Place(datePicker, Layout::DateDialog::datePicker);
+    issueEdit.setAlignment(Qt::AlignCenter);
+    Place(issueEdit, Layout::DateDialog::issueEdit);
+
+    SetUpSkinButton(okButton, Layout::DateDialog::okButton, IDB_OK_HOT, IDB_OK, RGB(155, 197, 207));
+    SetUpSkinButton(cancelButton, Layout::DateDialog::cancelButton, IDB_CANCEL_HOT, IDB_CANCEL,
+                    RGB(155, 197, 207));
+    SetUpSkinButton(helpButton, Layout::DateDialog::helpButton, IDB_PREDICT_HELP_HOT, IDB_PREDICT_HELP,
+                    RGB(90, 108, 73));
+    UpdateData(false);
+    datePicker.setFocus();
+    return true;
+}
+
+void CDateInputDlg::UpdateData(bool saveAndValidate) {
+    if (saveAndValidate) {
+        const QDate date = datePicker.date();
+        dateInput = COleDateTime(date.year(), date.month(), date.day(), pickerTime.hour, pickerTime.minute,
+                                 pickerTime.second);
+        issueInput = issueEdit.text();
+    } else {
+        datePicker.setDate(QDate(dateInput.GetYear(), dateInput.GetMonth(), dateInput.GetDay()));
+        pickerTime = {dateInput.GetHour(), dateInput.GetMinute(), dateInput.GetSecond()};
+        issueEdit.setText(issueInput);
+    }
+}
+
+void CDateInputDlg::OnOK() {
+    UpdateData(true);
+    const COleDateTime today = COleDateTime::GetCurrentTime().DateOnly();
+    dateInput = dateInput.DateOnly();
+    if (IsPast(today)) {
+        Refuse(QStringLiteral("请勿对已开过奖的号码进行预测！"), QStringLiteral("请勿“预测”过去！"), true);
+        return;
+    }
+    if (IsAlreadyPredicted()) {
+        Refuse(QStringLiteral("这一天的开奖号码已被预测并保存过了。"), QStringLiteral("请勿重复预测！"),
+               true);
+        return;
+    }
+    if (dateInput.GetYear() > kLastSupportedYear) {
+        Refuse(QStringLiteral("此软件版本已经过旧，欲预测2012年的开奖号码，请下载升级版本。"),
+               QStringLiteral("请下载新版本"), false);
+        return;
+    }
+    if (IsIssueBlank()) {
+        Refuse(QStringLiteral("请输入期号。\r\n只有正确输入日期和期号才能保证预测的准确性。"),
+               QStringLiteral("未输入期号"), false);
+        return;
+    }
+    // The caller takes the picker's date with its time of day, not the midnight the checks worked on.
+    UpdateData(true);
+    accept();
+}
+
+// Today itself can still be predicted; so can nothing before the first draw the program knows of.
+bool CDateInputDlg::IsPast(const COleDateTime& today) const {
+    return dateInput < theApp().state.minDrawDate || (dateInput - today).GetDays() < 0;
+}
+
+bool CDateInputDlg::IsAlreadyPredicted() const {
+    const CPredictApp& app = theApp();
+    const int last = std::min(app.historyCount, HISTORY_SLOTS - 1);
+    for (int i = 1; i <= last; ++i) {
+        const COleDateTime& saved = app.history[i].record_date;
+        if (saved.GetYear() == dateInput.GetYear() && saved.GetMonth() == dateInput.GetMonth() &&
+            saved.GetDay() == dateInput.GetDay()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Only these count as blank: any other text, three blanks included, is taken as typed.
+bool CDateInputDlg::IsIssueBlank() const {
+    return issueInput.isEmpty() || issueInput == QStringLiteral(" ") || issueInput == QStringLiteral("  ");
+}
+
+void CDateInputDlg::Refuse(const QString& text, const QString& caption, bool dateNotice) {
+    MessageBox(text, caption, this);
+    if (dateNotice) {
+        CNoticeDlg notice;
+        notice.noticeMode = 1;
+        notice.DoModal();
+    }
+}

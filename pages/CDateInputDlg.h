@@ -1,0 +1,51 @@
+#pragma once
+// The small dialog that starts every prediction: the draw date and the issue number. OK only gets through
+// when the date is not in the past, not already predicted, inside the calendar this version knows, and the
+// issue is not blank; each refusal explains itself and leaves the dialog open as it was.
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QString>
+
+#include "controls/CSkinButton.h"
+#include "core/COleDateTime.h"
+#include "shell/CPageDialog.h"
+
+class CDateInputDlg : public CPageDialog {
+    Q_OBJECT
+
+public:
+    // The picker opens on the current date; the time of day of this moment rides along with the chosen date.
+    explicit CDateInputDlg(QWidget* parent = nullptr);
+
+    // Members <-> controls: true reads the controls into the members, false shows the members.
+    void UpdateData(bool saveAndValidate);
+
+    // The checks of the OK button (and of Enter); the dialog ends with Accepted only when all of them pass.
+    void OnOK() override;
+
+    QString issueInput;
+    COleDateTime dateInput;
+
+    QDateEdit datePicker;      // 1030
+    QLineEdit issueEdit;       // 1031
+    CSkinButton okButton;      // 1032
+    CSkinButton cancelButton;  // 2
+    CSkinButton helpButton;    // 1077
+
+protected:
+    bool OnInitDialog() override;
+
+private:
+    struct TimeOfDay {
+        int hour = 0, minute = 0, second = 0;
+    };
+
+    bool IsPast(const COleDateTime& today) const;
+    bool IsAlreadyPredicted() const;
+    bool IsIssueBlank() const;
+    // Shows the refusal; a refused date also gets the date notice.
+    void Refuse(const QString& text, const QString& caption, bool dateNotice);
+
+    // The picker holds a date and the time of day last put into it; it hands both back.
+    TimeOfDay pickerTime;
+};

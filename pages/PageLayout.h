@@ -1,0 +1,20 @@
+#pragma once
+// Placing controls at their rectangles of the shared layout, and dressing a skinned button the way every
+// window of the program does: transparent over the page, no border, placed, then its two faces.
+#include <QWidget>
+
+#include "controls/CSkinButton.h"
+#include "controls/Colour.h"
+#include "res/Layout.h"
+
+inline void Place(QWidget& widget, const Layout::Rect& rect) {
+    widget.setGeometry(rect.x, rect.y, rect.w, rect.h);
+}
+
+inline void SetUpSkinButton(CSkinButton& button, const Layout::Rect& rect, unsigned hotId, unsigned normalId,
+                            COLORREF key) {
+    button.SetTransparentBackground(true);
+    button.SetFlatBorder(false, true);
+    Place(button, rect);
+    button.SetFaceBitmaps(hotId, key, normalId, key);
+}

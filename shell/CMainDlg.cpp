@@ -1,0 +1,300 @@
+#include "shell/CMainDlg.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
+
+#include "controls/Colour.h"
+#include "controls/PostedMessage.h"
+#include "pages/CDateInputDlg.h"
+#include "pages/CExplainPage.h"
+#include "pages/CHistoryPage.h"
+#include "pages/CMakeGuaPage.h"
+#include "pages/CNumberPage.h"
+#include "pages/CPlayerPage.h"
+#include "pages/CShowGuaPage.h"
+#include "pages/CStartPage.h"
+#include "pages/PageLayout.h"
+#include "res/Layout.h"
+#include "res/ResourceIds.h"
+#include "shell/CAboutDlg.h"
+#include "shell/CNavPanel.h"
+#include "shell/CPredictApp.h"
+#include "shell/PageChrome.h"
+
+namespace {
+
+// Template ids the containers record with each page.
+constexpr int kNavPanelTemplate = 129;
+constexpr int kStartTemplate = 130;
+constexpr int kHistoryTemplate = 131;
+constexpr int kMakeTemplate = 132;
+constexpr int kExplainTemplate = 133;
+constexpr int kNumberTemplate = 134;
+constexpr int kPlayerTemplate = 144;
+constexpr int kShowTemplate = 166;
+
+// The command id of the about item, as the window menu numbers it.
+constexpr unsigned kAboutCommand = 0x10;
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+CMainDlg::CMainDlg(QWidget* parent)
+    : QDialog(parent),
+      navContainer(this),
+      pageContainer(this),
+      picture(this),
+      playerLabel(this),
+      zodiacLabel(this),
+      exitButton(this),
+      icon(QStringLiteral(":/icons/%1.png").arg(IDI_MAINFRAME)) {
+    connect(&exitButton, &QAbstractButton::clicked, this, &CMainDlg::OnExit);
+    OnInitDialog();
+}
+
+CMainDlg::~CMainDlg() {
+    navContainer.DeleteAllPages();
+    pageContainer.DeleteAllPages();
+}
+
+void CMainDlg::OnInitDialog() {
+    setWindowIcon(icon);
+    setWindowTitle(QStringLiteral("Quintara V4.3"));
+    setFixedSize(Layout::MainWindow::client.w, Layout::MainWindow::client.h);
+
+    Place(navContainer, Layout::MainWindow::navContainer);
+    Place(pageContainer, Layout::MainWindow::pageContainer);
+    pageContainer.hide();
+    Place(picture, Layout::MainWindow::hoverPicture);
+    picture.hide();
+    Place(playerLabel, Layout::MainWindow::playerLabel);
+    Place(zodiacLabel, Layout::MainWindow::zodiacLabel);
+
+    labelFont = PageFont(18, QStringLiteral("宋体"));
+    playerLabel.setFont(labelFont);
+    zodiacLabel.setFont(labelFont);
+    SetUpLabel(playerLabel, RGB(40, 60, 100));
+    SetUpLabel(zodiacLabel, RGB(0, 40, 40));
+
+    SetUpSkinButton(exitButton, Layout::MainWindow::exitButton, IDB_EXIT_HOT, IDB_EXIT, RGB(155, 197, 207));
+
+    CreateStartPages();
+
+    const CPredictApp& app = theApp();
+    if (app.name == "新玩家") {
+        // A player who has not entered a name yet: the blanks keep the label as wide as a real name.
+        SetPlayerLines(QStringLiteral("新玩家    "), QStringLiteral("龙"));
+    } else {
+        SetPlayerLines(FromUtf8(app.name) + FromUtf8(app.sex), FromUtf8(app.shuxiang));
+    }
+}
+
+void CMainDlg::SetUpLabel(CSkinButton& label, COLORREF colour) {
+    label.SetTransparentBackground(true);
+    label.SetFlatBorder(false, true);
+    label.SetStateColour(CSkinButton::kTextNormal, colour, true);
+    label.SetStateColour(CSkinButton::kTextHot, colour, true);
+}
+
+// The panel in its container; behind the hidden page container a records page and a start page wait, so that
+// both slots below the number page are taken from the start.
+void CMainDlg::CreateStartPages() {
+    navContainer.AddPage(NewPage<CNavPanel>(), kNavPanelTemplate);
+    CHistoryPage* history = NewPage<CHistoryPage>();
+    CStartPage* start = NewPage<CStartPage>();
+    pageContainer.AddPage(history, kHistoryTemplate);
+    pageContainer.AddPage(start, kStartTemplate);
+}
+
+void CMainDlg::SetPlayerLines(const QString& player, const QString& zodiac) {
+    playerLine = player;
+    zodiacLine = zodiac;
+    playerLabel.setText(playerLine);
+    zodiacLabel.setText(zodiacLine);
+}
+
+template <class Page>
+Page* CMainDlg::NewPage() {
+    auto* page = new Page();
+    page->mainWindow = this;
+    return page;
+}
+
+void CMainDlg::ShowPageView(int index, bool fullHeight) {
+    Place(pageContainer,
+          fullHeight ? Layout::MainWindow::pageContainerFull : Layout::MainWindow::pageContainer);
+    playerLabel.setVisible(!fullHeight);
+    zodiacLabel.setVisible(!fullHeight);
+    exitButton.setVisible(!fullHeight);
+    navContainer.hide();
+    pageContainer.ShowPage(index);
+    pageContainer.show();
+}
+
+void CMainDlg::ShowHomeView() {
+    navContainer.show();
+    pageContainer.hide();
+    playerLabel.show();
+    zodiacLabel.show();
+    exitButton.show();
+}
+
+void CMainDlg::customEvent(QEvent* event) {
+    if (event->type() != CPostedMessage::Type()) {
+        QDialog::customEvent(event);
+        return;
+    }
+    const auto* posted = static_cast<CPostedMessage*>(event);
+    const int w = static_cast<int>(posted->wParam);
+    switch (posted->message) {
+        case WM_NAVIGATE:
+            OnNavigate(w, static_cast<int>(posted->lParam));
+            break;
+        case WM_SHOWPICTURE:
+            OnShowPicture(w);
+            break;
+        case WM_OPENVIEW:
+            OnOpenView(w);
+            break;
+        default:
+            break;
+    }
+}
+
+// Code 0 from any page is the way home; otherwise only the steps of a prediction and the player page's
+// "profile saved" act, and every other pair is ignored.
+void CMainDlg::OnNavigate(int stage, int code) {
+    if (code == 0) {
+        ShowHomeView();
+        return;
+    }
+    if (stage == 10 && code == 11) {
+        pageContainer.SetPage(kStepSlot, NewPage<CMakeGuaPage>(), kMakeTemplate);
+        ShowPageView(kStepSlot, false);
+    } else if (stage == 11 && code == 12) {
+        pageContainer.SetPage(kStepSlot, NewPage<CShowGuaPage>(), kShowTemplate);
+        ShowPageView(kStepSlot, false);
+    } else if (stage == 12 && code == 13) {
+        pageContainer.SetPage(kStepSlot, NewPage<CExplainPage>(), kExplainTemplate);
+        ShowPageView(kStepSlot, true);
+    } else if (stage == 13 && code == 14) {
+        // Going back and forward again shows the same number page with the same codes.
+        if (pageContainer.GetPageCount() < 3) {
+            pageContainer.AddPage(NewPage<CNumberPage>(), kNumberTemplate);
+        }
+        ShowPageView(kNumberSlot, false);
+    } else if (stage == 14 && code == 13) {
+        ShowPageView(kStepSlot, true);
+    } else if (stage == 30 && code == 2) {
+        const CPredictApp& app = theApp();
+        SetPlayerLines(FromUtf8(app.name) + FromUtf8(app.sex), FromUtf8(app.shuxiang));
+    }
+}
+
+void CMainDlg::OnShowPicture(int kind) {
+    if (kind == -1) {
+        picture.hide();
+        return;
+    }
+    const auto showFile = [this](const char* file) {
+        picture.SetPictureFile(QString::fromLatin1(file), Layout::MainWindow::hoverPicture.w,
+                               Layout::MainWindow::hoverPicture.h, false);
+    };
+    switch (kind) {
+        case 15:
+            showFile("select.mid");
+            break;
+        case 20:
+            showFile("history.mid");
+            break;
+        case 30:
+            showFile("player.mid");
+            break;
+        case 40:
+            showFile("answer.mid");
+            break;
+        default:
+            break;
+    }
+    PlaySoundFile(QStringLiteral("jiu_low.wav"));
+    picture.show();
+}
+
+void CMainDlg::OnOpenView(int kind) {
+    picture.hide();
+    switch (kind) {
+        case 15:
+            OnNewPrediction();
+            break;
+        case 20:
+            navContainer.hide();
+            pageContainer.SetPage(kRecordsOrPlayerSlot, NewPage<CHistoryPage>(), kHistoryTemplate);
+            ShowPageView(kRecordsOrPlayerSlot, false);
+            break;
+        case 30:
+            navContainer.hide();
+            pageContainer.SetPage(kRecordsOrPlayerSlot, NewPage<CPlayerPage>(), kPlayerTemplate);
+            ShowPageView(kRecordsOrPlayerSlot, false);
+            break;
+        case 50: {
+            CAboutDlg about;
+            about.DoModal();
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+// A confirmed date starts a fresh prediction: the number page of the last one goes, a new start page comes.
+void CMainDlg::OnNewPrediction() {
+    CDateInputDlg dialog;
+    if (dialog.DoModal() != QDialog::Accepted) {
+        return;
+    }
+    PredictionState& state = theApp().state;
+    state.drawDate = dialog.dateInput;
+    state.lunar.Convert(state.drawDate);
+    state.issueNumber = dialog.issueInput.toStdString();
+    if (pageContainer.GetPageCount() >= 3) {
+        pageContainer.RemovePage(kNumberSlot);
+    }
+    pageContainer.SetPage(kStepSlot, NewPage<CStartPage>(), kStartTemplate);
+    ShowPageView(kStepSlot, false);
+}
+
+void CMainDlg::OnSysCommand(unsigned id) {
+    if ((id & 0xFFF0) == kAboutCommand) {
+        CAboutDlg about;
+        about.DoModal();
+    }
+}
+
+// The window has no system menu of its own here: a right click offers the about item it would carry.
+void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    const QAction* about = menu.addAction(QStringLiteral("关于 morvint(&A)..."));
+    if (menu.exec(event->globalPos()) == about) {
+        OnSysCommand(kAboutCommand);
+    }
+}
+
+void CMainDlg::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    PaintBackground(painter, QStringLiteral("main.ggr"), Layout::MainWindow::client.w,
+                    Layout::MainWindow::client.h);
+}
+
+void CMainDlg::OnExit() {
+    accept();
+}
+
+void CMainDlg::done(int result) {
+    navContainer.DeleteAllPages();
+    pageContainer.DeleteAllPages();
+    QDialog::done(result);
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The main window: a fixed 700 x 500 picture with two page containers. The home view shows the navigation
+// panel with the player's name and the exit button; the page view shows one page of the prediction, the
+// records or the player profile. Pages and the panel never switch views themselves: they post messages here,
+// and this window creates, replaces and shows the pages.
+#include <QDialog>
+#include <QFont>
+#include <QIcon>
+#include <QString>
+
+#include "controls/CPictureStatic.h"
+#include "controls/CSkinButton.h"
+#include "controls/Colour.h"
+#include "shell/CPageTab.h"
+
+class CPageDialog;
+
+class CMainDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    // Page slots of the page container.
+    static constexpr int kRecordsOrPlayerSlot = 0;
+    static constexpr int kStepSlot = 1;  // start, make, show or explanation page
+    static constexpr int kNumberSlot = 2;
+
+    explicit CMainDlg(QWidget* parent = nullptr);
+    ~CMainDlg() override;
+
+    // The page container at full height for the explanation page (labels and exit button hidden), else at
+    // 700 x 455 with them shown; then the page at index.
+    void ShowPageView(int index, bool fullHeight);
+    void ShowHomeView();
+
+    // Ends the dialog whichever way it closes: the pages go first.
+    void done(int result) override;
+
+    CPageTab navContainer;    // 1000: the navigation panel
+    CPageTab pageContainer;   // 1001
+    CPictureStatic picture;   // 1003: hover picture of the navigation buttons
+    CSkinButton playerLabel;  // 1034
+    CSkinButton zodiacLabel;  // 1035
+    CSkinButton exitButton;   // 1067
+    QString playerLine;
+    QString zodiacLine;
+
+protected:
+    void customEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void OnInitDialog();
+    void SetUpLabel(CSkinButton& label, COLORREF colour);
+    void SetPlayerLines(const QString& player, const QString& zodiac);
+    void CreateStartPages();
+
+    void OnNavigate(int stage, int code);
+    void OnShowPicture(int kind);
+    void OnOpenView(int kind);
+    void OnNewPrediction();
+    void OnSysCommand(unsigned id);
+    void OnExit();
+
+    // Gives a new page this window as the target of its messages, as every page gets before it is created.
+    template <class Page>
+    Page* NewPage();
+
+    QFont labelFont;
+    QIcon icon;
+};

@@ -1,0 +1,98 @@
+#include "shell/CNavPanel.h"
+
+#include <QMouseEvent>
+#include <QPixmap>
+
+#include "controls/Colour.h"
+#include "controls/PostedMessage.h"
+#include "pages/PageLayout.h"
+#include "res/ResourceIds.h"
+#include "shell/CPredictApp.h"
+
+namespace {
+
+// The panel's colour around each face.
+constexpr COLORREF kFaceKey = RGB(66, 152, 177);
+
+}  // namespace
+
+CNavPanel::CNavPanel()
+    : predictButton(this),
+      recordsButton(this),
+      playerButton(this),
+      answersButton(this),
+      aboutButton(this),
+      seal(this) {
+    SetBackgroundFile(QStringLiteral("left.ggr"), Layout::NavPanel::client.w, Layout::NavPanel::client.h);
+    // Moves over bare panel must reach the panel even with no mouse button held.
+    setMouseTracking(true);
+
+    const auto openView = [this](int kind) {
+        return [this, kind] { PostMessageTo(mainWindow, WM_OPENVIEW, kind, 0); };
+    };
+    connect(&predictButton, &QAbstractButton::clicked, this, openView(kPredictKind));
+    connect(&recordsButton, &QAbstractButton::clicked, this, openView(kRecordsKind));
+    connect(&playerButton, &QAbstractButton::clicked, this, openView(kPlayerKind));
+    connect(&answersButton, &QAbstractButton::clicked, this, [] { theApp().OpenHelp(0); });
+    connect(&aboutButton, &QAbstractButton::clicked, this, openView(kAboutView));
+}
+
+bool CNavPanel::OnInitDialog() {
+    CPageDialog::OnInitDialog();
+    Place(*this, Layout::NavPanel::client);
+
+    SetUpSkinButton(predictButton, Layout::NavPanel::predictButton, IDB_NAV_PREDICT_HOT, IDB_NAV_PREDICT,
+                    kFaceKey);
+    SetUpSkinButton(recordsButton, Layout::NavPanel::recordsButton, IDB_NAV_RECORDS_HOT, IDB_NAV_RECORDS,
+                    kFaceKey);
+    SetUpSkinButton(playerButton, Layout::NavPanel::playerButton, IDB_NAV_PLAYER_HOT, IDB_NAV_PLAYER,
+                    kFaceKey);
+    SetUpSkinButton(answersButton, Layout::NavPanel::answersButton, IDB_NAV_ANSWERS_HOT, IDB_NAV_ANSWERS,
+                    kFaceKey);
+    SetUpSkinButton(aboutButton, Layout::NavPanel::aboutButton, IDB_NAV_ABOUT_HOT, IDB_NAV_ABOUT, kFaceKey);
+
+    const std::pair<CHoverNotifyButton*, int> hoverButtons[] = {{&predictButton, kPredictKind},
+                                                                {&recordsButton, kRecordsKind},
+                                                                {&playerButton, kPlayerKind},
+                                                                {&answersButton, kAnswersKind}};
+    for (const auto& [button, kind] : hoverButtons) {
+        button->notifyWindow = this;
+        button->notifyMessage = WM_NAVHOVER;
+        button->notifyParam = kind;
+    }
+    lastHoverKind = -1;
+
+    // The seal is a plain picture: moves over it count as moves over bare panel.
+    seal.setPixmap(QPixmap(QStringLiteral(":/bitmaps/%1.bmp").arg(IDB_PANEL_SEAL)));
+    seal.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Place(seal, Layout::NavPanel::seal);
+    seal.setAttribute(Qt::WA_TransparentForMouseEvents);
+    return true;
+}
+
+void CNavPanel::customEvent(QEvent* event) {
+    if (event->type() == CPostedMessage::Type()) {
+        const auto* posted = static_cast<CPostedMessage*>(event);
+        if (posted->message == WM_NAVHOVER) {
+            OnNavHover(static_cast<int>(posted->wParam));
+        }
+        return;
+    }
+    CPageDialog::customEvent(event);
+}
+
+// Every move over a button repeats its kind; only a change of button shows a picture and plays the sound.
+void CNavPanel::OnNavHover(int kind) {
+    if (kind != lastHoverKind) {
+        lastHoverKind = kind;
+        PostMessageTo(mainWindow, WM_SHOWPICTURE, kind, 0);
+    }
+}
+
+void CNavPanel::mouseMoveEvent(QMouseEvent* event) {
+    if (lastHoverKind != -1) {
+        lastHoverKind = -1;
+        PostMessageTo(mainWindow, WM_SHOWPICTURE, -1, 0);
+    }
+    CPageDialog::mouseMoveEvent(event);
+}

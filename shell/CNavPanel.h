@@ -1,0 +1,43 @@
+#pragma once
+// The home view's column of buttons: new prediction, records, player profile, help and about. Moving the
+// pointer onto a button shows its picture in the main window (with the one sound); moving onto bare panel
+// hides it again. The panel only posts: the main window does the work.
+#include <QLabel>
+
+#include "controls/CHoverNotifyButton.h"
+#include "controls/CSkinButton.h"
+#include "res/Layout.h"
+#include "shell/CPageDialog.h"
+
+class CNavPanel : public CPageDialog {
+    Q_OBJECT
+
+public:
+    // Picture kind of each hover button, and the view kind each button asks the main window for.
+    static constexpr int kPredictKind = 15;
+    static constexpr int kRecordsKind = 20;
+    static constexpr int kPlayerKind = 30;
+    static constexpr int kAnswersKind = 40;
+    static constexpr int kAboutView = 50;
+
+    CNavPanel();
+
+    // The kind of the last picture asked for; -1 when none is shown.
+    int lastHoverKind = -1;
+
+    CHoverNotifyButton predictButton;  // 1002
+    CHoverNotifyButton recordsButton;  // 1003
+    CHoverNotifyButton playerButton;   // 1004
+    CHoverNotifyButton answersButton;  // 1006
+    CSkinButton aboutButton;           // 1058
+
+protected:
+    bool OnInitDialog() override;
+    void customEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void OnNavHover(int kind);
+
+    QLabel seal;
+};

@@ -1,0 +1,42 @@
+#include "shell/CPredictApp.h"
+
+#include <QApplication>
+#include <QString>
+#include <cassert>
+#include <utility>
+
+#include "shell/MessageBox.h"
+#include "shell/OpenHelp.h"
+
+namespace {
+
+CPredictApp* currentApp = nullptr;
+
+// The store and the core report through the sink; the user sees each message in a box that waits for OK, in
+// front of whatever window is active (none during start-up).
+void ShowMessageBox(const std::string& text, const std::string& caption) {
+    MessageBox(QString::fromStdString(text), QString::fromStdString(caption), QApplication::activeWindow());
+}
+
+}  // namespace
+
+CPredictApp::CPredictApp() : previousSink(SetMessageSink(ShowMessageBox)) {
+    assert(currentApp == nullptr && "only one application object at a time");
+    currentApp = this;
+}
+
+CPredictApp::~CPredictApp() {
+    SetMessageSink(std::move(previousSink));
+    if (currentApp == this) {
+        currentApp = nullptr;
+    }
+}
+
+void CPredictApp::OpenHelp(int kind) {
+    ::OpenHelp(kind);
+}
+
+CPredictApp& theApp() {
+    assert(currentApp != nullptr && "theApp() used without an application object");
+    return *currentApp;
+}

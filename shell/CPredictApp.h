@@ -1,0 +1,35 @@
+#pragma once
+// The application object: the store with the player profile and the history, the table of random numbers the
+// codes are drawn from, and the prediction in progress. Everything that outlives a page lives here; pages
+// reach it through theApp(), never through the main window.
+#include "core/CRandomTable.h"
+#include "core/MessageSink.h"
+#include "core/PredictionState.h"
+#include "store/CPredictStore.h"
+
+class CPredictApp : public CPredictStore {
+public:
+    // Becomes the application reached by theApp() and routes the messages of the core and the store to modal
+    // message boxes captioned with the application's title. One object at a time.
+    CPredictApp();
+    ~CPredictApp() override;
+    CPredictApp(const CPredictApp&) = delete;
+    CPredictApp& operator=(const CPredictApp&) = delete;
+
+    // Start-up: fills the random table, opens the database, sets the earliest draw date, loads the player and
+    // the history, then runs the main window until it closes. Returns false: the program ends with the
+    // window. A QApplication must exist.
+    bool InitInstance();
+
+    // Opens a help document of the program folder: 0 the general help, 1 predicting, 2 the fortune code.
+    void OpenHelp(int kind);
+
+    PredictionState state;
+    CRandomTable random;
+
+private:
+    MessageSinkFunction previousSink;
+};
+
+// The one application object of the run.
+CPredictApp& theApp();

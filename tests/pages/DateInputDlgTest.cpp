@@ -1,0 +1,219 @@
+// The draw-date dialog: each refusal with its exact words and caption, in the order of the checks, and the
+// dialog left open as it was; what an accepted dialog hands back.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QFile>
+#include <QTest>
+#include <vector>
+
+#include "pages/CDateInputDlg.h"
+#include "shell/CHelpWindow.h"
+#include "shell/CNoticeDlg.h"
+#include "tests/support/AppFixture.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/ModalAnswer.h"
+
+namespace {
+
+const RecordedMessage kPast{QStringLiteral("请勿对已开过奖的号码进行预测！"),
+                            QStringLiteral("请勿“预测”过去！")};
+const RecordedMessage kAlreadyPredicted{QStringLiteral("这一天的开奖号码已被预测并保存过了。"),
+                                        QStringLiteral("请勿重复预测！")};
+const RecordedMessage kTooNew{QStringLiteral("此软件版本已经过旧，欲预测2012年的开奖号码，请下载升级版本。"),
+                              QStringLiteral("请下载新版本")};
+const RecordedMessage kNoIssue{QStringLiteral("请输入期号。\r\n只有正确输入日期和期号才能保证预测的准确性。"),
+                               QStringLiteral("未输入期号")};
+
+class DateInputDlgTest : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        notices = std::make_unique<ModalAnswer<CNoticeDlg>>([this](CNoticeDlg& notice) {
+            noticeModes.push_back(notice.noticeMode);
+            notice.accept();
+        });
+    }
+    void TearDown() override {
+        notices.reset();
+        AppFixture::TearDown();
+    }
+
+    // Opens a dialog as the main window would, types the date and the issue and presses OK.
+    void Enter(CDateInputDlg& dialog, QDate date, const QString& issue) {
+        dialog.show();
+        dialog.datePicker.setDate(date);
+        dialog.issueEdit.setText(issue);
+        dialog.okButton.click();
+    }
+    bool Accepted(const CDateInputDlg& dialog) const {
+        return dialog.result() == QDialog::Accepted && !dialog.isVisible();
+    }
+    bool StillOpen(const CDateInputDlg& dialog) const {
+        return dialog.result() != QDialog::Accepted && dialog.isVisible();
+    }
+    void SaveHistory(int order, const COleDateTime& date) {
+        app->history[order].record_order = order;
+        app->history[order].record_date = date;
+        app->history[order].is_right = 11;
+        app->historyCount = order;
+    }
+
+    std::unique_ptr<ModalAnswer<CNoticeDlg>> notices;
+    std::vector<int> noticeModes;
+};
+
+TEST_F(DateInputDlgTest, OpensOnTodayAndHandsBackTheChosenDateWithTheTimeItOpenedAt) {
+    FixedClock clock(2010, 3, 5, 14, 30, 15);
+    CDateInputDlg dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.datePicker.date(), QDate(2010, 3, 5));
+    EXPECT_TRUE(dialog.datePicker.calendarPopup());
+    EXPECT_TRUE(dialog.datePicker.displayFormat().contains(QStringLiteral("yyyy")));
+
+    clock.Advance(3600);  // the time of day stays the one the dialog opened with
+    Enter(dialog, QDate(2010, 3, 9), QStringLiteral("10063"));
+
+    EXPECT_TRUE(Accepted(dialog));
+    EXPECT_EQ(dialog.dateInput, COleDateTime(2010, 3, 9, 14, 30, 15));
+    EXPECT_EQ(dialog.issueInput, QStringLiteral("10063"));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(noticeModes.empty());
+}
+
+TEST_F(DateInputDlgTest, TodayIsAcceptedAndYesterdayRefusedAsPastWithTheDateNotice) {
+    FixedClock clock(2010, 3, 5, 23, 59, 0);
+    CDateInputDlg today;
+    Enter(today, QDate(2010, 3, 5), QStringLiteral("1"));
+    EXPECT_TRUE(Accepted(today));
+
+    CDateInputDlg yesterday;
+    Enter(yesterday, QDate(2010, 3, 4), QStringLiteral("1"));
+    EXPECT_TRUE(StillOpen(yesterday));
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{kPast});
+    EXPECT_EQ(noticeModes, std::vector<int>{1});
+    EXPECT_EQ(yesterday.datePicker.date(), QDate(2010, 3, 4)) << "a refusal keeps what was entered";
+    EXPECT_EQ(yesterday.issueEdit.text(), QStringLiteral("1"));
+}
+
+TEST_F(DateInputDlgTest, NothingBeforeTheFirstDrawIsAcceptedEvenWhenTheClockIsEarlier) {
+    FixedClock clock(2009, 1, 1);
+    CDateInputDlg beforeFirst;
+    Enter(beforeFirst, QDate(2009, 6, 16), QStringLiteral("1"));
+    EXPECT_TRUE(StillOpen(beforeFirst));
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{kPast});
+
+    CDateInputDlg firstDraw;
+    Enter(firstDraw, QDate(2009, 6, 17), QStringLiteral("1"));
+    EXPECT_TRUE(Accepted(firstDraw));
+}
+
+TEST_F(DateInputDlgTest, ADateAlreadyPredictedIsRefusedWhateverItsTimeAndIssue) {
+    FixedClock clock(2010, 3, 5, 9, 0, 0);
+    SaveHistory(1, COleDateTime(2010, 3, 6, 21, 15, 0));
+    SaveHistory(2, COleDateTime(2010, 3, 8, 10, 0, 0));
+    CDateInputDlg dialog;
+
+    Enter(dialog, QDate(2010, 3, 8), QStringLiteral("another issue"));
+
+    EXPECT_TRUE(StillOpen(dialog));
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{kAlreadyPredicted});
+    EXPECT_EQ(noticeModes, std::vector<int>{1});
+
+    messages.clear();
+    Enter(dialog, QDate(2010, 3, 7), QStringLiteral("another issue"));
+    EXPECT_TRUE(Accepted(dialog));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(DateInputDlgTest, APastDateThatWasAlsoPredictedShowsOnlyThePastRefusal) {
+    FixedClock clock(2010, 3, 5);
+    SaveHistory(1, COleDateTime(2010, 3, 1, 12, 0, 0));
+    CDateInputDlg dialog;
+
+    Enter(dialog, QDate(2010, 3, 1), QString());
+
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{kPast});
+    EXPECT_EQ(noticeModes, std::vector<int>{1});
+}
+
+TEST_F(DateInputDlgTest, TheLastYearOfTheCalendarIsAcceptedAndTheNextRefusedWithoutNotice) {
+    FixedClock clock(2011, 12, 30);
+    CDateInputDlg lastDay;
+    Enter(lastDay, QDate(2011, 12, 31), QStringLiteral("11356"));
+    EXPECT_TRUE(Accepted(lastDay));
+
+    CDateInputDlg nextYear;
+    Enter(nextYear, QDate(2012, 1, 1), QStringLiteral("12001"));
+    EXPECT_TRUE(StillOpen(nextYear));
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{kTooNew});
+    EXPECT_TRUE(noticeModes.empty());
+}
+
+TEST_F(DateInputDlgTest, UpToTwoBlanksAreNoIssueButThreeBlanksAreTakenAsTyped) {
+    FixedClock clock(2010, 3, 5);
+    for (const QString& blank : {QString(), QStringLiteral(" "), QStringLiteral("  ")}) {
+        messages.clear();
+        CDateInputDlg dialog;
+        Enter(dialog, QDate(2010, 3, 5), blank);
+        EXPECT_TRUE(StillOpen(dialog)) << '"' << blank.toStdString() << '"';
+        EXPECT_EQ(messages, std::vector<RecordedMessage>{kNoIssue});
+    }
+    EXPECT_TRUE(noticeModes.empty());
+
+    CDateInputDlg threeBlanks;
+    Enter(threeBlanks, QDate(2010, 3, 5), QStringLiteral("   "));
+    EXPECT_TRUE(Accepted(threeBlanks));
+    EXPECT_EQ(threeBlanks.issueInput, QStringLiteral("   "));
+}
+
+TEST_F(DateInputDlgTest, EnterInTheIssueFieldRunsTheSameChecks) {
+    FixedClock clock(2010, 3, 5);
+    CDateInputDlg dialog;
+    dialog.show();
+    dialog.issueEdit.setFocus();
+
+    QTest::keyClick(&dialog.issueEdit, Qt::Key_Return);
+    EXPECT_TRUE(StillOpen(dialog));
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{kNoIssue});
+
+    QTest::keyClicks(&dialog.issueEdit, QStringLiteral("10064"));
+    QTest::keyClick(&dialog.issueEdit, Qt::Key_Return);
+    EXPECT_TRUE(Accepted(dialog));
+}
+
+TEST_F(DateInputDlgTest, CancelEndsTheDialogWithoutChecks) {
+    FixedClock clock(2010, 3, 5);
+    CDateInputDlg dialog;
+    dialog.show();
+    dialog.datePicker.setDate(QDate(2001, 1, 1));
+
+    dialog.cancelButton.click();
+
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(messages.empty());
+}
+
+// The help documents live in the program's folder; the test puts one there for the length of the test.
+TEST_F(DateInputDlgTest, TheHelpButtonOpensThePredictingHelpAndKeepsTheDialogOpen) {
+    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/help_yuce.html");
+    QFile document(path);
+    ASSERT_TRUE(document.open(QIODevice::WriteOnly));
+    document.write("<html><body>predicting</body></html>");
+    document.close();
+    CDateInputDlg dialog;
+    dialog.show();
+
+    dialog.helpButton.click();
+
+    CHelpWindow* help = CHelpWindow::Current();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->source().toLocalFile().endsWith(QStringLiteral("/help_yuce.html")));
+    EXPECT_TRUE(dialog.isVisible());
+    delete help;
+    QFile::remove(path);
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+// The page container: a stack of at most 16 pages with one shown, pages deleted only from the event loop.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QPointer>
+
+#include "shell/CPageDialog.h"
+#include "shell/CPageTab.h"
+
+namespace {
+
+void RunDeferredDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+class PageTabTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        container.resize(700, 455);
+        container.show();
+    }
+    void TearDown() override { RunDeferredDeletes(); }
+
+    CPageDialog* Add(int templateId = 130) {
+        auto* page = new CPageDialog();
+        EXPECT_TRUE(container.AddPage(page, templateId));
+        return page;
+    }
+
+    CPageTab container;
+};
+
+TEST_F(PageTabTest, FirstPageIsShownAndLaterOnesWaitHiddenInsideTheContainer) {
+    CPageDialog* first = Add(131);
+    CPageDialog* second = Add(130);
+
+    EXPECT_EQ(container.GetPageCount(), 2);
+    EXPECT_EQ(first->parentWidget(), &container);
+    EXPECT_FALSE(first->isWindow());
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_FALSE(second->isVisible());
+    EXPECT_EQ(container.TemplateId(0), 131);
+    EXPECT_EQ(container.TemplateId(1), 130);
+}
+
+TEST_F(PageTabTest, AFullContainerRefusesTheSeventeenthPageAndDeletesIt) {
+    for (int i = 0; i < CPageTab::kMaxPages; ++i) {
+        Add();
+    }
+    QPointer<CPageDialog> extra = new CPageDialog();
+
+    EXPECT_FALSE(container.AddPage(extra, 130));
+
+    EXPECT_EQ(container.GetPageCount(), CPageTab::kMaxPages);
+    EXPECT_TRUE(extra.isNull());
+}
+
+TEST_F(PageTabTest, ShowPageSwapsTheShownPageAndReportsThePreviousIndex) {
+    CPageDialog* first = Add();
+    CPageDialog* second = Add();
+
+    EXPECT_EQ(container.ShowPage(1), 0);
+    EXPECT_FALSE(first->isVisible());
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_EQ(container.CurrentIndex(), 1);
+
+    EXPECT_EQ(container.ShowPage(2), -1);
+    EXPECT_EQ(container.ShowPage(-1), -1);
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_EQ(container.CurrentIndex(), 1);
+}
+
+TEST_F(PageTabTest, SetPageReplacesHiddenAndDeletesTheOldPageOnlyFromTheEventLoop) {
+    Add();
+    QPointer<CPageDialog> old = Add();
+    auto* replacement = new CPageDialog();
+
+    container.SetPage(1, replacement, 132);
+
+    ASSERT_FALSE(old.isNull()) << "deleted while its caller may still be running";
+    EXPECT_FALSE(old->isVisible());
+    EXPECT_EQ(container.Page(1), replacement);
+    EXPECT_EQ(container.TemplateId(1), 132);
+    EXPECT_EQ(container.GetPageCount(), 2);
+    EXPECT_FALSE(replacement->isVisible());
+    RunDeferredDeletes();
+    EXPECT_TRUE(old.isNull());
+}
+
+TEST_F(PageTabTest, RemovingTheLastPageShortensTheStackButAHoleDoesNot) {
+    Add();
+    Add();
+    QPointer<CPageDialog> third = Add();
+
+    container.RemovePage(2);
+    EXPECT_EQ(container.GetPageCount(), 2);
+    EXPECT_EQ(container.Page(2), nullptr);
+
+    container.RemovePage(0);
+    EXPECT_EQ(container.GetPageCount(), 2);
+    EXPECT_EQ(container.Page(0), nullptr);
+
+    RunDeferredDeletes();
+    EXPECT_TRUE(third.isNull());
+}
+
+TEST_F(PageTabTest, DeleteAllPagesEmptiesTheContainer) {
+    QPointer<CPageDialog> first = Add();
+    QPointer<CPageDialog> second = Add();
+
+    container.DeleteAllPages();
+
+    EXPECT_EQ(container.GetPageCount(), 0);
+    EXPECT_EQ(container.Page(0), nullptr);
+    RunDeferredDeletes();
+    EXPECT_TRUE(first.isNull());
+    EXPECT_TRUE(second.isNull());
+}
+
+}  // namespace
