@@ -56,11 +56,6 @@ CMainDlg::CMainDlg(QWidget* parent)
     OnInitDialog();
 }
 
-CMainDlg::~CMainDlg() {
-    navContainer.DeleteAllPages();
-    pageContainer.DeleteAllPages();
-}
-
 void CMainDlg::OnInitDialog() {
     setWindowIcon(icon);
     setWindowTitle(QStringLiteral("Quintara V4.3"));

@@ -25,7 +25,6 @@ public:
     static constexpr int kNumberSlot = 2;
 
     explicit CMainDlg(QWidget* parent = nullptr);
-    ~CMainDlg() override;
 
     // The page container at full height for the explanation page (labels and exit button hidden), else at
     // 700 x 455 with them shown; then the page at index.

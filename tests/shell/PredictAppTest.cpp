@@ -83,8 +83,4 @@ TEST_F(PredictAppTest, MessagesWithoutCaptionCarryTheApplicationTitle) {
     EXPECT_EQ(messages, expected);
 }
 
-TEST_F(PredictAppTest, TheApplicationIsReachedThroughTheOneGlobalAccessor) {
-    EXPECT_EQ(&theApp(), app.get());
-}
-
 }  // namespace
