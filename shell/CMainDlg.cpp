@@ -195,6 +195,11 @@ void CMainDlg::OnShowPicture(int kind) {
         picture.hide();
         return;
     }
+    // A hover that was still on its way when a click opened a page must not put the picture (and its sound)
+    // over that page: hover pictures belong to the home view only.
+    if (navContainer.isHidden()) {
+        return;
+    }
     const auto showFile = [this](const char* file) {
         picture.SetPictureFile(QString::fromLatin1(file), Layout::MainWindow::hoverPicture.w,
                                Layout::MainWindow::hoverPicture.h, false);

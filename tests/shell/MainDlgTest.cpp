@@ -220,6 +220,24 @@ TEST_F(MainDlgTest, OpeningTheRecordsTwiceBuildsTwoPagesAndDeletesTheFirst) {
     EXPECT_EQ(window->pageContainer.GetPageCount(), 2);
 }
 
+TEST_F(MainDlgTest, AHoverThatArrivesAfterAPageOpenedStaysOffThatPage) {
+    Open();
+    PostMessageTo(window.get(), WM_OPENVIEW, 20, 0);
+    PostMessageTo(window.get(), WM_SHOWPICTURE, 20,
+                  0);  // the last move over the button, queued behind the click
+    DeliverPosted();
+
+    EXPECT_TRUE(PageView(0, false));
+    EXPECT_FALSE(window->picture.isVisible());
+    EXPECT_EQ(sounds, 0);
+
+    Navigate(20, 0);
+    PostMessageTo(window.get(), WM_SHOWPICTURE, 20, 0);
+    DeliverPosted();
+    EXPECT_TRUE(window->picture.isVisible());
+    EXPECT_EQ(sounds, 1);
+}
+
 TEST_F(MainDlgTest, ThePlayerProfileTakesTheRecordsSlot) {
     Open();
     QPointer<CPageDialog> records = Slot(0);
