@@ -1,0 +1,47 @@
+#pragma once
+// The player's fortune code and the twelve-month chart drawn from it. Plain C++ over the code's bytes (the
+// GBK encoding of what the player typed), so the decoding can be checked and fuzzed without any window.
+//
+// A code has 14 single-byte characters, each read as a signed byte:
+//   position 0      the years: '7' 2007/2008, '8' 2008/2009, '9' 2009/2010, '0' 2010/2011, others keep them;
+//   position 1      the first month: at or above 'A' its code - 55 ('A' 10), else its code - 48 ('1' 1);
+//   positions 2..13 the levels of the twelve months: at or above 'A' its code - 65 ('A' 0 .. 'G' 6), else its
+//                   code - 48 ('0' .. '6'); 0 .. 6 are valid.
+#include <array>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+inline constexpr std::size_t kFortuneCodeLength = 14;
+inline constexpr int kFortuneMonths = 12;
+inline constexpr int kHighestFortuneLevel = 6;
+// Without a usable code every month sits at level 3: a flat line at this height.
+inline constexpr int kFlatChartY = 341;
+
+struct FortuneChartPoint {
+    int x = 0;
+    int y = 0;
+    bool operator==(const FortuneChartPoint&) const = default;
+};
+
+struct FortuneChart {
+    int startYear = 0;
+    int nextYear = 0;
+    std::array<int, kFortuneMonths> monthLabels{};
+    // The decoded levels; zero when the code was not decoded at all.
+    std::array<int, kFortuneMonths> chartValues{};
+    // True when the code has 14 bytes and every level is 0 .. 6.
+    bool codeValid = false;
+    // The code positions (2 .. 13) whose level is outside 0 .. 6, in position order: one message each.
+    std::vector<int> badLevelPositions;
+    std::array<FortuneChartPoint, kFortuneMonths> chartPoints{};
+};
+
+// Decodes code. A code that is not exactly 14 bytes long gives the current year and month and a flat chart;
+// a code whose first byte names no year keeps previousStartYear and previousNextYear.
+FortuneChart DecodeFortuneCode(const std::string& code, int currentYear, int currentMonth,
+                               int previousStartYear, int previousNextYear);
+
+// The chart's x for month 1 .. 12 (86, 133, ..., 601) and its y for level 0 .. 6 (402 .. 279).
+int FortuneChartX(int month);
+int FortuneChartY(int level);

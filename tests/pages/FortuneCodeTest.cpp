@@ -1,0 +1,141 @@
+// The fortune code's decoding and the whole numbers read back from the player page's label boxes.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "pages/DialogInteger.h"
+#include "pages/FortuneCode.h"
+
+namespace {
+
+using Months = std::array<int, 12>;
+
+std::array<int, 12> Heights(const FortuneChart& chart) {
+    std::array<int, 12> heights{};
+    for (std::size_t i = 0; i < heights.size(); ++i) {
+        heights[i] = chart.chartPoints[i].y;
+    }
+    return heights;
+}
+
+constexpr std::array<int, 12> kFlat = {341, 341, 341, 341, 341, 341, 341, 341, 341, 341, 341, 341};
+
+TEST(FortuneCodeTest, AFullCodeGivesYearsMonthsAndTheTwelveHeights) {
+    const FortuneChart chart = DecodeFortuneCode("8A012345654321", 2010, 3, 0, 0);
+
+    EXPECT_TRUE(chart.codeValid);
+    EXPECT_EQ(chart.startYear, 2008);
+    EXPECT_EQ(chart.nextYear, 2009);
+    EXPECT_EQ(chart.monthLabels, (Months{10, 11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(chart.chartValues, (Months{0, 1, 2, 3, 4, 5, 6, 5, 4, 3, 2, 1}));
+    EXPECT_EQ(Heights(chart), (Months{402, 382, 361, 341, 320, 300, 279, 300, 320, 341, 361, 382}));
+    const Months xs = {86, 133, 179, 227, 273, 320, 366, 414, 460, 507, 553, 601};
+    for (std::size_t i = 0; i < xs.size(); ++i) {
+        EXPECT_EQ(chart.chartPoints[i].x, xs[i]) << "month " << i + 1;
+    }
+    EXPECT_TRUE(chart.badLevelPositions.empty());
+}
+
+TEST(FortuneCodeTest, EachYearDigitAndTheLettersOfMonthsAndLevels) {
+    const struct {
+        char digit;
+        int start;
+    } years[] = {{'7', 2007}, {'8', 2008}, {'9', 2009}, {'0', 2010}};
+    for (const auto& year : years) {
+        const FortuneChart chart =
+            DecodeFortuneCode(std::string(1, year.digit) + "1ABCDEFG01234", 2010, 3, 5, 6);
+        EXPECT_EQ(chart.startYear, year.start);
+        EXPECT_EQ(chart.nextYear, year.start + 1);
+    }
+    // 'C' is month 12; levels 'A' .. 'G' are 0 .. 6 like the digits.
+    const FortuneChart letters = DecodeFortuneCode("9CABCDEFGFEDCB", 2010, 3, 0, 0);
+    EXPECT_TRUE(letters.codeValid);
+    EXPECT_EQ(letters.monthLabels, (Months{12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    EXPECT_EQ(letters.chartValues, (Months{0, 1, 2, 3, 4, 5, 6, 5, 4, 3, 2, 1}));
+}
+
+TEST(FortuneCodeTest, AnyOtherFirstCharacterKeepsTheYears) {
+    for (const char first : {'5', '1', 'A', ' '}) {
+        const FortuneChart chart =
+            DecodeFortuneCode(std::string(1, first) + "3012345654321", 2010, 3, 2015, 1999);
+        EXPECT_EQ(chart.startYear, 2015) << first;
+        EXPECT_EQ(chart.nextYear, 1999) << first;
+        EXPECT_TRUE(chart.codeValid);
+        EXPECT_EQ(chart.monthLabels.front(), 3);
+    }
+}
+
+TEST(FortuneCodeTest, WithoutFourteenBytesTheChartStartsTodayAndIsFlat) {
+    for (const std::string code : {"", "8A01234565432", "8A0123456543210"}) {
+        const FortuneChart chart = DecodeFortuneCode(code, 2011, 11, 2008, 2009);
+        EXPECT_FALSE(chart.codeValid) << code;
+        EXPECT_EQ(chart.startYear, 2011);
+        EXPECT_EQ(chart.nextYear, 2012);
+        EXPECT_EQ(chart.monthLabels, (Months{11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+        EXPECT_EQ(Heights(chart), kFlat);
+        EXPECT_TRUE(chart.badLevelPositions.empty());
+    }
+}
+
+TEST(FortuneCodeTest, EveryBadLevelIsListedInOrderAndFlattensTheChart) {
+    const FortuneChart one = DecodeFortuneCode("8A0127456543 1", 2010, 3, 0, 0);
+    EXPECT_FALSE(one.codeValid);
+    EXPECT_EQ(one.badLevelPositions, (std::vector<int>{5, 12}));
+    EXPECT_EQ(Heights(one), kFlat);
+    // The years and months are still decoded.
+    EXPECT_EQ(one.startYear, 2008);
+    EXPECT_EQ(one.monthLabels.front(), 10);
+
+    // 'H' is level 7; '/' is level -1.
+    EXPECT_EQ(DecodeFortuneCode("8A/1234565432H", 2010, 3, 0, 0).badLevelPositions,
+              (std::vector<int>{2, 13}));
+}
+
+// The bytes of a Chinese character are negative as signed bytes: never letters, always bad levels, and a
+// month far below 1 that the labels run on from.
+TEST(FortuneCodeTest, HighBytesCountAsNegative) {
+    const std::string code =
+        "8\xB0"
+        "0123456543\xD2\xBB";  // GBK of 一 at the end
+    const FortuneChart chart = DecodeFortuneCode(code, 2010, 3, 0, 0);
+
+    EXPECT_EQ(chart.monthLabels.front(), -80 - 48);
+    EXPECT_EQ(chart.monthLabels[1], -128 % 12 + 1);
+    EXPECT_EQ(chart.monthLabels, (Months{-128, -7, -6, -5, -4, -3, -2, -1, 0, 1, 2, 3}));
+    EXPECT_EQ(chart.chartValues[10], -46 - 48);
+    EXPECT_EQ(chart.badLevelPositions, (std::vector<int>{12, 13}));
+    EXPECT_FALSE(chart.codeValid);
+}
+
+TEST(DialogIntegerTest, ReadsWholeNumbersWithBlanksAndSign) {
+    const struct {
+        const char* text;
+        int value;
+    } good[] = {{"0", 0},
+                {"2010", 2010},
+                {" 12 ", 12},
+                {"\t-5", -5},
+                {"+7", 7},
+                {"007", 7},
+                {"2147483647", INT_MAX},
+                {"-2147483648", INT_MIN}};
+    for (const auto& [text, expected] : good) {
+        int value = 99;
+        EXPECT_TRUE(ParseDialogInteger(text, value)) << text;
+        EXPECT_EQ(value, expected) << text;
+    }
+}
+
+TEST(DialogIntegerTest, RefusesEmptyBoxesWordsAndNumbersTooLarge) {
+    for (const char* text : {"", " ", "-", "+", "12a", "1 2", "a12", "2147483648", "-2147483649",
+                             "99999999999999999999", "1.5"}) {
+        int value = 99;
+        EXPECT_FALSE(ParseDialogInteger(text, value)) << text;
+        EXPECT_EQ(value, 99) << text;
+    }
+}
+
+}  // namespace
