@@ -1,18 +1,205 @@
 #include "pages/CPlayerPage.h"
 
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <QPoint>
+#include <algorithm>
+
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
+#include "shell/CPredictApp.h"
+#include "shell/MessageBox.h"
 
-CPlayerPage::CPlayerPage() : backButton(this) {
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kFortuneHelpKey = RGB(255, 0, 0);
+constexpr int kYearDigits = 4;
+
+const QString kMale = QStringLiteral("先生");
+const QString kFemale = QStringLiteral("小姐");
+
+// The dialog's own font: 宋体 at 12 points, 16 pixels.
+QFont DialogFont() {
+    QFont font(QStringLiteral("宋体"));
+    font.setPixelSize(16);
+    return font;
+}
+
+void SetUpLabelBox(CColorEdit& box, const Layout::Rect& rect) {
+    box.SetEditColours(104, 148, 160, 220, 220, 220);
+    // Digits only as the player types them; the page itself may show a negative month from an odd code.
+    box.SetDigitsOnly(kYearDigits);
+    box.SetCentred(true);
+    box.SetBorder(false);
+    box.SetFont(DialogFont());
+    Place(box, rect);
+}
+
+}  // namespace
+
+const std::array<QString, 12> CPlayerPage::kAnimals = {
+    QStringLiteral("鼠"), QStringLiteral("牛"), QStringLiteral("虎"), QStringLiteral("兔"),
+    QStringLiteral("龙"), QStringLiteral("蛇"), QStringLiteral("马"), QStringLiteral("羊"),
+    QStringLiteral("猴"), QStringLiteral("鸡"), QStringLiteral("狗"), QStringLiteral("猪")};
+
+CPlayerPage::CPlayerPage()
+    : saveButton(this),
+      backButton(this),
+      maleButton(this),
+      femaleButton(this),
+      applyCodeButton(this),
+      fortuneHelpButton(this),
+      nameEdit(this),
+      zodiacCombo(this),
+      fortuneCodeEdit(CColorEdit::SingleLine, this),
+      startYearEdit(CColorEdit::SingleLine, this),
+      nextYearEdit(CColorEdit::SingleLine, this) {
+    for (CColorEdit*& box : monthEdits) {
+        box = new CColorEdit(CColorEdit::SingleLine, this);
+    }
+    // The month boxes sit between the two year boxes in the tab order too.
+    QWidget::setTabOrder(&startYearEdit, monthEdits.front());
+    for (std::size_t i = 1; i < monthEdits.size(); ++i) {
+        QWidget::setTabOrder(monthEdits[i - 1], monthEdits[i]);
+    }
+    QWidget::setTabOrder(monthEdits.back(), &nextYearEdit);
     SetBackgroundFile(QStringLiteral("player.ggr"), Layout::PlayerPage::client.w,
                       Layout::PlayerPage::client.h);
+    connect(&maleButton, &QAbstractButton::clicked, this, &CPlayerPage::OnMale);
+    connect(&femaleButton, &QAbstractButton::clicked, this, &CPlayerPage::OnFemale);
+    connect(&saveButton, &QAbstractButton::clicked, this, &CPlayerPage::OnSave);
+    connect(&applyCodeButton, &QAbstractButton::clicked, this, &CPlayerPage::OnApplyCode);
+    connect(&fortuneHelpButton, &QAbstractButton::clicked, this, [] { theApp().OpenHelp(2); });
     connect(&backButton, &QAbstractButton::clicked, this, [this] { PostNavigate(30, 0); });
 }
 
 bool CPlayerPage::OnInitDialog() {
     CPageDialog::OnInitDialog();
     Place(*this, Layout::PlayerPage::client);
-    SetUpSkinButton(backButton, Layout::PlayerPage::backButton, IDB_BACK_LIGHT_HOT, IDB_BACK_LIGHT,
-                    RGB(255, 255, 255));
+    SetUpButtons();
+    SetUpEdits();
+
+    const CPredictApp& app = theApp();
+    playerName = QString::fromStdString(app.name);
+    playerSex = QString::fromStdString(app.sex);
+    playerShuxiang = QString::fromStdString(app.shuxiang);
+    fortuneCodeText = QString::fromStdString(app.yunqi);
+
+    SetSexFaces(playerSex == kMale);
+    // A stored animal that is none of the twelve leaves the list without selection.
+    const auto animal = std::find(kAnimals.begin(), kAnimals.end(), playerShuxiang);
+    shuxiangIndex = animal == kAnimals.end() ? -1 : static_cast<int>(animal - kAnimals.begin());
+
+    UpdateData(false);
+    ComputeFortuneChart();
     return true;
+}
+
+void CPlayerPage::SetUpButtons() {
+    namespace L = Layout::PlayerPage;
+    SetUpSkinButton(saveButton, L::saveButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT, kWhite);
+    SetUpSkinButton(backButton, L::backButton, IDB_BACK_LIGHT_HOT, IDB_BACK_LIGHT, kWhite);
+    // The sex squares get their faces from the profile, afterwards.
+    for (auto [button, rect] :
+         {std::pair{&maleButton, L::maleButton}, std::pair{&femaleButton, L::femaleButton}}) {
+        button->SetTransparentBackground(true);
+        button->SetFlatBorder(false, true);
+        Place(*button, rect);
+    }
+    SetUpSkinButton(applyCodeButton, L::applyCodeButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT, kWhite);
+    SetUpSkinButton(fortuneHelpButton, L::fortuneHelpButton, IDB_FORTUNE_HELP_HOT, IDB_FORTUNE_HELP,
+                    kFortuneHelpKey);
+}
+
+void CPlayerPage::SetUpEdits() {
+    namespace L = Layout::PlayerPage;
+    nameEdit.setFont(DialogFont());
+    Place(nameEdit, L::nameEdit);
+
+    zodiacCombo.setFont(DialogFont());
+    for (const QString& animal : kAnimals) {
+        zodiacCombo.addItem(animal);
+    }
+    zodiacCombo.setMaxVisibleItems(static_cast<int>(kAnimals.size()));
+    // The layout's rectangle includes the dropped list; the closed box is one line high.
+    const Layout::Rect combo = L::zodiacCombo;
+    zodiacCombo.setGeometry(combo.x, combo.y, combo.w, L::nameEdit.h + 2);
+
+    fortuneCodeEdit.SetEditColours(220, 220, 220, 40, 80, 80);
+    fortuneCodeEdit.SetBorder(false);
+    fortuneCodeEdit.SetFont(DialogFont());
+    Place(fortuneCodeEdit, L::fortuneCodeEdit);
+
+    SetUpLabelBox(startYearEdit, L::startYearEdit);
+    for (std::size_t i = 0; i < monthEdits.size(); ++i) {
+        SetUpLabelBox(*monthEdits[i], L::monthEdits[i]);
+    }
+    SetUpLabelBox(nextYearEdit, L::nextYearEdit);
+}
+
+// The chosen option shows the filled square, the other one the empty square.
+void CPlayerPage::SetSexFaces(bool male) {
+    maleButton.SetFaceBitmaps(male ? IDB_OPTION_ON : IDB_OPTION_OFF, kWhite, 0, kWhite);
+    femaleButton.SetFaceBitmaps(male ? IDB_OPTION_OFF : IDB_OPTION_ON, kWhite, 0, kWhite);
+}
+
+// A profile without a sex has neither option chosen; the squares then change nothing.
+void CPlayerPage::OnMale() {
+    if (playerSex == kFemale) {
+        SetSexFaces(true);
+        playerSex = kMale;
+    }
+}
+
+void CPlayerPage::OnFemale() {
+    if (playerSex == kMale) {
+        SetSexFaces(false);
+        playerSex = kFemale;
+    }
+}
+
+// Saves name, sex and animal only, then lets the main window relabel itself whether or not the save worked:
+// a failed save has been reported, and the record in memory holds the new profile for the rest of the run.
+void CPlayerPage::OnSave() {
+    UpdateData(true);
+    if (shuxiangIndex >= 0 && shuxiangIndex < static_cast<int>(kAnimals.size())) {
+        playerShuxiang = kAnimals[static_cast<std::size_t>(shuxiangIndex)];
+    }
+    CPredictApp& app = theApp();
+    app.name = playerName.toStdString();
+    app.sex = playerSex.toStdString();
+    app.shuxiang = playerShuxiang.toStdString();
+    app.SavePlayer();
+    PostNavigate(30, 2);
+}
+
+// Only the length is checked before saving: a code with bad levels is saved, then reported by the chart.
+void CPlayerPage::OnApplyCode() {
+    UpdateData(true);
+    if (FortuneCodeBytes(fortuneCodeText).size() != kFortuneCodeLength) {
+        MessageBox(QStringLiteral("财运代码输入错误，请校对！"), QStringLiteral("代码输入错误"), this);
+        return;
+    }
+    CPredictApp& app = theApp();
+    app.yunqi = fortuneCodeText.toStdString();
+    app.SaveFortuneCode();
+    ComputeFortuneChart();
+    update();
+}
+
+void CPlayerPage::paintEvent(QPaintEvent* event) {
+    CPageDialog::paintEvent(event);
+    QPainter painter(this);
+    // The markers are copied whole, centred on their points; the line runs over them.
+    const QImage marker(QStringLiteral(":/bitmaps/%1.bmp").arg(IDB_CHART_MARKER));
+    const int half = Layout::PlayerPage::markerSize / 2;
+    std::array<QPoint, kFortuneMonths> points;
+    for (std::size_t i = 0; i < chartPoints.size(); ++i) {
+        points[i] = QPoint(chartPoints[i].x, chartPoints[i].y);
+        painter.drawImage(points[i] - QPoint(half, half), marker);
+    }
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawPolyline(points.data(), static_cast<int>(points.size()));
 }

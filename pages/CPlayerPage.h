@@ -1,8 +1,16 @@
 #pragma once
-// The player page, minimal version to be filled in: it has its size, its background and the
-// buttons that move the prediction on, so the main window's navigation can be walked end to end. Still
-// missing: the profile fields, the fortune code and its chart.
+// The player page: the one player's name, sex and zodiac animal, and the personal fortune code, from which
+// the page draws a twelve-month fortune chart over its background: a marker per month joined by a white line.
+// The profile and the code are saved by their own buttons, independently of each other.
+#include <QComboBox>
+#include <QFont>
+#include <QLineEdit>
+#include <QString>
+#include <array>
+
+#include "controls/CColorEdit.h"
 #include "controls/CSkinButton.h"
+#include "pages/FortuneCode.h"
 #include "shell/CPageDialog.h"
 
 class CPlayerPage : public CPageDialog {
@@ -11,8 +19,55 @@ class CPlayerPage : public CPageDialog {
 public:
     CPlayerPage();
 
-    CSkinButton backButton;  // 1004
+    // The twelve animals in the order of the zodiac list.
+    static const std::array<QString, 12> kAnimals;
+
+    // The code as the chart reads it: the bytes of its GBK encoding (a Chinese character counts two bytes).
+    static std::string FortuneCodeBytes(const QString& code);
+
+    CSkinButton saveButton;                    // 1070 保存 (profile)
+    CSkinButton backButton;                    // 1004
+    CSkinButton maleButton;                    // 1042 先生
+    CSkinButton femaleButton;                  // 1043 小姐
+    CSkinButton applyCodeButton;               // 1073 保存 (fortune code)
+    CSkinButton fortuneHelpButton;             // 1074 关于财运代码
+    QLineEdit nameEdit;                        // 1026
+    QComboBox zodiacCombo;                     // 1035
+    CColorEdit fortuneCodeEdit;                // 1072
+    CColorEdit startYearEdit;                  // 1075
+    std::array<CColorEdit*, 12> monthEdits{};  // 1076 .. 1087, left to right, owned by the page
+    CColorEdit nextYearEdit;                   // 1088
+
+    QString playerName = QStringLiteral("新玩家");
+    QString playerSex = QStringLiteral("先生");
+    QString playerShuxiang = QStringLiteral("鼠");
+    int shuxiangIndex = -1;
+    QString fortuneCodeText;
+    int startYear = 0;
+    std::array<int, 12> monthLabels{};
+    int nextYear = 0;
+    std::array<int, 12> chartValues{};
+    std::array<FortuneChartPoint, 12> chartPoints{};
+    bool codeValid = false;
+
+    // Decodes fortuneCodeText into the labels and the chart, shows the labels and reports each bad level.
+    void ComputeFortuneChart();
 
 protected:
     bool OnInitDialog() override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void SetUpButtons();
+    void SetUpEdits();
+    void SetSexFaces(bool male);
+    // Moves the members to the controls (false) or back (true). Reading stops at the first label box that
+    // holds no integer, after the prompt; the members after it keep their values. Returns false then.
+    bool UpdateData(bool saveAndValidate);
+    bool ExchangeInteger(CColorEdit& edit, int& value, bool saveAndValidate);
+
+    void OnMale();
+    void OnFemale();
+    void OnSave();
+    void OnApplyCode();
 };

@@ -1,0 +1,81 @@
+// The player page's data exchange between its members and its controls, and the decoding of the fortune code
+// into the label boxes and the chart.
+#include <QStringEncoder>
+
+#include "core/COleDateTime.h"
+#include "core/MessageSink.h"
+#include "pages/CPlayerPage.h"
+#include "pages/DialogInteger.h"
+#include "shell/MessageBox.h"
+
+namespace {
+
+// The order in which the month boxes are exchanged: the first one, then the last three, then the rest.
+constexpr std::array<std::size_t, 12> kMonthExchangeOrder = {0, 9, 10, 11, 1, 2, 3, 4, 5, 6, 7, 8};
+
+}  // namespace
+
+std::string CPlayerPage::FortuneCodeBytes(const QString& code) {
+    // A character GBK lacks becomes one '?' byte, so it still counts toward the length.
+    QStringEncoder toGbk("GBK");
+    const QByteArray bytes = toGbk.encode(code);
+    return bytes.toStdString();
+}
+
+bool CPlayerPage::UpdateData(bool saveAndValidate) {
+    if (saveAndValidate) {
+        shuxiangIndex = zodiacCombo.currentIndex();
+        playerName = nameEdit.text();
+    } else {
+        zodiacCombo.setCurrentIndex(shuxiangIndex);
+        nameEdit.setText(playerName);
+    }
+    for (const std::size_t i : kMonthExchangeOrder) {
+        if (!ExchangeInteger(*monthEdits[i], monthLabels[i], saveAndValidate)) {
+            return false;
+        }
+    }
+    if (!ExchangeInteger(startYearEdit, startYear, saveAndValidate) ||
+        !ExchangeInteger(nextYearEdit, nextYear, saveAndValidate)) {
+        return false;
+    }
+    if (saveAndValidate) {
+        fortuneCodeText = fortuneCodeEdit.Text();
+    } else {
+        fortuneCodeEdit.SetText(fortuneCodeText);
+    }
+    return true;
+}
+
+// A box that holds no integer stops the reading with the prompt and gets the focus back, its text selected,
+// so the player sees which box it was.
+bool CPlayerPage::ExchangeInteger(CColorEdit& edit, int& value, bool saveAndValidate) {
+    if (!saveAndValidate) {
+        edit.SetText(QString::number(value));
+        return true;
+    }
+    if (!ParseDialogInteger(edit.Text().toStdString(), value)) {
+        MessageBox(QStringLiteral("请键入一个整数。"), QString::fromUtf8(kAppTitle), this);
+        edit.setFocus();
+        edit.lineEdit()->selectAll();
+        return false;
+    }
+    return true;
+}
+
+void CPlayerPage::ComputeFortuneChart() {
+    const COleDateTime now = COleDateTime::GetCurrentTime();
+    const FortuneChart chart = DecodeFortuneCode(FortuneCodeBytes(fortuneCodeText), now.GetYear(),
+                                                 now.GetMonth(), startYear, nextYear);
+    startYear = chart.startYear;
+    nextYear = chart.nextYear;
+    monthLabels = chart.monthLabels;
+    UpdateData(false);
+    // One message per bad level; the years and months are already on show.
+    for (std::size_t i = 0; i < chart.badLevelPositions.size(); ++i) {
+        MessageBox(QStringLiteral("财运代码错误,不能生成财运走势图!"), QStringLiteral("财运代码错误"), this);
+    }
+    chartValues = chart.chartValues;
+    codeValid = chart.codeValid;
+    chartPoints = chart.chartPoints;
+}

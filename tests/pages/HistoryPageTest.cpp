@@ -1,0 +1,224 @@
+// The records page: the list built from the stored predictions, the entry of a draw number with its refusals
+// in their order, the verdict, what reaches the file, and a failed write that changes nothing.
+#include <gtest/gtest.h>
+
+#include <QHeaderView>
+
+#include "controls/Colour.h"
+#include "pages/CHistoryPage.h"
+#include "tests/pages/PageStoreFixture.h"
+#include "tests/support/FixedClock.h"
+
+namespace {
+
+const std::array<std::string, 8> kCodes = {"386", "012", "907", "555", "243", "555", "659", "760"};
+
+const RecordedMessage kNotYet{QStringLiteral("还未到开奖时间。"), QStringLiteral("未开奖")};
+const RecordedMessage kNoNumber{QStringLiteral("请输入实际开奖号码。"), QStringLiteral("未输入")};
+const RecordedMessage kRowOneFirst{QStringLiteral("第1行还未输入开奖号码，请先输入。"),
+                                   QStringLiteral("请按时间先后输入开奖号码")};
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+class HistoryPageTest : public PageStoreFixture {
+protected:
+    // Selects row and enters number as the user would.
+    void Enter(int row, const QString& number) {
+        page.list.setCurrentCell(row, 0);
+        page.drawNumberEdit.setText(number);
+        page.confirmButton.click();
+    }
+    bool EntryShown() const {
+        return page.drawNumberLabel.isVisible() && page.drawNumberEdit.isVisible() &&
+               page.confirmButton.isVisible();
+    }
+    bool EntryHidden() const {
+        return !page.drawNumberLabel.isVisible() && !page.drawNumberEdit.isVisible() &&
+               !page.confirmButton.isVisible();
+    }
+    QStringList RowTexts(int row) const {
+        QStringList texts;
+        for (int column = 0; column < page.list.ColumnCount(); ++column) {
+            texts << page.list.CellText(row, column);
+        }
+        return texts;
+    }
+    // open_data and is_right of a record as the file holds them.
+    std::vector<std::string> StoredResult(int order) const {
+        const auto rows = Rows("SELECT open_data, is_right FROM data_history WHERE record_order = " +
+                               std::to_string(order));
+        return rows.empty() ? std::vector<std::string>{} : rows.front();
+    }
+
+    FixedClock clock{2010, 3, 5, 9, 0, 0};
+    CHistoryPage page;
+};
+
+TEST_F(HistoryPageTest, AnEmptyHistoryHasTwelveHeaderlessColumnsAndNoEntry) {
+    OpenStore();
+    Show(page);
+
+    ASSERT_EQ(page.list.ColumnCount(), 12);
+    const QStringList titles = {"开奖日期", "期数",     "预测码一", "预测码二", "预测码三", "预测码四",
+                                "预测码五", "预测码六", "预测码七", "预测码八", "开奖号码", "预测结果"};
+    const int widths[12] = {85, 68, 49, 49, 49, 49, 49, 49, 49, 49, 58, 61};
+    for (int column = 0; column < 12; ++column) {
+        EXPECT_EQ(page.list.horizontalHeaderItem(column)->text(), titles[column]);
+        EXPECT_EQ(page.list.columnWidth(column), widths[column]);
+    }
+    EXPECT_TRUE(page.list.horizontalHeader()->isHidden());
+    EXPECT_EQ(page.list.rowCount(), 0);
+    EXPECT_TRUE(page.issueEdit.isVisible());
+    EXPECT_TRUE(EntryHidden());
+    EXPECT_EQ(page.size(), QSize(700, 455));
+}
+
+TEST_F(HistoryPageTest, RowsShowDatesCodesResultsAndColouredVerdicts) {
+    AddRecord(1, "2009-06-18 10:30:00", kCodes, 0, "123");
+    AddRecord(2, "2009-12-08 00:00:00", kCodes, 5, "243");
+    AddRecord(3, "2010-01-02 00:00:00", kCodes);
+    OpenStore();
+    Show(page);
+
+    ASSERT_EQ(page.list.rowCount(), 3);
+    EXPECT_EQ(RowTexts(0), (QStringList{"2009-6-18", "10001", "386", "012", "907", "555", "243", "555", "659",
+                                        "760", "123", "错误"}));
+    EXPECT_EQ(RowTexts(1).mid(10), (QStringList{"243", "正确"}));
+    EXPECT_EQ(RowTexts(1).front(), QStringLiteral("2009-12-8"));
+    EXPECT_EQ(RowTexts(2).mid(10), (QStringList{"未知", "未知"}));
+
+    EXPECT_EQ(page.list.CellTextColour(0, 11), RGB(200, 20, 20));
+    EXPECT_EQ(page.list.CellBackColour(0, 11), kWhite);
+    EXPECT_EQ(page.list.CellTextColour(1, 6), RGB(0, 200, 100)) << "code five is column six";
+    EXPECT_EQ(page.list.CellBackColour(1, 6), kWhite);
+    EXPECT_EQ(page.list.CellTextColour(1, 11), RGB(0, 128, 80));
+    const COLORREF plain = page.list.DefaultTextColour();
+    for (int column = 0; column < 11; ++column) {
+        EXPECT_EQ(page.list.CellTextColour(0, column), plain) << column;
+        if (column != 6) {
+            EXPECT_EQ(page.list.CellTextColour(1, column), plain) << column;
+        }
+    }
+    for (int column = 0; column < 12; ++column) {
+        EXPECT_EQ(page.list.CellTextColour(2, column), plain) << column;
+    }
+}
+
+TEST_F(HistoryPageTest, SelectingShowsTheIssueAndOffersTheEntryOnlyWithoutAResult) {
+    AddRecord(1, "2009-06-18 00:00:00", kCodes, 0, "123");
+    AddRecord(2, "2009-06-19 00:00:00", kCodes);
+    OpenStore();
+    Show(page);
+
+    page.list.setCurrentCell(1, 3);
+    EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("10002"));
+    EXPECT_TRUE(EntryShown());
+    page.list.setCurrentCell(0, 0);
+    EXPECT_EQ(page.selectedRow, 0);
+    EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("10001"));
+    EXPECT_TRUE(EntryHidden());
+
+    EXPECT_EQ(page.issueEdit.editor()->font().family(), QFont(QStringLiteral("黑体")).family());
+    EXPECT_EQ(page.issueEdit.editor()->font().pixelSize(), 20);
+    EXPECT_EQ(page.issueEdit.BackColour(), RGB(155, 197, 207));
+    EXPECT_EQ(page.issueEdit.TextColour(), RGB(0, 40, 40));
+}
+
+TEST_F(HistoryPageTest, TheDrawNumberHitsTheFirstEqualCodeAndIsStored) {
+    AddRecord(1, "2010-03-05 20:00:00", kCodes);  // drawn tonight: today's draw takes its result
+    AddRecord(2, "2010-03-04 00:00:00", kCodes);
+    OpenStore();
+    Show(page);
+
+    Enter(0, QStringLiteral("012"));
+
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(RowTexts(0).mid(10), (QStringList{"012", "正确"}));
+    EXPECT_EQ(page.list.CellTextColour(0, 3), RGB(0, 200, 100));
+    EXPECT_EQ(page.list.CellTextColour(0, 11), RGB(0, 128, 80));
+    EXPECT_TRUE(EntryHidden());
+    EXPECT_TRUE(page.drawNumberText.isEmpty());
+    EXPECT_EQ(StoredResult(1), (std::vector<std::string>{"012", "2"}));
+    EXPECT_EQ(app->history[1].is_right, 2);
+
+    // Two equal codes: the lower one is the hit.
+    Enter(1, QStringLiteral("555"));
+    EXPECT_EQ(StoredResult(2), (std::vector<std::string>{"555", "4"}));
+    EXPECT_EQ(page.list.CellTextColour(1, 5), RGB(0, 200, 100));
+    EXPECT_EQ(page.list.CellTextColour(1, 7), page.list.DefaultTextColour());
+    EXPECT_EQ(RowTexts(1).mid(10), (QStringList{"555", "正确"}));
+}
+
+TEST_F(HistoryPageTest, TheSameDigitsInAnotherOrderMiss) {
+    AddRecord(1, "2010-03-01 00:00:00", kCodes);
+    OpenStore();
+    Show(page);
+
+    Enter(0, QStringLiteral("210"));
+
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(RowTexts(0).mid(10), (QStringList{"210", "错误"}));
+    EXPECT_EQ(page.list.CellTextColour(0, 11), RGB(200, 20, 20));
+    EXPECT_EQ(page.list.CellBackColour(0, 11), kWhite);
+    for (int column = 2; column < 10; ++column) {
+        EXPECT_EQ(page.list.CellTextColour(0, column), page.list.DefaultTextColour()) << column;
+    }
+    EXPECT_EQ(StoredResult(1), (std::vector<std::string>{"210", "0"}));
+}
+
+// The checks run in order: date, length, then the row order; each refusal empties the entry and writes
+// nothing.
+TEST_F(HistoryPageTest, RefusalsComeInTheirOrderAndLeaveTheRecordsAlone) {
+    AddRecord(1, "2010-03-01 00:00:00", kCodes);
+    AddRecord(2, "2010-03-02 00:00:00", kCodes);
+    AddRecord(3, "2010-03-06 00:00:00", kCodes);  // tomorrow
+    OpenStore();
+    Show(page);
+
+    Enter(2, QStringLiteral("12"));
+    Enter(2, QStringLiteral("012"));
+    Enter(1, QStringLiteral("12"));
+    Enter(1, QStringLiteral("012"));
+    Enter(0, QStringLiteral(""));
+
+    EXPECT_EQ(messages, (std::vector<RecordedMessage>{kNotYet, kNotYet, kNoNumber, kRowOneFirst, kNoNumber}));
+    EXPECT_TRUE(page.drawNumberEdit.text().isEmpty());
+    EXPECT_TRUE(EntryShown());
+    for (int order = 1; order <= 3; ++order) {
+        EXPECT_EQ(StoredResult(order), (std::vector<std::string>{"未知", "11"})) << order;
+        EXPECT_EQ(RowTexts(order - 1).mid(10), (QStringList{"未知", "未知"}));
+    }
+}
+
+TEST_F(HistoryPageTest, AFailedWriteLeavesRowEntryAndNumberForAnotherTry) {
+    AddRecord(1, "2010-03-01 00:00:00", kCodes);
+    OpenStore();
+    Show(page);
+    Sql("CREATE TRIGGER refuse BEFORE UPDATE ON data_history BEGIN SELECT RAISE(ABORT, 'disk full'); END;");
+
+    Enter(0, QStringLiteral("012"));
+
+    EXPECT_EQ(messages,
+              (std::vector<RecordedMessage>{{QStringLiteral("保存失败!"), QStringLiteral("morvint")}}));
+    EXPECT_EQ(RowTexts(0).mid(10), (QStringList{"未知", "未知"}));
+    EXPECT_EQ(page.list.CellTextColour(0, 3), page.list.DefaultTextColour());
+    EXPECT_TRUE(EntryShown());
+    EXPECT_EQ(page.drawNumberEdit.text(), QStringLiteral("012"));
+    EXPECT_EQ(app->history[1].is_right, 11);
+
+    Sql("DROP TRIGGER refuse;");
+    page.confirmButton.click();
+    EXPECT_EQ(StoredResult(1), (std::vector<std::string>{"012", "2"}));
+    EXPECT_TRUE(EntryHidden());
+}
+
+TEST_F(HistoryPageTest, BackGoesHome) {
+    OpenStore();
+    Show(page);
+
+    page.backButton.click();
+
+    EXPECT_EQ(DeliveredPosts(), (std::vector<PostedRecorder::Post>{{WM_NAVIGATE, 20, 0}}));
+}
+
+}  // namespace

@@ -1,0 +1,116 @@
+#pragma once
+// Page tests on a real database: the application object of AppFixture opened on a fresh empty "morvint.db" in
+// the test's own current folder, with the page backgrounds copied there; the file is read and changed
+// directly (as another program would) to set up cases and to check what the page saved. The page's posted
+// navigation messages are recorded.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QObject>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "controls/PostedMessage.h"
+#include "shell/CPageDialog.h"
+#include "store/CSqliteConnection.h"
+#include "store/CSqliteStatement.h"
+#include "tests/support/AppFixture.h"
+#include "tools/emptydb/EmptyDatabase.h"
+
+// Stands in for the main window: keeps every message a page posts to it.
+class PostedRecorder : public QObject {
+public:
+    struct Post {
+        int message;
+        qintptr wParam;
+        qintptr lParam;
+        bool operator==(const Post&) const = default;
+    };
+
+    std::vector<Post> posts;
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() != CPostedMessage::Type()) {
+            return QObject::event(event);
+        }
+        const auto* posted = static_cast<const CPostedMessage*>(event);
+        posts.push_back({posted->message, posted->wParam, posted->lParam});
+        return true;
+    }
+};
+
+class PageStoreFixture : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        std::string error;
+        ASSERT_TRUE(WriteEmptyDatabase(kDatabase, error)) << error;
+        for (const char* picture : {"history.ggr", "player.ggr"}) {
+            ASSERT_TRUE(QFile::copy(QStringLiteral(MORVINT_PROGRAM_DIR "/") + QLatin1String(picture),
+                                    QLatin1String(picture)));
+        }
+    }
+
+    // Opens the store on the file and loads it, as start-up does.
+    void OpenStore() {
+        app->OpenDatabase();
+        app->LoadPlayer();
+        app->LoadHistory();
+    }
+
+    // A page as the main window makes one: its messages go to the recorder.
+    template <class Page>
+    void Show(Page& page) {
+        page.mainWindow = &mainWindow;
+        page.show();
+    }
+
+    std::vector<PostedRecorder::Post> DeliveredPosts() {
+        QCoreApplication::sendPostedEvents(&mainWindow);
+        return mainWindow.posts;
+    }
+
+    void Sql(const std::string& sql) const {
+        CSqliteConnection db;
+        ASSERT_TRUE(db.OpenExisting(kDatabase));
+        ASSERT_TRUE(db.Execute(sql.c_str())) << sql;
+    }
+
+    // Every row of a query, each column as text ("NULL" for a NULL).
+    std::vector<std::vector<std::string>> Rows(const std::string& sql) const {
+        std::vector<std::vector<std::string>> rows;
+        CSqliteConnection db;
+        EXPECT_TRUE(db.OpenExisting(kDatabase));
+        CSqliteStatement select(db, sql.c_str());
+        EXPECT_TRUE(select.IsPrepared()) << sql;
+        while (select.IsPrepared() && select.Step() == CSqliteStatement::StepResult::row) {
+            auto& row = rows.emplace_back();
+            for (int column = 0; column < select.ColumnCount(); ++column) {
+                std::string text = "NULL";
+                select.Column(column).ToText(text);
+                row.push_back(text);
+            }
+        }
+        return rows;
+    }
+
+    // One saved prediction; date as "YYYY-MM-DD HH:MM:SS".
+    void AddRecord(int order, const std::string& date, const std::array<std::string, 8>& codes,
+                   int isRight = 11, const std::string& drawNumber = "未知") const {
+        std::string sql =
+            "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, "
+            "data_4, "
+            "data_5, data_6, data_7, data_8, open_data, is_right) VALUES (" +
+            std::to_string(order) + ", '" + date + "', '1000" + std::to_string(order) + "'";
+        for (const std::string& code : codes) {
+            sql += ", '" + code + "'";
+        }
+        Sql(sql + ", '" + drawNumber + "', " + std::to_string(isRight) + ");");
+    }
+
+    static constexpr const char* kDatabase = "morvint.db";
+    PostedRecorder mainWindow;
+};

@@ -1,0 +1,271 @@
+// The player page: the profile and the fortune code, each saved on its own and read back from the file; the
+// chart checked on the painted page at its point pixels; the length check, the bad-level messages, the sex
+// squares, an animal the list does not know, and a label box left without a number.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QLineEdit>
+
+#include "pages/CPlayerPage.h"
+#include "shell/CHelpWindow.h"
+#include "tests/pages/PageStoreFixture.h"
+#include "tests/support/FixedClock.h"
+
+namespace {
+
+using Heights = std::array<int, 12>;
+constexpr Heights kFlat = {341, 341, 341, 341, 341, 341, 341, 341, 341, 341, 341, 341};
+constexpr int kMonthX[12] = {86, 133, 179, 227, 273, 320, 366, 414, 460, 507, 553, 601};
+
+const RecordedMessage kBadLength{QStringLiteral("财运代码输入错误，请校对！"),
+                                 QStringLiteral("代码输入错误")};
+const RecordedMessage kBadLevel{QStringLiteral("财运代码错误,不能生成财运走势图!"),
+                                QStringLiteral("财运代码错误")};
+const RecordedMessage kNotAnInteger{QStringLiteral("请键入一个整数。"), QStringLiteral("morvint")};
+
+class PlayerPageTest : public PageStoreFixture {
+protected:
+    void Open(const std::string& playerValues = "") {
+        if (!playerValues.empty()) {
+            Sql("UPDATE player SET " + playerValues + ";");
+        }
+        OpenStore();
+        Show(page);
+    }
+    void Apply(const QString& code) {
+        page.fortuneCodeEdit.SetText(code);
+        page.applyCodeButton.click();
+    }
+    // The fourteen label boxes, left to right.
+    QStringList Labels() const {
+        QStringList labels{page.startYearEdit.Text()};
+        for (const CColorEdit* box : page.monthEdits) {
+            labels << box->Text();
+        }
+        return labels << page.nextYearEdit.Text();
+    }
+    std::vector<std::string> StoredPlayer() const {
+        const auto rows = Rows("SELECT name, sex, shuxiang, yunqi FROM player");
+        return rows.empty() ? std::vector<std::string>{} : rows.front();
+    }
+    // Checks the painted page: a white point at each height, and no white a few pixels above or below it
+    // (outside the marker and the line), so a point drawn at another level is caught.
+    void ExpectChart(const Heights& heights) {
+        const QImage painted = page.grab().toImage();
+        for (int i = 0; i < 12; ++i) {
+            const int x = kMonthX[i];
+            const int y = heights[static_cast<std::size_t>(i)];
+            EXPECT_EQ(painted.pixel(x, y), qRgb(255, 255, 255)) << "month " << i + 1 << " at " << y;
+            EXPECT_NE(painted.pixel(x, y - 9), qRgb(255, 255, 255)) << "month " << i + 1 << " above";
+            EXPECT_NE(painted.pixel(x, y + 9), qRgb(255, 255, 255)) << "month " << i + 1 << " below";
+        }
+        // Halfway between two points lies the line.
+        const int midX = (kMonthX[0] + kMonthX[1]) / 2;
+        const int midY = (heights[0] + heights[1]) / 2;
+        bool lineFound = false;
+        for (int dy = -1; dy <= 1; ++dy) {
+            lineFound = lineFound || painted.pixel(midX, midY + dy) == qRgb(255, 255, 255);
+        }
+        EXPECT_TRUE(lineFound);
+    }
+    // Whether a sex square shows the filled face (dark centre) or the empty one (light centre).
+    bool Filled(const CSkinButton& square) {
+        const QImage painted = page.grab().toImage();
+        const QPoint centre = square.geometry().center();
+        return qGray(painted.pixel(centre)) < 128;
+    }
+
+    FixedClock clock{2010, 3, 5, 9, 0, 0};
+    CPlayerPage page;
+};
+
+TEST_F(PlayerPageTest, ANewPlayerWithoutCodeSeesThisYearFromThisMonthAndAFlatLine) {
+    Open();
+
+    EXPECT_EQ(page.nameEdit.text(), QStringLiteral("新玩家"));
+    EXPECT_EQ(page.zodiacCombo.currentText(), QStringLiteral("龙"));
+    EXPECT_TRUE(page.fortuneCodeEdit.Text().isEmpty());
+    EXPECT_EQ(Labels(),
+              (QStringList{"2010", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "1", "2", "2011"}));
+    EXPECT_FALSE(page.codeValid);
+    ExpectChart(kFlat);
+    EXPECT_TRUE(Filled(page.maleButton));
+    EXPECT_FALSE(Filled(page.femaleButton));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PlayerPageTest, AStoredCodeIsDrawnAtItsTwelveHeights) {
+    Open("yunqi = '8A012345654321'");
+
+    EXPECT_EQ(Labels(),
+              (QStringList{"2008", "10", "11", "12", "1", "2", "3", "4", "5", "6", "7", "8", "9", "2009"}));
+    EXPECT_TRUE(page.codeValid);
+    ExpectChart({402, 382, 361, 341, 320, 300, 279, 300, 320, 341, 361, 382});
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PlayerPageTest, AnAppliedCodeIsSavedAloneAndRedrawn) {
+    Open();
+    page.nameEdit.setText(QStringLiteral("李明"));  // typed but not saved: the code's save leaves it alone
+
+    Apply(QStringLiteral("9CABCDEFGFEDCB"));
+
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(StoredPlayer(), (std::vector<std::string>{"新玩家", "先生", "龙", "9CABCDEFGFEDCB"}));
+    EXPECT_EQ(app->yunqi, "9CABCDEFGFEDCB");
+    EXPECT_EQ(app->name, "新玩家");
+    EXPECT_EQ(Labels(),
+              (QStringList{"2009", "12", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "2010"}));
+    ExpectChart({402, 382, 361, 341, 320, 300, 279, 300, 320, 341, 361, 382});
+}
+
+TEST_F(PlayerPageTest, AFirstCharacterThatNamesNoYearKeepsTheYearsShown) {
+    Open("yunqi = '5A012345654321'");
+    EXPECT_EQ(Labels().front(), QStringLiteral("0"));
+    EXPECT_EQ(Labels().back(), QStringLiteral("0"));
+
+    page.startYearEdit.SetText(QStringLiteral("2015"));
+    page.nextYearEdit.SetText(QStringLiteral("2017"));
+    Apply(QStringLiteral("53012345654321"));
+
+    EXPECT_EQ(Labels(),
+              (QStringList{"2015", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "1", "2", "2017"}));
+    EXPECT_TRUE(page.codeValid);
+}
+
+// Only the length decides whether a code is saved; its levels are checked when it is drawn.
+TEST_F(PlayerPageTest, ABadLevelIsSavedThenReportedOnceAndDrawnFlat) {
+    Open();
+
+    Apply(QStringLiteral("8A0127456543 1"));  // level 7 in position 5, level -16 in position 12
+    EXPECT_EQ(messages, (std::vector<RecordedMessage>{kBadLevel, kBadLevel}));
+    messages.clear();
+    Apply(QStringLiteral("8A012745654321"));
+
+    EXPECT_EQ(messages, (std::vector<RecordedMessage>{kBadLevel}));
+    EXPECT_EQ(StoredPlayer().back(), "8A012745654321");
+    EXPECT_FALSE(page.codeValid);
+    EXPECT_EQ(Labels().front(), QStringLiteral("2008"));
+    EXPECT_EQ(Labels()[1], QStringLiteral("10"));
+    ExpectChart(kFlat);
+}
+
+// The length is counted in the bytes of the code's GBK text: a Chinese character counts two.
+TEST_F(PlayerPageTest, CodesOfAnyOtherLengthAreRefusedAndNothingIsSaved) {
+    Open("yunqi = '8A012345654321'");
+
+    for (const QString& code : {QStringLiteral("8A01234565432"), QStringLiteral("8A0123456543210"),
+                                QStringLiteral("8A01234565432一"), QString()}) {
+        messages.clear();
+        Apply(code);
+        EXPECT_EQ(messages, (std::vector<RecordedMessage>{kBadLength})) << code.toStdString();
+    }
+    EXPECT_EQ(StoredPlayer().back(), "8A012345654321");
+    EXPECT_EQ(app->yunqi, "8A012345654321");
+    ExpectChart({402, 382, 361, 341, 320, 300, 279, 300, 320, 341, 361, 382});
+
+    // Twelve digits and one Chinese character make fourteen bytes: saved, and its two bytes are bad levels.
+    messages.clear();
+    Apply(QStringLiteral("8A0123456543一"));
+    EXPECT_EQ(messages, (std::vector<RecordedMessage>{kBadLevel, kBadLevel}));
+    EXPECT_EQ(StoredPlayer().back(), "8A0123456543一");
+}
+
+TEST_F(PlayerPageTest, TheProfileIsSavedAloneAndTheMainWindowRelabelled) {
+    Open("yunqi = '8A012345654321'");
+    page.nameEdit.setText(QStringLiteral("李明"));
+    page.femaleButton.click();
+    page.zodiacCombo.setCurrentIndex(2);
+    page.fortuneCodeEdit.SetText(QStringLiteral("7100000000000"));  // typed, not applied
+
+    page.saveButton.click();
+
+    EXPECT_EQ(StoredPlayer(), (std::vector<std::string>{"李明", "小姐", "虎", "8A012345654321"}));
+    EXPECT_EQ(app->shuxiang, "虎");
+    EXPECT_EQ(DeliveredPosts(), (std::vector<PostedRecorder::Post>{{WM_NAVIGATE, 30, 2}}));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(PlayerPageTest, AFailedSaveStillLetsTheMainWindowRelabel) {
+    Open();
+    Sql("DELETE FROM player;");
+    page.nameEdit.setText(QStringLiteral("李明"));
+
+    page.saveButton.click();
+
+    EXPECT_EQ(messages,
+              (std::vector<RecordedMessage>{{QStringLiteral("保存失败!"), QStringLiteral("morvint")}}));
+    EXPECT_EQ(app->name, "李明");
+    EXPECT_EQ(DeliveredPosts(), (std::vector<PostedRecorder::Post>{{WM_NAVIGATE, 30, 2}}));
+}
+
+TEST_F(PlayerPageTest, AnUnknownStoredAnimalIsNotSelectedAndSavingKeepsIt) {
+    Open("shuxiang = '麒麟'");
+    EXPECT_EQ(page.zodiacCombo.currentIndex(), -1);
+
+    page.saveButton.click();
+
+    EXPECT_EQ(StoredPlayer()[2], "麒麟");
+}
+
+TEST_F(PlayerPageTest, TheSexSquaresSwapOnlyBetweenTheTwoSexes) {
+    Open("sex = ''");
+    EXPECT_FALSE(Filled(page.maleButton));
+    EXPECT_TRUE(Filled(page.femaleButton));
+
+    page.maleButton.click();
+    page.femaleButton.click();
+    EXPECT_EQ(page.playerSex, QString());
+    EXPECT_FALSE(Filled(page.maleButton));
+    EXPECT_TRUE(Filled(page.femaleButton));
+
+    page.playerSex = QStringLiteral("先生");
+    page.femaleButton.click();
+    EXPECT_EQ(page.playerSex, QStringLiteral("小姐"));
+    EXPECT_FALSE(Filled(page.maleButton));
+    page.maleButton.click();
+    EXPECT_EQ(page.playerSex, QStringLiteral("先生"));
+    EXPECT_TRUE(Filled(page.maleButton));
+    EXPECT_FALSE(Filled(page.femaleButton));
+}
+
+// The boxes are read in the order first month, last three months, the other months, the years, the code; an
+// empty box stops the reading there, and the command goes on with what was read before.
+TEST_F(PlayerPageTest, AnEmptiedLabelBoxPromptsAndTheRestKeepsItsValues) {
+    Open();
+    page.monthEdits[0]->SetText(QStringLiteral("7"));
+    page.monthEdits[9]->SetText(QStringLiteral("8"));
+    page.monthEdits[1]->SetText(QString());
+    page.monthEdits[2]->SetText(QStringLiteral("99"));
+
+    Apply(QStringLiteral("8A012345654321"));  // typed after the box that stops the reading
+
+    EXPECT_EQ(messages, (std::vector<RecordedMessage>{kNotAnInteger, kBadLength}));
+    EXPECT_EQ(page.monthLabels[0], 7);
+    EXPECT_EQ(page.monthLabels[9], 8);
+    EXPECT_EQ(page.monthLabels[2], 5) << "read after the empty box";
+    EXPECT_TRUE(page.fortuneCodeText.isEmpty());
+    EXPECT_EQ(StoredPlayer().back(), "empty") << "the file still holds the new player's code";
+}
+
+TEST_F(PlayerPageTest, HelpOpensTheFortuneCodeDocumentAndBackGoesHome) {
+    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/help_yunqi.html");
+    QFile document(path);
+    ASSERT_TRUE(document.open(QIODevice::WriteOnly));
+    document.write("<html><body>fortune code</body></html>");
+    document.close();
+    Open();
+
+    page.fortuneHelpButton.click();
+    page.backButton.click();
+
+    CHelpWindow* help = CHelpWindow::Current();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->source().toLocalFile().endsWith(QStringLiteral("/help_yunqi.html")));
+    delete help;
+    QFile::remove(path);
+    EXPECT_EQ(DeliveredPosts(), (std::vector<PostedRecorder::Post>{{WM_NAVIGATE, 30, 0}}));
+}
+
+}  // namespace
