@@ -1,17 +1,39 @@
 #include "pages/CMakeGuaPage.h"
 
-#include <QTimer>
-
 #include "pages/PageLayout.h"
 
-CMakeGuaPage::CMakeGuaPage() {
+namespace {
+
+// Drawn larger than the window that shows them; the window keeps their top-left part.
+constexpr int kFrameSize = 243;
+
+}  // namespace
+
+CMakeGuaPage::CMakeGuaPage() : animation(this) {
     SetBackgroundFile(QStringLiteral("make_gua.ggr"), Layout::MakePage::client.w, Layout::MakePage::client.h);
 }
 
 bool CMakeGuaPage::OnInitDialog() {
     CPageDialog::OnInitDialog();
     Place(*this, Layout::MakePage::client);
-    // The real page animates for two seconds before it asks for the show page.
-    QTimer::singleShot(2000, this, [this] { PostNavigate(11, 12); });
+    Place(animation, Layout::MakePage::animation);
+    frameIndex = 0;
+    tickCount = 0;
+    startTimer(kFrameInterval);
     return true;
+}
+
+// The page never stops its timer: it asks on the 20th tick and on every later one until the main window has
+// replaced it, so a request cannot get lost.
+void CMakeGuaPage::timerEvent(QTimerEvent* event) {
+    if (frameIndex >= 0 && frameIndex < kFrameCount) {
+        animation.SetPictureFile(QStringLiteral("taiji_%1.bmp").arg(frameIndex), kFrameSize, kFrameSize,
+                                 false);
+    }
+    ++tickCount;
+    frameIndex = (frameIndex + 1) % kFrameCount;
+    if (tickCount >= kTicksBeforeShow) {
+        PostNavigate(11, 12);
+    }
+    CPageDialog::timerEvent(event);
 }

@@ -1,15 +1,27 @@
 #pragma once
-// The hexagram-making page, minimal version to be filled in: it has its size and its background and asks for
-// the show page after two seconds, so the main window's navigation can be walked end to end. Still missing:
-// the animation frames.
+// The short interlude between the cast and its result: six taiji frames turn for two seconds, then the page
+// asks the main window for the show page.
+#include <QTimerEvent>
+
+#include "controls/CPictureStatic.h"
 #include "shell/CPageDialog.h"
 
 class CMakeGuaPage : public CPageDialog {
     Q_OBJECT
 
 public:
+    static constexpr int kFrameCount = 6;
+    static constexpr int kTicksBeforeShow = 20;
+    static constexpr int kFrameInterval = 100;  // ms
+
     CMakeGuaPage();
+
+    int frameIndex = 0;  // the taiji frame of the next tick, 0 .. 5
+    int tickCount = 0;   // ticks so far
+
+    CPictureStatic animation;  // 1003
 
 protected:
     bool OnInitDialog() override;
+    void timerEvent(QTimerEvent* event) override;
 };

@@ -1,11 +1,20 @@
 #include "pages/CStartPage.h"
 
+#include "core/Cast.h"
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
+#include "shell/CPredictApp.h"
 
-CStartPage::CStartPage() : castButton(this), backButton(this) {
+namespace {
+
+// The frames are drawn larger than the window that shows them; the window keeps their top-left part.
+constexpr int kFrameSize = 243;
+
+}  // namespace
+
+CStartPage::CStartPage() : castButton(this), backButton(this), animation(this) {
     SetBackgroundFile(QStringLiteral("start.ggr"), Layout::StartPage::client.w, Layout::StartPage::client.h);
-    connect(&castButton, &QAbstractButton::clicked, this, [this] { PostNavigate(10, 11); });
+    connect(&castButton, &QAbstractButton::clicked, this, &CStartPage::OnCast);
     connect(&backButton, &QAbstractButton::clicked, this, [this] { PostNavigate(10, 0); });
 }
 
@@ -15,5 +24,22 @@ bool CStartPage::OnInitDialog() {
     SetUpSkinButton(castButton, Layout::StartPage::castButton, IDB_CAST_HOT, IDB_CAST, RGB(151, 191, 201));
     SetUpSkinButton(backButton, Layout::StartPage::backButton, IDB_START_BACK_HOT, IDB_START_BACK,
                     RGB(151, 191, 201));
+    Place(animation, Layout::StartPage::animation);
+    // The wheel turns for as long as the page lives, shown or not.
+    animationTimer = startTimer(kFrameInterval);
     return true;
+}
+
+void CStartPage::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == animationTimer && animationTimer != 0) {
+        animation.SetPictureFile(QStringLiteral("%1.bmp").arg(animationFrame), kFrameSize, kFrameSize, false);
+        animationFrame = animationFrame % kFrameCount + 1;
+    }
+    CPageDialog::timerEvent(event);
+}
+
+// Every click casts anew and asks for the make page again; the main window shows the last cast.
+void CStartPage::OnCast() {
+    CastHexagrams(theApp().state);
+    PostNavigate(10, 11);
 }

@@ -1,7 +1,10 @@
 #pragma once
-// The start page, minimal version to be filled in: it has its size, its background and the
-// buttons that move the prediction on, so the main window's navigation can be walked end to end. Still
-// missing: the looping animation and the cast itself.
+// The first page of a prediction: a turning eight-trigram wheel and the button that casts. The wheel's frame
+// number belongs to the run, not to a page, so a new prediction picks the wheel up where the last one left it
+// (the main window also keeps a hidden start page turning from start-up on).
+#include <QTimerEvent>
+
+#include "controls/CPictureStatic.h"
 #include "controls/CSkinButton.h"
 #include "shell/CPageDialog.h"
 
@@ -9,11 +12,27 @@ class CStartPage : public CPageDialog {
     Q_OBJECT
 
 public:
+    static constexpr int kFrameCount = 18;
+    static constexpr int kFrameInterval = 100;  // ms
+
     CStartPage();
 
-    CSkinButton castButton;  // 1005
-    CSkinButton backButton;  // 1004
+    // The frame the next tick of any start page shows, 1 .. kFrameCount.
+    static int NextFrame() { return animationFrame; }
+    // The timer of this page's animation, once the page is created (0 before).
+    int AnimationTimer() const { return animationTimer; }
+
+    CSkinButton castButton;    // 1005 立即起卦
+    CSkinButton backButton;    // 1004 返回
+    CPictureStatic animation;  // 1003
 
 protected:
     bool OnInitDialog() override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    void OnCast();
+
+    static inline int animationFrame = 1;
+    int animationTimer = 0;
 };
