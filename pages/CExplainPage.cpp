@@ -1,20 +1,157 @@
 #include "pages/CExplainPage.h"
 
-#include "pages/PageLayout.h"
-#include "res/ResourceIds.h"
+#include <initializer_list>
 
-CExplainPage::CExplainPage() : nextButton(this), backButton(this) {
+#include "pages/PageLayout.h"
+#include "pages/ReadingDisplay.h"
+#include "res/ResourceIds.h"
+#include "shell/CPredictApp.h"
+
+namespace {
+
+// The page's template font, 宋体 12 pt, for the labels and the short boxes.
+constexpr int kTextPixels = 16;
+// The classical texts need up to three lines in their boxes and the summary six (each sentence wraps
+// once): 12 pixels (9 pt) is the largest size at which every one of them fits without scrolling.
+constexpr int kLongTextPixels = 12;
+// The name boxes are one 16-pixel line high: no room for more than a pixel around it.
+constexpr int kNameMargin = 1;
+constexpr int kTextMargin = 2;
+
+}  // namespace
+
+CExplainPage::CExplainPage()
+    : sexagenaryLabel(this),
+      calendarLabel(this),
+      mainNameEdit(CColorEdit::MultiLine, this),
+      mutualNameEdit(CColorEdit::MultiLine, this),
+      changedNameEdit(CColorEdit::MultiLine, this),
+      movingLineEdit(CColorEdit::MultiLine, this),
+      mainJudgementEdit(CColorEdit::MultiLine, this),
+      mutualJudgementEdit(CColorEdit::MultiLine, this),
+      changedJudgementEdit(CColorEdit::MultiLine, this),
+      movingLineVerseEdit(CColorEdit::MultiLine, this),
+      summaryEdit(CColorEdit::MultiLine, this),
+      mainUpper(this),
+      mainLower(this),
+      mutualUpper(this),
+      mutualLower(this),
+      changedUpper(this),
+      changedLower(this),
+      nextButton(this),
+      backButton(this) {
     SetBackgroundFile(QStringLiteral("gua_exp.ggr"), Layout::ExplainPage::client.w,
                       Layout::ExplainPage::client.h);
+    setFont(TemplateFont(kTextPixels));
     connect(&nextButton, &QAbstractButton::clicked, this, [this] { PostNavigate(13, 14); });
     connect(&backButton, &QAbstractButton::clicked, this, [this] { PostNavigate(13, 0); });
 }
 
 bool CExplainPage::OnInitDialog() {
     CPageDialog::OnInitDialog();
-    Place(*this, Layout::ExplainPage::client);
-    SetUpSkinButton(nextButton, Layout::ExplainPage::nextButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT,
-                    RGB(139, 183, 194));
-    SetUpSkinButton(backButton, Layout::ExplainPage::backButton, IDB_BACK_HOT, IDB_BACK, RGB(155, 197, 207));
+    PlaceControls();
+    SetUpEdits();
+    FillTexts();
+    const PredictionState& state = theApp().state;
+    ShowTrigramPictures(mainUpper, mainLower, state.mainGua.get());
+    ShowTrigramPictures(mutualUpper, mutualLower, state.mutualGua.get());
+    ShowTrigramPictures(changedUpper, changedLower, state.changedGua.get());
+    UpdateData(false);
     return true;
+}
+
+void CExplainPage::PlaceControls() {
+    namespace E = Layout::ExplainPage;
+    Place(*this, E::client);
+    const PredictionState& state = theApp().state;
+    SetUpDateLabel(sexagenaryLabel, E::sexagenaryLabel, kSexagenaryLabelColour);
+    sexagenaryLabel.setText(SexagenaryDateText(state.lunar));
+    SetUpDateLabel(calendarLabel, E::calendarLabel, kCalendarLabelColour);
+    calendarLabel.setText(CalendarDateText(state.drawDate, state.lunar));
+    Place(mainUpper, E::mainUpper);
+    Place(mainLower, E::mainLower);
+    Place(mutualUpper, E::mutualUpper);
+    Place(mutualLower, E::mutualLower);
+    Place(changedUpper, E::changedUpper);
+    Place(changedLower, E::changedLower);
+    SetUpSkinButton(nextButton, E::nextButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, RGB(139, 183, 194));
+    SetUpSkinButton(backButton, E::backButton, IDB_BACK_HOT, IDB_BACK, RGB(155, 197, 207));
+    Place(mainNameEdit, E::mainName);
+    Place(mutualNameEdit, E::mutualName);
+    Place(changedNameEdit, E::changedName);
+    Place(movingLineEdit, E::movingLineWord);
+    Place(mainJudgementEdit, E::mainJudgement);
+    Place(mutualJudgementEdit, E::mutualJudgement);
+    Place(changedJudgementEdit, E::changedJudgement);
+    Place(movingLineVerseEdit, E::movingLineVerse);
+    Place(summaryEdit, E::judgementSummary);
+}
+
+void CExplainPage::SetUpEdits() {
+    const std::initializer_list<CColorEdit*> shortBoxes = {&mainNameEdit, &mutualNameEdit, &changedNameEdit,
+                                                           &movingLineEdit};
+    const std::initializer_list<CColorEdit*> longBoxes = {
+        &mainJudgementEdit, &mutualJudgementEdit, &changedJudgementEdit, &movingLineVerseEdit, &summaryEdit};
+    for (CColorEdit* edit : shortBoxes) {
+        edit->SetEditColours(155, 197, 207, 0, 40, 40);
+        SetTextLayout(*edit, kTextPixels, kNameMargin);
+        edit->SetVerticalScroll(false);
+        // The background draws the sunken frame around every box.
+        edit->SetBorder(false);
+    }
+    for (CColorEdit* edit : {&mainNameEdit, &mutualNameEdit, &changedNameEdit}) {
+        edit->SetCentred(true);
+    }
+    for (CColorEdit* edit : {&mainJudgementEdit, &mutualJudgementEdit, &changedJudgementEdit, &summaryEdit}) {
+        edit->SetEditColours(173, 221, 232, 0, 40, 40);
+    }
+    movingLineVerseEdit.SetEditColours(164, 210, 221, 0, 40, 40);
+    for (CColorEdit* edit : longBoxes) {
+        SetTextLayout(*edit, kLongTextPixels, kTextMargin);
+        edit->SetBorder(false);
+        // Should a text ever outgrow its box it can still be read: a bar shows then, and only then.
+        edit->SetVerticalScroll(true);
+    }
+}
+
+void CExplainPage::FillTexts() {
+    const PredictionState& state = theApp().state;
+    const CGuaReading* main = state.mainGua.get();
+    const CGuaReading* mutual = state.mutualGua.get();
+    const CGuaReading* changed = state.changedGua.get();
+    mainName = ReadingText(main, &CGuaReading::hexagramName);
+    mainJudgement = ReadingText(main, &CGuaReading::HexagramJudgement);
+    movingLineWord = main != nullptr ? MovingLineWord(main->movingLine) : QString();
+    movingLineVerse = ReadingText(main, &CGuaReading::MovingLineText);
+    mutualName = ReadingText(mutual, &CGuaReading::hexagramName);
+    mutualJudgement = ReadingText(mutual, &CGuaReading::HexagramJudgement);
+    changedName = ReadingText(changed, &CGuaReading::hexagramName);
+    changedJudgement = ReadingText(changed, &CGuaReading::HexagramJudgement);
+    judgementSummary = QStringLiteral("主卦： ") + ReadingText(main, &CGuaReading::judgementText) +
+                       QStringLiteral("\r\n互卦： ") + ReadingText(mutual, &CGuaReading::judgementText) +
+                       QStringLiteral("\r\n变卦： ") + ReadingText(changed, &CGuaReading::judgementText);
+}
+
+void CExplainPage::UpdateData(bool saveAndValidate) {
+    struct Binding {
+        QString* member;
+        CColorEdit* edit;
+    };
+    const Binding bindings[] = {{&changedJudgement, &changedJudgementEdit},
+                                {&mutualJudgement, &mutualJudgementEdit},
+                                {&mainJudgement, &mainJudgementEdit},
+                                {&movingLineVerse, &movingLineVerseEdit},
+                                {&mainName, &mainNameEdit},
+                                {&mutualName, &mutualNameEdit},
+                                {&changedName, &changedNameEdit},
+                                {&movingLineWord, &movingLineEdit},
+                                {&judgementSummary, &summaryEdit}};
+    for (const Binding& binding : bindings) {
+        if (saveAndValidate) {
+            // Line breaks come back as an edit control gives them: CR LF.
+            *binding.member = binding.edit->Text().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        } else {
+            binding.edit->SetText(*binding.member);
+        }
+    }
 }

@@ -1,19 +1,101 @@
 #include "pages/CShowGuaPage.h"
 
 #include "pages/PageLayout.h"
+#include "pages/ReadingDisplay.h"
 #include "res/ResourceIds.h"
+#include "shell/CPredictApp.h"
 
-CShowGuaPage::CShowGuaPage() : nextButton(this), backButton(this) {
+namespace {
+
+// The page's template font: 宋体 12 pt.
+constexpr int kTextPixels = 16;
+// One line of 16-pixel text in the 30-pixel boxes, a little below the middle where the eye expects it.
+constexpr int kBoxMargin = 2;
+
+}  // namespace
+
+CShowGuaPage::CShowGuaPage()
+    : sexagenaryLabel(this),
+      calendarLabel(this),
+      mainNameEdit(CColorEdit::MultiLine, this),
+      mutualNameEdit(CColorEdit::MultiLine, this),
+      changedNameEdit(CColorEdit::MultiLine, this),
+      movingLineEdit(CColorEdit::MultiLine, this),
+      mainUpper(this),
+      mainLower(this),
+      mutualUpper(this),
+      mutualLower(this),
+      changedUpper(this),
+      changedLower(this),
+      nextButton(this),
+      backButton(this) {
     SetBackgroundFile(QStringLiteral("get_gua.ggr"), Layout::ShowPage::client.w, Layout::ShowPage::client.h);
+    setFont(TemplateFont(kTextPixels));
     connect(&nextButton, &QAbstractButton::clicked, this, [this] { PostNavigate(12, 13); });
     connect(&backButton, &QAbstractButton::clicked, this, [this] { PostNavigate(12, 0); });
 }
 
 bool CShowGuaPage::OnInitDialog() {
+    namespace S = Layout::ShowPage;
     CPageDialog::OnInitDialog();
-    Place(*this, Layout::ShowPage::client);
-    SetUpSkinButton(nextButton, Layout::ShowPage::nextButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT,
-                    RGB(139, 183, 194));
-    SetUpSkinButton(backButton, Layout::ShowPage::backButton, IDB_BACK_HOT, IDB_BACK, RGB(155, 197, 207));
+    Place(*this, S::client);
+    const PredictionState& state = theApp().state;
+    SetUpDateLabel(sexagenaryLabel, S::sexagenaryLabel, kSexagenaryLabelColour);
+    sexagenaryLabel.setText(SexagenaryDateText(state.lunar));
+    SetUpDateLabel(calendarLabel, S::calendarLabel, kCalendarLabelColour);
+    calendarLabel.setText(CalendarDateText(state.drawDate, state.lunar));
+
+    Place(mainUpper, S::mainUpper);
+    Place(mainLower, S::mainLower);
+    Place(mutualUpper, S::mutualUpper);
+    Place(mutualLower, S::mutualLower);
+    Place(changedUpper, S::changedUpper);
+    Place(changedLower, S::changedLower);
+    SetUpSkinButton(nextButton, S::nextButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, RGB(139, 183, 194));
+    SetUpSkinButton(backButton, S::backButton, IDB_BACK_HOT, IDB_BACK, RGB(155, 197, 207));
+    SetUpEdits();
+
+    const CGuaReading* main = state.mainGua.get();
+    mainName = ReadingText(main, &CGuaReading::hexagramName);
+    mutualName = ReadingText(state.mutualGua.get(), &CGuaReading::hexagramName);
+    changedName = ReadingText(state.changedGua.get(), &CGuaReading::hexagramName);
+    movingLineWord = main != nullptr ? MovingLineWord(main->movingLine) : QString();
+    UpdateData(false);
+
+    ShowTrigramPictures(mainUpper, mainLower, main);
+    ShowTrigramPictures(mutualUpper, mutualLower, state.mutualGua.get());
+    ShowTrigramPictures(changedUpper, changedLower, state.changedGua.get());
     return true;
+}
+
+void CShowGuaPage::SetUpEdits() {
+    namespace S = Layout::ShowPage;
+    Place(mainNameEdit, S::mainName);
+    Place(mutualNameEdit, S::mutualName);
+    Place(changedNameEdit, S::changedName);
+    Place(movingLineEdit, S::movingLineWord);
+    for (CColorEdit* edit : {&mainNameEdit, &mutualNameEdit, &changedNameEdit, &movingLineEdit}) {
+        edit->SetEditColours(155, 197, 207, 0, 40, 40);
+        // The background draws the sunken frame around each box.
+        edit->SetBorder(false);
+        edit->SetVerticalScroll(false);
+        SetTextLayout(*edit, kTextPixels, kBoxMargin);
+    }
+    for (CColorEdit* edit : {&mainNameEdit, &mutualNameEdit, &changedNameEdit}) {
+        edit->SetCentred(true);
+    }
+}
+
+void CShowGuaPage::UpdateData(bool saveAndValidate) {
+    if (saveAndValidate) {
+        mainName = mainNameEdit.Text();
+        mutualName = mutualNameEdit.Text();
+        changedName = changedNameEdit.Text();
+        movingLineWord = movingLineEdit.Text();
+    } else {
+        mainNameEdit.SetText(mainName);
+        mutualNameEdit.SetText(mutualName);
+        changedNameEdit.SetText(changedName);
+        movingLineEdit.SetText(movingLineWord);
+    }
 }
