@@ -1,20 +1,95 @@
 #include "pages/CNumberPage.h"
 
+#include <QLineEdit>
+
+#include "core/CRandomTable.h"
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
+#include "shell/CNoticeDlg.h"
+#include "shell/CPredictApp.h"
+#include "shell/MessageBox.h"
+#include "shell/PageChrome.h"
 
-CNumberPage::CNumberPage() : previousButton(this), backButton(this) {
+namespace {
+
+constexpr int kCodeFontPixels = 25;
+constexpr int kCodeDigits = 3;
+constexpr int kDigitLift = 4;
+
+}  // namespace
+
+CNumberPage::CNumberPage() : saveButton(this), previousButton(this), backButton(this) {
     SetBackgroundFile(QStringLiteral("get_num.ggr"), Layout::NumberPage::client.w,
                       Layout::NumberPage::client.h);
+    for (CColorEdit*& edit : codeEdits) {
+        edit = new CColorEdit(CColorEdit::SingleLine, this);
+    }
+    connect(&saveButton, &QAbstractButton::clicked, this, &CNumberPage::SavePrediction);
     connect(&previousButton, &QAbstractButton::clicked, this, [this] { PostNavigate(14, 13); });
     connect(&backButton, &QAbstractButton::clicked, this, [this] { PostNavigate(14, 0); });
 }
 
 bool CNumberPage::OnInitDialog() {
+    namespace N = Layout::NumberPage;
     CPageDialog::OnInitDialog();
-    Place(*this, Layout::NumberPage::client);
-    SetUpSkinButton(previousButton, Layout::NumberPage::previousButton, IDB_ARROW_LEFT_HOT, IDB_ARROW_LEFT,
+    Place(*this, N::client);
+    SetUpSkinButton(previousButton, N::previousButton, IDB_ARROW_LEFT_HOT, IDB_ARROW_LEFT,
                     RGB(139, 183, 194));
-    SetUpSkinButton(backButton, Layout::NumberPage::backButton, IDB_BACK_HOT, IDB_BACK, RGB(155, 197, 207));
+    SetUpSkinButton(saveButton, N::saveButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, RGB(139, 183, 194));
+    SetUpSkinButton(backButton, N::backButton, IDB_BACK_HOT, IDB_BACK, RGB(155, 197, 207));
+    SetUpCodeEdits();
+    codes = FormEightCodes(theApp().random);
+    UpdateData(false);
+    saved = false;
     return true;
+}
+
+void CNumberPage::SetUpCodeEdits() {
+    codeFont = PageFont(kCodeFontPixels, QStringLiteral("黑体"));
+    for (int i = 0; i < kCodeCount; ++i) {
+        CColorEdit& edit = *codeEdits[static_cast<std::size_t>(i)];
+        Place(edit, Layout::NumberPage::codes[i]);
+        edit.SetFont(codeFont);
+        edit.SetEditColours(173, 221, 232, 0, 40, 40);
+        edit.SetBorder(false);
+        edit.SetCentred(true);
+        edit.SetDigitsOnly(kCodeDigits);
+        // The 25-pixel line is taller than the box and its digits sit low in it: lift them to the middle.
+        edit.lineEdit()->setTextMargins(0, 0, 0, kDigitLift);
+    }
+    // Tab walks the codes left to right.
+    for (int i = 1; i < kCodeCount; ++i) {
+        setTabOrder(codeEdits[static_cast<std::size_t>(i - 1)]->editor(),
+                    codeEdits[static_cast<std::size_t>(i)]->editor());
+    }
+}
+
+void CNumberPage::UpdateData(bool saveAndValidate) {
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        if (saveAndValidate) {
+            codes[i] = codeEdits[i]->Text().toStdString();
+        } else {
+            codeEdits[i]->SetText(QString::fromStdString(codes[i]));
+        }
+    }
+}
+
+void CNumberPage::SavePrediction() {
+    if (saved) {
+        MessageBox(QStringLiteral("预测结果已被保存过了！"), QStringLiteral("不要重复保存"), this);
+        return;
+    }
+    CNoticeDlg notice;
+    notice.noticeMode = 2;
+    if (notice.DoModal() == QDialog::Rejected) {
+        return;
+    }
+    CPredictApp& app = theApp();
+    // The store reports its own failure ("保存失败!"); the page then stays unsaved and may try again.
+    if (!app.AppendPrediction(app.state.drawDate, app.state.issueNumber, codes)) {
+        return;
+    }
+    MessageBox(QStringLiteral("预测结果已被保存到数据库中！\r\n您可以到【预测记录】中查看。"),
+               QStringLiteral("保存成功"), this);
+    saved = true;
 }

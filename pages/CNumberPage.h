@@ -1,7 +1,13 @@
 #pragma once
-// The number page, minimal version to be filled in: it has its size, its background and the
-// buttons that move the prediction on, so the main window's navigation can be walked end to end. Still
-// missing: the eight codes and saving the prediction.
+// The last step of a prediction: the eight predicted codes, formed once when the page opens, and the button
+// that stores the prediction (draw date, issue number, the codes as formed) after asking. A page stores its
+// prediction once; the main window keeps the same page while the user goes back to the explanation and
+// forward again, so the codes and the stored state stay.
+#include <QFont>
+#include <array>
+#include <string>
+
+#include "controls/CColorEdit.h"
 #include "controls/CSkinButton.h"
 #include "shell/CPageDialog.h"
 
@@ -9,11 +15,30 @@ class CNumberPage : public CPageDialog {
     Q_OBJECT
 
 public:
+    static constexpr int kCodeCount = 8;
+
     CNumberPage();
 
-    CSkinButton previousButton;  // 1008
-    CSkinButton backButton;      // 1004
+    // Members <-> boxes: true reads the boxes into the codes, false shows the codes.
+    void UpdateData(bool saveAndValidate);
+
+    // Refuses a second save of this page; otherwise asks, stores the codes as formed (never what was typed
+    // into the boxes since) and says so. After a failed store the page stays unsaved and may try again.
+    void SavePrediction();
+
+    std::array<std::string, kCodeCount> codes;  // codes 1..8, three digits each
+    bool saved = false;
+
+    std::array<CColorEdit*, kCodeCount> codeEdits{};  // 1028 .. 1035, owned by the page
+    CSkinButton saveButton;                           // 1007
+    CSkinButton previousButton;                       // 1008, back to the explanation page
+    CSkinButton backButton;                           // 1004, home
 
 protected:
     bool OnInitDialog() override;
+
+private:
+    void SetUpCodeEdits();
+
+    QFont codeFont;
 };

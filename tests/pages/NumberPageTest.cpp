@@ -1,0 +1,206 @@
+// The number page: the eight codes it forms when it opens, and saving them into a real database file, with
+// the question before, the refusal of a second save, a cancelled question and a failing store.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTest>
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/CRandomTable.h"
+#include "pages/CNumberPage.h"
+#include "shell/CNoticeDlg.h"
+#include "tests/pages/PagesTestSupport.h"
+#include "tests/support/AppFixture.h"
+#include "tests/support/ModalAnswer.h"
+#include "tools/emptydb/EmptyDatabase.h"
+
+namespace {
+
+using Navigations = std::vector<std::pair<int, int>>;
+
+const RecordedMessage kSaved{QStringLiteral("预测结果已被保存到数据库中！\r\n您可以到【预测记录】中查看。"),
+                             QStringLiteral("保存成功")};
+const RecordedMessage kAlreadySaved{QStringLiteral("预测结果已被保存过了！"), QStringLiteral("不要重复保存")};
+const RecordedMessage kSaveFailed{QStringLiteral("保存失败!"), QStringLiteral("morvint")};
+
+class NumberPageTest : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        dbPath = (dir.path() + QStringLiteral("/morvint.db")).toStdString();
+        std::string error;
+        ASSERT_TRUE(WriteEmptyDatabase(dbPath, error)) << error;
+        app->OpenDatabase();
+        app->LoadHistory();
+        app->state.drawDate = COleDateTime(2010, 3, 5, 9, 41, 7);
+        app->state.issueNumber = "10059";
+        app->random.Fill(1267753267);
+        notices = std::make_unique<ModalAnswer<CNoticeDlg>>([this](CNoticeDlg& notice) {
+            noticeModes.push_back(notice.noticeMode);
+            (answerSave ? notice.saveButton : notice.cancelButton).click();
+        });
+    }
+    void TearDown() override {
+        notices.reset();
+        AppFixture::TearDown();
+    }
+
+    CNumberPage* Open() { return CreatePage<CNumberPage>(container, mainWindow); }
+    // The row the page should have stored for these codes.
+    std::vector<std::string> RowFor(int order, const std::array<std::string, 8>& codes) const {
+        std::vector<std::string> row = {std::to_string(order), "2010-03-05 09:41:07", "10059"};
+        row.insert(row.end(), codes.begin(), codes.end());
+        row.insert(row.end(), {"未知", "11"});
+        return row;
+    }
+
+    std::string dbPath;
+    NavigationRecorder mainWindow;
+    QWidget container;
+    std::unique_ptr<ModalAnswer<CNoticeDlg>> notices;
+    std::vector<int> noticeModes;
+    bool answerSave = true;
+};
+
+TEST_F(NumberPageTest, OpeningFormsTheEightCodesFromTheNextEighteenReadsAndShowsThem) {
+    app->random.randomReadIndex = 7;
+    CRandomTable copy = app->random;
+    const std::array<std::string, 8> expected = FormEightCodes(copy);
+
+    CNumberPage* page = Open();
+
+    EXPECT_EQ(page->codes, expected);
+    EXPECT_EQ(app->random.randomReadIndex, (7 + 18) % 30);
+    EXPECT_FALSE(page->saved);
+    for (std::size_t i = 0; i < 8; ++i) {
+        EXPECT_EQ(page->codeEdits[i]->Text().toStdString(), expected[i]);
+    }
+    EXPECT_EQ(page->codeEdits[0]->geometry(), QRect(68, 174, 57, 27));
+    EXPECT_EQ(page->codeEdits[7]->geometry(), QRect(582, 174, 57, 27));
+    const QFont font = page->codeEdits[3]->lineEdit()->font();
+    EXPECT_EQ(font.pixelSize(), 25);
+    EXPECT_EQ(font.weight(), QFont::Black);
+    EXPECT_EQ(page->codeEdits[5]->BackColour(), RGB(173, 221, 232));
+    EXPECT_EQ(page->codeEdits[5]->TextColour(), RGB(0, 40, 40));
+}
+
+TEST_F(NumberPageTest, CodesFourAndEightAreCodesThreeAndSevenWithEveryDigitRaisedByOne) {
+    for (const std::uint32_t seed : {1u, 77u, 20100305u, 4000000000u}) {
+        app->random.Fill(seed);
+        const CNumberPage* page = Open();
+        for (const auto& [low, high] : {std::pair{2, 3}, std::pair{6, 7}}) {
+            const std::string& from = page->codes[static_cast<std::size_t>(low)];
+            const std::string& raised = page->codes[static_cast<std::size_t>(high)];
+            ASSERT_EQ(from.size(), 3u);
+            ASSERT_EQ(raised.size(), 3u);
+            for (std::size_t digit = 0; digit < 3; ++digit) {
+                EXPECT_EQ(raised[digit], from[digit] + 1) << "seed " << seed << ": " << from << " " << raised;
+            }
+        }
+    }
+}
+
+TEST_F(NumberPageTest, SavingAsksThenStoresTheCodesAsFormedNotAsTyped) {
+    CNumberPage* page = Open();
+    const std::array<std::string, 8> formed = page->codes;
+    QLineEdit* first = page->codeEdits[0]->lineEdit();
+    first->selectAll();
+    QTest::keyClicks(first, QStringLiteral("9x8a7"));
+    ASSERT_EQ(first->text(), QStringLiteral("987")) << "only digits, three of them";
+
+    page->saveButton.click();
+
+    EXPECT_EQ(noticeModes, std::vector<int>{2});
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{kSaved});
+    EXPECT_TRUE(page->saved);
+    EXPECT_EQ(HistoryRows(dbPath), std::vector<std::vector<std::string>>{RowFor(1, formed)});
+    EXPECT_EQ(app->historyCount, 1) << "the history was reloaded";
+}
+
+TEST_F(NumberPageTest, ASecondSaveIsOnlyRefused) {
+    CNumberPage* page = Open();
+    page->saveButton.click();
+    page->saveButton.click();
+
+    EXPECT_EQ(noticeModes.size(), 1u);
+    EXPECT_EQ(messages, (std::vector<RecordedMessage>{kSaved, kAlreadySaved}));
+    EXPECT_EQ(HistoryRows(dbPath).size(), 1u);
+}
+
+TEST_F(NumberPageTest, ACancelledQuestionStoresNothingAndTheNextSaveAsksAgain) {
+    CNumberPage* page = Open();
+    answerSave = false;
+    page->saveButton.click();
+
+    EXPECT_EQ(noticeModes.size(), 1u);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(page->saved);
+    EXPECT_TRUE(HistoryRows(dbPath).empty());
+
+    answerSave = true;
+    page->saveButton.click();
+    EXPECT_EQ(noticeModes.size(), 2u);
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{kSaved});
+    EXPECT_EQ(HistoryRows(dbPath), std::vector<std::vector<std::string>>{RowFor(1, page->codes)});
+}
+
+TEST_F(NumberPageTest, AFailingStoreIsReportedByTheStoreAloneAndThePageStaysUnsaved) {
+    CNumberPage* page = Open();
+    {
+        CSqliteConnection other;  // another program removes the table under the running one
+        ASSERT_TRUE(other.OpenExisting(dbPath));
+        ASSERT_TRUE(other.Execute("DROP TABLE data_history"));
+    }
+    page->saveButton.click();
+
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages.front(), kSaveFailed);
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), kSaved), 0);
+    EXPECT_FALSE(page->saved);
+
+    messages.clear();
+    page->saveButton.click();
+    EXPECT_EQ(noticeModes.size(), 2u) << "an unsaved page asks again";
+    EXPECT_EQ(std::count(messages.begin(), messages.end(), kAlreadySaved), 0);
+}
+
+TEST_F(NumberPageTest, AfterARefusedRowTheSamePageCanSaveAgain) {
+    CNumberPage* page = Open();
+    {
+        CSqliteConnection other;  // a second copy of the program saved record 1 meanwhile
+        ASSERT_TRUE(other.OpenExisting(dbPath));
+        ASSERT_TRUE(other.Execute(
+            "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, "
+            "data_4, "
+            "data_5, data_6, data_7, data_8, open_data) VALUES (1, '2010-03-04 08:00:00', '10058', '001', "
+            "'002', '003', '114', '005', '006', '007', '118', '未知')"));
+    }
+    page->saveButton.click();
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{kSaveFailed});
+    EXPECT_FALSE(page->saved);
+
+    messages.clear();
+    page->saveButton.click();
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{kSaved});
+    EXPECT_TRUE(page->saved);
+    EXPECT_EQ(HistoryRows(dbPath).back(), RowFor(2, page->codes));
+}
+
+TEST_F(NumberPageTest, TheArrowsLeadBackToTheExplanationAndReturnLeadsHome) {
+    CNumberPage* page = Open();
+    EXPECT_EQ(page->previousButton.geometry(), QRect(60, 320, 42, 27));
+    EXPECT_EQ(page->saveButton.geometry(), QRect(505, 320, 42, 27));
+    EXPECT_EQ(page->backButton.geometry(), QRect(580, 395, 71, 25));
+
+    page->previousButton.click();
+    page->backButton.click();
+    DeliverPosted();
+
+    EXPECT_EQ(mainWindow.navigations, (Navigations{{14, 13}, {14, 0}}));
+}
+
+}  // namespace

@@ -1,0 +1,144 @@
+// Whole predictions through the real main window and a real database file: a date confirmed in the date
+// dialog, the cast, the make page's own timer, the show, explanation and number pages, and the saved row.
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QPointer>
+#include <QTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/PostedMessage.h"
+#include "pages/CDateInputDlg.h"
+#include "pages/CExplainPage.h"
+#include "pages/CMakeGuaPage.h"
+#include "pages/CNumberPage.h"
+#include "pages/CShowGuaPage.h"
+#include "pages/CStartPage.h"
+#include "shell/CMainDlg.h"
+#include "shell/CNoticeDlg.h"
+#include "tests/pages/PagesTestSupport.h"
+#include "tests/support/AppFixture.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/ModalAnswer.h"
+#include "tools/emptydb/EmptyDatabase.h"
+
+namespace {
+
+const RecordedMessage kSaved{QStringLiteral("预测结果已被保存到数据库中！\r\n您可以到【预测记录】中查看。"),
+                             QStringLiteral("保存成功")};
+const RecordedMessage kAlreadySaved{QStringLiteral("预测结果已被保存过了！"), QStringLiteral("不要重复保存")};
+
+class PredictionWalkTest : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        dbPath = (dir.path() + QStringLiteral("/morvint.db")).toStdString();
+        std::string error;
+        ASSERT_TRUE(WriteEmptyDatabase(dbPath, error)) << error;
+        app->OpenDatabase();
+        app->LoadPlayer();
+        app->LoadHistory();
+        app->random.Fill(1267753267);
+        window = std::make_unique<CMainDlg>();
+        window->show();
+        notices =
+            std::make_unique<ModalAnswer<CNoticeDlg>>([](CNoticeDlg& notice) { notice.saveButton.click(); });
+    }
+    void TearDown() override {
+        notices.reset();
+        window.reset();
+        AppFixture::TearDown();
+    }
+
+    template <class Page>
+    Page* Step() const {
+        return dynamic_cast<Page*>(window->pageContainer.Page(CMainDlg::kStepSlot));
+    }
+    // The first panel button with this date and issue typed into the date dialog.
+    void ConfirmDate(QDate date, const QString& issue) {
+        ModalAnswer<CDateInputDlg> answer([&](CDateInputDlg& dialog) {
+            dialog.datePicker.setDate(date);
+            dialog.issueEdit.setText(issue);
+            dialog.okButton.click();
+        });
+        PostMessageTo(window.get(), WM_OPENVIEW, 15, 0);
+        DeliverPosted();
+        ASSERT_EQ(answer.Count(), 1);
+    }
+    void Click(QAbstractButton& button) {
+        button.click();
+        DeliverPosted();
+    }
+    // Cast, then let the make page's own timer run until it has asked for the show page.
+    CShowGuaPage* CastAndWait() {
+        Click(Step<CStartPage>()->castButton);
+        EXPECT_NE(Step<CMakeGuaPage>(), nullptr);
+        EXPECT_TRUE(QTest::qWaitFor([this] { return Step<CShowGuaPage>() != nullptr; }, 10000));
+        return Step<CShowGuaPage>();
+    }
+
+    std::string dbPath;
+    std::unique_ptr<CMainDlg> window;
+    std::unique_ptr<ModalAnswer<CNoticeDlg>> notices;
+};
+
+TEST_F(PredictionWalkTest, APredictionRunsFromTheDateToASavedRow) {
+    FixedClock clock(2010, 3, 5, 9, 41, 7);
+    ConfirmDate(QDate(2010, 3, 6), QStringLiteral("10060"));
+    CShowGuaPage* show = CastAndWait();
+    ASSERT_NE(show, nullptr);
+    const PredictionState& state = app->state;
+    EXPECT_EQ(show->sexagenaryLabel.text(), QStringLiteral("庚寅年己卯月乙卯日"));
+    EXPECT_EQ(show->calendarLabel.text(), QStringLiteral("公历:2010-3-6  农历:一月二十一"));
+    EXPECT_EQ(show->mainName.toStdString(), state.mainGua->hexagramName);
+    EXPECT_EQ(show->mutualName.toStdString(), state.mutualGua->hexagramName);
+    EXPECT_EQ(show->changedNameEdit.Text().toStdString(), state.changedGua->hexagramName);
+    EXPECT_EQ(show->mainLower.PictureFile().toStdString(), state.mainGua->LowerPicture());
+
+    Click(show->nextButton);
+    auto* explain = Step<CExplainPage>();
+    ASSERT_NE(explain, nullptr);
+    EXPECT_EQ(window->pageContainer.height(), 500);
+    EXPECT_TRUE(explain->judgementSummary.startsWith(QStringLiteral("主卦： ") +
+                                                     QString::fromStdString(state.mainGua->judgementText)));
+
+    Click(explain->nextButton);
+    auto* numbers = dynamic_cast<CNumberPage*>(window->pageContainer.Page(CMainDlg::kNumberSlot));
+    ASSERT_NE(numbers, nullptr);
+    Click(numbers->saveButton);
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{kSaved});
+    std::vector<std::string> row = {"1", "2010-03-06 09:41:07", "10060"};
+    row.insert(row.end(), numbers->codes.begin(), numbers->codes.end());
+    row.insert(row.end(), {"未知", "11"});
+    EXPECT_EQ(HistoryRows(dbPath), std::vector<std::vector<std::string>>{row});
+
+    // Back to the same explanation, forward to the same number page: still saved.
+    Click(numbers->previousButton);
+    EXPECT_EQ(Step<CExplainPage>(), explain);
+    Click(explain->nextButton);
+    EXPECT_EQ(window->pageContainer.Page(CMainDlg::kNumberSlot), numbers);
+    Click(numbers->saveButton);
+    EXPECT_EQ(messages, (std::vector<RecordedMessage>{kSaved, kAlreadySaved}));
+    EXPECT_EQ(HistoryRows(dbPath).size(), 1u);
+}
+
+TEST_F(PredictionWalkTest, TheStartWheelGoesOnWhereTheLastPredictionLeftIt) {
+    FixedClock clock(2010, 3, 5, 9, 41, 7);
+    ConfirmDate(QDate(2010, 3, 8), QStringLiteral("10062"));
+    QPointer<CStartPage> first = Step<CStartPage>();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return first->animation.PictureSet(); }, 5000));
+    Click(first->backButton);
+    // Home again, the page stays in its slot and its wheel keeps turning until a new prediction replaces it.
+    int next = 0;
+    QObject::connect(first, &QObject::destroyed, [&next] { next = CStartPage::NextFrame(); });
+
+    ConfirmDate(QDate(2010, 3, 9), QStringLiteral("10063"));
+    ASSERT_TRUE(first.isNull());
+    CStartPage* second = Step<CStartPage>();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return second->animation.PictureSet(); }, 5000));
+    EXPECT_EQ(second->animation.PictureFile(), QStringLiteral("%1.bmp").arg(next));
+}
+
+}  // namespace
