@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/COleDateTime.h"
+#include "pages/DialogFont.h"
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
 #include "shell/CPredictApp.h"
@@ -28,13 +29,6 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kMissText = RGB(200, 20, 20);
 constexpr COLORREF kHitCodeText = RGB(0, 200, 100);
 constexpr COLORREF kHitVerdictText = RGB(0, 128, 80);
-
-// The dialog's own font: 宋体 at 12 points, 16 pixels.
-QFont DialogFont() {
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(16);
-    return font;
-}
 
 bool IsHit(int isRight) {
     return isRight >= 1 && isRight <= 8;
@@ -128,8 +122,8 @@ void CHistoryPage::SetUpList() {
     list.setSelectionMode(QAbstractItemView::SingleSelection);
     list.horizontalHeader()->hide();
     list.DefineColumns(kColumns);
-    // The background draws the column titles over the list: the cells sit under their titles and keep the
-    // list's own alignment for the words, centred like the titles.
+    // The list shows no header: the background draws the column titles above it, centred in their columns.
+    // The cells centre their words the same way, so each value stands under its title.
     for (int column = 0; column < list.ColumnCount(); ++column) {
         list.horizontalHeaderItem(column)->setTextAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     }

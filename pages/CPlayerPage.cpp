@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <algorithm>
 
+#include "pages/DialogFont.h"
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
 #include "shell/CPredictApp.h"
@@ -19,13 +20,6 @@ constexpr int kYearDigits = 4;
 
 const QString kMale = QStringLiteral("先生");
 const QString kFemale = QStringLiteral("小姐");
-
-// The dialog's own font: 宋体 at 12 points, 16 pixels.
-QFont DialogFont() {
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(16);
-    return font;
-}
 
 void SetUpLabelBox(CColorEdit& box, const Layout::Rect& rect) {
     box.SetEditColours(104, 148, 160, 220, 220, 220);
