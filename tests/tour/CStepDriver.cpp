@@ -1,0 +1,58 @@
+#include "tests/tour/CStepDriver.h"
+
+#include <utility>
+
+CStepDriver::CStepDriver(int stepTimeoutMs) {
+    connect(&poll, &QTimer::timeout, this, &CStepDriver::Poll);
+    stepTimer.setSingleShot(true);
+    stepTimer.setInterval(stepTimeoutMs);
+    connect(&stepTimer, &QTimer::timeout, this, [this] {
+        failed = true;
+        failure = next < steps.size() ? QStringLiteral("step \"%1\" never became ready").arg(steps[next].name)
+                                      : QStringLiteral("the last step did not return");
+        End(false);
+    });
+}
+
+void CStepDriver::Add(const QString& name, Ready ready, Act act) {
+    steps.push_back({name, std::move(ready), std::move(act)});
+}
+
+void CStepDriver::Start(std::function<void(bool)> done) {
+    onDone = std::move(done);
+    poll.start(5);
+    stepTimer.start();
+}
+
+// The act runs from its own zero timer, not from the poll: Qt does not fire a timer again while its handler
+// is still on the stack, so an act that blocks in a modal loop would otherwise stop the polling with it.
+void CStepDriver::Poll() {
+    if (stepDue || ended) {
+        return;
+    }
+    if (next == steps.size()) {
+        End(true);
+        return;
+    }
+    if (!steps[next].ready()) {
+        return;
+    }
+    stepDue = true;
+    stepTimer.start();
+    QTimer::singleShot(0, this, [this, act = steps[next++].act] {
+        stepDue = false;
+        act();
+    });
+}
+
+void CStepDriver::End(bool finished) {
+    if (ended) {
+        return;
+    }
+    ended = true;
+    poll.stop();
+    stepTimer.stop();
+    if (onDone) {
+        onDone(finished);
+    }
+}

@@ -1,0 +1,100 @@
+// morvint_tour [--out <folder>]
+// Runs the whole program with the clock at 2009-06-17 and walks it through every view (see CTour.h), writing
+// one PNG per view into the folder (default: <build>/tour). Fails when a view is missing, blank or has a
+// control outside its window, or when Qt printed a warning on the way.
+#include <QApplication>
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "controls/CjkFonts.h"
+#include "tests/support/FixedClock.h"
+#include "tests/tour/CProgramFolder.h"
+#include "tests/tour/CTour.h"
+#include "tests/tour/TourData.h"
+
+namespace {
+
+QStringList warnings;
+
+// Every Qt warning fails the tour, except two that speak of the machine the tour runs on, not of the program:
+// the offscreen platform has no window manager to pass size hints to and says so each time a message box
+// fixes its size, and a machine without a sound server says so the first time the hover sound is played. A
+// desktop takes the hints and plays the sound silently.
+const QStringList kMachineWarnings = {QStringLiteral("This plugin does not support propagateSizeHints()"),
+                                      QStringLiteral("PulseAudioService: pa_context_connect() failed")};
+
+void RecordMessage(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    std::fprintf(stderr, "qt: %s\n", qUtf8Printable(text));
+    if (type != QtDebugMsg && type != QtInfoMsg && !kMachineWarnings.contains(text)) {
+        warnings << text;
+    }
+}
+
+QString OutputDir(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (QString::fromLocal8Bit(argv[i]) == QStringLiteral("--out")) {
+            return QString::fromLocal8Bit(argv[i + 1]);
+        }
+    }
+    return QStringLiteral(MORVINT_TOUR_DIR);
+}
+
+bool SeedHistory(CProgramFolder& folder) {
+    for (const SeededPrediction& p : kSeededPredictions) {
+        if (!folder.SavePrediction(COleDateTime(p.year, p.month, p.day, 10, 0, 0), p.issue, p.codes)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int Report(const CTour& tour, const QString& outputDir) {
+    std::printf("tour: %lld views in %s\n", static_cast<long long>(tour.Shots().size()),
+                qUtf8Printable(outputDir));
+    for (const QString& shot : tour.Shots()) {
+        std::printf("  %s\n", qUtf8Printable(shot));
+    }
+    QStringList failures = tour.Failures();
+    for (const QString& warning : warnings) {
+        failures << QStringLiteral("Qt warned: ") + warning;
+    }
+    for (const QString& failure : failures) {
+        std::printf("FAIL: %s\n", qUtf8Printable(failure));
+    }
+    return failures.isEmpty() ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QTemporaryDir runtimeDir;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid()) {
+        QFile::setPermissions(runtimeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toUtf8());
+    }
+    qInstallMessageHandler(RecordMessage);
+    QApplication application(argc, argv);
+    InstallCjkFontSubstitutions();
+
+    const QString outputDir = OutputDir(argc, argv);
+    CProgramFolder folder;
+    if (!folder.IsValid() || !SeedHistory(folder) || !QDir().mkpath(outputDir)) {
+        std::fprintf(stderr, "tour: cannot prepare the program folder: %s\n", qUtf8Printable(folder.Error()));
+        return 2;
+    }
+    // The program reads its pictures and database from the current directory, as when started from its
+    // folder.
+    QDir::setCurrent(folder.Path());
+    FixedClock clock(2009, 6, 17, 10, 0, 0);
+    QCursor::setPos(0, 0);
+
+    CTour tour(outputDir, folder, clock);
+    tour.Run();
+    return Report(tour, outputDir);
+}
