@@ -1,0 +1,186 @@
+// The program started on a database that is garbage, empty, cut short or read-only: it starts, shows only its
+// own messages, lets the user walk through every page that reads or writes the file, and never crashes. Each
+// run is a separate process (morvint_robust_child), so a crash fails the test instead of ending it.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QStringList>
+#include <random>
+#include <vector>
+
+#include "tests/tour/CProgramFolder.h"
+
+namespace {
+
+struct Message {
+    QString caption;
+    QString text;
+};
+
+struct ProgramRun {
+    bool crashed = true;
+    int exitCode = -1;
+    QString walk;
+    std::vector<Message> messages;
+    QStringList qtWarnings;
+};
+
+// The texts the program itself shows when its database fails, and after a successful save.
+const QSet<QString> kProgramMessages = {
+    QStringLiteral("连接数据库失败!"), QStringLiteral("读取数据库player失败!"),
+    QStringLiteral("读取数据库history失败!"), QStringLiteral("保存失败!"),
+    QStringLiteral("预测结果已被保存到数据库中！\\r\\n您可以到【预测记录】中查看。")};
+
+// Warnings about the machine, not the program: see tests/tour/TourMain.cpp.
+const QStringList kMachineWarnings = {QStringLiteral("This plugin does not support propagateSizeHints()"),
+                                      QStringLiteral("PulseAudioService: pa_context_connect() failed")};
+
+ProgramRun RunProgram(const CProgramFolder& folder, bool dropRoot) {
+    QProcess process;
+    process.setWorkingDirectory(folder.Path());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(MORVINT_ROBUST_CHILD),
+                  dropRoot ? QStringList{QStringLiteral("--drop-root")} : QStringList{});
+    ProgramRun run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.crashed = process.exitStatus() == QProcess::CrashExit;
+    run.exitCode = process.exitCode();
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(u'\n')) {
+        const QStringList fields = line.split(u'\t');
+        if (fields.size() == 3 && fields[0] == QStringLiteral("message")) {
+            run.messages.push_back({fields[1], fields[2]});
+        } else if (fields.size() == 2 && fields[0] == QStringLiteral("walk")) {
+            run.walk = fields[1];
+        }
+    }
+    for (const QString& line : QString::fromUtf8(process.readAllStandardError()).split(u'\n')) {
+        const QStringList fields = line.split(u'\t');
+        // Types 1 to 3 are warnings, critical and fatal messages; 0 debug and 4 info.
+        if (fields.size() == 3 && fields[0] == QStringLiteral("qt") && fields[1] != QStringLiteral("0") &&
+            fields[1] != QStringLiteral("4") && !kMachineWarnings.contains(fields[2])) {
+            run.qtWarnings << fields[2];
+        }
+    }
+    return run;
+}
+
+QStringList Texts(const ProgramRun& run) {
+    QStringList texts;
+    for (const Message& message : run.messages) {
+        texts << message.text;
+    }
+    return texts;
+}
+
+// What every run must give: no crash, the whole walk, only the program's own messages, no Qt warnings.
+void ExpectSurvived(const ProgramRun& run) {
+    ASSERT_FALSE(run.crashed) << "the program crashed or hung";
+    EXPECT_EQ(run.walk, QStringLiteral("done"));
+    EXPECT_EQ(run.exitCode, 0);
+    for (const Message& message : run.messages) {
+        EXPECT_TRUE(kProgramMessages.contains(message.text))
+            << "not the program's own: " << message.text.toStdString();
+        EXPECT_EQ(message.caption, QStringLiteral("morvint"));
+    }
+    EXPECT_TRUE(run.qtWarnings.isEmpty()) << run.qtWarnings.join(u'\n').toStdString();
+}
+
+bool WriteDatabase(const CProgramFolder& folder, const QByteArray& bytes) {
+    QFile file(QString::fromStdString(folder.DatabasePath()));
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QByteArray ReadDatabase(const CProgramFolder& folder) {
+    QFile file(QString::fromStdString(folder.DatabasePath()));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool SavePredictions(CProgramFolder& folder, int count) {
+    for (int i = 0; i < count; ++i) {
+        const COleDateTime date = COleDateTime::FromOleDate(COleDateTime(2010, 1, 1).GetOleDate() + i);
+        if (!folder.SavePrediction(date, std::to_string(2010001 + i),
+                                   {"123", "234", "345", "456", "567", "678", "789", "890"})) {
+            return false;
+        }
+    }
+    return true;
+}
+
+TEST(RobustnessTest, GarbageInsteadOfADatabaseIsReportedOnceAtStartAndEverySaveFails) {
+    CProgramFolder folder;
+    ASSERT_TRUE(folder.IsValid()) << folder.Error().toStdString();
+    std::mt19937 random(20090617);
+    QByteArray garbage(64 * 1024, '\0');
+    for (char& byte : garbage) {
+        byte = static_cast<char>(random());
+    }
+    ASSERT_TRUE(WriteDatabase(folder, garbage));
+
+    const ProgramRun run = RunProgram(folder, false);
+
+    ExpectSurvived(run);
+    const QStringList texts = Texts(run);
+    ASSERT_GE(texts.size(), 3);
+    EXPECT_EQ(texts.mid(0, 3),
+              (QStringList{QStringLiteral("连接数据库失败!"), QStringLiteral("读取数据库player失败!"),
+                           QStringLiteral("读取数据库history失败!")}));
+    EXPECT_TRUE(texts.contains(QStringLiteral("保存失败!")));
+    EXPECT_EQ(ReadDatabase(folder), garbage) << "the program wrote into a file that is not its database";
+}
+
+TEST(RobustnessTest, AnEmptyFileOpensButHasNoTablesToReadOrWrite) {
+    CProgramFolder folder;
+    ASSERT_TRUE(folder.IsValid()) << folder.Error().toStdString();
+    ASSERT_TRUE(WriteDatabase(folder, QByteArray()));
+
+    const ProgramRun run = RunProgram(folder, false);
+
+    ExpectSurvived(run);
+    const QStringList texts = Texts(run);
+    ASSERT_GE(texts.size(), 2);
+    EXPECT_EQ(texts.mid(0, 2), (QStringList{QStringLiteral("读取数据库player失败!"),
+                                            QStringLiteral("读取数据库history失败!")}));
+    EXPECT_FALSE(texts.contains(QStringLiteral("连接数据库失败!"))) << "an empty file is an empty database";
+}
+
+TEST(RobustnessTest, ADatabaseCutShortNeverCrashesTheProgram) {
+    CProgramFolder folder;
+    ASSERT_TRUE(folder.IsValid()) << folder.Error().toStdString();
+    ASSERT_TRUE(SavePredictions(folder, 60));
+    const QByteArray whole = ReadDatabase(folder);
+    ASSERT_GT(whole.size(), 8192);
+    ASSERT_TRUE(WriteDatabase(folder, whole.left(whole.size() / 2)));
+
+    ExpectSurvived(RunProgram(folder, false));
+}
+
+// Root may write any file: the program runs as "nobody" here, in a folder it may not write either.
+TEST(RobustnessTest, AReadOnlyDatabaseLoadsAndEverySaveSaysItFailed) {
+    CProgramFolder folder;
+    ASSERT_TRUE(folder.IsValid()) << folder.Error().toStdString();
+    ASSERT_TRUE(SavePredictions(folder, 3));
+    const QString path = QString::fromStdString(folder.DatabasePath());
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    ASSERT_TRUE(QFile::setPermissions(folder.Path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                                         QFile::ExeGroup | QFile::ReadOther |
+                                                         QFile::ExeOther));
+    const QByteArray before = ReadDatabase(folder);
+
+    const ProgramRun run = RunProgram(folder, true);
+    QFile::setPermissions(folder.Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    ExpectSurvived(run);
+    EXPECT_EQ(Texts(run), (QStringList{QStringLiteral("保存失败!"), QStringLiteral("保存失败!")}))
+        << "the profile and the prediction each fail once; loading works";
+    EXPECT_EQ(ReadDatabase(folder), before);
+}
+
+}  // namespace
