@@ -14,7 +14,9 @@ constexpr long kSecondsPerDay = 86400;
 
 }  // namespace
 
-long COleDateTimeSpan::GetDays() const { return static_cast<long>(span); }
+long COleDateTimeSpan::GetDays() const {
+    return static_cast<long>(span);
+}
 
 COleDateTime::COleDateTime(int yearValue, int monthValue, int dayValue, int hour, int minute, int second) {
     const year_month_day ymd{year{yearValue}, month{static_cast<unsigned>(monthValue)},

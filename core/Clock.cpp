@@ -17,7 +17,9 @@ std::time_t Now() {
     return source ? source() : std::time(nullptr);
 }
 
-void SetSource(std::function<std::time_t()> source) { Source() = std::move(source); }
+void SetSource(std::function<std::time_t()> source) {
+    Source() = std::move(source);
+}
 
 std::tm LocalTime(std::time_t t) {
     std::tm result{};

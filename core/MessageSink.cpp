@@ -21,4 +21,6 @@ void ShowMessage(const std::string& text, const std::string& caption) {
     }
 }
 
-MessageSinkFunction SetMessageSink(MessageSinkFunction sink) { return std::exchange(InstalledSink(), std::move(sink)); }
+MessageSinkFunction SetMessageSink(MessageSinkFunction sink) {
+    return std::exchange(InstalledSink(), std::move(sink));
+}
