@@ -1,0 +1,143 @@
+// The keyboard: Enter and Esc in every dialog of the program, and Tab through the fields of the windows whose
+// order is settled (the date dialog, the navigation panel, the eight codes of the number page).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <vector>
+
+#include "controls/PostedMessage.h"
+#include "core/Cast.h"
+#include "pages/CDateInputDlg.h"
+#include "pages/CNumberPage.h"
+#include "shell/CAboutDlg.h"
+#include "shell/CMainDlg.h"
+#include "shell/CNavPanel.h"
+#include "shell/CNoticeDlg.h"
+#include "tests/support/AppFixture.h"
+#include "tests/support/FixedClock.h"
+
+namespace {
+
+class KeyboardTest : public AppFixture {
+protected:
+    // Presses key on whatever has the focus in window (the window itself when nothing has).
+    static void Press(QWidget& window, Qt::Key key) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus != nullptr && focus->window() == &window ? focus : &window, key);
+    }
+    // The widgets that get the focus, in order, while Tab is pressed count times from start.
+    static std::vector<QWidget*> TabChain(QWidget& start, int count) {
+        start.window()->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(start.window()));
+        start.setFocus();
+        std::vector<QWidget*> chain;
+        for (int i = 0; i < count; ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            chain.push_back(focus);
+            QTest::keyClick(focus != nullptr ? focus : &start, Qt::Key_Tab);
+        }
+        return chain;
+    }
+    static int IndexOf(const std::vector<QWidget*>& chain, const QWidget* widget) {
+        for (std::size_t i = 0; i < chain.size(); ++i) {
+            if (chain[i] == widget) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    }
+};
+
+TEST_F(KeyboardTest, EnterInTheDateDialogRunsTheChecksAndEscCancels) {
+    FixedClock clock(2009, 6, 17, 10, 0, 0);
+    CDateInputDlg blank;
+    blank.show();
+    Press(blank, Qt::Key_Return);  // no issue yet: refused, still open
+    EXPECT_TRUE(blank.isVisible());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, QStringLiteral("未输入期号"));
+
+    CDateInputDlg filled;
+    filled.show();
+    filled.issueEdit.setFocus();
+    QTest::keyClicks(&filled.issueEdit, QStringLiteral("2009160"));
+    Press(filled, Qt::Key_Return);
+    EXPECT_FALSE(filled.isVisible());
+    EXPECT_EQ(filled.result(), QDialog::Accepted);
+
+    CDateInputDlg cancelled;
+    cancelled.show();
+    Press(cancelled, Qt::Key_Escape);
+    EXPECT_FALSE(cancelled.isVisible());
+    EXPECT_EQ(cancelled.result(), QDialog::Rejected);
+}
+
+TEST_F(KeyboardTest, EnterAnswersEachNoticeWithItsFirstButtonAndEscCancels) {
+    for (const int mode : {1, 2}) {
+        CNoticeDlg entered;
+        entered.noticeMode = mode;
+        entered.show();
+        Press(entered, Qt::Key_Return);
+        EXPECT_FALSE(entered.isVisible()) << "mode " << mode;
+        EXPECT_EQ(entered.result(), QDialog::Accepted) << "mode " << mode;
+
+        CNoticeDlg escaped;
+        escaped.noticeMode = mode;
+        escaped.show();
+        Press(escaped, Qt::Key_Escape);
+        EXPECT_FALSE(escaped.isVisible()) << "mode " << mode;
+        EXPECT_EQ(escaped.result(), QDialog::Rejected) << "mode " << mode;
+    }
+}
+
+TEST_F(KeyboardTest, EnterAndEscBothCloseTheAboutBox) {
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        CAboutDlg about;
+        about.show();
+        Press(about, key);
+        EXPECT_FALSE(about.isVisible()) << key;
+    }
+}
+
+TEST_F(KeyboardTest, TabLeadsFromTheDateToTheIssueAndOnToTheButtons) {
+    FixedClock clock(2009, 6, 17);
+    CDateInputDlg dialog;
+    dialog.show();
+    // Within the picker Tab first steps through day, month and year, as a date field does.
+    const std::vector<QWidget*> chain = TabChain(dialog.datePicker, 8);
+    const int issue = IndexOf(chain, &dialog.issueEdit);
+    ASSERT_GT(issue, 0);
+    EXPECT_LE(issue, 3);
+    EXPECT_EQ(IndexOf(chain, &dialog.okButton), issue + 1);
+    EXPECT_EQ(IndexOf(chain, &dialog.cancelButton), issue + 2);
+}
+
+TEST_F(KeyboardTest, TabWalksThePanelButtonsTopDownAndTheCodesLeftToRight) {
+    app->random.Fill(20090617);
+    app->state.drawDate = COleDateTime(2009, 6, 17);
+    app->state.lunar.Convert(app->state.drawDate);
+    CastFromNumber(app->state, 4721);
+    CMainDlg main;
+    main.show();
+    auto* panel = dynamic_cast<CNavPanel*>(main.navContainer.Page(0));
+    ASSERT_NE(panel, nullptr);
+    const std::vector<QWidget*> panelChain = TabChain(panel->predictButton, 5);
+    EXPECT_EQ(panelChain,
+              (std::vector<QWidget*>{&panel->predictButton, &panel->recordsButton, &panel->playerButton,
+                                     &panel->answersButton, &panel->aboutButton}));
+
+    for (const auto& [stage, code] : {std::pair{12, 13}, std::pair{13, 14}}) {
+        PostMessageTo(&main, WM_NAVIGATE, stage, code);
+        DeliverPosted();
+    }
+    auto* numbers = dynamic_cast<CNumberPage*>(main.pageContainer.Page(CMainDlg::kNumberSlot));
+    ASSERT_NE(numbers, nullptr);
+    ASSERT_TRUE(numbers->isVisible());
+    const std::vector<QWidget*> codeChain = TabChain(*numbers->codeEdits[0]->editor(), 8);
+    for (int k = 0; k < CNumberPage::kCodeCount; ++k) {
+        EXPECT_EQ(codeChain[k], numbers->codeEdits[k]->editor()) << "code " << k + 1;
+    }
+}
+
+}  // namespace
