@@ -18,3 +18,6 @@ echo "== build and test with AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DMORVINT_WERROR=ON -DMORVINT_SANITIZE=ON -DMORVINT_BENCH=OFF
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan --output-on-failure -j"$jobs"
+
+echo "== fuzzing: each target for a few seconds (bash tools/fuzz.sh for longer runs)"
+bash tools/fuzz.sh 10
