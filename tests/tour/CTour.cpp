@@ -69,7 +69,10 @@ void CTour::ShootMain(const QString& name) {
 void CTour::ShootModal(const QString& name, QWidget& window) {
     CMainDlg* main = Main();
     const QImage view = window.grab().toImage();
-    const QImage shot = main != nullptr ? OverMainWindow(main->grab().toImage(), view) : view;
+    const bool framed = !window.windowFlags().testFlag(Qt::FramelessWindowHint);
+    const QImage shot = main != nullptr ? OverMainWindow(main->grab().toImage(), view,
+                                                         framed ? window.windowTitle() : QString())
+                                        : view;
     Save(name, shot, view, window);
 }
 

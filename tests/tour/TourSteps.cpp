@@ -54,8 +54,7 @@ void CTour::AddHomeSteps() {
             },
             [this, picture] { ShootMain(QStringLiteral("home-hover-") + picture.section(u'.', 0, 0)); });
     }
-    // Between the first two buttons: near the top left, where the pointer still reaches at 200 % on the
-    // offscreen platform, whose screen is then smaller than the window.
+    // Between the first two buttons.
     driver.Add(
         QStringLiteral("move onto bare panel"), [this] { return AtHome(); },
         [this] { QTest::mouseMove(Panel(), QPoint(90, 92)); });

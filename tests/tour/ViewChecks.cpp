@@ -50,15 +50,28 @@ QStringList ControlsOutside(const QWidget& window) {
     return outside;
 }
 
-QImage OverMainWindow(const QImage& mainWindow, const QImage& dialog) {
+QImage OverMainWindow(const QImage& mainWindow, const QImage& dialog, const QString& caption) {
     QImage shot = mainWindow.convertToFormat(QImage::Format_RGB32);
+    const qreal scale = mainWindow.devicePixelRatio();
     shot.setDevicePixelRatio(1);
     QPainter painter(&shot);
-    const QPoint at((shot.width() - dialog.width()) / 2, (shot.height() - dialog.height()) / 2);
-    const int shadow = std::max(4, dialog.width() / 60);
-    painter.fillRect(QRect(at + QPoint(shadow, shadow), dialog.size()), QColor(0, 30, 30, 90));
+    const QSize size(dialog.width(), dialog.height() + (caption.isEmpty() ? 0 : qRound(26 * scale)));
+    const QPoint at((shot.width() - size.width()) / 2, (shot.height() - size.height()) / 2);
+    const int shadow = qRound(5 * scale);
+    painter.fillRect(QRect(at + QPoint(shadow, shadow), size), QColor(0, 30, 30, 90));
+    QPoint body = at;
+    if (!caption.isEmpty()) {
+        const QRect bar(at, QSize(size.width(), size.height() - dialog.height()));
+        painter.fillRect(bar, QColor(58, 96, 110));
+        QFont font = painter.font();
+        font.setPixelSize(qRound(13 * scale));
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(bar.adjusted(qRound(8 * scale), 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, caption);
+        body += QPoint(0, bar.height());
+    }
     QImage plain = dialog;
     plain.setDevicePixelRatio(1);
-    painter.drawImage(at, plain);
+    painter.drawImage(body, plain);
     return shot;
 }

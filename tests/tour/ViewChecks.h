@@ -13,5 +13,7 @@ bool IsBlank(const QImage& picture);
 // "class 'name' x,y wxh in parent class wxh".
 QStringList ControlsOutside(const QWidget& window);
 
-// A screenshot of a modal window as the user sees it: the window centred over the main window, with a shadow.
-QImage OverMainWindow(const QImage& mainWindow, const QImage& dialog);
+// A screenshot of a modal window as the user sees it: the window centred over the main window, with a shadow,
+// and above it a plain title bar with caption when the window has one (the offscreen platform draws no window
+// frames; the program's own notices have none anyway).
+QImage OverMainWindow(const QImage& mainWindow, const QImage& dialog, const QString& caption);
