@@ -19,6 +19,8 @@ CColorEdit::CColorEdit(Mode editMode, QWidget* parent) : QWidget(parent), mode(e
         // Long texts of the pages wrap at the field's edge, as an edit with automatic wrapping does.
         plain->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         plain->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Tab moves to the next field, as in every dialog edit, instead of typing a tab into the text.
+        plain->setTabChangesFocus(true);
         layout->addWidget(plain);
         connect(plain, &QPlainTextEdit::textChanged, this, &CColorEdit::textChanged);
     }
@@ -61,6 +63,9 @@ void CColorEdit::ApplyColours() {
 void CColorEdit::SetText(const QString& text) {
     if (line != nullptr) {
         line->setText(text);
+        // A text wider than its box shows its beginning, not its end (a long issue number keeps its first
+        // digits in view).
+        line->setCursorPosition(0);
     } else {
         plain->setPlainText(text);
     }

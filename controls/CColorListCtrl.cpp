@@ -44,6 +44,8 @@ CColorListCtrl::CColorListCtrl(QWidget* parent) : QTableWidget(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab moves on to the page's next field; the arrow keys move between rows.
+    setTabKeyNavigation(false);
     setWordWrap(false);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     connect(this, &QTableWidget::currentCellChanged, this, [this](int currentRow, int, int previousRow, int) {

@@ -57,11 +57,9 @@ void CNumberPage::SetUpCodeEdits() {
         // The 25-pixel line is taller than the box and its digits sit low in it: lift them to the middle.
         edit.lineEdit()->setTextMargins(0, 0, 0, kDigitLift);
     }
-    // Tab walks the codes left to right.
-    for (int i = 1; i < kCodeCount; ++i) {
-        setTabOrder(codeEdits[static_cast<std::size_t>(i - 1)]->editor(),
-                    codeEdits[static_cast<std::size_t>(i)]->editor());
-    }
+    // Tab walks the codes left to right, then the buttons: save, back to the explanation, home.
+    SetTabChain({codeEdits[0], codeEdits[1], codeEdits[2], codeEdits[3], codeEdits[4], codeEdits[5],
+                 codeEdits[6], codeEdits[7], &saveButton, &previousButton, &backButton});
 }
 
 void CNumberPage::UpdateData(bool saveAndValidate) {

@@ -53,12 +53,14 @@ CPlayerPage::CPlayerPage()
     for (CColorEdit*& box : monthEdits) {
         box = new CColorEdit(CColorEdit::SingleLine, this);
     }
-    // The month boxes sit between the two year boxes in the tab order too.
-    QWidget::setTabOrder(&startYearEdit, monthEdits.front());
-    for (std::size_t i = 1; i < monthEdits.size(); ++i) {
-        QWidget::setTabOrder(monthEdits[i - 1], monthEdits[i]);
-    }
-    QWidget::setTabOrder(monthEdits.back(), &nextYearEdit);
+    // Tab follows the form from top to bottom: the profile and its buttons, the code and its buttons, then
+    // the chart's labels left to right with the month boxes between the two years.
+    std::vector<QWidget*> tabOrder = {&nameEdit,          &maleButton,   &femaleButton,    &zodiacCombo,
+                                      &saveButton,        &backButton,   &fortuneCodeEdit, &applyCodeButton,
+                                      &fortuneHelpButton, &startYearEdit};
+    tabOrder.insert(tabOrder.end(), monthEdits.begin(), monthEdits.end());
+    tabOrder.push_back(&nextYearEdit);
+    SetTabChain(tabOrder);
     SetBackgroundFile(QStringLiteral("player.ggr"), Layout::PlayerPage::client.w,
                       Layout::PlayerPage::client.h);
     connect(&maleButton, &QAbstractButton::clicked, this, &CPlayerPage::OnMale);

@@ -2,6 +2,7 @@
 // Placing controls at their rectangles of the shared layout, and dressing a skinned button the way every
 // window of the program does: transparent over the page, no border, placed, then its two faces.
 #include <QWidget>
+#include <vector>
 
 #include "controls/CSkinButton.h"
 #include "controls/Colour.h"
@@ -17,4 +18,16 @@ inline void SetUpSkinButton(CSkinButton& button, const Layout::Rect& rect, unsig
     button.SetFlatBorder(false, true);
     Place(button, rect);
     button.SetFaceBitmaps(hotId, key, normalId, key);
+}
+
+// Tab walks the widgets in this order (a colour edit is reached through its inner editor).
+inline void SetTabChain(const std::vector<QWidget*>& widgets) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : widgets) {
+        QWidget* target = widget->focusProxy() != nullptr ? widget->focusProxy() : widget;
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, target);
+        }
+        previous = target;
+    }
 }

@@ -36,6 +36,8 @@ QString MovingLineWord(int movingLine) {
 }
 
 void SetUpDateLabel(CSkinButton& label, const Layout::Rect& rect, COLORREF colour) {
+    // A label shows text only: Tab passes it by.
+    label.setFocusPolicy(Qt::NoFocus);
     label.SetTransparentBackground(true);
     label.SetFlatBorder(false, true);
     Place(label, rect);

@@ -89,6 +89,8 @@ void CMainDlg::OnInitDialog() {
 }
 
 void CMainDlg::SetUpLabel(CSkinButton& label, COLORREF colour) {
+    // A label shows text only: Tab passes it by.
+    label.setFocusPolicy(Qt::NoFocus);
     label.SetTransparentBackground(true);
     label.SetFlatBorder(false, true);
     label.SetStateColour(CSkinButton::kTextNormal, colour, true);

@@ -93,3 +93,11 @@ TEST(ColorEditDigitsTest, MultiLineRefusesADigitFilter) {
 }
 
 }  // namespace
+
+TEST(ColorEditTextTest, ATextWiderThanItsBoxShowsItsBeginning) {
+    CColorEdit edit(CColorEdit::SingleLine);
+    edit.resize(40, 24);
+    edit.SetText(QStringLiteral("2009162001"));
+    EXPECT_EQ(edit.lineEdit()->cursorPosition(), 0);
+    EXPECT_EQ(edit.Text(), QStringLiteral("2009162001"));
+}

@@ -1,5 +1,5 @@
-// The keyboard: Enter and Esc in every dialog of the program, and Tab through the fields of the windows whose
-// order is settled (the date dialog, the navigation panel, the eight codes of the number page).
+// The keyboard: Enter and Esc in every dialog of the program, and Tab through the fields of the date dialog,
+// the navigation panel and the pages with fields of their own.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,7 +9,10 @@
 #include "controls/PostedMessage.h"
 #include "core/Cast.h"
 #include "pages/CDateInputDlg.h"
+#include "pages/CHistoryPage.h"
 #include "pages/CNumberPage.h"
+#include "pages/CPlayerPage.h"
+#include "pages/CShowGuaPage.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CMainDlg.h"
 #include "shell/CNavPanel.h"
@@ -134,10 +137,72 @@ TEST_F(KeyboardTest, TabWalksThePanelButtonsTopDownAndTheCodesLeftToRight) {
     auto* numbers = dynamic_cast<CNumberPage*>(main.pageContainer.Page(CMainDlg::kNumberSlot));
     ASSERT_NE(numbers, nullptr);
     ASSERT_TRUE(numbers->isVisible());
-    const std::vector<QWidget*> codeChain = TabChain(*numbers->codeEdits[0]->editor(), 8);
+    const std::vector<QWidget*> codeChain = TabChain(*numbers->codeEdits[0]->editor(), 11);
     for (int k = 0; k < CNumberPage::kCodeCount; ++k) {
         EXPECT_EQ(codeChain[k], numbers->codeEdits[k]->editor()) << "code " << k + 1;
     }
+    EXPECT_EQ(codeChain[8], &numbers->saveButton);
+    EXPECT_EQ(codeChain[9], &numbers->previousButton);
+    EXPECT_EQ(codeChain[10], &numbers->backButton);
+}
+
+TEST_F(KeyboardTest, TabLeavesTheNameBoxesOfTheShowPageAndPassesTheDateLabelsBy) {
+    app->state.drawDate = COleDateTime(2009, 6, 17);
+    app->state.lunar.Convert(app->state.drawDate);
+    CastFromNumber(app->state, 4721);
+    CMainDlg main;
+    main.show();
+    PostMessageTo(&main, WM_NAVIGATE, 11, 12);
+    DeliverPosted();
+    auto* show = dynamic_cast<CShowGuaPage*>(main.pageContainer.Page(CMainDlg::kStepSlot));
+    ASSERT_NE(show, nullptr);
+    const QString name = show->mainNameEdit.Text();
+
+    const std::vector<QWidget*> chain = TabChain(*show->mainNameEdit.editor(), 6);
+
+    EXPECT_EQ(show->mainNameEdit.Text(), name);  // no tab typed into the box
+    EXPECT_NE(chain[1], chain[0]);
+    EXPECT_EQ(IndexOf(chain, &show->sexagenaryLabel), -1);
+    EXPECT_EQ(IndexOf(chain, &show->calendarLabel), -1);
+    EXPECT_EQ(IndexOf(chain, &main.playerLabel), -1);
+    EXPECT_EQ(IndexOf(chain, &main.zodiacLabel), -1);
+}
+
+TEST_F(KeyboardTest, TabLeavesTheRecordsListForTheButtons) {
+    CMainDlg main;
+    main.show();
+    PostMessageTo(&main, WM_OPENVIEW, 20, 0);
+    DeliverPosted();
+    auto* records = dynamic_cast<CHistoryPage*>(main.pageContainer.Page(0));
+    ASSERT_NE(records, nullptr);
+    const std::vector<QWidget*> chain = TabChain(records->list, 4);
+    EXPECT_NE(chain[1], &records->list);
+    EXPECT_NE(IndexOf(chain, &records->backButton), -1);
+}
+
+TEST_F(KeyboardTest, TabFollowsThePlayerFormFromTheNameDownToTheChartLabels) {
+    CMainDlg main;
+    main.show();
+    PostMessageTo(&main, WM_OPENVIEW, 30, 0);
+    DeliverPosted();
+    auto* player = dynamic_cast<CPlayerPage*>(main.pageContainer.Page(0));
+    ASSERT_NE(player, nullptr);
+    const std::vector<QWidget*> chain = TabChain(player->nameEdit, 23);
+    std::vector<QWidget*> expected = {&player->nameEdit,
+                                      &player->maleButton,
+                                      &player->femaleButton,
+                                      &player->zodiacCombo,
+                                      &player->saveButton,
+                                      &player->backButton,
+                                      player->fortuneCodeEdit.editor(),
+                                      &player->applyCodeButton,
+                                      &player->fortuneHelpButton,
+                                      player->startYearEdit.editor()};
+    for (CColorEdit* box : player->monthEdits) {
+        expected.push_back(box->editor());
+    }
+    expected.push_back(player->nextYearEdit.editor());
+    EXPECT_EQ(chain, expected);
 }
 
 }  // namespace
