@@ -111,8 +111,18 @@ bool CHistoryPage::OnInitDialog() {
     Place(drawNumberEdit, L::drawNumberEdit);
 
     SetUpList();
-    FillList();
     return true;
+}
+
+// The list is filled just before the page is first shown. The records page the main window keeps behind the
+// panel from start-up is never shown (opening the records builds a new one), so start-up does not pay for
+// 399 rows nobody sees; every page that is shown is filled from the store exactly as at its creation.
+void CHistoryPage::showEvent(QShowEvent* event) {
+    if (!listFilled) {
+        listFilled = true;
+        FillList();
+    }
+    CPageDialog::showEvent(event);
 }
 
 void CHistoryPage::SetUpList() {

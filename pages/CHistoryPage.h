@@ -40,11 +40,13 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void UpdateData(bool saveAndValidate);
     void SetUpList();
     void FillList();
+    bool listFilled = false;
     void ColourRow(int row, int isRight);
     void ShowEntry(bool show);
 
