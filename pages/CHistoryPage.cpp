@@ -1,5 +1,6 @@
 #include "pages/CHistoryPage.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
 #include <QPixmap>
@@ -169,9 +170,22 @@ void CHistoryPage::UpdateData(bool saveAndValidate) {
         issueText = issueEdit.Text();
         drawNumberText = drawNumberEdit.text();
     } else {
+        issueEdit.SetFont(IssueFontFor(issueText));
         issueEdit.SetText(issueText);
         drawNumberEdit.setText(drawNumberText);
     }
+}
+
+// The issue box is 80 pixels wide: a seven-digit issue in the 20-pixel font would be cut, so a text that does
+// not fit gets the largest smaller size at which it does.
+QFont CHistoryPage::IssueFontFor(const QString& text) const {
+    constexpr int kInnerMargins = 6;  // the line edit's own margins and cursor room
+    const int room = Layout::HistoryPage::issueEdit.w - kInnerMargins;
+    QFont font = issueFont;
+    while (font.pixelSize() > 10 && QFontMetrics(font).horizontalAdvance(text) > room) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    return font;
 }
 
 const HistoryRecord* CHistoryPage::RecordOfRow(int row) const {

@@ -46,9 +46,9 @@ private:
     void UpdateData(bool saveAndValidate);
     void SetUpList();
     void FillList();
-    bool listFilled = false;
     void ColourRow(int row, int isRight);
     void ShowEntry(bool show);
+    QFont IssueFontFor(const QString& text) const;
 
     void OnItemChanged(int row);
     void OnConfirm();
@@ -56,5 +56,6 @@ private:
     // The record shown on row, or null when the row holds none.
     const HistoryRecord* RecordOfRow(int row) const;
 
+    bool listFilled = false;
     QFont issueFont;
 };

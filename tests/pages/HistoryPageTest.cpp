@@ -2,6 +2,7 @@
 // in their order, the verdict, what reaches the file, and a failed write that changes nothing.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QHeaderView>
 
 #include "controls/Colour.h"
@@ -122,6 +123,23 @@ TEST_F(HistoryPageTest, SelectingShowsTheIssueAndOffersTheEntryOnlyWithoutAResul
     EXPECT_EQ(page.issueEdit.editor()->font().pixelSize(), 20);
     EXPECT_EQ(page.issueEdit.BackColour(), RGB(155, 197, 207));
     EXPECT_EQ(page.issueEdit.TextColour(), RGB(0, 40, 40));
+}
+
+TEST_F(HistoryPageTest, ASevenDigitIssueFitsItsBoxWhileAShortOneKeepsTheFullSize) {
+    AddRecord(1, "2009-06-18 00:00:00", kCodes);
+    AddRecord(2, "2009-06-19 00:00:00", kCodes);
+    Sql("UPDATE data_history SET open_order = '2009160' WHERE record_order = 1");
+    OpenStore();
+    Show(page);
+
+    page.list.setCurrentCell(0, 0);
+    const QWidget& box = *page.issueEdit.editor();
+    EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("2009160"));
+    EXPECT_LT(box.font().pixelSize(), 20);
+    EXPECT_LE(QFontMetrics(box.font()).horizontalAdvance(QStringLiteral("2009160")), box.width() - 6);
+
+    page.list.setCurrentCell(1, 0);
+    EXPECT_EQ(box.font().pixelSize(), 20);
 }
 
 TEST_F(HistoryPageTest, TheDrawNumberHitsTheFirstEqualCodeAndIsStored) {
