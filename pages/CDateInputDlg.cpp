@@ -15,9 +15,15 @@ namespace {
 // The last year the built-in calendar tables cover completely.
 constexpr int kLastSupportedYear = 2011;
 
-// The locale's short date, always with four year digits so that no century has to be guessed.
+// The program speaks Chinese whatever the desktop's language: the picker shows the Chinese short date
+// ("2009/6/17") and a Chinese calendar, always with four year digits so that no century has to be guessed.
+const QLocale& ChineseLocale() {
+    static const QLocale locale(QLocale::Chinese, QLocale::China);
+    return locale;
+}
+
 QString ShortDateFormat() {
-    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    QString format = ChineseLocale().dateFormat(QLocale::ShortFormat);
     if (!format.contains(QStringLiteral("yyyy"))) {
         format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
     }
@@ -46,6 +52,7 @@ CDateInputDlg::CDateInputDlg(QWidget* parent)
 bool CDateInputDlg::OnInitDialog() {
     CPageDialog::OnInitDialog();
     setFixedSize(Layout::DateDialog::client.w, Layout::DateDialog::client.h);
+    datePicker.setLocale(ChineseLocale());
     datePicker.setDisplayFormat(ShortDateFormat());
     datePicker.setCalendarPopup(true);
     Place(datePicker, Layout::DateDialog::datePicker);

@@ -71,6 +71,8 @@ TEST_F(DateInputDlgTest, OpensOnTodayAndHandsBackTheChosenDateWithTheTimeItOpene
     EXPECT_EQ(dialog.datePicker.date(), QDate(2010, 3, 5));
     EXPECT_TRUE(dialog.datePicker.calendarPopup());
     EXPECT_TRUE(dialog.datePicker.displayFormat().contains(QStringLiteral("yyyy")));
+    // Chinese whatever the desktop's language.
+    EXPECT_EQ(dialog.datePicker.locale().language(), QLocale::Chinese);
 
     clock.Advance(3600);  // the time of day stays the one the dialog opened with
     Enter(dialog, QDate(2010, 3, 9), QStringLiteral("10063"));
