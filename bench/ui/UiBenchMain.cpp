@@ -6,16 +6,11 @@
 #include <QTemporaryDir>
 
 #include "controls/CjkFonts.h"
+#include "tools/OffscreenPlatform.h"
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QTemporaryDir runtimeDir;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid()) {
-        QFile::setPermissions(runtimeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toUtf8());
-    }
+    const QTemporaryDir runtimeDir;
+    UseOffscreenPlatform(runtimeDir);
     QApplication application(argc, argv);
     InstallCjkFontSubstitutions();
     benchmark::Initialize(&argc, argv);

@@ -7,17 +7,11 @@
 #include <QTemporaryDir>
 
 #include "controls/CjkFonts.h"
+#include "tools/OffscreenPlatform.h"
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    // Qt wants a private runtime directory; CI machines often have none.
-    QTemporaryDir runtimeDir;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid()) {
-        QFile::setPermissions(runtimeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toUtf8());
-    }
+    const QTemporaryDir runtimeDir;
+    UseOffscreenPlatform(runtimeDir);
     QApplication app(argc, argv);
     InstallCjkFontSubstitutions();
     ::testing::InitGoogleTest(&argc, argv);

@@ -14,6 +14,7 @@
 #include "tests/tour/CProgramFolder.h"
 #include "tests/tour/CTour.h"
 #include "tests/tour/TourData.h"
+#include "tools/OffscreenPlatform.h"
 
 namespace {
 
@@ -70,14 +71,8 @@ int Report(const CTour& tour, const QString& outputDir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QTemporaryDir runtimeDir;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid()) {
-        QFile::setPermissions(runtimeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toUtf8());
-    }
+    const QTemporaryDir runtimeDir;
+    UseOffscreenPlatform(runtimeDir);
     qInstallMessageHandler(RecordMessage);
     QApplication application(argc, argv);
     InstallCjkFontSubstitutions();

@@ -8,20 +8,14 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "tools/OffscreenPlatform.h"
 #include "tools/art/CArtGenerator.h"
 #include "tools/art/CContactSheet.h"
 
 int main(int argc, char** argv) {
-    // Pictures are drawn off screen; the tool needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    // Qt wants a private runtime directory; build machines often have none.
-    QTemporaryDir runtimeDir;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid()) {
-        QFile::setPermissions(runtimeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toUtf8());
-    }
+    // Pictures are drawn off screen; no display is needed.
+    const QTemporaryDir runtimeDir;
+    UseOffscreenPlatform(runtimeDir);
     QGuiApplication app(argc, argv);
     QFont::insertSubstitution(QStringLiteral("宋体"), QStringLiteral("Noto Serif CJK SC"));
     QFont::insertSubstitution(QStringLiteral("黑体"), QStringLiteral("Noto Sans CJK SC"));
