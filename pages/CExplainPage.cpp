@@ -64,10 +64,7 @@ void CExplainPage::PlaceControls() {
     namespace E = Layout::ExplainPage;
     Place(*this, E::client);
     const PredictionState& state = theApp().state;
-    SetUpDateLabel(sexagenaryLabel, E::sexagenaryLabel, kSexagenaryLabelColour);
-    sexagenaryLabel.setText(SexagenaryDateText(state.lunar));
-    SetUpDateLabel(calendarLabel, E::calendarLabel, kCalendarLabelColour);
-    calendarLabel.setText(CalendarDateText(state.drawDate, state.lunar));
+    ShowDateLabels(sexagenaryLabel, E::sexagenaryLabel, calendarLabel, E::calendarLabel, state);
     Place(mainUpper, E::mainUpper);
     Place(mainLower, E::mainLower);
     Place(mutualUpper, E::mutualUpper);

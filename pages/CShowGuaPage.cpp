@@ -40,10 +40,7 @@ bool CShowGuaPage::OnInitDialog() {
     CPageDialog::OnInitDialog();
     Place(*this, S::client);
     const PredictionState& state = theApp().state;
-    SetUpDateLabel(sexagenaryLabel, S::sexagenaryLabel, kSexagenaryLabelColour);
-    sexagenaryLabel.setText(SexagenaryDateText(state.lunar));
-    SetUpDateLabel(calendarLabel, S::calendarLabel, kCalendarLabelColour);
-    calendarLabel.setText(CalendarDateText(state.drawDate, state.lunar));
+    ShowDateLabels(sexagenaryLabel, S::sexagenaryLabel, calendarLabel, S::calendarLabel, state);
 
     Place(mainUpper, S::mainUpper);
     Place(mainLower, S::mainLower);

@@ -12,6 +12,16 @@ QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+void SetUpDateLabel(CSkinButton& label, const Layout::Rect& rect, COLORREF colour) {
+    // A label shows text only: Tab passes it by.
+    label.setFocusPolicy(Qt::NoFocus);
+    label.SetTransparentBackground(true);
+    label.SetFlatBorder(false, true);
+    Place(label, rect);
+    label.SetStateColour(CSkinButton::kTextNormal, colour, true);
+    label.SetStateColour(CSkinButton::kTextHot, colour, true);
+}
+
 }  // namespace
 
 QString SexagenaryDateText(const CLunarCalendar& lunar) {
@@ -35,14 +45,12 @@ QString MovingLineWord(int movingLine) {
     return QString::fromUtf8(words[movingLine - 1]);
 }
 
-void SetUpDateLabel(CSkinButton& label, const Layout::Rect& rect, COLORREF colour) {
-    // A label shows text only: Tab passes it by.
-    label.setFocusPolicy(Qt::NoFocus);
-    label.SetTransparentBackground(true);
-    label.SetFlatBorder(false, true);
-    Place(label, rect);
-    label.SetStateColour(CSkinButton::kTextNormal, colour, true);
-    label.SetStateColour(CSkinButton::kTextHot, colour, true);
+void ShowDateLabels(CSkinButton& sexagenary, const Layout::Rect& sexagenaryRect, CSkinButton& calendar,
+                    const Layout::Rect& calendarRect, const PredictionState& state) {
+    SetUpDateLabel(sexagenary, sexagenaryRect, kSexagenaryLabelColour);
+    sexagenary.setText(SexagenaryDateText(state.lunar));
+    SetUpDateLabel(calendar, calendarRect, kCalendarLabelColour);
+    calendar.setText(CalendarDateText(state.drawDate, state.lunar));
 }
 
 QFont TemplateFont(int pixels) {

@@ -13,6 +13,7 @@
 #include "core/CGuaReading.h"
 #include "core/CLunarCalendar.h"
 #include "core/COleDateTime.h"
+#include "core/PredictionState.h"
 #include "res/Layout.h"
 
 // The date labels: the sexagenary date in blue, the calendar date in dark teal.
@@ -26,8 +27,11 @@ QString CalendarDateText(const COleDateTime& drawDate, const CLunarCalendar& lun
 // "初爻动" .. "六爻动" for lines 1..6; empty for anything else.
 QString MovingLineWord(int movingLine);
 
-// A caption button that only shows text: no face, no border, the same colour at rest and under the pointer.
-void SetUpDateLabel(CSkinButton& label, const Layout::Rect& rect, COLORREF colour);
+// The two date labels of the prediction in progress at their rectangles: the pillars in blue, the calendar
+// dates in dark teal. Each is a caption button that only shows text: no face, no border, no focus, the same
+// colour at rest and under the pointer.
+void ShowDateLabels(CSkinButton& sexagenary, const Layout::Rect& sexagenaryRect, CSkinButton& calendar,
+                    const Layout::Rect& calendarRect, const PredictionState& state);
 
 // The text font of a page: "宋体" at this pixel height, normal weight (the dialog font of its template).
 QFont TemplateFont(int pixels);

@@ -16,24 +16,18 @@
 #include "tests/pages/PagesTestSupport.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/ModalAnswer.h"
-#include "tools/emptydb/EmptyDatabase.h"
 
 namespace {
 
 using Navigations = std::vector<std::pair<int, int>>;
 
-const RecordedMessage kSaved{QStringLiteral("预测结果已被保存到数据库中！\r\n您可以到【预测记录】中查看。"),
-                             QStringLiteral("保存成功")};
-const RecordedMessage kAlreadySaved{QStringLiteral("预测结果已被保存过了！"), QStringLiteral("不要重复保存")};
 const RecordedMessage kSaveFailed{QStringLiteral("保存失败!"), QStringLiteral("morvint")};
 
 class NumberPageTest : public AppFixture {
 protected:
     void SetUp() override {
         AppFixture::SetUp();
-        dbPath = (dir.path() + QStringLiteral("/morvint.db")).toStdString();
-        std::string error;
-        ASSERT_TRUE(WriteEmptyDatabase(dbPath, error)) << error;
+        dbPath = FreshDatabase(dir.path());
         app->OpenDatabase();
         app->LoadHistory();
         app->state.drawDate = COleDateTime(2010, 3, 5, 9, 41, 7);

@@ -1,9 +1,12 @@
 #pragma once
 // What the page tests share: a stand-in main window that records the navigation the pages ask for, a page
 // created the way the main window creates one, and the history rows read straight from a database file.
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
+#include <QString>
 #include <QWidget>
 #include <string>
 #include <utility>
@@ -12,6 +15,23 @@
 #include "controls/PostedMessage.h"
 #include "store/CSqliteConnection.h"
 #include "store/CSqliteStatement.h"
+#include "tests/support/AppFixture.h"
+#include "tools/emptydb/EmptyDatabase.h"
+
+// What the number page says after a save, and when asked to save twice.
+inline const RecordedMessage kSaved{
+    QStringLiteral("预测结果已被保存到数据库中！\r\n您可以到【预测记录】中查看。"),
+    QStringLiteral("保存成功")};
+inline const RecordedMessage kAlreadySaved{QStringLiteral("预测结果已被保存过了！"),
+                                           QStringLiteral("不要重复保存")};
+
+// A fresh, empty "morvint.db" in folder; returns its path.
+inline std::string FreshDatabase(const QString& folder) {
+    const std::string path = (folder + QStringLiteral("/morvint.db")).toStdString();
+    std::string error;
+    EXPECT_TRUE(WriteEmptyDatabase(path, error)) << error;
+    return path;
+}
 
 // Receives the pages' posted messages and keeps each (stage, code) they ask for.
 class NavigationRecorder : public QObject {

@@ -22,21 +22,14 @@
 #include "tests/support/AppFixture.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ModalAnswer.h"
-#include "tools/emptydb/EmptyDatabase.h"
 
 namespace {
-
-const RecordedMessage kSaved{QStringLiteral("预测结果已被保存到数据库中！\r\n您可以到【预测记录】中查看。"),
-                             QStringLiteral("保存成功")};
-const RecordedMessage kAlreadySaved{QStringLiteral("预测结果已被保存过了！"), QStringLiteral("不要重复保存")};
 
 class PredictionWalkTest : public AppFixture {
 protected:
     void SetUp() override {
         AppFixture::SetUp();
-        dbPath = (dir.path() + QStringLiteral("/morvint.db")).toStdString();
-        std::string error;
-        ASSERT_TRUE(WriteEmptyDatabase(dbPath, error)) << error;
+        dbPath = FreshDatabase(dir.path());
         app->OpenDatabase();
         app->LoadPlayer();
         app->LoadHistory();
