@@ -1,11 +1,29 @@
-// The program: one application object, started and run until its main window closes.
+// The program: the command line is read first, so that --help, --version and a mistyped option answer without
+// a display; then one application object, started and run until its main window closes.
 #include <QApplication>
+#include <iostream>
+#include <string>
+#include <vector>
 
 #include "shell/CPredictApp.h"
+#include "shell/CommandLine.h"
 
 int main(int argc, char** argv) {
+    const CommandLine commandLine = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!commandLine.error.empty()) {
+        std::cerr << ErrorText(commandLine.error);
+        return kExitUsage;
+    }
+    if (commandLine.showHelp) {
+        std::cout << UsageText();
+        return 0;
+    }
+    if (commandLine.showVersion) {
+        std::cout << VersionText(ChosenCalendarEdition(commandLine));
+        return 0;
+    }
     QApplication qtApplication(argc, argv);
     CPredictApp app;
-    app.InitInstance();
+    app.InitInstance(commandLine);
     return 0;
 }

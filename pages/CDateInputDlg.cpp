@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <algorithm>
 
+#include "core/CalendarEdition.h"
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
 #include "shell/CNoticeDlg.h"
@@ -12,8 +13,8 @@
 
 namespace {
 
-// The last year the built-in calendar tables cover completely.
-constexpr int kLastSupportedYear = 2011;
+// The picker's calendar starts with the first year the tables know.
+constexpr int kFirstPickerYear = 2007;
 
 // The program speaks Chinese whatever the desktop's language: the picker shows the Chinese short date
 // ("2009/6/17") and a Chinese calendar, always with four year digits so that no century has to be guessed.
@@ -55,6 +56,7 @@ bool CDateInputDlg::OnInitDialog() {
     datePicker.setLocale(ChineseLocale());
     datePicker.setDisplayFormat(ShortDateFormat());
     datePicker.setCalendarPopup(true);
+    SetPickerRange();
     Place(datePicker, Layout::DateDialog::datePicker);
     issueEdit.setAlignment(Qt::AlignCenter);
     Place(issueEdit, Layout::DateDialog::issueEdit);
@@ -67,6 +69,15 @@ bool CDateInputDlg::OnInitDialog() {
     UpdateData(false);
     datePicker.setFocus();
     return true;
+}
+
+// The years a user can mean, and one beyond the last the calendar reaches so that its refusal can be seen;
+// today is always inside, whatever the clock says.
+void CDateInputDlg::SetPickerRange() {
+    const int thisYear = dateInput.GetYear();
+    const int lastYear = LastDrawYear(CurrentCalendarEdition()) + 1;
+    datePicker.setDateRange(QDate(std::min(kFirstPickerYear, thisYear), 1, 1),
+                            QDate(std::max(lastYear, thisYear), 12, 31));
 }
 
 void CDateInputDlg::UpdateData(bool saveAndValidate) {
@@ -95,8 +106,9 @@ void CDateInputDlg::OnOK() {
                true);
         return;
     }
-    if (dateInput.GetYear() > kLastSupportedYear) {
-        Refuse(QStringLiteral("此软件版本已经过旧，欲预测2012年的开奖号码，请下载升级版本。"),
+    const int lastYear = LastDrawYear(CurrentCalendarEdition());
+    if (dateInput.GetYear() > lastYear) {
+        Refuse(QStringLiteral("此软件版本已经过旧，欲预测%1年的开奖号码，请下载升级版本。").arg(lastYear + 1),
                QStringLiteral("请下载新版本"), false);
         return;
     }

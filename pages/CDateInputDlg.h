@@ -40,6 +40,7 @@ private:
         int hour = 0, minute = 0, second = 0;
     };
 
+    void SetPickerRange();
     bool IsPast(const COleDateTime& today) const;
     bool IsAlreadyPredicted() const;
     bool IsIssueBlank() const;

@@ -5,6 +5,7 @@
 #include "core/CRandomTable.h"
 #include "core/MessageSink.h"
 #include "core/PredictionState.h"
+#include "shell/CommandLine.h"
 #include "store/CPredictStore.h"
 
 class CPredictApp : public CPredictStore {
@@ -16,10 +17,10 @@ public:
     CPredictApp(const CPredictApp&) = delete;
     CPredictApp& operator=(const CPredictApp&) = delete;
 
-    // Start-up: fills the random table, opens the database, sets the earliest draw date, loads the player and
-    // the history, then runs the main window until it closes. Returns false: the program ends with the
-    // window. A QApplication must exist.
-    bool InitInstance();
+    // Start-up: chooses the calendar edition, fills the random table, opens the database, sets the earliest
+    // draw date, loads the player and the history, then runs the main window until it closes. Returns false:
+    // the program ends with the window. A QApplication must exist.
+    bool InitInstance(const CommandLine& commandLine = {});
 
     // Opens a help document of the program folder: 0 the general help, 1 predicting, 2 the fortune code.
     void OpenHelp(int kind);

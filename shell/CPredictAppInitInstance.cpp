@@ -8,7 +8,8 @@
 #include "shell/CMainDlg.h"
 #include "shell/CPredictApp.h"
 
-bool CPredictApp::InitInstance() {
+bool CPredictApp::InitInstance(const CommandLine& commandLine) {
+    SetCalendarEdition(ChosenCalendarEdition(commandLine));
     // The faces the windows ask for, and the button pictures compiled into the program.
     InstallCjkFontSubstitutions();
     InitResources();

@@ -12,6 +12,7 @@
 #include "shell/CHelpWindow.h"
 #include "shell/CNoticeDlg.h"
 #include "tests/support/AppFixture.h"
+#include "tests/support/EditionScope.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ModalAnswer.h"
 
@@ -151,6 +152,46 @@ TEST_F(DateInputDlgTest, TheLastYearOfTheCalendarIsAcceptedAndTheNextRefusedWith
     EXPECT_TRUE(StillOpen(nextYear));
     EXPECT_EQ(messages, std::vector<RecordedMessage>{kTooNew});
     EXPECT_TRUE(noticeModes.empty());
+}
+
+// The extended calendar runs to the end of 2099; its refusal names the year after, in the same words.
+TEST_F(DateInputDlgTest, TheExtendedCalendarTakesDrawsUpTo2099AndNamesTheNextYearWhenRefusing) {
+    const EditionScope extended(CalendarEdition::Extended);
+    FixedClock clock(2026, 12, 7, 10, 0, 0);
+    CDateInputDlg today;
+    Enter(today, QDate(2026, 12, 7), QStringLiteral("2026333"));
+    EXPECT_TRUE(Accepted(today));
+
+    CDateInputDlg lastDay;
+    Enter(lastDay, QDate(2099, 12, 31), QStringLiteral("2099365"));
+    EXPECT_TRUE(Accepted(lastDay));
+
+    CDateInputDlg nextYear;
+    Enter(nextYear, QDate(2100, 1, 1), QStringLiteral("2100001"));
+    EXPECT_TRUE(StillOpen(nextYear));
+    const RecordedMessage tooNew{
+        QStringLiteral("此软件版本已经过旧，欲预测2100年的开奖号码，请下载升级版本。"),
+        QStringLiteral("请下载新版本")};
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{tooNew});
+    EXPECT_TRUE(noticeModes.empty());
+}
+
+// The picker reaches today and the first year each calendar refuses, whatever the clock says, so that every
+// refusal can be seen rather than the date being quietly moved.
+TEST_F(DateInputDlgTest, ThePickerReachesTodayAndTheFirstRefusedYear) {
+    FixedClock clock(2026, 12, 7);
+    {
+        const EditionScope classic(CalendarEdition::Classic);
+        CDateInputDlg dialog;
+        dialog.show();
+        EXPECT_EQ(dialog.datePicker.date(), QDate(2026, 12, 7));
+        EXPECT_EQ(dialog.datePicker.minimumDate(), QDate(2007, 1, 1));
+        EXPECT_EQ(dialog.datePicker.maximumDate(), QDate(2026, 12, 31));
+    }
+    const EditionScope extended(CalendarEdition::Extended);
+    CDateInputDlg dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.datePicker.maximumDate(), QDate(2100, 12, 31));
 }
 
 TEST_F(DateInputDlgTest, UpToTwoBlanksAreNoIssueButThreeBlanksAreTakenAsTyped) {

@@ -1,0 +1,29 @@
+#pragma once
+// The program's command line. It is read before any window exists, so --help, --version and a mistyped option
+// answer on a machine without a display. Qt's own options (-platform, -style, ...) pass through untouched.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/CalendarEdition.h"
+
+struct CommandLine {
+    std::optional<CalendarEdition> edition;  // forced by --classic or --extended
+    bool showHelp = false;
+    bool showVersion = false;
+    std::string error;  // set when the line cannot be used; the program then says so and ends with code 2
+};
+
+// The arguments after the program's name.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// The edition a start runs with: the forced one, else the one today's date (the clock seam) calls for.
+CalendarEdition ChosenCalendarEdition(const CommandLine& commandLine);
+
+// What --help and --version print, and the two lines an unusable command line ends with.
+std::string UsageText();
+std::string VersionText(CalendarEdition edition);
+std::string ErrorText(const std::string& error);
+
+// Exit codes of a start that ends without opening a window.
+inline constexpr int kExitUsage = 2;
