@@ -1,0 +1,78 @@
+// The statistics of saved predictions: the chance of the eight codes worked out by hand, and the counts of
+// exact and box hits per code position.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "store/HistoryStatistics.h"
+
+namespace {
+
+HistoryRecord Record(std::array<std::string, 8> codes, const std::string& draw, int isRight) {
+    HistoryRecord record;
+    record.data = std::move(codes);
+    record.open_data = draw;
+    record.is_right = isRight;
+    return record;
+}
+
+TEST(HistoryStatisticsTest, TheChanceOfTheCodesCountsEachCodeAndEachBoxOnce) {
+    // Eight different codes with eight different boxes of three different digits.
+    const DrawChance plain = ChanceOfCodes({"012", "345", "678", "901", "234", "567", "890", "123"});
+    EXPECT_DOUBLE_EQ(plain.exact, 8 / 1000.0);
+    EXPECT_DOUBLE_EQ(plain.box, 48 / 1000.0);
+
+    // Distinct codes 112 121 211 333 012 210; boxes {1,1,2} (a pair: 3 draws), {3,3,3} (1), {0,1,2} (6).
+    const DrawChance repeated = ChanceOfCodes({"112", "121", "211", "112", "333", "333", "012", "210"});
+    EXPECT_DOUBLE_EQ(repeated.exact, 6 / 1000.0);
+    EXPECT_DOUBLE_EQ(repeated.box, 10 / 1000.0);
+
+    // Eight equal codes are one code; a hand-edited code that is not three digits is no code at all.
+    const DrawChance equal = ChanceOfCodes({"777", "777", "777", "777", "777", "777", "777", "77"});
+    EXPECT_DOUBLE_EQ(equal.exact, 1 / 1000.0);
+    EXPECT_DOUBLE_EQ(equal.box, 1 / 1000.0);
+}
+
+TEST(HistoryStatisticsTest, BoxMatchesIgnoreOrderButNotDigitsOrLength) {
+    EXPECT_TRUE(IsBoxMatch("012", "210"));
+    EXPECT_TRUE(IsBoxMatch("112", "121"));
+    EXPECT_FALSE(IsBoxMatch("112", "122"));
+    EXPECT_FALSE(IsBoxMatch("012", "未知"));
+    EXPECT_FALSE(IsBoxMatch("12", "12"));
+}
+
+TEST(HistoryStatisticsTest, HitsAreCountedPerPositionAndRatesRunOverTheEnteredDraws) {
+    const std::array<std::string, 8> codes{"012", "345", "678", "901", "234", "567", "890", "123"};
+    std::array<std::string, 8> withPair = codes;
+    withPair[7] = "112";
+    const std::vector<HistoryRecord> records = {
+        Record(codes, "345", 2),     // exact (and so box) on code 2
+        Record(codes, "999", 0),     // a miss
+        Record(codes, "102", 0),     // a box hit on code 1, 012
+        Record(withPair, "121", 0),  // a box hit on code 8, 112
+        Record(codes, "未知", 11),   // pending
+        Record(codes, "未知", 42),   // any other mark is pending too
+    };
+
+    const HistoryStatistics stats = ComputeHistoryStatistics(records);
+
+    EXPECT_EQ(stats.saved, 6);
+    EXPECT_EQ(stats.entered, 4);
+    EXPECT_EQ(stats.pending, 2);
+    EXPECT_EQ(stats.exactHits, 1);
+    EXPECT_EQ(stats.positions[1].exact, 1);
+    EXPECT_EQ(stats.boxHits, 3);  // 345 itself, 102 and 121
+    EXPECT_EQ(stats.positions[0].box, 1);
+    EXPECT_EQ(stats.positions[1].box, 1);
+    EXPECT_EQ(stats.positions[3].box, 0);
+    EXPECT_EQ(stats.positions[7].box, 1);
+    EXPECT_DOUBLE_EQ(stats.ExpectedExactHits(), 4 * 8 / 1000.0);
+    EXPECT_DOUBLE_EQ(stats.ExpectedBoxHits(), (3 * 48 + 42 + 3) / 1000.0);
+
+    ASSERT_EQ(stats.running.size(), 4u);
+    EXPECT_DOUBLE_EQ(stats.running[0].hitRate, 1.0);
+    EXPECT_DOUBLE_EQ(stats.running[3].hitRate, 0.25);
+    EXPECT_DOUBLE_EQ(stats.running[3].chanceRate, 8 / 1000.0);
+}
+
+}  // namespace
