@@ -13,9 +13,8 @@ constexpr double kSynodicMonth = 29.530588861;
 constexpr double kEquinox2000 = 2451623.816;
 constexpr int kWinterSolstice = 270;
 
-// A guess within a day or two of the instant the Sun reaches `longitude` in the given Gregorian year (the
-// longitudes 270..345 taken in the year's last weeks, 0..255 in its spring to autumn, 285..345 of January to
-// March being asked for through the year before).
+// A guess within a day or two of the instant the Sun reaches `longitude`, counted from the March equinox of
+// `year`: 0..270 fall in that year (270 is its winter solstice), 285..345 in the January to March after it.
 double SolarGuess(int year, int longitude) {
     return kEquinox2000 + kTropicalYear * (year - 2000) + kTropicalYear * longitude / 360.0;
 }
@@ -27,7 +26,7 @@ double WinterSolstice(int year) {
 // Every new moon from the one on or before the first instant to the first one after the last.
 std::vector<double> NewMoonsAround(double firstJde, double lastJde) {
     std::vector<double> moons{NewMoonInstant(firstJde - kSynodicMonth / 2)};
-    while (BeijingDay(moons.back()) > BeijingDay(firstJde)) {
+    while (BeijingDay(moons.front()) > BeijingDay(firstJde)) {
         moons.insert(moons.begin(), NewMoonInstant(moons.front() - kSynodicMonth));
     }
     while (BeijingDay(moons.back()) <= BeijingDay(lastJde)) {
@@ -85,7 +84,8 @@ std::vector<SolarTerm> ComputeSolarTerms(double firstJde, double lastJde) {
         for (int longitude = 0; longitude < 360; longitude += 15) {
             const double jde = SolarLongitudeInstant(longitude, SolarGuess(year, longitude));
             if (jde > lastJde) {
-                std::sort(terms.begin(), terms.end(), [](auto& a, auto& b) { return a.jde < b.jde; });
+                std::sort(terms.begin(), terms.end(),
+                          [](const auto& a, const auto& b) { return a.jde < b.jde; });
                 return terms;
             }
             if (jde >= firstJde) {

@@ -57,8 +57,11 @@ void ReportMeeusAgreement(const std::vector<LunarMonth>& months) {
         const double meeus = MeeusNewMoon(MeeusLunationNear(month.newMoonJde));
         largest = std::max(largest, std::fabs(meeus - month.newMoonJde) * 86400.0);
         if (BeijingDay(meeus) != month.firstDay) {
-            std::fprintf(stderr, "Meeus's series puts the new moon of JDE %.5f on another day\n",
-                         month.newMoonJde);
+            const std::chrono::year_month_day date{std::chrono::sys_days{std::chrono::days{month.firstDay}}};
+            std::fprintf(stderr,
+                         "Meeus's series puts the new moon of %04d-%02u-%02u on another day (%+.1f s)\n",
+                         static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
+                         static_cast<unsigned>(date.day()), (meeus - month.newMoonJde) * 86400.0);
         }
     }
     std::fprintf(stderr, "%zu new moons; the largest difference from Meeus's series is %.1f s\n",
