@@ -1,9 +1,12 @@
 #include "core/CLunarCalendar.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
-#include <iterator>
+#include <cstddef>
 
+#include "core/CalendarEdition.h"
+#include "core/CalendarTables.h"
 #include "core/LunarTables.h"
 #include "core/MessageSink.h"
 
@@ -18,57 +21,42 @@ constexpr const char* kDayNames[31] = {
     "",       "初一",   "初二",   "初三",   "初四",   "初五",   "初六",   "初七",   "初八", "初九", "初十",
     "十一",   "十二",   "十三",   "十四",   "十五",   "十六",   "十七",   "十八",   "十九", "二十", "二十一",
     "二十二", "二十三", "二十四", "二十五", "二十六", "二十七", "二十八", "二十九", "三十"};
-constexpr const char* kLeapMonthName = "闰五";
+constexpr const char* kLeapPrefix = "闰";
 
-constexpr std::chrono::sys_days kOleEpoch{std::chrono::year{1899} / std::chrono::December / 30};
+constexpr long kFirstDay = OleDayNumber(FIRST_CONVERTIBLE_DATE);
+constexpr long kClassicLastDay = OleDayNumber(LAST_CONVERTIBLE_DATE);
+constexpr long kExtendedLastDay = OleDayNumber(EXTENDED_LAST_CONVERTIBLE_DATE);
+constexpr long kEpoch = OleDayNumber(DAY_CYCLE_EPOCH);
 
-// OLE day number of a table date, evaluated at compile time for the tables below.
-constexpr long DayNumber(CalendarDate date) {
-    using namespace std::chrono;
-    const sys_days day{year{date.year} / month{static_cast<unsigned>(date.month)} /
-                       std::chrono::day{static_cast<unsigned>(date.day)}};
-    return (day - kOleEpoch).count();
+// Every accepted day lies after the first month start of both tables and before the last one, so that the
+// month it falls in and the day that month ends are both known.
+static_assert(kSolarMonthStarts.front() < kFirstDay && kSolarMonthStarts.back() > kExtendedLastDay);
+static_assert(kLunarMonthStarts.front().day < kFirstDay && kLunarMonthStarts.back().day > kExtendedLastDay);
+// The classic month pillars count (k + 37) mod 60 from 小寒 2007; the computed table starts on the same day.
+static_assert(kSolarMonthStarts[0] == OleDayNumber(SOLAR_MONTH_STARTS[0]));
+
+long LastDay(CalendarEdition edition) {
+    return edition == CalendarEdition::Classic ? kClassicLastDay : kExtendedLastDay;
 }
 
-template <std::size_t N>
-constexpr std::array<long, N> DayNumbers(const CalendarDate (&dates)[N]) {
-    std::array<long, N> numbers{};
-    for (std::size_t i = 0; i < N; ++i) {
-        numbers[i] = DayNumber(dates[i]);
-    }
-    return numbers;
+// The last solar month that starts on or before the day.
+std::size_t SolarEntryOf(long day) {
+    const auto after = std::upper_bound(kSolarMonthStarts.begin(), kSolarMonthStarts.end(), day);
+    return static_cast<std::size_t>(after - kSolarMonthStarts.begin()) - 1;
 }
 
-constexpr auto kSolarStarts = DayNumbers(SOLAR_MONTH_STARTS);
-constexpr auto kLunarStarts = DayNumbers(LUNAR_MONTH_STARTS);
-constexpr long kFirstDay = DayNumber(FIRST_CONVERTIBLE_DATE);
-constexpr long kLastDay = DayNumber(LAST_CONVERTIBLE_DATE);
-constexpr long kLeapFirst = DayNumber(LEAP_MONTH_FIRST);
-constexpr long kLeapLast = DayNumber(LEAP_MONTH_LAST);
-constexpr long kEpoch = DayNumber(DAY_CYCLE_EPOCH);
-constexpr auto kYearStarts = [] {
-    std::array<long, std::size(YEAR_PILLARS)> numbers{};
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        numbers[i] = DayNumber(YEAR_PILLARS[i].start);
-    }
-    return numbers;
-}();
-
-static_assert(kSolarStarts[0] < kFirstDay && kSolarStarts[kLastMonthEntry] <= kLastDay);
-static_assert(kLunarStarts[0] < kFirstDay && kLunarStarts[kLastMonthEntry] <= kLastDay);
-
-// The last entry that starts on or before the day. Every day of the accepted range has one.
-template <std::size_t N>
-int EntryOf(const std::array<long, N>& starts, long day) {
-    int entry = static_cast<int>(N) - 1;
-    while (entry > 0 && starts[entry] > day) {
-        --entry;
-    }
-    return entry;
+const LunarMonthStart& LunarMonthOf(long day) {
+    const auto after = std::upper_bound(kLunarMonthStarts.begin(), kLunarMonthStarts.end(), day,
+                                        [](long d, const LunarMonthStart& month) { return d < month.day; });
+    return *(after - 1);
 }
 
 int PositiveModulo(long value, int modulus) {
     return static_cast<int>((value % modulus + modulus) % modulus);
+}
+
+std::string Sexagenary(int number) {
+    return std::string(kStems[number % 10]) + kBranches[number % 12];
 }
 
 }  // namespace
@@ -76,11 +64,11 @@ int PositiveModulo(long value, int modulus) {
 void CLunarCalendar::Convert(const COleDateTime& date) {
     const COleDateTime midnight = date.DateOnly();
     const long day = static_cast<long>(midnight.GetOleDate());
-    if (midnight.GetStatus() != COleDateTime::valid || day < kFirstDay || day > kLastDay) {
+    if (midnight.GetStatus() != COleDateTime::valid || day < kFirstDay ||
+        day > LastDay(CurrentCalendarEdition())) {
         ShowMessage("日期超出范围！");
         return;
     }
-    yearPillar = YEAR_PILLARS[EntryOf(kYearStarts, day)].pillar;
     const std::chrono::year_month_day ymd{kOleEpoch + std::chrono::days{day}};
     gregorianYear = static_cast<int>(ymd.year());
     gregorianMonth = static_cast<int>(static_cast<unsigned>(ymd.month()));
@@ -90,21 +78,21 @@ void CLunarCalendar::Convert(const COleDateTime& date) {
 }
 
 void CLunarCalendar::ComputeLunarDate(long day) {
-    const int entry = EntryOf(kLunarStarts, day);
-    lunarMonth = entry % 12 == 0 ? 12 : entry % 12;
-    lunarMonthName = kMonthNames[lunarMonth];
-    lunarDay = static_cast<int>(day - kLunarStarts[entry]) + 1;
-    if (day >= kLeapFirst && day <= kLeapLast) {
-        lunarMonthName = kLeapMonthName;
-        lunarDay -= kLeapMonthOffset;
-    }
-    lunarDayName = lunarDay >= 1 && lunarDay <= 30 ? kDayNames[lunarDay] : "";
+    const LunarMonthStart& month = LunarMonthOf(day);
+    lunarMonth = month.number;
+    lunarMonthName =
+        month.leap ? std::string(kLeapPrefix) + kMonthNames[month.number] : kMonthNames[month.number];
+    lunarDay = static_cast<int>(day - month.day) + 1;
+    lunarDayName = kDayNames[lunarDay];
 }
 
+// The year pillar turns at 立春, the first day of every twelfth solar month from entry 1 on; the sexagenary
+// number of Gregorian year y is (y - 4) mod 60 (1984 was 甲子).
 void CLunarCalendar::ComputePillars(long day) {
-    const int entry = EntryOf(kSolarStarts, day);
-    const int month = (entry + 37) % 60;
-    monthPillar = std::string(kStems[month % 10]) + kBranches[month % 12];
+    const std::size_t entry = SolarEntryOf(day);
+    yearPillar = Sexagenary(PositiveModulo(PillarYearOfSolarEntry(entry) - 4, 60));
+    const int month = static_cast<int>((entry + 37) % 60);
+    monthPillar = Sexagenary(month);
     monthBranch = kBranches[month % 12];
     const long sinceEpoch = day - kEpoch;
     dayStem = kStems[PositiveModulo(sinceEpoch, 10)];

@@ -1,7 +1,8 @@
 #pragma once
 // The Chinese calendar values of one draw date: the lunar month and day with their names and the sexagenary
-// names of the year, the month and the day. The month and day branches feed every CGuaReading. Table-driven
-// over 2007-02-04 .. 2012-02-04; other dates are refused with a message and change nothing.
+// names of the year, the month and the day. The month and day branches feed every CGuaReading. Table-driven:
+// the classic edition converts 2007-02-04 .. 2012-02-04, the extended one 2007-02-04 .. 2099-12-31 (see
+// CalendarEdition.h); other dates are refused with a message and change nothing.
 #include <string>
 
 #include "core/COleDateTime.h"
@@ -13,13 +14,13 @@ public:
     CLunarCalendar(const CLunarCalendar&) = default;
     CLunarCalendar& operator=(const CLunarCalendar&) = default;
 
-    // Converts the day of this date (its time of day is ignored). Outside the table span it shows
+    // Converts the day of this date (its time of day is ignored). Outside the current edition's span it shows
     // "日期超出范围！" and keeps the previous values.
     void Convert(const COleDateTime& date);
 
     int lunarMonth = 0;          // 1..12; a leap month keeps the number of the month it follows
     int lunarDay = 0;            // 1..30
-    std::string lunarMonthName;  // "一" .. "十二", the leap month "闰五"
+    std::string lunarMonthName;  // "一" .. "十二"; a leap month "闰" and the name of the month it repeats
     std::string lunarDayName;    // "初一" .. "三十"
     std::string yearPillar;      // e.g. "己丑"
     std::string monthPillar;     // e.g. "庚午"

@@ -1,5 +1,8 @@
 #include "core/CalendarEdition.h"
 
+#include "core/CalendarTables.h"
+#include "core/LunarTables.h"
+
 namespace {
 
 CalendarEdition currentEdition = CalendarEdition::Classic;
@@ -19,6 +22,17 @@ CalendarEdition CurrentCalendarEdition() {
 
 int LastDrawYear(CalendarEdition edition) {
     return edition == CalendarEdition::Classic ? kLastClassicYear : kLastExtendedYear;
+}
+
+COleDateTime FirstConvertibleDate() {
+    return COleDateTime(FIRST_CONVERTIBLE_DATE.year, FIRST_CONVERTIBLE_DATE.month,
+                        FIRST_CONVERTIBLE_DATE.day);
+}
+
+COleDateTime LastConvertibleDate(CalendarEdition edition) {
+    const CalendarDate last =
+        edition == CalendarEdition::Classic ? LAST_CONVERTIBLE_DATE : EXTENDED_LAST_CONVERTIBLE_DATE;
+    return COleDateTime(last.year, last.month, last.day);
 }
 
 CalendarEdition EditionForDate(const COleDateTime& today) {

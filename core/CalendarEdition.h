@@ -14,5 +14,10 @@ CalendarEdition CurrentCalendarEdition();
 // The last year whose draws can be predicted: 2011 in the classic edition, 2099 in the extended one.
 int LastDrawYear(CalendarEdition edition);
 
+// The dates CLunarCalendar::Convert accepts, both included: from 2007-02-04 to 2012-02-04 in the classic
+// edition, to 2099-12-31 in the extended one.
+COleDateTime FirstConvertibleDate();
+COleDateTime LastConvertibleDate(CalendarEdition edition);
+
 // The edition a start on this day runs with: classic on or before 2011-12-31, extended from 2012-01-01 on.
 CalendarEdition EditionForDate(const COleDateTime& today);

@@ -1,15 +1,11 @@
 #pragma once
-// The calendar tables behind CLunarCalendar: the first days of the solar months (the twelve 节 terms) and of
-// the lunar months over the years the program predicts for, the epoch of the day cycle and the year
-// boundaries. Dates are Beijing time. Each table keeps entry k at index k; entry 0 and entry 61 are the true
-// neighbours of the 60-entry span, so that every date the range check lets through, from 2007-02-04 to
-// 2012-02-04, finds its month on both sides.
-
-struct CalendarDate {
-    int year;
-    int month;
-    int day;
-};
+// The calendar tables of the classic edition, as the program was made: the first days of the solar months
+// (the twelve 节 terms) and of the lunar months over the years it predicted for, the epoch of the day cycle
+// and the year boundaries. Dates are Beijing time. Each table keeps entry k at index k; entry 0 and entry 61
+// are the true neighbours of the 60-entry span, so that every date from 2007-02-04 to 2012-02-04 finds its
+// month on both sides. Convert now reads the computed calendar of LunarCalendarData.h, which reproduces these
+// tables entry for entry (tests/core check it); they stay as the record of what the classic edition showed.
+#include "core/CalendarDate.h"
 
 inline constexpr int kLastMonthEntry = 61;
 

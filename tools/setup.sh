@@ -18,6 +18,9 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing, sanitizers, packaging checks, trying other dates
   clang libclang-rt-14-dev appstream desktop-file-utils faketime
+  # the calendar: the astronomy its generator computes with (tools/calendar), and the independent calendar
+  # the tests compare every day with (run by /usr/bin/python3)
+  libnova-dev python3-lunardate
 )
 
 missing=()

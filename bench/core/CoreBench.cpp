@@ -7,15 +7,17 @@
 
 #include "core/CLunarCalendar.h"
 #include "core/CRandomTable.h"
+#include "core/CalendarEdition.h"
 #include "core/Cast.h"
 #include "core/PredictionState.h"
 
 namespace {
 
-// One conversion per iteration, walking every date of the accepted range in turn.
-void BM_Convert(benchmark::State& state) {
+// One conversion per iteration under the given edition, walking every date of its range in turn.
+void ConvertEveryDate(benchmark::State& state, CalendarEdition edition) {
+    SetCalendarEdition(edition);
     std::vector<COleDateTime> dates;
-    for (COleDateTime day(2007, 2, 4); day <= COleDateTime(2012, 2, 4);
+    for (COleDateTime day = FirstConvertibleDate(); day <= LastConvertibleDate(edition);
          day = COleDateTime::FromOleDate(day.GetOleDate() + 1)) {
         dates.push_back(day);
     }
@@ -26,8 +28,20 @@ void BM_Convert(benchmark::State& state) {
         benchmark::DoNotOptimize(calendar.dayPillar.data());
         next = next + 1 == dates.size() ? 0 : next + 1;
     }
+    SetCalendarEdition(CalendarEdition::Classic);
+}
+
+// 2007-02-04 .. 2012-02-04, the range the program was made for.
+void BM_Convert(benchmark::State& state) {
+    ConvertEveryDate(state, CalendarEdition::Classic);
 }
 BENCHMARK(BM_Convert);
+
+// 2007-02-04 .. 2099-12-31: eighteen times the dates, a table of nearly twenty times the months.
+void BM_ConvertExtendedSpan(benchmark::State& state) {
+    ConvertEveryDate(state, CalendarEdition::Extended);
+}
+BENCHMARK(BM_ConvertExtendedSpan);
 
 // One cast per iteration, walking every casting number.
 void BM_CastFromNumber(benchmark::State& state) {

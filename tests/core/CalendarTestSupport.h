@@ -1,0 +1,43 @@
+#pragma once
+// Helpers shared by the calendar tests: sexagenary names by number, conversions of single dates, and a scope
+// that runs a test under one calendar edition and gives the previous one back.
+#include <string>
+
+#include "core/CLunarCalendar.h"
+#include "core/COleDateTime.h"
+#include "core/CalendarEdition.h"
+
+namespace calendar_test {
+
+inline std::string Sexagenary(long n) {
+    static const char* const kStems[10] = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
+    static const char* const kBranches[12] = {"子", "丑", "寅", "卯", "辰", "巳",
+                                              "午", "未", "申", "酉", "戌", "亥"};
+    const long s = (n % 60 + 60) % 60;
+    return std::string(kStems[s % 10]) + kBranches[s % 12];
+}
+
+inline CLunarCalendar Converted(int year, int month, int day) {
+    CLunarCalendar calendar;
+    calendar.Convert(COleDateTime(year, month, day));
+    return calendar;
+}
+
+inline long OleDay(const COleDateTime& date) {
+    return static_cast<long>(date.GetOleDate());
+}
+
+class EditionScope {
+public:
+    explicit EditionScope(CalendarEdition edition) : previous(CurrentCalendarEdition()) {
+        SetCalendarEdition(edition);
+    }
+    ~EditionScope() { SetCalendarEdition(previous); }
+    EditionScope(const EditionScope&) = delete;
+    EditionScope& operator=(const EditionScope&) = delete;
+
+private:
+    CalendarEdition previous;
+};
+
+}  // namespace calendar_test
