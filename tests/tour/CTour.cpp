@@ -4,22 +4,33 @@
 #include <QDir>
 #include <QWidget>
 
+#include "pages/CNumberPage.h"
 #include "shell/CMainDlg.h"
 #include "shell/CNavPanel.h"
 #include "shell/CPredictApp.h"
 #include "tests/tour/CProgramFolder.h"
+#include "tests/tour/TourWindows.h"
 #include "tests/tour/ViewChecks.h"
 
-CTour::CTour(const QString& outputDir_, CProgramFolder& folder_, FixedClock& clock_)
-    : outputDir(outputDir_), folder(folder_), clock(clock_) {}
+CTour::CTour(const QString& outputDir_, CProgramFolder& folder_, FixedClock& clock_, Walk walk_)
+    : outputDir(outputDir_), folder(folder_), clock(clock_), walk(walk_) {}
 
 void CTour::Run() {
-    AddHomeSteps();
-    AddPlayerSteps();
-    AddDateSteps();
-    AddPredictionSteps();
-    AddSaveSteps();
-    AddRecordsSteps();
+    if (walk == Walk::Today) {
+        AddTodayDateSteps();
+        AddPredictionSteps();
+        driver.Add(
+            QStringLiteral("home from the numbers"),
+            [this] { return ShownPage<CNumberPage>(Main()) != nullptr; },
+            [this] { ShownPage<CNumberPage>(Main())->backButton.click(); });
+    } else {
+        AddHomeSteps();
+        AddPlayerSteps();
+        AddDateSteps();
+        AddPredictionSteps();
+        AddSaveSteps();
+        AddRecordsSteps();
+    }
     AddExitSteps();
 
     driver.Start([this](bool finished) {
@@ -77,7 +88,9 @@ void CTour::ShootModal(const QString& name, QWidget& window) {
 }
 
 void CTour::Save(const QString& name, const QImage& shot, const QImage& view, const QWidget& window) {
-    const QString file = QStringLiteral("%1-%2.png").arg(shots.size() + 1, 2, 10, QLatin1Char('0')).arg(name);
+    const QString prefix = walk == Walk::Today ? QStringLiteral("today-") : QString();
+    const QString file =
+        QStringLiteral("%1-%2%3.png").arg(shots.size() + 1, 2, 10, QLatin1Char('0')).arg(prefix, name);
     if (!shot.save(QDir(outputDir).filePath(file))) {
         Fail(file + QStringLiteral(": cannot write it"));
     }

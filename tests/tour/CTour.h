@@ -20,7 +20,11 @@ class QWidget;
 
 class CTour : public QObject {
 public:
-    CTour(const QString& outputDir, CProgramFolder& folder, FixedClock& clock);
+    // The whole walk with the clock at 2009-06-17, or (today) a prediction on today's clock, 2026-12-07,
+    // whose views are named "today-…".
+    enum class Walk { Full, Today };
+
+    CTour(const QString& outputDir, CProgramFolder& folder, FixedClock& clock, Walk walk = Walk::Full);
 
     // Runs the program with the tour driving it; returns when the program has ended. The failures are empty
     // when every view was reached and drawn well.
@@ -32,6 +36,7 @@ private:
     void AddHomeSteps();
     void AddPlayerSteps();
     void AddDateSteps();
+    void AddTodayDateSteps();
     void AddRefusal(const QString& date, const QString& issue, const QString& expected, const QString& shot,
                     bool dateNotice, const QString& noticeShot);
     void AddPredictionSteps();
@@ -54,6 +59,7 @@ private:
     QString outputDir;
     CProgramFolder& folder;
     FixedClock& clock;
+    Walk walk;
     CStepDriver driver;
     QStringList failures;
     QStringList shots;

@@ -56,6 +56,19 @@ void CTour::AddDateSteps() {
     });
 }
 
+// On today's clock: the dialog opens on today, takes today's issue and goes through.
+void CTour::AddTodayDateSteps() {
+    driver.Add(
+        QStringLiteral("open the date dialog"), [this] { return AtHome(); },
+        [this] { Panel()->predictButton.click(); });
+    driver.Add(QStringLiteral("date dialog on today"), DateDialogWaiting, [this] {
+        CDateInputDlg* dialog = ActiveModal<CDateInputDlg>();
+        Enter(*dialog, QStringLiteral("2026-12-07"), QStringLiteral("2026333"));
+        ShootModal(QStringLiteral("date"), *dialog);
+        QTest::keyClick(&dialog->issueEdit, Qt::Key_Return);
+    });
+}
+
 // One refusal: the message box, answered with Enter, and for a refused date the date notice after it.
 void CTour::AddRefusal(const QString& date, const QString& issue, const QString& expected,
                        const QString& shot, bool dateNotice, const QString& noticeShot) {
