@@ -11,9 +11,11 @@ namespace {
 
 // The page's template font, 宋体 12 pt, for the labels and the short boxes.
 constexpr int kTextPixels = 16;
-// The classical texts need up to three lines in their boxes and the summary six (each sentence wraps
-// once): 12 pixels (9 pt) is the largest size at which every one of them fits without scrolling.
+// The classical texts need up to three lines in their boxes: 12 pixels (9 pt) is the largest size at which
+// every one of them fits without scrolling. The summary needs six lines when all three judgements wrap, and
+// six 12-pixel lines overrun its 108 pixels: it takes 11.
 constexpr int kLongTextPixels = 12;
+constexpr int kSummaryPixels = 11;
 // The name boxes are one 16-pixel line high: no room for more than a pixel around it.
 constexpr int kNameMargin = 1;
 constexpr int kTextMargin = 2;
@@ -104,7 +106,7 @@ void CExplainPage::SetUpEdits() {
     }
     movingLineVerseEdit.SetEditColours(164, 210, 221, 0, 40, 40);
     for (CColorEdit* edit : longBoxes) {
-        SetTextLayout(*edit, kLongTextPixels, kTextMargin);
+        SetTextLayout(*edit, edit == &summaryEdit ? kSummaryPixels : kLongTextPixels, kTextMargin);
         edit->SetBorder(false);
         // Should a text ever outgrow its box it can still be read: a bar shows then, and only then.
         edit->SetVerticalScroll(true);

@@ -4,6 +4,8 @@
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <map>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -145,6 +147,58 @@ TEST_F(ReadingPagesTest, EveryClassicalTextAndALongSummaryFitTheirBoxesWithoutSc
     EXPECT_EQ(page->summaryEdit.geometry(), QRect(74, 300, 610, 108));
     EXPECT_EQ(page->movingLineVerseEdit.BackColour(), RGB(164, 210, 221));
     EXPECT_EQ(page->summaryEdit.BackColour(), RGB(173, 221, 232));
+}
+
+// The summary holds three judgements, each one or two lines. Over every cast (each upper and lower trigram
+// and moving line) on every month and day branch, the one with the most lines must still fit without
+// scrolling.
+TEST_F(ReadingPagesTest, TheLongestSummaryAnyCastCanComposeFitsItsBox) {
+    auto* page = CreatePage<CExplainPage>(container, mainWindow);
+    container.show();
+    page->show();
+    const QFontMetrics metrics(page->summaryEdit.plainTextEdit()->font());
+    const int width = page->summaryEdit.plainTextEdit()->viewport()->width() - 8;
+    const auto lines = [&](const std::string& judgement) {
+        return metrics.horizontalAdvance(QStringLiteral("主卦： ") + QString::fromStdString(judgement)) /
+                   width +
+               1;
+    };
+    std::map<std::tuple<int, int, int>, int> castingNumbers;  // one number for each cast
+    for (int number = 10; number < 10000; ++number) {
+        const CastTrigrams cast = SplitCastingNumber(number);
+        castingNumbers.try_emplace({cast.upper, cast.lower, cast.movingLine}, number);
+    }
+    // The moving line is the digit total mod 6, so its parity follows the two trigrams': half of 8 x 8 x 6.
+    ASSERT_EQ(castingNumbers.size(), 8u * 8u * 6u / 2u);
+    static const char* const kBranches[] = {"子", "丑", "寅", "卯", "辰", "巳",
+                                            "午", "未", "申", "酉", "戌", "亥"};
+    PredictionState& state = app->state;
+    int mostLines = 0;
+    std::tuple<const char*, const char*, int> longest{};
+    for (const char* month : kBranches) {
+        for (const char* day : kBranches) {
+            state.lunar.monthBranch = month;
+            state.lunar.dayBranch = day;
+            for (const auto& [cast, number] : castingNumbers) {
+                CastFromNumber(state, number);
+                const int total = lines(state.mainGua->judgementText) +
+                                  lines(state.mutualGua->judgementText) +
+                                  lines(state.changedGua->judgementText);
+                if (total > mostLines) {
+                    mostLines = total;
+                    longest = {month, day, number};
+                }
+            }
+        }
+    }
+    EXPECT_GT(mostLines, 3) << "the search must reach summaries whose judgements wrap";
+    state.lunar.monthBranch = std::get<0>(longest);
+    state.lunar.dayBranch = std::get<1>(longest);
+    CastFromNumber(state, std::get<2>(longest));
+    auto* longestPage = CreatePage<CExplainPage>(container, mainWindow);
+    longestPage->show();
+    EXPECT_EQ(longestPage->summaryEdit.plainTextEdit()->verticalScrollBar()->maximum(), 0)
+        << longestPage->judgementSummary.toStdString();
 }
 
 TEST_F(ReadingPagesTest, WithoutACastThePagesShowTheDatesAndLeaveTheRestEmpty) {
