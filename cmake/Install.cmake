@@ -115,3 +115,4 @@ install(CODE "
   set(MORVINT_DESKTOP_TEMPLATE \"${CMAKE_SOURCE_DIR}/packaging/${MORVINT_APP_ID}.desktop.in\")
   include(\"${CMAKE_SOURCE_DIR}/cmake/InstallDesktopEntry.cmake\")" ${portable})
 
+include(cmake/Package.cmake)

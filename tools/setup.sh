@@ -18,6 +18,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing, sanitizers, packaging checks, trying other dates
   clang libclang-rt-14-dev appstream desktop-file-utils faketime
+  # the Debian package (dpkg-shlibdeps, lintian) and its test, which starts the package's program under X
+  dpkg-dev lintian xvfb x11-utils
 )
 
 missing=()
