@@ -1,5 +1,6 @@
 #include "store/DatabaseFile.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -30,6 +31,23 @@ void RemoveQuietly(const fs::path& path) {
     fs::remove(path, ec);
 }
 
+// Makes folder and its missing parents, private to the user (0700) as the XDG base directory rules ask of a
+// data folder made on demand: the file holds the player's profile.
+bool MakeFolders(const fs::path& folder, std::string& error) {
+    std::error_code ec;
+    if (folder.empty() || fs::is_directory(folder, ec)) {
+        return true;
+    }
+    if (!MakeFolders(folder.parent_path(), error)) {
+        return false;
+    }
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+        error = "cannot make " + folder.string() + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string ChooseDatabaseFile(const DatabasePlaces& places) {
@@ -54,13 +72,12 @@ TemplateCopy CopyDatabaseTemplate(const std::string& templateFile, const std::st
         error = "no database template at " + templateFile;
         return TemplateCopy::Failed;
     }
-    const fs::path target(path);
-    if (target.has_parent_path()) {
-        fs::create_directories(target.parent_path(), ec);
+    if (!MakeFolders(fs::path(path).parent_path(), error)) {
+        return TemplateCopy::Failed;
     }
     const fs::path copying = path + ".new-" + std::to_string(::getpid());
     RemoveQuietly(copying);  // left over from a start that was interrupted
-    if (ec || !fs::copy_file(templateFile, copying, ec)) {
+    if (!fs::copy_file(templateFile, copying, ec)) {
         error = "cannot copy " + templateFile + " to " + copying.string() + ": " + ec.message();
         RemoveQuietly(copying);
         return TemplateCopy::Failed;

@@ -23,7 +23,8 @@ enum class TemplateCopy { Copied, AlreadyThere, Failed };
 
 // Gives path the content of templateFile, unless something is already there: the copy is written under a
 // temporary name in the same folder and then linked into place, which fails if the name was taken meanwhile,
-// so an existing file is never replaced. Missing folders are made; the copy may be written by its owner
-// whatever the template's permissions. On failure nothing is left behind and error says why.
+// so an existing file is never replaced. Missing folders are made, private to the user; the copy may be
+// written by its owner whatever the template's permissions. On failure nothing is left behind and error says
+// why.
 TemplateCopy CopyDatabaseTemplate(const std::string& templateFile, const std::string& path,
                                   std::string& error);

@@ -48,6 +48,9 @@ TEST_F(DatabaseFileTest, AnInstalledFolderIsOnlyATemplateEvenForAUserWhoCouldWri
     EXPECT_EQ(ReadBytes(places.userFile), templateBytes);
     EXPECT_EQ(FilesIn(fs::path(places.userFile).parent_path()), 1u) << "no copy under another name is left";
     EXPECT_EQ(ReadBytes(dbPath), templateBytes);
+    for (const fs::path& made : {dir / "home", dir / "home" / "data", dir / "home" / "data" / "morvint"}) {
+        EXPECT_EQ(fs::status(made).permissions() & fs::perms::all, fs::perms::owner_all) << made;
+    }
 }
 
 TEST_F(DatabaseFileTest, AUsersFileIsNeverReplaced) {
