@@ -1,33 +1,102 @@
-# Installing: `cmake --install <build> --prefix <folder>` turns <folder> into a self-contained program folder.
-# The program reads its pictures, sound and database from the folder it is started in and its help documents
-# from the folder of its executable, so everything lands side by side at the top of the prefix:
+# Installing, in one of two layouts. Both come from the same build: a plain `cmake --install` installs the
+# standard layout, or the portable one when the build was configured with -DMORVINT_PORTABLE=ON; the other is
+# there as a component (`--component standard` or `--component portable`).
 #
-#   <folder>/morvint, *.ggr, *.mid, *.bmp, jiu_low.wav, help*.html, morvint.db
-#   <folder>/share/applications/org.morvint.Quintara.desktop   (Path= and Exec= point at <folder>)
-#   <folder>/share/metainfo/org.morvint.Quintara.metainfo.xml
-#   <folder>/share/icons/hicolor/<size>/apps/org.morvint.Quintara.png
+# The standard layout, for `cmake --install <build> --prefix /usr` and the Debian package:
 #
-# The folder must stay writable for its user: predictions and the player profile are saved in morvint.db.
+#   bin/morvint
+#   share/morvint/            pictures, sound, help documents, and morvint.db: the empty database from which
+#                             each user's own file is made on their first start
+#   share/applications/org.morvint.Quintara.desktop
+#   share/icons/hicolor/<size>/apps/org.morvint.Quintara.png
+#   share/metainfo/org.morvint.Quintara.metainfo.xml
+#   share/man/man1/morvint.1.gz, share/doc/morvint/{copyright,changelog.gz}
+#
+# The program finds share/morvint from its own folder and never writes there: each user's predictions and
+# profile live in that user's data folder (~/.local/share/morvint/morvint.db).
+#
+# The portable layout: `--prefix <folder>` makes <folder> a self-contained program folder, the executable
+# beside its files and its own morvint.db, which is written only when the folder has none, so installing again
+# over a folder in use keeps the player's profile and saved predictions. The folder's share/ holds the desktop
+# entry (naming the folder), the icons and the metainfo.
 if(NOT TARGET morvint)
   return()
 endif()
 
 set(MORVINT_APP_ID org.morvint.Quintara)
 
-install(TARGETS morvint RUNTIME DESTINATION .)
+if(MORVINT_PORTABLE)
+  set(standard COMPONENT standard EXCLUDE_FROM_ALL)
+  set(portable COMPONENT portable)
+else()
+  set(standard COMPONENT standard)
+  set(portable COMPONENT portable EXCLUDE_FROM_ALL)
+endif()
 
-# The pictures, the sound and the help documents the build wrote into the program folder. The database of the
-# build folder is never copied: it holds whatever was saved while trying the build.
-install(DIRECTORY ${MORVINT_PROGRAM_DIR}/ DESTINATION .
-  FILES_MATCHING
-  PATTERN "*.ggr"
-  PATTERN "*.mid"
-  PATTERN "*.bmp"
-  PATTERN "*.wav"
-  PATTERN "*.html")
+# What both layouts hold, in their own places: the program, its pictures, sound and help documents (as the
+# build wrote them into its program folder; the build's own database holds whatever was saved while trying the
+# build and is never installed), the icons and the metainfo.
+function(morvint_install_program bin_dir files_dir share_dir)
+  install(TARGETS morvint RUNTIME DESTINATION ${bin_dir} ${ARGN})
+  install(DIRECTORY ${MORVINT_PROGRAM_DIR}/ DESTINATION ${files_dir} ${ARGN}
+    FILES_MATCHING
+    PATTERN "*.ggr"
+    PATTERN "*.mid"
+    PATTERN "*.bmp"
+    PATTERN "*.wav"
+    PATTERN "*.html")
+  foreach(size 16 22 24 32 48 64 128 256)
+    install(FILES ${CMAKE_BINARY_DIR}/icons/hicolor/${size}x${size}/apps/morvint.png
+      DESTINATION ${share_dir}/icons/hicolor/${size}x${size}/apps RENAME ${MORVINT_APP_ID}.png ${ARGN})
+  endforeach()
+  install(FILES ${CMAKE_SOURCE_DIR}/packaging/${MORVINT_APP_ID}.metainfo.xml DESTINATION ${share_dir}/metainfo
+    ${ARGN})
+endfunction()
 
-# A fresh database, written only when the folder has none: reinstalling over a folder in use keeps the
-# player's profile and saved predictions.
+# The standard layout.
+morvint_install_program(${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_DATADIR}/morvint ${CMAKE_INSTALL_DATADIR}
+  ${standard})
+
+# The template database, made fresh by the build: no user ever writes into it.
+set(morvint_template ${CMAKE_BINARY_DIR}/packaging/morvint.db)
+add_custom_command(OUTPUT ${morvint_template}
+  COMMAND ${CMAKE_COMMAND} -E rm -f ${morvint_template}
+  COMMAND morvint_emptydb ${morvint_template}
+  DEPENDS morvint_emptydb
+  COMMENT "Writing the template database"
+  VERBATIM)
+
+# The entry starts the program from the PATH and takes its icon from the icon theme, at every size.
+set(MORVINT_DESKTOP_EXEC morvint)
+set(MORVINT_DESKTOP_TRYEXEC morvint)
+set(MORVINT_DESKTOP_ICON ${MORVINT_APP_ID})
+configure_file(${CMAKE_SOURCE_DIR}/packaging/${MORVINT_APP_ID}.desktop.in
+  ${CMAKE_BINARY_DIR}/packaging/${MORVINT_APP_ID}.desktop @ONLY)
+
+# The manual page and the Debian changelog are installed compressed, as the distribution wants them.
+set(morvint_gzipped "")
+foreach(source morvint.1 changelog)
+  set(gzipped ${CMAKE_BINARY_DIR}/packaging/${source}.gz)
+  add_custom_command(OUTPUT ${gzipped}
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/${source} ${CMAKE_BINARY_DIR}/packaging/${source}
+    COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/packaging/${source}
+    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${source}
+    VERBATIM)
+  list(APPEND morvint_gzipped ${gzipped})
+endforeach()
+add_custom_target(morvint_install_files ALL DEPENDS ${morvint_template} ${morvint_gzipped})
+
+install(FILES ${morvint_template} DESTINATION ${CMAKE_INSTALL_DATADIR}/morvint ${standard})
+install(FILES ${CMAKE_BINARY_DIR}/packaging/${MORVINT_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+  ${standard})
+install(FILES ${CMAKE_BINARY_DIR}/packaging/morvint.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 ${standard})
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DOCDIR} ${standard})
+
+# The portable layout.
+morvint_install_program(. . share ${portable})
+
+# A fresh database, written only when the folder has none.
 install(CODE "
   set(morvint_db \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/morvint.db\")
   if(EXISTS \"\${morvint_db}\")
@@ -38,17 +107,12 @@ install(CODE "
     if(NOT morvint_db_result EQUAL 0)
       message(FATAL_ERROR \"Could not write \${morvint_db}\")
     endif()
-  endif()")
-
-foreach(size 16 22 24 32 48 64 128 256)
-  install(FILES ${CMAKE_BINARY_DIR}/icons/hicolor/${size}x${size}/apps/morvint.png
-    DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME ${MORVINT_APP_ID}.png)
-endforeach()
-
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/${MORVINT_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+  endif()" ${portable})
 
 # The desktop entry names the folder it was installed to, which is known only when installing.
 install(CODE "
   set(MORVINT_APP_ID \"${MORVINT_APP_ID}\")
   set(MORVINT_DESKTOP_TEMPLATE \"${CMAKE_SOURCE_DIR}/packaging/${MORVINT_APP_ID}.desktop.in\")
-  include(\"${CMAKE_SOURCE_DIR}/cmake/InstallDesktopEntry.cmake\")")
+  include(\"${CMAKE_SOURCE_DIR}/cmake/InstallDesktopEntry.cmake\")" ${portable})
+
+include(cmake/Package.cmake)

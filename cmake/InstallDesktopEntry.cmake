@@ -1,5 +1,6 @@
-# Runs at install time (see Install.cmake): writes the desktop entry for the folder being installed to.
-# In: MORVINT_APP_ID, MORVINT_DESKTOP_TEMPLATE, and CMAKE_INSTALL_PREFIX as `cmake --install --prefix` set it.
+# Runs at install time for a portable folder (see Install.cmake): writes the desktop entry for the folder being
+# installed to. In: MORVINT_APP_ID, MORVINT_DESKTOP_TEMPLATE, and CMAKE_INSTALL_PREFIX as `cmake --install
+# --prefix` set it.
 get_filename_component(folder "${CMAKE_INSTALL_PREFIX}" ABSOLUTE)
 
 # Exec= is one quoted argument: inside the quotes \ " ` $ take a backslash, which the entry's string syntax
@@ -12,9 +13,11 @@ string(REPLACE "$" "\\\\$" exec "${exec}")
 string(REPLACE "%" "%%" exec "${exec}")
 set(MORVINT_DESKTOP_EXEC "\"${exec}\"")
 
-# Path= and Icon= are plain strings: only a backslash needs escaping.
-string(REPLACE "\\" "\\\\" MORVINT_DESKTOP_PATH "${folder}")
-set(MORVINT_DESKTOP_ICON "${MORVINT_DESKTOP_PATH}/share/icons/hicolor/256x256/apps/${MORVINT_APP_ID}.png")
+# TryExec= and Icon= are plain strings: only a backslash needs escaping. The folder's icons are not in any
+# icon theme's search path, so the entry names the file.
+string(REPLACE "\\" "\\\\" escaped_folder "${folder}")
+set(MORVINT_DESKTOP_TRYEXEC "${escaped_folder}/morvint")
+set(MORVINT_DESKTOP_ICON "${escaped_folder}/share/icons/hicolor/256x256/apps/${MORVINT_APP_ID}.png")
 
 set(entry "$ENV{DESTDIR}${folder}/share/applications/${MORVINT_APP_ID}.desktop")
 message(STATUS "Installing: ${entry}")

@@ -76,23 +76,22 @@ void CHyperLinkCtrl::UpdateTip() {
     setToolTip(tip.isEmpty() ? target : tip);
 }
 
-int CHyperLinkCtrl::OpenLink(const QString& linkTarget) {
+void CHyperLinkCtrl::SetFileOpener(FileOpener opener) {
+    fileOpener = std::move(opener);
+}
+
+int CHyperLinkCtrl::OpenLink(const QString& linkTarget, const FileOpener& fileOpener) {
     const QUrl address(linkTarget, QUrl::StrictMode);
-    QUrl url;
-    if (IsAddress(address)) {
-        if (address.isLocalFile()) {
-            if (const int code = CheckLocalFile(address.toLocalFile()); code != 0) {
-                return code;
-            }
-        }
-        url = address;
-    } else {
-        if (const int code = CheckLocalFile(linkTarget); code != 0) {
-            return code;
-        }
-        url = QUrl::fromLocalFile(QFileInfo(linkTarget).absoluteFilePath());
+    if (IsAddress(address) && !address.isLocalFile()) {
+        return OpenWithDesktop(address) ? kOpenSucceeded : 31;
     }
-    return OpenWithDesktop(url) ? kOpenSucceeded : 31;
+    const QString path = IsAddress(address) ? address.toLocalFile() : linkTarget;
+    if (const int code = CheckLocalFile(path); code != 0) {
+        return code;
+    }
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const bool opened = fileOpener ? fileOpener(absolute) : OpenWithDesktop(QUrl::fromLocalFile(absolute));
+    return opened ? kOpenSucceeded : 31;
 }
 
 QString CHyperLinkCtrl::OpenErrorMessage(int code) {
@@ -132,7 +131,7 @@ void CHyperLinkCtrl::mouseReleaseEvent(QMouseEvent* event) {
     if (!click) {
         return;
     }
-    const int result = OpenLink(target);
+    const int result = OpenLink(target, fileOpener);
     if (result <= 32) {
         QApplication::beep();
         ReportOpenError(result);

@@ -1,6 +1,7 @@
 #pragma once
 // A label (usually showing a picture) that opens a web address or a file when clicked, with a hand cursor and
-// a tooltip. It draws nothing of its own. A failed open beeps and names the cause in a message.
+// a tooltip. It draws nothing of its own. A failed open beeps and names the cause in a message. Web addresses
+// go to the desktop's opener; files too, unless the link has a file opener of its own.
 #include <QLabel>
 #include <QString>
 #include <QUrl>
@@ -12,6 +13,8 @@ class CHyperLinkCtrl : public QLabel {
 public:
     using ErrorReporter = std::function<void(const QString& message)>;
     using UrlOpener = std::function<bool(const QUrl& url)>;
+    // Shows a local file (given as an absolute path); false when it could not.
+    using FileOpener = std::function<bool(const QString& path)>;
 
     // What OpenLink returns when the target was handed to an opener; failures are 32 or less.
     static constexpr int kOpenSucceeded = 33;
@@ -24,8 +27,12 @@ public:
     QString Target() const { return target; }
     QString Tip() const { return tip; }
 
-    // Opens target with the desktop's opener. Returns kOpenSucceeded, or the code of the failure.
-    static int OpenLink(const QString& target);
+    // Shows files with fileOpener when there is one, the desktop's opener otherwise and for every web
+    // address.
+    void SetFileOpener(FileOpener opener);
+
+    // Opens target as a click does. Returns kOpenSucceeded, or the code of the failure.
+    static int OpenLink(const QString& target, const FileOpener& fileOpener = {});
     // "Unable to open hyperlink:\n\n" followed by the cause for code.
     static QString OpenErrorMessage(int code);
     // Shows OpenErrorMessage(code) through the error reporter.
@@ -50,5 +57,6 @@ private:
 
     QString target;
     QString tip;
+    FileOpener fileOpener;
     bool pressed = false;
 };

@@ -10,9 +10,9 @@ class CPictureStatic : public QWidget {
 public:
     explicit CPictureStatic(QWidget* parent = nullptr);
 
-    // The file is a bitmap whatever its extension (".mid", ".bmp"), named as the pages name it (relative
-    // names resolve against the current directory). Draws width x height from the origin, clipped;
-    // a frame adds a 2-pixel red outline. Repaints at once.
+    // The file is a bitmap whatever its extension (".mid", ".bmp"), named as the pages name it (a relative
+    // name is a file of the program files folder, controls/ProgramFiles.h). Draws width x height from the
+    // origin, clipped; a frame adds a 2-pixel red outline. Repaints at once.
     void SetPictureFile(const QString& file, int width, int height, bool frame);
 
     QString PictureFile() const { return pictureFile; }

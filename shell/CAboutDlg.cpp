@@ -1,13 +1,13 @@
 #include "shell/CAboutDlg.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QUrl>
 
 #include "res/Layout.h"
 #include "res/ResourceIds.h"
+#include "shell/CHelpWindow.h"
+#include "shell/OpenHelp.h"
 
 namespace {
 
@@ -33,8 +33,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : CPageDialog(parent), link(this), credit(
 }
 
 QString CAboutDlg::HelpAddress() {
-    const QString file = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.html"));
-    return QUrl::fromLocalFile(file).toString();
+    return QUrl::fromLocalFile(HelpFilePath(0)).toString();
 }
 
 bool CAboutDlg::OnInitDialog() {
@@ -42,6 +41,7 @@ bool CAboutDlg::OnInitDialog() {
     const QString address = HelpAddress();
     link.SetLinkTarget(address);
     link.SetLinkTip(address);
+    link.SetFileOpener([](const QString& path) { return CHelpWindow::Show(path); });
     return true;
 }
 

@@ -13,7 +13,8 @@ class CAboutDlg : public CPageDialog {
 public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 
-    // The link's target and tip: "help.html" of the program's folder as a file address, so it works offline.
+    // The link's target and tip: the program's own "help.html" as a file address. A click shows it in the
+    // program's help window, so no desktop opener is needed.
     static QString HelpAddress();
 
     CHyperLinkCtrl link;  // 1058

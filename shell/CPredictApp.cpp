@@ -1,10 +1,12 @@
 #include "shell/CPredictApp.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QString>
 #include <cassert>
 #include <utility>
 
+#include "shell/DatabaseLocation.h"
 #include "shell/MessageBox.h"
 #include "shell/OpenHelp.h"
 
@@ -23,6 +25,8 @@ void ShowMessageBox(const std::string& text, const std::string& caption) {
 CPredictApp::CPredictApp() : previousSink(SetMessageSink(ShowMessageBox)) {
     assert(currentApp == nullptr && "only one application object at a time");
     currentApp = this;
+    QCoreApplication::setApplicationName(QString::fromUtf8(kAppTitle));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.morvint.Quintara"));
 }
 
 CPredictApp::~CPredictApp() {
@@ -30,6 +34,10 @@ CPredictApp::~CPredictApp() {
     if (currentApp == this) {
         currentApp = nullptr;
     }
+}
+
+void CPredictApp::OpenDatabase() {
+    CPredictStore::OpenDatabase(QFile::encodeName(DatabaseFileForStart()).toStdString());
 }
 
 void CPredictApp::OpenHelp(int kind) {

@@ -11,16 +11,23 @@
 class CPredictApp : public CPredictStore {
 public:
     // Becomes the application reached by theApp() and routes the messages of the core and the store to modal
-    // message boxes captioned with the application's title. One object at a time.
+    // message boxes captioned with the application's title. Names the process for the desktop: "morvint"
+    // (its data folder) and the desktop entry "org.morvint.Quintara" (which its windows belong to). One
+    // object at a time.
     CPredictApp();
     ~CPredictApp() override;
     CPredictApp(const CPredictApp&) = delete;
     CPredictApp& operator=(const CPredictApp&) = delete;
 
-    // Start-up: chooses the calendar edition, fills the random table, opens the database, sets the earliest
-    // draw date, loads the player and the history, then runs the main window until it closes. Returns false:
-    // the program ends with the window. A QApplication must exist.
+    // Start-up: chooses the calendar edition, fills the random table, opens the database (the file the
+    // command line names, else the one OpenDatabase() chooses), sets the earliest draw date, loads the player
+    // and the history, then runs the main window until it closes. Returns false: the program ends with the
+    // window. A QApplication must exist.
     bool InitInstance(const CommandLine& commandLine = {});
+
+    // Opens the database of a start without --database: see shell/DatabaseLocation.h.
+    void OpenDatabase();
+    using CPredictStore::OpenDatabase;
 
     // Opens a help document of the program folder: 0 the general help, 1 predicting, 2 the fortune code.
     void OpenHelp(int kind);

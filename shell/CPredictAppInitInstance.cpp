@@ -15,7 +15,12 @@ bool CPredictApp::InitInstance(const CommandLine& commandLine) {
     InitResources();
 
     random.FillRandomTable();
-    OpenDatabase();  // a missing file is reported and the program carries on without a database
+    // A missing file is reported and the program carries on without a database.
+    if (commandLine.database.empty()) {
+        OpenDatabase();
+    } else {
+        OpenDatabase(commandLine.database);
+    }
     state.minDrawDate = COleDateTime(2009, 6, 17);
     historyCount = 0;
     LoadPlayer();

@@ -52,6 +52,19 @@ void ForceEdition(CommandLine& commandLine, CalendarEdition edition) {
     commandLine.edition = edition;
 }
 
+// "--database FILE" or "--database=FILE"; i moves past a value in the next argument.
+void ReadDatabase(CommandLine& commandLine, const std::vector<std::string>& arguments, std::size_t& i) {
+    const std::string_view option = "--database";
+    if (arguments[i].size() > option.size()) {
+        commandLine.database = arguments[i].substr(option.size() + 1);
+    } else if (i + 1 < arguments.size()) {
+        commandLine.database = arguments[++i];
+    }
+    if (commandLine.database.empty()) {
+        commandLine.error = "选项“--database”后面缺少参数。";
+    }
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -66,6 +79,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             commandLine.showHelp = true;
         } else if (argument == "--version") {
             commandLine.showVersion = true;
+        } else if (argument == "--database" || argument.starts_with("--database=")) {
+            ReadDatabase(commandLine, arguments, i);
         } else if (const ToolkitOption* option = FindToolkitOption(argument)) {
             if (option->takesValue && ++i >= arguments.size()) {
                 commandLine.error = "选项“" + argument + "”后面缺少参数。";
@@ -88,12 +103,16 @@ std::string UsageText() {
            "Quintara V4.3：以梅花易数为每日三位数开奖号码起卦预测。\n"
            "\n"
            "选项：\n"
-           "  --classic    使用经典版历法：2007-02-04 至 2012-02-04，可预测 2011 年及以前的开奖\n"
-           "  --extended   使用扩展版历法：2007-02-04 至 2099-12-31，可预测 2099 年及以前的开奖\n"
-           "  --help       显示本说明后退出\n"
-           "  --version    显示版本和所用历法后退出\n"
+           "  --classic          使用经典版历法：2007-02-04 至 2012-02-04，可预测 2011 年及以前的开奖\n"
+           "  --extended         使用扩展版历法：2007-02-04 至 2099-12-31，可预测 2099 年及以前的开奖\n"
+           "  --database 文件    使用这个数据库文件（文件须已存在）\n"
+           "  --help             显示本说明后退出\n"
+           "  --version          显示版本和所用历法后退出\n"
            "\n"
-           "不指定历法时，今天在 2011-12-31 及以前用经典版，从 2012-01-01 起用扩展版。\n";
+           "不指定历法时，今天在 2011-12-31 及以前用经典版，从 2012-01-01 起用扩展版。\n"
+           "不指定数据库时，程序文件夹中有可写的 morvint.db 就用它（便携版），否则用\n"
+           "~/.local/share/morvint/morvint.db（$XDG_DATA_HOME/morvint/morvint.db），\n"
+           "第一次启动时由安装的空白数据库复制而来。\n";
 }
 
 std::string VersionText(CalendarEdition edition) {

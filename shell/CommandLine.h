@@ -9,6 +9,7 @@
 
 struct CommandLine {
     std::optional<CalendarEdition> edition;  // forced by --classic or --extended
+    std::string database;                    // the file --database names; empty: the usual places
     bool showHelp = false;
     bool showVersion = false;
     std::string error;  // set when the line cannot be used; the program then says so and ends with code 2

@@ -1,8 +1,8 @@
 #include "shell/OpenHelp.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
+#include "controls/ProgramFiles.h"
 #include "shell/CHelpWindow.h"
 
 QString HelpFilePath(int kind) {
@@ -20,7 +20,7 @@ QString HelpFilePath(int kind) {
         default:
             break;
     }
-    return QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    return QDir(ProgramFilesFolder()).filePath(name);
 }
 
 void OpenHelp(int kind) {

@@ -1,9 +1,9 @@
 #pragma once
-// The program's three help documents, kept in the program's own folder so that help opens whatever the
-// current directory is.
+// The program's three help documents, kept with its pictures in the program files folder
+// (controls/ProgramFiles.h).
 #include <QString>
 
-// The document of kind: 0 "help.html", 1 "help_yuce.html", 2 "help_yunqi.html", in the program's folder.
+// The document of kind: 0 "help.html", 1 "help_yuce.html", 2 "help_yunqi.html", in the program files folder.
 // Any other kind names the folder itself, which opens nothing.
 QString HelpFilePath(int kind);
 

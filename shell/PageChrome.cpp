@@ -4,11 +4,12 @@
 #include <QPainter>
 
 #include "controls/CjkFonts.h"
+#include "controls/ProgramFiles.h"
 #include "shell/CSoundPlayer.h"
 
 void PaintBackground(QPainter& painter, const QString& file, int width, int height) {
     QImage picture;
-    if (picture.load(file, "BMP")) {
+    if (picture.load(ProgramFilePath(file), "BMP")) {
         painter.drawImage(QPoint(0, 0), picture, QRect(0, 0, width, height));
     }
 }
@@ -26,5 +27,5 @@ QFont PageFont(int height, const QString& face) {
 }
 
 void PlaySoundFile(const QString& file) {
-    CSoundPlayer::Instance().Play(file);
+    CSoundPlayer::Instance().Play(ProgramFilePath(file));
 }

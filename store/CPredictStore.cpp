@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr const char* kDatabaseFile = "morvint.db";
-
 constexpr const char* kConnectFailed = "连接数据库失败!";
 constexpr const char* kPlayerLoadFailed = "读取数据库player失败!";
 constexpr const char* kHistoryLoadFailed = "读取数据库history失败!";
@@ -36,10 +34,6 @@ constexpr const char* kUpdateDrawResult =
     "UPDATE data_history SET is_right = ?1, open_data = ?2 WHERE rowid = ?3";
 
 }  // namespace
-
-void CPredictStore::OpenDatabase() {
-    OpenDatabase(kDatabaseFile);
-}
 
 void CPredictStore::OpenDatabase(const std::string& path) {
     if (!connection.OpenExisting(path)) {

@@ -20,8 +20,7 @@ public:
     CPredictStore(const CPredictStore&) = delete;
     CPredictStore& operator=(const CPredictStore&) = delete;
 
-    // Opens "morvint.db" in the current directory. The file must exist: it is never created here.
-    void OpenDatabase();
+    // Opens the database file at path. The file must exist: it is never created here.
     void OpenDatabase(const std::string& path);
 
     // Fills the player fields from the first row of table player; with no row they keep their values.

@@ -1,11 +1,11 @@
 #include "bench/ui/CBenchWindow.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
 
 #include "controls/CjkFonts.h"
 #include "controls/PostedMessage.h"
+#include "controls/ProgramFiles.h"
 #include "core/Cast.h"
 #include "res/Resources.h"
 #include "shell/CMainDlg.h"
@@ -37,11 +37,11 @@ bool WaitForPaint(CPaintWatch& watch) {
 
 }  // namespace
 
-CBenchWindow::CBenchWindow(int records) : folder(records), previousDir(QDir::currentPath()) {
+CBenchWindow::CBenchWindow(int records) : folder(records) {
     if (!folder.IsValid()) {
         return;
     }
-    QDir::setCurrent(folder.Path());
+    previousFolder = SetProgramFilesFolder(folder.Path());
     InstallCjkFontSubstitutions();
     InitResources();
     SetMessageBoxHandler([this](const QString&, const QString&) { ++messages; });
@@ -68,7 +68,7 @@ CBenchWindow::~CBenchWindow() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     app.reset();
     SetMessageBoxHandler({});
-    QDir::setCurrent(previousDir);
+    SetProgramFilesFolder(previousFolder);
 }
 
 QString CBenchWindow::Error() const {

@@ -36,7 +36,7 @@ private:
     QWidget* ShownWidget() const;
 
     CBenchProgramFolder folder;
-    QString previousDir;
+    QString previousFolder;
     std::unique_ptr<CPredictApp> app;
     std::unique_ptr<CMainDlg> window;
     int messages = 0;

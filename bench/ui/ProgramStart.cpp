@@ -5,16 +5,20 @@
 //   ui_program --walk    start up, then walk through a whole prediction and save it (peak memory)
 //   ui_program --walk-all   the same, then open the records page and the player page
 #include <QApplication>
+#include <QDir>
 #include <cstring>
 #include <memory>
 
 #include "bench/ui/CProgramWalk.h"
 #include "bench/ui/CReadySignal.h"
+#include "controls/ProgramFiles.h"
 #include "core/Clock.h"
 #include "shell/CPredictApp.h"
 
 int main(int argc, char** argv) {
     QApplication qtApplication(argc, argv);
+    // The benchmark starts it in a folder of its own with the pictures and a database: a portable copy.
+    SetProgramFilesFolder(QDir::currentPath());
     const bool walkAll = argc > 1 && std::strcmp(argv[1], "--walk-all") == 0;
     const bool walk = walkAll || (argc > 1 && std::strcmp(argv[1], "--walk") == 0);
     if (walk) {

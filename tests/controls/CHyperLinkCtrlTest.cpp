@@ -93,6 +93,29 @@ TEST_F(HyperLinkTest, OpenGivesTheCodeOfTheCause) {
     EXPECT_EQ(CHyperLinkCtrl::OpenLink(file), 31);
 }
 
+TEST_F(HyperLinkTest, AFileOpenerTakesFilesAndLeavesWebAddressesToTheDesktop) {
+    const QString file = WriteFile(QStringLiteral("help.html"));
+    QStringList shown;
+    bool shows = true;
+    const CHyperLinkCtrl::FileOpener opener = [&](const QString& path) {
+        shown << path;
+        return shows;
+    };
+    EXPECT_EQ(CHyperLinkCtrl::OpenLink(QUrl::fromLocalFile(file).toString(), opener),
+              CHyperLinkCtrl::kOpenSucceeded);
+    EXPECT_EQ(CHyperLinkCtrl::OpenLink(file, opener), CHyperLinkCtrl::kOpenSucceeded);
+    EXPECT_EQ(CHyperLinkCtrl::OpenLink(QStringLiteral("https://example.org/"), opener),
+              CHyperLinkCtrl::kOpenSucceeded);
+    EXPECT_EQ(shown, (QStringList{file, file}));
+    EXPECT_EQ(opened, QList<QUrl>{QUrl(QStringLiteral("https://example.org/"))});
+
+    // The checks before opening still give their causes; an opener that cannot show the file gives 31.
+    EXPECT_EQ(CHyperLinkCtrl::OpenLink(dir.filePath(QStringLiteral("missing.html")), opener), 2);
+    shows = false;
+    EXPECT_EQ(CHyperLinkCtrl::OpenLink(file, opener), 31);
+    EXPECT_EQ(opened.size(), 1);
+}
+
 TEST_F(HyperLinkTest, UnreadableFileIsAccessDenied) {
     const QString file = WriteFile(QStringLiteral("locked.html"));
     QFile::setPermissions(file, QFileDevice::Permissions());

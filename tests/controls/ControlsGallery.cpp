@@ -1,7 +1,6 @@
 // Draws one page with every control of the program in its usual states and saves it as a PNG, for the README
 // and for judging the controls without running the program. Usage: controls_gallery <output.png>
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -13,6 +12,7 @@
 #include "controls/CPictureStatic.h"
 #include "controls/CSkinButton.h"
 #include "controls/CjkFonts.h"
+#include "controls/ProgramFiles.h"
 #include "res/ResourceIds.h"
 #include "res/Resources.h"
 
@@ -146,7 +146,7 @@ int main(int argc, char** argv) {
     InstallCjkFontSubstitutions();
     InitResources();
     // The pictures are read from the program folder, as the program reads them.
-    QDir::setCurrent(QStringLiteral(MORVINT_PROGRAM_DIR));
+    SetProgramFilesFolder(QStringLiteral(MORVINT_PROGRAM_DIR));
 
     QWidget page;
     page.resize(700, 445);

@@ -1,6 +1,6 @@
 #pragma once
 // Page tests on a real database: the application object of AppFixture opened on a fresh empty "morvint.db" in
-// the test's own current folder, with the page backgrounds copied there; the file is read and changed
+// the test's own program files folder, with the page backgrounds copied there; the file is read and changed
 // directly (as another program would) to set up cases and to check what the page saved. The page's posted
 // navigation messages are recorded.
 #include <gtest/gtest.h>
@@ -47,10 +47,11 @@ protected:
     void SetUp() override {
         AppFixture::SetUp();
         std::string error;
-        ASSERT_TRUE(WriteEmptyDatabase(kDatabase, error)) << error;
+        database = (dir.path() + QStringLiteral("/morvint.db")).toStdString();
+        ASSERT_TRUE(WriteEmptyDatabase(database, error)) << error;
         for (const char* picture : {"history.ggr", "player.ggr"}) {
             ASSERT_TRUE(QFile::copy(QStringLiteral(MORVINT_PROGRAM_DIR "/") + QLatin1String(picture),
-                                    QLatin1String(picture)));
+                                    dir.filePath(QLatin1String(picture))));
         }
     }
 
@@ -75,7 +76,7 @@ protected:
 
     void Sql(const std::string& sql) const {
         CSqliteConnection db;
-        ASSERT_TRUE(db.OpenExisting(kDatabase));
+        ASSERT_TRUE(db.OpenExisting(database));
         ASSERT_TRUE(db.Execute(sql.c_str())) << sql;
     }
 
@@ -83,7 +84,7 @@ protected:
     std::vector<std::vector<std::string>> Rows(const std::string& sql) const {
         std::vector<std::vector<std::string>> rows;
         CSqliteConnection db;
-        EXPECT_TRUE(db.OpenExisting(kDatabase));
+        EXPECT_TRUE(db.OpenExisting(database));
         CSqliteStatement select(db, sql.c_str());
         EXPECT_TRUE(select.IsPrepared()) << sql;
         while (select.IsPrepared() && select.Step() == CSqliteStatement::StepResult::row) {
@@ -111,6 +112,6 @@ protected:
         Sql(sql + ", '" + drawNumber + "', " + std::to_string(isRight) + ");");
     }
 
-    static constexpr const char* kDatabase = "morvint.db";
+    std::string database;
     PostedRecorder mainWindow;
 };

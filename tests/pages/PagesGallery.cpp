@@ -6,6 +6,7 @@
 
 #include "controls/CjkFonts.h"
 #include "controls/PostedMessage.h"
+#include "controls/ProgramFiles.h"
 #include "core/Cast.h"
 #include "pages/CMakeGuaPage.h"
 #include "pages/CStartPage.h"
@@ -53,7 +54,7 @@ int main(int argc, char** argv) {
     InstallCjkFontSubstitutions();
     InitResources();
     // The pictures are read from the program folder, as the program reads them.
-    QDir::setCurrent(QStringLiteral(MORVINT_PROGRAM_DIR));
+    SetProgramFilesFolder(QStringLiteral(MORVINT_PROGRAM_DIR));
 
     CPredictApp app;
     app.name = "新玩家";

@@ -1,9 +1,10 @@
-// morvint_robust_child [--drop-root]
-// The program as main.cpp starts it, driven through everything that reads or writes the database: start-up,
-// the records page, saving the player profile, and a whole prediction that is saved. It reports each message
-// box on standard output ("message<TAB>caption<TAB>text", answering it with OK) and each Qt message on
-// standard error ("qt<TAB>type<TAB>text"), and ends with status 0 once the walk is done, 3 when it got stuck.
-// With --drop-root a process started as root first becomes "nobody", so that a read-only file is read-only.
+// morvint_robust_child [--drop-root] [program options]
+// The program as main.cpp starts it from a portable folder (the current directory), driven through everything
+// that reads or writes the database: start-up, the records page, saving the player profile, and a whole
+// prediction that is saved. It reports each message box on standard output ("message<TAB>caption<TAB>text",
+// answering it with OK) and each Qt message on standard error ("qt<TAB>type<TAB>text"), and ends with status
+// 0 once the walk is done, 3 when it got stuck. With --drop-root a process started as root first becomes
+// "nobody", so that a read-only file is read-only.
 #include <unistd.h>
 
 #include <QApplication>
@@ -14,8 +15,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
+#include "controls/ProgramFiles.h"
 #include "shell/CPredictApp.h"
+#include "shell/CommandLine.h"
 #include "tests/robustness/RobustWalk.h"
 #include "tests/support/FixedClock.h"
 
@@ -65,12 +69,20 @@ void AnswerMessageBoxes(QTimer& timer) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "--drop-root") == 0 && !DropRoot()) {
+    const bool dropRoot = argc > 1 && std::strcmp(argv[1], "--drop-root") == 0;
+    if (dropRoot && !DropRoot()) {
         std::fprintf(stderr, "robust: cannot give up root\n");
         return 4;
     }
+    const CommandLine commandLine =
+        ParseCommandLine(std::vector<std::string>(argv + (dropRoot ? 2 : 1), argv + argc));
+    if (!commandLine.error.empty()) {
+        std::fprintf(stderr, "%s", ErrorText(commandLine.error).c_str());
+        return 2;
+    }
     qInstallMessageHandler(ReportQtMessage);
     QApplication qtApplication(argc, argv);
+    SetProgramFilesFolder(QDir::currentPath());
     FixedClock clock(2009, 6, 17, 10, 0, 0);
     QTimer answering;
     AnswerMessageBoxes(answering);
@@ -78,7 +90,7 @@ int main(int argc, char** argv) {
     walk.Start();
 
     CPredictApp app;
-    app.InitInstance();
+    app.InitInstance(commandLine);
     std::printf("walk\t%s\n", walk.Finished() ? "done" : qUtf8Printable(walk.Failure()));
     return walk.Finished() ? 0 : 3;
 }

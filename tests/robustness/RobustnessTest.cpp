@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QMap>
 #include <QProcess>
-#include <QSet>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <random>
 #include <vector>
 
+#include "store/CPredictStore.h"
 #include "tests/tour/CProgramFolder.h"
 
 namespace {
@@ -27,24 +29,32 @@ struct ProgramRun {
     QStringList qtWarnings;
 };
 
-// The texts the program itself shows when its database fails, and after a successful save.
-const QSet<QString> kProgramMessages = {
-    QStringLiteral("连接数据库失败!"), QStringLiteral("读取数据库player失败!"),
-    QStringLiteral("读取数据库history失败!"), QStringLiteral("保存失败!"),
-    QStringLiteral("预测结果已被保存到数据库中！\\r\\n您可以到【预测记录】中查看。")};
+// The texts the program itself shows when its database fails, and after a successful save, with their
+// captions.
+const QMap<QString, QString> kProgramMessages = {
+    {QStringLiteral("连接数据库失败!"), QStringLiteral("morvint")},
+    {QStringLiteral("读取数据库player失败!"), QStringLiteral("morvint")},
+    {QStringLiteral("读取数据库history失败!"), QStringLiteral("morvint")},
+    {QStringLiteral("保存失败!"), QStringLiteral("morvint")},
+    {QStringLiteral("预测结果已被保存到数据库中！\\r\\n您可以到【预测记录】中查看。"),
+     QStringLiteral("保存成功")}};
 
 // Warnings about the machine, not the program: see tests/tour/TourMain.cpp.
 const QStringList kMachineWarnings = {QStringLiteral("This plugin does not support propagateSizeHints()"),
                                       QStringLiteral("PulseAudioService: pa_context_connect() failed")};
 
-ProgramRun RunProgram(const CProgramFolder& folder, bool dropRoot) {
+ProgramRun RunProgram(const CProgramFolder& folder, bool dropRoot, const QStringList& options = {},
+                      const QString& dataHome = {}) {
     QProcess process;
     process.setWorkingDirectory(folder.Path());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (!dataHome.isEmpty()) {
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+    }
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(MORVINT_ROBUST_CHILD),
-                  dropRoot ? QStringList{QStringLiteral("--drop-root")} : QStringList{});
+                  (dropRoot ? QStringList{QStringLiteral("--drop-root")} : QStringList{}) + options);
     ProgramRun run;
     if (!process.waitForFinished(60000)) {
         process.kill();
@@ -88,7 +98,7 @@ void ExpectSurvived(const ProgramRun& run) {
     for (const Message& message : run.messages) {
         EXPECT_TRUE(kProgramMessages.contains(message.text))
             << "not the program's own: " << message.text.toStdString();
-        EXPECT_EQ(message.caption, QStringLiteral("morvint"));
+        EXPECT_EQ(message.caption, kProgramMessages.value(message.text));
     }
     EXPECT_TRUE(run.qtWarnings.isEmpty()) << run.qtWarnings.join(u'\n').toStdString();
 }
@@ -162,7 +172,8 @@ TEST(RobustnessTest, ADatabaseCutShortNeverCrashesTheProgram) {
     ExpectSurvived(RunProgram(folder, false));
 }
 
-// Root may write any file: the program runs as "nobody" here, in a folder it may not write either.
+// Root may write any file: the program runs as "nobody" here, in a folder it may not write either. Such a
+// file is only opened when named: a start without --database would work on a copy in the user's data folder.
 TEST(RobustnessTest, AReadOnlyDatabaseLoadsAndEverySaveSaysItFailed) {
     CProgramFolder folder;
     ASSERT_TRUE(folder.IsValid()) << folder.Error().toStdString();
@@ -174,13 +185,47 @@ TEST(RobustnessTest, AReadOnlyDatabaseLoadsAndEverySaveSaysItFailed) {
                                                          QFile::ExeOther));
     const QByteArray before = ReadDatabase(folder);
 
-    const ProgramRun run = RunProgram(folder, true);
+    const ProgramRun run = RunProgram(folder, true, {QStringLiteral("--database"), path});
     QFile::setPermissions(folder.Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     ExpectSurvived(run);
     EXPECT_EQ(Texts(run), (QStringList{QStringLiteral("保存失败!"), QStringLiteral("保存失败!")}))
         << "the profile and the prediction each fail once; loading works";
     EXPECT_EQ(ReadDatabase(folder), before);
+}
+
+}  // namespace
+
+namespace {
+
+// A portable folder on a medium the user may not write, as a copy unpacked by root: the user works on a copy
+// of its database in their own data folder, and the folder stays as it was.
+TEST(RobustnessTest, AReadOnlyPortableDatabaseIsCopiedIntoTheUsersDataFolder) {
+    CProgramFolder folder;
+    ASSERT_TRUE(folder.IsValid()) << folder.Error().toStdString();
+    ASSERT_TRUE(SavePredictions(folder, 3));
+    const QString path = QString::fromStdString(folder.DatabasePath());
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    ASSERT_TRUE(QFile::setPermissions(folder.Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                         QFile::ReadOther | QFile::ExeOther));
+    const QByteArray before = ReadDatabase(folder);
+    QTemporaryDir dataHome;
+    ASSERT_TRUE(dataHome.isValid());
+    // Anyone may write it, so the unprivileged user can make their folder in it.
+    ASSERT_TRUE(QFile::setPermissions(dataHome.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                           QFile::ExeOwner | QFile::ReadOther |
+                                                           QFile::WriteOther | QFile::ExeOther));
+
+    const ProgramRun run = RunProgram(folder, true, {}, dataHome.path());
+
+    ExpectSurvived(run);
+    EXPECT_FALSE(Texts(run).contains(QStringLiteral("保存失败!")));
+    EXPECT_EQ(ReadDatabase(folder), before);
+    CPredictStore copy;
+    copy.OpenDatabase(dataHome.filePath(QStringLiteral("morvint/morvint.db")).toStdString());
+    copy.LoadPlayer();
+    copy.LoadHistory();
+    EXPECT_EQ(copy.historyCount, 4) << "the three of the folder and the one saved now";
 }
 
 }  // namespace

@@ -24,12 +24,27 @@ TEST(CommandLineTest, EachOptionIsReadAndQtsOwnOptionsPassThrough) {
     EXPECT_EQ(withQt.edition, CalendarEdition::Extended);
 }
 
+TEST(CommandLineTest, TheDatabaseFileIsTheNextArgumentOrFollowsAnEqualsSign) {
+    EXPECT_EQ(ParseCommandLine({}).database, "");
+    const CommandLine separate = ParseCommandLine({"--database", "/tmp/试用 1.db", "--classic"});
+    EXPECT_EQ(separate.error, "");
+    EXPECT_EQ(separate.database, "/tmp/试用 1.db");
+    EXPECT_EQ(separate.edition, CalendarEdition::Classic);
+    EXPECT_EQ(ParseCommandLine({"--database=other.db"}).database, "other.db");
+    // A file whose name looks like an option is still a file.
+    EXPECT_EQ(ParseCommandLine({"--database", "--classic"}).database, "--classic");
+}
+
 TEST(CommandLineTest, WhatCannotBeUsedIsNamedInTheError) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"--clasic"}, "未知的选项“--clasic”。"},
         {{"--classic", "--extended"}, "--classic 与 --extended 只能选用一个。"},
         {{"-style"}, "选项“-style”后面缺少参数。"},
         {{"morvint.db"}, "多余的参数“morvint.db”：本程序不打开文件。"},
+        {{"--database"}, "选项“--database”后面缺少参数。"},
+        {{"--database="}, "选项“--database”后面缺少参数。"},
+        {{"--database", ""}, "选项“--database”后面缺少参数。"},
+        {{"--databases"}, "未知的选项“--databases”。"},
     };
     for (const auto& [arguments, error] : cases) {
         EXPECT_EQ(ParseCommandLine(arguments).error, error) << arguments.front();

@@ -2,9 +2,9 @@
 // the background picture show, so the art and the buttons agree.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QTest>
 
+#include "controls/ProgramFiles.h"
 #include "res/Resources.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CNoticeDlg.h"
@@ -15,10 +15,9 @@ class DialogFacesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         InitResources();
-        previous = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(QStringLiteral(MORVINT_PROGRAM_DIR)));
+        previous = SetProgramFilesFolder(QStringLiteral(MORVINT_PROGRAM_DIR));
     }
-    void TearDown() override { QDir::setCurrent(previous); }
+    void TearDown() override { SetProgramFilesFolder(previous); }
 
     // Checks that the button shows its face where the face has colour and the background where it has key.
     static void ExpectFaceOnBackground(const QImage& shown, const QImage& background,
@@ -53,7 +52,7 @@ TEST_F(DialogFacesTest, DateNoticeOkLiesOnItsBackground) {
     ASSERT_TRUE(notice.okButton.HasHotFace());
     ASSERT_TRUE(notice.okButton.HasNormalFace());
     QImage background;
-    ASSERT_TRUE(background.load(QStringLiteral("date_error.ggr"), "BMP"));
+    ASSERT_TRUE(background.load(ProgramFilePath(QStringLiteral("date_error.ggr")), "BMP"));
     background = background.convertToFormat(QImage::Format_RGB32);
     ExpectFaceOnBackground(notice.grab().toImage().convertToFormat(QImage::Format_RGB32), background,
                            notice.okButton, 188);
@@ -65,7 +64,7 @@ TEST_F(DialogFacesTest, SaveQuestionButtonsLieOnTheirBackground) {
     notice.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&notice));
     QImage background;
-    ASSERT_TRUE(background.load(QStringLiteral("about_save.ggr"), "BMP"));
+    ASSERT_TRUE(background.load(ProgramFilePath(QStringLiteral("about_save.ggr")), "BMP"));
     background = background.convertToFormat(QImage::Format_RGB32);
     const QImage shown = notice.grab().toImage().convertToFormat(QImage::Format_RGB32);
     ExpectFaceOnBackground(shown, background, notice.saveButton, 241);

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
 
+#include "controls/ProgramFiles.h"
 #include "res/Layout.h"
 #include "shell/CAboutDlg.h"
+#include "shell/CHelpWindow.h"
 #include "shell/CNoticeDlg.h"
 
 namespace {
@@ -97,11 +100,83 @@ TEST(NoticeDialogTest, EnterPressesTheFocusedButton) {
               QDialog::Rejected);
 }
 
-TEST(AboutDialogTest, LinkPointsAtTheProgramsOwnHelp) {
+// The about box with the program's files in a folder of the test's own, and the desktop's opener and the
+// link's error box replaced by recorders.
+class AboutLinkTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        previousFolder = SetProgramFilesFolder(folder.path());
+        previousOpener = CHyperLinkCtrl::SetUrlOpener([this](const QUrl& url) {
+            desktopOpened << url;
+            return true;
+        });
+        previousReporter = CHyperLinkCtrl::SetErrorReporter([this](const QString& text) { errors << text; });
+    }
+    void TearDown() override {
+        if (CHelpWindow* window = CHelpWindow::Current()) {
+            delete window;
+        }
+        CHyperLinkCtrl::SetErrorReporter(previousReporter);
+        CHyperLinkCtrl::SetUrlOpener(previousOpener);
+        SetProgramFilesFolder(previousFolder);
+    }
+
+    void WriteHelp() {
+        QFile file(folder.filePath(QStringLiteral("help.html")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("<html><head><title>帮助</title></head><body>梅花易数</body></html>");
+    }
+
+    QTemporaryDir folder;
+    QList<QUrl> desktopOpened;
+    QStringList errors;
+
+private:
+    QString previousFolder;
+    CHyperLinkCtrl::UrlOpener previousOpener;
+    CHyperLinkCtrl::ErrorReporter previousReporter;
+};
+
+TEST_F(AboutLinkTest, TheLinkShowsTheProgramsHelpInItsOwnWindowWithoutTheDesktop) {
+    WriteHelp();
+    CAboutDlg about;
+    QString shown;
+    QWidget* owner = nullptr;
+    const int result = RunModal(about, [&] {
+        QTest::mouseClick(&about.link, Qt::LeftButton, {}, QPoint(5, 5));
+        if (CHelpWindow* help = CHelpWindow::Current()) {
+            shown = help->source().toLocalFile();
+            owner = help->parentWidget();
+        }
+        EXPECT_TRUE(about.isVisible()) << "a click on the link does not close the box";
+        about.accept();
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(shown, folder.filePath(QStringLiteral("help.html")));
+    EXPECT_EQ(owner, &about) << "usable while the about box is up";
+    EXPECT_TRUE(desktopOpened.isEmpty());
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(AboutLinkTest, AMissingHelpDocumentIsReportedAndAWebAddressGoesToTheDesktop) {
     CAboutDlg about;
     about.show();
-    const QString expected =
-        QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/help.html").toString();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    QTest::mouseClick(&about.link, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(CHelpWindow::Current(), nullptr);
+    EXPECT_EQ(errors, QStringList{CHyperLinkCtrl::OpenErrorMessage(2)});
+
+    about.link.SetLinkTarget(QStringLiteral("https://example.org/quintara"));
+    QTest::mouseClick(&about.link, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(desktopOpened, QList<QUrl>{QUrl(QStringLiteral("https://example.org/quintara"))});
+    EXPECT_EQ(CHelpWindow::Current(), nullptr);
+}
+
+TEST_F(AboutLinkTest, LinkPointsAtTheProgramsOwnHelp) {
+    CAboutDlg about;
+    about.show();
+    const QString expected = QUrl::fromLocalFile(folder.filePath(QStringLiteral("help.html"))).toString();
     EXPECT_TRUE(expected.startsWith("file:///"));
     EXPECT_EQ(about.link.Target(), expected);
     EXPECT_EQ(about.link.Tip(), expected);

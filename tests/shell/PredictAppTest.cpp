@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <string>
 
 #include "core/MessageSink.h"
 #include "shell/CMainDlg.h"
+#include "shell/DatabaseLocation.h"
+#include "store/CSqliteConnection.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ModalAnswer.h"
@@ -16,16 +19,30 @@ namespace {
 class PredictAppTest : public AppFixture {
 protected:
     // Runs the start-up; the main window, once up, is looked at and closed from inside its modal loop.
-    bool StartAndClose() {
+    bool StartAndClose(const CommandLine& commandLine = {}) {
         ModalAnswer<CMainDlg> answer([this](CMainDlg& window) {
             messagesBeforeWindow = messages.size();
             playerLabel = window.playerLabel.text();
             window.close();
         });
-        const bool result = app->InitInstance();
+        const bool result = app->InitInstance(commandLine);
         windowsRun = answer.Count();
         return result;
     }
+
+    // A fresh database at path, with the player's name changed to name.
+    static void WriteDatabase(const QString& path, const char* name) {
+        std::string error;
+        ASSERT_TRUE(WriteEmptyDatabase(path.toStdString(), error)) << error;
+        CSqliteConnection db;
+        ASSERT_TRUE(db.OpenExisting(path.toStdString()));
+        ASSERT_TRUE(db.Execute((std::string("UPDATE player SET name = '") + name + "'").c_str()));
+    }
+    static QByteArray Bytes(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QString UserFile() const { return dataHome.filePath(QStringLiteral("morvint/morvint.db")); }
 
     std::size_t messagesBeforeWindow = 0;
     int windowsRun = 0;
@@ -44,6 +61,60 @@ TEST_F(PredictAppTest, WithoutADatabaseTheThreeFailuresAreShownInOrderBeforeTheM
     EXPECT_EQ(messagesBeforeWindow, 3u);
     EXPECT_EQ(app->historyCount, 0);
     EXPECT_EQ(playerLabel, QString()) << "an empty profile shows an empty name";
+    EXPECT_FALSE(QFile::exists(UserFile())) << "without a template nothing is made for the user";
+}
+
+TEST_F(PredictAppTest, TheUsersDatabaseLiesInTheDataFolderOfTheDesktop) {
+    EXPECT_EQ(UserDatabaseFile(), UserFile());
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("morvint"));
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.morvint.Quintara"));
+}
+
+// An installed program: its data folder holds only the template, which each user's first start copies.
+TEST_F(PredictAppTest, AnInstalledProgramMakesEachUsersDatabaseFromTheTemplateOnce) {
+    const QString templateFile = dir.filePath(QStringLiteral("morvint.db"));
+    WriteDatabase(templateFile, "新玩家");
+    const QByteArray templateBytes = Bytes(templateFile);
+    SetProgramFilesFolder(dir.path(), false);
+
+    StartAndClose();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(playerLabel, QStringLiteral("新玩家    "));
+    EXPECT_EQ(Bytes(UserFile()), templateBytes);
+
+    // The user's file is theirs from now on: a second start opens it and leaves the template alone.
+    {
+        CSqliteConnection db;
+        ASSERT_TRUE(db.OpenExisting(UserFile().toStdString()));
+        ASSERT_TRUE(db.Execute("UPDATE player SET name = '李明', sex = '小姐'"));
+    }
+    app.reset();
+    app = std::make_unique<CPredictApp>();
+    StartAndClose();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(playerLabel, QStringLiteral("李明小姐"));
+    EXPECT_EQ(Bytes(templateFile), templateBytes);
+}
+
+TEST_F(PredictAppTest, TheDatabaseNamedOnTheCommandLineIsOpenedInsteadOfTheUsualOne) {
+    WriteDatabase(dir.filePath(QStringLiteral("morvint.db")), "便携");
+    QTemporaryDir elsewhere;
+    const QString named = elsewhere.filePath(QStringLiteral("试用.db"));
+    WriteDatabase(named, "试用");
+
+    StartAndClose(ParseCommandLine({"--database", named.toStdString()}));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(app->name, "试用");
+
+    // A named file that is not there is not made: the three messages say so.
+    app.reset();
+    app = std::make_unique<CPredictApp>();
+    StartAndClose(
+        ParseCommandLine({"--database", elsewhere.filePath(QStringLiteral("无.db")).toStdString()}));
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("连接数据库失败!"));
+    EXPECT_FALSE(QFile::exists(elsewhere.filePath(QStringLiteral("无.db"))));
+    EXPECT_FALSE(QFile::exists(UserFile()));
 }
 
 TEST_F(PredictAppTest, AFreshDatabaseStartsSilentlyWithTheNewPlayer) {

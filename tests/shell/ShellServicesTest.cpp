@@ -4,15 +4,18 @@
 #include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QMediaDevices>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include "controls/ProgramFiles.h"
 #include "shell/CHelpWindow.h"
 #include "shell/CSoundPlayer.h"
 #include "shell/MessageBox.h"
 #include "shell/OpenHelp.h"
+#include "shell/PageChrome.h"
 
 namespace {
 
@@ -65,18 +68,28 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(HelpTest, DocumentsLieInTheProgramFolder) {
-    const QString folder = QCoreApplication::applicationDirPath();
+TEST_F(HelpTest, DocumentsLieWithTheProgramsOtherFiles) {
+    const QString previous = SetProgramFilesFolder(dir.path());
+    const QString folder = dir.path();
     EXPECT_EQ(HelpFilePath(0), folder + "/help.html");
     EXPECT_EQ(HelpFilePath(1), folder + "/help_yuce.html");
     EXPECT_EQ(HelpFilePath(2), folder + "/help_yunqi.html");
     EXPECT_FALSE(HelpFilePath(3).endsWith(".html"));
+
+    OpenHelp(1);
+    EXPECT_EQ(CHelpWindow::Current(), nullptr);
+    WriteHelp(QStringLiteral("help_yuce.html"), QStringLiteral("预测"), QStringLiteral("x"));
+    OpenHelp(1);
+    SetProgramFilesFolder(previous);
+    ASSERT_NE(CHelpWindow::Current(), nullptr);
+    EXPECT_EQ(CHelpWindow::Current()->windowTitle(), QStringLiteral("预测"));
 }
 
 TEST_F(HelpTest, MissingDocumentOpensNothing) {
-    ASSERT_FALSE(QFileInfo::exists(HelpFilePath(2)));
+    const QString previous = SetProgramFilesFolder(dir.path());
     OpenHelp(2);
     OpenHelp(7);
+    SetProgramFilesFolder(previous);
     EXPECT_EQ(CHelpWindow::Current(), nullptr);
     EXPECT_FALSE(CHelpWindow::Show(dir.filePath(QStringLiteral("none.html"))));
     EXPECT_EQ(CHelpWindow::Current(), nullptr);
@@ -171,6 +184,24 @@ TEST_F(SoundTest, WaveFileStartsOrStaysSilentWithoutDevice) {
     EXPECT_EQ(CSoundPlayer::Instance().Play(wave), expected);
     QTest::qWait(50);
     EXPECT_EQ(beeps, 0);
+}
+
+TEST_F(SoundTest, TheChimeIsTheOneOfTheProgramFilesNotOfTheCurrentDirectory) {
+    QTemporaryDir current;
+    WriteWave(current.filePath(QStringLiteral("jiu_low.wav")));
+    const QString previousDir = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(current.path()));
+    const QString previousFolder = SetProgramFilesFolder(dir.path());
+
+    PlaySoundFile(QStringLiteral("jiu_low.wav"));
+    const int beepsWithoutFile = beeps;
+    WriteWave(dir.filePath(QStringLiteral("jiu_low.wav")));
+    PlaySoundFile(QStringLiteral("jiu_low.wav"));
+
+    SetProgramFilesFolder(previousFolder);
+    QDir::setCurrent(previousDir);
+    EXPECT_EQ(beepsWithoutFile, 1) << "the file in the current directory is not the program's";
+    EXPECT_EQ(beeps, 1);
 }
 
 TEST_F(SoundTest, BrokenWaveFileBeepsWhenThereIsADevice) {

@@ -1,11 +1,12 @@
 #pragma once
-// GUI tests of the application, its main window, its pages and dialogs: an application object in a fresh,
-// empty current directory (no database, no pictures, no sound), every message box recorded instead of shown,
-// and every sound counted (the missing sound file makes each one a beep).
+// GUI tests of the application, its main window, its pages and dialogs: an application object whose program
+// files folder is fresh and empty (no database, no pictures, no sound), with a data folder of its own instead
+// of the user's, every message box recorded instead of shown, and every sound counted (the missing sound file
+// makes each one a beep).
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
 #include <QString>
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "controls/ProgramFiles.h"
 #include "res/Resources.h"
 #include "shell/CPredictApp.h"
 #include "shell/CSoundPlayer.h"
@@ -33,8 +35,10 @@ protected:
     void SetUp() override {
         InitResources();
         ASSERT_TRUE(dir.isValid());
-        previousDir = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(dir.path()));
+        ASSERT_TRUE(dataHome.isValid());
+        previousFolder = SetProgramFilesFolder(dir.path());
+        previousDataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
         previousHandler = SetMessageBoxHandler([this](const QString& text, const QString& caption) {
             messages.push_back({text, caption});
         });
@@ -48,7 +52,12 @@ protected:
         app.reset();
         CSoundPlayer::SetBeepFunction(std::move(previousBeep));
         SetMessageBoxHandler(std::move(previousHandler));
-        QDir::setCurrent(previousDir);
+        SetProgramFilesFolder(previousFolder);
+        if (previousDataHome.isEmpty()) {
+            qunsetenv("XDG_DATA_HOME");
+        } else {
+            qputenv("XDG_DATA_HOME", previousDataHome);
+        }
     }
 
     // Delivers the posted messages (and what they post in turn) and runs the deferred deletions.
@@ -59,13 +68,15 @@ protected:
         }
     }
 
-    QTemporaryDir dir;
+    QTemporaryDir dir;       // the program files folder
+    QTemporaryDir dataHome;  // $XDG_DATA_HOME
     std::unique_ptr<CPredictApp> app;
     std::vector<RecordedMessage> messages;
     int sounds = 0;
 
 private:
-    QString previousDir;
+    QString previousFolder;
+    QByteArray previousDataHome;
     MessageBoxHandler previousHandler;
     CSoundPlayer::BeepFunction previousBeep;
 };

@@ -1,6 +1,6 @@
 #pragma once
 // A program folder of its own for a test that runs the whole program: the build's pictures, sound and help
-// linked into a fresh temporary folder, and a new morvint.db, as a fresh installation has them.
+// linked into a fresh temporary folder, and a new morvint.db, as a fresh portable folder has them.
 #include <QString>
 #include <QTemporaryDir>
 #include <array>

@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "controls/CjkFonts.h"
+#include "controls/ProgramFiles.h"
 #include "tests/support/FixedClock.h"
 #include "tests/tour/CProgramFolder.h"
 #include "tests/tour/CTour.h"
@@ -93,9 +94,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tour: cannot prepare the program folder: %s\n", qUtf8Printable(folder.Error()));
         return 2;
     }
-    // The program reads its pictures and database from the current directory, as when started from its
-    // folder.
-    QDir::setCurrent(folder.Path());
+    // The program reads its pictures and database from the folder, as from a portable program folder.
+    SetProgramFilesFolder(folder.Path());
     const bool today = HasArgument(argc, argv, "--today");
     FixedClock clock = today ? FixedClock(2026, 12, 7, 10, 0, 0) : FixedClock(2009, 6, 17, 10, 0, 0);
     QCursor::setPos(0, 0);

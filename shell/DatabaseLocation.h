@@ -1,0 +1,13 @@
+#pragma once
+// Where the program keeps its database. A portable folder (or the build's bin/) keeps "morvint.db" beside its
+// pictures, as long as the file can be written there. Otherwise every user has a file of their own in the
+// data folder of the desktop (normally ~/.local/share/morvint/morvint.db), made on the first start from the
+// template installed with the pictures. --database names any other file.
+#include <QString>
+
+// "morvint.db" in the user's data folder (QStandardPaths::AppDataLocation of the application "morvint");
+// empty when there is none.
+QString UserDatabaseFile();
+
+// The file a start without --database opens; the user's file is made from the template if it has to be.
+QString DatabaseFileForStart();
