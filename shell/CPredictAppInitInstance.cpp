@@ -7,10 +7,13 @@
 #include "res/Resources.h"
 #include "shell/CMainDlg.h"
 #include "shell/CPredictApp.h"
+#include "shell/ChineseTranslations.h"
 
 bool CPredictApp::InitInstance() {
-    // The faces the windows ask for, and the button pictures compiled into the program.
+    // The faces the windows ask for, Qt's own texts in Chinese, and the button pictures compiled into the
+    // program.
     InstallCjkFontSubstitutions();
+    InstallChineseTranslations();
     InitResources();
 
     random.FillRandomTable();
@@ -21,6 +24,6 @@ bool CPredictApp::InitInstance() {
     LoadHistory();
 
     CMainDlg mainWindow;
-    mainWindow.exec();
+    mainWindow.RunUntilClosed();
     return false;
 }

@@ -8,6 +8,8 @@ PACKAGES=(
   g++ cmake make pkg-config clang-format
   # windows, painting and sound
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+  # Qt's own texts (message-box buttons, text-box menus) in Chinese
+  qt6-translations-l10n
   # database
   libsqlite3-dev sqlite3
   # fonts: Noto Serif CJK SC stands in for 宋体, Noto Sans CJK SC for 黑体
@@ -18,6 +20,9 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # fuzzing, sanitizers, packaging checks, trying other dates
   clang libclang-rt-14-dev appstream desktop-file-utils faketime
+  # the real-desktop test: an X server, a window manager, a hand on the mouse and keyboard, window
+  # properties, screenshots
+  xvfb xauth openbox xdotool x11-utils imagemagick
 )
 
 missing=()
