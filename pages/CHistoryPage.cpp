@@ -105,9 +105,10 @@ bool CHistoryPage::OnInitDialog() {
     Place(drawNumberLabel, L::drawNumberLabel);
 
     drawNumberEdit.setFont(DialogFont());
-    drawNumberEdit.setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(kDrawNumberLength)), &drawNumberEdit));
-    drawNumberEdit.setMaxLength(kDrawNumberLength);
+    // Digits only, but as many as are typed: a cap would turn a mistyped 7812 into 781, a number the confirm
+    // accepts and may record as a hit. Anything but exactly three digits is refused there instead.
+    drawNumberEdit.setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), &drawNumberEdit));
     drawNumberEdit.setAlignment(Qt::AlignCenter);
     Place(drawNumberEdit, L::drawNumberEdit);
 
@@ -132,15 +133,14 @@ void CHistoryPage::SetUpList() {
     list.setSelectionBehavior(QAbstractItemView::SelectRows);
     list.setSelectionMode(QAbstractItemView::SingleSelection);
     list.horizontalHeader()->hide();
+    // Every column is left-aligned. The list shows no header: the background draws the column titles above
+    // it, left-aligned over their columns, so each value starts under its title.
     list.DefineColumns(kColumns);
-    // The list shows no header: the background draws the column titles above it, centred in their columns.
-    // The cells centre their words the same way, so each value stands under its title.
-    for (int column = 0; column < list.ColumnCount(); ++column) {
-        list.horizontalHeaderItem(column)->setTextAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    }
     Place(list, Layout::HistoryPage::list);
 }
 
+// The list reports every appended row as changed, as it reports any row whose data was set, so the page
+// opens on the last record: its issue in the box, and the entry offered when it still waits for its result.
 void CHistoryPage::FillList() {
     const CPredictApp& app = theApp();
     const int last = std::min(app.historyCount, HISTORY_SLOTS - 1);

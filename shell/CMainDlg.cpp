@@ -124,7 +124,7 @@ void CMainDlg::CreateStartPages() {
     // right after start opens a prediction instead of ending the program.
     SetTabChain({&panel->predictButton, &panel->recordsButton, &panel->playerButton, &panel->answersButton,
                  &panel->aboutButton, &exitButton});
-    panel->predictButton.setFocus();
+    FocusFirstPanelButton();
     CHistoryPage* history = NewPage<CHistoryPage>();
     CStartPage* start = NewPage<CStartPage>();
     pageContainer.AddPage(history, kHistoryTemplate);
@@ -156,6 +156,12 @@ void CMainDlg::ShowPageView(int index, bool fullHeight) {
     navContainer.hide();
     pageContainer.ShowPage(index);
     pageContainer.show();
+    // The panel button that had the focus is hidden now, and Qt would pass the focus on to 退出, where a
+    // Space ends the program. The page takes it instead, none of its controls: Tab or a click picks one.
+    CPageDialog* page = pageContainer.Page(index);
+    if (page != nullptr && !page->isAncestorOf(focusWidget())) {
+        page->setFocus();
+    }
 }
 
 void CMainDlg::ShowHomeView() {
@@ -164,6 +170,13 @@ void CMainDlg::ShowHomeView() {
     playerLabel.show();
     zodiacLabel.show();
     exitButton.show();
+    FocusFirstPanelButton();
+}
+
+void CMainDlg::FocusFirstPanelButton() {
+    if (auto* panel = dynamic_cast<CNavPanel*>(navContainer.Page(0))) {
+        panel->predictButton.setFocus();
+    }
 }
 
 void CMainDlg::customEvent(QEvent* event) {

@@ -64,6 +64,7 @@ private:
     void CreateStartPages();
     // The hover card belongs to the home view with nothing above it.
     bool HoverCardAllowed() const;
+    void FocusFirstPanelButton();
 
     void OnNavigate(int stage, int code);
     void OnShowPicture(int kind);

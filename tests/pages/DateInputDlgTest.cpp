@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFile>
+#include <QFont>
+#include <QFontMetrics>
 #include <QTest>
 #include <vector>
 
@@ -216,6 +218,19 @@ TEST_F(DateInputDlgTest, TheHelpButtonOpensThePredictingHelpAndKeepsTheDialogOpe
     EXPECT_TRUE(dialog.isVisible());
     delete help;
     QFile::remove(path);
+}
+
+// The dialog is a 12-point 宋体 window: its picker and issue field use that font, 16 pixels high.
+TEST_F(DateInputDlgTest, TheFieldsUseTheDialogsTwelvePointFont) {
+    CDateInputDlg dialog;
+    dialog.show();
+    const QString song = QFont(QStringLiteral("宋体")).family();
+    for (const QWidget* field :
+         {static_cast<QWidget*>(&dialog.datePicker), static_cast<QWidget*>(&dialog.issueEdit)}) {
+        EXPECT_EQ(field->font().family(), song);
+        EXPECT_EQ(field->font().pixelSize(), 16);
+        EXPECT_LE(QFontMetrics(field->font()).height(), field->height());
+    }
 }
 
 }  // namespace
