@@ -239,6 +239,11 @@ void CHistoryPage::OnConfirm() {
     list.SetCellText(selectedRow, kVerdictColumn, VerdictWord(isRight));
     ColourRow(selectedRow, isRight);
     list.SetCellText(selectedRow, kDrawNumberColumn, drawNumberText);
+    // The entry goes; the focus it held goes back to the list rather than on to the issue box after it.
+    if (const QWidget* focused = window()->focusWidget();
+        focused == &confirmButton || focused == &drawNumberEdit) {
+        list.setFocus();
+    }
     drawNumberLabel.hide();
     drawNumberEdit.hide();
     drawNumberText.clear();

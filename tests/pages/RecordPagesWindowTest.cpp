@@ -50,9 +50,12 @@ TEST_F(RecordPagesWindowTest, AResultEnteredInTheWindowIsStoredAndBackReturnsHom
     ASSERT_EQ(records->list.rowCount(), 1);
     records->list.setCurrentCell(0, 0);
     records->drawNumberEdit.setText(QStringLiteral("907"));
+    records->confirmButton.setFocus();
     records->confirmButton.click();
     EXPECT_EQ(Rows("SELECT open_data, is_right FROM data_history"),
               (std::vector<std::vector<std::string>>{{"907", "3"}}));
+    // The entry is gone; its focus went back to the list, not on to the issue box.
+    EXPECT_EQ(window->focusWidget(), &records->list);
 
     records->backButton.click();
     DeliverPosted();
