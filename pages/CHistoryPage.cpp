@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <string>
 
@@ -141,12 +142,21 @@ void CHistoryPage::SetUpList() {
 
 // The list reports every appended row as changed, as it reports any row whose data was set, so the page
 // opens on the last record: its issue in the box, and the entry offered when it still waits for its result.
+// Each report overwrites the one before, so only the last is handled: 399 rows would otherwise fit the issue
+// font and show the entry 399 times for one visible result.
 void CHistoryPage::FillList() {
     const CPredictApp& app = theApp();
     const int last = std::min(app.historyCount, HISTORY_SLOTS - 1);
-    for (int slot = 1; slot <= last; ++slot) {
-        const int row = list.AppendRow(RowTexts(app.history[slot]));
-        ColourRow(row, app.history[slot].is_right);
+    int lastRow = -1;
+    {
+        const QSignalBlocker reportsOfAllButTheLast(list);
+        for (int slot = 1; slot <= last; ++slot) {
+            lastRow = list.AppendRow(RowTexts(app.history[slot]));
+            ColourRow(lastRow, app.history[slot].is_right);
+        }
+    }
+    if (lastRow >= 0) {
+        OnItemChanged(lastRow);
     }
 }
 

@@ -10,7 +10,7 @@
 # directory), so the build's own database is never touched. Every step waits for what it expects to see — a
 # window, a picture on the screen, a row in the database — and fails after a generous limit; none waits for a
 # fixed time.
-set -euo pipefail
+set -eEuo pipefail
 
 if (($# != 3)); then
     echo "usage: DesktopTest.sh <program folder> <empty-database tool> <folder for screenshots>" >&2
@@ -59,13 +59,15 @@ step() { printf 'desktop: %s\n' "$*"; }
 
 fail() {
     printf 'desktop: FAILED: %s\n' "$*" >&2
-    import -window root "$out/failure-screen.png" 2>/dev/null || true
+    timeout 5 import -window root "$out/failure-screen.png" 2>/dev/null || true
     local name
     for name in "${!pid[@]}"; do
         [[ -f $scratch/$name.log ]] && sed "s/^/  $name: /" "$scratch/$name.log" >&2
     done
     exit 1
 }
+
+trap 'fail "line $LINENO: $BASH_COMMAND"' ERR
 
 # wait_until <what> <seconds> <command...>: polls the condition until it holds.
 wait_until() {
@@ -103,7 +105,9 @@ rm -f "$db"
 # start <name> <date and time>: the program from its folder with its clock starting at that moment.
 start() {
     local name=$1 clock=$2
+    # A sanitizer build wants its runtime first among the libraries; libfaketime, preloaded, comes before it.
     (cd "$prog" && exec env LD_PRELOAD="$faketime_lib" FAKETIME="@$clock" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
         ./morvint >"$scratch/$name.log" 2>&1) &
     pid[$name]=$!
     win[$name]=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "${pid[$name]}" \
@@ -157,7 +161,7 @@ press() {
 # screen shows that part of the picture.
 matches() {
     local w=$1 x=$2 y=$3 width=$4 height=$5 file=$6 fx=${7:-$2} fy=${8:-$3}
-    import -window "$w" "$scratch/window.png" 2>/dev/null || return 1
+    timeout 5 import -window "$w" "$scratch/window.png" 2>/dev/null || return 1
     local differing
     differing=$(compare -metric AE -fuzz 2% "$scratch/window.png[${width}x${height}+$x+$y]" \
         "bmp:$prog/$file[${width}x${height}+$fx+$fy]" null: 2>&1) || true
@@ -181,7 +185,7 @@ any_card() {
 
 # The darkest grey in a part of the window: text there is near black, an empty box is light.
 darkest() {
-    import -window "$1" "$scratch/window.png"
+    timeout 5 import -window "$1" "$scratch/window.png"
     convert "$scratch/window.png" -crop "$4x$5+$2+$3" +repage -colorspace Gray -format '%[fx:minima]' info:
 }
 
@@ -206,7 +210,7 @@ shoot() {
         ((x + width + r > right)) && right=$((x + width + r))
         ((y + height + b > bottom)) && bottom=$((y + height + b))
     done
-    import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$out/$file"
+    timeout 5 import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$out/$file"
 }
 
 # Places a main window at a spot of the screen (its client area's top left).
