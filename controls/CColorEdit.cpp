@@ -91,6 +91,11 @@ bool CColorEdit::SetDigitsOnly(int maxLength) {
         return false;
     }
     // A pattern, not an integer validator: "0129" or "+1,2" must not get through.
+    if (maxLength == kAnyLength) {
+        line->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), line));
+        return true;
+    }
     const QRegularExpression digits(QStringLiteral("[0-9]{0,%1}").arg(maxLength));
     line->setValidator(new QRegularExpressionValidator(digits, line));
     line->setMaxLength(maxLength);

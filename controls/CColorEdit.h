@@ -26,7 +26,11 @@ public:
     void SetText(const QString& text);
     QString Text() const;
     void SetCentred(bool centred);
-    // Only digits, at most maxLength of them. Single-line fields only: returns false for a multi-line one.
+    // SetDigitsOnly without a limit on the count of digits.
+    static constexpr int kAnyLength = -1;
+
+    // Only digits, at most maxLength of them (kAnyLength: as many as typed). Single-line fields only: returns
+    // false for a multi-line one.
     bool SetDigitsOnly(int maxLength);
     void SetMaxLength(int maxLength);
     void SetReadOnly(bool readOnly);

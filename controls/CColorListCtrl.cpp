@@ -73,6 +73,16 @@ void CColorListCtrl::changeEvent(QEvent* event) {
     }
 }
 
+// An item view makes its first row current when it takes the focus without one, and reports that as a
+// change. A list has no current row until a click or an arrow key picks one: the last change reported (the
+// last row appended) stands. Tab does not move between cells here, so only that focus step asks for MoveNext.
+QModelIndex CColorListCtrl::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    if (cursorAction == MoveNext && !currentIndex().isValid()) {
+        return {};
+    }
+    return QTableWidget::moveCursor(cursorAction, modifiers);
+}
+
 QList<CColorListCtrl::ColumnSpec> CColorListCtrl::ParseColumns(const QString& spec) {
     QList<ColumnSpec> columns;
     qsizetype p = 0;
@@ -115,6 +125,8 @@ int CColorListCtrl::AppendRow(const QStringList& texts) {
         cell->setBackground(ToQColor(defaultBack));
         setItem(row, column, cell);
     }
+    // The row's data has just been set: like any change of a row, that is reported.
+    emit itemChanged(row);
     return row;
 }
 

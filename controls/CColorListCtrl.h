@@ -32,7 +32,8 @@ public:
     bool DefineColumns(const QString& spec);
     int ColumnCount() const { return columnCount(); }
     // One text per column from column 0; missing texts are blank and extra ones are ignored. Every cell
-    // starts in the default colours current now. Returns the new row's index.
+    // starts in the default colours current now. The new row is reported by itemChanged (the current row
+    // stays as it was). Returns the new row's index.
     int AppendRow(const QStringList& texts);
     // kDefaultColour (-1) for either colour takes the current default. Out of range: nothing happens.
     void SetCellColours(int row, int column, COLORREF text, COLORREF back);
@@ -49,11 +50,12 @@ public:
     COLORREF SelectedBackColour() const { return selectedBack; }
 
 signals:
-    // The current row changed (-1 when there is none).
+    // A row was appended, or the current row changed (-1 when there is none).
     void itemChanged(int row);
 
 protected:
     void changeEvent(QEvent* event) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
     void ReadSystemColours();

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/CalendarEdition.h"
+#include "pages/DialogFont.h"
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
 #include "shell/CNoticeDlg.h"
@@ -60,6 +61,9 @@ bool CDateInputDlg::OnInitDialog() {
     Place(datePicker, Layout::DateDialog::datePicker);
     issueEdit.setAlignment(Qt::AlignCenter);
     Place(issueEdit, Layout::DateDialog::issueEdit);
+    // The fields speak in the dialog's own 12-point 宋体, as the fields of the other 12-point windows do.
+    datePicker.setFont(DialogFont());
+    issueEdit.setFont(DialogFont());
 
     SetUpSkinButton(okButton, Layout::DateDialog::okButton, IDB_OK_HOT, IDB_OK, RGB(155, 197, 207));
     SetUpSkinButton(cancelButton, Layout::DateDialog::cancelButton, IDB_CANCEL_HOT, IDB_CANCEL,

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <string>
 
@@ -105,9 +106,10 @@ bool CHistoryPage::OnInitDialog() {
     Place(drawNumberLabel, L::drawNumberLabel);
 
     drawNumberEdit.setFont(DialogFont());
-    drawNumberEdit.setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]{0,%1}").arg(kDrawNumberLength)), &drawNumberEdit));
-    drawNumberEdit.setMaxLength(kDrawNumberLength);
+    // Digits only, but as many as are typed: a cap would turn a mistyped 7812 into 781, a number the confirm
+    // accepts and may record as a hit. Anything but exactly three digits is refused there instead.
+    drawNumberEdit.setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), &drawNumberEdit));
     drawNumberEdit.setAlignment(Qt::AlignCenter);
     Place(drawNumberEdit, L::drawNumberEdit);
 
@@ -132,21 +134,29 @@ void CHistoryPage::SetUpList() {
     list.setSelectionBehavior(QAbstractItemView::SelectRows);
     list.setSelectionMode(QAbstractItemView::SingleSelection);
     list.horizontalHeader()->hide();
+    // Every column is left-aligned. The list shows no header: the background draws the column titles above
+    // it, left-aligned over their columns, so each value starts under its title.
     list.DefineColumns(kColumns);
-    // The list shows no header: the background draws the column titles above it, centred in their columns.
-    // The cells centre their words the same way, so each value stands under its title.
-    for (int column = 0; column < list.ColumnCount(); ++column) {
-        list.horizontalHeaderItem(column)->setTextAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    }
     Place(list, Layout::HistoryPage::list);
 }
 
+// The list reports every appended row as changed, as it reports any row whose data was set, so the page
+// opens on the last record: its issue in the box, and the entry offered when it still waits for its result.
+// Each report overwrites the one before, so only the last is handled: 399 rows would otherwise fit the issue
+// font and show the entry 399 times for one visible result.
 void CHistoryPage::FillList() {
     const CPredictApp& app = theApp();
     const int last = std::min(app.historyCount, HISTORY_SLOTS - 1);
-    for (int slot = 1; slot <= last; ++slot) {
-        const int row = list.AppendRow(RowTexts(app.history[slot]));
-        ColourRow(row, app.history[slot].is_right);
+    int lastRow = -1;
+    {
+        const QSignalBlocker reportsOfAllButTheLast(list);
+        for (int slot = 1; slot <= last; ++slot) {
+            lastRow = list.AppendRow(RowTexts(app.history[slot]));
+            ColourRow(lastRow, app.history[slot].is_right);
+        }
+    }
+    if (lastRow >= 0) {
+        OnItemChanged(lastRow);
     }
 }
 
@@ -239,6 +249,11 @@ void CHistoryPage::OnConfirm() {
     list.SetCellText(selectedRow, kVerdictColumn, VerdictWord(isRight));
     ColourRow(selectedRow, isRight);
     list.SetCellText(selectedRow, kDrawNumberColumn, drawNumberText);
+    // The entry goes; the focus it held goes back to the list rather than on to the issue box after it.
+    if (const QWidget* focused = window()->focusWidget();
+        focused == &confirmButton || focused == &drawNumberEdit) {
+        list.setFocus();
+    }
     drawNumberLabel.hide();
     drawNumberEdit.hide();
     drawNumberText.clear();

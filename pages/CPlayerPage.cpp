@@ -16,15 +16,16 @@ namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kFortuneHelpKey = RGB(255, 0, 0);
-constexpr int kYearDigits = 4;
 
 const QString kMale = QStringLiteral("先生");
 const QString kFemale = QStringLiteral("小姐");
 
 void SetUpLabelBox(CColorEdit& box, const Layout::Rect& rect) {
     box.SetEditColours(104, 148, 160, 220, 220, 220);
-    // Digits only as the player types them; the page itself may show a negative month from an odd code.
-    box.SetDigitsOnly(kYearDigits);
+    // Digits only as the player types them, but all of them: a cap would keep 2015 of a mistyped 20155 and
+    // show it as if it had been typed. A number too big for an int gets the integer prompt when read. The
+    // page itself may show a negative month from an odd code.
+    box.SetDigitsOnly(CColorEdit::kAnyLength);
     box.SetCentred(true);
     box.SetBorder(false);
     box.SetFont(DialogFont());

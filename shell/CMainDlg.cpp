@@ -1,6 +1,9 @@
 #include "shell/CMainDlg.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 
@@ -52,8 +55,23 @@ CMainDlg::CMainDlg(QWidget* parent)
       zodiacLabel(this),
       exitButton(this),
       icon(QStringLiteral(":/icons/%1.png").arg(IDI_MAINFRAME)) {
+    // A normal application window: window managers give it a minimise button and a taskbar entry, and
+    // none treats it as a dialog. Its size is fixed, so it has no maximise button.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     connect(&exitButton, &QAbstractButton::clicked, this, &CMainDlg::OnExit);
     OnInitDialog();
+}
+
+// Not exec(): that would make the window modal, and window managers would mark it as a modal dialog.
+int CMainDlg::RunUntilClosed() {
+    QEventLoop loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    show();
+    if (isVisible()) {
+        loop.exec();
+    }
+    return result();
 }
 
 void CMainDlg::OnInitDialog() {
@@ -100,7 +118,13 @@ void CMainDlg::SetUpLabel(CSkinButton& label, COLORREF colour) {
 // The panel in its container; behind the hidden page container a records page and a start page wait, so that
 // both slots below the number page are taken from the start.
 void CMainDlg::CreateStartPages() {
-    navContainer.AddPage(NewPage<CNavPanel>(), kNavPanelTemplate);
+    auto* panel = NewPage<CNavPanel>();
+    navContainer.AddPage(panel, kNavPanelTemplate);
+    // Focus starts on the first button of the panel, and Tab walks the panel down to 退出; a Space pressed
+    // right after start opens a prediction instead of ending the program.
+    SetTabChain({&panel->predictButton, &panel->recordsButton, &panel->playerButton, &panel->answersButton,
+                 &panel->aboutButton, &exitButton});
+    FocusFirstPanelButton();
     CHistoryPage* history = NewPage<CHistoryPage>();
     CStartPage* start = NewPage<CStartPage>();
     pageContainer.AddPage(history, kHistoryTemplate);
@@ -122,6 +146,8 @@ Page* CMainDlg::NewPage() {
 }
 
 void CMainDlg::ShowPageView(int index, bool fullHeight) {
+    // However the messages were ordered, no page is ever shown under the hover card.
+    picture.hide();
     Place(pageContainer,
           fullHeight ? Layout::MainWindow::pageContainerFull : Layout::MainWindow::pageContainer);
     playerLabel.setVisible(!fullHeight);
@@ -130,6 +156,12 @@ void CMainDlg::ShowPageView(int index, bool fullHeight) {
     navContainer.hide();
     pageContainer.ShowPage(index);
     pageContainer.show();
+    // The panel button that had the focus is hidden now, and Qt would pass the focus on to 退出, where a
+    // Space ends the program. The page takes it instead, none of its controls: Tab or a click picks one.
+    CPageDialog* page = pageContainer.Page(index);
+    if (page != nullptr && !page->isAncestorOf(focusWidget())) {
+        page->setFocus();
+    }
 }
 
 void CMainDlg::ShowHomeView() {
@@ -138,6 +170,13 @@ void CMainDlg::ShowHomeView() {
     playerLabel.show();
     zodiacLabel.show();
     exitButton.show();
+    FocusFirstPanelButton();
+}
+
+void CMainDlg::FocusFirstPanelButton() {
+    if (auto* panel = dynamic_cast<CNavPanel*>(navContainer.Page(0))) {
+        panel->predictButton.setFocus();
+    }
 }
 
 void CMainDlg::customEvent(QEvent* event) {
@@ -197,9 +236,9 @@ void CMainDlg::OnShowPicture(int kind) {
         picture.hide();
         return;
     }
-    // A hover that was still on its way when a click opened a page must not put the picture (and its sound)
-    // over that page: hover pictures belong to the home view only.
-    if (navContainer.isHidden()) {
+    // A hover that was still on its way when a click opened a page or the date dialog must not put the
+    // picture (and its sound) over them.
+    if (!HoverCardAllowed()) {
         return;
     }
     const auto showFile = [this](const char* file) {
@@ -224,6 +263,10 @@ void CMainDlg::OnShowPicture(int kind) {
     }
     PlaySoundFile(QStringLiteral("jiu_low.wav"));
     picture.show();
+}
+
+bool CMainDlg::HoverCardAllowed() const {
+    return !navContainer.isHidden() && QApplication::activeModalWidget() == nullptr;
 }
 
 void CMainDlg::OnOpenView(int kind) {
@@ -283,6 +326,15 @@ void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
     if (menu.exec(event->globalPos()) == about) {
         OnSysCommand(kAboutCommand);
     }
+}
+
+// Esc belongs to dialogs. Here it would end the program, and on the number page lose the unsaved prediction.
+void CMainDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CMainDlg::paintEvent(QPaintEvent* /*event*/) {

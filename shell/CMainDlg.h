@@ -3,6 +3,10 @@
 // panel with the player's name and the exit button; the page view shows one page of the prediction, the
 // records or the player profile. Pages and the panel never switch views themselves: they post messages here,
 // and this window creates, replaces and shows the pages.
+//
+// It is the application's window, not a dialog the user dismisses: a normal top-level window with title,
+// minimise and close, a taskbar entry, and no modality of its own. Only 退出, the close button and the window
+// manager's close end it; Esc does nothing here.
 #include <QDialog>
 #include <QFont>
 #include <QIcon>
@@ -26,6 +30,10 @@ public:
 
     explicit CMainDlg(QWidget* parent = nullptr);
 
+    // Shows the window and runs the event loop until the window closes. Returns Accepted after 退出,
+    // Rejected after the close button or the window manager's close.
+    int RunUntilClosed();
+
     // The page container at full height for the explanation page (labels and exit button hidden), else at
     // 700 x 455 with them shown; then the page at index.
     void ShowPageView(int index, bool fullHeight);
@@ -47,12 +55,16 @@ protected:
     void customEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OnInitDialog();
     void SetUpLabel(CSkinButton& label, COLORREF colour);
     void SetPlayerLines(const QString& player, const QString& zodiac);
     void CreateStartPages();
+    // The hover card belongs to the home view with nothing above it.
+    bool HoverCardAllowed() const;
+    void FocusFirstPanelButton();
 
     void OnNavigate(int stage, int code);
     void OnShowPicture(int kind);

@@ -1,5 +1,6 @@
 #include "shell/CNavPanel.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -82,7 +83,12 @@ void CNavPanel::customEvent(QEvent* event) {
 }
 
 // Every move over a button repeats its kind; only a change of button shows a picture and plays the sound.
+// Qt sends moves of its own around modal windows, and a move may still be queued when a click has hidden
+// the panel: neither may bring the picture back over a dialog or a page.
 void CNavPanel::OnNavHover(int kind) {
+    if (!isVisible() || QApplication::activeModalWidget() != nullptr) {
+        return;
+    }
     if (kind != lastHoverKind) {
         lastHoverKind = kind;
         PostMessageTo(mainWindow, WM_SHOWPICTURE, kind, 0);

@@ -7,11 +7,14 @@
 #include "res/Resources.h"
 #include "shell/CMainDlg.h"
 #include "shell/CPredictApp.h"
+#include "shell/ChineseTranslations.h"
 
 bool CPredictApp::InitInstance(const CommandLine& commandLine) {
     SetCalendarEdition(ChosenCalendarEdition(commandLine));
-    // The faces the windows ask for, and the button pictures compiled into the program.
+    // The faces the windows ask for, Qt's own texts in Chinese, and the button pictures compiled into the
+    // program.
     InstallCjkFontSubstitutions();
+    InstallChineseTranslations();
     InitResources();
 
     random.FillRandomTable();
@@ -27,6 +30,6 @@ bool CPredictApp::InitInstance(const CommandLine& commandLine) {
     LoadHistory();
 
     CMainDlg mainWindow;
-    mainWindow.exec();
+    mainWindow.RunUntilClosed();
     return false;
 }

@@ -108,8 +108,9 @@ void CPredictStore::LoadHistory() {
 }
 
 // Rows may come in any order: record_order picks the slot. A reload never clears slots that no row addresses.
-// historyCount counts the rows that got a slot, including one that failed part-way: a row without a slot is
-// not counted, so the count never runs past the 399 slots the pages read.
+// historyCount counts a row before anything of it is read, so the row a load fails on is counted, even when
+// its record_order itself cannot be read. A row that reads but has no slot (outside 1 .. 399, or a second row
+// for a slot already filled) is skipped and not counted, so good rows never count past the 399 slots.
 bool CPredictStore::ReadHistoryRows(CSqliteStatement& select) {
     const CHistoryRowReader reader(select);
     std::bitset<HISTORY_SLOTS> taken;
@@ -120,6 +121,7 @@ bool CPredictStore::ReadHistoryRows(CSqliteStatement& select) {
         }
         int order = 0;
         if (!reader.ReadOrder(order)) {
+            ++historyCount;
             return false;
         }
         // A row outside slots 1 .. 399, or a second row for a slot already filled, has nowhere to go.

@@ -8,6 +8,8 @@ PACKAGES=(
   g++ cmake make pkg-config clang-format
   # windows, painting and sound
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+  # Qt's own texts (message-box buttons, text-box menus) in Chinese
+  qt6-translations-l10n
   # database
   libsqlite3-dev sqlite3
   # fonts: Noto Serif CJK SC stands in for 宋体, Noto Sans CJK SC for 黑体
@@ -22,7 +24,10 @@ PACKAGES=(
   # the tests compare every day with (run by /usr/bin/python3)
   libnova-dev python3-lunardate
   # the Debian package (dpkg-shlibdeps, lintian) and its test, which starts the package's program under X
-  dpkg-dev lintian xvfb x11-utils
+  dpkg-dev lintian
+  # the real-desktop test: an X server, a window manager, a hand on the mouse and keyboard, window
+  # properties, screenshots
+  xvfb xauth openbox xdotool x11-utils imagemagick
 )
 
 missing=()

@@ -22,10 +22,9 @@ namespace {
 // The only message box a successful walk sees.
 const QString kSavedCaption = QStringLiteral("保存成功");
 
-// The main window runs modally itself: a window above it is what the walk waits for and answers.
-bool NothingAboveMainWindow(const CMainDlg& main) {
-    const QWidget* modal = QApplication::activeModalWidget();
-    return modal == nullptr || modal == &main;
+// A modal window above the main window is what the walk waits for and answers.
+bool NothingAboveMainWindow() {
+    return QApplication::activeModalWidget() == nullptr;
 }
 
 template <class Window>
@@ -36,7 +35,7 @@ Window* ActiveModal() {
 
 template <class Page>
 Page* ShownPage(CMainDlg& main) {
-    if (!main.pageContainer.isVisible() || !NothingAboveMainWindow(main)) {
+    if (!main.pageContainer.isVisible() || !NothingAboveMainWindow()) {
         return nullptr;
     }
     auto* page = dynamic_cast<Page*>(main.pageContainer.Page(main.pageContainer.CurrentIndex()));
@@ -95,7 +94,7 @@ void CProgramWalk::BuildSteps() {
     const auto openView = [&main](int kind) {
         return [&main, kind] { PostMessageTo(&main, WM_OPENVIEW, kind, 0); };
     };
-    const auto home = [&main] { return main.navContainer.isVisible() && NothingAboveMainWindow(main); };
+    const auto home = [&main] { return main.navContainer.isVisible() && NothingAboveMainWindow(); };
     steps = {
         {home, openView(15)},
         {[] { return ActiveModal<CDateInputDlg>() != nullptr; },

@@ -85,6 +85,13 @@ TEST(ColorEditDigitsTest, SingleLineTakesOnlyDigitsUpToTheLimit) {
     EXPECT_EQ(edit.Text(), "123");
 }
 
+TEST(ColorEditDigitsTest, WithoutALimitEveryTypedDigitStays) {
+    CColorEdit edit(CColorEdit::SingleLine);
+    ASSERT_TRUE(edit.SetDigitsOnly(CColorEdit::kAnyLength));
+    QTest::keyClicks(edit.lineEdit(), QStringLiteral("78a1+2,345678"));
+    EXPECT_EQ(edit.Text(), "7812345678");
+}
+
 TEST(ColorEditDigitsTest, MultiLineRefusesADigitFilter) {
     CColorEdit edit(CColorEdit::MultiLine);
     EXPECT_FALSE(edit.SetDigitsOnly(3));

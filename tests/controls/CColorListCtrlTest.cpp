@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -90,6 +91,45 @@ TEST_F(ColorListTest, RowsKeepTheirTextsInAppendOrderWithoutHeader) {
 
     list->SetCellText(3, 1, QStringLiteral("changed"));
     EXPECT_EQ(list->CellText(3, 1), "changed");
+}
+
+// Setting a new row's data is a change of that row, and is reported like one; the current row stays.
+TEST_F(ColorListTest, EveryAppendedRowIsReportedAsChanged) {
+    QSignalSpy changed(list, &CColorListCtrl::itemChanged);
+    const int current = list->currentRow();
+
+    list->AppendRow({QStringLiteral("a2"), QStringLiteral("b2")});
+    list->AppendRow({QStringLiteral("a3"), QStringLiteral("b3")});
+
+    ASSERT_EQ(changed.count(), 2);
+    EXPECT_EQ(changed[0][0].toInt(), 2);
+    EXPECT_EQ(changed[1][0].toInt(), 3);
+    EXPECT_EQ(list->currentRow(), current);
+}
+
+// Taking the focus picks no row (a list view has no current row until one is clicked or a key moves to
+// one), so it reports no change that would overwrite the last one.
+TEST(ColorListFocusTest, TakingTheFocusPicksNoRowAndTheArrowKeysStartAtTheTop) {
+    QWidget window;
+    auto* field = new QLineEdit(&window);
+    auto* list = new CColorListCtrl(&window);
+    list->setGeometry(0, 30, 200, 120);
+    list->DefineColumns(QStringLiteral("first,60;second,60"));
+    list->AppendRow({QStringLiteral("a0"), QStringLiteral("b0")});
+    list->AppendRow({QStringLiteral("a1"), QStringLiteral("b1")});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    field->setFocus();
+    QSignalSpy changed(list, &CColorListCtrl::itemChanged);
+
+    QTest::keyClick(field, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), list);
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(list->currentRow(), -1);
+
+    QTest::keyClick(list, Qt::Key_Down);
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed[0][0].toInt(), 0);
 }
 
 TEST_F(ColorListTest, CellColoursWithMinusOneTakingTheDefaults) {

@@ -4,6 +4,8 @@
 
 #include <QDate>
 #include <QFile>
+#include <QFont>
+#include <QFontMetrics>
 #include <QTest>
 #include <vector>
 
@@ -255,6 +257,19 @@ TEST_F(DateInputDlgTest, TheHelpButtonOpensThePredictingHelpAndKeepsTheDialogOpe
     EXPECT_EQ(help->source().toLocalFile(), path);
     EXPECT_TRUE(dialog.isVisible());
     delete help;
+}
+
+// The dialog is a 12-point 宋体 window: its picker and issue field use that font, 16 pixels high.
+TEST_F(DateInputDlgTest, TheFieldsUseTheDialogsTwelvePointFont) {
+    CDateInputDlg dialog;
+    dialog.show();
+    const QString song = QFont(QStringLiteral("宋体")).family();
+    for (const QWidget* field :
+         {static_cast<QWidget*>(&dialog.datePicker), static_cast<QWidget*>(&dialog.issueEdit)}) {
+        EXPECT_EQ(field->font().family(), song);
+        EXPECT_EQ(field->font().pixelSize(), 16);
+        EXPECT_LE(QFontMetrics(field->font()).height(), field->height());
+    }
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QImage>
+#include <QTest>
 
 #include "controls/Colour.h"
 #include "pages/CHistoryPage.h"
@@ -70,6 +72,8 @@ TEST_F(HistoryPageTest, AnEmptyHistoryHasTwelveHeaderlessColumnsAndNoEntry) {
     EXPECT_TRUE(page.list.horizontalHeader()->isHidden());
     EXPECT_EQ(page.list.rowCount(), 0);
     EXPECT_TRUE(page.issueEdit.isVisible());
+    EXPECT_TRUE(page.issueEdit.Text().isEmpty());
+    EXPECT_EQ(page.selectedRow, -1);
     EXPECT_TRUE(EntryHidden());
     EXPECT_EQ(page.size(), QSize(700, 455));
 }
@@ -103,6 +107,32 @@ TEST_F(HistoryPageTest, RowsShowDatesCodesResultsAndColouredVerdicts) {
     for (int column = 0; column < 12; ++column) {
         EXPECT_EQ(page.list.CellTextColour(2, column), plain) << column;
     }
+}
+
+// Filling the list reports each row as changed: the page opens on the last record, nothing selected yet.
+TEST_F(HistoryPageTest, OpensOnTheLastRecordWithTheEntryExactlyWhenItHasNoResult) {
+    AddRecord(1, "2009-06-18 00:00:00", kCodes);
+    AddRecord(2, "2009-06-19 00:00:00", kCodes, 3, "907");
+    OpenStore();
+    CHistoryPage finished;
+    Show(finished);
+    EXPECT_EQ(finished.selectedRow, 1);
+    EXPECT_EQ(finished.issueEdit.Text(), QStringLiteral("10002"));
+    EXPECT_FALSE(finished.drawNumberEdit.isVisible());
+    EXPECT_FALSE(finished.confirmButton.isVisible());
+
+    AddRecord(3, "2009-06-20 00:00:00", kCodes);
+    app->LoadHistory();
+    Show(page);
+    EXPECT_EQ(page.selectedRow, 2);
+    EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("10003"));
+    EXPECT_TRUE(EntryShown());
+    EXPECT_TRUE(page.list.selectedItems().isEmpty());
+
+    // The result goes in for the first record without one, whichever record the page opened on.
+    page.drawNumberEdit.setText(QStringLiteral("012"));
+    page.confirmButton.click();
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{kRowOneFirst});
 }
 
 TEST_F(HistoryPageTest, SelectingShowsTheIssueAndOffersTheEntryOnlyWithoutAResult) {
@@ -206,6 +236,53 @@ TEST_F(HistoryPageTest, RefusalsComeInTheirOrderAndLeaveTheRecordsAlone) {
         EXPECT_EQ(StoredResult(order), (std::vector<std::string>{"未知", "11"})) << order;
         EXPECT_EQ(RowTexts(order - 1).mid(10), (QStringList{"未知", "未知"}));
     }
+}
+
+// A fourth digit is kept as typed, so the entry is refused instead of becoming another number: 781 is a code
+// of this record and would have been stored as a hit.
+TEST_F(HistoryPageTest, AFourDigitDrawNumberIsKeptWholeAndRefused) {
+    const std::array<std::string, 8> codes = {"386", "781", "907", "555", "243", "555", "659", "760"};
+    AddRecord(1, "2010-03-01 00:00:00", codes);
+    OpenStore();
+    Show(page);
+
+    QTest::keyClicks(&page.drawNumberEdit, QStringLiteral("78a1-2"));
+    EXPECT_EQ(page.drawNumberEdit.text(), QStringLiteral("7812"));
+    page.confirmButton.click();
+
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{kNoNumber});
+    EXPECT_EQ(StoredResult(1), (std::vector<std::string>{"未知", "11"}));
+    EXPECT_EQ(RowTexts(0).mid(10), (QStringList{"未知", "未知"}));
+    EXPECT_EQ(app->history[1].is_right, 11);
+    EXPECT_TRUE(page.drawNumberEdit.text().isEmpty());
+    EXPECT_TRUE(EntryShown());
+}
+
+// The cells start at the left of their columns, under the titles the background draws there.
+TEST_F(HistoryPageTest, CellTextsAreLeftAligned) {
+    AddRecord(1, "2010-03-01 00:00:00", kCodes);
+    OpenStore();
+    Show(page);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+
+    for (int column = 0; column < page.list.ColumnCount(); ++column) {
+        EXPECT_EQ(page.list.horizontalHeaderItem(column)->textAlignment() & Qt::AlignHorizontal_Mask,
+                  Qt::AlignLeft)
+            << column;
+    }
+    const QImage view = page.list.viewport()->grab().toImage();
+    const QRect cell = page.list.visualRect(page.list.model()->index(0, 1));  // the issue, 10001
+    int firstInk = -1;
+    for (int x = cell.left(); x < cell.right() && firstInk < 0; ++x) {
+        for (int y = cell.top(); y < cell.bottom(); ++y) {
+            if (qGray(view.pixel(x, y)) < 128) {
+                firstInk = x;
+                break;
+            }
+        }
+    }
+    ASSERT_GE(firstInk, 0);
+    EXPECT_LE(firstInk - cell.left(), 3);
 }
 
 TEST_F(HistoryPageTest, AFailedWriteLeavesRowEntryAndNumberForAnotherTry) {

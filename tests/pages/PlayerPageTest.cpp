@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QLineEdit>
+#include <QTest>
 
 #include "pages/CPlayerPage.h"
 #include "shell/CHelpWindow.h"
@@ -131,6 +132,19 @@ TEST_F(PlayerPageTest, AFirstCharacterThatNamesNoYearKeepsTheYearsShown) {
     EXPECT_EQ(Labels(),
               (QStringList{"2015", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "1", "2", "2017"}));
     EXPECT_TRUE(page.codeValid);
+}
+
+// Every typed digit stays: a fifth one is not dropped to leave another year that looks accepted.
+TEST_F(PlayerPageTest, ALabelBoxKeepsEveryTypedDigitAndNothingElse) {
+    Open("yunqi = '5A012345654321'");
+    page.startYearEdit.SetText(QString());
+    QTest::keyClicks(page.startYearEdit.lineEdit(), QStringLiteral("20-1a55"));
+    EXPECT_EQ(page.startYearEdit.Text(), QStringLiteral("20155"));
+
+    Apply(QStringLiteral("53012345654321"));
+
+    EXPECT_EQ(Labels().front(), QStringLiteral("20155"));
+    EXPECT_TRUE(messages.empty());
 }
 
 // Only the length decides whether a code is saved; its levels are checked when it is drawn.

@@ -2,11 +2,14 @@
 // navigation, and what the main window does with the messages they post.
 #include <gtest/gtest.h>
 
+#include <QTest>
+#include <array>
 #include <memory>
 
 #include "pages/CHistoryPage.h"
 #include "pages/CPlayerPage.h"
 #include "shell/CMainDlg.h"
+#include "shell/CNavPanel.h"
 #include "tests/pages/PageStoreFixture.h"
 #include "tests/support/FixedClock.h"
 
@@ -47,14 +50,50 @@ TEST_F(RecordPagesWindowTest, AResultEnteredInTheWindowIsStoredAndBackReturnsHom
     ASSERT_EQ(records->list.rowCount(), 1);
     records->list.setCurrentCell(0, 0);
     records->drawNumberEdit.setText(QStringLiteral("907"));
+    records->confirmButton.setFocus();
     records->confirmButton.click();
     EXPECT_EQ(Rows("SELECT open_data, is_right FROM data_history"),
               (std::vector<std::vector<std::string>>{{"907", "3"}}));
+    // The entry is gone; its focus went back to the list, not on to the issue box.
+    EXPECT_EQ(window->focusWidget(), &records->list);
 
     records->backButton.click();
     DeliverPosted();
     EXPECT_TRUE(HomeView());
     EXPECT_TRUE(messages.empty());
+}
+
+// The focus leaves the hidden panel for the page's list when the page opens; the list still opens on the
+// last record, as its fill left it.
+TEST_F(RecordPagesWindowTest, TheRecordsOpenOnTheLastRecordWhenClickedInTheActiveWindow) {
+    const std::array<std::string, 8> codes = {"386", "012", "907", "555", "243", "555", "659", "760"};
+    AddRecord(1, "2010-03-01 00:00:00", codes, 0, "123");
+    AddRecord(2, "2010-03-02 00:00:00", codes);
+    AddRecord(3, "2010-03-03 00:00:00", codes, 0, "321");
+    CMainDlg& main = Start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    auto* panel = dynamic_cast<CNavPanel*>(main.navContainer.Page(0));
+    ASSERT_NE(panel, nullptr);
+    QTest::mouseClick(&panel->recordsButton, Qt::LeftButton);
+    DeliverPosted();
+
+    auto* records = dynamic_cast<CHistoryPage*>(main.pageContainer.Page(CMainDlg::kRecordsOrPlayerSlot));
+    ASSERT_NE(records, nullptr);
+    ASSERT_TRUE(records->isVisible());
+    EXPECT_EQ(records->selectedRow, 2);
+    EXPECT_EQ(records->issueEdit.Text(), QStringLiteral("10003"));
+    EXPECT_FALSE(records->drawNumberEdit.isVisible()) << "the last record has its result";
+    EXPECT_EQ(records->list.currentRow(), -1);
+
+    // The page holds the focus, not 退出: a Space now does nothing, and back home the focus is on the panel.
+    EXPECT_EQ(QApplication::focusWidget(), records);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    DeliverPosted();
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_TRUE(records->isVisible());
+    records->backButton.click();
+    DeliverPosted();
+    EXPECT_EQ(QApplication::focusWidget(), &panel->predictButton);
 }
 
 TEST_F(RecordPagesWindowTest, ASavedProfileRelabelsTheMainWindow) {

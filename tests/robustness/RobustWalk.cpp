@@ -28,7 +28,7 @@ CMainDlg* Main() {
 bool AtHome() {
     const CMainDlg* main = Main();
     const QWidget* modal = QApplication::activeModalWidget();
-    return main != nullptr && main->navContainer.isVisible() && (modal == nullptr || modal == main);
+    return main != nullptr && main->navContainer.isVisible() && modal == nullptr;
 }
 
 CNavPanel& Panel() {

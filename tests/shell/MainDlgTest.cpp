@@ -20,6 +20,7 @@
 #include "pages/CStartPage.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CMainDlg.h"
+#include "shell/CNavPanel.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ModalAnswer.h"
@@ -95,6 +96,66 @@ TEST_F(MainDlgTest, OpensAsAFixedWindowOnTheHomeViewWithRecordsAndStartPagesWait
     EXPECT_TRUE(Holds<CStartPage>(1));
     EXPECT_EQ(Slot(0)->mainWindow, &main);
     EXPECT_EQ(Slot(1)->mainWindow, &main);
+}
+
+TEST_F(MainDlgTest, IsANormalWindowWithMinimiseAndCloseThatNoOneMustDismiss) {
+    CMainDlg& main = Open();
+
+    const Qt::WindowFlags flags = main.windowFlags();
+    EXPECT_EQ(main.windowType(), Qt::Window) << "a dialog type makes window managers treat it as one";
+    EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowSystemMenuHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint)) << "the size is fixed";
+    EXPECT_EQ(main.windowModality(), Qt::NonModal);
+}
+
+TEST_F(MainDlgTest, FocusStartsOnTheFirstPanelButtonSoASpaceOpensAPrediction) {
+    CMainDlg& main = Open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    auto* panel = dynamic_cast<CNavPanel*>(main.navContainer.Page(0));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(QApplication::focusWidget(), &panel->predictButton);
+    ModalAnswer<CDateInputDlg> answer([](CDateInputDlg& dialog) { dialog.cancelButton.click(); });
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    DeliverPosted();
+
+    EXPECT_EQ(answer.Count(), 1);
+    EXPECT_TRUE(main.isVisible());
+    // Tab walks the panel down to 退出, not into the hidden pages.
+    panel->aboutButton.setFocus();
+    QTest::keyClick(&panel->aboutButton, Qt::Key_Tab);
+    EXPECT_EQ(main.focusWidget(), &main.exitButton);
+}
+
+// Esc goes to the widget with the focus and up through the page to this window, which keeps it.
+TEST_F(MainDlgTest, EscOnTheHomeViewAndOnEveryPageLeavesTheWindowAsItWas) {
+    CMainDlg& main = Open();
+    const auto pressEscape = [&main](QWidget* target) {
+        QTest::keyClick(target, Qt::Key_Escape);
+        DeliverPosted();
+        return main.isVisible() && main.pageContainer.GetPageCount() > 0;
+    };
+    ASSERT_TRUE(pressEscape(&main));
+    ASSERT_TRUE(pressEscape(&main.exitButton));
+    EXPECT_TRUE(HomeView());
+
+    const std::pair<int, int> steps[] = {{10, 11}, {11, 12}, {12, 13}, {13, 14}};
+    for (const auto& [stage, code] : steps) {
+        Navigate(stage, code);
+        const int shown = window->pageContainer.CurrentIndex();
+        ASSERT_TRUE(pressEscape(Slot(shown))) << "after " << stage << ", " << code;
+        EXPECT_TRUE(PageView(shown, stage == 12)) << "after " << stage << ", " << code;
+    }
+    // The unsaved prediction is still there.
+    EXPECT_TRUE(Holds<CNumberPage>(2));
+    for (const int view : {20, 30}) {
+        OpenView(view);
+        ASSERT_TRUE(pressEscape(Slot(0))) << "view " << view;
+        EXPECT_TRUE(PageView(0, false)) << "view " << view;
+    }
 }
 
 TEST_F(MainDlgTest, ANewPlayerIsShownWithPaddedNameAndTheDragon) {
@@ -233,6 +294,51 @@ TEST_F(MainDlgTest, AHoverThatArrivesAfterAPageOpenedStaysOffThatPage) {
 
     Navigate(20, 0);
     PostMessageTo(window.get(), WM_SHOWPICTURE, 20, 0);
+    DeliverPosted();
+    EXPECT_TRUE(window->picture.isVisible());
+    EXPECT_EQ(sounds, 1);
+}
+
+// The card belongs to the home view: whatever order the messages arrive in, no page is shown under it.
+TEST_F(MainDlgTest, ShowingAPageHidesTheHoverCard) {
+    Open();
+    PostMessageTo(window.get(), WM_SHOWPICTURE, 15, 0);
+    DeliverPosted();
+    ASSERT_TRUE(window->picture.isVisible());
+
+    Navigate(10, 11);
+
+    EXPECT_TRUE(PageView(1, false));
+    EXPECT_FALSE(window->picture.isVisible());
+}
+
+// A quick move onto 周易预测号码 and a click: the move's hover message is handled after the click was queued,
+// so the picture it asks for arrives inside the date dialog's modal loop, while the home view is still up.
+TEST_F(MainDlgTest, AHoverArrivingWhileTheDateDialogIsOpenShowsNoCard) {
+    FixedClock clock(2010, 3, 5);
+    Open();
+    auto* panel = dynamic_cast<CNavPanel*>(window->navContainer.Page(0));
+    ASSERT_NE(panel, nullptr);
+    bool cardOverDialog = true;
+    ModalAnswer<CDateInputDlg> answer([&](CDateInputDlg& dialog) {
+        PostMessageTo(panel, WM_NAVHOVER, CNavPanel::kRecordsKind, 0);  // a move Qt sends around the dialog
+        DeliverPosted();
+        cardOverDialog = window->picture.isVisible();
+        dialog.cancelButton.click();
+    });
+
+    PostMessageTo(panel, WM_NAVHOVER, CNavPanel::kPredictKind, 0);
+    PostMessageTo(window.get(), WM_OPENVIEW, 15, 0);
+    DeliverPosted();
+
+    ASSERT_EQ(answer.Count(), 1);
+    EXPECT_FALSE(cardOverDialog);
+    EXPECT_FALSE(window->picture.isVisible());
+    EXPECT_EQ(sounds, 0);
+    EXPECT_TRUE(HomeView());
+
+    // Back on the home view with nothing above it, a move onto another button shows its card again.
+    PostMessageTo(panel, WM_NAVHOVER, CNavPanel::kPlayerKind, 0);
     DeliverPosted();
     EXPECT_TRUE(window->picture.isVisible());
     EXPECT_EQ(sounds, 1);

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTimer>
 #include <string>
 
 #include "core/MessageSink.h"
@@ -11,23 +12,28 @@
 #include "store/CSqliteConnection.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/FixedClock.h"
-#include "tests/support/ModalAnswer.h"
 #include "tools/emptydb/EmptyDatabase.h"
 
 namespace {
 
 class PredictAppTest : public AppFixture {
 protected:
-    // Runs the start-up; the main window, once up, is looked at and closed from inside its modal loop.
+    // Runs the start-up; the main window, once up, is looked at and closed from inside its event loop.
     bool StartAndClose(const CommandLine& commandLine = {}) {
-        ModalAnswer<CMainDlg> answer([this](CMainDlg& window) {
-            messagesBeforeWindow = messages.size();
-            playerLabel = window.playerLabel.text();
-            window.close();
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [this] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (auto* main = qobject_cast<CMainDlg*>(window); main != nullptr && main->isVisible()) {
+                    ++windowsRun;
+                    messagesBeforeWindow = messages.size();
+                    playerLabel = main->playerLabel.text();
+                    modality = main->windowModality();
+                    main->close();
+                }
+            }
         });
-        const bool result = app->InitInstance(commandLine);
-        windowsRun = answer.Count();
-        return result;
+        poll.start(5);
+        return app->InitInstance(commandLine);
     }
 
     // A fresh database at path, with the player's name changed to name.
@@ -47,6 +53,7 @@ protected:
     std::size_t messagesBeforeWindow = 0;
     int windowsRun = 0;
     QString playerLabel;
+    Qt::WindowModality modality = Qt::ApplicationModal;
 };
 
 TEST_F(PredictAppTest, WithoutADatabaseTheThreeFailuresAreShownInOrderBeforeTheMainWindow) {
@@ -128,6 +135,7 @@ TEST_F(PredictAppTest, AFreshDatabaseStartsSilentlyWithTheNewPlayer) {
     EXPECT_EQ(windowsRun, 1);
     EXPECT_EQ(app->name, "新玩家");
     EXPECT_EQ(playerLabel, QStringLiteral("新玩家    "));
+    EXPECT_EQ(modality, Qt::NonModal) << "a modal main window is marked as a modal dialog on the desktop";
 }
 
 TEST_F(PredictAppTest, StartUpSetsTheEarliestDrawDateAndFillsTheRandomTableFromTheClock) {

@@ -5,14 +5,20 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QMediaDevices>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QTranslator>
+#include <memory>
 
 #include "controls/ProgramFiles.h"
 #include "shell/CHelpWindow.h"
 #include "shell/CSoundPlayer.h"
+#include "shell/ChineseTranslations.h"
 #include "shell/MessageBox.h"
 #include "shell/OpenHelp.h"
 #include "shell/PageChrome.h"
@@ -31,6 +37,7 @@ TEST(MessageBoxTest, HandlerRecordsTextAndCaption) {
 TEST(MessageBoxTest, WithoutHandlerShowsAModalBoxWithOkOnly) {
     QString text;
     QString caption;
+    QString ok;
     int buttons = 0;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -38,12 +45,37 @@ TEST(MessageBoxTest, WithoutHandlerShowsAModalBoxWithOkOnly) {
         text = box->text();
         caption = box->windowTitle();
         buttons = static_cast<int>(box->buttons().size());
+        ok = box->button(QMessageBox::Ok)->text();
         box->button(QMessageBox::Ok)->click();
     });
     MessageBox(QStringLiteral("期号不能为空"), QStringLiteral("提示"), nullptr);
     EXPECT_EQ(text, QStringLiteral("期号不能为空"));
     EXPECT_EQ(caption, QStringLiteral("提示"));
     EXPECT_EQ(buttons, 1);
+    EXPECT_EQ(ok, QStringLiteral("确定"));
+}
+
+// The test main loads Qt's Chinese texts the way the program does; the second load finds them in place.
+TEST(ChineseTranslationsTest, TextBoxMenusOfFieldsAndTheHelpViewerAreChinese) {
+    EXPECT_TRUE(InstallChineseTranslations());
+    EXPECT_EQ(QApplication::instance()->findChildren<QTranslator*>().size(), 1);
+
+    QLineEdit field;
+    const std::unique_ptr<QMenu> fieldMenu(field.createStandardContextMenu());
+    QStringList fieldItems;
+    for (const QAction* action : fieldMenu->actions()) {
+        if (!action->isSeparator()) {
+            fieldItems << action->text().section(QLatin1Char('\t'), 0, 0);
+        }
+    }
+    EXPECT_EQ(fieldItems.join(u' ').toStdString(), "撤消(&U) 重做(&R) 剪切(&T) 复制(&C) 粘贴(&P) 删除 全选");
+
+    QTextBrowser viewer;
+    viewer.setPlainText(QStringLiteral("帮助"));
+    const std::unique_ptr<QMenu> viewerMenu(viewer.createStandardContextMenu());
+    ASSERT_FALSE(viewerMenu->actions().isEmpty());
+    EXPECT_TRUE(viewerMenu->actions().front()->text().startsWith(QStringLiteral("复制")))
+        << viewerMenu->actions().front()->text().toStdString();
 }
 
 class HelpTest : public ::testing::Test {

@@ -110,6 +110,19 @@ TEST_F(HistoryTest, NullInsideRowFourStopsTheLoadThere) {
     EXPECT_EQ(store.history[5].open_order, "5");  // rows 5 and 6 were not read
 }
 
+TEST_F(HistoryTest, ARowWhoseOrderCannotBeReadIsCountedAndEndsTheLoad) {
+    AddHistoryRows(1, 4);
+    Sql("UPDATE data_history SET record_order = 'third' WHERE record_order = 3");
+    CPredictStore store;
+    store.OpenDatabase(dbPath);
+    store.LoadHistory();
+    EXPECT_EQ(messages, Strings{"读取数据库history失败!"});
+    EXPECT_EQ(store.historyCount, 3);  // rows 1 and 2, and the row the load failed on
+    EXPECT_EQ(store.history[2].open_order, "2");
+    EXPECT_EQ(store.history[3].record_order, 0);  // nothing of the failed row was stored
+    EXPECT_EQ(store.history[4].record_order, 0);  // the row after it was not read
+}
+
 TEST_F(HistoryTest, RowsWithoutASlotAreSkippedAndNotCounted) {
     AddHistoryRows(1, 2);
     // 65538 keeps its low 16 bits (2), a slot already taken; 70000 reads as 4464.

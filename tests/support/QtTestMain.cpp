@@ -1,4 +1,5 @@
-// Main of every GUI test: an offscreen QApplication with the CJK substitutions, then GoogleTest.
+// Main of every GUI test: an offscreen QApplication with the CJK substitutions and Qt's Chinese texts, as the
+// program starts, then GoogleTest.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "controls/CjkFonts.h"
+#include "shell/ChineseTranslations.h"
 #include "tools/OffscreenPlatform.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +16,7 @@ int main(int argc, char** argv) {
     UseOffscreenPlatform(runtimeDir);
     QApplication app(argc, argv);
     InstallCjkFontSubstitutions();
+    InstallChineseTranslations();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -36,7 +36,8 @@ void CTour::Run() {
     driver.Start([this](bool finished) {
         if (!finished) {
             Fail(driver.Failure());
-            // Leaves every modal loop and the main window's: the program ends as after a crash-free abort.
+            // Leaves every modal loop and the main window's loop: the program ends as after a crash-free
+            // abort.
             QApplication::exit(1);
         }
     });
@@ -64,7 +65,7 @@ CNavPanel* CTour::Panel() const {
 bool CTour::AtHome() const {
     const CMainDlg* main = Main();
     const QWidget* modal = QApplication::activeModalWidget();
-    return main != nullptr && main->navContainer.isVisible() && (modal == nullptr || modal == main);
+    return main != nullptr && main->navContainer.isVisible() && modal == nullptr;
 }
 
 void CTour::ShootMain(const QString& name) {

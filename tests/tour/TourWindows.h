@@ -6,7 +6,7 @@
 #include "shell/CMainDlg.h"
 #include "shell/CPageDialog.h"
 
-// The modal window of this type on top of everything, or null (the main window itself runs modally).
+// The modal window of this type on top of everything, or null.
 template <class Window>
 Window* ActiveModal() {
     auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
@@ -20,7 +20,7 @@ Page* ShownPage(const CMainDlg* main) {
         return nullptr;
     }
     const QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && modal != main) {
+    if (modal != nullptr) {
         return nullptr;
     }
     auto* page = dynamic_cast<Page*>(main->pageContainer.Page(main->pageContainer.CurrentIndex()));

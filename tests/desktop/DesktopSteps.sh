@@ -1,0 +1,234 @@
+# The steps of the real-desktop test; sourced by DesktopTest.sh, whose helpers they use.
+
+# The main window as window managers read it: a normal application window with title, minimise and close, no
+# maximise (its size is fixed), not a dialog, not modal, transient for nothing.
+check_window_kind() {
+    local w=$1 props functions flags
+    props=$(xprop -id "$w" _NET_WM_WINDOW_TYPE _NET_WM_STATE _MOTIF_WM_HINTS WM_TRANSIENT_FOR WM_NORMAL_HINTS \
+        _NET_WM_ALLOWED_ACTIONS)
+    grep -q '^_NET_WM_WINDOW_TYPE(ATOM) = _NET_WM_WINDOW_TYPE_NORMAL$' <<<"$props" ||
+        fail "the main window is not a normal window: $(grep _NET_WM_WINDOW_TYPE <<<"$props")"
+    ! grep -q '_NET_WM_STATE_MODAL' <<<"$props" || fail "the main window is marked modal"
+    grep -q 'WM_TRANSIENT_FOR:  not found' <<<"$props" || fail "the main window is transient for another"
+    flags=$(sed -n 's/^_MOTIF_WM_HINTS.* = \(0x[0-9a-f]*\), \(0x[0-9a-f]*\),.*/\1/p' <<<"$props")
+    functions=$(sed -n 's/^_MOTIF_WM_HINTS.* = \(0x[0-9a-f]*\), \(0x[0-9a-f]*\),.*/\2/p' <<<"$props")
+    [[ -n $functions ]] || fail "the main window has no window-manager hints"
+    # MWM_HINTS_FUNCTIONS 0x1; MWM_FUNC_MINIMIZE 0x8, MWM_FUNC_MAXIMIZE 0x10, MWM_FUNC_CLOSE 0x20.
+    ((flags & 0x1 && functions & 0x8 && functions & 0x20 && !(functions & 0x10))) ||
+        fail "window functions $functions: want minimise and close without maximise"
+    grep -q 'program specified minimum size: 700 by 500' <<<"$props" &&
+        grep -q 'program specified maximum size: 700 by 500' <<<"$props" || fail "the size is not fixed"
+    grep -q '_NET_WM_ACTION_MINIMIZE' <<<"$props" || fail "openbox offers no minimise"
+    ! grep -q '_NET_WM_ACTION_MAXIMIZE' <<<"$props" || fail "openbox offers maximise"
+}
+
+iconic() { xprop -id "$1" WM_STATE | grep -q 'window state: Iconic'; }
+normal() { xprop -id "$1" WM_STATE | grep -q 'window state: Normal'; }
+
+minimise_and_restore() {
+    local w=$1
+    xdotool windowminimize "$w"
+    wait_until "the window minimised" 10 iconic "$w"
+    xdotool windowactivate "$w"
+    wait_until "the window restored" 10 normal "$w"
+    wait_until "the home view after restoring" 10 home "$w"
+}
+
+# True when the dialog's rectangle on the screen leaves the hover card's place of the main window uncovered.
+card_place_uncovered() {
+    local mx my mw mh dx dy dw dh
+    read -r mx my mw mh < <(geometry "$1")
+    read -r dx dy dw dh < <(geometry "$2")
+    ((dx >= mx + 600 || dx + dw <= mx + 258 || dy >= my + 398 || dy + dh <= my + 118))
+}
+
+# A click on 周易预测号码 opens the date dialog with no hover card, neither behind the dialog (where it is not
+# covered) nor after the dialog is cancelled.
+predict_click_shows_no_card() {
+    local name=$1 w=${win[$1]} dialog
+    click "$w" "${predict_button[@]}"
+    wait_until "$name: the date dialog" 10 has_other_window "$name"
+    dialog=$(other_window "$name")
+    if card_place_uncovered "$w" "$dialog"; then
+        wait_until "$name: no card behind the date dialog" 5 no_card "$w"
+    fi
+    press "$dialog" Escape
+    wait_until "$name: Esc to close the date dialog" 10 no_other_window "$name"
+    wait_until "$name: no card after the date dialog" 5 no_card "$w"
+    wait_until "$name: the home view" 5 home "$w"
+}
+
+first_start() {
+    start A '2009-06-17 10:00:00'
+    local w=${win[A]}
+    wait_until "the home view" 20 home "$w"
+    check_window_kind "$w"
+    step "the main window is a normal window with minimise and close, no maximise"
+
+    # The focus starts on 周易预测号码: Space opens a prediction, it does not quit.
+    wait_until "the main window to be active" 10 active_is "$w"
+    xdotool key space
+    wait_until "Space to open the date dialog" 10 has_other_window A
+    press "$(other_window A)" Escape
+    wait_until "Esc to close the date dialog" 10 no_other_window A
+    alive A || fail "the program ended"
+    step "Space on the first button opens the date dialog; Esc closes it"
+
+    place "$w" 20 40
+    minimise_and_restore "$w"
+    step "minimised and restored"
+
+    xdotool mousemove --window "$w" "${records_button[@]}"
+    wait_until "the records card" 10 card_is "$w" history.mid
+    shoot desktop-home-hover.png "$w"
+    xdotool mousemove --window "$w" "${bare_panel[@]}"
+    wait_until "the card to go on bare panel" 10 no_card "$w"
+    for round in 1 2 3; do
+        xdotool mousemove --window "$w" "${bare_panel[@]}"
+        predict_click_shows_no_card A
+    done
+    step "a quick move and click on 周易预测号码, three times: no card over the dialog or after it"
+}
+
+# A second copy beside the first and active; the click into the inactive first one also activates it.
+two_copies() {
+    start B '2009-06-17 10:00:00'
+    place "${win[B]}" 770 40
+    for round in 1 2 3 4; do
+        # Over the first copy's bare panel (its last card is forgotten), then over the second copy, made active.
+        xdotool mousemove --window "${win[A]}" "${bare_panel[@]}"
+        xdotool windowactivate --sync "${win[B]}" >/dev/null 2>&1
+        wait_until "the second copy to be active" 10 active_is "${win[B]}"
+        xdotool mousemove --window "${win[B]}" 400 300
+        if ((round % 2 == 0)); then
+            # Slowly: the card comes up over the inactive window, then the click.
+            xdotool mousemove --window "${win[A]}" "${predict_button[@]}"
+            wait_until "the card over the inactive window" 10 card_is "${win[A]}" select.mid
+            ((round == 2)) && shoot desktop-two-copies.png "${win[A]}" "${win[B]}"
+        fi
+        predict_click_shows_no_card A
+        no_card "${win[B]}" || fail "a card in the second copy"
+    done
+    step "clicks into the inactive first copy beside the second, quick and slow, twice each: no card"
+    press "${win[B]}" alt+F4
+    ended B
+    step "the window manager's close ended the second copy"
+}
+
+# esc <name> <picture>: Esc leaves the window on the page with that picture.
+esc() {
+    press "${win[$1]}" Escape
+    page_is "${win[$1]}" "$2" || fail "Esc left the page with $2"
+    alive "$1" || fail "Esc ended the program"
+}
+
+whole_prediction() {
+    local w=${win[A]} dialog notice box
+    click "$w" "${predict_button[@]}"
+    wait_until "the date dialog" 10 has_other_window A
+    dialog=$(other_window A)
+    xwininfo -id "$dialog" | grep -q 'Width: 350' || fail "the date dialog is not 350 wide"
+    click "$dialog" 175 114
+    xdotool type 2009160
+    press "$dialog" Return
+    wait_until "the start page" 10 page_is "$w" start.ggr
+    no_other_window A || fail "the date dialog stayed open"
+    esc A start.ggr
+    click "$w" 315 409
+    wait_until "the make page" 10 page_is "$w" make_gua.ggr
+    press "$w" Escape
+    wait_until "the show page after the animation" 15 page_is "$w" get_gua.ggr
+    esc A get_gua.ggr
+    click "$w" 391 336
+    wait_until "the explanation page" 10 page_is "$w" gua_exp.ggr
+    esc A gua_exp.ggr
+    click "$w" 428 444
+    wait_until "the number page" 10 page_is "$w" get_num.ggr
+    esc A get_num.ggr
+    ! any_card "$w" || fail "a card over the number page"
+    step "date, start, make, show, explanation and number pages; Esc on each changed nothing"
+
+    click "$w" 526 333
+    wait_until "the save question" 10 has_other_window A
+    notice=$(other_window A)
+    click "$notice" 123 196
+    wait_until "the saved message" 10 titled A 保存成功
+    box=$(xdotool search --all --onlyvisible --pid "${pid[A]}" --name '^保存成功$' | head -n 1)
+    shoot desktop-saved.png "$w"
+    press "$box" Return
+    wait_until "the saved message to close" 10 no_other_window A
+    [[ $(sql "SELECT count(*), substr(record_date, 1, 10), open_order, open_data, is_right FROM data_history") == \
+        "1|2009-06-17|2009160|未知|11" ]] || fail "saved: $(sql 'SELECT * FROM data_history')"
+    step "the prediction is in the database file"
+
+    click "$w" 615 407
+    wait_until "the home view" 10 home "$w"
+    press "$w" Escape
+    home "$w" && alive A || fail "Esc on the home view"
+    click "$w" "${exit_button[@]}"
+    ended A
+    step "退出 ended the program"
+}
+
+entry_shown() { differs "$1" 350 404 68 24 history.ggr; }
+entry_hidden() { matches "$1" 350 404 68 24 history.ggr; }
+result_stored() { [[ $(sql "SELECT open_data FROM data_history WHERE record_order = 1") == "$1" ]]; }
+
+week_later() {
+    start A '2009-06-24 10:00:00'
+    local w=${win[A]} box code expected k
+    wait_until "the home view" 20 home "$w"
+    place "$w" 20 40
+    click "$w" "${records_button[@]}"
+    wait_until "the records page" 10 page_is "$w" history.ggr
+    wait_until "the entry on the opened page" 5 entry_shown "$w"
+    awk -v d="$(darkest "$w" 62 408 72 16)" 'BEGIN { exit !(d < 0.35) }' ||
+        fail "the issue box is empty when the records page opens"
+    shoot desktop-records-open.png "$w"
+    esc A history.ggr
+    step "the records page opens on the last record: its issue shown, the entry offered"
+
+    click "$w" 384 416
+    xdotool type 7812
+    click "$w" 480 416
+    wait_until "the refusal of 7812" 10 titled A 未输入
+    box=$(other_window A)
+    press "$box" Return
+    wait_until "the refusal to close" 10 no_other_window A
+    [[ $(sql "SELECT open_data, is_right FROM data_history") == "未知|11" ]] ||
+        fail "7812 changed the record: $(sql 'SELECT open_data, is_right FROM data_history')"
+    step "7812 is refused and nothing is stored"
+
+    code=$(sql "SELECT data_3 FROM data_history WHERE record_order = 1")
+    expected=0
+    for k in 8 7 6 5 4 3 2 1; do
+        [[ $(sql "SELECT data_$k FROM data_history WHERE record_order = 1") == "$code" ]] && expected=$k
+    done
+    click "$w" 384 416
+    xdotool type "$code"
+    click "$w" 480 416
+    wait_until "the draw result in the file" 10 result_stored "$code"
+    [[ $(sql "SELECT is_right FROM data_history WHERE record_order = 1") == "$expected" ]] ||
+        fail "draw $code: is_right $(sql 'SELECT is_right FROM data_history'), want $expected"
+    wait_until "the entry to go" 10 entry_hidden "$w"
+    shoot desktop-records.png "$w"
+    step "the draw number $code is stored as a hit on code $expected"
+
+    click "$w" 615 416
+    wait_until "the home view" 10 home "$w"
+    click "$w" "${player_button[@]}"
+    wait_until "the player page" 10 page_is "$w" player.ggr
+    esc A player.ggr
+    click "$w" 639 104
+    wait_until "the home view" 10 home "$w"
+    press "$w" alt+F4
+    ended A
+    step "Esc on the records and player pages changed nothing; the window manager's close ended the program"
+}
+
+run_steps() {
+    first_start
+    two_copies
+    whole_prediction
+    week_later
+}
