@@ -23,7 +23,9 @@
 #include "shell/CAboutDlg.h"
 #include "shell/CNavPanel.h"
 #include "shell/CPredictApp.h"
+#include "shell/CSoundPlayer.h"
 #include "shell/PageChrome.h"
+#include "shell/UserSettings.h"
 
 namespace {
 
@@ -95,6 +97,8 @@ void CMainDlg::OnInitDialog() {
 
     SetUpSkinButton(exitButton, Layout::MainWindow::exitButton, IDB_EXIT_HOT, IDB_EXIT, RGB(155, 197, 207));
 
+    // The chime stays off for a user who turned it off in an earlier run.
+    CSoundPlayer::Instance().SetMuted(MutedSetting());
     CreateStartPages();
 
     const CPredictApp& app = theApp();
@@ -319,13 +323,26 @@ void CMainDlg::OnSysCommand(unsigned id) {
     }
 }
 
-// The window has no system menu of its own here: a right click offers the about item it would carry.
+// The window has no system menu of its own here: a right click offers the about item it would carry, and the
+// switch for the hover chime, which is remembered for the next start.
 void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
+    QAction* mute = menu.addAction(QStringLiteral("静音"));
+    mute->setCheckable(true);
+    mute->setChecked(CSoundPlayer::Instance().IsMuted());
+    menu.addSeparator();
     const QAction* about = menu.addAction(QStringLiteral("关于 morvint(&A)..."));
-    if (menu.exec(event->globalPos()) == about) {
+    const QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == mute) {
+        OnMute(mute->isChecked());
+    } else if (chosen == about) {
         OnSysCommand(kAboutCommand);
     }
+}
+
+void CMainDlg::OnMute(bool muted) {
+    CSoundPlayer::Instance().SetMuted(muted);
+    SaveMutedSetting(muted);
 }
 
 // Esc belongs to dialogs. Here it would end the program, and on the number page lose the unsaved prediction.

@@ -71,6 +71,7 @@ private:
     void OnOpenView(int kind);
     void OnNewPrediction();
     void OnSysCommand(unsigned id);
+    void OnMute(bool muted);
     void OnExit();
 
     // Gives a new page this window as the target of its messages, as every page gets before it is created.

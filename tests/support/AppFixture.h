@@ -1,13 +1,14 @@
 #pragma once
 // GUI tests of the application, its main window, its pages and dialogs: an application object whose program
 // files folder is fresh and empty (no database, no pictures, no sound), with a data folder of its own instead
-// of the user's, every message box recorded instead of shown, and every sound counted (the missing sound file
-// makes each one a beep).
+// of the user's, settings of its own (empty: the chime is on), every message box recorded instead of shown,
+// and every sound counted (the missing sound file makes each one a beep).
 #include <gtest/gtest.h>
 
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
@@ -37,6 +38,9 @@ protected:
         ASSERT_TRUE(dir.isValid());
         ASSERT_TRUE(dataHome.isValid());
         previousFolder = SetProgramFilesFolder(dir.path());
+        ASSERT_TRUE(configHome.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path());
+        CSoundPlayer::Instance().SetMuted(false);
         previousDataHome = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
         previousHandler = SetMessageBoxHandler([this](const QString& text, const QString& caption) {
@@ -51,6 +55,7 @@ protected:
         DeliverPosted();
         app.reset();
         CSoundPlayer::SetBeepFunction(std::move(previousBeep));
+        CSoundPlayer::Instance().SetMuted(false);
         SetMessageBoxHandler(std::move(previousHandler));
         SetProgramFilesFolder(previousFolder);
         if (previousDataHome.isEmpty()) {
@@ -68,8 +73,9 @@ protected:
         }
     }
 
-    QTemporaryDir dir;       // the program files folder
-    QTemporaryDir dataHome;  // $XDG_DATA_HOME
+    QTemporaryDir dir;         // the program files folder
+    QTemporaryDir dataHome;    // $XDG_DATA_HOME
+    QTemporaryDir configHome;  // where QSettings keeps the user's settings
     std::unique_ptr<CPredictApp> app;
     std::vector<RecordedMessage> messages;
     int sounds = 0;
