@@ -89,8 +89,10 @@ bool CHistoryPage::OnInitDialog() {
     CPageDialog::OnInitDialog();
     namespace L = Layout::HistoryPage;
     Place(*this, L::client);
-    SetUpSkinButton(confirmButton, L::confirmButton, IDB_OK_HOT, IDB_OK, RGB(155, 197, 207));
-    SetUpSkinButton(backButton, L::backButton, IDB_BACK_HOT, IDB_BACK, RGB(155, 197, 207));
+    SetUpSkinButton(confirmButton, L::confirmButton, IDB_OK_HOT, IDB_OK, RGB(155, 197, 207),
+                    QStringLiteral("确定"));
+    SetUpSkinButton(backButton, L::backButton, IDB_BACK_HOT, IDB_BACK, RGB(155, 197, 207),
+                    QStringLiteral("返回"));
 
     issueFont = PageFont(20, QStringLiteral("黑体"));
     issueEdit.SetFont(issueFont);
@@ -98,6 +100,7 @@ bool CHistoryPage::OnInitDialog() {
     issueEdit.SetCentred(true);
     issueEdit.SetBorder(false);
     Place(issueEdit, L::issueEdit);
+    issueEdit.SetAccessibleName(QStringLiteral("期号"));
 
     // A picture static shows its bitmap at the bitmap's own size from its corner.
     drawNumberLabel.setPixmap(
@@ -112,6 +115,7 @@ bool CHistoryPage::OnInitDialog() {
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), &drawNumberEdit));
     drawNumberEdit.setAlignment(Qt::AlignCenter);
     Place(drawNumberEdit, L::drawNumberEdit);
+    drawNumberEdit.setAccessibleName(QStringLiteral("输入开奖号码"));
 
     SetUpList();
     return true;
@@ -138,6 +142,7 @@ void CHistoryPage::SetUpList() {
     // it, left-aligned over their columns, so each value starts under its title.
     list.DefineColumns(kColumns);
     Place(list, Layout::HistoryPage::list);
+    list.setAccessibleName(QStringLiteral("预测记录"));
 }
 
 // The list reports every appended row as changed, as it reports any row whose data was set, so the page

@@ -33,10 +33,12 @@ bool CNumberPage::OnInitDialog() {
     namespace N = Layout::NumberPage;
     CPageDialog::OnInitDialog();
     Place(*this, N::client);
-    SetUpSkinButton(previousButton, N::previousButton, IDB_ARROW_LEFT_HOT, IDB_ARROW_LEFT,
-                    RGB(139, 183, 194));
-    SetUpSkinButton(saveButton, N::saveButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, RGB(139, 183, 194));
-    SetUpSkinButton(backButton, N::backButton, IDB_BACK_HOT, IDB_BACK, RGB(155, 197, 207));
+    SetUpSkinButton(previousButton, N::previousButton, IDB_ARROW_LEFT_HOT, IDB_ARROW_LEFT, RGB(139, 183, 194),
+                    QStringLiteral("返回解卦"));
+    SetUpSkinButton(saveButton, N::saveButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, RGB(139, 183, 194),
+                    QStringLiteral("保存预测"));
+    SetUpSkinButton(backButton, N::backButton, IDB_BACK_HOT, IDB_BACK, RGB(155, 197, 207),
+                    QStringLiteral("返回"));
     SetUpCodeEdits();
     codes = FormEightCodes(theApp().random);
     UpdateData(false);
@@ -54,6 +56,7 @@ void CNumberPage::SetUpCodeEdits() {
         edit.SetBorder(false);
         edit.SetCentred(true);
         edit.SetDigitsOnly(kCodeDigits);
+        edit.SetAccessibleName(QStringLiteral("第%1组").arg(QStringLiteral("一二三四五六七八").at(i)));
         // The 25-pixel line is taller than the box and its digits sit low in it: lift them to the middle.
         edit.lineEdit()->setTextMargins(0, 0, 0, kDigitLift);
     }

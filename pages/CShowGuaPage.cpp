@@ -48,8 +48,10 @@ bool CShowGuaPage::OnInitDialog() {
     Place(mutualLower, S::mutualLower);
     Place(changedUpper, S::changedUpper);
     Place(changedLower, S::changedLower);
-    SetUpSkinButton(nextButton, S::nextButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, RGB(139, 183, 194));
-    SetUpSkinButton(backButton, S::backButton, IDB_BACK_HOT, IDB_BACK, RGB(155, 197, 207));
+    SetUpSkinButton(nextButton, S::nextButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, RGB(139, 183, 194),
+                    QStringLiteral("卦辞详解"));
+    SetUpSkinButton(backButton, S::backButton, IDB_BACK_HOT, IDB_BACK, RGB(155, 197, 207),
+                    QStringLiteral("返回"));
     SetUpEdits();
 
     const CGuaReading* main = state.mainGua.get();
@@ -71,6 +73,10 @@ void CShowGuaPage::SetUpEdits() {
     Place(mutualNameEdit, S::mutualName);
     Place(changedNameEdit, S::changedName);
     Place(movingLineEdit, S::movingLineWord);
+    mainNameEdit.SetAccessibleName(QStringLiteral("主卦"));
+    mutualNameEdit.SetAccessibleName(QStringLiteral("互卦"));
+    changedNameEdit.SetAccessibleName(QStringLiteral("变卦"));
+    movingLineEdit.SetAccessibleName(QStringLiteral("动爻"));
     for (CColorEdit* edit : {&mainNameEdit, &mutualNameEdit, &changedNameEdit, &movingLineEdit}) {
         edit->SetEditColours(155, 197, 207, 0, 40, 40);
         // The background draws the sunken frame around each box.

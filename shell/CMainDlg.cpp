@@ -95,7 +95,8 @@ void CMainDlg::OnInitDialog() {
     SetUpLabel(playerLabel, RGB(40, 60, 100));
     SetUpLabel(zodiacLabel, RGB(0, 40, 40));
 
-    SetUpSkinButton(exitButton, Layout::MainWindow::exitButton, IDB_EXIT_HOT, IDB_EXIT, RGB(155, 197, 207));
+    SetUpSkinButton(exitButton, Layout::MainWindow::exitButton, IDB_EXIT_HOT, IDB_EXIT, RGB(155, 197, 207),
+                    QStringLiteral("退出"));
 
     // The chime stays off for a user who turned it off in an earlier run.
     CSoundPlayer::Instance().SetMuted(MutedSetting());
@@ -110,9 +111,10 @@ void CMainDlg::OnInitDialog() {
     }
 }
 
+// The player's name and animal are text on the window, not buttons: Tab passes them by, and a screen reader
+// reads them as text.
 void CMainDlg::SetUpLabel(CSkinButton& label, COLORREF colour) {
-    // A label shows text only: Tab passes it by.
-    label.setFocusPolicy(Qt::NoFocus);
+    label.SetRole(CSkinButton::ButtonRole::Label);
     label.SetTransparentBackground(true);
     label.SetFlatBorder(false, true);
     label.SetStateColour(CSkinButton::kTextNormal, colour, true);
@@ -195,7 +197,7 @@ void CMainDlg::customEvent(QEvent* event) {
             OnNavigate(w, static_cast<int>(posted->lParam));
             break;
         case WM_SHOWPICTURE:
-            OnShowPicture(w);
+            OnShowPicture(w, posted->lParam == kShowPictureQuietly);
             break;
         case WM_OPENVIEW:
             OnOpenView(w);
@@ -235,7 +237,7 @@ void CMainDlg::OnNavigate(int stage, int code) {
     }
 }
 
-void CMainDlg::OnShowPicture(int kind) {
+void CMainDlg::OnShowPicture(int kind, bool quietly) {
     if (kind == -1) {
         picture.hide();
         return;
@@ -265,7 +267,9 @@ void CMainDlg::OnShowPicture(int kind) {
         default:
             break;
     }
-    PlaySoundFile(QStringLiteral("jiu_low.wav"));
+    if (!quietly) {
+        PlaySoundFile(QStringLiteral("jiu_low.wav"));
+    }
     picture.show();
 }
 

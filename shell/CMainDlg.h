@@ -67,7 +67,8 @@ private:
     void FocusFirstPanelButton();
 
     void OnNavigate(int stage, int code);
-    void OnShowPicture(int kind);
+    // Shows the hover picture of kind (-1 hides it) with the chime, or quietly for the keyboard focus.
+    void OnShowPicture(int kind, bool quietly);
     void OnOpenView(int kind);
     void OnNewPrediction();
     void OnSysCommand(unsigned id);

@@ -36,6 +36,14 @@ CNavPanel::CNavPanel()
     connect(&playerButton, &QAbstractButton::clicked, this, openView(kPlayerKind));
     connect(&answersButton, &QAbstractButton::clicked, this, [] { theApp().OpenHelp(0); });
     connect(&aboutButton, &QAbstractButton::clicked, this, openView(kAboutView));
+    // Posted: when it arrives, the focus has left one button and reached the next.
+    for (CSkinButton* button :
+         {static_cast<CSkinButton*>(&predictButton), static_cast<CSkinButton*>(&recordsButton),
+          static_cast<CSkinButton*>(&playerButton), static_cast<CSkinButton*>(&answersButton),
+          &aboutButton}) {
+        connect(button, &CSkinButton::keyboardFocusChanged, this,
+                [this] { PostMessageTo(this, WM_NAVFOCUS, 0, 0); });
+    }
 }
 
 bool CNavPanel::OnInitDialog() {
@@ -43,14 +51,15 @@ bool CNavPanel::OnInitDialog() {
     Place(*this, Layout::NavPanel::client);
 
     SetUpSkinButton(predictButton, Layout::NavPanel::predictButton, IDB_NAV_PREDICT_HOT, IDB_NAV_PREDICT,
-                    kFaceKey);
+                    kFaceKey, QStringLiteral("周易预测号码"));
     SetUpSkinButton(recordsButton, Layout::NavPanel::recordsButton, IDB_NAV_RECORDS_HOT, IDB_NAV_RECORDS,
-                    kFaceKey);
+                    kFaceKey, QStringLiteral("预测记录"));
     SetUpSkinButton(playerButton, Layout::NavPanel::playerButton, IDB_NAV_PLAYER_HOT, IDB_NAV_PLAYER,
-                    kFaceKey);
+                    kFaceKey, QStringLiteral("玩家资料"));
     SetUpSkinButton(answersButton, Layout::NavPanel::answersButton, IDB_NAV_ANSWERS_HOT, IDB_NAV_ANSWERS,
-                    kFaceKey);
-    SetUpSkinButton(aboutButton, Layout::NavPanel::aboutButton, IDB_NAV_ABOUT_HOT, IDB_NAV_ABOUT, kFaceKey);
+                    kFaceKey, QStringLiteral("答疑"));
+    SetUpSkinButton(aboutButton, Layout::NavPanel::aboutButton, IDB_NAV_ABOUT_HOT, IDB_NAV_ABOUT, kFaceKey,
+                    QStringLiteral("关于"));
 
     const std::pair<CHoverNotifyButton*, int> hoverButtons[] = {{&predictButton, kPredictKind},
                                                                 {&recordsButton, kRecordsKind},
@@ -76,6 +85,8 @@ void CNavPanel::customEvent(QEvent* event) {
         const auto* posted = static_cast<CPostedMessage*>(event);
         if (posted->message == WM_NAVHOVER) {
             OnNavHover(static_cast<int>(posted->wParam));
+        } else if (posted->message == WM_NAVFOCUS) {
+            OnNavFocus();
         }
         return;
     }
@@ -86,18 +97,54 @@ void CNavPanel::customEvent(QEvent* event) {
 // Qt sends moves of its own around modal windows, and a move may still be queued when a click has hidden
 // the panel: neither may bring the picture back over a dialog or a page.
 void CNavPanel::OnNavHover(int kind) {
-    if (!isVisible() || QApplication::activeModalWidget() != nullptr) {
+    if (!PictureAllowed()) {
         return;
     }
     if (kind != lastHoverKind) {
         lastHoverKind = kind;
+        pictureFollowsFocus = false;
         PostMessageTo(mainWindow, WM_SHOWPICTURE, kind, 0);
     }
+}
+
+bool CNavPanel::PictureAllowed() const {
+    return isVisible() && QApplication::activeModalWidget() == nullptr;
+}
+
+// The focus shows its button's picture quietly: the chime belongs to the pointer. The focus taking leave of
+// the panel's pictures hides the picture it showed, but not one the pointer has brought up since.
+void CNavPanel::OnNavFocus() {
+    if (!PictureAllowed()) {
+        return;
+    }
+    const int kind = KeyboardFocusKind();
+    if (kind != -1) {
+        // Asked for even when it is the kind already asked for: a page may have hidden it since.
+        pictureFollowsFocus = true;
+        lastHoverKind = kind;
+        PostMessageTo(mainWindow, WM_SHOWPICTURE, kind, kShowPictureQuietly);
+    } else if (pictureFollowsFocus) {
+        pictureFollowsFocus = false;
+        if (lastHoverKind != -1) {
+            lastHoverKind = -1;
+            PostMessageTo(mainWindow, WM_SHOWPICTURE, -1, 0);
+        }
+    }
+}
+
+int CNavPanel::KeyboardFocusKind() const {
+    for (const CHoverNotifyButton* button : {&predictButton, &recordsButton, &playerButton, &answersButton}) {
+        if (button->HasKeyboardFocus()) {
+            return static_cast<int>(button->notifyParam);
+        }
+    }
+    return -1;
 }
 
 void CNavPanel::mouseMoveEvent(QMouseEvent* event) {
     if (lastHoverKind != -1) {
         lastHoverKind = -1;
+        pictureFollowsFocus = false;
         PostMessageTo(mainWindow, WM_SHOWPICTURE, -1, 0);
     }
     CPageDialog::mouseMoveEvent(event);

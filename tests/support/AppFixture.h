@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "controls/CKeyboardCues.h"
 #include "controls/ProgramFiles.h"
 #include "res/Resources.h"
 #include "shell/CPredictApp.h"
@@ -37,6 +38,11 @@ protected:
         InitResources();
         ASSERT_TRUE(dir.isValid());
         ASSERT_TRUE(dataHome.isValid());
+        ASSERT_TRUE(configHome.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path());
+        CSoundPlayer::Instance().SetMuted(false);
+        // Each case starts as the program does: no key pressed yet.
+        CKeyboardCues::Forget();
         previousFolder = SetProgramFilesFolder(dir.path());
         ASSERT_TRUE(configHome.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path());
@@ -54,6 +60,7 @@ protected:
     void TearDown() override {
         DeliverPosted();
         app.reset();
+        CSoundPlayer::Instance().SetMuted(false);
         CSoundPlayer::SetBeepFunction(std::move(previousBeep));
         CSoundPlayer::Instance().SetMuted(false);
         SetMessageBoxHandler(std::move(previousHandler));
