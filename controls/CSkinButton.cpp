@@ -9,6 +9,7 @@
 
 #include "controls/CKeyboardCues.h"
 #include "controls/CSkinButtonAccessible.h"
+#include "controls/ImageFile.h"
 
 namespace {
 
@@ -57,9 +58,7 @@ void CSkinButton::SetOptionChosen(bool chosen) {
 }
 
 int CSkinButton::SetFaceBitmaps(unsigned hotId, COLORREF hotKey, unsigned normalId, COLORREF normalKey) {
-    const auto load = [](unsigned id) {
-        return id == 0 ? QImage() : QImage(QStringLiteral(":/bitmaps/%1.bmp").arg(id));
-    };
+    const auto load = [](unsigned id) { return id == 0 ? QImage() : ResourceBitmap(id); };
     return SetFaceBitmapHandles(load(hotId), hotKey, load(normalId), normalKey);
 }
 

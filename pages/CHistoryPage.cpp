@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <string>
 
+#include "controls/ImageFile.h"
 #include "core/COleDateTime.h"
 #include "pages/DialogFont.h"
 #include "pages/PageLayout.h"
@@ -103,8 +104,7 @@ bool CHistoryPage::OnInitDialog() {
     issueEdit.SetAccessibleName(QStringLiteral("期号"));
 
     // A picture static shows its bitmap at the bitmap's own size from its corner.
-    drawNumberLabel.setPixmap(
-        QPixmap::fromImage(QImage(QStringLiteral(":/bitmaps/%1.bmp").arg(IDB_DRAW_NUMBER_LABEL))));
+    drawNumberLabel.setPixmap(QPixmap::fromImage(ResourceBitmap(IDB_DRAW_NUMBER_LABEL)));
     drawNumberLabel.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Place(drawNumberLabel, L::drawNumberLabel);
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "controls/ImageFile.h"
 #include "pages/DialogFont.h"
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
@@ -212,7 +213,7 @@ void CPlayerPage::paintEvent(QPaintEvent* event) {
     CPageDialog::paintEvent(event);
     QPainter painter(this);
     // The markers are copied whole, centred on their points; the line runs over them.
-    const QImage marker(QStringLiteral(":/bitmaps/%1.bmp").arg(IDB_CHART_MARKER));
+    const QImage marker = ResourceBitmap(IDB_CHART_MARKER);
     const int half = Layout::PlayerPage::markerSize / 2;
     std::array<QPoint, kFortuneMonths> points;
     for (std::size_t i = 0; i < chartPoints.size(); ++i) {

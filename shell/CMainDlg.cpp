@@ -6,8 +6,10 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QPixmap>
 
 #include "controls/Colour.h"
+#include "controls/ImageFile.h"
 #include "controls/PostedMessage.h"
 #include "pages/CDateInputDlg.h"
 #include "pages/CExplainPage.h"
@@ -56,7 +58,7 @@ CMainDlg::CMainDlg(QWidget* parent)
       playerLabel(this),
       zodiacLabel(this),
       exitButton(this),
-      icon(QStringLiteral(":/icons/%1.png").arg(IDI_MAINFRAME)) {
+      icon(QPixmap::fromImage(ReadImageFile(QStringLiteral(":/icons/%1.png").arg(IDI_MAINFRAME), "PNG"))) {
     // A normal application window: window managers give it a minimise button and a taskbar entry, and
     // none treats it as a dialog. Its size is fixed, so it has no maximise button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 #include "controls/Colour.h"
+#include "controls/ImageFile.h"
 #include "controls/PostedMessage.h"
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
@@ -73,7 +74,7 @@ bool CNavPanel::OnInitDialog() {
     lastHoverKind = -1;
 
     // The seal is a plain picture: moves over it count as moves over bare panel.
-    seal.setPixmap(QPixmap(QStringLiteral(":/bitmaps/%1.bmp").arg(IDB_PANEL_SEAL)));
+    seal.setPixmap(QPixmap::fromImage(ResourceBitmap(IDB_PANEL_SEAL)));
     seal.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Place(seal, Layout::NavPanel::seal);
     seal.setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -69,6 +69,7 @@ first_start() {
     check_window_kind "$w"
     step "the main window is a normal window with minimise and close, no maximise"
     ! audio_loaded A || fail "Qt Multimedia was loaded at start, before any sound"
+    ! grep -q 'plugins/imageformats' "/proc/${pid[A]}/maps" || fail "image plugins were loaded to read known formats"
 
     # The focus starts on 周易预测号码: Space opens a prediction, it does not quit.
     wait_until "the main window to be active" 10 active_is "$w"
