@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <initializer_list>
 
 #include "controls/Colour.h"
 #include "controls/ImageFile.h"
@@ -38,10 +39,8 @@ CNavPanel::CNavPanel()
     connect(&answersButton, &QAbstractButton::clicked, this, [] { theApp().OpenHelp(0); });
     connect(&aboutButton, &QAbstractButton::clicked, this, openView(kAboutView));
     // Posted: when it arrives, the focus has left one button and reached the next.
-    for (CSkinButton* button :
-         {static_cast<CSkinButton*>(&predictButton), static_cast<CSkinButton*>(&recordsButton),
-          static_cast<CSkinButton*>(&playerButton), static_cast<CSkinButton*>(&answersButton),
-          &aboutButton}) {
+    for (CSkinButton* button : std::initializer_list<CSkinButton*>{
+             &predictButton, &recordsButton, &playerButton, &answersButton, &aboutButton}) {
         connect(button, &CSkinButton::keyboardFocusChanged, this,
                 [this] { PostMessageTo(this, WM_NAVFOCUS, 0, 0); });
     }

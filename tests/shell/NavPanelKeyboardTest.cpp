@@ -113,11 +113,9 @@ TEST_F(NavPanelKeyboardTest, AClickAfterTheKeyboardLeavesNoFrameAndTakesTheFocus
     DeliverPosted();
 
     ASSERT_TRUE(panel->answersButton.hasFocus());
-    for (const CSkinButton* button :
-         {static_cast<CSkinButton*>(&panel->predictButton), static_cast<CSkinButton*>(&panel->recordsButton),
-          static_cast<CSkinButton*>(&panel->answersButton)}) {
-        EXPECT_EQ(InkAround(*button), 0);
-    }
+    EXPECT_EQ(InkAround(panel->predictButton), 0);
+    EXPECT_EQ(InkAround(panel->recordsButton), 0);
+    EXPECT_EQ(InkAround(panel->answersButton), 0);
     EXPECT_FALSE(window->picture.isVisible());
 }
 
