@@ -1,5 +1,6 @@
-// The program: the command line is read first, so that --help, --version and a mistyped option answer without
-// a display; then one application object, started and run until its main window closes.
+// The program: the command line is read first, so that --help, --version, a mistyped option and the export
+// and import of the records answer without a display; then one application object, started and run until its
+// main window closes.
 #include <QApplication>
 #include <iostream>
 #include <string>
@@ -7,6 +8,7 @@
 
 #include "shell/CPredictApp.h"
 #include "shell/CommandLine.h"
+#include "shell/RecordsCommand.h"
 
 int main(int argc, char** argv) {
     const CommandLine commandLine = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
@@ -21,6 +23,10 @@ int main(int argc, char** argv) {
     if (commandLine.showVersion) {
         std::cout << VersionText(ChosenCalendarEdition(commandLine));
         return 0;
+    }
+    if (IsRecordsCommand(commandLine)) {
+        QCoreApplication qtApplication(argc, argv);
+        return RunRecordsCommand(commandLine);
     }
     QApplication qtApplication(argc, argv);
     CPredictApp app;

@@ -4,13 +4,11 @@
 #include <numeric>
 #include <set>
 
+#include "store/HistoryVerdict.h"
+
 namespace {
 
 constexpr double kDraws = 1000.0;
-
-bool IsThreeDigits(const std::string& text) {
-    return text.size() == 3 && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
-}
 
 // The draws that hit a box: 6 orders of three different digits, 3 of a pair, 1 of a triple.
 int OrdersOfBox(const std::string& sortedDigits) {
@@ -25,15 +23,11 @@ std::string SortedDigits(std::string code) {
     return code;
 }
 
-bool HasResult(const HistoryRecord& record) {
-    return record.is_right >= 0 && record.is_right <= 8;
-}
-
 void CountDraw(HistoryStatistics& stats, const HistoryRecord& record) {
     const DrawChance chance = ChanceOfCodes(record.data);
     stats.exactChances.push_back(chance.exact);
     stats.boxChances.push_back(chance.box);
-    if (record.is_right >= 1) {
+    if (IsHit(record.is_right)) {
         ++stats.exactHits;
         ++stats.positions[static_cast<std::size_t>(record.is_right - 1)].exact;
     }
@@ -57,7 +51,7 @@ DrawChance ChanceOfCodes(const std::array<std::string, 8>& codes) {
     std::set<std::string> distinct;
     std::set<std::string> boxes;
     for (const std::string& code : codes) {
-        if (IsThreeDigits(code)) {
+        if (IsDrawNumber(code)) {
             distinct.insert(code);
             boxes.insert(SortedDigits(code));
         }
@@ -70,7 +64,7 @@ DrawChance ChanceOfCodes(const std::array<std::string, 8>& codes) {
 }
 
 bool IsBoxMatch(const std::string& code, const std::string& draw) {
-    return IsThreeDigits(code) && IsThreeDigits(draw) && SortedDigits(code) == SortedDigits(draw);
+    return IsDrawNumber(code) && IsDrawNumber(draw) && SortedDigits(code) == SortedDigits(draw);
 }
 
 double HistoryStatistics::ExpectedExactHits() const {
