@@ -45,8 +45,10 @@ CExplainPage::CExplainPage()
     SetBackgroundFile(QStringLiteral("gua_exp.ggr"), Layout::ExplainPage::client.w,
                       Layout::ExplainPage::client.h);
     setFont(TemplateFont(kTextPixels));
-    connect(&nextButton, &QAbstractButton::clicked, this, [this] { PostNavigate(13, 14); });
-    connect(&backButton, &QAbstractButton::clicked, this, [this] { PostNavigate(13, 0); });
+    connect(&nextButton, &QAbstractButton::clicked, this,
+            [this] { PostNavigate(NavStage::Explain, NavCode::ToNumber); });
+    connect(&backButton, &QAbstractButton::clicked, this,
+            [this] { PostNavigate(NavStage::Explain, NavCode::Home); });
 }
 
 bool CExplainPage::OnInitDialog() {

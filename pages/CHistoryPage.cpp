@@ -81,7 +81,8 @@ CHistoryPage::CHistoryPage()
     drawNumberEdit.hide();
     confirmButton.hide();
     connect(&confirmButton, &QAbstractButton::clicked, this, &CHistoryPage::OnConfirm);
-    connect(&backButton, &QAbstractButton::clicked, this, [this] { PostNavigate(20, 0); });
+    connect(&backButton, &QAbstractButton::clicked, this,
+            [this] { PostNavigate(NavStage::Records, NavCode::Home); });
     connect(&list, &CColorListCtrl::itemChanged, this, &CHistoryPage::OnItemChanged);
 }
 

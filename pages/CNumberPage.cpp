@@ -25,8 +25,10 @@ CNumberPage::CNumberPage() : saveButton(this), previousButton(this), backButton(
         edit = new CColorEdit(CColorEdit::SingleLine, this);
     }
     connect(&saveButton, &QAbstractButton::clicked, this, &CNumberPage::SavePrediction);
-    connect(&previousButton, &QAbstractButton::clicked, this, [this] { PostNavigate(14, 13); });
-    connect(&backButton, &QAbstractButton::clicked, this, [this] { PostNavigate(14, 0); });
+    connect(&previousButton, &QAbstractButton::clicked, this,
+            [this] { PostNavigate(NavStage::Number, NavCode::ToExplain); });
+    connect(&backButton, &QAbstractButton::clicked, this,
+            [this] { PostNavigate(NavStage::Number, NavCode::Home); });
 }
 
 bool CNumberPage::OnInitDialog() {

@@ -69,7 +69,8 @@ CPlayerPage::CPlayerPage()
     connect(&saveButton, &QAbstractButton::clicked, this, &CPlayerPage::OnSave);
     connect(&applyCodeButton, &QAbstractButton::clicked, this, &CPlayerPage::OnApplyCode);
     connect(&fortuneHelpButton, &QAbstractButton::clicked, this, [] { theApp().OpenHelp(2); });
-    connect(&backButton, &QAbstractButton::clicked, this, [this] { PostNavigate(30, 0); });
+    connect(&backButton, &QAbstractButton::clicked, this,
+            [this] { PostNavigate(NavStage::Player, NavCode::Home); });
 }
 
 bool CPlayerPage::OnInitDialog() {
@@ -169,7 +170,7 @@ void CPlayerPage::OnSave() {
     app.sex = playerSex.toStdString();
     app.shuxiang = playerShuxiang.toStdString();
     app.SavePlayer();
-    PostNavigate(30, 2);
+    PostNavigate(NavStage::Player, NavCode::ProfileSaved);
 }
 
 // Only the length is checked before saving: a code with bad levels is saved, then reported by the chart.

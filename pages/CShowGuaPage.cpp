@@ -31,8 +31,10 @@ CShowGuaPage::CShowGuaPage()
       backButton(this) {
     SetBackgroundFile(QStringLiteral("get_gua.ggr"), Layout::ShowPage::client.w, Layout::ShowPage::client.h);
     setFont(TemplateFont(kTextPixels));
-    connect(&nextButton, &QAbstractButton::clicked, this, [this] { PostNavigate(12, 13); });
-    connect(&backButton, &QAbstractButton::clicked, this, [this] { PostNavigate(12, 0); });
+    connect(&nextButton, &QAbstractButton::clicked, this,
+            [this] { PostNavigate(NavStage::Show, NavCode::ToExplain); });
+    connect(&backButton, &QAbstractButton::clicked, this,
+            [this] { PostNavigate(NavStage::Show, NavCode::Home); });
 }
 
 bool CShowGuaPage::OnInitDialog() {

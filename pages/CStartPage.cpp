@@ -15,7 +15,8 @@ constexpr int kFrameSize = 243;
 CStartPage::CStartPage() : castButton(this), backButton(this), animation(this) {
     SetBackgroundFile(QStringLiteral("start.ggr"), Layout::StartPage::client.w, Layout::StartPage::client.h);
     connect(&castButton, &QAbstractButton::clicked, this, &CStartPage::OnCast);
-    connect(&backButton, &QAbstractButton::clicked, this, [this] { PostNavigate(10, 0); });
+    connect(&backButton, &QAbstractButton::clicked, this,
+            [this] { PostNavigate(NavStage::Start, NavCode::Home); });
 }
 
 bool CStartPage::OnInitDialog() {
@@ -41,5 +42,5 @@ void CStartPage::timerEvent(QTimerEvent* event) {
 // Every click casts anew and asks for the make page again; the main window shows the last cast.
 void CStartPage::OnCast() {
     CastHexagrams(theApp().state);
-    PostNavigate(10, 11);
+    PostNavigate(NavStage::Start, NavCode::ToMake);
 }

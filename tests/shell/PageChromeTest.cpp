@@ -115,7 +115,7 @@ TEST(PageDialogTest, PostNavigateReachesTheMainWindowLater) {
     CPageDialog page;
     MessageRecorder mainWindow;
     page.mainWindow = &mainWindow;
-    page.PostNavigate(13, 14);
+    page.PostNavigate(NavStage::Explain, NavCode::ToNumber);
     EXPECT_TRUE(mainWindow.messages.empty());
     QCoreApplication::sendPostedEvents();
     ASSERT_EQ(mainWindow.messages.size(), 1u);
