@@ -4,6 +4,7 @@
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
 #include "shell/CPredictApp.h"
+#include "shell/FaceKeys.h"
 
 namespace {
 
@@ -22,9 +23,8 @@ CStartPage::CStartPage() : castButton(this), backButton(this), animation(this) {
 bool CStartPage::OnInitDialog() {
     CPageDialog::OnInitDialog();
     Place(*this, Layout::StartPage::client);
-    SetUpSkinButton(castButton, Layout::StartPage::castButton, IDB_CAST_HOT, IDB_CAST, RGB(151, 191, 201));
-    SetUpSkinButton(backButton, Layout::StartPage::backButton, IDB_START_BACK_HOT, IDB_START_BACK,
-                    RGB(151, 191, 201));
+    SetUpSkinButton(castButton, Layout::StartPage::castButton, IDB_CAST_HOT, IDB_CAST, kMistKey);
+    SetUpSkinButton(backButton, Layout::StartPage::backButton, IDB_START_BACK_HOT, IDB_START_BACK, kMistKey);
     Place(animation, Layout::StartPage::animation);
     // The wheel turns for as long as the page lives, shown or not.
     animationTimer = startTimer(kFrameInterval);

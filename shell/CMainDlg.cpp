@@ -23,6 +23,7 @@
 #include "shell/CAboutDlg.h"
 #include "shell/CNavPanel.h"
 #include "shell/CPredictApp.h"
+#include "shell/FaceKeys.h"
 #include "shell/PageChrome.h"
 
 namespace {
@@ -93,7 +94,7 @@ void CMainDlg::OnInitDialog() {
     SetUpLabel(playerLabel, RGB(40, 60, 100));
     SetUpLabel(zodiacLabel, RGB(0, 40, 40));
 
-    SetUpSkinButton(exitButton, Layout::MainWindow::exitButton, IDB_EXIT_HOT, IDB_EXIT, RGB(155, 197, 207));
+    SetUpSkinButton(exitButton, Layout::MainWindow::exitButton, IDB_EXIT_HOT, IDB_EXIT, kCeladonKey);
 
     CreateStartPages();
 

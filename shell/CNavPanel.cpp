@@ -9,13 +9,7 @@
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
 #include "shell/CPredictApp.h"
-
-namespace {
-
-// The panel's colour around each face.
-constexpr COLORREF kFaceKey = RGB(66, 152, 177);
-
-}  // namespace
+#include "shell/FaceKeys.h"
 
 CNavPanel::CNavPanel()
     : predictButton(this),
@@ -43,14 +37,14 @@ bool CNavPanel::OnInitDialog() {
     Place(*this, Layout::NavPanel::client);
 
     SetUpSkinButton(predictButton, Layout::NavPanel::predictButton, IDB_NAV_PREDICT_HOT, IDB_NAV_PREDICT,
-                    kFaceKey);
+                    kTealKey);
     SetUpSkinButton(recordsButton, Layout::NavPanel::recordsButton, IDB_NAV_RECORDS_HOT, IDB_NAV_RECORDS,
-                    kFaceKey);
+                    kTealKey);
     SetUpSkinButton(playerButton, Layout::NavPanel::playerButton, IDB_NAV_PLAYER_HOT, IDB_NAV_PLAYER,
-                    kFaceKey);
+                    kTealKey);
     SetUpSkinButton(answersButton, Layout::NavPanel::answersButton, IDB_NAV_ANSWERS_HOT, IDB_NAV_ANSWERS,
-                    kFaceKey);
-    SetUpSkinButton(aboutButton, Layout::NavPanel::aboutButton, IDB_NAV_ABOUT_HOT, IDB_NAV_ABOUT, kFaceKey);
+                    kTealKey);
+    SetUpSkinButton(aboutButton, Layout::NavPanel::aboutButton, IDB_NAV_ABOUT_HOT, IDB_NAV_ABOUT, kTealKey);
 
     const std::pair<CHoverNotifyButton*, ViewKind> hoverButtons[] = {{&predictButton, ViewKind::Prediction},
                                                                      {&recordsButton, ViewKind::Records},
