@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "controls/CColorListCtrl.h"
-#include "tests/controls/ControlTestSupport.h"
+#include "tests/support/WidgetPixels.h"
 
 using namespace testsupport;
 
