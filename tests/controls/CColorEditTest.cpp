@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <string>
 
 #include "controls/CColorEdit.h"
 #include "tests/support/WidgetPixels.h"
@@ -76,7 +77,11 @@ TEST_P(ColorEditTest, CentredTextStandsInTheMiddle) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, ColorEditTest,
-                         ::testing::Values(CColorEdit::SingleLine, CColorEdit::MultiLine));
+                         ::testing::Values(CColorEdit::SingleLine, CColorEdit::MultiLine),
+                         [](const ::testing::TestParamInfo<CColorEdit::Mode>& param) {
+                             return std::string(param.param == CColorEdit::SingleLine ? "SingleLine"
+                                                                                      : "MultiLine");
+                         });
 
 TEST(ColorEditDigitsTest, SingleLineTakesOnlyDigitsUpToTheLimit) {
     CColorEdit edit(CColorEdit::SingleLine);
