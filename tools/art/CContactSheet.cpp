@@ -168,6 +168,7 @@ std::vector<Scene> Scenes() {
          {{Layout::AboutDialog::link, 204}, {Layout::AboutDialog::credit, 205}},
          {},
          {}},
+        {"statistics.ggr", 600, 440, {{Layout::StatisticsDialog::okButton, 188}}, {}, {}},
     };
 }
 
