@@ -196,6 +196,28 @@ constexpr Rect saveButton{88, 184, 71, 25};     // 3, save question
 constexpr Rect cancelButton{192, 184, 71, 25};  // 2, save question
 }  // namespace NoticeDialog
 
+namespace StatisticsDialog {
+constexpr Rect client{0, 0, 600, 440};
+constexpr Rect countsPanel{16, 62, 176, 92};
+constexpr Rect hitsPanel{204, 62, 380, 92};
+constexpr Rect positionsPanel{16, 164, 568, 86};
+constexpr Rect chartPanel{16, 260, 568, 124};
+constexpr Rect chartPlot{64, 284, 496, 70};  // the rates' area; the axes run along its left and bottom
+constexpr Rect sentence{16, 392, 484, 44};
+constexpr Rect okButton{513, 403, 71, 25};
+// The tables: a caption column, then value columns of equal width, rows of equal height below a title row.
+constexpr int rowHeight = 26;
+constexpr int countsCaptionX = 26;
+constexpr int countsValueX = 108;
+constexpr int countsValueW = 74;
+constexpr int hitsCaptionX = 212;
+constexpr int hitsFirstColumnX = 330;
+constexpr int hitsColumnW = 62;
+constexpr int positionsCaptionX = 26;
+constexpr int positionsFirstColumnX = 120;
+constexpr int positionsColumnW = 57;
+}  // namespace StatisticsDialog
+
 namespace AboutDialog {
 constexpr Rect client{0, 0, 350, 230};
 constexpr Rect link = FromDu9(64, 107, 137, 12);    // 1058, shows bitmap 204 (206 x 18)

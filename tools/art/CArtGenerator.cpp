@@ -58,6 +58,7 @@ void CArtGenerator::WriteBackgrounds() {
     Bmp(Backgrounds::DateNotice(), dir + QStringLiteral("date_error.ggr"));
     Bmp(Backgrounds::SaveNotice(), dir + QStringLiteral("about_save.ggr"));
     Bmp(Backgrounds::AboutDialog(), dir + QStringLiteral("about.ggr"));
+    Bmp(Backgrounds::StatisticsDialog(), dir + QStringLiteral("statistics.ggr"));
     Bmp(HoverPictures::Select(), dir + QStringLiteral("select.mid"));
     Bmp(HoverPictures::History(), dir + QStringLiteral("history.mid"));
     Bmp(HoverPictures::Player(), dir + QStringLiteral("player.mid"));
