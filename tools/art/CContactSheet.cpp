@@ -171,7 +171,7 @@ std::vector<Scene> Scenes() {
          {{Layout::AboutDialog::link, IDB_ABOUT_LINK}, {Layout::AboutDialog::credit, IDB_ABOUT_CREDIT}},
          {},
          {}},
-        {"statistics.ggr", 600, 440, {{Layout::StatisticsDialog::okButton, 188}}, {}, {}},
+        {"statistics.ggr", 600, 440, {{Layout::StatisticsDialog::okButton, IDB_OK}}, {}, {}},
     };
 }
 
