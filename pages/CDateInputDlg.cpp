@@ -9,6 +9,7 @@
 #include "res/ResourceIds.h"
 #include "shell/CNoticeDlg.h"
 #include "shell/CPredictApp.h"
+#include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
 #include "store/HistoryRecord.h"
 
@@ -65,11 +66,10 @@ bool CDateInputDlg::OnInitDialog() {
     datePicker.setFont(DialogFont());
     issueEdit.setFont(DialogFont());
 
-    SetUpSkinButton(okButton, Layout::DateDialog::okButton, IDB_OK_HOT, IDB_OK, RGB(155, 197, 207));
-    SetUpSkinButton(cancelButton, Layout::DateDialog::cancelButton, IDB_CANCEL_HOT, IDB_CANCEL,
-                    RGB(155, 197, 207));
+    SetUpSkinButton(okButton, Layout::DateDialog::okButton, IDB_OK_HOT, IDB_OK, kCeladonKey);
+    SetUpSkinButton(cancelButton, Layout::DateDialog::cancelButton, IDB_CANCEL_HOT, IDB_CANCEL, kCeladonKey);
     SetUpSkinButton(helpButton, Layout::DateDialog::helpButton, IDB_PREDICT_HELP_HOT, IDB_PREDICT_HELP,
-                    RGB(90, 108, 73));
+                    kOliveKey);
     UpdateData(false);
     datePicker.setFocus();
     return true;

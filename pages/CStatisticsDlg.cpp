@@ -7,6 +7,7 @@
 #include "pages/StatisticsChart.h"
 #include "res/Layout.h"
 #include "res/ResourceIds.h"
+#include "shell/FaceKeys.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ CStatisticsDlg::CStatisticsDlg(HistoryStatistics statistics, QWidget* parent)
 
 bool CStatisticsDlg::OnInitDialog() {
     CPageDialog::OnInitDialog();
-    SetUpSkinButton(okButton, S::okButton, IDB_OK_HOT, IDB_OK, RGB(155, 197, 207));
+    SetUpSkinButton(okButton, S::okButton, IDB_OK_HOT, IDB_OK, kCeladonKey);
     okButton.setAccessibleName(QStringLiteral("确定"));
     okButton.setFocus();
     setAccessibleDescription(Sentence());

@@ -16,6 +16,7 @@
 #include "controls/CSkinButton.h"
 #include "controls/Colour.h"
 #include "shell/CPageTab.h"
+#include "shell/Navigation.h"
 
 class CPageDialog;
 
@@ -66,9 +67,9 @@ private:
     bool HoverCardAllowed() const;
     void FocusFirstPanelButton();
 
-    void OnNavigate(int stage, int code);
-    void OnShowPicture(int kind);
-    void OnOpenView(int kind);
+    void OnNavigate(NavStage stage, NavCode code);
+    void OnShowPicture(ViewKind kind);
+    void OnOpenView(ViewKind kind);
     void OnNewPrediction();
     void OnSysCommand(unsigned id);
     void OnExit();

@@ -9,13 +9,7 @@
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
 #include "shell/CPredictApp.h"
-
-namespace {
-
-// The panel's colour around each face.
-constexpr COLORREF kFaceKey = RGB(66, 152, 177);
-
-}  // namespace
+#include "shell/FaceKeys.h"
 
 CNavPanel::CNavPanel()
     : predictButton(this),
@@ -28,14 +22,14 @@ CNavPanel::CNavPanel()
     // Moves over bare panel must reach the panel even with no mouse button held.
     setMouseTracking(true);
 
-    const auto openView = [this](int kind) {
-        return [this, kind] { PostMessageTo(mainWindow, WM_OPENVIEW, kind, 0); };
+    const auto openView = [this](ViewKind kind) {
+        return [this, kind] { PostMessageTo(mainWindow, WM_OPENVIEW, MessageParam(kind), 0); };
     };
-    connect(&predictButton, &QAbstractButton::clicked, this, openView(kPredictKind));
-    connect(&recordsButton, &QAbstractButton::clicked, this, openView(kRecordsKind));
-    connect(&playerButton, &QAbstractButton::clicked, this, openView(kPlayerKind));
+    connect(&predictButton, &QAbstractButton::clicked, this, openView(ViewKind::Prediction));
+    connect(&recordsButton, &QAbstractButton::clicked, this, openView(ViewKind::Records));
+    connect(&playerButton, &QAbstractButton::clicked, this, openView(ViewKind::Player));
     connect(&answersButton, &QAbstractButton::clicked, this, [] { theApp().OpenHelp(0); });
-    connect(&aboutButton, &QAbstractButton::clicked, this, openView(kAboutView));
+    connect(&aboutButton, &QAbstractButton::clicked, this, openView(ViewKind::About));
 }
 
 bool CNavPanel::OnInitDialog() {
@@ -43,25 +37,25 @@ bool CNavPanel::OnInitDialog() {
     Place(*this, Layout::NavPanel::client);
 
     SetUpSkinButton(predictButton, Layout::NavPanel::predictButton, IDB_NAV_PREDICT_HOT, IDB_NAV_PREDICT,
-                    kFaceKey);
+                    kTealKey);
     SetUpSkinButton(recordsButton, Layout::NavPanel::recordsButton, IDB_NAV_RECORDS_HOT, IDB_NAV_RECORDS,
-                    kFaceKey);
+                    kTealKey);
     SetUpSkinButton(playerButton, Layout::NavPanel::playerButton, IDB_NAV_PLAYER_HOT, IDB_NAV_PLAYER,
-                    kFaceKey);
+                    kTealKey);
     SetUpSkinButton(answersButton, Layout::NavPanel::answersButton, IDB_NAV_ANSWERS_HOT, IDB_NAV_ANSWERS,
-                    kFaceKey);
-    SetUpSkinButton(aboutButton, Layout::NavPanel::aboutButton, IDB_NAV_ABOUT_HOT, IDB_NAV_ABOUT, kFaceKey);
+                    kTealKey);
+    SetUpSkinButton(aboutButton, Layout::NavPanel::aboutButton, IDB_NAV_ABOUT_HOT, IDB_NAV_ABOUT, kTealKey);
 
-    const std::pair<CHoverNotifyButton*, int> hoverButtons[] = {{&predictButton, kPredictKind},
-                                                                {&recordsButton, kRecordsKind},
-                                                                {&playerButton, kPlayerKind},
-                                                                {&answersButton, kAnswersKind}};
+    const std::pair<CHoverNotifyButton*, ViewKind> hoverButtons[] = {{&predictButton, ViewKind::Prediction},
+                                                                     {&recordsButton, ViewKind::Records},
+                                                                     {&playerButton, ViewKind::Player},
+                                                                     {&answersButton, ViewKind::Answers}};
     for (const auto& [button, kind] : hoverButtons) {
         button->notifyWindow = this;
         button->notifyMessage = WM_NAVHOVER;
-        button->notifyParam = kind;
+        button->notifyParam = MessageParam(kind);
     }
-    lastHoverKind = -1;
+    lastHoverKind = ViewKind::NoPicture;
 
     // The seal is a plain picture: moves over it count as moves over bare panel.
     seal.setPixmap(QPixmap(QStringLiteral(":/bitmaps/%1.bmp").arg(IDB_PANEL_SEAL)));
@@ -75,7 +69,7 @@ void CNavPanel::customEvent(QEvent* event) {
     if (event->type() == CPostedMessage::Type()) {
         const auto* posted = static_cast<CPostedMessage*>(event);
         if (posted->message == WM_NAVHOVER) {
-            OnNavHover(static_cast<int>(posted->wParam));
+            OnNavHover(static_cast<ViewKind>(static_cast<int>(posted->wParam)));
         }
         return;
     }
@@ -85,20 +79,20 @@ void CNavPanel::customEvent(QEvent* event) {
 // Every move over a button repeats its kind; only a change of button shows a picture and plays the sound.
 // Qt sends moves of its own around modal windows, and a move may still be queued when a click has hidden
 // the panel: neither may bring the picture back over a dialog or a page.
-void CNavPanel::OnNavHover(int kind) {
+void CNavPanel::OnNavHover(ViewKind kind) {
     if (!isVisible() || QApplication::activeModalWidget() != nullptr) {
         return;
     }
     if (kind != lastHoverKind) {
         lastHoverKind = kind;
-        PostMessageTo(mainWindow, WM_SHOWPICTURE, kind, 0);
+        PostMessageTo(mainWindow, WM_SHOWPICTURE, MessageParam(kind), 0);
     }
 }
 
 void CNavPanel::mouseMoveEvent(QMouseEvent* event) {
-    if (lastHoverKind != -1) {
-        lastHoverKind = -1;
-        PostMessageTo(mainWindow, WM_SHOWPICTURE, -1, 0);
+    if (lastHoverKind != ViewKind::NoPicture) {
+        lastHoverKind = ViewKind::NoPicture;
+        PostMessageTo(mainWindow, WM_SHOWPICTURE, MessageParam(ViewKind::NoPicture), 0);
     }
     CPageDialog::mouseMoveEvent(event);
 }

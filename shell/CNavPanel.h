@@ -8,22 +8,16 @@
 #include "controls/CSkinButton.h"
 #include "res/Layout.h"
 #include "shell/CPageDialog.h"
+#include "shell/Navigation.h"
 
 class CNavPanel : public CPageDialog {
     Q_OBJECT
 
 public:
-    // Picture kind of each hover button, and the view kind each button asks the main window for.
-    static constexpr int kPredictKind = 15;
-    static constexpr int kRecordsKind = 20;
-    static constexpr int kPlayerKind = 30;
-    static constexpr int kAnswersKind = 40;
-    static constexpr int kAboutView = 50;
-
     CNavPanel();
 
-    // The kind of the last picture asked for; -1 when none is shown.
-    int lastHoverKind = -1;
+    // The kind of the last picture asked for; ViewKind::NoPicture when none is shown.
+    ViewKind lastHoverKind = ViewKind::NoPicture;
 
     CHoverNotifyButton predictButton;  // 1002
     CHoverNotifyButton recordsButton;  // 1003
@@ -37,7 +31,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void OnNavHover(int kind);
+    void OnNavHover(ViewKind kind);
 
     QLabel seal;
 };

@@ -3,6 +3,7 @@
 #include "controls/Colour.h"
 #include "res/Layout.h"
 #include "res/ResourceIds.h"
+#include "shell/FaceKeys.h"
 
 namespace {
 
@@ -29,11 +30,10 @@ CNoticeDlg::CNoticeDlg(QWidget* parent)
 
 bool CNoticeDlg::OnInitDialog() {
     CPageDialog::OnInitDialog();
-    SetUpButton(okButton, Layout::NoticeDialog::okButton, IDB_OK_HOT, IDB_OK, RGB(155, 197, 207));
-    SetUpButton(saveButton, Layout::NoticeDialog::saveButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT,
-                RGB(255, 255, 255));
+    SetUpButton(okButton, Layout::NoticeDialog::okButton, IDB_OK_HOT, IDB_OK, kCeladonKey);
+    SetUpButton(saveButton, Layout::NoticeDialog::saveButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT, kWhiteKey);
     SetUpButton(cancelButton, Layout::NoticeDialog::cancelButton, IDB_CANCEL_LIGHT_HOT, IDB_CANCEL_LIGHT,
-                RGB(255, 255, 255));
+                kWhiteKey);
     const bool dateNotice = noticeMode == 1;
     okButton.setVisible(dateNotice);
     saveButton.setVisible(!dateNotice);

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "controls/CPictureStatic.h"
-#include "tests/controls/ControlTestSupport.h"
+#include "tests/support/WidgetPixels.h"
 
 using namespace testsupport;
 

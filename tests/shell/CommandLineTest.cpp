@@ -10,9 +10,8 @@
 #include <vector>
 
 #include "shell/CommandLine.h"
-#include "store/CSqliteConnection.h"
 #include "tests/support/FixedClock.h"
-#include "tools/emptydb/EmptyDatabase.h"
+#include "tests/support/TestDatabase.h"
 
 namespace {
 
@@ -118,20 +117,14 @@ TEST(CommandLineTest, TheRecordsAreImportedAndExportedWithoutADisplay) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const std::string db = dir.filePath("试用.db").toStdString();
-    std::string error;
-    ASSERT_TRUE(WriteEmptyDatabase(db, error)) << error;
-    {
-        CSqliteConnection connection;
-        ASSERT_TRUE(connection.OpenExisting(db));
-        ASSERT_TRUE(
-            connection.Execute("INSERT INTO data_history (record_order, record_date, open_order, data_1, "
-                               "data_2, data_3, data_4, "
-                               "data_5, data_6, data_7, data_8, open_data) VALUES "
-                               "(1, '2009-06-17 10:00:00', '09161', '123', '456', '789', '012', '345', "
-                               "'678', '901', '234', '未知'),"
-                               "(2, '2099-06-18 10:00:00', '09162', '111', '222', '333', '444', '555', "
-                               "'666', '777', '888', '未知')"));
-    }
+    ASSERT_TRUE(WriteFreshDatabase(db));
+    RunSql(
+        db,
+        "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, data_4, "
+        "data_5, data_6, data_7, data_8, open_data) VALUES "
+        "(1, '2009-06-17 10:00:00', '09161', '123', '456', '789', '012', '345', '678', '901', '234', '未知'),"
+        "(2, '2099-06-18 10:00:00', '09162', '111', '222', '333', '444', '555', '666', '777', '888', "
+        "'未知')");
     const std::string draws = dir.filePath("draws.txt").toStdString();
     std::ofstream(draws) << "09161,345\n09162,111\n";
     const std::string csv = dir.filePath("records.csv").toStdString();

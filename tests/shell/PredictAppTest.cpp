@@ -6,13 +6,13 @@
 #include <QTimer>
 #include <string>
 
+#include "controls/ProgramFiles.h"
 #include "core/MessageSink.h"
 #include "shell/CMainDlg.h"
 #include "shell/DatabaseLocation.h"
-#include "store/CSqliteConnection.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/FixedClock.h"
-#include "tools/emptydb/EmptyDatabase.h"
+#include "tests/support/TestDatabase.h"
 
 namespace {
 
@@ -38,11 +38,8 @@ protected:
 
     // A fresh database at path, with the player's name changed to name.
     static void WriteDatabase(const QString& path, const char* name) {
-        std::string error;
-        ASSERT_TRUE(WriteEmptyDatabase(path.toStdString(), error)) << error;
-        CSqliteConnection db;
-        ASSERT_TRUE(db.OpenExisting(path.toStdString()));
-        ASSERT_TRUE(db.Execute((std::string("UPDATE player SET name = '") + name + "'").c_str()));
+        ASSERT_TRUE(WriteFreshDatabase(path.toStdString()));
+        RunSql(path.toStdString(), std::string("UPDATE player SET name = '") + name + "'");
     }
     static QByteArray Bytes(const QString& path) {
         QFile file(path);
@@ -90,11 +87,7 @@ TEST_F(PredictAppTest, AnInstalledProgramMakesEachUsersDatabaseFromTheTemplateOn
     EXPECT_EQ(Bytes(UserFile()), templateBytes);
 
     // The user's file is theirs from now on: a second start opens it and leaves the template alone.
-    {
-        CSqliteConnection db;
-        ASSERT_TRUE(db.OpenExisting(UserFile().toStdString()));
-        ASSERT_TRUE(db.Execute("UPDATE player SET name = '李明', sex = '小姐'"));
-    }
+    RunSql(UserFile().toStdString(), "UPDATE player SET name = '李明', sex = '小姐'");
     app.reset();
     app = std::make_unique<CPredictApp>();
     StartAndClose();
@@ -125,9 +118,7 @@ TEST_F(PredictAppTest, TheDatabaseNamedOnTheCommandLineIsOpenedInsteadOfTheUsual
 }
 
 TEST_F(PredictAppTest, AFreshDatabaseStartsSilentlyWithTheNewPlayer) {
-    std::string error;
-    ASSERT_TRUE(WriteEmptyDatabase((dir.path() + QStringLiteral("/morvint.db")).toStdString(), error))
-        << error;
+    ASSERT_TRUE(WriteFreshDatabase((dir.path() + QStringLiteral("/morvint.db")).toStdString()));
 
     StartAndClose();
 

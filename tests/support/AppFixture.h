@@ -6,16 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
-#include <utility>
+#include <ostream>
 #include <vector>
 
-#include "controls/ProgramFiles.h"
-#include "res/Resources.h"
 #include "shell/CPredictApp.h"
 #include "shell/CSoundPlayer.h"
 #include "shell/MessageBox.h"
@@ -26,47 +22,15 @@ struct RecordedMessage {
     bool operator==(const RecordedMessage&) const = default;
 };
 
-inline void PrintTo(const RecordedMessage& message, std::ostream* out) {
-    *out << '"' << message.text.toStdString() << "\" / \"" << message.caption.toStdString() << '"';
-}
+void PrintTo(const RecordedMessage& message, std::ostream* out);
 
 class AppFixture : public ::testing::Test {
 protected:
-    void SetUp() override {
-        InitResources();
-        ASSERT_TRUE(dir.isValid());
-        ASSERT_TRUE(dataHome.isValid());
-        previousFolder = SetProgramFilesFolder(dir.path());
-        previousDataHome = qgetenv("XDG_DATA_HOME");
-        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
-        previousHandler = SetMessageBoxHandler([this](const QString& text, const QString& caption) {
-            messages.push_back({text, caption});
-        });
-        previousBeep = CSoundPlayer::SetBeepFunction([this] { ++sounds; });
-        app = std::make_unique<CPredictApp>();
-        app->state.minDrawDate = COleDateTime(2009, 6, 17);
-    }
-
-    void TearDown() override {
-        DeliverPosted();
-        app.reset();
-        CSoundPlayer::SetBeepFunction(std::move(previousBeep));
-        SetMessageBoxHandler(std::move(previousHandler));
-        SetProgramFilesFolder(previousFolder);
-        if (previousDataHome.isEmpty()) {
-            qunsetenv("XDG_DATA_HOME");
-        } else {
-            qputenv("XDG_DATA_HOME", previousDataHome);
-        }
-    }
+    void SetUp() override;
+    void TearDown() override;
 
     // Delivers the posted messages (and what they post in turn) and runs the deferred deletions.
-    static void DeliverPosted() {
-        for (int round = 0; round < 4; ++round) {
-            QCoreApplication::sendPostedEvents();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-    }
+    static void DeliverPosted();
 
     QTemporaryDir dir;       // the program files folder
     QTemporaryDir dataHome;  // $XDG_DATA_HOME
