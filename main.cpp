@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/CPredictApp.h"
+#include "app/CMainApp.h"
 #include "shell/CommandLine.h"
 #include "shell/RecordsCommand.h"
 
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
         return RunRecordsCommand(commandLine);
     }
     QApplication qtApplication(argc, argv);
-    CPredictApp app;
+    CMainApp app;
     app.InitInstance(commandLine);
     return 0;
 }

@@ -8,7 +8,7 @@
 #include "controls/ProgramFiles.h"
 #include "core/Cast.h"
 #include "res/Resources.h"
-#include "shell/CMainDlg.h"
+#include "app/CMainDlg.h"
 #include "shell/CPageDialog.h"
 #include "shell/CPredictApp.h"
 #include "shell/MessageBox.h"

@@ -13,7 +13,7 @@
 #include "pages/CPlayerPage.h"
 #include "pages/CShowGuaPage.h"
 #include "pages/CStartPage.h"
-#include "shell/CMainDlg.h"
+#include "app/CMainDlg.h"
 #include "shell/CNoticeDlg.h"
 #include "shell/CPredictApp.h"
 

@@ -7,7 +7,7 @@
 
 #include "bench/ui/CBenchWindow.h"
 #include "controls/PostedMessage.h"
-#include "shell/CMainDlg.h"
+#include "app/CMainDlg.h"
 
 namespace {
 

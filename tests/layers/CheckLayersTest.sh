@@ -35,7 +35,7 @@ put core/A.h '#pragma once' '#include "store/B.h"'
 put store/B.cpp '#include "store/B.h"' '#include "core/A.h"' '  #  include "controls/C.h"'
 put res/Layout.h '#include "core/A.h"'
 put pages/E.cpp '#include "shell/D.h"' '#include "app/F.h"' '#include "tests/support/S.h"'
-put shell/CMainDlg.cpp '#include "pages/E.h"' '#include "app/F.h"'
+put shell/G.cpp '#include "pages/E.h"' '#include "app/F.h"'
 
 if bash "$check" "$scratch" >"$scratch/out" 2>&1; then
     fail "includes that point up were let through"
@@ -45,7 +45,8 @@ expected=(
     'pages/E.cpp:2: includes "app/F.h": pages/ may not include from app/'
     'pages/E.cpp:3: includes "tests/support/S.h": pages/ may not include from tests/'
     'res/Layout.h:1: includes "core/A.h": res/ may not include from core/'
-    'shell/CMainDlg.cpp:2: includes "app/F.h": shell/ may not include from app/'
+    'shell/G.cpp:1: includes "pages/E.h": shell/ may not include from pages/'
+    'shell/G.cpp:2: includes "app/F.h": shell/ may not include from app/'
     'store/B.cpp:3: includes "controls/C.h": store/ may not include from controls/'
 )
 for line in "${expected[@]}"; do

@@ -18,7 +18,7 @@
 #include "pages/CNumberPage.h"
 #include "pages/CShowGuaPage.h"
 #include "pages/CStartPage.h"
-#include "shell/CMainDlg.h"
+#include "app/CMainDlg.h"
 #include "shell/CNoticeDlg.h"
 #include "tests/pages/PagesTestSupport.h"
 #include "tests/support/AppFixture.h"

@@ -8,8 +8,8 @@
 
 #include "pages/CHistoryPage.h"
 #include "pages/CPlayerPage.h"
-#include "shell/CMainDlg.h"
-#include "shell/CNavPanel.h"
+#include "app/CMainDlg.h"
+#include "app/CNavPanel.h"
 #include "tests/pages/PageStoreFixture.h"
 #include "tests/support/FixedClock.h"
 

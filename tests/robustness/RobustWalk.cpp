@@ -10,7 +10,7 @@
 #include "pages/CPlayerPage.h"
 #include "pages/CShowGuaPage.h"
 #include "pages/CStartPage.h"
-#include "shell/CNavPanel.h"
+#include "app/CNavPanel.h"
 #include "shell/CNoticeDlg.h"
 #include "tests/tour/TourWindows.h"
 

@@ -7,7 +7,7 @@
 #include "pages/CDateInputDlg.h"
 #include "pages/CHistoryPage.h"
 #include "pages/CNumberPage.h"
-#include "shell/CNavPanel.h"
+#include "app/CNavPanel.h"
 #include "shell/CNoticeDlg.h"
 #include "tests/support/FixedClock.h"
 #include "tests/tour/CTour.h"

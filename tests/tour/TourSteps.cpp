@@ -13,7 +13,7 @@
 #include "pages/CShowGuaPage.h"
 #include "pages/CStartPage.h"
 #include "shell/CAboutDlg.h"
-#include "shell/CNavPanel.h"
+#include "app/CNavPanel.h"
 #include "tests/tour/CTour.h"
 #include "tests/tour/TourWindows.h"
 

@@ -12,7 +12,7 @@
 #include "pages/CMakeGuaPage.h"
 #include "pages/CStartPage.h"
 #include "res/Resources.h"
-#include "shell/CMainDlg.h"
+#include "app/CMainDlg.h"
 #include "shell/CPredictApp.h"
 #include "shell/Navigation.h"
 #include "tools/OffscreenPlatform.h"

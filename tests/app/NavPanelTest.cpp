@@ -6,9 +6,9 @@
 #include <QTest>
 #include <memory>
 
+#include "app/CMainDlg.h"
+#include "app/CNavPanel.h"
 #include "controls/PostedMessage.h"
-#include "shell/CMainDlg.h"
-#include "shell/CNavPanel.h"
 #include "tests/support/AppFixture.h"
 
 namespace {

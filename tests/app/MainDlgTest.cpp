@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/CMainDlg.h"
+#include "app/CNavPanel.h"
 #include "controls/PostedMessage.h"
 #include "pages/CDateInputDlg.h"
 #include "pages/CExplainPage.h"
@@ -19,8 +21,6 @@
 #include "pages/CShowGuaPage.h"
 #include "pages/CStartPage.h"
 #include "shell/CAboutDlg.h"
-#include "shell/CMainDlg.h"
-#include "shell/CNavPanel.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ModalAnswer.h"

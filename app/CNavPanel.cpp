@@ -1,4 +1,4 @@
-#include "shell/CNavPanel.h"
+#include "app/CNavPanel.h"
 
 #include <QApplication>
 #include <QMouseEvent>

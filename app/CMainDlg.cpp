@@ -1,4 +1,4 @@
-#include "shell/CMainDlg.h"
+#include "app/CMainDlg.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPainter>
 
+#include "app/CNavPanel.h"
 #include "controls/Colour.h"
 #include "controls/PostedMessage.h"
 #include "pages/CDateInputDlg.h"
@@ -21,7 +22,6 @@
 #include "res/Layout.h"
 #include "res/ResourceIds.h"
 #include "shell/CAboutDlg.h"
-#include "shell/CNavPanel.h"
 #include "shell/CPredictApp.h"
 #include "shell/FaceKeys.h"
 #include "shell/PageChrome.h"

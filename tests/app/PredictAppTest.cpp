@@ -6,9 +6,10 @@
 #include <QTimer>
 #include <string>
 
+#include "app/CMainApp.h"
+#include "app/CMainDlg.h"
 #include "controls/ProgramFiles.h"
 #include "core/MessageSink.h"
-#include "shell/CMainDlg.h"
 #include "shell/DatabaseLocation.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/FixedClock.h"
@@ -18,6 +19,13 @@ namespace {
 
 class PredictAppTest : public AppFixture {
 protected:
+    // The program's own application object, whose start-up ends in the main window (one object at a time).
+    void SetUp() override {
+        AppFixture::SetUp();
+        app.reset();
+        app = std::make_unique<CMainApp>();
+    }
+
     // Runs the start-up; the main window, once up, is looked at and closed from inside its event loop.
     bool StartAndClose(const CommandLine& commandLine = {}) {
         QTimer poll;
@@ -89,7 +97,7 @@ TEST_F(PredictAppTest, AnInstalledProgramMakesEachUsersDatabaseFromTheTemplateOn
     // The user's file is theirs from now on: a second start opens it and leaves the template alone.
     RunSql(UserFile().toStdString(), "UPDATE player SET name = '李明', sex = '小姐'");
     app.reset();
-    app = std::make_unique<CPredictApp>();
+    app = std::make_unique<CMainApp>();
     StartAndClose();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(playerLabel, QStringLiteral("李明小姐"));
@@ -108,7 +116,7 @@ TEST_F(PredictAppTest, TheDatabaseNamedOnTheCommandLineIsOpenedInsteadOfTheUsual
 
     // A named file that is not there is not made: the three messages say so.
     app.reset();
-    app = std::make_unique<CPredictApp>();
+    app = std::make_unique<CMainApp>();
     StartAndClose(
         ParseCommandLine({"--database", elsewhere.filePath(QStringLiteral("无.db")).toStdString()}));
     ASSERT_EQ(messages.size(), 3u);

@@ -12,10 +12,10 @@
 #include <QIcon>
 #include <QString>
 
+#include "app/CPageTab.h"
 #include "controls/CPictureStatic.h"
 #include "controls/CSkinButton.h"
 #include "controls/Colour.h"
-#include "shell/CPageTab.h"
 #include "shell/Navigation.h"
 
 class CPageDialog;
