@@ -6,10 +6,10 @@
 #include <array>
 #include <memory>
 
-#include "pages/CHistoryPage.h"
-#include "pages/CPlayerPage.h"
 #include "app/CMainDlg.h"
 #include "app/CNavPanel.h"
+#include "pages/CHistoryPage.h"
+#include "pages/CPlayerPage.h"
 #include "tests/pages/PageStoreFixture.h"
 #include "tests/support/FixedClock.h"
 

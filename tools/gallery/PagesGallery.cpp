@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTimerEvent>
 
+#include "app/CMainDlg.h"
 #include "controls/CjkFonts.h"
 #include "controls/PostedMessage.h"
 #include "controls/ProgramFiles.h"
@@ -12,7 +13,6 @@
 #include "pages/CMakeGuaPage.h"
 #include "pages/CStartPage.h"
 #include "res/Resources.h"
-#include "app/CMainDlg.h"
 #include "shell/CPredictApp.h"
 #include "shell/Navigation.h"
 #include "tools/OffscreenPlatform.h"
