@@ -1,12 +1,14 @@
-// The program: the command line is read first, so that --help, --version and a mistyped option answer without
-// a display; then one application object, started and run until its main window closes.
+// The program: the command line is read first, so that --help, --version, a mistyped option and the export
+// and import of the records answer without a display; then one application object, started and run until its
+// main window closes.
 #include <QApplication>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "shell/CPredictApp.h"
+#include "app/CMainApp.h"
 #include "shell/CommandLine.h"
+#include "shell/RecordsCommand.h"
 
 int main(int argc, char** argv) {
     const CommandLine commandLine = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
@@ -22,8 +24,12 @@ int main(int argc, char** argv) {
         std::cout << VersionText(ChosenCalendarEdition(commandLine));
         return 0;
     }
+    if (IsRecordsCommand(commandLine)) {
+        QCoreApplication qtApplication(argc, argv);
+        return RunRecordsCommand(commandLine);
+    }
     QApplication qtApplication(argc, argv);
-    CPredictApp app;
+    CMainApp app;
     app.InitInstance(commandLine);
     return 0;
 }

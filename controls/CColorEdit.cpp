@@ -36,8 +36,12 @@ QWidget* CColorEdit::editor() const {
 
 void CColorEdit::SetEditColours(int backRed, int backGreen, int backBlue, int textRed, int textGreen,
                                 int textBlue) {
-    backColour = RGB(backRed, backGreen, backBlue);
-    textColour = RGB(textRed, textGreen, textBlue);
+    SetEditColours(RGB(backRed, backGreen, backBlue), RGB(textRed, textGreen, textBlue));
+}
+
+void CColorEdit::SetEditColours(COLORREF back, COLORREF text) {
+    backColour = back;
+    textColour = text;
     ApplyColours();
 }
 

@@ -20,6 +20,8 @@ public:
 
     // Back and text colour as red, green, blue; repaints at once.
     void SetEditColours(int backRed, int backGreen, int backBlue, int textRed, int textGreen, int textBlue);
+    // The same with two colour values, for colours the program names once.
+    void SetEditColours(COLORREF back, COLORREF text);
     COLORREF BackColour() const { return backColour; }
     COLORREF TextColour() const { return textColour; }
 

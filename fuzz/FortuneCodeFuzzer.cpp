@@ -8,6 +8,7 @@
 #include <string>
 
 #include "pages/FortuneCode.h"
+#include "res/Layout.h"
 
 namespace {
 
@@ -69,10 +70,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (int i = 0; i < kFortuneMonths; ++i) {
         const FortuneChartPoint point = chart.chartPoints[i];
-        Require(point.x == FortuneChartX(i + 1));
+        Require(point.x == Layout::PlayerPage::ChartX(i + 1));
         if (chart.codeValid) {
             Require(chart.chartValues[i] >= 0 && chart.chartValues[i] <= kHighestFortuneLevel);
-            Require(point.y == FortuneChartY(chart.chartValues[i]) && point.y >= 279 && point.y <= 402);
+            Require(point.y == Layout::PlayerPage::ChartY(chart.chartValues[i]) && point.y >= 279 &&
+                    point.y <= 402);
         } else {
             Require(point.y == kFlatChartY);
         }

@@ -9,6 +9,7 @@
 #include "res/ResourceIds.h"
 #include "shell/CNoticeDlg.h"
 #include "shell/CPredictApp.h"
+#include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
 #include "store/HistoryRecord.h"
 
@@ -68,12 +69,12 @@ bool CDateInputDlg::OnInitDialog() {
     datePicker.setAccessibleName(QStringLiteral("开奖日期"));
     issueEdit.setAccessibleName(QStringLiteral("期号"));
 
-    SetUpSkinButton(okButton, Layout::DateDialog::okButton, IDB_OK_HOT, IDB_OK, RGB(155, 197, 207),
+    SetUpSkinButton(okButton, Layout::DateDialog::okButton, IDB_OK_HOT, IDB_OK, kCeladonKey,
                     QStringLiteral("确定"));
-    SetUpSkinButton(cancelButton, Layout::DateDialog::cancelButton, IDB_CANCEL_HOT, IDB_CANCEL,
-                    RGB(155, 197, 207), QStringLiteral("取消"));
+    SetUpSkinButton(cancelButton, Layout::DateDialog::cancelButton, IDB_CANCEL_HOT, IDB_CANCEL, kCeladonKey,
+                    QStringLiteral("取消"));
     SetUpSkinButton(helpButton, Layout::DateDialog::helpButton, IDB_PREDICT_HELP_HOT, IDB_PREDICT_HELP,
-                    RGB(90, 108, 73), QStringLiteral("关于预测"));
+                    kOliveKey, QStringLiteral("关于预测"));
     UpdateData(false);
     datePicker.setFocus();
     return true;

@@ -7,6 +7,7 @@
 #include "pages/ReadingDisplay.h"
 #include "res/ResourceIds.h"
 #include "shell/CPredictApp.h"
+#include "shell/FaceKeys.h"
 
 namespace {
 
@@ -46,8 +47,10 @@ CExplainPage::CExplainPage()
     SetBackgroundFile(QStringLiteral("gua_exp.ggr"), Layout::ExplainPage::client.w,
                       Layout::ExplainPage::client.h);
     setFont(TemplateFont(kTextPixels));
-    connect(&nextButton, &QAbstractButton::clicked, this, [this] { PostNavigate(13, 14); });
-    connect(&backButton, &QAbstractButton::clicked, this, [this] { PostNavigate(13, 0); });
+    connect(&nextButton, &QAbstractButton::clicked, this,
+            [this] { PostNavigate(NavStage::Explain, NavCode::ToNumber); });
+    connect(&backButton, &QAbstractButton::clicked, this,
+            [this] { PostNavigate(NavStage::Explain, NavCode::Home); });
 }
 
 bool CExplainPage::OnInitDialog() {
@@ -74,10 +77,9 @@ void CExplainPage::PlaceControls() {
     Place(mutualLower, E::mutualLower);
     Place(changedUpper, E::changedUpper);
     Place(changedLower, E::changedLower);
-    SetUpSkinButton(nextButton, E::nextButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, RGB(139, 183, 194),
+    SetUpSkinButton(nextButton, E::nextButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, kDeepKey,
                     QStringLiteral("下一步：预测号码"));
-    SetUpSkinButton(backButton, E::backButton, IDB_BACK_HOT, IDB_BACK, RGB(155, 197, 207),
-                    QStringLiteral("返回"));
+    SetUpSkinButton(backButton, E::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey, QStringLiteral("返回"));
     Place(mainNameEdit, E::mainName);
     Place(mutualNameEdit, E::mutualName);
     Place(changedNameEdit, E::changedName);
@@ -95,7 +97,7 @@ void CExplainPage::SetUpEdits() {
     const std::initializer_list<CColorEdit*> longBoxes = {
         &mainJudgementEdit, &mutualJudgementEdit, &changedJudgementEdit, &movingLineVerseEdit, &summaryEdit};
     for (CColorEdit* edit : shortBoxes) {
-        edit->SetEditColours(155, 197, 207, 0, 40, 40);
+        edit->SetEditColours(kCeladonKey, RGB(0, 40, 40));
         SetTextLayout(*edit, kTextPixels, kNameMargin);
         edit->SetVerticalScroll(false);
         // The background draws the sunken frame around every box.

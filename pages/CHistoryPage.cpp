@@ -16,6 +16,7 @@
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
 #include "shell/CPredictApp.h"
+#include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
 #include "shell/PageChrome.h"
 #include "store/HistoryRecord.h"
@@ -82,7 +83,8 @@ CHistoryPage::CHistoryPage()
     drawNumberEdit.hide();
     confirmButton.hide();
     connect(&confirmButton, &QAbstractButton::clicked, this, &CHistoryPage::OnConfirm);
-    connect(&backButton, &QAbstractButton::clicked, this, [this] { PostNavigate(20, 0); });
+    connect(&backButton, &QAbstractButton::clicked, this,
+            [this] { PostNavigate(NavStage::Records, NavCode::Home); });
     connect(&list, &CColorListCtrl::itemChanged, this, &CHistoryPage::OnItemChanged);
 }
 
@@ -90,14 +92,12 @@ bool CHistoryPage::OnInitDialog() {
     CPageDialog::OnInitDialog();
     namespace L = Layout::HistoryPage;
     Place(*this, L::client);
-    SetUpSkinButton(confirmButton, L::confirmButton, IDB_OK_HOT, IDB_OK, RGB(155, 197, 207),
-                    QStringLiteral("确定"));
-    SetUpSkinButton(backButton, L::backButton, IDB_BACK_HOT, IDB_BACK, RGB(155, 197, 207),
-                    QStringLiteral("返回"));
+    SetUpSkinButton(confirmButton, L::confirmButton, IDB_OK_HOT, IDB_OK, kCeladonKey, QStringLiteral("确定"));
+    SetUpSkinButton(backButton, L::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey, QStringLiteral("返回"));
 
     issueFont = PageFont(20, QStringLiteral("黑体"));
     issueEdit.SetFont(issueFont);
-    issueEdit.SetEditColours(155, 197, 207, 0, 40, 40);
+    issueEdit.SetEditColours(kCeladonKey, RGB(0, 40, 40));
     issueEdit.SetCentred(true);
     issueEdit.SetBorder(false);
     Place(issueEdit, L::issueEdit);

@@ -33,7 +33,7 @@ void CMakeGuaPage::timerEvent(QTimerEvent* event) {
     ++tickCount;
     frameIndex = (frameIndex + 1) % kFrameCount;
     if (tickCount >= kTicksBeforeShow) {
-        PostNavigate(11, 12);
+        PostNavigate(NavStage::Make, NavCode::ToShow);
     }
     CPageDialog::timerEvent(event);
 }

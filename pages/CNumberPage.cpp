@@ -7,6 +7,7 @@
 #include "res/ResourceIds.h"
 #include "shell/CNoticeDlg.h"
 #include "shell/CPredictApp.h"
+#include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
 #include "shell/PageChrome.h"
 
@@ -25,20 +26,21 @@ CNumberPage::CNumberPage() : saveButton(this), previousButton(this), backButton(
         edit = new CColorEdit(CColorEdit::SingleLine, this);
     }
     connect(&saveButton, &QAbstractButton::clicked, this, &CNumberPage::SavePrediction);
-    connect(&previousButton, &QAbstractButton::clicked, this, [this] { PostNavigate(14, 13); });
-    connect(&backButton, &QAbstractButton::clicked, this, [this] { PostNavigate(14, 0); });
+    connect(&previousButton, &QAbstractButton::clicked, this,
+            [this] { PostNavigate(NavStage::Number, NavCode::ToExplain); });
+    connect(&backButton, &QAbstractButton::clicked, this,
+            [this] { PostNavigate(NavStage::Number, NavCode::Home); });
 }
 
 bool CNumberPage::OnInitDialog() {
     namespace N = Layout::NumberPage;
     CPageDialog::OnInitDialog();
     Place(*this, N::client);
-    SetUpSkinButton(previousButton, N::previousButton, IDB_ARROW_LEFT_HOT, IDB_ARROW_LEFT, RGB(139, 183, 194),
+    SetUpSkinButton(previousButton, N::previousButton, IDB_ARROW_LEFT_HOT, IDB_ARROW_LEFT, kDeepKey,
                     QStringLiteral("返回解卦"));
-    SetUpSkinButton(saveButton, N::saveButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, RGB(139, 183, 194),
+    SetUpSkinButton(saveButton, N::saveButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, kDeepKey,
                     QStringLiteral("保存预测"));
-    SetUpSkinButton(backButton, N::backButton, IDB_BACK_HOT, IDB_BACK, RGB(155, 197, 207),
-                    QStringLiteral("返回"));
+    SetUpSkinButton(backButton, N::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey, QStringLiteral("返回"));
     SetUpCodeEdits();
     codes = FormEightCodes(theApp().random);
     UpdateData(false);

@@ -12,12 +12,10 @@
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
 #include "shell/CPredictApp.h"
+#include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
 
 namespace {
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kFortuneHelpKey = RGB(255, 0, 0);
 
 const QString kMale = QStringLiteral("先生");
 const QString kFemale = QStringLiteral("小姐");
@@ -81,7 +79,8 @@ CPlayerPage::CPlayerPage()
     connect(&saveButton, &QAbstractButton::clicked, this, &CPlayerPage::OnSave);
     connect(&applyCodeButton, &QAbstractButton::clicked, this, &CPlayerPage::OnApplyCode);
     connect(&fortuneHelpButton, &QAbstractButton::clicked, this, [] { theApp().OpenHelp(2); });
-    connect(&backButton, &QAbstractButton::clicked, this, [this] { PostNavigate(30, 0); });
+    connect(&backButton, &QAbstractButton::clicked, this,
+            [this] { PostNavigate(NavStage::Player, NavCode::Home); });
 }
 
 bool CPlayerPage::OnInitDialog() {
@@ -108,9 +107,9 @@ bool CPlayerPage::OnInitDialog() {
 
 void CPlayerPage::SetUpButtons() {
     namespace L = Layout::PlayerPage;
-    SetUpSkinButton(saveButton, L::saveButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT, kWhite,
+    SetUpSkinButton(saveButton, L::saveButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT, kWhiteKey,
                     QStringLiteral("保存资料"));
-    SetUpSkinButton(backButton, L::backButton, IDB_BACK_LIGHT_HOT, IDB_BACK_LIGHT, kWhite,
+    SetUpSkinButton(backButton, L::backButton, IDB_BACK_LIGHT_HOT, IDB_BACK_LIGHT, kWhiteKey,
                     QStringLiteral("返回"));
     // The sex squares get their faces from the profile, afterwards. To a screen reader they are the two
     // options, named by the words beside them.
@@ -122,10 +121,10 @@ void CPlayerPage::SetUpButtons() {
         button->SetRole(CSkinButton::ButtonRole::Option);
         button->setAccessibleName(name);
     }
-    SetUpSkinButton(applyCodeButton, L::applyCodeButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT, kWhite,
+    SetUpSkinButton(applyCodeButton, L::applyCodeButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT, kWhiteKey,
                     QStringLiteral("保存财运代码"));
-    SetUpSkinButton(fortuneHelpButton, L::fortuneHelpButton, IDB_FORTUNE_HELP_HOT, IDB_FORTUNE_HELP,
-                    kFortuneHelpKey, QStringLiteral("关于财运代码"));
+    SetUpSkinButton(fortuneHelpButton, L::fortuneHelpButton, IDB_FORTUNE_HELP_HOT, IDB_FORTUNE_HELP, kRedKey,
+                    QStringLiteral("关于财运代码"));
 }
 
 void CPlayerPage::SetUpEdits() {
@@ -159,8 +158,8 @@ void CPlayerPage::SetUpEdits() {
 
 // The chosen option shows the filled square, the other one the empty square.
 void CPlayerPage::SetSexFaces(bool male) {
-    maleButton.SetFaceBitmaps(male ? IDB_OPTION_ON : IDB_OPTION_OFF, kWhite, 0, kWhite);
-    femaleButton.SetFaceBitmaps(male ? IDB_OPTION_OFF : IDB_OPTION_ON, kWhite, 0, kWhite);
+    maleButton.SetFaceBitmaps(male ? IDB_OPTION_ON : IDB_OPTION_OFF, kWhiteKey, 0, kWhiteKey);
+    femaleButton.SetFaceBitmaps(male ? IDB_OPTION_OFF : IDB_OPTION_ON, kWhiteKey, 0, kWhiteKey);
     maleButton.SetOptionChosen(male);
     femaleButton.SetOptionChosen(!male);
 }
@@ -192,7 +191,7 @@ void CPlayerPage::OnSave() {
     app.sex = playerSex.toStdString();
     app.shuxiang = playerShuxiang.toStdString();
     app.SavePlayer();
-    PostNavigate(30, 2);
+    PostNavigate(NavStage::Player, NavCode::ProfileSaved);
 }
 
 // Only the length is checked before saving: a code with bad levels is saved, then reported by the chart.

@@ -4,6 +4,7 @@
 #include "pages/ReadingDisplay.h"
 #include "res/ResourceIds.h"
 #include "shell/CPredictApp.h"
+#include "shell/FaceKeys.h"
 
 namespace {
 
@@ -31,8 +32,10 @@ CShowGuaPage::CShowGuaPage()
       backButton(this) {
     SetBackgroundFile(QStringLiteral("get_gua.ggr"), Layout::ShowPage::client.w, Layout::ShowPage::client.h);
     setFont(TemplateFont(kTextPixels));
-    connect(&nextButton, &QAbstractButton::clicked, this, [this] { PostNavigate(12, 13); });
-    connect(&backButton, &QAbstractButton::clicked, this, [this] { PostNavigate(12, 0); });
+    connect(&nextButton, &QAbstractButton::clicked, this,
+            [this] { PostNavigate(NavStage::Show, NavCode::ToExplain); });
+    connect(&backButton, &QAbstractButton::clicked, this,
+            [this] { PostNavigate(NavStage::Show, NavCode::Home); });
 }
 
 bool CShowGuaPage::OnInitDialog() {
@@ -48,10 +51,9 @@ bool CShowGuaPage::OnInitDialog() {
     Place(mutualLower, S::mutualLower);
     Place(changedUpper, S::changedUpper);
     Place(changedLower, S::changedLower);
-    SetUpSkinButton(nextButton, S::nextButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, RGB(139, 183, 194),
+    SetUpSkinButton(nextButton, S::nextButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, kDeepKey,
                     QStringLiteral("卦辞详解"));
-    SetUpSkinButton(backButton, S::backButton, IDB_BACK_HOT, IDB_BACK, RGB(155, 197, 207),
-                    QStringLiteral("返回"));
+    SetUpSkinButton(backButton, S::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey, QStringLiteral("返回"));
     SetUpEdits();
 
     const CGuaReading* main = state.mainGua.get();
@@ -78,7 +80,7 @@ void CShowGuaPage::SetUpEdits() {
     changedNameEdit.SetAccessibleName(QStringLiteral("变卦"));
     movingLineEdit.SetAccessibleName(QStringLiteral("动爻"));
     for (CColorEdit* edit : {&mainNameEdit, &mutualNameEdit, &changedNameEdit, &movingLineEdit}) {
-        edit->SetEditColours(155, 197, 207, 0, 40, 40);
+        edit->SetEditColours(kCeladonKey, RGB(0, 40, 40));
         // The background draws the sunken frame around each box.
         edit->SetBorder(false);
         edit->SetVerticalScroll(false);

@@ -4,6 +4,7 @@
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
 #include "shell/CPredictApp.h"
+#include "shell/FaceKeys.h"
 
 namespace {
 
@@ -15,16 +16,17 @@ constexpr int kFrameSize = 243;
 CStartPage::CStartPage() : castButton(this), backButton(this), animation(this) {
     SetBackgroundFile(QStringLiteral("start.ggr"), Layout::StartPage::client.w, Layout::StartPage::client.h);
     connect(&castButton, &QAbstractButton::clicked, this, &CStartPage::OnCast);
-    connect(&backButton, &QAbstractButton::clicked, this, [this] { PostNavigate(10, 0); });
+    connect(&backButton, &QAbstractButton::clicked, this,
+            [this] { PostNavigate(NavStage::Start, NavCode::Home); });
 }
 
 bool CStartPage::OnInitDialog() {
     CPageDialog::OnInitDialog();
     Place(*this, Layout::StartPage::client);
-    SetUpSkinButton(castButton, Layout::StartPage::castButton, IDB_CAST_HOT, IDB_CAST, RGB(151, 191, 201),
+    SetUpSkinButton(castButton, Layout::StartPage::castButton, IDB_CAST_HOT, IDB_CAST, kMistKey,
                     QStringLiteral("立即起卦"));
-    SetUpSkinButton(backButton, Layout::StartPage::backButton, IDB_START_BACK_HOT, IDB_START_BACK,
-                    RGB(151, 191, 201), QStringLiteral("返回"));
+    SetUpSkinButton(backButton, Layout::StartPage::backButton, IDB_START_BACK_HOT, IDB_START_BACK, kMistKey,
+                    QStringLiteral("返回"));
     Place(animation, Layout::StartPage::animation);
     // The wheel turns for as long as the page lives, shown or not.
     animationTimer = startTimer(kFrameInterval);
@@ -42,5 +44,5 @@ void CStartPage::timerEvent(QTimerEvent* event) {
 // Every click casts anew and asks for the make page again; the main window shows the last cast.
 void CStartPage::OnCast() {
     CastHexagrams(theApp().state);
-    PostNavigate(10, 11);
+    PostNavigate(NavStage::Start, NavCode::ToMake);
 }

@@ -1,5 +1,7 @@
 #include "pages/FortuneCode.h"
 
+#include "res/Layout.h"
+
 namespace {
 
 // The code's bytes are signed: a byte of a Chinese character is negative and never counts as a letter.
@@ -37,14 +39,6 @@ void DecodeYears(int byte, int& startYear, int& nextYear) {
 
 }  // namespace
 
-int FortuneChartX(int month) {
-    return 46 * month + month / 2 + month / 4 + 40;
-}
-
-int FortuneChartY(int level) {
-    return 402 - 20 * level - level / 2;
-}
-
 FortuneChart DecodeFortuneCode(const std::string& code, int currentYear, int currentMonth,
                                int previousStartYear, int previousNextYear) {
     FortuneChart chart;
@@ -76,8 +70,8 @@ FortuneChart DecodeFortuneCode(const std::string& code, int currentYear, int cur
         chart.codeValid = chart.badLevelPositions.empty();
     }
     for (int i = 0; i < kFortuneMonths; ++i) {
-        const int y = chart.codeValid ? FortuneChartY(chart.chartValues[i]) : kFlatChartY;
-        chart.chartPoints[i] = {FortuneChartX(i + 1), y};
+        const int y = chart.codeValid ? Layout::PlayerPage::ChartY(chart.chartValues[i]) : kFlatChartY;
+        chart.chartPoints[i] = {Layout::PlayerPage::ChartX(i + 1), y};
     }
     return chart;
 }

@@ -12,11 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "res/Layout.h"
+
 inline constexpr std::size_t kFortuneCodeLength = 14;
 inline constexpr int kFortuneMonths = 12;
 inline constexpr int kHighestFortuneLevel = 6;
 // Without a usable code every month sits at level 3: a flat line at this height.
-inline constexpr int kFlatChartY = 341;
+inline constexpr int kFlatChartY = Layout::PlayerPage::ChartY(3);
 
 struct FortuneChartPoint {
     int x = 0;
@@ -41,7 +43,3 @@ struct FortuneChart {
 // a code whose first byte names no year keeps previousStartYear and previousNextYear.
 FortuneChart DecodeFortuneCode(const std::string& code, int currentYear, int currentMonth,
                                int previousStartYear, int previousNextYear);
-
-// The chart's x for month 1 .. 12 (86, 133, ..., 601) and its y for level 0 .. 6 (402 .. 279).
-int FortuneChartX(int month);
-int FortuneChartY(int level);

@@ -7,6 +7,7 @@
 // in 9 pt 宋体 use 1.5 px per unit, those in 12 pt use 2 px per unit. Both edges are converted and rounded
 // half away from zero, as the dialog manager does, so a width may differ by one pixel from width x 1.5. Plain
 // C++ with no Qt, so that the core-free art tool and every page can include it.
+#include <array>
 
 namespace Layout {
 
@@ -151,9 +152,31 @@ constexpr Rect monthEdits[12] = {
     FromDu12(180, 214, 13, 12), FromDu12(204, 214, 13, 12), FromDu12(227, 214, 13, 12),
     FromDu12(250, 214, 13, 12), FromDu12(274, 214, 13, 12), FromDu12(297, 214, 13, 12)};
 constexpr Rect nextYearEdit = FromDu12(318, 214, 22, 12);  // 1088
-// The chart's twelve month positions and the heights of the seven fortune levels 0 .. 6.
-constexpr int monthX[12] = {86, 133, 179, 227, 273, 320, 366, 414, 460, 507, 553, 601};
-constexpr int levelY[7] = {402, 382, 361, 341, 320, 300, 279};
+// The fortune chart: the point of month 1 .. 12 and the height of level 0 .. 6 (a higher level is drawn
+// higher), in integer arithmetic. The player page places its points with them, the background draws its grid
+// through the same positions.
+constexpr int ChartX(int month) {
+    return 46 * month + month / 2 + month / 4 + 40;
+}
+constexpr int ChartY(int level) {
+    return 402 - 20 * level - level / 2;
+}
+constexpr int kChartMonths = 12;
+constexpr int kChartLevels = 7;
+constexpr std::array<int, kChartMonths> monthX = [] {
+    std::array<int, kChartMonths> x{};
+    for (int month = 1; month <= kChartMonths; ++month) {
+        x[month - 1] = ChartX(month);
+    }
+    return x;
+}();
+constexpr std::array<int, kChartLevels> levelY = [] {
+    std::array<int, kChartLevels> y{};
+    for (int level = 0; level < kChartLevels; ++level) {
+        y[level] = ChartY(level);
+    }
+    return y;
+}();
 constexpr int markerSize = 11;  // bitmap 240, centred on each point
 }  // namespace PlayerPage
 
@@ -172,6 +195,28 @@ constexpr Rect okButton{143, 180, 71, 25};      // 1, date notice
 constexpr Rect saveButton{88, 184, 71, 25};     // 3, save question
 constexpr Rect cancelButton{192, 184, 71, 25};  // 2, save question
 }  // namespace NoticeDialog
+
+namespace StatisticsDialog {
+constexpr Rect client{0, 0, 600, 440};
+constexpr Rect countsPanel{16, 62, 176, 92};
+constexpr Rect hitsPanel{204, 62, 380, 92};
+constexpr Rect positionsPanel{16, 164, 568, 86};
+constexpr Rect chartPanel{16, 260, 568, 124};
+constexpr Rect chartPlot{64, 284, 496, 70};  // the rates' area; the axes run along its left and bottom
+constexpr Rect sentence{16, 392, 484, 44};
+constexpr Rect okButton{513, 403, 71, 25};
+// The tables: a caption column, then value columns of equal width, rows of equal height below a title row.
+constexpr int rowHeight = 26;
+constexpr int countsCaptionX = 26;
+constexpr int countsValueX = 108;
+constexpr int countsValueW = 74;
+constexpr int hitsCaptionX = 212;
+constexpr int hitsFirstColumnX = 330;
+constexpr int hitsColumnW = 62;
+constexpr int positionsCaptionX = 26;
+constexpr int positionsFirstColumnX = 120;
+constexpr int positionsColumnW = 57;
+}  // namespace StatisticsDialog
 
 namespace AboutDialog {
 constexpr Rect client{0, 0, 350, 230};

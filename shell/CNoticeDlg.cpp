@@ -3,6 +3,7 @@
 #include "controls/Colour.h"
 #include "res/Layout.h"
 #include "res/ResourceIds.h"
+#include "shell/FaceKeys.h"
 
 namespace {
 
@@ -31,12 +32,12 @@ CNoticeDlg::CNoticeDlg(QWidget* parent)
 
 bool CNoticeDlg::OnInitDialog() {
     CPageDialog::OnInitDialog();
-    SetUpButton(okButton, Layout::NoticeDialog::okButton, IDB_OK_HOT, IDB_OK, RGB(155, 197, 207),
+    SetUpButton(okButton, Layout::NoticeDialog::okButton, IDB_OK_HOT, IDB_OK, kCeladonKey,
                 QStringLiteral("确定"));
-    SetUpButton(saveButton, Layout::NoticeDialog::saveButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT,
-                RGB(255, 255, 255), QStringLiteral("保存"));
+    SetUpButton(saveButton, Layout::NoticeDialog::saveButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT, kWhiteKey,
+                QStringLiteral("保存"));
     SetUpButton(cancelButton, Layout::NoticeDialog::cancelButton, IDB_CANCEL_LIGHT_HOT, IDB_CANCEL_LIGHT,
-                RGB(255, 255, 255), QStringLiteral("取消"));
+                kWhiteKey, QStringLiteral("取消"));
     const bool dateNotice = noticeMode == 1;
     okButton.setVisible(dateNotice);
     saveButton.setVisible(!dateNotice);

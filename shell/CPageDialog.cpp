@@ -46,8 +46,8 @@ void CPageDialog::SetBackgroundFile(const QString& file, int width, int height) 
     update();
 }
 
-void CPageDialog::PostNavigate(int stage, int code) {
-    PostMessageTo(mainWindow, WM_NAVIGATE, stage, code);
+void CPageDialog::PostNavigate(NavStage stage, NavCode code) {
+    PostMessageTo(mainWindow, WM_NAVIGATE, MessageParam(stage), MessageParam(code));
 }
 
 void CPageDialog::paintEvent(QPaintEvent* /*event*/) {

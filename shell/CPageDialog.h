@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QString>
 
+#include "shell/Navigation.h"
+
 class CPageDialog : public QDialog {
     Q_OBJECT
 
@@ -25,7 +27,7 @@ public:
     QString BackgroundFile() const { return backgroundFile; }
 
     // Asks the main window to move on; the message is posted, so this page's handler returns first.
-    void PostNavigate(int stage, int code);
+    void PostNavigate(NavStage stage, NavCode code);
 
     void setVisible(bool visible) override;
 

@@ -6,6 +6,9 @@
 #include <cassert>
 #include <utility>
 
+#include "controls/CjkFonts.h"
+#include "core/CalendarEdition.h"
+#include "shell/ChineseTranslations.h"
 #include "shell/DatabaseLocation.h"
 #include "shell/MessageBox.h"
 #include "shell/OpenHelp.h"
@@ -34,6 +37,28 @@ CPredictApp::~CPredictApp() {
     if (currentApp == this) {
         currentApp = nullptr;
     }
+}
+
+bool CPredictApp::InitInstance(const CommandLine& commandLine) {
+    SetCalendarEdition(ChosenCalendarEdition(commandLine));
+    // The faces the windows ask for, and Qt's own texts in Chinese.
+    InstallCjkFontSubstitutions();
+    InstallChineseTranslations();
+
+    random.FillRandomTable();
+    // A missing file is reported and the program carries on without a database.
+    if (commandLine.database.empty()) {
+        OpenDatabase();
+    } else {
+        OpenDatabase(commandLine.database);
+    }
+    state.minDrawDate = COleDateTime(2009, 6, 17);
+    historyCount = 0;
+    LoadPlayer();
+    LoadHistory();
+
+    RunMainWindow();
+    return false;
 }
 
 void CPredictApp::OpenDatabase() {

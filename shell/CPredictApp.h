@@ -35,6 +35,12 @@ public:
     PredictionState state;
     CRandomTable random;
 
+protected:
+    // The last step of the start-up: runs the main window until it closes. The main window sits above the
+    // pages, so the program's application object (app/CMainApp) brings it; this object alone, as the page
+    // tests use it, has none and returns at once.
+    virtual void RunMainWindow() {}
+
 private:
     MessageSinkFunction previousSink;
 };

@@ -7,6 +7,7 @@
 // loaded at all. While the user has muted the program nothing plays, not even the beep.
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class CSoundOutput;

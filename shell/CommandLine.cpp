@@ -52,16 +52,38 @@ void ForceEdition(CommandLine& commandLine, CalendarEdition edition) {
     commandLine.edition = edition;
 }
 
-// "--database FILE" or "--database=FILE"; i moves past a value in the next argument.
-void ReadDatabase(CommandLine& commandLine, const std::vector<std::string>& arguments, std::size_t& i) {
-    const std::string_view option = "--database";
-    if (arguments[i].size() > option.size()) {
-        commandLine.database = arguments[i].substr(option.size() + 1);
-    } else if (i + 1 < arguments.size()) {
-        commandLine.database = arguments[++i];
+// The options that name a file: "--option FILE" or "--option=FILE".
+struct FileOption {
+    std::string_view name;
+    std::string CommandLine::*file;
+};
+constexpr std::array<FileOption, 3> kFileOptions{{
+    {"--database", &CommandLine::database},
+    {"--export-csv", &CommandLine::exportCsv},
+    {"--import-draws", &CommandLine::importDraws},
+}};
+
+const FileOption* FindFileOption(std::string_view argument) {
+    for (const FileOption& option : kFileOptions) {
+        if (argument == option.name ||
+            (argument.starts_with(option.name) && argument.substr(option.name.size()).starts_with('='))) {
+            return &option;
+        }
     }
-    if (commandLine.database.empty()) {
-        commandLine.error = "选项“--database”后面缺少参数。";
+    return nullptr;
+}
+
+// i moves past a value in the next argument.
+void ReadFile(CommandLine& commandLine, const FileOption& option, const std::vector<std::string>& arguments,
+              std::size_t& i) {
+    std::string& file = commandLine.*option.file;
+    if (arguments[i].size() > option.name.size()) {
+        file = arguments[i].substr(option.name.size() + 1);
+    } else if (i + 1 < arguments.size()) {
+        file = arguments[++i];
+    }
+    if (file.empty()) {
+        commandLine.error = "选项“" + std::string(option.name) + "”后面缺少参数。";
     }
 }
 
@@ -79,8 +101,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             commandLine.showHelp = true;
         } else if (argument == "--version") {
             commandLine.showVersion = true;
-        } else if (argument == "--database" || argument.starts_with("--database=")) {
-            ReadDatabase(commandLine, arguments, i);
+        } else if (const FileOption* fileOption = FindFileOption(argument)) {
+            ReadFile(commandLine, *fileOption, arguments, i);
         } else if (const ToolkitOption* option = FindToolkitOption(argument)) {
             if (option->takesValue && ++i >= arguments.size()) {
                 commandLine.error = "选项“" + argument + "”后面缺少参数。";
@@ -91,7 +113,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             commandLine.error = "多余的参数“" + argument + "”：本程序不打开文件。";
         }
     }
+    if (commandLine.error.empty() && !commandLine.exportCsv.empty() && !commandLine.importDraws.empty()) {
+        commandLine.error = "--export-csv 与 --import-draws 只能选用一个。";
+    }
     return commandLine;
+}
+
+bool IsRecordsCommand(const CommandLine& commandLine) {
+    return !commandLine.exportCsv.empty() || !commandLine.importDraws.empty();
 }
 
 CalendarEdition ChosenCalendarEdition(const CommandLine& commandLine) {
@@ -106,13 +135,20 @@ std::string UsageText() {
            "  --classic          使用经典版历法：2007-02-04 至 2012-02-04，可预测 2011 年及以前的开奖\n"
            "  --extended         使用扩展版历法：2007-02-04 至 2099-12-31，可预测 2099 年及以前的开奖\n"
            "  --database 文件    使用这个数据库文件（文件须已存在）\n"
+           "  --export-csv 文件  把全部预测记录导出为 CSV 文件（UTF-8）后退出\n"
+           "  --import-draws 文件\n"
+           "                     从文件录入开奖号码后退出；每行一期：“期数,开奖号码”或\n"
+           "                     “日期,开奖号码”（日期如 2009-06-17），规则与【预测记录】页相同\n"
            "  --help             显示本说明后退出\n"
            "  --version          显示版本和所用历法后退出\n"
            "\n"
            "不指定历法时，今天在 2011-12-31 及以前用经典版，从 2012-01-01 起用扩展版。\n"
            "不指定数据库时，程序文件夹中有可写的 morvint.db 就用它（便携版），否则用\n"
            "~/.local/share/morvint/morvint.db（$XDG_DATA_HOME/morvint/morvint.db），\n"
-           "第一次启动时由安装的空白数据库复制而来。\n";
+           "第一次启动时由安装的空白数据库复制而来。\n"
+           "\n"
+           "导出、导入不需要显示器。成功时退出码为 0；文件或数据库无法读写、\n"
+           "或有开奖号码被拒绝时为 1，并说明原因。\n";
 }
 
 std::string VersionText(CalendarEdition edition) {

@@ -10,6 +10,8 @@
 struct CommandLine {
     std::optional<CalendarEdition> edition;  // forced by --classic or --extended
     std::string database;                    // the file --database names; empty: the usual places
+    std::string exportCsv;                   // --export-csv: write the records to this file, then end
+    std::string importDraws;                 // --import-draws: enter the draws of this file, then end
     bool showHelp = false;
     bool showVersion = false;
     std::string error;  // set when the line cannot be used; the program then says so and ends with code 2
@@ -26,5 +28,9 @@ std::string UsageText();
 std::string VersionText(CalendarEdition edition);
 std::string ErrorText(const std::string& error);
 
+// Asks for work on the records that ends without opening a window (--export-csv, --import-draws).
+bool IsRecordsCommand(const CommandLine& commandLine);
+
 // Exit codes of a start that ends without opening a window.
+inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;

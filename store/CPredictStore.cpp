@@ -227,3 +227,8 @@ int CPredictStore::FirstPendingRecord() const {
     }
     return historyCount + 1;
 }
+
+std::vector<HistoryRecord> CPredictStore::ListedRecords() const {
+    const int last = std::min(historyCount, HISTORY_SLOTS - 1);
+    return {history.begin() + 1, history.begin() + 1 + std::max(last, 0)};
+}

@@ -6,6 +6,7 @@
 // Failures are reported through the message sink (core/MessageSink.h), once per failed operation.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/COleDateTime.h"
 #include "store/CSqliteConnection.h"
@@ -40,6 +41,8 @@ public:
     bool SetDrawResult(int recordOrder, const std::string& openData, int isRight);
     // The first record 1 .. historyCount that still waits for its result, or historyCount + 1.
     int FirstPendingRecord() const;
+    // The records the history holds, in list order: slots 1 .. historyCount.
+    std::vector<HistoryRecord> ListedRecords() const;
 
     // The player profile.
     std::string name;

@@ -1,15 +1,30 @@
 #include "store/HistoryStatistics.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <numeric>
 #include <set>
+
+#include "core/ExactBinomial.h"
+#include "store/HistoryVerdict.h"
 
 namespace {
 
 constexpr double kDraws = 1000.0;
+constexpr double kSignificance = 0.05;
 
-bool IsThreeDigits(const std::string& text) {
-    return text.size() == 3 && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
+std::string Format(const char* format, double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+std::string PValueText(double p) {
+    if (p < 0.001) {
+        return "p < 0.001";
+    }
+    // Two significant digits: 0.047 must not round up to a "0.05" that reads as the level itself.
+    return "p = " + Format("%.2g", p);
 }
 
 // The draws that hit a box: 6 orders of three different digits, 3 of a pair, 1 of a triple.
@@ -25,15 +40,11 @@ std::string SortedDigits(std::string code) {
     return code;
 }
 
-bool HasResult(const HistoryRecord& record) {
-    return record.is_right >= 0 && record.is_right <= 8;
-}
-
 void CountDraw(HistoryStatistics& stats, const HistoryRecord& record) {
     const DrawChance chance = ChanceOfCodes(record.data);
     stats.exactChances.push_back(chance.exact);
     stats.boxChances.push_back(chance.box);
-    if (record.is_right >= 1) {
+    if (IsHit(record.is_right)) {
         ++stats.exactHits;
         ++stats.positions[static_cast<std::size_t>(record.is_right - 1)].exact;
     }
@@ -57,7 +68,7 @@ DrawChance ChanceOfCodes(const std::array<std::string, 8>& codes) {
     std::set<std::string> distinct;
     std::set<std::string> boxes;
     for (const std::string& code : codes) {
-        if (IsThreeDigits(code)) {
+        if (IsDrawNumber(code)) {
             distinct.insert(code);
             boxes.insert(SortedDigits(code));
         }
@@ -70,7 +81,7 @@ DrawChance ChanceOfCodes(const std::array<std::string, 8>& codes) {
 }
 
 bool IsBoxMatch(const std::string& code, const std::string& draw) {
-    return IsThreeDigits(code) && IsThreeDigits(draw) && SortedDigits(code) == SortedDigits(draw);
+    return IsDrawNumber(code) && IsDrawNumber(draw) && SortedDigits(code) == SortedDigits(draw);
 }
 
 double HistoryStatistics::ExpectedExactHits() const {
@@ -92,4 +103,21 @@ HistoryStatistics ComputeHistoryStatistics(const std::vector<HistoryRecord>& rec
     }
     stats.pending = stats.saved - stats.entered;
     return stats;
+}
+
+std::string ChanceSentence(const HistoryStatistics& stats) {
+    if (stats.entered == 0) {
+        return "还没有输入开奖号码，无法与偶然相比。";
+    }
+    const double expected = stats.ExpectedExactHits();
+    const double p = ExactTwoSidedPValue(stats.exactChances, stats.exactHits);
+    const std::string facts = "已开奖 " + std::to_string(stats.entered) + " 期，号码命中 " +
+                              std::to_string(stats.exactHits) + " 次，纯凭偶然平均约 " +
+                              Format(expected < 10 ? "%.2g" : "%.1f", expected) + " 次。";
+    const std::string test = "（精确二项检验，" + PValueText(p) + "）";
+    if (p >= kSignificance) {
+        return facts + "这样的差别完全可能出于偶然" + test + "，不能说明号码比偶然更准。";
+    }
+    const char* direction = stats.exactHits > expected ? "多于" : "少于";
+    return facts + "命中" + direction + "偶然，只凭偶然出现这样大差别的机会不到 5%" + test + "。";
 }

@@ -46,3 +46,7 @@ struct HistoryStatistics {
 
 // The statistics of these records, given in list order.
 HistoryStatistics ComputeHistoryStatistics(const std::vector<HistoryRecord>& records);
+
+// One plain sentence on whether the exact hits could be chance, by the exact two-sided binomial test at the
+// usual 5% level. It says what the test says and nothing more.
+std::string ChanceSentence(const HistoryStatistics& stats);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian 12 machine, then builds and runs every check: formatting, the test suite with warnings
-# as errors, and the same suite again under AddressSanitizer + UndefinedBehaviorSanitizer.
+# Sets up a fresh Debian 12 machine, then builds and runs every check: formatting, the folders' layers, the test
+# suite with warnings as errors, and the same suite again under AddressSanitizer + UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
@@ -8,6 +8,9 @@ jobs="$(nproc)"
 
 echo "== formatting"
 git ls-files '*.h' '*.cpp' | xargs -r clang-format --dry-run --Werror
+
+echo "== layers: every include points down"
+bash tools/check-layers.sh
 
 echo "== build and test"
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVINT_WERROR=ON

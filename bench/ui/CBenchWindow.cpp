@@ -3,12 +3,12 @@
 #include <QCoreApplication>
 #include <QEvent>
 
+#include "app/CMainDlg.h"
 #include "controls/CjkFonts.h"
 #include "controls/PostedMessage.h"
 #include "controls/ProgramFiles.h"
 #include "core/Cast.h"
 #include "res/Resources.h"
-#include "shell/CMainDlg.h"
 #include "shell/CPageDialog.h"
 #include "shell/CPredictApp.h"
 #include "shell/MessageBox.h"

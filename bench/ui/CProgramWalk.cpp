@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <cstdio>
 
+#include "app/CMainDlg.h"
 #include "controls/PostedMessage.h"
 #include "pages/CDateInputDlg.h"
 #include "pages/CExplainPage.h"
@@ -13,7 +14,6 @@
 #include "pages/CPlayerPage.h"
 #include "pages/CShowGuaPage.h"
 #include "pages/CStartPage.h"
-#include "shell/CMainDlg.h"
 #include "shell/CNoticeDlg.h"
 #include "shell/CPredictApp.h"
 

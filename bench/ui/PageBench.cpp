@@ -5,9 +5,9 @@
 
 #include <vector>
 
+#include "app/CMainDlg.h"
 #include "bench/ui/CBenchWindow.h"
 #include "controls/PostedMessage.h"
-#include "shell/CMainDlg.h"
 
 namespace {
 

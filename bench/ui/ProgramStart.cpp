@@ -9,11 +9,11 @@
 #include <cstring>
 #include <memory>
 
+#include "app/CMainApp.h"
 #include "bench/ui/CProgramWalk.h"
 #include "bench/ui/CReadySignal.h"
 #include "controls/ProgramFiles.h"
 #include "core/Clock.h"
-#include "shell/CPredictApp.h"
 
 int main(int argc, char** argv) {
     QApplication qtApplication(argc, argv);
@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
         walker->Start();
     });
     qtApplication.installEventFilter(&ready);
-    CPredictApp app;
+    CMainApp app;
     app.InitInstance();
     return walker && !walker->Succeeded() ? 1 : 0;
 }

@@ -3,9 +3,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <string>
 
 #include "controls/CColorEdit.h"
-#include "tests/controls/ControlTestSupport.h"
+#include "tests/support/WidgetPixels.h"
 
 using namespace testsupport;
 
@@ -76,7 +77,11 @@ TEST_P(ColorEditTest, CentredTextStandsInTheMiddle) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, ColorEditTest,
-                         ::testing::Values(CColorEdit::SingleLine, CColorEdit::MultiLine));
+                         ::testing::Values(CColorEdit::SingleLine, CColorEdit::MultiLine),
+                         [](const ::testing::TestParamInfo<CColorEdit::Mode>& param) {
+                             return std::string(param.param == CColorEdit::SingleLine ? "SingleLine"
+                                                                                      : "MultiLine");
+                         });
 
 TEST(ColorEditDigitsTest, SingleLineTakesOnlyDigitsUpToTheLimit) {
     CColorEdit edit(CColorEdit::SingleLine);

@@ -4,19 +4,26 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <ostream>
+#include <string>
 
 #include "controls/CColorListCtrl.h"
-#include "tests/controls/ControlTestSupport.h"
+#include "tests/support/WidgetPixels.h"
 
 using namespace testsupport;
 
 namespace {
 
 struct ParseCase {
+    const char* name;  // of the test case
     const char* spec;
     QStringList names;
     QList<int> widths;
 };
+
+void PrintTo(const ParseCase& c, std::ostream* out) {
+    *out << '"' << c.spec << '"';
+}
 
 class ColumnParseTest : public ::testing::TestWithParam<ParseCase> {};
 
@@ -40,15 +47,19 @@ TEST_P(ColumnParseTest, GivesTheColumnsOfTheText) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ColumnParseTest,
-                         ::testing::Values(ParseCase{"a,10;b,20", {"a", "b"}, {10, 20}},
-                                           ParseCase{"a,10", {"a"}, {10}}, ParseCase{"a,10;b", {"a"}, {10}},
-                                           ParseCase{"a,", {"a"}, {0}},
-                                           ParseCase{"a,10;b;c,30", {"a", "b;c"}, {10, 30}},
-                                           ParseCase{"", {}, {}}, ParseCase{"no comma", {}, {}},
-                                           ParseCase{"x, 12px;y,abc", {"x", "y"}, {12, 0}},
-                                           ParseCase{"期号,60;结果,-5", {"期号", "结果"}, {60, -5}},
-                                           ParseCase{"big,99999999999", {"big"}, {2147483647}}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ColumnParseTest,
+    ::testing::Values(
+        ParseCase{"TwoColumns", "a,10;b,20", {"a", "b"}, {10, 20}},
+        ParseCase{"OneColumn", "a,10", {"a"}, {10}},
+        ParseCase{"ALastNameWithoutWidthIsDropped", "a,10;b", {"a"}, {10}},
+        ParseCase{"AnEmptyWidthIsZero", "a,", {"a"}, {0}},
+        ParseCase{"ASemicolonWithoutCommaStaysInTheName", "a,10;b;c,30", {"a", "b;c"}, {10, 30}},
+        ParseCase{"EmptyText", "", {}, {}}, ParseCase{"NoComma", "no comma", {}, {}},
+        ParseCase{"WidthsAreTheirLeadingDigits", "x, 12px;y,abc", {"x", "y"}, {12, 0}},
+        ParseCase{"ChineseNamesAndANegativeWidth", "期号,60;结果,-5", {"期号", "结果"}, {60, -5}},
+        ParseCase{"AHugeWidthStopsAtTheLargestInt", "big,99999999999", {"big"}, {2147483647}}),
+    [](const ::testing::TestParamInfo<ParseCase>& param) { return std::string(param.param.name); });
 
 class ColorListTest : public ::testing::Test {
 protected:

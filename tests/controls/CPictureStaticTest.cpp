@@ -6,7 +6,7 @@
 
 #include "controls/CPictureStatic.h"
 #include "controls/ImageFile.h"
-#include "tests/controls/ControlTestSupport.h"
+#include "tests/support/WidgetPixels.h"
 
 using namespace testsupport;
 

@@ -6,7 +6,10 @@
 
 #include "controls/CHoverNotifyButton.h"
 #include "controls/CSkinButton.h"
-#include "tests/controls/ControlTestSupport.h"
+#include "controls/PostedMessage.h"
+#include "tests/support/PendingEvents.h"
+#include "tests/support/PostedRecorder.h"
+#include "tests/support/WidgetPixels.h"
 
 using namespace testsupport;
 
@@ -106,8 +109,10 @@ TEST_F(SkinButtonTest, HeldButtonShowsHotFaceOnePixelRightAndDown) {
 TEST_F(SkinButtonTest, PressDraggedOntoTheButtonDoesNotHover) {
     SetFaces(true);
     QTest::mousePress(&page, Qt::LeftButton, {}, QPoint(5, 5));
+    const EventCounter moves(*button, QEvent::MouseMove);
     QTest::mouseMove(button, QPoint(30, 12));
-    QTest::qWait(20);
+    DeliverPendingEvents();
+    EXPECT_EQ(moves.count, 1) << "the move reached the button";
     EXPECT_FALSE(button->IsHovered());
     EXPECT_EQ(At(30, 12), kNormal);
     QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(30, 12));
@@ -129,12 +134,13 @@ TEST_F(SkinButtonTest, OnlyAHotFaceShowsInEveryState) {
 
 TEST_F(SkinButtonTest, MovesOverTheButtonDoNotReachThePage) {
     QTest::mouseMove(&page, QPoint(5, 5));
-    QTest::qWait(10);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return page.moves > 0; }));
+    DeliverPendingEvents();
     const int before = page.moves;
-    EXPECT_GT(before, 0);
     QTest::mouseMove(button, QPoint(20, 10));
     QTest::mouseMove(button, QPoint(25, 10));
-    QTest::qWait(10);
+    DeliverPendingEvents();
+    EXPECT_TRUE(button->IsHovered()) << "the moves reached the button";
     EXPECT_EQ(page.moves, before);
 }
 
@@ -226,7 +232,7 @@ TEST(HoverNotifyButtonTest, PostsItsMessageOnEveryMove) {
     page.resize(120, 60);
     auto* button = new CHoverNotifyButton(&page);
     button->setGeometry(10, 10, 71, 25);
-    MessageRecorder recorder;
+    PostedRecorder recorder;
     button->notifyWindow = &recorder;
     button->notifyMessage = WM_NAVHOVER;
     button->notifyParam = 20;
@@ -237,16 +243,16 @@ TEST(HoverNotifyButtonTest, PostsItsMessageOnEveryMove) {
     QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(button, &move);
-    EXPECT_TRUE(recorder.messages.empty());
+    EXPECT_TRUE(recorder.posts.empty());
     QCoreApplication::sendPostedEvents();
-    ASSERT_EQ(recorder.messages.size(), 1u);
+    ASSERT_EQ(recorder.posts.size(), 1u);
 
     QTest::mouseMove(button, QPoint(20, 10));
     QTest::mouseMove(button, QPoint(21, 10));
     QTest::mouseMove(button, QPoint(22, 11));
     QCoreApplication::sendPostedEvents();
-    ASSERT_EQ(recorder.messages.size(), 4u);
-    for (const RecordedMessage& message : recorder.messages) {
+    ASSERT_EQ(recorder.posts.size(), 4u);
+    for (const PostedRecorder::Post& message : recorder.posts) {
         EXPECT_EQ(message.message, WM_NAVHOVER);
         EXPECT_EQ(message.wParam, 20);
         EXPECT_EQ(message.lParam, 0);

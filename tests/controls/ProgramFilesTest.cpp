@@ -10,7 +10,7 @@
 
 #include "controls/CPictureStatic.h"
 #include "controls/ProgramFiles.h"
-#include "tests/controls/ControlTestSupport.h"
+#include "tests/support/WidgetPixels.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "controls/CKeyboardCues.h"
 #include "controls/CSkinButton.h"
-#include "tests/controls/ControlTestSupport.h"
+#include "tests/support/WidgetPixels.h"
 
 using namespace testsupport;
 

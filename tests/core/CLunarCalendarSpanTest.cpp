@@ -13,6 +13,7 @@
 #include "core/LunarTables.h"
 #include "core/MessageSink.h"
 #include "tests/core/CalendarTestSupport.h"
+#include "tests/support/SinkRecorder.h"
 
 using namespace calendar_test;
 
@@ -25,18 +26,6 @@ std::string Lunar(const CLunarCalendar& c) {
 std::string Pillars(const CLunarCalendar& c) {
     return c.yearPillar + c.monthPillar + c.dayPillar;
 }
-
-class RecordedMessages {
-public:
-    RecordedMessages()
-        : previous(SetMessageSink(
-              [this](const std::string& text, const std::string&) { texts.push_back(text); })) {}
-    ~RecordedMessages() { SetMessageSink(previous); }
-    std::vector<std::string> texts;
-
-private:
-    MessageSinkFunction previous;
-};
 
 struct LunarDay {
     int month;
@@ -133,7 +122,7 @@ void ExpectStepFrom(const CLunarCalendar& previous, const CLunarCalendar& c, boo
 }  // namespace
 
 TEST(CLunarCalendarEditions, ClassicStopsAfter2012_02_04AndExtendedAfter2099_12_31) {
-    RecordedMessages recorder;
+    SinkRecorder recorder;
     CLunarCalendar calendar;
     {
         const EditionScope classic(CalendarEdition::Classic);
@@ -142,14 +131,14 @@ TEST(CLunarCalendarEditions, ClassicStopsAfter2012_02_04AndExtendedAfter2099_12_
         EXPECT_EQ(calendar.gregorianDay, 4);
         EXPECT_EQ(LastConvertibleDate(CalendarEdition::Classic), COleDateTime(2012, 2, 4));
     }
-    ASSERT_EQ(recorder.texts, std::vector<std::string>{"日期超出范围！"});
+    ASSERT_EQ(recorder.Texts(), std::vector<std::string>{"日期超出范围！"});
     const EditionScope extended(CalendarEdition::Extended);
     calendar.Convert(COleDateTime(2012, 2, 5));
     EXPECT_EQ(Lunar(calendar), "一月十四");
     calendar.Convert(COleDateTime(2099, 12, 31));
     calendar.Convert(COleDateTime(2100, 1, 1));
     calendar.Convert(COleDateTime(2007, 2, 3));
-    EXPECT_EQ(recorder.texts.size(), 3u);
+    EXPECT_EQ(recorder.Texts().size(), 3u);
     EXPECT_EQ(calendar.gregorianYear * 10000 + calendar.gregorianMonth * 100 + calendar.gregorianDay,
               20991231);
     EXPECT_EQ(FirstConvertibleDate(), COleDateTime(2007, 2, 4));

@@ -8,6 +8,7 @@
 #include "core/CLunarCalendar.h"
 #include "core/LunarTables.h"
 #include "core/MessageSink.h"
+#include "tests/support/SinkRecorder.h"
 
 namespace {
 
@@ -38,19 +39,6 @@ void ExpectLunar(int year, int month, int day, const std::string& monthName, con
     EXPECT_EQ(c.lunarMonthName + "月" + c.lunarDayName, monthName + "月" + dayName)
         << year << '-' << month << '-' << day;
 }
-
-class RecordedMessages {
-public:
-    RecordedMessages()
-        : previous(SetMessageSink([this](const std::string& text, const std::string& caption) {
-              messages.emplace_back(text, caption);
-          })) {}
-    ~RecordedMessages() { SetMessageSink(previous); }
-    std::vector<std::pair<std::string, std::string>> messages;
-
-private:
-    MessageSinkFunction previous;
-};
 
 }  // namespace
 
@@ -115,7 +103,7 @@ TEST(CLunarCalendar, EveryDateOfTheRangeHasMeaningfulValues) {
 }
 
 TEST(CLunarCalendar, DatesOutsideTheRangeAreRefusedAndChangeNothing) {
-    RecordedMessages recorder;
+    SinkRecorder recorder;
     CLunarCalendar calendar;
     calendar.Convert(COleDateTime(2009, 6, 17));
     ASSERT_TRUE(recorder.messages.empty());

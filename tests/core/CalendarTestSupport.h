@@ -1,11 +1,11 @@
 #pragma once
-// Helpers shared by the calendar tests: sexagenary names by number, conversions of single dates, and a scope
-// that runs a test under one calendar edition and gives the previous one back.
+// Helpers shared by the calendar tests: sexagenary names by number and conversions of single dates. The scope
+// that runs a test under one calendar edition is the support library's EditionScope.
 #include <string>
 
 #include "core/CLunarCalendar.h"
 #include "core/COleDateTime.h"
-#include "core/CalendarEdition.h"
+#include "tests/support/EditionScope.h"
 
 namespace calendar_test {
 
@@ -26,18 +26,5 @@ inline CLunarCalendar Converted(int year, int month, int day) {
 inline long OleDay(const COleDateTime& date) {
     return static_cast<long>(date.GetOleDate());
 }
-
-class EditionScope {
-public:
-    explicit EditionScope(CalendarEdition edition) : previous(CurrentCalendarEdition()) {
-        SetCalendarEdition(edition);
-    }
-    ~EditionScope() { SetCalendarEdition(previous); }
-    EditionScope(const EditionScope&) = delete;
-    EditionScope& operator=(const EditionScope&) = delete;
-
-private:
-    CalendarEdition previous;
-};
 
 }  // namespace calendar_test

@@ -20,7 +20,7 @@ fail() {
 # Every file the program reads, as named in its code.
 program_files=(jiu_low.wav help.html help_yuce.html help_yunqi.html
   main.ggr left.ggr start.ggr make_gua.ggr get_gua.ggr gua_exp.ggr get_num.ggr history.ggr player.ggr
-  inputdate.ggr date_error.ggr about_save.ggr about.ggr select.mid history.mid player.mid answer.mid
+  inputdate.ggr date_error.ggr about_save.ggr about.ggr statistics.ggr select.mid history.mid player.mid answer.mid
   taiji_0.bmp taiji_1.bmp taiji_2.bmp taiji_3.bmp taiji_4.bmp taiji_5.bmp
   乾.bmp 兑.bmp 离.bmp 震.bmp 巽.bmp 坎.bmp 艮.bmp 坤.bmp)
 for frame in $(seq 1 18); do program_files+=("$frame.bmp"); done

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "app/CMainDlg.h"
+#include "app/CNavPanel.h"
 #include "pages/CDateInputDlg.h"
 #include "pages/CExplainPage.h"
 #include "pages/CHistoryPage.h"
@@ -20,8 +22,6 @@
 #include "pages/CShowGuaPage.h"
 #include "pages/CStartPage.h"
 #include "shell/CAboutDlg.h"
-#include "shell/CMainDlg.h"
-#include "shell/CNavPanel.h"
 #include "shell/CNoticeDlg.h"
 #include "tests/pages/PagesTestSupport.h"
 
@@ -80,7 +80,7 @@ protected:
     }
 
     QWidget container;
-    NavigationRecorder recorder;
+    PostedRecorder recorder;
 };
 
 TEST_F(AccessibleNamesTest, TheMainWindowNamesThePanelAndReadsThePlayerLabelsAsText) {

@@ -1,6 +1,7 @@
 // The start page's wheel and cast button and the make page's two seconds, tick by tick.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QTimerEvent>
 #include <algorithm>
 #include <utility>
@@ -30,7 +31,7 @@ protected:
     }
     static QString FrameFile(int frame) { return QStringLiteral("%1.bmp").arg(frame); }
 
-    NavigationRecorder mainWindow;
+    PostedRecorder mainWindow;
     QWidget container;
 };
 
@@ -93,7 +94,7 @@ TEST_F(CastPagesTest, EachClickOnCastCastsAnewAndAsksForTheMakePage) {
 
     page->backButton.click();
     DeliverPosted();
-    EXPECT_EQ(mainWindow.navigations, (Navigations{{10, 11}, {10, 11}, {10, 0}}));
+    EXPECT_EQ(mainWindow.Navigations(), (Navigations{{10, 11}, {10, 11}, {10, 0}}));
 }
 
 TEST_F(CastPagesTest, TheMakePageTurnsTheTaijiAndAsksForTheShowPageFromTheTwentiethTickOn) {
@@ -107,18 +108,18 @@ TEST_F(CastPagesTest, TheMakePageTurnsTheTaijiAndAsksForTheShowPageFromTheTwenti
         EXPECT_EQ(page->animation.PictureFile(), QStringLiteral("taiji_%1.bmp").arg((tick - 1) % 6));
     }
     DeliverPosted();
-    EXPECT_TRUE(mainWindow.navigations.empty()) << "asked before its twentieth tick";
+    EXPECT_TRUE(mainWindow.Navigations().empty()) << "asked before its twentieth tick";
     EXPECT_EQ(page->animation.PictureWidth(), 243);
 
     Tick(*page, 0);
     DeliverPosted();
-    EXPECT_EQ(mainWindow.navigations, (Navigations{{11, 12}}));
+    EXPECT_EQ(mainWindow.Navigations(), (Navigations{{11, 12}}));
     EXPECT_EQ(page->animation.PictureFile(), QStringLiteral("taiji_1.bmp"));
 
     // Not replaced yet: it asks again.
     Tick(*page, 0);
     DeliverPosted();
-    EXPECT_EQ(mainWindow.navigations, (Navigations{{11, 12}, {11, 12}}));
+    EXPECT_EQ(mainWindow.Navigations(), (Navigations{{11, 12}, {11, 12}}));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "core/CRandomTable.h"
 #include "pages/CNumberPage.h"
 #include "shell/CNoticeDlg.h"
+#include "store/CSqliteConnection.h"
 #include "tests/pages/PagesTestSupport.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/ModalAnswer.h"
@@ -53,7 +54,7 @@ protected:
     }
 
     std::string dbPath;
-    NavigationRecorder mainWindow;
+    PostedRecorder mainWindow;
     QWidget container;
     std::unique_ptr<ModalAnswer<CNoticeDlg>> notices;
     std::vector<int> noticeModes;
@@ -194,7 +195,7 @@ TEST_F(NumberPageTest, TheArrowsLeadBackToTheExplanationAndReturnLeadsHome) {
     page->backButton.click();
     DeliverPosted();
 
-    EXPECT_EQ(mainWindow.navigations, (Navigations{{14, 13}, {14, 0}}));
+    EXPECT_EQ(mainWindow.Navigations(), (Navigations{{14, 13}, {14, 0}}));
 }
 
 }  // namespace

@@ -7,48 +7,22 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QObject>
 #include <array>
 #include <string>
 #include <vector>
 
 #include "controls/PostedMessage.h"
 #include "shell/CPageDialog.h"
-#include "store/CSqliteConnection.h"
-#include "store/CSqliteStatement.h"
 #include "tests/support/AppFixture.h"
-#include "tools/emptydb/EmptyDatabase.h"
-
-// Stands in for the main window: keeps every message a page posts to it.
-class PostedRecorder : public QObject {
-public:
-    struct Post {
-        int message;
-        qintptr wParam;
-        qintptr lParam;
-        bool operator==(const Post&) const = default;
-    };
-
-    std::vector<Post> posts;
-
-protected:
-    bool event(QEvent* event) override {
-        if (event->type() != CPostedMessage::Type()) {
-            return QObject::event(event);
-        }
-        const auto* posted = static_cast<const CPostedMessage*>(event);
-        posts.push_back({posted->message, posted->wParam, posted->lParam});
-        return true;
-    }
-};
+#include "tests/support/PostedRecorder.h"
+#include "tests/support/TestDatabase.h"
 
 class PageStoreFixture : public AppFixture {
 protected:
     void SetUp() override {
         AppFixture::SetUp();
-        std::string error;
         database = (dir.path() + QStringLiteral("/morvint.db")).toStdString();
-        ASSERT_TRUE(WriteEmptyDatabase(database, error)) << error;
+        ASSERT_TRUE(WriteFreshDatabase(database));
         for (const char* picture : {"history.ggr", "player.ggr"}) {
             ASSERT_TRUE(QFile::copy(QStringLiteral(MORVINT_PROGRAM_DIR "/") + QLatin1String(picture),
                                     dir.filePath(QLatin1String(picture))));
@@ -74,29 +48,10 @@ protected:
         return mainWindow.posts;
     }
 
-    void Sql(const std::string& sql) const {
-        CSqliteConnection db;
-        ASSERT_TRUE(db.OpenExisting(database));
-        ASSERT_TRUE(db.Execute(sql.c_str())) << sql;
-    }
+    void Sql(const std::string& sql) const { RunSql(database, sql); }
 
     // Every row of a query, each column as text ("NULL" for a NULL).
-    std::vector<std::vector<std::string>> Rows(const std::string& sql) const {
-        std::vector<std::vector<std::string>> rows;
-        CSqliteConnection db;
-        EXPECT_TRUE(db.OpenExisting(database));
-        CSqliteStatement select(db, sql.c_str());
-        EXPECT_TRUE(select.IsPrepared()) << sql;
-        while (select.IsPrepared() && select.Step() == CSqliteStatement::StepResult::row) {
-            auto& row = rows.emplace_back();
-            for (int column = 0; column < select.ColumnCount(); ++column) {
-                std::string text = "NULL";
-                select.Column(column).ToText(text);
-                row.push_back(text);
-            }
-        }
-        return rows;
-    }
+    TextRows Rows(const std::string& sql) const { return RowsAsText(database, sql); }
 
     // One saved prediction; date as "YYYY-MM-DD HH:MM:SS".
     void AddRecord(int order, const std::string& date, const std::array<std::string, 8>& codes,

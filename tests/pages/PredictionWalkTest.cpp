@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/CMainDlg.h"
 #include "controls/PostedMessage.h"
 #include "pages/CDateInputDlg.h"
 #include "pages/CExplainPage.h"
@@ -18,7 +19,6 @@
 #include "pages/CNumberPage.h"
 #include "pages/CShowGuaPage.h"
 #include "pages/CStartPage.h"
-#include "shell/CMainDlg.h"
 #include "shell/CNoticeDlg.h"
 #include "tests/pages/PagesTestSupport.h"
 #include "tests/support/AppFixture.h"

@@ -36,7 +36,7 @@ protected:
     }
     static QString Text(int id) { return QString::fromStdString(std::string(HexagramText(id))); }
 
-    NavigationRecorder mainWindow;
+    PostedRecorder mainWindow;
     QWidget container;
 };
 
@@ -224,7 +224,7 @@ TEST_F(ReadingPagesTest, NextLeadsOnAndBackLeadsHome) {
     explain->backButton.click();
     DeliverPosted();
 
-    EXPECT_EQ(mainWindow.navigations, (Navigations{{12, 13}, {12, 0}, {13, 14}, {13, 0}}));
+    EXPECT_EQ(mainWindow.Navigations(), (Navigations{{12, 13}, {12, 0}, {13, 14}, {13, 0}}));
 }
 
 }  // namespace

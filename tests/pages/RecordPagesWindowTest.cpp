@@ -6,10 +6,10 @@
 #include <array>
 #include <memory>
 
+#include "app/CMainDlg.h"
+#include "app/CNavPanel.h"
 #include "pages/CHistoryPage.h"
 #include "pages/CPlayerPage.h"
-#include "shell/CMainDlg.h"
-#include "shell/CNavPanel.h"
 #include "tests/pages/PageStoreFixture.h"
 #include "tests/support/FixedClock.h"
 

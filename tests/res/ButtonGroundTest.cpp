@@ -56,6 +56,7 @@ std::vector<Placement> Placements() {
         {"date_error.ggr", X::okButton, kCeladon, nullptr, "notice ok"},
         {"about_save.ggr", X::saveButton, kWhite, nullptr, "notice save"},
         {"about_save.ggr", X::cancelButton, kWhite, nullptr, "notice cancel"},
+        {"statistics.ggr", Layout::StatisticsDialog::okButton, kCeladon, nullptr, "statistics ok"},
         {"about.ggr",
          {Layout::AboutDialog::link.x, Layout::AboutDialog::link.y, 206, 18},
          0,

@@ -57,14 +57,10 @@ TEST(Layout, EveryControlLiesInsideItsWindow) {
     EXPECT_TRUE(inside(Layout::NavPanel::seal, Layout::NavPanel::client));
 }
 
-TEST(Layout, ChartPositionsAreThoseThePlayerPageComputes) {
+TEST(Layout, ChartPositionsAreThePublishedOnes) {
     namespace P = Layout::PlayerPage;
-    for (int i = 1; i <= 12; ++i) {
-        EXPECT_EQ(P::monthX[i - 1], 46 * i + i / 2 + i / 4 + 40);
-    }
-    for (int v = 0; v <= 6; ++v) {
-        EXPECT_EQ(P::levelY[v], 402 - 20 * v - v / 2);
-    }
+    EXPECT_EQ(P::monthX, (std::array<int, 12>{86, 133, 179, 227, 273, 320, 366, 414, 460, 507, 553, 601}));
+    EXPECT_EQ(P::levelY, (std::array<int, 7>{402, 382, 361, 341, 320, 300, 279}));
     // Each month's label box sits under its point.
     for (int i = 0; i < 12; ++i) {
         EXPECT_LE(P::monthEdits[i].x, P::monthX[i]);

@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "app/CMainApp.h"
 #include "controls/ProgramFiles.h"
-#include "shell/CPredictApp.h"
 #include "shell/CommandLine.h"
 #include "tests/robustness/RobustWalk.h"
 #include "tests/support/FixedClock.h"
@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
     CRobustWalk walk;
     walk.Start();
 
-    CPredictApp app;
+    CMainApp app;
     app.InitInstance(commandLine);
     std::printf("walk\t%s\n", walk.Finished() ? "done" : qUtf8Printable(walk.Failure()));
     return walk.Finished() ? 0 : 3;

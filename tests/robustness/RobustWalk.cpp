@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDate>
 
+#include "app/CNavPanel.h"
 #include "pages/CDateInputDlg.h"
 #include "pages/CExplainPage.h"
 #include "pages/CHistoryPage.h"
@@ -10,7 +11,6 @@
 #include "pages/CPlayerPage.h"
 #include "pages/CShowGuaPage.h"
 #include "pages/CStartPage.h"
-#include "shell/CNavPanel.h"
 #include "shell/CNoticeDlg.h"
 #include "tests/tour/TourWindows.h"
 

@@ -2,12 +2,16 @@
 // --version and a mistyped option on a machine with no display at all.
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "shell/CommandLine.h"
 #include "tests/support/FixedClock.h"
+#include "tests/support/TestDatabase.h"
 
 namespace {
 
@@ -33,6 +37,12 @@ TEST(CommandLineTest, TheDatabaseFileIsTheNextArgumentOrFollowsAnEqualsSign) {
     EXPECT_EQ(ParseCommandLine({"--database=other.db"}).database, "other.db");
     // A file whose name looks like an option is still a file.
     EXPECT_EQ(ParseCommandLine({"--database", "--classic"}).database, "--classic");
+
+    const CommandLine exporting = ParseCommandLine({"--export-csv=记录.csv", "--database", "a.db"});
+    EXPECT_EQ(exporting.exportCsv, "记录.csv");
+    EXPECT_TRUE(IsRecordsCommand(exporting));
+    EXPECT_EQ(ParseCommandLine({"--import-draws", "draws.txt"}).importDraws, "draws.txt");
+    EXPECT_FALSE(IsRecordsCommand(separate));
 }
 
 TEST(CommandLineTest, WhatCannotBeUsedIsNamedInTheError) {
@@ -45,6 +55,9 @@ TEST(CommandLineTest, WhatCannotBeUsedIsNamedInTheError) {
         {{"--database="}, "选项“--database”后面缺少参数。"},
         {{"--database", ""}, "选项“--database”后面缺少参数。"},
         {{"--databases"}, "未知的选项“--databases”。"},
+        {{"--import-draws"}, "选项“--import-draws”后面缺少参数。"},
+        {{"--export-csv", "a.csv", "--import-draws", "b.txt"},
+         "--export-csv 与 --import-draws 只能选用一个。"},
     };
     for (const auto& [arguments, error] : cases) {
         EXPECT_EQ(ParseCommandLine(arguments).error, error) << arguments.front();
@@ -97,6 +110,42 @@ TEST(CommandLineTest, TheProgramAnswersWithoutADisplay) {
     const ProgramRun mistyped = RunWithoutDisplay("--extnded");
     EXPECT_EQ(mistyped.exitCode, 2);
     EXPECT_EQ(mistyped.output, ErrorText("未知的选项“--extnded”。"));
+}
+
+// Import, then export, from a terminal: the draws go into the named database and come out in the CSV.
+TEST(CommandLineTest, TheRecordsAreImportedAndExportedWithoutADisplay) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string db = dir.filePath("试用.db").toStdString();
+    ASSERT_TRUE(WriteFreshDatabase(db));
+    RunSql(
+        db,
+        "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, data_4, "
+        "data_5, data_6, data_7, data_8, open_data) VALUES "
+        "(1, '2009-06-17 10:00:00', '09161', '123', '456', '789', '012', '345', '678', '901', '234', '未知'),"
+        "(2, '2099-06-18 10:00:00', '09162', '111', '222', '333', '444', '555', '666', '777', '888', "
+        "'未知')");
+    const std::string draws = dir.filePath("draws.txt").toStdString();
+    std::ofstream(draws) << "09161,345\n09162,111\n";
+    const std::string csv = dir.filePath("records.csv").toStdString();
+    const std::string database = " --database '" + db + "'";
+
+    const ProgramRun import = RunWithoutDisplay("--import-draws '" + draws + "'" + database);
+    EXPECT_EQ(import.exitCode, 1) << "a refused line makes the run fail";
+    EXPECT_EQ(import.output, "录入开奖号码 1 个，拒绝 1 行。\n第2行：还未到开奖时间。\n");
+
+    const ProgramRun exported = RunWithoutDisplay("--export-csv '" + csv + "'" + database);
+    EXPECT_EQ(exported.exitCode, 0) << exported.output;
+    std::ifstream in(csv, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("\r\n2009-06-17,09161,123,456,789,012,345,678,901,234,345,正确\r\n"),
+              std::string::npos)
+        << text;
+
+    const ProgramRun unwritable =
+        RunWithoutDisplay("--export-csv '" + dir.path().toStdString() + "'" + database);
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_TRUE(unwritable.output.starts_with("morvint：无法写入文件")) << unwritable.output;
 }
 
 }  // namespace

@@ -1,14 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include "controls/PostedMessage.h"
 #include "shell/CPageDialog.h"
 #include "shell/PageChrome.h"
-#include "tests/controls/ControlTestSupport.h"
+#include "tests/support/PostedRecorder.h"
+#include "tests/support/WidgetPixels.h"
 
 using namespace testsupport;
 
@@ -113,15 +116,15 @@ TEST(PageDialogTest, ModalDialogIsSetUpBeforeItShowsAndEndsOnKeys) {
 
 TEST(PageDialogTest, PostNavigateReachesTheMainWindowLater) {
     CPageDialog page;
-    MessageRecorder mainWindow;
+    PostedRecorder mainWindow;
     page.mainWindow = &mainWindow;
-    page.PostNavigate(13, 14);
-    EXPECT_TRUE(mainWindow.messages.empty());
+    page.PostNavigate(NavStage::Explain, NavCode::ToNumber);
+    EXPECT_TRUE(mainWindow.posts.empty());
     QCoreApplication::sendPostedEvents();
-    ASSERT_EQ(mainWindow.messages.size(), 1u);
-    EXPECT_EQ(mainWindow.messages[0].message, WM_NAVIGATE);
-    EXPECT_EQ(mainWindow.messages[0].wParam, 13);
-    EXPECT_EQ(mainWindow.messages[0].lParam, 14);
+    ASSERT_EQ(mainWindow.posts.size(), 1u);
+    EXPECT_EQ(mainWindow.posts[0].message, WM_NAVIGATE);
+    EXPECT_EQ(mainWindow.posts[0].wParam, 13);
+    EXPECT_EQ(mainWindow.posts[0].lParam, 14);
 }
 
 TEST(PageFontTest, CjkFacesAtPixelHeightsInBlack) {

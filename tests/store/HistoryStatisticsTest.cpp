@@ -75,4 +75,30 @@ TEST(HistoryStatisticsTest, HitsAreCountedPerPositionAndRatesRunOverTheEnteredDr
     EXPECT_DOUBLE_EQ(stats.running[3].chanceRate, 8 / 1000.0);
 }
 
+// The sentence at the edges of the 5% level: 100 draws of eight distinct codes expect 0.8 hits; two hits
+// happen by chance one time in five (p = 0.19), three hits less than one time in twenty (p = 0.047).
+TEST(HistoryStatisticsTest, TheChanceSentenceFollowsTheExactTestAtItsEdges) {
+    EXPECT_EQ(ChanceSentence(ComputeHistoryStatistics({})), "还没有输入开奖号码，无法与偶然相比。");
+    EXPECT_EQ(ChanceSentence(ComputeHistoryStatistics({Record({}, "未知", 11)})),
+              "还没有输入开奖号码，无法与偶然相比。");
+
+    const std::array<std::string, 8> codes{"012", "345", "678", "901", "234", "567", "890", "123"};
+    const auto withHits = [&](int hits) {
+        std::vector<HistoryRecord> records(100, Record(codes, "999", 0));
+        for (int i = 0; i < hits; ++i) {
+            records[static_cast<std::size_t>(i)] = Record(codes, "012", 1);
+        }
+        return ChanceSentence(ComputeHistoryStatistics(records));
+    };
+    EXPECT_EQ(
+        withHits(2),
+        "已开奖 100 期，号码命中 2 次，纯凭偶然平均约 0.8 次。这样的差别完全可能出于偶然（精确二项检验，"
+        "p = 0.19），不能说明号码比偶然更准。");
+    EXPECT_EQ(
+        withHits(3),
+        "已开奖 100 期，号码命中 3 次，纯凭偶然平均约 0.8 次。命中多于偶然，只凭偶然出现这样大差别的机会"
+        "不到 5%（精确二项检验，p = 0.047）。");
+    EXPECT_NE(withHits(20).find("p < 0.001"), std::string::npos);
+}
+
 }  // namespace

@@ -2,17 +2,14 @@
 
 #include <cstdlib>
 
-#include "store/CSqliteConnection.h"
-#include "store/CSqliteStatement.h"
-#include "tools/emptydb/EmptyDatabase.h"
+#include "tests/support/TestDatabase.h"
 
 void StoreFixture::SetUp() {
     std::string pattern = (std::filesystem::temp_directory_path() / "morvint-store-XXXXXX").string();
     ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
     dir = pattern;
     dbPath = (dir / "morvint.db").string();
-    std::string error;
-    ASSERT_TRUE(WriteEmptyDatabase(dbPath, error)) << error;
+    ASSERT_TRUE(WriteFreshDatabase(dbPath));
     previousSink = SetMessageSink([this](const std::string& text, const std::string& caption) {
         EXPECT_EQ(caption, kAppTitle);
         messages.push_back(text);
@@ -27,29 +24,11 @@ void StoreFixture::TearDown() {
 }
 
 void StoreFixture::Sql(const std::string& sql) const {
-    CSqliteConnection db;
-    ASSERT_TRUE(db.OpenExisting(dbPath));
-    ASSERT_TRUE(db.Execute(sql.c_str())) << sql;
+    RunSql(dbPath, sql);
 }
 
 std::vector<std::vector<std::string>> StoreFixture::Rows(const std::string& sql) const {
-    std::vector<std::vector<std::string>> rows;
-    CSqliteConnection db;
-    if (!db.OpenExisting(dbPath)) {
-        ADD_FAILURE() << "cannot open " << dbPath;
-        return rows;
-    }
-    CSqliteStatement select(db, sql.c_str());
-    EXPECT_TRUE(select.IsPrepared()) << sql;
-    while (select.Step() == CSqliteStatement::StepResult::row) {
-        auto& row = rows.emplace_back();
-        for (int column = 0; column < select.ColumnCount(); ++column) {
-            std::string text = "NULL";
-            select.Column(column).ToText(text);
-            row.push_back(text);
-        }
-    }
-    return rows;
+    return RowsAsText(dbPath, sql);
 }
 
 void StoreFixture::AddHistoryRows(int from, int to) const {

@@ -4,10 +4,10 @@
 #include <QDir>
 #include <QWidget>
 
+#include "app/CMainApp.h"
+#include "app/CMainDlg.h"
+#include "app/CNavPanel.h"
 #include "pages/CNumberPage.h"
-#include "shell/CMainDlg.h"
-#include "shell/CNavPanel.h"
-#include "shell/CPredictApp.h"
 #include "tests/tour/CProgramFolder.h"
 #include "tests/tour/TourWindows.h"
 #include "tests/tour/ViewChecks.h"
@@ -41,7 +41,7 @@ void CTour::Run() {
             QApplication::exit(1);
         }
     });
-    CPredictApp app;
+    CMainApp app;
     app.InitInstance();
     if (!driver.Finished() && failures.isEmpty()) {
         Fail(QStringLiteral("the program ended before the tour did"));

@@ -6,6 +6,8 @@
 #include <QTest>
 #include <vector>
 
+#include "app/CMainDlg.h"
+#include "app/CNavPanel.h"
 #include "controls/PostedMessage.h"
 #include "core/Cast.h"
 #include "pages/CDateInputDlg.h"
@@ -14,8 +16,6 @@
 #include "pages/CPlayerPage.h"
 #include "pages/CShowGuaPage.h"
 #include "shell/CAboutDlg.h"
-#include "shell/CMainDlg.h"
-#include "shell/CNavPanel.h"
 #include "shell/CNoticeDlg.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/FixedClock.h"

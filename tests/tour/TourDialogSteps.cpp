@@ -4,10 +4,10 @@
 #include <QMessageBox>
 #include <QTest>
 
+#include "app/CNavPanel.h"
 #include "pages/CDateInputDlg.h"
 #include "pages/CHistoryPage.h"
 #include "pages/CNumberPage.h"
-#include "shell/CNavPanel.h"
 #include "shell/CNoticeDlg.h"
 #include "tests/support/FixedClock.h"
 #include "tests/tour/CTour.h"

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QTest>
 
+#include "app/CNavPanel.h"
 #include "controls/CPictureStatic.h"
 #include "pages/CExplainPage.h"
 #include "pages/CMakeGuaPage.h"
@@ -13,7 +14,6 @@
 #include "pages/CShowGuaPage.h"
 #include "pages/CStartPage.h"
 #include "shell/CAboutDlg.h"
-#include "shell/CNavPanel.h"
 #include "tests/tour/CTour.h"
 #include "tests/tour/TourWindows.h"
 

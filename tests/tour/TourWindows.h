@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "shell/CMainDlg.h"
+#include "app/CMainDlg.h"
 #include "shell/CPageDialog.h"
 
 // The modal window of this type on top of everything, or null.

@@ -18,6 +18,9 @@ QImage DateNotice();   // date_error.ggr 350 x 230
 QImage SaveNotice();   // about_save.ggr 350 x 230
 QImage AboutDialog();  // about.ggr 350 x 230
 
+// statistics.ggr 600 x 440
+QImage StatisticsDialog();
+
 // The plot colour of the fortune chart, also the ground of its marker bitmap.
 QColor ChartGround();
 // The card colour under the trigram pictures on the show and explanation pages.

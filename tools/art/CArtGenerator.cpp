@@ -5,6 +5,7 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include "res/ResourceIds.h"
 #include "tools/art/Backgrounds.h"
 #include "tools/art/CBmpWriter.h"
 #include "tools/art/CChimeSynth.h"
@@ -57,6 +58,7 @@ void CArtGenerator::WriteBackgrounds() {
     Bmp(Backgrounds::DateNotice(), dir + QStringLiteral("date_error.ggr"));
     Bmp(Backgrounds::SaveNotice(), dir + QStringLiteral("about_save.ggr"));
     Bmp(Backgrounds::AboutDialog(), dir + QStringLiteral("about.ggr"));
+    Bmp(Backgrounds::StatisticsDialog(), dir + QStringLiteral("statistics.ggr"));
     Bmp(HoverPictures::Select(), dir + QStringLiteral("select.mid"));
     Bmp(HoverPictures::History(), dir + QStringLiteral("history.mid"));
     Bmp(HoverPictures::Player(), dir + QStringLiteral("player.mid"));
@@ -86,11 +88,11 @@ void CArtGenerator::WriteResources() {
     for (const FaceSpec& face : kFaces) {
         Bmp(CFaceRenderer::Render(face), dir + QString::number(face.id) + QStringLiteral(".bmp"));
     }
-    Bmp(Pictures::DrawNumberLabel(), dir + QStringLiteral("183.bmp"));
-    Bmp(Pictures::PanelSeal(), dir + QStringLiteral("194.bmp"));
-    Bmp(Pictures::ChartMarker(), dir + QStringLiteral("240.bmp"));
-    Bmp(Pictures::AboutLink(), dir + QStringLiteral("204.bmp"));
-    Bmp(Pictures::AboutCredit(), dir + QStringLiteral("205.bmp"));
+    Bmp(Pictures::DrawNumberLabel(), dir + QString::number(IDB_DRAW_NUMBER_LABEL) + QStringLiteral(".bmp"));
+    Bmp(Pictures::PanelSeal(), dir + QString::number(IDB_PANEL_SEAL) + QStringLiteral(".bmp"));
+    Bmp(Pictures::ChartMarker(), dir + QString::number(IDB_CHART_MARKER) + QStringLiteral(".bmp"));
+    Bmp(Pictures::AboutLink(), dir + QString::number(IDB_ABOUT_LINK) + QStringLiteral(".bmp"));
+    Bmp(Pictures::AboutCredit(), dir + QString::number(IDB_ABOUT_CREDIT) + QStringLiteral(".bmp"));
     Png(Pictures::Icon(128), resourceDir + QStringLiteral("/icons/128.png"));
 }
 

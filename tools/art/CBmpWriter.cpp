@@ -3,17 +3,7 @@
 #include <QFile>
 #include <QSaveFile>
 
-namespace {
-void PutU16(QByteArray& out, quint32 value) {
-    out.append(static_cast<char>(value & 0xFF));
-    out.append(static_cast<char>((value >> 8) & 0xFF));
-}
-
-void PutU32(QByteArray& out, quint32 value) {
-    PutU16(out, value & 0xFFFF);
-    PutU16(out, value >> 16);
-}
-}  // namespace
+#include "tools/art/LittleEndian.h"
 
 QByteArray CBmpWriter::Encode(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);

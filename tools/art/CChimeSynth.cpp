@@ -5,6 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "tools/art/LittleEndian.h"
+
 namespace {
 struct Partial {
     double ratio;      // of the fundamental
@@ -18,16 +20,6 @@ constexpr double fundamentalHz = 196.0;  // G3
 constexpr Partial partials[] = {
     {1.0, 0.55, 4.0}, {1.004, 0.25, 4.5}, {2.0, 0.18, 6.5}, {2.76, 0.10, 9.0}, {4.07, 0.05, 14.0},
 };
-
-void PutU16(QByteArray& out, quint32 value) {
-    out.append(static_cast<char>(value & 0xFF));
-    out.append(static_cast<char>((value >> 8) & 0xFF));
-}
-
-void PutU32(QByteArray& out, quint32 value) {
-    PutU16(out, value & 0xFFFF);
-    PutU16(out, value >> 16);
-}
 }  // namespace
 
 std::vector<qint16> CChimeSynth::Samples() {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "res/Layout.h"
+#include "res/ResourceIds.h"
 #include "tools/art/ArtPalette.h"
 #include "tools/art/CArtPainter.h"
 #include "tools/art/CFaceRenderer.h"
@@ -39,8 +40,9 @@ struct Scene {
     std::vector<Picture> pictures;
 };
 
-const QColor nameBack(155, 197, 207), textBack(173, 221, 232), verseBack(164, 210, 221),
-    labelBack(0, 0, 0, 0);
+// The name boxes lie on the page ground in its own colour.
+const QColor nameBack = Palette::celadon;
+const QColor textBack(173, 221, 232), verseBack(164, 210, 221), labelBack(0, 0, 0, 0);
 
 std::vector<Scene> Scenes() {
     namespace N = Layout::NavPanel;
@@ -54,27 +56,27 @@ std::vector<Scene> Scenes() {
         {"main.ggr",
          700,
          500,
-         {{Layout::MainWindow::exitButton, 219},
-          {nav[0], 157},
-          {nav[1], 155},
-          {nav[2], 153},
-          {nav[3], 151},
-          {nav[4], 202},
-          {N::seal, 194}},
+         {{Layout::MainWindow::exitButton, IDB_EXIT},
+          {nav[0], IDB_NAV_PREDICT},
+          {nav[1], IDB_NAV_RECORDS},
+          {nav[2], IDB_NAV_PLAYER},
+          {nav[3], IDB_NAV_ANSWERS},
+          {nav[4], IDB_NAV_ABOUT},
+          {N::seal, IDB_PANEL_SEAL}},
          {{Layout::MainWindow::playerLabel, labelBack, "新玩家", 18},
           {Layout::MainWindow::zodiacLabel, labelBack, "龙", 18}},
          {}},
         {"start.ggr",
          700,
          455,
-         {{Layout::StartPage::castButton, 147}, {Layout::StartPage::backButton, 193}},
+         {{Layout::StartPage::castButton, IDB_CAST}, {Layout::StartPage::backButton, IDB_START_BACK}},
          {},
          {{Layout::StartPage::animation, "5.bmp"}}},
         {"make_gua.ggr", 700, 455, {}, {}, {{Layout::MakePage::animation, "taiji_2.bmp"}}},
         {"get_gua.ggr",
          700,
          455,
-         {{S::nextButton, 162}, {S::backButton, 148}},
+         {{S::nextButton, IDB_ARROW_RIGHT}, {S::backButton, IDB_BACK}},
          {{S::sexagenaryLabel, labelBack, "己丑年庚午月壬申日", 16},
           {S::calendarLabel, labelBack, "公历:2009-6-18  农历:五月廿六", 16},
           {S::mainName, nameBack, "泰", 16},
@@ -90,7 +92,7 @@ std::vector<Scene> Scenes() {
         {"gua_exp.ggr",
          700,
          500,
-         {{E::nextButton, 162}, {E::backButton, 148}},
+         {{E::nextButton, IDB_ARROW_RIGHT}, {E::backButton, IDB_BACK}},
          {{E::sexagenaryLabel, labelBack, "己丑年庚午月壬申日", 16},
           {E::calendarLabel, labelBack, "公历:2009-6-18  农历:五月廿六", 16},
           {E::mainName, nameBack, "泰", 16},
@@ -111,9 +113,9 @@ std::vector<Scene> Scenes() {
         {"get_num.ggr",
          700,
          455,
-         {{Layout::NumberPage::previousButton, 161},
-          {Layout::NumberPage::saveButton, 162},
-          {Layout::NumberPage::backButton, 148}},
+         {{Layout::NumberPage::previousButton, IDB_ARROW_LEFT},
+          {Layout::NumberPage::saveButton, IDB_ARROW_RIGHT},
+          {Layout::NumberPage::backButton, IDB_BACK}},
          {{Layout::NumberPage::codes[0], textBack, "386", 25},
           {Layout::NumberPage::codes[1], textBack, "512", 25},
           {Layout::NumberPage::codes[2], textBack, "907", 25},
@@ -126,9 +128,9 @@ std::vector<Scene> Scenes() {
         {"history.ggr",
          700,
          455,
-         {{H::confirmButton, 188},
-          {H::backButton, 148},
-          {{H::drawNumberLabel.x, H::drawNumberLabel.y, 138, 21}, 183}},
+         {{H::confirmButton, IDB_OK},
+          {H::backButton, IDB_BACK},
+          {{H::drawNumberLabel.x, H::drawNumberLabel.y, 138, 21}, IDB_DRAW_NUMBER_LABEL}},
          {{H::list, QColor(255, 255, 255), "", 12},
           {H::issueEdit, nameBack, "09162", 18},
           {H::drawNumberEdit, QColor(255, 255, 255), "", 14}},
@@ -136,12 +138,12 @@ std::vector<Scene> Scenes() {
         {"player.ggr",
          700,
          455,
-         {{P::saveButton, 241},
-          {P::backButton, 243},
-          {P::applyCodeButton, 241},
-          {P::fortuneHelpButton, 236},
-          {P::maleButton, 198},
-          {P::femaleButton, 199}},
+         {{P::saveButton, IDB_SAVE_LIGHT},
+          {P::backButton, IDB_BACK_LIGHT},
+          {P::applyCodeButton, IDB_SAVE_LIGHT},
+          {P::fortuneHelpButton, IDB_FORTUNE_HELP},
+          {P::maleButton, IDB_OPTION_ON},
+          {P::femaleButton, IDB_OPTION_OFF}},
          {{P::nameEdit, QColor(255, 255, 255), "新玩家", 14},
           {{P::zodiacCombo.x, P::zodiacCombo.y, P::zodiacCombo.w, 26}, QColor(240, 240, 240), "龙", 14},
           {P::fortuneCodeEdit, QColor(220, 220, 220), "8A012345654321", 14},
@@ -151,23 +153,25 @@ std::vector<Scene> Scenes() {
         {"inputdate.ggr",
          350,
          230,
-         {{D::okButton, 188}, {D::cancelButton, 173}, {D::helpButton, 238}},
+         {{D::okButton, IDB_OK}, {D::cancelButton, IDB_CANCEL}, {D::helpButton, IDB_PREDICT_HELP}},
          {{D::datePicker, QColor(255, 255, 255), "2009/6/18", 14},
           {D::issueEdit, QColor(255, 255, 255), "09162", 14}},
          {}},
-        {"date_error.ggr", 350, 230, {{Layout::NoticeDialog::okButton, 188}}, {}, {}},
+        {"date_error.ggr", 350, 230, {{Layout::NoticeDialog::okButton, IDB_OK}}, {}, {}},
         {"about_save.ggr",
          350,
          230,
-         {{Layout::NoticeDialog::saveButton, 241}, {Layout::NoticeDialog::cancelButton, 245}},
+         {{Layout::NoticeDialog::saveButton, IDB_SAVE_LIGHT},
+          {Layout::NoticeDialog::cancelButton, IDB_CANCEL_LIGHT}},
          {},
          {}},
         {"about.ggr",
          350,
          230,
-         {{Layout::AboutDialog::link, 204}, {Layout::AboutDialog::credit, 205}},
+         {{Layout::AboutDialog::link, IDB_ABOUT_LINK}, {Layout::AboutDialog::credit, IDB_ABOUT_CREDIT}},
          {},
          {}},
+        {"statistics.ggr", 600, 440, {{Layout::StatisticsDialog::okButton, IDB_OK}}, {}, {}},
     };
 }
 
@@ -219,7 +223,8 @@ QImage CContactSheet::Window(int index) const {
         const QColor key = bitmap.pixelColor(0, 0);
         QImage masked = bitmap.convertToFormat(QImage::Format_ARGB32);
         // Pictures shown by plain statics have no key; buttons let the page show through their key pixels.
-        const bool keyed = face.id != 194 && face.id != 183 && face.id != 204 && face.id != 205;
+        const bool keyed = face.id != IDB_PANEL_SEAL && face.id != IDB_DRAW_NUMBER_LABEL &&
+                           face.id != IDB_ABOUT_LINK && face.id != IDB_ABOUT_CREDIT;
         for (int y = 0; keyed && y < masked.height(); ++y) {
             auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
             for (int x = 0; x < masked.width(); ++x) {
@@ -307,7 +312,8 @@ int CContactSheet::Faces(QPainter& painter, int y) const {
     for (const FaceSpec& face : kFaces) {
         ids.push_back(face.id);
     }
-    for (unsigned id : {183u, 194u, 240u, 204u, 205u}) {
+    for (unsigned id :
+         {IDB_DRAW_NUMBER_LABEL, IDB_PANEL_SEAL, IDB_CHART_MARKER, IDB_ABOUT_LINK, IDB_ABOUT_CREDIT}) {
         ids.push_back(id);
     }
     int x = margin;

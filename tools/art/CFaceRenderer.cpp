@@ -46,11 +46,6 @@ void Words(QPainter& painter, const QRectF& rect, const QString& text, const QFo
 }
 }  // namespace
 
-QColor CFaceRenderer::FromRgb(std::uint32_t rgb) {
-    return QColor(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
-                  static_cast<int>(rgb & 0xFF));
-}
-
 QImage CFaceRenderer::Render(const FaceSpec& face) {
     QImage layer(face.width, face.height, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
@@ -243,8 +238,8 @@ void CFaceRenderer::DrawOption(QPainter& painter, const FaceSpec& face) {
 }
 
 QImage CFaceRenderer::Flatten(const QImage& layer, const FaceSpec& face) {
-    const QColor key = FromRgb(face.key);
-    const QColor surround = FromRgb(face.surround);
+    const QColor key = ToQColor(face.key);
+    const QColor surround = ToQColor(face.surround);
     QImage out(face.width, face.height, QImage::Format_RGB32);
     for (int y = 0; y < face.height; ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(layer.constScanLine(y));

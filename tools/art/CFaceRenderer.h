@@ -10,7 +10,6 @@
 class CFaceRenderer {
 public:
     static QImage Render(const FaceSpec& face);
-    static QColor FromRgb(std::uint32_t rgb);
 
 private:
     static void DrawNav(QPainter& painter, const FaceSpec& face);

@@ -1,4 +1,4 @@
-#include "shell/CPageTab.h"
+#include "app/CPageTab.h"
 
 #include "shell/CPageDialog.h"
 

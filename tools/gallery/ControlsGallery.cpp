@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QTemporaryDir>
 
 #include "controls/CColorEdit.h"
 #include "controls/CColorListCtrl.h"
@@ -15,11 +16,10 @@
 #include "controls/ProgramFiles.h"
 #include "res/ResourceIds.h"
 #include "res/Resources.h"
+#include "shell/FaceKeys.h"
+#include "tools/OffscreenPlatform.h"
 
 namespace {
-
-constexpr COLORREF kPageKey = RGB(155, 197, 207);
-constexpr COLORREF kPanelKey = RGB(66, 152, 177);
 
 QFont Font(const char* face, int pixels, bool black) {
     QFont font(QString::fromUtf8(face));
@@ -61,9 +61,9 @@ void Hover(QWidget* button) {
 
 void AddButtons(QWidget* page) {
     Caption(page, 20, 12, QStringLiteral("CSkinButton: at rest, hovered, held; a label"));
-    FaceButton(page, {20, 36, 71, 25}, IDB_OK_HOT, IDB_OK, kPageKey);
-    Hover(FaceButton(page, {110, 36, 71, 25}, IDB_OK_HOT, IDB_OK, kPageKey));
-    FaceButton(page, {200, 36, 71, 25}, IDB_OK_HOT, IDB_OK, kPageKey)->setDown(true);
+    FaceButton(page, {20, 36, 71, 25}, IDB_OK_HOT, IDB_OK, kCeladonKey);
+    Hover(FaceButton(page, {110, 36, 71, 25}, IDB_OK_HOT, IDB_OK, kCeladonKey));
+    FaceButton(page, {200, 36, 71, 25}, IDB_OK_HOT, IDB_OK, kCeladonKey)->setDown(true);
     auto* label = new CSkinButton(page);
     label->SetTransparentBackground(true);
     label->SetFlatBorder(false, true);
@@ -74,15 +74,15 @@ void AddButtons(QWidget* page) {
 
     Caption(page, 470, 12, QStringLiteral("CHoverNotifyButton on the panel"));
     auto* panel = new QWidget(page);
-    Fill(panel, kPanelKey);
+    Fill(panel, kTealKey);
     panel->setGeometry(470, 32, 210, 92);
     auto* predict = new CHoverNotifyButton(panel);
     predict->SetTransparentBackground(true);
     predict->SetFlatBorder(false, true);
     predict->setGeometry(10, 8, 131, 35);
-    predict->SetFaceBitmaps(IDB_NAV_PREDICT_HOT, kPanelKey, IDB_NAV_PREDICT, kPanelKey);
+    predict->SetFaceBitmaps(IDB_NAV_PREDICT_HOT, kTealKey, IDB_NAV_PREDICT, kTealKey);
     Hover(predict);
-    FaceButton(panel, {10, 50, 131, 35}, IDB_NAV_RECORDS_HOT, IDB_NAV_RECORDS, kPanelKey);
+    FaceButton(panel, {10, 50, 131, 35}, IDB_NAV_RECORDS_HOT, IDB_NAV_RECORDS, kTealKey);
 }
 
 void AddEditsAndPictures(QWidget* page) {
@@ -92,7 +92,7 @@ void AddEditsAndPictures(QWidget* page) {
     issue->SetBorder(false);
     issue->SetCentred(true);
     issue->SetFont(Font("黑体", 20, true));
-    issue->SetEditColours(155, 197, 207, 0, 40, 40);
+    issue->SetEditColours(kCeladonKey, RGB(0, 40, 40));
     issue->SetText(QStringLiteral("2009168"));
     auto* text = new CColorEdit(CColorEdit::MultiLine, page);
     text->setGeometry(160, 104, 280, 70);
@@ -136,9 +136,8 @@ void AddList(QWidget* page) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    const QTemporaryDir runtimeDir;
+    UseOffscreenPlatform(runtimeDir);
     QApplication app(argc, argv);
     if (argc < 2) {
         return 2;
@@ -150,7 +149,7 @@ int main(int argc, char** argv) {
 
     QWidget page;
     page.resize(700, 445);
-    Fill(&page, kPageKey);
+    Fill(&page, kCeladonKey);
     AddButtons(&page);
     AddEditsAndPictures(&page);
     AddList(&page);

@@ -1,17 +1,13 @@
 #pragma once
-// Small helpers shared by the widget tests: faces and picture files made on the spot, pixels of a grabbed
-// window, a recorder of posted messages.
+// Small helpers of the widget tests: faces made on the spot, a window painted in one colour, pixels of a
+// grabbed window and a font whose glyphs can be counted.
 #include <QColor>
-#include <QEvent>
 #include <QFont>
 #include <QImage>
-#include <QObject>
 #include <QPainter>
 #include <QWidget>
-#include <vector>
 
 #include "controls/Colour.h"
-#include "controls/PostedMessage.h"
 
 namespace testsupport {
 
@@ -56,27 +52,5 @@ inline QFont SolidFont(int pixelSize) {
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
-
-struct RecordedMessage {
-    int message;
-    qintptr wParam;
-    qintptr lParam;
-};
-
-// Collects the posted messages it receives.
-class MessageRecorder : public QObject {
-public:
-    std::vector<RecordedMessage> messages;
-
-protected:
-    bool event(QEvent* event) override {
-        if (event->type() == CPostedMessage::Type()) {
-            const auto* posted = static_cast<CPostedMessage*>(event);
-            messages.push_back({posted->message, posted->wParam, posted->lParam});
-            return true;
-        }
-        return QObject::event(event);
-    }
-};
 
 }  // namespace testsupport

@@ -6,9 +6,9 @@
 #include <QTest>
 #include <memory>
 
+#include "app/CMainDlg.h"
+#include "app/CNavPanel.h"
 #include "controls/PostedMessage.h"
-#include "shell/CMainDlg.h"
-#include "shell/CNavPanel.h"
 #include "tests/support/AppFixture.h"
 
 namespace {
@@ -47,7 +47,7 @@ TEST_F(NavPanelTest, TheButtonsSitOnThePanelAndTheirHoverKindsAreSetUp) {
     EXPECT_EQ(panel->geometry(), QRect(0, 0, 187, 455));
     EXPECT_EQ(panel->predictButton.geometry(), QRect(24, 50, 131, 35));
     EXPECT_EQ(panel->aboutButton.geometry(), QRect(24, 250, 131, 35));
-    EXPECT_EQ(panel->lastHoverKind, -1);
+    EXPECT_EQ(panel->lastHoverKind, ViewKind::NoPicture);
     EXPECT_EQ(panel->recordsButton.notifyWindow, panel);
     EXPECT_EQ(panel->recordsButton.notifyMessage, WM_NAVHOVER);
     EXPECT_EQ(panel->recordsButton.notifyParam, 20);
@@ -85,7 +85,7 @@ TEST_F(NavPanelTest, BarePanelHidesThePictureOnceAndTheSameButtonShowsItAgain) {
 
     MoveTo(*panel, QPoint(10, 10));
     EXPECT_FALSE(window->picture.isVisible());
-    EXPECT_EQ(panel->lastHoverKind, -1);
+    EXPECT_EQ(panel->lastHoverKind, ViewKind::NoPicture);
     MoveTo(*panel, QPoint(100, 420));  // over the seal picture: still bare panel
     EXPECT_FALSE(window->picture.isVisible());
 

@@ -1,4 +1,4 @@
-#include "shell/CMainDlg.h"
+#include "app/CMainDlg.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "app/CNavPanel.h"
 #include "controls/Colour.h"
 #include "controls/ImageFile.h"
 #include "controls/PostedMessage.h"
@@ -23,9 +24,9 @@
 #include "res/Layout.h"
 #include "res/ResourceIds.h"
 #include "shell/CAboutDlg.h"
-#include "shell/CNavPanel.h"
 #include "shell/CPredictApp.h"
 #include "shell/CSoundPlayer.h"
+#include "shell/FaceKeys.h"
 #include "shell/PageChrome.h"
 #include "shell/UserSettings.h"
 
@@ -97,11 +98,12 @@ void CMainDlg::OnInitDialog() {
     SetUpLabel(playerLabel, RGB(40, 60, 100));
     SetUpLabel(zodiacLabel, RGB(0, 40, 40));
 
-    SetUpSkinButton(exitButton, Layout::MainWindow::exitButton, IDB_EXIT_HOT, IDB_EXIT, RGB(155, 197, 207),
+    SetUpSkinButton(exitButton, Layout::MainWindow::exitButton, IDB_EXIT_HOT, IDB_EXIT, kCeladonKey,
                     QStringLiteral("退出"));
 
     // The chime stays off for a user who turned it off in an earlier run.
     CSoundPlayer::Instance().SetMuted(MutedSetting());
+
     CreateStartPages();
 
     const CPredictApp& app = theApp();
@@ -196,51 +198,58 @@ void CMainDlg::customEvent(QEvent* event) {
     const int w = static_cast<int>(posted->wParam);
     switch (posted->message) {
         case WM_NAVIGATE:
-            OnNavigate(w, static_cast<int>(posted->lParam));
+            OnNavigate(static_cast<NavStage>(w), static_cast<NavCode>(static_cast<int>(posted->lParam)));
             break;
         case WM_SHOWPICTURE:
-            OnShowPicture(w, posted->lParam == kShowPictureQuietly);
+            OnShowPicture(static_cast<ViewKind>(w), posted->lParam == kShowPictureQuietly);
             break;
         case WM_OPENVIEW:
-            OnOpenView(w);
+            OnOpenView(static_cast<ViewKind>(w));
             break;
         default:
             break;
     }
 }
 
-// Code 0 from any page is the way home; otherwise only the steps of a prediction and the player page's
-// "profile saved" act, and every other pair is ignored.
-void CMainDlg::OnNavigate(int stage, int code) {
-    if (code == 0) {
-        ShowHomeView();
-        return;
-    }
-    if (stage == 10 && code == 11) {
-        pageContainer.SetPage(kStepSlot, NewPage<CMakeGuaPage>(), kMakeTemplate);
-        ShowPageView(kStepSlot, false);
-    } else if (stage == 11 && code == 12) {
-        pageContainer.SetPage(kStepSlot, NewPage<CShowGuaPage>(), kShowTemplate);
-        ShowPageView(kStepSlot, false);
-    } else if (stage == 12 && code == 13) {
-        pageContainer.SetPage(kStepSlot, NewPage<CExplainPage>(), kExplainTemplate);
-        ShowPageView(kStepSlot, true);
-    } else if (stage == 13 && code == 14) {
-        // Going back and forward again shows the same number page with the same codes.
-        if (pageContainer.GetPageCount() < 3) {
-            pageContainer.AddPage(NewPage<CNumberPage>(), kNumberTemplate);
+void CMainDlg::OnNavigate(NavStage stage, NavCode code) {
+    switch (NextView(stage, code)) {
+        case NavTarget::Home:
+            ShowHomeView();
+            break;
+        case NavTarget::MakePage:
+            pageContainer.SetPage(kStepSlot, NewPage<CMakeGuaPage>(), kMakeTemplate);
+            ShowPageView(kStepSlot, false);
+            break;
+        case NavTarget::ShowPage:
+            pageContainer.SetPage(kStepSlot, NewPage<CShowGuaPage>(), kShowTemplate);
+            ShowPageView(kStepSlot, false);
+            break;
+        case NavTarget::ExplainPage:
+            pageContainer.SetPage(kStepSlot, NewPage<CExplainPage>(), kExplainTemplate);
+            ShowPageView(kStepSlot, true);
+            break;
+        case NavTarget::NumberPage:
+            // Going back and forward again shows the same number page with the same codes.
+            if (pageContainer.GetPageCount() < 3) {
+                pageContainer.AddPage(NewPage<CNumberPage>(), kNumberTemplate);
+            }
+            ShowPageView(kNumberSlot, false);
+            break;
+        case NavTarget::ExplainPageAgain:
+            ShowPageView(kStepSlot, true);
+            break;
+        case NavTarget::PlayerLabels: {
+            const CPredictApp& app = theApp();
+            SetPlayerLines(FromUtf8(app.name) + FromUtf8(app.sex), FromUtf8(app.shuxiang));
+            break;
         }
-        ShowPageView(kNumberSlot, false);
-    } else if (stage == 14 && code == 13) {
-        ShowPageView(kStepSlot, true);
-    } else if (stage == 30 && code == 2) {
-        const CPredictApp& app = theApp();
-        SetPlayerLines(FromUtf8(app.name) + FromUtf8(app.sex), FromUtf8(app.shuxiang));
+        case NavTarget::Ignore:
+            break;
     }
 }
 
-void CMainDlg::OnShowPicture(int kind, bool quietly) {
-    if (kind == -1) {
+void CMainDlg::OnShowPicture(ViewKind kind, bool quietly) {
+    if (kind == ViewKind::NoPicture) {
         picture.hide();
         return;
     }
@@ -254,16 +263,16 @@ void CMainDlg::OnShowPicture(int kind, bool quietly) {
                                Layout::MainWindow::hoverPicture.h, false);
     };
     switch (kind) {
-        case 15:
+        case ViewKind::Prediction:
             showFile("select.mid");
             break;
-        case 20:
+        case ViewKind::Records:
             showFile("history.mid");
             break;
-        case 30:
+        case ViewKind::Player:
             showFile("player.mid");
             break;
-        case 40:
+        case ViewKind::Answers:
             showFile("answer.mid");
             break;
         default:
@@ -279,23 +288,23 @@ bool CMainDlg::HoverCardAllowed() const {
     return !navContainer.isHidden() && QApplication::activeModalWidget() == nullptr;
 }
 
-void CMainDlg::OnOpenView(int kind) {
+void CMainDlg::OnOpenView(ViewKind kind) {
     picture.hide();
     switch (kind) {
-        case 15:
+        case ViewKind::Prediction:
             OnNewPrediction();
             break;
-        case 20:
+        case ViewKind::Records:
             navContainer.hide();
             pageContainer.SetPage(kRecordsOrPlayerSlot, NewPage<CHistoryPage>(), kHistoryTemplate);
             ShowPageView(kRecordsOrPlayerSlot, false);
             break;
-        case 30:
+        case ViewKind::Player:
             navContainer.hide();
             pageContainer.SetPage(kRecordsOrPlayerSlot, NewPage<CPlayerPage>(), kPlayerTemplate);
             ShowPageView(kRecordsOrPlayerSlot, false);
             break;
-        case 50: {
+        case ViewKind::About: {
             CAboutDlg about;
             about.DoModal();
             break;

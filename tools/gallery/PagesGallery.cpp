@@ -2,8 +2,10 @@
 // their pictures without clicking through the program. Usage: pages_gallery <output folder>
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTimerEvent>
 
+#include "app/CMainDlg.h"
 #include "controls/CjkFonts.h"
 #include "controls/PostedMessage.h"
 #include "controls/ProgramFiles.h"
@@ -11,8 +13,9 @@
 #include "pages/CMakeGuaPage.h"
 #include "pages/CStartPage.h"
 #include "res/Resources.h"
-#include "shell/CMainDlg.h"
 #include "shell/CPredictApp.h"
+#include "shell/Navigation.h"
+#include "tools/OffscreenPlatform.h"
 
 namespace {
 
@@ -23,8 +26,8 @@ void Deliver() {
     }
 }
 
-void Navigate(CMainDlg& window, int stage, int code) {
-    PostMessageTo(&window, WM_NAVIGATE, stage, code);
+void Navigate(CMainDlg& window, NavStage stage, NavCode code) {
+    PostMessageTo(&window, WM_NAVIGATE, MessageParam(stage), MessageParam(code));
     Deliver();
 }
 
@@ -43,9 +46,8 @@ bool Save(CMainDlg& window, const QString& folder, const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    const QTemporaryDir runtimeDir;
+    UseOffscreenPlatform(runtimeDir);
     QApplication qtApp(argc, argv);
     if (argc < 2) {
         return 2;
@@ -71,14 +73,14 @@ int main(int argc, char** argv) {
     bool ok = Save(window, folder, "start.png");
 
     CastFromNumber(app.state, 8888);
-    Navigate(window, 10, 11);
+    Navigate(window, NavStage::Start, NavCode::ToMake);
     Tick(*window.pageContainer.Page(CMainDlg::kStepSlot), 0, 2);
     ok = Save(window, folder, "make.png") && ok;
-    Navigate(window, 11, 12);
+    Navigate(window, NavStage::Make, NavCode::ToShow);
     ok = Save(window, folder, "show.png") && ok;
-    Navigate(window, 12, 13);
+    Navigate(window, NavStage::Show, NavCode::ToExplain);
     ok = Save(window, folder, "explain.png") && ok;
-    Navigate(window, 13, 14);
+    Navigate(window, NavStage::Explain, NavCode::ToNumber);
     ok = Save(window, folder, "number.png") && ok;
     return ok ? 0 : 1;
 }

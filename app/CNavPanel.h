@@ -10,22 +10,16 @@
 #include "controls/CSkinButton.h"
 #include "res/Layout.h"
 #include "shell/CPageDialog.h"
+#include "shell/Navigation.h"
 
 class CNavPanel : public CPageDialog {
     Q_OBJECT
 
 public:
-    // Picture kind of each hover button, and the view kind each button asks the main window for.
-    static constexpr int kPredictKind = 15;
-    static constexpr int kRecordsKind = 20;
-    static constexpr int kPlayerKind = 30;
-    static constexpr int kAnswersKind = 40;
-    static constexpr int kAboutView = 50;
-
     CNavPanel();
 
-    // The kind of the last picture asked for; -1 when none is shown.
-    int lastHoverKind = -1;
+    // The kind of the last picture asked for; ViewKind::NoPicture when none is shown.
+    ViewKind lastHoverKind = ViewKind::NoPicture;
     // True while the picture shown is the one of the focused button (not of the button under the pointer).
     bool pictureFollowsFocus = false;
 
@@ -41,10 +35,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void OnNavHover(int kind);
+    void OnNavHover(ViewKind kind);
     void OnNavFocus();
-    // The kind of the hover button that shows the focus frame, -1 when none does.
-    int KeyboardFocusKind() const;
+    // The kind of the hover button that shows the focus frame, NoPicture when none does.
+    ViewKind KeyboardFocusKind() const;
     bool PictureAllowed() const;
 
     QLabel seal;

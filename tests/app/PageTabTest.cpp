@@ -4,8 +4,8 @@
 #include <QCoreApplication>
 #include <QPointer>
 
+#include "app/CPageTab.h"
 #include "shell/CPageDialog.h"
-#include "shell/CPageTab.h"
 
 namespace {
 

@@ -12,10 +12,11 @@
 #include <QIcon>
 #include <QString>
 
+#include "app/CPageTab.h"
 #include "controls/CPictureStatic.h"
 #include "controls/CSkinButton.h"
 #include "controls/Colour.h"
-#include "shell/CPageTab.h"
+#include "shell/Navigation.h"
 
 class CPageDialog;
 
@@ -66,10 +67,10 @@ private:
     bool HoverCardAllowed() const;
     void FocusFirstPanelButton();
 
-    void OnNavigate(int stage, int code);
-    // Shows the hover picture of kind (-1 hides it) with the chime, or quietly for the keyboard focus.
-    void OnShowPicture(int kind, bool quietly);
-    void OnOpenView(int kind);
+    void OnNavigate(NavStage stage, NavCode code);
+    // Shows the hover picture of kind (NoPicture hides it) with the chime, or quietly for the keyboard focus.
+    void OnShowPicture(ViewKind kind, bool quietly);
+    void OnOpenView(ViewKind kind);
     void OnNewPrediction();
     void OnSysCommand(unsigned id);
     void OnMute(bool muted);

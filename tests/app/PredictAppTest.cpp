@@ -6,18 +6,26 @@
 #include <QTimer>
 #include <string>
 
+#include "app/CMainApp.h"
+#include "app/CMainDlg.h"
+#include "controls/ProgramFiles.h"
 #include "core/MessageSink.h"
-#include "shell/CMainDlg.h"
 #include "shell/DatabaseLocation.h"
-#include "store/CSqliteConnection.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/FixedClock.h"
-#include "tools/emptydb/EmptyDatabase.h"
+#include "tests/support/TestDatabase.h"
 
 namespace {
 
 class PredictAppTest : public AppFixture {
 protected:
+    // The program's own application object, whose start-up ends in the main window (one object at a time).
+    void SetUp() override {
+        AppFixture::SetUp();
+        app.reset();
+        app = std::make_unique<CMainApp>();
+    }
+
     // Runs the start-up; the main window, once up, is looked at and closed from inside its event loop.
     bool StartAndClose(const CommandLine& commandLine = {}) {
         QTimer poll;
@@ -38,11 +46,8 @@ protected:
 
     // A fresh database at path, with the player's name changed to name.
     static void WriteDatabase(const QString& path, const char* name) {
-        std::string error;
-        ASSERT_TRUE(WriteEmptyDatabase(path.toStdString(), error)) << error;
-        CSqliteConnection db;
-        ASSERT_TRUE(db.OpenExisting(path.toStdString()));
-        ASSERT_TRUE(db.Execute((std::string("UPDATE player SET name = '") + name + "'").c_str()));
+        ASSERT_TRUE(WriteFreshDatabase(path.toStdString()));
+        RunSql(path.toStdString(), std::string("UPDATE player SET name = '") + name + "'");
     }
     static QByteArray Bytes(const QString& path) {
         QFile file(path);
@@ -90,13 +95,9 @@ TEST_F(PredictAppTest, AnInstalledProgramMakesEachUsersDatabaseFromTheTemplateOn
     EXPECT_EQ(Bytes(UserFile()), templateBytes);
 
     // The user's file is theirs from now on: a second start opens it and leaves the template alone.
-    {
-        CSqliteConnection db;
-        ASSERT_TRUE(db.OpenExisting(UserFile().toStdString()));
-        ASSERT_TRUE(db.Execute("UPDATE player SET name = '李明', sex = '小姐'"));
-    }
+    RunSql(UserFile().toStdString(), "UPDATE player SET name = '李明', sex = '小姐'");
     app.reset();
-    app = std::make_unique<CPredictApp>();
+    app = std::make_unique<CMainApp>();
     StartAndClose();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(playerLabel, QStringLiteral("李明小姐"));
@@ -115,7 +116,7 @@ TEST_F(PredictAppTest, TheDatabaseNamedOnTheCommandLineIsOpenedInsteadOfTheUsual
 
     // A named file that is not there is not made: the three messages say so.
     app.reset();
-    app = std::make_unique<CPredictApp>();
+    app = std::make_unique<CMainApp>();
     StartAndClose(
         ParseCommandLine({"--database", elsewhere.filePath(QStringLiteral("无.db")).toStdString()}));
     ASSERT_EQ(messages.size(), 3u);
@@ -125,9 +126,7 @@ TEST_F(PredictAppTest, TheDatabaseNamedOnTheCommandLineIsOpenedInsteadOfTheUsual
 }
 
 TEST_F(PredictAppTest, AFreshDatabaseStartsSilentlyWithTheNewPlayer) {
-    std::string error;
-    ASSERT_TRUE(WriteEmptyDatabase((dir.path() + QStringLiteral("/morvint.db")).toStdString(), error))
-        << error;
+    ASSERT_TRUE(WriteFreshDatabase((dir.path() + QStringLiteral("/morvint.db")).toStdString()));
 
     StartAndClose();
 

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/CMainDlg.h"
+#include "app/CNavPanel.h"
 #include "controls/PostedMessage.h"
 #include "pages/CDateInputDlg.h"
 #include "pages/CExplainPage.h"
@@ -19,8 +21,6 @@
 #include "pages/CShowGuaPage.h"
 #include "pages/CStartPage.h"
 #include "shell/CAboutDlg.h"
-#include "shell/CMainDlg.h"
-#include "shell/CNavPanel.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ModalAnswer.h"
@@ -321,13 +321,14 @@ TEST_F(MainDlgTest, AHoverArrivingWhileTheDateDialogIsOpenShowsNoCard) {
     ASSERT_NE(panel, nullptr);
     bool cardOverDialog = true;
     ModalAnswer<CDateInputDlg> answer([&](CDateInputDlg& dialog) {
-        PostMessageTo(panel, WM_NAVHOVER, CNavPanel::kRecordsKind, 0);  // a move Qt sends around the dialog
+        PostMessageTo(panel, WM_NAVHOVER, MessageParam(ViewKind::Records),
+                      0);  // a move Qt sends around the dialog
         DeliverPosted();
         cardOverDialog = window->picture.isVisible();
         dialog.cancelButton.click();
     });
 
-    PostMessageTo(panel, WM_NAVHOVER, CNavPanel::kPredictKind, 0);
+    PostMessageTo(panel, WM_NAVHOVER, MessageParam(ViewKind::Prediction), 0);
     PostMessageTo(window.get(), WM_OPENVIEW, 15, 0);
     DeliverPosted();
 
@@ -338,7 +339,7 @@ TEST_F(MainDlgTest, AHoverArrivingWhileTheDateDialogIsOpenShowsNoCard) {
     EXPECT_TRUE(HomeView());
 
     // Back on the home view with nothing above it, a move onto another button shows its card again.
-    PostMessageTo(panel, WM_NAVHOVER, CNavPanel::kPlayerKind, 0);
+    PostMessageTo(panel, WM_NAVHOVER, MessageParam(ViewKind::Player), 0);
     DeliverPosted();
     EXPECT_TRUE(window->picture.isVisible());
     EXPECT_EQ(sounds, 1);

@@ -8,9 +8,9 @@
 #include <QTest>
 #include <memory>
 
+#include "app/CMainDlg.h"
+#include "app/CNavPanel.h"
 #include "pages/CDateInputDlg.h"
-#include "shell/CMainDlg.h"
-#include "shell/CNavPanel.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/ModalAnswer.h"
 

@@ -1,4 +1,4 @@
-#include "shell/CNavPanel.h"
+#include "app/CNavPanel.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -11,13 +11,7 @@
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
 #include "shell/CPredictApp.h"
-
-namespace {
-
-// The panel's colour around each face.
-constexpr COLORREF kFaceKey = RGB(66, 152, 177);
-
-}  // namespace
+#include "shell/FaceKeys.h"
 
 CNavPanel::CNavPanel()
     : predictButton(this),
@@ -30,14 +24,14 @@ CNavPanel::CNavPanel()
     // Moves over bare panel must reach the panel even with no mouse button held.
     setMouseTracking(true);
 
-    const auto openView = [this](int kind) {
-        return [this, kind] { PostMessageTo(mainWindow, WM_OPENVIEW, kind, 0); };
+    const auto openView = [this](ViewKind kind) {
+        return [this, kind] { PostMessageTo(mainWindow, WM_OPENVIEW, MessageParam(kind), 0); };
     };
-    connect(&predictButton, &QAbstractButton::clicked, this, openView(kPredictKind));
-    connect(&recordsButton, &QAbstractButton::clicked, this, openView(kRecordsKind));
-    connect(&playerButton, &QAbstractButton::clicked, this, openView(kPlayerKind));
+    connect(&predictButton, &QAbstractButton::clicked, this, openView(ViewKind::Prediction));
+    connect(&recordsButton, &QAbstractButton::clicked, this, openView(ViewKind::Records));
+    connect(&playerButton, &QAbstractButton::clicked, this, openView(ViewKind::Player));
     connect(&answersButton, &QAbstractButton::clicked, this, [] { theApp().OpenHelp(0); });
-    connect(&aboutButton, &QAbstractButton::clicked, this, openView(kAboutView));
+    connect(&aboutButton, &QAbstractButton::clicked, this, openView(ViewKind::About));
     // Posted: when it arrives, the focus has left one button and reached the next.
     for (CSkinButton* button : std::initializer_list<CSkinButton*>{
              &predictButton, &recordsButton, &playerButton, &answersButton, &aboutButton}) {
@@ -51,26 +45,26 @@ bool CNavPanel::OnInitDialog() {
     Place(*this, Layout::NavPanel::client);
 
     SetUpSkinButton(predictButton, Layout::NavPanel::predictButton, IDB_NAV_PREDICT_HOT, IDB_NAV_PREDICT,
-                    kFaceKey, QStringLiteral("周易预测号码"));
+                    kTealKey, QStringLiteral("周易预测号码"));
     SetUpSkinButton(recordsButton, Layout::NavPanel::recordsButton, IDB_NAV_RECORDS_HOT, IDB_NAV_RECORDS,
-                    kFaceKey, QStringLiteral("预测记录"));
+                    kTealKey, QStringLiteral("预测记录"));
     SetUpSkinButton(playerButton, Layout::NavPanel::playerButton, IDB_NAV_PLAYER_HOT, IDB_NAV_PLAYER,
-                    kFaceKey, QStringLiteral("玩家资料"));
+                    kTealKey, QStringLiteral("玩家资料"));
     SetUpSkinButton(answersButton, Layout::NavPanel::answersButton, IDB_NAV_ANSWERS_HOT, IDB_NAV_ANSWERS,
-                    kFaceKey, QStringLiteral("答疑"));
-    SetUpSkinButton(aboutButton, Layout::NavPanel::aboutButton, IDB_NAV_ABOUT_HOT, IDB_NAV_ABOUT, kFaceKey,
+                    kTealKey, QStringLiteral("答疑"));
+    SetUpSkinButton(aboutButton, Layout::NavPanel::aboutButton, IDB_NAV_ABOUT_HOT, IDB_NAV_ABOUT, kTealKey,
                     QStringLiteral("关于"));
 
-    const std::pair<CHoverNotifyButton*, int> hoverButtons[] = {{&predictButton, kPredictKind},
-                                                                {&recordsButton, kRecordsKind},
-                                                                {&playerButton, kPlayerKind},
-                                                                {&answersButton, kAnswersKind}};
+    const std::pair<CHoverNotifyButton*, ViewKind> hoverButtons[] = {{&predictButton, ViewKind::Prediction},
+                                                                     {&recordsButton, ViewKind::Records},
+                                                                     {&playerButton, ViewKind::Player},
+                                                                     {&answersButton, ViewKind::Answers}};
     for (const auto& [button, kind] : hoverButtons) {
         button->notifyWindow = this;
         button->notifyMessage = WM_NAVHOVER;
-        button->notifyParam = kind;
+        button->notifyParam = MessageParam(kind);
     }
-    lastHoverKind = -1;
+    lastHoverKind = ViewKind::NoPicture;
 
     // The seal is a plain picture: moves over it count as moves over bare panel.
     seal.setPixmap(QPixmap::fromImage(ResourceBitmap(IDB_PANEL_SEAL)));
@@ -84,7 +78,7 @@ void CNavPanel::customEvent(QEvent* event) {
     if (event->type() == CPostedMessage::Type()) {
         const auto* posted = static_cast<CPostedMessage*>(event);
         if (posted->message == WM_NAVHOVER) {
-            OnNavHover(static_cast<int>(posted->wParam));
+            OnNavHover(static_cast<ViewKind>(static_cast<int>(posted->wParam)));
         } else if (posted->message == WM_NAVFOCUS) {
             OnNavFocus();
         }
@@ -96,14 +90,14 @@ void CNavPanel::customEvent(QEvent* event) {
 // Every move over a button repeats its kind; only a change of button shows a picture and plays the sound.
 // Qt sends moves of its own around modal windows, and a move may still be queued when a click has hidden
 // the panel: neither may bring the picture back over a dialog or a page.
-void CNavPanel::OnNavHover(int kind) {
+void CNavPanel::OnNavHover(ViewKind kind) {
     if (!PictureAllowed()) {
         return;
     }
     if (kind != lastHoverKind) {
         lastHoverKind = kind;
         pictureFollowsFocus = false;
-        PostMessageTo(mainWindow, WM_SHOWPICTURE, kind, 0);
+        PostMessageTo(mainWindow, WM_SHOWPICTURE, MessageParam(kind), 0);
     }
 }
 
@@ -117,35 +111,35 @@ void CNavPanel::OnNavFocus() {
     if (!PictureAllowed()) {
         return;
     }
-    const int kind = KeyboardFocusKind();
-    if (kind != -1) {
+    const ViewKind kind = KeyboardFocusKind();
+    if (kind != ViewKind::NoPicture) {
         // Asked for even when it is the kind already asked for: a page may have hidden it since.
         pictureFollowsFocus = true;
         lastHoverKind = kind;
-        PostMessageTo(mainWindow, WM_SHOWPICTURE, kind, kShowPictureQuietly);
+        PostMessageTo(mainWindow, WM_SHOWPICTURE, MessageParam(kind), kShowPictureQuietly);
     } else if (pictureFollowsFocus) {
         pictureFollowsFocus = false;
-        if (lastHoverKind != -1) {
-            lastHoverKind = -1;
-            PostMessageTo(mainWindow, WM_SHOWPICTURE, -1, 0);
+        if (lastHoverKind != ViewKind::NoPicture) {
+            lastHoverKind = ViewKind::NoPicture;
+            PostMessageTo(mainWindow, WM_SHOWPICTURE, MessageParam(ViewKind::NoPicture), 0);
         }
     }
 }
 
-int CNavPanel::KeyboardFocusKind() const {
+ViewKind CNavPanel::KeyboardFocusKind() const {
     for (const CHoverNotifyButton* button : {&predictButton, &recordsButton, &playerButton, &answersButton}) {
         if (button->HasKeyboardFocus()) {
-            return static_cast<int>(button->notifyParam);
+            return static_cast<ViewKind>(static_cast<int>(button->notifyParam));
         }
     }
-    return -1;
+    return ViewKind::NoPicture;
 }
 
 void CNavPanel::mouseMoveEvent(QMouseEvent* event) {
-    if (lastHoverKind != -1) {
-        lastHoverKind = -1;
+    if (lastHoverKind != ViewKind::NoPicture) {
+        lastHoverKind = ViewKind::NoPicture;
         pictureFollowsFocus = false;
-        PostMessageTo(mainWindow, WM_SHOWPICTURE, -1, 0);
+        PostMessageTo(mainWindow, WM_SHOWPICTURE, MessageParam(ViewKind::NoPicture), 0);
     }
     CPageDialog::mouseMoveEvent(event);
 }

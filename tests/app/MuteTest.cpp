@@ -11,8 +11,8 @@
 #include <QTimer>
 #include <memory>
 
-#include "shell/CMainDlg.h"
-#include "shell/CNavPanel.h"
+#include "app/CMainDlg.h"
+#include "app/CNavPanel.h"
 #include "shell/CSoundPlayer.h"
 #include "shell/UserSettings.h"
 #include "tests/support/AppFixture.h"

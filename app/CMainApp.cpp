@@ -1,0 +1,10 @@
+#include "app/CMainApp.h"
+
+#include "app/CMainDlg.h"
+#include "res/Resources.h"
+
+void CMainApp::RunMainWindow() {
+    InitResources();
+    CMainDlg mainWindow;
+    mainWindow.RunUntilClosed();
+}

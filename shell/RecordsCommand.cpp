@@ -1,0 +1,78 @@
+#include "shell/RecordsCommand.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <iostream>
+
+#include "core/MessageSink.h"
+#include "shell/DatabaseLocation.h"
+#include "shell/RecordsFiles.h"
+#include "store/CPredictStore.h"
+#include "store/DrawImport.h"
+
+namespace {
+
+void SayError(const std::string& text) {
+    std::cerr << "morvint：" << text << '\n';
+}
+
+// The store's own messages ("连接数据库失败!", "保存失败!") go to the terminal, and are counted.
+class TerminalMessages {
+public:
+    TerminalMessages()
+        : previous(SetMessageSink([this](const std::string& text, const std::string&) {
+              SayError(text);
+              ++count;
+          })) {}
+    ~TerminalMessages() { SetMessageSink(previous); }
+    TerminalMessages(const TerminalMessages&) = delete;
+    TerminalMessages& operator=(const TerminalMessages&) = delete;
+
+    int count = 0;
+
+private:
+    MessageSinkFunction previous;
+};
+
+// The file named on the command line (which must exist), or the one a start would open.
+QString DatabaseFor(const CommandLine& commandLine) {
+    return commandLine.database.empty() ? DatabaseFileForStart()
+                                        : QFile::decodeName(commandLine.database.c_str());
+}
+
+int Export(const CPredictStore& store, const CommandLine& commandLine) {
+    const QString file = QFile::decodeName(commandLine.exportCsv.c_str());
+    if (const QString error = ExportRecords(store, file); !error.isEmpty()) {
+        SayError(error.toStdString());
+        return kExitFailure;
+    }
+    std::cout << "已导出 " << store.ListedRecords().size() << " 条预测记录到“" << commandLine.exportCsv
+              << "”。\n";
+    return 0;
+}
+
+int Import(CPredictStore& store, const CommandLine& commandLine) {
+    std::string text;
+    QString error;
+    if (!ReadDrawsFile(QFile::decodeName(commandLine.importDraws.c_str()), text, error)) {
+        SayError(error.toStdString());
+        return kExitFailure;
+    }
+    const DrawImportReport report = ImportDraws(store, text);
+    std::cout << DrawImportSummary(report, report.refused.size()) << '\n';
+    return report.refused.empty() && report.failedLine == 0 ? 0 : kExitFailure;
+}
+
+}  // namespace
+
+int RunRecordsCommand(const CommandLine& commandLine) {
+    QCoreApplication::setApplicationName(QString::fromUtf8(kAppTitle));
+    TerminalMessages messages;
+    CPredictStore store;
+    store.OpenDatabase(QFile::encodeName(DatabaseFor(commandLine)).toStdString());
+    store.LoadHistory();
+    if (messages.count != 0) {
+        return kExitFailure;
+    }
+    return commandLine.exportCsv.empty() ? Import(store, commandLine) : Export(store, commandLine);
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The saved predictions as a CSV file a spreadsheet opens as it is: UTF-8 with a byte-order mark (without it
+// spreadsheet programs read the Chinese as another code page), CRLF line ends, and a field quoted only where
+// RFC 4180 needs it. The header names the columns as the records list does.
+#include <string>
+#include <vector>
+
+#include "store/HistoryRecord.h"
+
+// One header line, then one line per record in the order given: the draw date (yyyy-mm-dd), the issue, the
+// eight codes, the draw number ("未知" while there is none) and the verdict word.
+std::string HistoryCsv(const std::vector<HistoryRecord>& records);
+
+// One field: as it is, or in double quotes with its quotes doubled when it holds a comma, a quote or a line
+// break.
+std::string CsvField(const std::string& text);

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The layer check on small trees of its own: a tree whose includes all point down passes; each include that
+# points up or sideways is listed with its file and line, and fails the check.
+# Usage: CheckLayersTest.sh <check-layers.sh>
+set -euo pipefail
+check="$1"
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Writes a file with the given lines.
+put() {
+    local file="$scratch/$1"
+    shift
+    mkdir -p "$(dirname "$file")"
+    printf '%s\n' "$@" >"$file"
+}
+
+put core/A.h '#pragma once' '#include <vector>'
+put store/B.cpp '#include "store/B.h"' '#include "core/A.h"' '#include "Local.h"'
+put controls/C.cpp '#include "res/Layout.h"' '#include "core/A.h"'
+put shell/D.cpp '#include "controls/C.h"' '#include "store/B.h"'
+put pages/E.cpp '#include "shell/D.h"' '#include "res/ResourceIds.h"'
+put app/F.cpp '#include "pages/E.h"'
+put main.cpp '#include "app/F.h"'
+put tests/T.cpp '#include "app/F.h"' '#include "tests/support/S.h"'
+
+bash "$check" "$scratch" >"$scratch/out" 2>&1 || fail "a tree whose includes point down was refused: $(cat "$scratch/out")"
+
+put core/A.h '#pragma once' '#include "store/B.h"'
+put store/B.cpp '#include "store/B.h"' '#include "core/A.h"' '  #  include "controls/C.h"'
+put res/Layout.h '#include "core/A.h"'
+put pages/E.cpp '#include "shell/D.h"' '#include "app/F.h"' '#include "tests/support/S.h"'
+put shell/G.cpp '#include "pages/E.h"' '#include "app/F.h"'
+
+if bash "$check" "$scratch" >"$scratch/out" 2>&1; then
+    fail "includes that point up were let through"
+fi
+expected=(
+    'core/A.h:2: includes "store/B.h": core/ may not include from store/'
+    'pages/E.cpp:2: includes "app/F.h": pages/ may not include from app/'
+    'pages/E.cpp:3: includes "tests/support/S.h": pages/ may not include from tests/'
+    'res/Layout.h:1: includes "core/A.h": res/ may not include from core/'
+    'shell/G.cpp:1: includes "pages/E.h": shell/ may not include from pages/'
+    'shell/G.cpp:2: includes "app/F.h": shell/ may not include from app/'
+    'store/B.cpp:3: includes "controls/C.h": store/ may not include from controls/'
+)
+for line in "${expected[@]}"; do
+    grep -qxF "$line" "$scratch/out" || fail "not listed: $line; the check said: $(cat "$scratch/out")"
+done
+listed=$(grep -c 'may not include' "$scratch/out")
+((listed == ${#expected[@]})) || fail "$listed offences listed, ${#expected[@]} expected: $(cat "$scratch/out")"
+echo "ok"

@@ -1,0 +1,55 @@
+#include "tests/support/AppFixture.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QSettings>
+#include <utility>
+
+#include "controls/CKeyboardCues.h"
+#include "controls/ProgramFiles.h"
+#include "res/Resources.h"
+
+void PrintTo(const RecordedMessage& message, std::ostream* out) {
+    *out << '"' << message.text.toStdString() << "\" / \"" << message.caption.toStdString() << '"';
+}
+
+void AppFixture::SetUp() {
+    InitResources();
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(dataHome.isValid());
+    ASSERT_TRUE(configHome.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path());
+    CSoundPlayer::Instance().SetMuted(false);
+    // Each case starts as the program does: no key pressed yet.
+    CKeyboardCues::Forget();
+    previousFolder = SetProgramFilesFolder(dir.path());
+    previousDataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+    previousHandler = SetMessageBoxHandler([this](const QString& text, const QString& caption) {
+        messages.push_back({text, caption});
+    });
+    previousBeep = CSoundPlayer::SetBeepFunction([this] { ++sounds; });
+    app = std::make_unique<CPredictApp>();
+    app->state.minDrawDate = COleDateTime(2009, 6, 17);
+}
+
+void AppFixture::TearDown() {
+    DeliverPosted();
+    app.reset();
+    CSoundPlayer::Instance().SetMuted(false);
+    CSoundPlayer::SetBeepFunction(std::move(previousBeep));
+    SetMessageBoxHandler(std::move(previousHandler));
+    SetProgramFilesFolder(previousFolder);
+    if (previousDataHome.isEmpty()) {
+        qunsetenv("XDG_DATA_HOME");
+    } else {
+        qputenv("XDG_DATA_HOME", previousDataHome);
+    }
+}
+
+void AppFixture::DeliverPosted() {
+    for (int round = 0; round < 4; ++round) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
