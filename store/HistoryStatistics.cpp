@@ -25,10 +25,6 @@ std::string SortedDigits(std::string code) {
     return code;
 }
 
-bool HasResult(const HistoryRecord& record) {
-    return record.is_right >= 0 && record.is_right <= 8;
-}
-
 void CountDraw(HistoryStatistics& stats, const HistoryRecord& record) {
     const DrawChance chance = ChanceOfCodes(record.data);
     stats.exactChances.push_back(chance.exact);
@@ -85,7 +81,7 @@ HistoryStatistics ComputeHistoryStatistics(const std::vector<HistoryRecord>& rec
     HistoryStatistics stats;
     stats.saved = static_cast<int>(records.size());
     for (const HistoryRecord& record : records) {
-        if (HasResult(record)) {
+        if (record.HasDrawResult()) {
             ++stats.entered;
             CountDraw(stats, record);
         }
