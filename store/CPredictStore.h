@@ -25,6 +25,7 @@ public:
 
     // Opens the database file at path. The file must exist: it is never created here.
     void OpenDatabase(const std::string& path);
+    bool IsDatabaseOpen() const { return connection.IsOpen(); }
 
     // Fills the player fields from the first row of table player; with no row they keep their values.
     void LoadPlayer();
