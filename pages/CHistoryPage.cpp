@@ -24,7 +24,6 @@
 namespace {
 
 constexpr int kFirstCodeColumn = 2;
-constexpr int kDrawNumberColumn = 10;
 constexpr int kVerdictColumn = 11;
 constexpr int kNoResult = 11;
 constexpr int kDrawNumberLength = 3;
@@ -163,8 +162,9 @@ void CHistoryPage::FillList() {
 }
 
 // After a write the store has reloaded the records, perhaps with what another copy of the program wrote: the
-// list shows them as they are now, scrolled and selected as before where it can.
-void CHistoryPage::RefreshList() {
+// list shows them as they are now. keepPlace: scrolled and selected as before where it can (the rows are the
+// same records); otherwise as a freshly opened page (records were removed, so the rows moved).
+void CHistoryPage::RefreshList(bool keepPlace) {
     const int currentRow = list.currentRow();
     const int shownRow = selectedRow;
     const int scrolled = list.verticalScrollBar()->value();
@@ -173,6 +173,9 @@ void CHistoryPage::RefreshList() {
         list.setRowCount(0);
     }
     FillList();
+    if (!keepPlace) {
+        return;
+    }
     if (currentRow >= 0 && currentRow < list.rowCount()) {
         const QSignalBlocker quiet(list);
         list.setCurrentCell(currentRow, 0);
@@ -282,7 +285,7 @@ void CHistoryPage::StoreDrawResult(int slot, int isRight) {
     }
     const QWidget* focused = window()->focusWidget();
     const bool entryHadFocus = focused == &confirmButton || focused == &drawNumberEdit;
-    RefreshList();
+    RefreshList(true);
     // When the entry goes, the focus it held goes back to the list rather than on to the issue box after it.
     if (entryHadFocus && drawNumberEdit.isHidden()) {
         list.setFocus();

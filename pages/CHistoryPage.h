@@ -54,7 +54,7 @@ private:
     void UpdateData(bool saveAndValidate);
     void SetUpList();
     void FillList();
-    void RefreshList();
+    void RefreshList(bool keepPlace);
     void ColourRow(int row, int isRight);
     void ShowEntry(bool show);
     QFont IssueFontFor(const QString& text) const;

@@ -70,7 +70,7 @@ void CHistoryPage::RemoveRecordsWithResult() {
         return;
     }
     theApp().RemoveRecords(chosen);
-    RefreshList();
+    RefreshList(false);
 }
 
 // 0 when the user cancels.
