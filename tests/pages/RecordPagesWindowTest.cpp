@@ -159,30 +159,6 @@ TEST_F(RecordPagesWindowTest, ADaySavedByTheOtherCopyIsRefusedByThisCopysDateDia
     EXPECT_EQ(Rows("SELECT count(*) FROM data_history"), (std::vector<std::vector<std::string>>{{"1"}}));
 }
 
-// Both copies show record 1 without a result; the other copy enters 914 first. This copy's 111 is not
-// written, and its screen shows the 914 that is stored.
-TEST_F(RecordPagesWindowTest, AResultTheOtherCopyEnteredFirstIsWhatThisCopyShows) {
-    AddRecord(1, "2010-03-01 00:00:00", kCodes);
-    Start();
-    CHistoryPage* records = OpenView<CHistoryPage>(20);
-    ASSERT_NE(records, nullptr);
-    CPredictStore otherCopy;
-    otherCopy.OpenDatabase(database);
-    otherCopy.LoadHistory();
-    ASSERT_TRUE(otherCopy.SetDrawResult(1, "012", 2));
-
-    records->list.setCurrentCell(0, 0);
-    records->drawNumberEdit.setText(QStringLiteral("111"));
-    records->confirmButton.click();
-
-    EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(Rows("SELECT open_data, is_right FROM data_history"),
-              (std::vector<std::vector<std::string>>{{"012", "2"}}));
-    EXPECT_EQ(records->list.CellText(0, 10), QStringLiteral("012"));
-    EXPECT_EQ(records->list.CellText(0, 11), QStringLiteral("正确"));
-    EXPECT_FALSE(records->drawNumberEdit.isVisible());
-}
-
 // 399 predictions: the date dialog says the history is full; removing one from the records list's menu makes
 // room, and the next prediction starts.
 TEST_F(RecordPagesWindowTest, AFullHistoryIsNoDeadEnd) {
