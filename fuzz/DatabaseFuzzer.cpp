@@ -1,6 +1,7 @@
 // Fuzzes the store with arbitrary bytes as the database file: opening, loading the player and the history,
-// then saving a prediction and a draw result into whatever was loaded. Nothing may crash or read out of
-// bounds; every failure must be one of the store's own messages, and the history must stay within its slots.
+// then saving a prediction and a draw result into whatever was loaded, and removing the records that have a
+// result. Nothing may crash or read out of bounds; every failure must be one of the store's own messages, and
+// the history must stay within its slots.
 #include <unistd.h>
 
 #include <cstddef>
@@ -11,6 +12,7 @@
 #include <set>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "core/COleDateTime.h"
 #include "core/MessageSink.h"
@@ -54,6 +56,18 @@ void RemoveFiles(const std::string& path) {
 
 const std::set<std::string> kStoreMessages = {"连接数据库失败!", "读取数据库player失败!",
                                               "读取数据库history失败!", "保存失败!"};
+// A save for a day the file already holds is refused in the date dialog's words, under its caption.
+const std::string kDayTaken = "这一天的开奖号码已被预测并保存过了。";
+const std::string kDayTakenCaption = "请勿重复预测！";
+
+// The first record waiting for its result is a record, or one past the count when there is none.
+void RequireSoundHistory(const CPredictStore& store) {
+    Require(store.historyCount >= 0 && store.historyCount < HISTORY_SLOTS);
+    const int pending = store.FirstPendingRecord();
+    Require(pending == store.historyCount + 1 ||
+            (store.IsRecordSlot(pending) && store.history[static_cast<std::size_t>(pending)].is_right == 11));
+    Require(store.NextRecordOrder() >= 1 && store.NextRecordOrder() <= HISTORY_SLOTS);
+}
 
 }  // namespace
 
@@ -65,7 +79,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int messages = 0;
     const MessageSinkFunction previous =
         SetMessageSink([&messages](const std::string& text, const std::string& caption) {
-            Require(kStoreMessages.count(text) == 1 && caption == kAppTitle);
+            Require((kStoreMessages.count(text) == 1 && caption == kAppTitle) ||
+                    (text == kDayTaken && caption == kDayTakenCaption));
             ++messages;
         });
     {
@@ -73,20 +88,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         store.OpenDatabase(path);
         store.LoadPlayer();
         store.LoadHistory();
-        Require(store.historyCount >= 0 && store.historyCount < HISTORY_SLOTS);
-        const int pending = store.FirstPendingRecord();
-        Require(pending >= 1 && pending <= store.historyCount + 1);
+        RequireSoundHistory(store);
 
-        // The program's two writes, on whatever the file turned out to hold.
+        // The program's three writes, on whatever the file turned out to hold.
         store.AppendPrediction(COleDateTime(2009, 6, 17, 9, 30, 0), "2009160",
                                {"123", "234", "345", "456", "567", "678", "789", "890"});
-        Require(store.historyCount >= 0 && store.historyCount < HISTORY_SLOTS);
+        RequireSoundHistory(store);
         store.SetDrawResult(store.FirstPendingRecord(), "345", 3);
-        Require(store.historyCount >= 0 && store.historyCount < HISTORY_SLOTS);
+        RequireSoundHistory(store);
+        std::vector<int> withResult;
+        for (const int slot : store.RecordSlots()) {
+            if (store.history[static_cast<std::size_t>(slot)].HasDrawResult()) {
+                withResult.push_back(slot);
+            }
+        }
+        if (!withResult.empty()) {
+            store.RemoveRecords(withResult);
+        }
+        RequireSoundHistory(store);
     }
     SetMessageSink(previous);
-    // At most one message per operation: open, two loads, the save (with its reload), the result (with its).
-    Require(messages <= 7);
+    // At most one message per operation: open, two loads, the save, the result and the removal (each with the
+    // reload after it).
+    Require(messages <= 10);
     RemoveFiles(path);
     return 0;
 }

@@ -126,6 +126,14 @@ void CDateInputDlg::OnOK() {
                QStringLiteral("未输入期号"), false);
         return;
     }
+    // Said now, not after a walk through every page that could only end in a failed save.
+    if (theApp().IsHistoryFull()) {
+        Refuse(QStringLiteral(
+                   "预测记录已满（最多保存399条），不能再保存新的预测。\r\n请在【预测记录】页单击右键，"
+                   "选择“删除已开奖的记录…”，腾出位置后再预测。"),
+               QStringLiteral("预测记录已满"), false);
+        return;
+    }
     // The caller takes the picker's date with its time of day, not the midnight the checks worked on.
     UpdateData(true);
     accept();
@@ -136,11 +144,16 @@ bool CDateInputDlg::IsPast(const COleDateTime& today) const {
     return dateInput < theApp().state.minDrawDate || (dateInput - today).GetDays() < 0;
 }
 
-bool CDateInputDlg::IsAlreadyPredicted() const {
-    const CPredictApp& app = theApp();
-    const int last = std::min(app.historyCount, HISTORY_SLOTS - 1);
-    for (int i = 1; i <= last; ++i) {
-        const COleDateTime& saved = app.history[i].record_date;
+// Another copy of the program may have saved a prediction since this one loaded its history: this check and
+// the ones after it see the file as it is now. A database that could not be opened has nothing newer to tell,
+// and start-up has said so already.
+bool CDateInputDlg::IsAlreadyPredicted() {
+    CPredictApp& app = theApp();
+    if (app.IsDatabaseOpen()) {
+        app.LoadHistory();
+    }
+    for (const int slot : app.RecordSlots()) {
+        const COleDateTime& saved = app.history[static_cast<std::size_t>(slot)].record_date;
         if (saved.GetYear() == dateInput.GetYear() && saved.GetMonth() == dateInput.GetMonth() &&
             saved.GetDay() == dateInput.GetDay()) {
             return true;

@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <string>
@@ -14,19 +15,19 @@
 #include "core/COleDateTime.h"
 #include "pages/DialogFont.h"
 #include "pages/PageLayout.h"
+#include "pages/RecordTexts.h"
 #include "res/ResourceIds.h"
 #include "shell/CPredictApp.h"
 #include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
 #include "shell/PageChrome.h"
 #include "store/HistoryRecord.h"
+#include "store/HistoryVerdict.h"
 
 namespace {
 
 constexpr int kFirstCodeColumn = 2;
-constexpr int kDrawNumberColumn = 10;
 constexpr int kVerdictColumn = 11;
-constexpr int kNoResult = 11;
 constexpr int kDrawNumberLength = 3;
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -34,27 +35,13 @@ constexpr COLORREF kMissText = RGB(200, 20, 20);
 constexpr COLORREF kHitCodeText = RGB(0, 200, 100);
 constexpr COLORREF kHitVerdictText = RGB(0, 128, 80);
 
-bool IsHit(int isRight) {
-    return isRight >= 1 && isRight <= 8;
-}
-
-QString DateText(const COleDateTime& date) {
-    return QStringLiteral("%1-%2-%3").arg(date.GetYear()).arg(date.GetMonth()).arg(date.GetDay());
-}
-
 QStringList RowTexts(const HistoryRecord& record) {
-    QStringList texts{DateText(record.record_date), QString::fromStdString(record.open_order)};
+    QStringList texts{RecordDateText(record.record_date), QString::fromStdString(record.open_order)};
     for (const std::string& code : record.data) {
         texts << QString::fromStdString(code);
     }
     texts << QString::fromStdString(record.open_data) << CHistoryPage::VerdictWord(record.is_right);
     return texts;
-}
-
-// The first code, 1 .. 8, that equals the draw number exactly; 0 when none does.
-int Verdict(const HistoryRecord& record, const std::string& drawNumber) {
-    const auto hit = std::find(record.data.begin(), record.data.end(), drawNumber);
-    return hit == record.data.end() ? 0 : static_cast<int>(hit - record.data.begin()) + 1;
 }
 
 }  // namespace
@@ -64,10 +51,7 @@ const QString CHistoryPage::kColumns = QStringLiteral(
     "预测码八,49;开奖号码,58;预测结果,61");
 
 QString CHistoryPage::VerdictWord(int isRight) {
-    if (isRight == 0) {
-        return QStringLiteral("错误");
-    }
-    return IsHit(isRight) ? QStringLiteral("正确") : QStringLiteral("未知");
+    return QString::fromStdString(::VerdictWord(isRight));
 }
 
 CHistoryPage::CHistoryPage()
@@ -143,26 +127,55 @@ void CHistoryPage::SetUpList() {
     list.DefineColumns(kColumns);
     Place(list, Layout::HistoryPage::list);
     list.setAccessibleName(QStringLiteral("预测记录"));
+    list.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&list, &QWidget::customContextMenuRequested, this, &CHistoryPage::OnListMenu);
 }
 
 // The list reports every appended row as changed, as it reports any row whose data was set, so the page
 // opens on the last record: its issue in the box, and the entry offered when it still waits for its result.
 // Each report overwrites the one before, so only the last is handled: 399 rows would otherwise fit the issue
-// font and show the entry 399 times for one visible result.
+// font and show the entry 399 times for one visible result. Only the records of the last load are listed: a
+// gap in the file's numbers, or a record gone from it, leaves no row behind.
 void CHistoryPage::FillList() {
     const CPredictApp& app = theApp();
-    const int last = std::min(app.historyCount, HISTORY_SLOTS - 1);
+    rowSlots = app.RecordSlots();
     int lastRow = -1;
     {
         const QSignalBlocker reportsOfAllButTheLast(list);
-        for (int slot = 1; slot <= last; ++slot) {
-            lastRow = list.AppendRow(RowTexts(app.history[slot]));
-            ColourRow(lastRow, app.history[slot].is_right);
+        for (const int slot : rowSlots) {
+            const HistoryRecord& record = app.history[static_cast<std::size_t>(slot)];
+            lastRow = list.AppendRow(RowTexts(record));
+            ColourRow(lastRow, record.is_right);
         }
     }
     if (lastRow >= 0) {
         OnItemChanged(lastRow);
     }
+}
+
+// After a write the store has reloaded the records, perhaps with what another copy of the program wrote: the
+// list shows them as they are now. keepPlace: scrolled and selected as before where it can (the rows are the
+// same records); otherwise as a freshly opened page (records were removed, so the rows moved).
+void CHistoryPage::RefreshList(bool keepPlace) {
+    const int currentRow = list.currentRow();
+    const int shownRow = selectedRow;
+    const int scrolled = list.verticalScrollBar()->value();
+    {
+        const QSignalBlocker quiet(list);
+        list.setRowCount(0);
+    }
+    FillList();
+    if (!keepPlace) {
+        return;
+    }
+    if (currentRow >= 0 && currentRow < list.rowCount()) {
+        const QSignalBlocker quiet(list);
+        list.setCurrentCell(currentRow, 0);
+    }
+    if (shownRow >= 0 && shownRow < list.rowCount()) {
+        OnItemChanged(shownRow);
+    }
+    list.verticalScrollBar()->setValue(scrolled);
 }
 
 void CHistoryPage::ColourRow(int row, int isRight) {
@@ -205,10 +218,15 @@ QFont CHistoryPage::IssueFontFor(const QString& text) const {
 
 const HistoryRecord* CHistoryPage::RecordOfRow(int row) const {
     const CPredictApp& app = theApp();
-    if (row < 0 || row >= std::min(app.historyCount, HISTORY_SLOTS - 1)) {
+    if (row < 0 || row >= static_cast<int>(rowSlots.size()) || !app.IsRecordSlot(rowSlots[row])) {
         return nullptr;
     }
-    return &app.history[row + 1];
+    return &app.history[static_cast<std::size_t>(rowSlots[row])];
+}
+
+int CHistoryPage::RowOfSlot(int slot) const {
+    const auto found = std::ranges::find(rowSlots, slot);
+    return found == rowSlots.end() ? -1 : static_cast<int>(found - rowSlots.begin());
 }
 
 void CHistoryPage::OnItemChanged(int row) {
@@ -217,7 +235,7 @@ void CHistoryPage::OnItemChanged(int row) {
     // A list emptied of its current row has nothing to show or to enter.
     issueText = record != nullptr ? QString::fromStdString(record->open_order) : QString();
     UpdateData(false);
-    ShowEntry(record != nullptr && record->is_right == kNoResult);
+    ShowEntry(record != nullptr && IsPending(*record));
 }
 
 void CHistoryPage::OnConfirm() {
@@ -236,33 +254,34 @@ void CHistoryPage::OnConfirm() {
         Refuse(QStringLiteral("请输入实际开奖号码。"), QStringLiteral("未输入"));
         return;
     }
-    // Results go in strictly in the order the predictions were saved.
-    CPredictApp& app = theApp();
-    const int pending = app.FirstPendingRecord();
-    if (pending != selectedRow + 1) {
-        Refuse(QStringLiteral("第%1行还未输入开奖号码，请先输入。").arg(pending),
+    // Results go in strictly in the order the predictions were saved. The message names the row as the list
+    // numbers it, from 1: with a gap in the file's record numbers that is not the record number.
+    const int pending = theApp().FirstPendingRecord();
+    const int slot = rowSlots[static_cast<std::size_t>(selectedRow)];
+    if (pending != slot) {
+        const int pendingRow = RowOfSlot(pending);
+        Refuse(QStringLiteral("第%1行还未输入开奖号码，请先输入。")
+                   .arg(pendingRow >= 0 ? pendingRow + 1 : pending),
                QStringLiteral("请按时间先后输入开奖号码"));
         return;
     }
-    const std::string drawNumber = drawNumberText.toStdString();
-    const int isRight = Verdict(*record, drawNumber);
-    // The store reloads the slots, so record is not read after this call. A failed write has been reported
-    // by the store; the row and the entry stay as they are, so the entry can be repeated.
-    if (!app.SetDrawResult(selectedRow + 1, drawNumber, isRight)) {
-        return;
+    StoreDrawResult(slot, VerdictFor(record->data, drawNumberText.toStdString()));
+}
+
+// The store reloads the slots, so no record is read after the write. A failed write has been reported by the
+// store and keeps the typed number for another try; a record that another copy of the program gave a result
+// first, or removed, fails without a message. Either way the list then shows what the file holds.
+void CHistoryPage::StoreDrawResult(int slot, int isRight) {
+    if (theApp().SetDrawResult(slot, drawNumberText.toStdString(), isRight)) {
+        drawNumberText.clear();
     }
-    list.SetCellText(selectedRow, kVerdictColumn, VerdictWord(isRight));
-    ColourRow(selectedRow, isRight);
-    list.SetCellText(selectedRow, kDrawNumberColumn, drawNumberText);
-    // The entry goes; the focus it held goes back to the list rather than on to the issue box after it.
-    if (const QWidget* focused = window()->focusWidget();
-        focused == &confirmButton || focused == &drawNumberEdit) {
+    const QWidget* focused = window()->focusWidget();
+    const bool entryHadFocus = focused == &confirmButton || focused == &drawNumberEdit;
+    RefreshList(true);
+    // When the entry goes, the focus it held goes back to the list rather than on to the issue box after it.
+    if (entryHadFocus && drawNumberEdit.isHidden()) {
         list.setFocus();
     }
-    drawNumberLabel.hide();
-    drawNumberEdit.hide();
-    drawNumberText.clear();
-    confirmButton.hide();
 }
 
 void CHistoryPage::Refuse(const QString& text, const QString& caption) {

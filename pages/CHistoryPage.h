@@ -1,17 +1,22 @@
 #pragma once
 // The prediction records: one list row per saved prediction with its date, issue, eight codes, the real draw
 // number and the verdict. Selecting a prediction that still waits for its result offers an entry for the
-// draw number; entering it decides which code, if any, was hit, stores the result and marks the row.
+// draw number; entering it decides which code, if any, was hit, stores the result and marks the row. The
+// list's context menu holds the commands on the records as a whole, such as making room in a full history.
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QString>
+#include <memory>
+#include <vector>
 
 #include "controls/CColorEdit.h"
 #include "controls/CColorListCtrl.h"
 #include "controls/CSkinButton.h"
 #include "shell/CPageDialog.h"
 
+class QPoint;
 struct HistoryRecord;
 
 class CHistoryPage : public CPageDialog {
@@ -33,6 +38,9 @@ public:
     CColorListCtrl list;        // 1003
     QLabel drawNumberLabel;     // 1049, the picture 输入开奖号码:
 
+    // The list's context menu as a right click opens it; its items act on this page.
+    std::unique_ptr<QMenu> CreateListMenu();
+
     // The row of the last selection change; -1 before the first one.
     int selectedRow = -1;
     QString drawNumberText;  // 1048
@@ -46,16 +54,32 @@ private:
     void UpdateData(bool saveAndValidate);
     void SetUpList();
     void FillList();
+    void RefreshList(bool keepPlace);
     void ColourRow(int row, int isRight);
     void ShowEntry(bool show);
     QFont IssueFontFor(const QString& text) const;
 
     void OnItemChanged(int row);
     void OnConfirm();
+    void StoreDrawResult(int slot, int isRight);
     void Refuse(const QString& text, const QString& caption);
-    // The record shown on row, or null when the row holds none.
+    // The record shown on row, or null when the row holds none (or it is no longer in the history).
     const HistoryRecord* RecordOfRow(int row) const;
+    // The list row, from 0, that shows the record in slot; -1 when none does.
+    int RowOfSlot(int slot) const;
+
+    // The list's context menu (CHistoryPageMenu.cpp).
+    void OnListMenu(const QPoint& position);
+    void ShowStatistics();
+    void ExportRecords();
+    void ImportDraws();
+    void RemoveRecordsWithResult();
+    std::vector<int> SlotsWithResult() const;
+    int AskRemovalCount(int available);
+    bool ConfirmRemoval(const std::vector<int>& chosen);
 
     bool listFilled = false;
+    // The slot of the record each row shows, as the list was last filled.
+    std::vector<int> rowSlots;
     QFont issueFont;
 };

@@ -14,7 +14,6 @@
 namespace {
 
 constexpr int kCodeFontPixels = 25;
-constexpr int kCodeDigits = 3;
 constexpr int kDigitLift = 4;
 
 }  // namespace
@@ -57,14 +56,17 @@ void CNumberPage::SetUpCodeEdits() {
         edit.SetEditColours(173, 221, 232, 0, 40, 40);
         edit.SetBorder(false);
         edit.SetCentred(true);
-        edit.SetDigitsOnly(kCodeDigits);
+        // The codes come from the cast, never from the keyboard: the boxes only show them, so what is saved
+        // is always what is on the screen. No caret, no typing, no stop for Tab.
+        edit.SetReadOnly(true);
+        edit.setFocusPolicy(Qt::NoFocus);
+        edit.editor()->setFocusPolicy(Qt::NoFocus);
         edit.SetAccessibleName(QStringLiteral("第%1组").arg(QStringLiteral("一二三四五六七八").at(i)));
         // The 25-pixel line is taller than the box and its digits sit low in it: lift them to the middle.
         edit.lineEdit()->setTextMargins(0, 0, 0, kDigitLift);
     }
-    // Tab walks the codes left to right, then the buttons: save, back to the explanation, home.
-    SetTabChain({codeEdits[0], codeEdits[1], codeEdits[2], codeEdits[3], codeEdits[4], codeEdits[5],
-                 codeEdits[6], codeEdits[7], &saveButton, &previousButton, &backButton});
+    // Tab walks the buttons: save, back to the explanation, home.
+    SetTabChain({&saveButton, &previousButton, &backButton});
 }
 
 void CNumberPage::UpdateData(bool saveAndValidate) {

@@ -22,14 +22,14 @@ public:
     // Members <-> boxes: true reads the boxes into the codes, false shows the codes.
     void UpdateData(bool saveAndValidate);
 
-    // Refuses a second save of this page; otherwise asks, stores the codes as formed (never what was typed
-    // into the boxes since) and says so. After a failed store the page stays unsaved and may try again.
+    // Refuses a second save of this page; otherwise asks, stores the codes as formed (the boxes only show
+    // them) and says so. After a failed store the page stays unsaved and may try again.
     void SavePrediction();
 
     std::array<std::string, kCodeCount> codes;  // codes 1..8, three digits each
     bool saved = false;
 
-    std::array<CColorEdit*, kCodeCount> codeEdits{};  // 1028 .. 1035, owned by the page
+    std::array<CColorEdit*, kCodeCount> codeEdits{};  // 1028 .. 1035, read-only, owned by the page
     CSkinButton saveButton;                           // 1007
     CSkinButton previousButton;                       // 1008, back to the explanation page
     CSkinButton backButton;                           // 1004, home

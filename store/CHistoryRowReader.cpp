@@ -22,6 +22,10 @@ bool CHistoryRowReader::ReadOrder(int& order) const {
     return index[recordOrder] >= 0 && row.Column(index[recordOrder]).ToInt16(order);
 }
 
+bool CHistoryRowReader::ReadDate(COleDateTime& date) const {
+    return index[recordDate] >= 0 && row.Column(index[recordDate]).ToDate(date);
+}
+
 bool CHistoryRowReader::ReadRow(int order, HistoryRecord& record) const {
     record.record_order = order;
     if (!allColumnsPresent || !row.Column(index[recordDate]).ToDate(record.record_date) ||

@@ -14,6 +14,9 @@ public:
     // missing or holds no number.
     bool ReadOrder(int& order) const;
 
+    // The current row's record_date. False when the column is missing or holds no date.
+    bool ReadDate(COleDateTime& date) const;
+
     // Stores the current row into record field by field, in column order, starting with record_order = order.
     // On a value that cannot be converted it stops: the fields before it keep their new values, the others
     // their old ones.

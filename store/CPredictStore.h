@@ -5,6 +5,7 @@
 // Every change goes to the file first and comes back into memory by a reload; memory is never written back.
 // Failures are reported through the message sink (core/MessageSink.h), once per failed operation.
 #include <array>
+#include <bitset>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "store/CSqliteConnection.h"
 #include "store/HistoryRecord.h"
 
+class CHistoryScan;
 class CSqliteStatement;
 
 class CPredictStore {
@@ -23,6 +25,7 @@ public:
 
     // Opens the database file at path. The file must exist: it is never created here.
     void OpenDatabase(const std::string& path);
+    bool IsDatabaseOpen() const { return connection.IsOpen(); }
 
     // Fills the player fields from the first row of table player; with no row they keep their values.
     void LoadPlayer();
@@ -33,16 +36,33 @@ public:
 
     // Reloads the history slots and historyCount from table data_history.
     void LoadHistory();
-    // Adds record historyCount + 1 (result "未知", is_right 11) and reloads. False after "保存失败!".
+    // Adds a prediction with the next record number the file leaves (one past the last record there; result
+    // "未知", is_right 11) and reloads. Refused when the file already holds a prediction for that day (with
+    // the date dialog's words) or has no slot left ("保存失败!"); false then.
     bool AppendPrediction(const COleDateTime& recordDate, const std::string& openOrder,
                           const std::array<std::string, 8>& data);
-    // Writes the draw result of the first row with this record_order and reloads. False when no row has it
-    // (no message) or when the write failed (after "保存失败!").
+    // Writes the draw result of record recordOrder and reloads, only while the file still holds that
+    // prediction as it was loaded and without a result. False without a message when it does not (the record
+    // is gone, was moved, or another copy entered its result first); false after "保存失败!" when the write
+    // failed.
     bool SetDrawResult(int recordOrder, const std::string& openData, int isRight);
-    // The first record 1 .. historyCount that still waits for its result, or historyCount + 1.
+    // Removes these records, each of which must still be in the file as it was loaded and have its draw
+    // result, and numbers the records left 1, 2, 3, ... in their order; all in one transaction, then reloads.
+    // False after "保存失败!", with the file as it was.
+    bool RemoveRecords(const std::vector<int>& recordOrders);
+    // The first record that still waits for its result, or historyCount + 1.
     int FirstPendingRecord() const;
     // The records the history holds, in list order: slots 1 .. historyCount.
     std::vector<HistoryRecord> ListedRecords() const;
+
+    // The slots the last load filled, in record order: the records there are. A gap in the file's numbers
+    // leaves its slot out; a slot no row filled is never part of the history, whatever it still holds.
+    std::vector<int> RecordSlots() const;
+    bool IsRecordSlot(int slot) const;
+    // One past the last record: the number the next prediction is saved with, as far as the last load knows.
+    int NextRecordOrder() const;
+    // No slot is left for another prediction.
+    bool IsHistoryFull() const { return NextRecordOrder() >= HISTORY_SLOTS; }
 
     // The player profile.
     std::string name;
@@ -50,21 +70,27 @@ public:
     std::string shuxiang;
     std::string yunqi;  // the 14-character fortune code, or empty
 
-    // Slot i holds record_order i; slots 1 .. historyCount are the history.
+    // Slot i holds record_order i; the slots RecordSlots() names are the history.
     std::array<HistoryRecord, HISTORY_SLOTS> history{};
-    int historyCount = 0;
+    int historyCount = 0;  // the rows the last load read, with the one it failed on
 
 private:
-    enum class ScanResult { found, notFound, failed };
+    // ok: the step went through; refused: the file no longer allows it (no message); dayTaken: a prediction
+    // for that day is there; failed: the file could not be read or written ("保存失败!").
+    enum class WriteResult { ok, refused, dayTaken, failed };
 
     bool ReadPlayer();
     bool WritePlayerRow(CSqliteStatement& update);
-    bool ReadHistoryRows(CSqliteStatement& select);
-    bool InsertPrediction(const COleDateTime& recordDate, const std::string& openOrder,
-                          const std::array<std::string, 8>& data);
-    ScanResult FindHistoryRow(CSqliteStatement& scan, int recordOrder, long long& rowId) const;
-    bool WriteDrawResult(long long rowId, const std::string& openData, int isRight);
+    bool ReadHistoryRows(CHistoryScan& scan);
+    WriteResult InsertPrediction(const COleDateTime& recordDate, const std::string& openOrder,
+                                 const std::array<std::string, 8>& data);
+    WriteResult FindFreeOrder(const COleDateTime& recordDate, int& order) const;
+    WriteResult WriteDrawResult(int recordOrder, const std::string& openData, int isRight);
+    WriteResult FindLoadedRecord(int recordOrder, long long& rowId, HistoryRecord& stored) const;
+    bool DeleteAndRenumber(const std::vector<int>& recordOrders);
     bool WriteOneRow(CSqliteStatement& write);
+    bool HasHistoryTable() const;
 
     CSqliteConnection connection;
+    std::bitset<HISTORY_SLOTS> filledSlots;
 };

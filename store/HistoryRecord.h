@@ -15,4 +15,14 @@ struct HistoryRecord {
     std::array<std::string, 8> data;  // the eight predicted codes: data[0] is column data_1
     std::string open_data;            // the real draw result, or "未知" while there is none
     int is_right = 0;                 // 0 miss, 1 .. 8 hit on that code, 11 no result yet
+
+    // The draw number was entered: a miss (0) or a hit (1 .. 8). Every other value shows as "未知".
+    bool HasDrawResult() const { return is_right >= 0 && is_right <= 8; }
 };
+
+// The same prediction: the same draw date, issue and codes, whatever its result. How a writer makes sure the
+// row it is about to change is still the record the user saw, not one another copy of the program moved
+// there.
+inline bool IsSamePrediction(const HistoryRecord& a, const HistoryRecord& b) {
+    return a.record_date == b.record_date && a.open_order == b.open_order && a.data == b.data;
+}

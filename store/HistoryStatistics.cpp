@@ -96,7 +96,7 @@ HistoryStatistics ComputeHistoryStatistics(const std::vector<HistoryRecord>& rec
     HistoryStatistics stats;
     stats.saved = static_cast<int>(records.size());
     for (const HistoryRecord& record : records) {
-        if (HasResult(record)) {
+        if (record.HasDrawResult()) {
             ++stats.entered;
             CountDraw(stats, record);
         }

@@ -10,10 +10,6 @@ bool IsHit(int isRight) {
     return isRight >= 1 && isRight <= 8;
 }
 
-bool HasResult(const HistoryRecord& record) {
-    return record.is_right == 0 || IsHit(record.is_right);
-}
-
 bool IsDrawNumber(const std::string& text) {
     return text.size() == 3 && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
 }

@@ -1,6 +1,7 @@
 #pragma once
-// The rules that judge a saved prediction against its draw. The records page, the store, the statistics, the
-// export and the draw import all read a record through these, so they can never disagree about it.
+// The rules that judge a saved prediction against its draw (whether it holds a result at all is
+// HistoryRecord::HasDrawResult). The records page, the store, the statistics, the export and the draw import
+// all read a record through these, so they can never disagree about it.
 #include <array>
 #include <string>
 
@@ -14,8 +15,6 @@ inline constexpr const char* kUnknownDraw = "未知";
 bool IsPending(const HistoryRecord& record);
 // Hit by one of its eight codes (is_right 1 .. 8).
 bool IsHit(int isRight);
-// Holds a draw result: a miss or a hit.
-bool HasResult(const HistoryRecord& record);
 
 // A draw number as the records page takes it: exactly three digits 0 .. 9.
 bool IsDrawNumber(const std::string& text);

@@ -31,7 +31,7 @@ cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" morvint_emptydb
 seed_databases() {
   local folder="$1"
   rm -f "$folder/empty.db" "$folder/history.db"
-  ASAN_OPTIONS=detect_leaks=0 "$build/tools/morvint_emptydb" "$folder/empty.db"
+  "$build/tools/morvint_emptydb" "$folder/empty.db"
   cp "$folder/empty.db" "$folder/history.db"
   sqlite3 "$folder/history.db" <<'SQL'
 UPDATE player SET name = '李明', sex = '小姐', shuxiang = '兔', yunqi = '8A012345654321';
@@ -55,7 +55,7 @@ for target in "${targets[@]}"; do
   fi
   log="$build/$target.log"
   echo "== $target: ${seconds}s"
-  if ! ASAN_OPTIONS=detect_leaks=0 "$build/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
+  if ! ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp" "$build/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
       -max_len=16384 -artifact_prefix="$build/crashes/$target-" "$corpus" >"$log" 2>&1; then
     tail -n 60 "$log"
     echo "fuzz: $target failed; the input is in $build/crashes/" >&2

@@ -1,11 +1,14 @@
-// Loading the whole history, and saving one prediction with the reload that follows it, on a nearly full
-// table. Both run on the disk (not in memory), with wall-clock time: the save waits for the file system to
-// sync.
+// Loading the whole history, saving one prediction with the reload that follows it on a nearly full table,
+// and making room in a full one. All run on the disk (not in memory), with wall-clock time: the writes wait
+// for the file system to sync.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <numeric>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "core/MessageSink.h"
 #include "store/CPredictStore.h"
@@ -15,6 +18,11 @@
 namespace {
 
 const std::array<std::string, 8> kCodes{"047", "000", "999", "123", "504", "318", "762", "081"};
+
+// The draw days of the bench's records, from 2009-06-17 on; 2011-01-01 is after any of them.
+COleDateTime Day(int index) {
+    return COleDateTime::FromOleDate(COleDateTime(2009, 6, 17, 20, 0, 0).GetOleDate() + index);
+}
 
 // A database with records 1 .. rows in a fresh temporary directory, removed with the object.
 class CBenchDatabase {
@@ -33,8 +41,9 @@ public:
         }
         filler.OpenDatabase(path);
         filler.LoadHistory();
+        // One prediction a day: a second one for a day is refused.
         while (filler.historyCount < rows &&
-               filler.AppendPrediction(COleDateTime(2009, 6, 17, 20, 0, 0), "09161", kCodes)) {
+               filler.AppendPrediction(Day(filler.historyCount), "09161", kCodes)) {
         }
         ok = filler.historyCount == rows;
     }
@@ -72,7 +81,7 @@ void BM_AppendPredictionWithReload398(benchmark::State& state) {
     store.LoadHistory();
     bool ok = db.ok;
     for (auto _ : state) {
-        ok = store.AppendPrediction(COleDateTime(2009, 6, 17, 20, 0, 0), "09161", kCodes) && ok;
+        ok = store.AppendPrediction(COleDateTime(2011, 1, 1, 20, 0, 0), "09161", kCodes) && ok;
         state.PauseTiming();  // back to 398 rows for the next round
         ok = remover.Execute("DELETE FROM data_history WHERE record_order = 399") && ok;
         store.LoadHistory();
@@ -83,8 +92,38 @@ void BM_AppendPredictionWithReload398(benchmark::State& state) {
     }
 }
 
+// The oldest 100 of 399 records, all with their results, removed and the other 299 numbered again, with the
+// reload after it. Each round starts from a copy of the full file.
+void BM_RemoveOldest100Of399(benchmark::State& state) {
+    const CBenchDatabase db(399);
+    bool ok = db.ok;
+    {
+        CSqliteConnection writer;
+        ok = writer.OpenExisting(db.path) &&
+             writer.Execute("UPDATE data_history SET open_data = '000', is_right = 0") && ok;
+    }
+    const std::string work = (db.dir / "work.db").string();
+    std::vector<int> oldest(100);
+    std::iota(oldest.begin(), oldest.end(), 1);
+    std::optional<CPredictStore> store;
+    for (auto _ : state) {
+        state.PauseTiming();
+        store.reset();
+        std::filesystem::copy_file(db.path, work, std::filesystem::copy_options::overwrite_existing);
+        store.emplace();
+        store->OpenDatabase(work);
+        store->LoadHistory();
+        state.ResumeTiming();
+        ok = store->RemoveRecords(oldest) && store->NextRecordOrder() == 300 && ok;
+    }
+    if (!ok) {
+        state.SkipWithError("the removal failed");
+    }
+}
+
 }  // namespace
 
+BENCHMARK(BM_RemoveOldest100Of399)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
 BENCHMARK(BM_LoadHistory399)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
 BENCHMARK(BM_AppendPredictionWithReload398)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
 

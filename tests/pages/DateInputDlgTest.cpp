@@ -1,5 +1,6 @@
 // The draw-date dialog: each refusal with its exact words and caption, in the order of the checks, and the
-// dialog left open as it was; what an accepted dialog hands back.
+// dialog left open as it was; what an accepted dialog hands back. The dates already predicted are those of
+// the file as it is when OK is pressed, not those loaded before.
 #include <gtest/gtest.h>
 
 #include <QDate>
@@ -12,7 +13,7 @@
 #include "pages/CDateInputDlg.h"
 #include "shell/CHelpWindow.h"
 #include "shell/CNoticeDlg.h"
-#include "tests/support/AppFixture.h"
+#include "tests/pages/PageStoreFixture.h"
 #include "tests/support/EditionScope.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ModalAnswer.h"
@@ -28,10 +29,19 @@ const RecordedMessage kTooNew{QStringLiteral("此软件版本已经过旧，欲�
 const RecordedMessage kNoIssue{QStringLiteral("请输入期号。\r\n只有正确输入日期和期号才能保证预测的准确性。"),
                                QStringLiteral("未输入期号")};
 
-class DateInputDlgTest : public AppFixture {
+const RecordedMessage kFull{
+    QStringLiteral(
+        "预测记录已满（最多保存399条），不能再保存新的预测。\r\n请在【预测记录】页单击右键，选择“删除已开奖"
+        "的记录…”，腾出位置后再预测。"),
+    QStringLiteral("预测记录已满")};
+
+const std::array<std::string, 8> kCodes = {"386", "012", "907", "555", "243", "555", "659", "760"};
+
+class DateInputDlgTest : public PageStoreFixture {
 protected:
     void SetUp() override {
-        AppFixture::SetUp();
+        PageStoreFixture::SetUp();
+        OpenStore();
         notices = std::make_unique<ModalAnswer<CNoticeDlg>>([this](CNoticeDlg& notice) {
             noticeModes.push_back(notice.noticeMode);
             notice.accept();
@@ -39,7 +49,7 @@ protected:
     }
     void TearDown() override {
         notices.reset();
-        AppFixture::TearDown();
+        PageStoreFixture::TearDown();
     }
 
     // Opens a dialog as the main window would, types the date and the issue and presses OK.
@@ -55,11 +65,10 @@ protected:
     bool StillOpen(const CDateInputDlg& dialog) const {
         return dialog.result() != QDialog::Accepted && dialog.isVisible();
     }
-    void SaveHistory(int order, const COleDateTime& date) {
-        app->history[order].record_order = order;
-        app->history[order].record_date = date;
-        app->history[order].is_right = 11;
-        app->historyCount = order;
+    // A prediction saved and loaded; date as "YYYY-MM-DD HH:MM:SS".
+    void SaveHistory(int order, const std::string& date) {
+        AddRecord(order, date, kCodes);
+        app->LoadHistory();
     }
 
     std::unique_ptr<ModalAnswer<CNoticeDlg>> notices;
@@ -115,8 +124,8 @@ TEST_F(DateInputDlgTest, NothingBeforeTheFirstDrawIsAcceptedEvenWhenTheClockIsEa
 
 TEST_F(DateInputDlgTest, ADateAlreadyPredictedIsRefusedWhateverItsTimeAndIssue) {
     FixedClock clock(2010, 3, 5, 9, 0, 0);
-    SaveHistory(1, COleDateTime(2010, 3, 6, 21, 15, 0));
-    SaveHistory(2, COleDateTime(2010, 3, 8, 10, 0, 0));
+    SaveHistory(1, "2010-03-06 21:15:00");
+    SaveHistory(2, "2010-03-08 10:00:00");
     CDateInputDlg dialog;
 
     Enter(dialog, QDate(2010, 3, 8), QStringLiteral("another issue"));
@@ -131,9 +140,59 @@ TEST_F(DateInputDlgTest, ADateAlreadyPredictedIsRefusedWhateverItsTimeAndIssue) 
     EXPECT_TRUE(messages.empty());
 }
 
+// Another copy saved the 8th after this one loaded its history; a record this one had loaded is gone from the
+// file. The dialog goes by the file: the 8th is refused, the 7th is free again.
+TEST_F(DateInputDlgTest, TheDatesAlreadyPredictedAreThoseOfTheFileWhenOKIsPressed) {
+    FixedClock clock(2010, 3, 5, 9, 0, 0);
+    SaveHistory(1, "2010-03-06 21:15:00");
+    SaveHistory(2, "2010-03-07 21:15:00");
+    CDateInputDlg dialog;
+    dialog.show();
+    Sql("DELETE FROM data_history WHERE record_order = 2");
+    AddRecord(3, "2010-03-08 10:00:00", kCodes);
+
+    Enter(dialog, QDate(2010, 3, 8), QStringLiteral("10064"));
+    EXPECT_TRUE(StillOpen(dialog));
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{kAlreadyPredicted});
+
+    messages.clear();
+    Enter(dialog, QDate(2010, 3, 7), QStringLiteral("10063"));
+    EXPECT_TRUE(Accepted(dialog));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(app->history[2].open_order, "10002") << "the slot still holds the record that went";
+}
+
+// 399 saved predictions: the four checks come first, in their order; then the full history is refused before
+// the walk, until a record is gone.
+TEST_F(DateInputDlgTest, AFullHistoryIsRefusedAfterTheOtherChecks) {
+    FixedClock clock(2010, 3, 5, 9, 0, 0);
+    Sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 399) "
+        "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, data_4, "
+        "data_5, data_6, data_7, data_8, open_data, is_right) "
+        "SELECT i, datetime('2008-01-01', '+' || i || ' days'), i, '1', '2', '3', '4', '5', '6', '7', '8', "
+        "'000', 0 FROM n");
+    app->LoadHistory();
+    CDateInputDlg dialog;
+
+    Enter(dialog, QDate(2010, 3, 4), QStringLiteral("10063"));
+    Enter(dialog, QDate(2012, 1, 1), QStringLiteral("12001"));
+    Enter(dialog, QDate(2010, 3, 5), QStringLiteral(" "));
+    Enter(dialog, QDate(2010, 3, 5), QStringLiteral("10064"));
+
+    EXPECT_TRUE(StillOpen(dialog));
+    EXPECT_EQ(messages, (std::vector<RecordedMessage>{kPast, kTooNew, kNoIssue, kFull}));
+    EXPECT_EQ(noticeModes, std::vector<int>{1}) << "only the past date brings the date notice";
+
+    Sql("DELETE FROM data_history WHERE record_order = 399");
+    messages.clear();
+    Enter(dialog, QDate(2010, 3, 5), QStringLiteral("10064"));
+    EXPECT_TRUE(Accepted(dialog));
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(DateInputDlgTest, APastDateThatWasAlsoPredictedShowsOnlyThePastRefusal) {
     FixedClock clock(2010, 3, 5);
-    SaveHistory(1, COleDateTime(2010, 3, 1, 12, 0, 0));
+    SaveHistory(1, "2010-03-01 12:00:00");
     CDateInputDlg dialog;
 
     Enter(dialog, QDate(2010, 3, 1), QString());

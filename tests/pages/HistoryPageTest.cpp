@@ -307,6 +307,47 @@ TEST_F(HistoryPageTest, AFailedWriteLeavesRowEntryAndNumberForAnotherTry) {
     EXPECT_TRUE(EntryHidden());
 }
 
+// Another copy of the program entered 914 for the record while this page showed it without a result: this
+// page's 111 is not written, nothing is said, and the row shows what the file holds.
+TEST_F(HistoryPageTest, AResultTheOtherCopyEnteredFirstIsShownInsteadOfWrittenOver) {
+    AddRecord(1, "2010-03-01 00:00:00", kCodes);
+    OpenStore();
+    Show(page);
+    Sql("UPDATE data_history SET open_data = '012', is_right = 2 WHERE record_order = 1");
+
+    Enter(0, QStringLiteral("111"));
+
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(StoredResult(1), (std::vector<std::string>{"012", "2"}));
+    EXPECT_EQ(RowTexts(0).mid(10), (QStringList{"012", "正确"}));
+    EXPECT_EQ(page.list.CellTextColour(0, 3), RGB(0, 200, 100));
+    EXPECT_EQ(page.list.CellTextColour(0, 11), RGB(0, 128, 80));
+    EXPECT_TRUE(EntryHidden());
+}
+
+// Records 2 and 4 by hand, 1 and 3 missing: two rows and no empty slot listed. The refusal names the row as
+// the list numbers it (row 1 is record 2), and each result goes to the record its row shows.
+TEST_F(HistoryPageTest, GapsInTheRecordNumbersLeaveNoRowAndRowsNameTheirOwnRecords) {
+    AddRecord(2, "2010-03-01 00:00:00", kCodes);
+    AddRecord(4, "2010-03-03 00:00:00", kCodes);
+    OpenStore();
+    Show(page);
+
+    ASSERT_EQ(page.list.rowCount(), 2);
+    EXPECT_EQ(RowTexts(0).mid(0, 2), (QStringList{"2010-3-1", "10002"}));
+    EXPECT_EQ(RowTexts(1).mid(0, 2), (QStringList{"2010-3-3", "10004"}));
+    Enter(1, QStringLiteral("012"));
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{kRowOneFirst});
+
+    messages.clear();
+    Enter(0, QStringLiteral("907"));
+    Enter(1, QStringLiteral("012"));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(StoredResult(2), (std::vector<std::string>{"907", "3"}));
+    EXPECT_EQ(StoredResult(4), (std::vector<std::string>{"012", "2"}));
+    EXPECT_EQ(RowTexts(1).mid(10), (QStringList{"012", "正确"}));
+}
+
 TEST_F(HistoryPageTest, BackGoesHome) {
     OpenStore();
     Show(page);

@@ -99,20 +99,34 @@ TEST_F(NumberPageTest, CodesFourAndEightAreCodesThreeAndSevenWithEveryDigitRaise
     }
 }
 
-TEST_F(NumberPageTest, SavingAsksThenStoresTheCodesAsFormedNotAsTyped) {
+// The boxes show the codes and nothing else can get into them: no typing, no focus, no Tab stop. What is
+// saved is what is shown.
+TEST_F(NumberPageTest, TheCodeBoxesOnlyShowTheCodesAndTheSavedCodesAreTheShownOnes) {
     CNumberPage* page = Open();
+    container.show();
     const std::array<std::string, 8> formed = page->codes;
-    QLineEdit* first = page->codeEdits[0]->lineEdit();
-    first->selectAll();
-    QTest::keyClicks(first, QStringLiteral("9x8a7"));
-    ASSERT_EQ(first->text(), QStringLiteral("987")) << "only digits, three of them";
+    for (CColorEdit* box : page->codeEdits) {
+        QLineEdit* line = box->lineEdit();
+        EXPECT_TRUE(line->isReadOnly());
+        EXPECT_EQ(line->focusPolicy(), Qt::NoFocus);
+        QTest::mouseClick(line, Qt::LeftButton);
+        EXPECT_FALSE(line->hasFocus());
+        line->selectAll();
+        QTest::keyClick(line, Qt::Key_Delete);
+        QTest::keyClicks(line, QStringLiteral("123"));
+    }
+    std::array<std::string, 8> shown;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        shown[i] = page->codeEdits[i]->Text().toStdString();
+    }
+    EXPECT_EQ(shown, formed);
 
     page->saveButton.click();
 
     EXPECT_EQ(noticeModes, std::vector<int>{2});
     EXPECT_EQ(messages, std::vector<RecordedMessage>{kSaved});
     EXPECT_TRUE(page->saved);
-    EXPECT_EQ(HistoryRows(dbPath), std::vector<std::vector<std::string>>{RowFor(1, formed)});
+    EXPECT_EQ(HistoryRows(dbPath), std::vector<std::vector<std::string>>{RowFor(1, shown)});
     EXPECT_EQ(app->historyCount, 1) << "the history was reloaded";
 }
 
@@ -163,26 +177,37 @@ TEST_F(NumberPageTest, AFailingStoreIsReportedByTheStoreAloneAndThePageStaysUnsa
     EXPECT_EQ(std::count(messages.begin(), messages.end(), kAlreadySaved), 0);
 }
 
-TEST_F(NumberPageTest, AfterARefusedRowTheSamePageCanSaveAgain) {
-    CNumberPage* page = Open();
-    {
-        CSqliteConnection other;  // a second copy of the program saved record 1 meanwhile
+// Another copy of the program saved meanwhile: a record of another day only moves this one to the next
+// number; a record of this very day refuses the save in the date dialog's words, and the page stays unsaved.
+TEST_F(NumberPageTest, AnotherCopysRecordTakesTheNumberAndItsDayRefusesTheSave) {
+    const auto otherCopySaves = [this](const char* date) {
+        CSqliteConnection other;
         ASSERT_TRUE(other.OpenExisting(dbPath));
         ASSERT_TRUE(other.Execute(
-            "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, "
-            "data_4, "
-            "data_5, data_6, data_7, data_8, open_data) VALUES (1, '2010-03-04 08:00:00', '10058', '001', "
-            "'002', '003', '114', '005', '006', '007', '118', '未知')"));
-    }
-    page->saveButton.click();
-    EXPECT_EQ(messages, std::vector<RecordedMessage>{kSaveFailed});
-    EXPECT_FALSE(page->saved);
-
-    messages.clear();
+            (std::string("INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, "
+                         "data_3, data_4, data_5, data_6, data_7, data_8, open_data) SELECT "
+                         "coalesce(max(record_order), 0) + 1, '") +
+             date +
+             "', 'other', '001', '002', '003', '114', '005', '006', '007', '118', '未知' FROM data_history")
+                .c_str()));
+    };
+    otherCopySaves("2010-03-04 08:00:00");
+    CNumberPage* page = Open();
     page->saveButton.click();
     EXPECT_EQ(messages, std::vector<RecordedMessage>{kSaved});
-    EXPECT_TRUE(page->saved);
     EXPECT_EQ(HistoryRows(dbPath).back(), RowFor(2, page->codes));
+
+    messages.clear();
+    otherCopySaves("2010-03-06 23:00:00");
+    app->state.drawDate = COleDateTime(2010, 3, 6, 9, 41, 7);
+    CNumberPage* sameDay = Open();
+    sameDay->saveButton.click();
+    const RecordedMessage dayTaken{QStringLiteral("这一天的开奖号码已被预测并保存过了。"),
+                                   QStringLiteral("请勿重复预测！")};
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{dayTaken});
+    EXPECT_FALSE(sameDay->saved);
+    EXPECT_EQ(HistoryRows(dbPath).size(), 3u);
+    EXPECT_EQ(app->RecordSlots(), (std::vector<int>{1, 2, 3})) << "the history was reloaded";
 }
 
 TEST_F(NumberPageTest, TheArrowsLeadBackToTheExplanationAndReturnLeadsHome) {

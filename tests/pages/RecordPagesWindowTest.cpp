@@ -1,17 +1,25 @@
 // The records page and the player page inside the real main window: opened from the store by the
-// navigation, and what the main window does with the messages they post.
+// navigation, and what the main window does with the messages they post. A second copy of the program on the
+// same file is a second store: two application objects cannot live in one process.
 #include <gtest/gtest.h>
 
+#include <QInputDialog>
+#include <QMessageBox>
 #include <QTest>
+#include <algorithm>
 #include <array>
 #include <memory>
 
 #include "app/CMainDlg.h"
 #include "app/CNavPanel.h"
+#include "pages/CDateInputDlg.h"
 #include "pages/CHistoryPage.h"
 #include "pages/CPlayerPage.h"
+#include "pages/CStartPage.h"
+#include "shell/CNoticeDlg.h"
 #include "tests/pages/PageStoreFixture.h"
 #include "tests/support/FixedClock.h"
+#include "tests/support/ModalAnswer.h"
 
 namespace {
 
@@ -35,10 +43,31 @@ protected:
         return dynamic_cast<Page*>(window->pageContainer.Page(CMainDlg::kRecordsOrPlayerSlot));
     }
     bool HomeView() const { return window->navContainer.isVisible() && !window->pageContainer.isVisible(); }
+    // The panel's 周易预测号码 and the date dialog with today and an issue: OK, and cancel when it stays
+    // open. True when a prediction started.
+    bool StartPrediction() {
+        ModalAnswer<CNoticeDlg> dateNotice([](CNoticeDlg& notice) { notice.accept(); });
+        ModalAnswer<CDateInputDlg> dateDialog([](CDateInputDlg& dialog) {
+            dialog.issueEdit.setText(QStringLiteral("10064"));
+            dialog.okButton.click();
+            if (dialog.isVisible()) {
+                dialog.cancelButton.click();
+            }
+        });
+        auto* panel = dynamic_cast<CNavPanel*>(window->navContainer.Page(0));
+        panel->predictButton.click();
+        DeliverPosted();
+        return dynamic_cast<CStartPage*>(window->pageContainer.Page(CMainDlg::kStepSlot)) != nullptr &&
+               window->pageContainer.isVisible();
+    }
 
     FixedClock clock{2010, 3, 5, 9, 0, 0};
     std::unique_ptr<CMainDlg> window;
 };
+
+const std::array<std::string, 8> kCodes = {"386", "012", "907", "555", "243", "555", "659", "760"};
+const RecordedMessage kAlreadyPredicted{QStringLiteral("这一天的开奖号码已被预测并保存过了。"),
+                                        QStringLiteral("请勿重复预测！")};
 
 TEST_F(RecordPagesWindowTest, AResultEnteredInTheWindowIsStoredAndBackReturnsHome) {
     AddRecord(1, "2010-03-01 00:00:00", {"386", "012", "907", "555", "243", "555", "659", "760"});
@@ -114,6 +143,62 @@ TEST_F(RecordPagesWindowTest, ASavedProfileRelabelsTheMainWindow) {
     player->backButton.click();
     DeliverPosted();
     EXPECT_TRUE(HomeView());
+}
+
+// The other copy saves today's prediction after this one started: this one's date dialog refuses today.
+TEST_F(RecordPagesWindowTest, ADaySavedByTheOtherCopyIsRefusedByThisCopysDateDialog) {
+    Start();
+    CPredictStore otherCopy;
+    otherCopy.OpenDatabase(database);
+    otherCopy.LoadHistory();
+    ASSERT_TRUE(otherCopy.AppendPrediction(COleDateTime(2010, 3, 5, 8, 0, 0), "10064", kCodes));
+
+    EXPECT_FALSE(StartPrediction());
+
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{kAlreadyPredicted});
+    EXPECT_TRUE(HomeView());
+    EXPECT_EQ(Rows("SELECT count(*) FROM data_history"), (std::vector<std::vector<std::string>>{{"1"}}));
+}
+
+// 399 predictions: the date dialog says the history is full; removing one from the records list's menu makes
+// room, and the next prediction starts.
+TEST_F(RecordPagesWindowTest, AFullHistoryIsNoDeadEnd) {
+    Sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 399) "
+        "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, data_4, "
+        "data_5, data_6, data_7, data_8, open_data, is_right) "
+        "SELECT i, datetime('2008-01-01', '+' || i || ' days'), i, '1', '2', '3', '4', '5', '6', '7', '8', "
+        "'000', 0 FROM n");
+    Start();
+    EXPECT_FALSE(StartPrediction());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages.front().caption, QStringLiteral("预测记录已满"));
+
+    CHistoryPage* records = OpenView<CHistoryPage>(20);
+    ASSERT_NE(records, nullptr);
+    {
+        ModalAnswer<QInputDialog> count([](QInputDialog& dialog) { dialog.accept(); });
+        ModalAnswer<QMessageBox> question([](QMessageBox& box) {
+            for (QAbstractButton* button : box.buttons()) {
+                if (button->text() == QStringLiteral("删除")) {
+                    button->click();
+                }
+            }
+        });
+        const std::unique_ptr<QMenu> menu = records->CreateListMenu();
+        const QList<QAction*> items = menu->actions();
+        const auto removal = std::find_if(items.begin(), items.end(), [](const QAction* action) {
+            return action->text() == QStringLiteral("删除已开奖的记录…");
+        });
+        ASSERT_NE(removal, items.end());
+        (*removal)->trigger();
+    }
+    EXPECT_EQ(records->list.rowCount(), 398);
+    records->backButton.click();
+    DeliverPosted();
+
+    messages.clear();
+    EXPECT_TRUE(StartPrediction());
+    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace

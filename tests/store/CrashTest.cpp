@@ -27,7 +27,10 @@ namespace {
     const std::array<std::string, 8> codes{"047", "000", "999", "123", "504", "318", "762", "081"};
     while (store.historyCount < HISTORY_SLOTS - 1) {
         const int order = store.historyCount + 1;
-        if (store.AppendPrediction(COleDateTime(2009, 6, 17, 20, 0, 0), std::to_string(order), codes) &&
+        // One prediction a day, as the program saves them: a second one for a day is refused.
+        const COleDateTime day =
+            COleDateTime::FromOleDate(COleDateTime(2009, 6, 17, 20, 0, 0).GetOleDate() + order);
+        if (store.AppendPrediction(day, std::to_string(order), codes) &&
             ::write(reportFd, &order, sizeof order) != sizeof order) {
             ::_exit(2);
         }

@@ -151,28 +151,63 @@ TEST_F(HistoryTest, AppendIsRefusedWhenTheLastSlotIsTaken) {
     store.OpenDatabase(dbPath);
     store.LoadHistory();
     ASSERT_EQ(store.historyCount, 399);
-    EXPECT_FALSE(store.AppendPrediction(COleDateTime(2009, 7, 1), "400", kCodes));
+    EXPECT_TRUE(store.IsHistoryFull());
+    EXPECT_FALSE(store.AppendPrediction(COleDateTime(2010, 7, 1), "400", kCodes));
     EXPECT_EQ(messages, Strings{"保存失败!"});
     EXPECT_EQ(store.historyCount, 399);
     EXPECT_EQ(Rows("SELECT count(*) FROM data_history"), (std::vector<Strings>{{"399"}}));
 }
 
-TEST_F(HistoryTest, SecondCopyWithAStaleCountFailsInsteadOfWritingADuplicate) {
-    CPredictStore first;
-    CPredictStore second;
-    first.OpenDatabase(dbPath);
-    second.OpenDatabase(dbPath);
-    first.LoadHistory();
-    second.LoadHistory();
-    ASSERT_TRUE(first.AppendPrediction(COleDateTime(2009, 7, 1), "first", kCodes));
-    EXPECT_FALSE(second.AppendPrediction(COleDateTime(2009, 7, 2), "second", kCodes));
+// A gap in the numbers (rows 1 and 3, by hand): slot 2 is no record, and a save takes the number after the
+// last one instead of one the file already has.
+TEST_F(HistoryTest, AGapInTheNumbersListsNoEmptySlotAndNeverBlocksASave) {
+    AddHistoryRows(1, 1);
+    AddHistoryRows(3, 3);
+    CPredictStore store;
+    store.OpenDatabase(dbPath);
+    store.LoadHistory();
+    EXPECT_EQ(store.historyCount, 2);
+    EXPECT_EQ(store.RecordSlots(), (std::vector<int>{1, 3}));
+    EXPECT_EQ(store.NextRecordOrder(), 4);
+    EXPECT_FALSE(store.IsHistoryFull());
+
+    ASSERT_TRUE(store.AppendPrediction(COleDateTime(2009, 7, 1), "new", kCodes));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(store.RecordSlots(), (std::vector<int>{1, 3, 4}));
+    EXPECT_EQ(Rows("SELECT record_order FROM data_history WHERE open_order = 'new'"),
+              (std::vector<Strings>{{"4"}}));
+
+    // The first record waiting for its result skips the gap too.
+    Sql("UPDATE data_history SET is_right = 0, open_data = '000' WHERE record_order = 1");
+    store.LoadHistory();
+    EXPECT_EQ(store.FirstPendingRecord(), 3);
+}
+
+// A reload never clears a slot, so a record gone from the file still sits in memory: it is no longer listed.
+TEST_F(HistoryTest, ARecordGoneFromTheFileIsNoLongerPartOfTheHistory) {
+    AddHistoryRows(1, 3);
+    CPredictStore store;
+    store.OpenDatabase(dbPath);
+    store.LoadHistory();
+    Sql("DELETE FROM data_history WHERE record_order = 2");
+    store.LoadHistory();
+    EXPECT_EQ(store.history[2].record_order, 2);
+    EXPECT_EQ(store.RecordSlots(), (std::vector<int>{1, 3}));
+    EXPECT_FALSE(store.IsRecordSlot(2));
+    EXPECT_FALSE(store.SetDrawResult(2, "203", 3));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(HistoryTest, TheHistoryIsFullWhenSlot399IsTakenWhateverTheCount) {
+    AddHistoryRows(1, 3);
+    AddHistoryRows(399, 399);
+    CPredictStore store;
+    store.OpenDatabase(dbPath);
+    store.LoadHistory();
+    EXPECT_EQ(store.historyCount, 4);
+    EXPECT_TRUE(store.IsHistoryFull());
+    EXPECT_FALSE(store.AppendPrediction(COleDateTime(2009, 8, 1), "400", kCodes));
     EXPECT_EQ(messages, Strings{"保存失败!"});
-    // The failed copy reloaded: it now shows the other copy's prediction, and its next try succeeds.
-    EXPECT_EQ(second.historyCount, 1);
-    EXPECT_EQ(second.history[1].open_order, "first");
-    EXPECT_TRUE(second.AppendPrediction(COleDateTime(2009, 7, 2), "second", kCodes));
-    EXPECT_EQ(Rows("SELECT record_order, open_order FROM data_history ORDER BY record_order"),
-              (std::vector<Strings>{{"1", "first"}, {"2", "second"}}));
 }
 
 TEST_F(HistoryTest, InvalidDateIsNotSaved) {

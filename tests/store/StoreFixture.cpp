@@ -11,13 +11,17 @@ void StoreFixture::SetUp() {
     dbPath = (dir / "morvint.db").string();
     ASSERT_TRUE(WriteFreshDatabase(dbPath));
     previousSink = SetMessageSink([this](const std::string& text, const std::string& caption) {
-        EXPECT_EQ(caption, kAppTitle);
         messages.push_back(text);
+        captions.push_back(caption);
     });
 }
 
 void StoreFixture::TearDown() {
     SetMessageSink(previousSink);
+    for (std::size_t i = 0; i < messages.size(); ++i) {
+        const bool dayTaken = messages[i] == "这一天的开奖号码已被预测并保存过了。";
+        EXPECT_EQ(captions[i], dayTaken ? "请勿重复预测！" : kAppTitle) << messages[i];
+    }
     std::error_code ec;
     std::filesystem::permissions(dir, std::filesystem::perms::owner_all, ec);
     std::filesystem::remove_all(dir, ec);

@@ -1,6 +1,7 @@
 #pragma once
 // Every store test works on its own fresh database in its own temporary directory, records the messages the
-// store shows, and reads and changes the file directly (as another program would) to set up and check cases.
+// store shows (each captioned with the application's title, but for the refusal of a day already saved), and
+// reads and changes the file directly (as another program would) to set up and check cases.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -23,8 +24,9 @@ protected:
     void AddHistoryRows(int from, int to) const;
 
     std::filesystem::path dir;
-    std::string dbPath;  // a fresh empty database in dir
-    std::vector<std::string> messages;
+    std::string dbPath;                 // a fresh empty database in dir
+    std::vector<std::string> messages;  // the texts the store showed, in order
+    std::vector<std::string> captions;  // and their captions
 
 private:
     MessageSinkFunction previousSink;

@@ -1,0 +1,212 @@
+// The records list's context menu: the statistics and the draw import reached through it, and removing the
+// oldest records that have their draw result, after asking how many and naming them, with the rest numbered
+// again; a cancelled question or a failed write changes nothing.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include "pages/CHistoryPage.h"
+#include "pages/CStatisticsDlg.h"
+#include "pages/RecordTexts.h"
+#include "store/HistoryRecord.h"
+#include "tests/pages/PageStoreFixture.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/ModalAnswer.h"
+
+namespace {
+
+using Rows_ = std::vector<std::vector<std::string>>;
+
+const std::array<std::string, 8> kCodes = {"386", "012", "907", "555", "243", "555", "659", "760"};
+const QString kRemoveItem = QStringLiteral("删除已开奖的记录…");
+
+class RecordsMenuTest : public PageStoreFixture {
+protected:
+    // Records 1 .. 5 of June 2009, the first three with their results.
+    void SetUp() override {
+        PageStoreFixture::SetUp();
+        for (int order = 1; order <= 5; ++order) {
+            const std::string date = "2009-06-1" + std::to_string(order + 4) + " 10:00:00";
+            if (order <= 3) {
+                AddRecord(order, date, kCodes, 0, "000");
+            } else {
+                AddRecord(order, date, kCodes);
+            }
+        }
+        OpenStore();
+        Show(page);
+    }
+    // Runs the removal from the menu: the count dialog gets count (0: cancelled), the question the answer.
+    void Remove(int count, const QString& answer) {
+        ModalAnswer<QInputDialog> countDialog([this, count](QInputDialog& dialog) {
+            countRange = {dialog.intMinimum(), dialog.intMaximum()};
+            if (count == 0) {
+                dialog.reject();
+                return;
+            }
+            dialog.setIntValue(count);
+            dialog.accept();
+        });
+        ModalAnswer<QMessageBox> questionBox([this, answer](QMessageBox& box) {
+            questions.push_back({box.text(), box.windowTitle()});
+            for (QAbstractButton* button : box.buttons()) {
+                if (button->text() == answer) {
+                    button->click();
+                }
+            }
+        });
+        RemoveAction(*page.CreateListMenu())->trigger();
+    }
+    static QAction* RemoveAction(QMenu& menu) { return Action(menu, kRemoveItem); }
+    static QAction* Action(QMenu& menu, const QString& text) {
+        for (QAction* action : menu.actions()) {
+            if (action->text() == text) {
+                return action;
+            }
+        }
+        ADD_FAILURE() << "no item " << text.toStdString() << " in the menu";
+        return menu.addAction(QStringLiteral("missing"));
+    }
+    Rows_ Records() const {
+        return Rows("SELECT record_order, open_order, open_data FROM data_history ORDER BY record_order");
+    }
+    QStringList Issues() const {
+        QStringList issues;
+        for (int row = 0; row < page.list.rowCount(); ++row) {
+            issues << page.list.CellText(row, 1);
+        }
+        return issues;
+    }
+
+    FixedClock clock{2009, 6, 25, 9, 0, 0};
+    CHistoryPage page;
+    std::pair<int, int> countRange;
+    std::vector<RecordedMessage> questions;
+};
+
+TEST_F(RecordsMenuTest, ARightClickOnTheListOpensTheMenu) {
+    QStringList items;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* action : menu->actions()) {
+                items << action->text();
+            }
+            menu->close();
+        }
+    });
+    closer.start(5);
+    const QPoint at(20, 10);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, page.list.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(page.list.viewport(), &click);
+    const QStringList expected{QStringLiteral("统计"), QStringLiteral("导出为 CSV…"),
+                               QStringLiteral("导入开奖号码…"), kRemoveItem};
+    EXPECT_EQ(items.join(u'|').toStdString(), expected.join(u'|').toStdString());
+}
+
+// 统计 counts the records of the file; 导入开奖号码… enters the draws of the chosen file through the page's
+// rules, says what it did and shows the list as the file now holds it.
+TEST_F(RecordsMenuTest, TheStatisticsAndTheDrawImportWorkFromTheMenu) {
+    QStringList counts;
+    {
+        ModalAnswer<CStatisticsDlg> statistics([&counts](CStatisticsDlg& dialog) {
+            counts = dialog.CellTexts().mid(0, 4);
+            dialog.okButton.click();
+        });
+        Action(*page.CreateListMenu(), QStringLiteral("统计"))->trigger();
+    }
+    EXPECT_EQ(counts, (QStringList{"5 条", "3 期", "2 条", "0"}));
+
+    const QString draws = dir.filePath(QStringLiteral("开奖.txt"));
+    QFile file(draws);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("2009-06-18,386\n2009-06-19,12\n");
+    file.close();
+    {
+        ModalAnswer<QFileDialog> chooser([&draws](QFileDialog& dialog) {
+            dialog.selectFile(draws);
+            static_cast<QDialog&>(dialog).accept();  // QFileDialog keeps its own accept() protected
+        });
+        Action(*page.CreateListMenu(), QStringLiteral("导入开奖号码…"))->trigger();
+    }
+    const RecordedMessage summary{
+        QStringLiteral("录入开奖号码 1 个，拒绝 1 行。\n第2行：开奖号码“12”不是三位数字。"),
+        QStringLiteral("导入开奖号码")};
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{summary});
+    EXPECT_EQ(Records()[3], (std::vector<std::string>{"4", "10004", "386"}));
+    EXPECT_EQ(page.list.CellText(3, 10), QStringLiteral("386"));
+    EXPECT_EQ(page.list.CellText(3, 11), QStringLiteral("正确"));
+}
+
+TEST_F(RecordsMenuTest, RemovalIsOfferedOnlyWhenSomeRecordHasItsResult) {
+    EXPECT_TRUE(RemoveAction(*page.CreateListMenu())->isEnabled());
+    Sql("UPDATE data_history SET is_right = 11, open_data = '未知'");
+    app->LoadHistory();
+    EXPECT_FALSE(RemoveAction(*page.CreateListMenu())->isEnabled());
+}
+
+// Two of the three records with a result go; the three left are numbered 1 to 3 in their order, and the list
+// shows them.
+TEST_F(RecordsMenuTest, RemovalAsksHowManyNamesThemAndNumbersTheRestAgain) {
+    Remove(2, QStringLiteral("删除"));
+
+    EXPECT_EQ(countRange, (std::pair{1, 3}));
+    const RecordedMessage expected{QStringLiteral("将删除以下2条已开奖的记录：\r\n2009-6-15  第10001期\r\n"
+                                                  "2009-6-16  第10002期\r\n删除后不能恢复。确定要删除吗？"),
+                                   QStringLiteral("删除已开奖的记录")};
+    EXPECT_EQ(questions, std::vector<RecordedMessage>{expected});
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Records(), (Rows_{{"1", "10003", "000"}, {"2", "10004", "未知"}, {"3", "10005", "未知"}}));
+    EXPECT_EQ(Issues(), (QStringList{"10003", "10004", "10005"}));
+    EXPECT_EQ(app->FirstPendingRecord(), 2);
+}
+
+TEST_F(RecordsMenuTest, CancellingEitherQuestionRemovesNothing) {
+    const Rows_ before = Records();
+    Remove(0, QString());
+    EXPECT_TRUE(questions.empty()) << "no question after a cancelled count";
+    Remove(3, QStringLiteral("取消"));
+    EXPECT_EQ(questions.size(), 1u);
+    EXPECT_EQ(Records(), before);
+    EXPECT_EQ(Issues().size(), 5);
+}
+
+TEST_F(RecordsMenuTest, AFailedRemovalSaysSoAndLeavesTheFileAndTheListAsTheyWere) {
+    Sql("CREATE TRIGGER fail_on_five BEFORE UPDATE OF record_order ON data_history WHEN old.record_order = 5 "
+        "BEGIN SELECT RAISE(ABORT, 'disk full'); END;");
+    const Rows_ before = Records();
+
+    Remove(3, QStringLiteral("删除"));
+
+    const RecordedMessage saveFailed{QStringLiteral("保存失败!"), QStringLiteral("morvint")};
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{saveFailed});
+    EXPECT_EQ(Records(), before);
+    EXPECT_EQ(Issues(), (QStringList{"10001", "10002", "10003", "10004", "10005"}));
+}
+
+// A long run is named by its first and last three records; the count says how many go.
+TEST(RecordTextsTest, TheQuestionNamesEveryRecordOfAShortRunAndTheEndsOfALongOne) {
+    std::vector<HistoryRecord> records(10);
+    std::vector<const HistoryRecord*> run;
+    for (int i = 0; i < 10; ++i) {
+        records[i].record_date = COleDateTime(2010, 1, 1 + i, 21, 0, 0);
+        records[i].open_order = std::to_string(2010001 + i);
+        run.push_back(&records[i]);
+    }
+    EXPECT_EQ(RemovalQuestion({run.begin(), run.begin() + 8}).count(QStringLiteral("第")), 8);
+    EXPECT_EQ(
+        RemovalQuestion(run),
+        QStringLiteral("将删除以下10条已开奖的记录：\r\n2010-1-1  第2010001期\r\n2010-1-2  第2010002期\r\n"
+                       "2010-1-3  第2010003期\r\n……\r\n2010-1-8  第2010008期\r\n2010-1-9  第2010009期\r\n"
+                       "2010-1-10  第2010010期\r\n删除后不能恢复。确定要删除吗？"));
+}
+
+}  // namespace
