@@ -26,9 +26,9 @@ QString ChancePercent(double expected, int draws) {
                       : QString::number(100.0 * expected / draws, 'f', 2) + QLatin1Char('%');
 }
 
-// Expected hits: two significant digits while they are small (0.024, 0.8, 4.8), one decimal above.
+// Expected hits: two significant digits below one (0.024, 0.8), one decimal from one on (1.0, 5.2).
 QString Expected(double hits) {
-    return hits < 10 ? QString::number(hits, 'g', 2) : QString::number(hits, 'f', 1);
+    return hits < 1 ? QString::number(hits, 'g', 2) : QString::number(hits, 'f', 1);
 }
 
 QRect Cell(int x, int y, int w) {

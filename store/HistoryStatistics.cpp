@@ -113,7 +113,7 @@ std::string ChanceSentence(const HistoryStatistics& stats) {
     const double p = ExactTwoSidedPValue(stats.exactChances, stats.exactHits);
     const std::string facts = "已开奖 " + std::to_string(stats.entered) + " 期，号码命中 " +
                               std::to_string(stats.exactHits) + " 次，纯凭偶然平均约 " +
-                              Format(expected < 10 ? "%.2g" : "%.1f", expected) + " 次。";
+                              Format(expected < 1 ? "%.2g" : "%.1f", expected) + " 次。";
     const std::string test = "（精确二项检验，" + PValueText(p) + "）";
     if (p >= kSignificance) {
         return facts + "这样的差别完全可能出于偶然" + test + "，不能说明号码比偶然更准。";
