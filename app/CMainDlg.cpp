@@ -6,9 +6,11 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QPixmap>
 
 #include "app/CNavPanel.h"
 #include "controls/Colour.h"
+#include "controls/ImageFile.h"
 #include "controls/PostedMessage.h"
 #include "pages/CDateInputDlg.h"
 #include "pages/CExplainPage.h"
@@ -23,8 +25,10 @@
 #include "res/ResourceIds.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CPredictApp.h"
+#include "shell/CSoundPlayer.h"
 #include "shell/FaceKeys.h"
 #include "shell/PageChrome.h"
+#include "shell/UserSettings.h"
 
 namespace {
 
@@ -55,7 +59,7 @@ CMainDlg::CMainDlg(QWidget* parent)
       playerLabel(this),
       zodiacLabel(this),
       exitButton(this),
-      icon(QStringLiteral(":/icons/%1.png").arg(IDI_MAINFRAME)) {
+      icon(QPixmap::fromImage(ReadImageFile(QStringLiteral(":/icons/%1.png").arg(IDI_MAINFRAME), "PNG"))) {
     // A normal application window: window managers give it a minimise button and a taskbar entry, and
     // none treats it as a dialog. Its size is fixed, so it has no maximise button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -94,7 +98,11 @@ void CMainDlg::OnInitDialog() {
     SetUpLabel(playerLabel, RGB(40, 60, 100));
     SetUpLabel(zodiacLabel, RGB(0, 40, 40));
 
-    SetUpSkinButton(exitButton, Layout::MainWindow::exitButton, IDB_EXIT_HOT, IDB_EXIT, kCeladonKey);
+    SetUpSkinButton(exitButton, Layout::MainWindow::exitButton, IDB_EXIT_HOT, IDB_EXIT, kCeladonKey,
+                    QStringLiteral("退出"));
+
+    // The chime stays off for a user who turned it off in an earlier run.
+    CSoundPlayer::Instance().SetMuted(MutedSetting());
 
     CreateStartPages();
 
@@ -107,9 +115,10 @@ void CMainDlg::OnInitDialog() {
     }
 }
 
+// The player's name and animal are text on the window, not buttons: Tab passes them by, and a screen reader
+// reads them as text.
 void CMainDlg::SetUpLabel(CSkinButton& label, COLORREF colour) {
-    // A label shows text only: Tab passes it by.
-    label.setFocusPolicy(Qt::NoFocus);
+    label.SetRole(CSkinButton::ButtonRole::Label);
     label.SetTransparentBackground(true);
     label.SetFlatBorder(false, true);
     label.SetStateColour(CSkinButton::kTextNormal, colour, true);
@@ -192,7 +201,7 @@ void CMainDlg::customEvent(QEvent* event) {
             OnNavigate(static_cast<NavStage>(w), static_cast<NavCode>(static_cast<int>(posted->lParam)));
             break;
         case WM_SHOWPICTURE:
-            OnShowPicture(static_cast<ViewKind>(w));
+            OnShowPicture(static_cast<ViewKind>(w), posted->lParam == kShowPictureQuietly);
             break;
         case WM_OPENVIEW:
             OnOpenView(static_cast<ViewKind>(w));
@@ -239,7 +248,7 @@ void CMainDlg::OnNavigate(NavStage stage, NavCode code) {
     }
 }
 
-void CMainDlg::OnShowPicture(ViewKind kind) {
+void CMainDlg::OnShowPicture(ViewKind kind, bool quietly) {
     if (kind == ViewKind::NoPicture) {
         picture.hide();
         return;
@@ -269,7 +278,9 @@ void CMainDlg::OnShowPicture(ViewKind kind) {
         default:
             break;
     }
-    PlaySoundFile(QStringLiteral("jiu_low.wav"));
+    if (!quietly) {
+        PlaySoundFile(QStringLiteral("jiu_low.wav"));
+    }
     picture.show();
 }
 
@@ -327,13 +338,26 @@ void CMainDlg::OnSysCommand(unsigned id) {
     }
 }
 
-// The window has no system menu of its own here: a right click offers the about item it would carry.
+// The window has no system menu of its own here: a right click offers the about item it would carry, and the
+// switch for the hover chime, which is remembered for the next start.
 void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
+    QAction* mute = menu.addAction(QStringLiteral("静音"));
+    mute->setCheckable(true);
+    mute->setChecked(CSoundPlayer::Instance().IsMuted());
+    menu.addSeparator();
     const QAction* about = menu.addAction(QStringLiteral("关于 morvint(&A)..."));
-    if (menu.exec(event->globalPos()) == about) {
+    const QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == mute) {
+        OnMute(mute->isChecked());
+    } else if (chosen == about) {
         OnSysCommand(kAboutCommand);
     }
+}
+
+void CMainDlg::OnMute(bool muted) {
+    CSoundPlayer::Instance().SetMuted(muted);
+    SaveMutedSetting(muted);
 }
 
 // Esc belongs to dialogs. Here it would end the program, and on the number page lose the unsaved prediction.

@@ -68,10 +68,12 @@ private:
     void FocusFirstPanelButton();
 
     void OnNavigate(NavStage stage, NavCode code);
-    void OnShowPicture(ViewKind kind);
+    // Shows the hover picture of kind (NoPicture hides it) with the chime, or quietly for the keyboard focus.
+    void OnShowPicture(ViewKind kind, bool quietly);
     void OnOpenView(ViewKind kind);
     void OnNewPrediction();
     void OnSysCommand(unsigned id);
+    void OnMute(bool muted);
     void OnExit();
 
     // Gives a new page this window as the target of its messages, as every page gets before it is created.

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <initializer_list>
 
 #include "controls/Colour.h"
+#include "controls/ImageFile.h"
 #include "controls/PostedMessage.h"
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
@@ -30,6 +32,12 @@ CNavPanel::CNavPanel()
     connect(&playerButton, &QAbstractButton::clicked, this, openView(ViewKind::Player));
     connect(&answersButton, &QAbstractButton::clicked, this, [] { theApp().OpenHelp(0); });
     connect(&aboutButton, &QAbstractButton::clicked, this, openView(ViewKind::About));
+    // Posted: when it arrives, the focus has left one button and reached the next.
+    for (CSkinButton* button : std::initializer_list<CSkinButton*>{
+             &predictButton, &recordsButton, &playerButton, &answersButton, &aboutButton}) {
+        connect(button, &CSkinButton::keyboardFocusChanged, this,
+                [this] { PostMessageTo(this, WM_NAVFOCUS, 0, 0); });
+    }
 }
 
 bool CNavPanel::OnInitDialog() {
@@ -37,14 +45,15 @@ bool CNavPanel::OnInitDialog() {
     Place(*this, Layout::NavPanel::client);
 
     SetUpSkinButton(predictButton, Layout::NavPanel::predictButton, IDB_NAV_PREDICT_HOT, IDB_NAV_PREDICT,
-                    kTealKey);
+                    kTealKey, QStringLiteral("周易预测号码"));
     SetUpSkinButton(recordsButton, Layout::NavPanel::recordsButton, IDB_NAV_RECORDS_HOT, IDB_NAV_RECORDS,
-                    kTealKey);
+                    kTealKey, QStringLiteral("预测记录"));
     SetUpSkinButton(playerButton, Layout::NavPanel::playerButton, IDB_NAV_PLAYER_HOT, IDB_NAV_PLAYER,
-                    kTealKey);
+                    kTealKey, QStringLiteral("玩家资料"));
     SetUpSkinButton(answersButton, Layout::NavPanel::answersButton, IDB_NAV_ANSWERS_HOT, IDB_NAV_ANSWERS,
-                    kTealKey);
-    SetUpSkinButton(aboutButton, Layout::NavPanel::aboutButton, IDB_NAV_ABOUT_HOT, IDB_NAV_ABOUT, kTealKey);
+                    kTealKey, QStringLiteral("答疑"));
+    SetUpSkinButton(aboutButton, Layout::NavPanel::aboutButton, IDB_NAV_ABOUT_HOT, IDB_NAV_ABOUT, kTealKey,
+                    QStringLiteral("关于"));
 
     const std::pair<CHoverNotifyButton*, ViewKind> hoverButtons[] = {{&predictButton, ViewKind::Prediction},
                                                                      {&recordsButton, ViewKind::Records},
@@ -58,7 +67,7 @@ bool CNavPanel::OnInitDialog() {
     lastHoverKind = ViewKind::NoPicture;
 
     // The seal is a plain picture: moves over it count as moves over bare panel.
-    seal.setPixmap(QPixmap(QStringLiteral(":/bitmaps/%1.bmp").arg(IDB_PANEL_SEAL)));
+    seal.setPixmap(QPixmap::fromImage(ResourceBitmap(IDB_PANEL_SEAL)));
     seal.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Place(seal, Layout::NavPanel::seal);
     seal.setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -70,6 +79,8 @@ void CNavPanel::customEvent(QEvent* event) {
         const auto* posted = static_cast<CPostedMessage*>(event);
         if (posted->message == WM_NAVHOVER) {
             OnNavHover(static_cast<ViewKind>(static_cast<int>(posted->wParam)));
+        } else if (posted->message == WM_NAVFOCUS) {
+            OnNavFocus();
         }
         return;
     }
@@ -80,18 +91,54 @@ void CNavPanel::customEvent(QEvent* event) {
 // Qt sends moves of its own around modal windows, and a move may still be queued when a click has hidden
 // the panel: neither may bring the picture back over a dialog or a page.
 void CNavPanel::OnNavHover(ViewKind kind) {
-    if (!isVisible() || QApplication::activeModalWidget() != nullptr) {
+    if (!PictureAllowed()) {
         return;
     }
     if (kind != lastHoverKind) {
         lastHoverKind = kind;
+        pictureFollowsFocus = false;
         PostMessageTo(mainWindow, WM_SHOWPICTURE, MessageParam(kind), 0);
     }
+}
+
+bool CNavPanel::PictureAllowed() const {
+    return isVisible() && QApplication::activeModalWidget() == nullptr;
+}
+
+// The focus shows its button's picture quietly: the chime belongs to the pointer. The focus taking leave of
+// the panel's pictures hides the picture it showed, but not one the pointer has brought up since.
+void CNavPanel::OnNavFocus() {
+    if (!PictureAllowed()) {
+        return;
+    }
+    const ViewKind kind = KeyboardFocusKind();
+    if (kind != ViewKind::NoPicture) {
+        // Asked for even when it is the kind already asked for: a page may have hidden it since.
+        pictureFollowsFocus = true;
+        lastHoverKind = kind;
+        PostMessageTo(mainWindow, WM_SHOWPICTURE, MessageParam(kind), kShowPictureQuietly);
+    } else if (pictureFollowsFocus) {
+        pictureFollowsFocus = false;
+        if (lastHoverKind != ViewKind::NoPicture) {
+            lastHoverKind = ViewKind::NoPicture;
+            PostMessageTo(mainWindow, WM_SHOWPICTURE, MessageParam(ViewKind::NoPicture), 0);
+        }
+    }
+}
+
+ViewKind CNavPanel::KeyboardFocusKind() const {
+    for (const CHoverNotifyButton* button : {&predictButton, &recordsButton, &playerButton, &answersButton}) {
+        if (button->HasKeyboardFocus()) {
+            return static_cast<ViewKind>(static_cast<int>(button->notifyParam));
+        }
+    }
+    return ViewKind::NoPicture;
 }
 
 void CNavPanel::mouseMoveEvent(QMouseEvent* event) {
     if (lastHoverKind != ViewKind::NoPicture) {
         lastHoverKind = ViewKind::NoPicture;
+        pictureFollowsFocus = false;
         PostMessageTo(mainWindow, WM_SHOWPICTURE, MessageParam(ViewKind::NoPicture), 0);
     }
     CPageDialog::mouseMoveEvent(event);

@@ -5,6 +5,7 @@
 # The standard layout, for `cmake --install <build> --prefix /usr` and the Debian package:
 #
 #   bin/morvint
+#   lib/<architecture>/morvint/morvint_sound.so   the sound output, loaded when the first sound is due
 #   share/morvint/            pictures, sound, help documents, and morvint.db: the empty database from which
 #                             each user's own file is made on their first start
 #   share/applications/org.morvint.Quintara.desktop
@@ -33,11 +34,12 @@ else()
   set(portable COMPONENT portable EXCLUDE_FROM_ALL)
 endif()
 
-# What both layouts hold, in their own places: the program, its pictures, sound and help documents (as the
-# build wrote them into its program folder; the build's own database holds whatever was saved while trying the
-# build and is never installed), the icons and the metainfo.
-function(morvint_install_program bin_dir files_dir share_dir)
+# What both layouts hold, in their own places: the program and its sound plugin, its pictures, sound and help
+# documents (as the build wrote them into its program folder; the build's own database holds whatever was saved
+# while trying the build and is never installed), the icons and the metainfo.
+function(morvint_install_program bin_dir plugin_dir files_dir share_dir)
   install(TARGETS morvint RUNTIME DESTINATION ${bin_dir} ${ARGN})
+  install(TARGETS morvint_sound LIBRARY DESTINATION ${plugin_dir} ${ARGN})
   install(DIRECTORY ${MORVINT_PROGRAM_DIR}/ DESTINATION ${files_dir} ${ARGN}
     FILES_MATCHING
     PATTERN "*.ggr"
@@ -54,8 +56,8 @@ function(morvint_install_program bin_dir files_dir share_dir)
 endfunction()
 
 # The standard layout.
-morvint_install_program(${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_DATADIR}/morvint ${CMAKE_INSTALL_DATADIR}
-  ${standard})
+morvint_install_program(${CMAKE_INSTALL_BINDIR} ${MORVINT_SOUND_PLUGIN_DIR} ${CMAKE_INSTALL_DATADIR}/morvint
+  ${CMAKE_INSTALL_DATADIR} ${standard})
 
 # The template database, made fresh by the build: no user ever writes into it.
 set(morvint_template ${CMAKE_BINARY_DIR}/packaging/morvint.db)
@@ -94,7 +96,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/packag
   DESTINATION ${CMAKE_INSTALL_DOCDIR} ${standard})
 
 # The portable layout.
-morvint_install_program(. . share ${portable})
+morvint_install_program(. . . share ${portable})
 
 # A fresh database, written only when the folder has none.
 install(CODE "

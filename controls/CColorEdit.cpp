@@ -137,3 +137,7 @@ void CColorEdit::SetVerticalScroll(bool scroll) {
 void CColorEdit::SetFont(const QFont& font) {
     editor()->setFont(font);
 }
+
+void CColorEdit::SetAccessibleName(const QString& name) {
+    editor()->setAccessibleName(name);
+}

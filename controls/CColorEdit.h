@@ -39,6 +39,9 @@ public:
     void SetBorder(bool border);
     void SetVerticalScroll(bool scroll);
     void SetFont(const QFont& font);
+    // The name a screen reader says for the field: the caption beside it on the page. It goes to the inner
+    // editor, which is what takes the focus.
+    void SetAccessibleName(const QString& name);
 
     Mode EditMode() const { return mode; }
     // The inner editor, for focus, signals and tests.

@@ -5,6 +5,7 @@
 #include <QPen>
 
 #include "controls/Colour.h"
+#include "controls/ImageFile.h"
 #include "controls/ProgramFiles.h"
 
 CPictureStatic::CPictureStatic(QWidget* parent) : QWidget(parent) {}
@@ -25,8 +26,8 @@ void CPictureStatic::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     // Read on every paint: the pages change the file under the same name. The format is forced because the
     // extensions do not say "bmp". Parts of the area the picture does not cover are left to the page behind.
-    QImage picture;
-    if (picture.load(ProgramFilePath(pictureFile), "BMP")) {
+    const QImage picture = ReadImageFile(ProgramFilePath(pictureFile), "BMP");
+    if (!picture.isNull()) {
         painter.drawImage(QPoint(0, 0), picture, QRect(0, 0, pictureWidth, pictureHeight));
     }
     if (frame) {

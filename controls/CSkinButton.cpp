@@ -1,9 +1,15 @@
 #include "controls/CSkinButton.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+
+#include "controls/CKeyboardCues.h"
+#include "controls/CSkinButtonAccessible.h"
+#include "controls/ImageFile.h"
 
 namespace {
 
@@ -15,18 +21,44 @@ COLORREF SystemButtonText() {
     return FromQColor(QApplication::palette().color(QPalette::ButtonText));
 }
 
+// Focus shows to a keyboard user only. The reason alone cannot tell: a dialog being shown hands its focus
+// widget a Tab focus-in of its own, and focus the program gives after a click looks like any other. So a
+// focus that did not come with a click counts as the keyboard's when the user last used the keyboard.
+bool FocusFromKeyboard(Qt::FocusReason reason) {
+    return reason != Qt::MouseFocusReason && CKeyboardCues::KeyboardInUse();
+}
+
 }  // namespace
 
 CSkinButton::CSkinButton(QWidget* parent) : QAbstractButton(parent) {
     // Hover follows plain mouse moves, without a button held.
     setMouseTracking(true);
     ResetStateColours(false);
+    CKeyboardCues::Install();
+    CSkinButtonAccessible::Install();
+}
+
+void CSkinButton::SetRole(ButtonRole buttonRole) {
+    role = buttonRole;
+    if (role == ButtonRole::Label) {
+        // A label shows text only: Tab passes it by.
+        setFocusPolicy(Qt::NoFocus);
+    }
+}
+
+void CSkinButton::SetOptionChosen(bool chosen) {
+    if (optionChosen == chosen) {
+        return;
+    }
+    optionChosen = chosen;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 int CSkinButton::SetFaceBitmaps(unsigned hotId, COLORREF hotKey, unsigned normalId, COLORREF normalKey) {
-    const auto load = [](unsigned id) {
-        return id == 0 ? QImage() : QImage(QStringLiteral(":/bitmaps/%1.bmp").arg(id));
-    };
+    const auto load = [](unsigned id) { return id == 0 ? QImage() : ResourceBitmap(id); };
     return SetFaceBitmapHandles(load(hotId), hotKey, load(normalId), normalKey);
 }
 
@@ -138,6 +170,18 @@ void CSkinButton::paintEvent(QPaintEvent* /*event*/) {
     if (!text().isEmpty()) {
         DrawCaption(painter, textRect, pressed);
     }
+    if (keyboardFocus && role != ButtonRole::Label) {
+        DrawFocusFrame(painter, r);
+    }
+}
+
+void CSkinButton::DrawFocusFrame(QPainter& painter, const QRect& rect) const {
+    const QColor ink = ToQColor(kFocusFrameColour);
+    const int w = kFocusFrameWidth;
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), w), ink);
+    painter.fillRect(QRect(rect.left(), rect.bottom() - w + 1, rect.width(), w), ink);
+    painter.fillRect(QRect(rect.left(), rect.top(), w, rect.height()), ink);
+    painter.fillRect(QRect(rect.right() - w + 1, rect.top(), w, rect.height()), ink);
 }
 
 void CSkinButton::OnDrawBackground(QPainter& painter, const QRect& rect) {
@@ -216,9 +260,30 @@ void CSkinButton::leaveEvent(QEvent* event) {
     CancelHover();
 }
 
+// A click on a button that shows the frame takes the frame away: the user has gone over to the mouse.
+void CSkinButton::mousePressEvent(QMouseEvent* event) {
+    SetKeyboardFocus(false);
+    QAbstractButton::mousePressEvent(event);
+}
+
+void CSkinButton::focusInEvent(QFocusEvent* event) {
+    QAbstractButton::focusInEvent(event);
+    SetKeyboardFocus(FocusFromKeyboard(event->reason()));
+}
+
 void CSkinButton::focusOutEvent(QFocusEvent* event) {
     QAbstractButton::focusOutEvent(event);
+    SetKeyboardFocus(false);
     CancelHover();
+}
+
+void CSkinButton::SetKeyboardFocus(bool shown) {
+    if (keyboardFocus == shown) {
+        return;
+    }
+    keyboardFocus = shown;
+    update();
+    emit keyboardFocusChanged(shown);
 }
 
 void CSkinButton::changeEvent(QEvent* event) {

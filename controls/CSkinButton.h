@@ -2,6 +2,11 @@
 // A flat push button drawn from face pictures: one face while the pointer is over it or it is held, another
 // at rest. The key colour of each face is transparent, so with a transparent background the button seems to
 // lie on the page's own picture. A caption, if any, is drawn centred in the colours of the current state.
+//
+// A button that has the keyboard focus shows it with a frame in the ink of the pictures, but only to a user
+// who works with the keyboard (see CKeyboardCues): focus that follows a click shows nothing, as on a flat
+// button it never did. Some skinned buttons are not buttons to the user: labels that only show text, and
+// option squares whose picture shows whether they are chosen. Their role says so to assistive technology.
 #include <QAbstractButton>
 #include <QBitmap>
 #include <QImage>
@@ -25,7 +30,21 @@ public:
         kStateColourCount = 6
     };
 
+    // What the button is to the user. A label takes no focus and is read as text; an option is read as a
+    // radio button, chosen or not.
+    enum class ButtonRole { PushButton, Label, Option };
+
     explicit CSkinButton(QWidget* parent = nullptr);
+
+    // Set once, while setting the button up, before it is first shown.
+    void SetRole(ButtonRole role);
+    ButtonRole Role() const { return role; }
+    // Whether an option is the chosen one; its owner changes the faces to match.
+    void SetOptionChosen(bool chosen);
+    bool IsOptionChosen() const { return optionChosen; }
+
+    // True while the button has the focus and shows the focus frame.
+    bool HasKeyboardFocus() const { return keyboardFocus; }
 
     // Loads the faces from the program's bitmap resources (":/bitmaps/<id>.bmp"); normalId 0 means no normal
     // face. Returns what SetFaceBitmapHandles returns.
@@ -46,10 +65,20 @@ public:
 
     QSize sizeHint() const override;
 
+    // The focus frame's colour and width: the ink of the pictures' texts, 2 pixels along the button's edge.
+    static constexpr COLORREF kFocusFrameColour = RGB(0, 40, 40);
+    static constexpr int kFocusFrameWidth = 2;
+
+signals:
+    // The focus frame appeared (true) or went (false).
+    void keyboardFocusChanged(bool shown);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -71,10 +100,15 @@ private:
     // Draws the face for the state and returns the caption rectangle left over beside it.
     QRect DrawFaceBitmap(QPainter& painter, const QRect& rect, bool pressed);
     void DrawCaption(QPainter& painter, QRect textRect, bool pressed);
+    void DrawFocusFrame(QPainter& painter, const QRect& rect) const;
+    void SetKeyboardFocus(bool shown);
 
     bool flatBorder = true;
     bool transparent = false;
     bool hover = false;
+    bool keyboardFocus = false;
+    ButtonRole role = ButtonRole::PushButton;
+    bool optionChosen = false;
     std::array<COLORREF, kStateColourCount> stateColours{};
     std::array<Face, 2> faces;
 };

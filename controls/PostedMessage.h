@@ -8,8 +8,12 @@
 inline constexpr int WM_USER = 0x400;
 inline constexpr int WM_NAVIGATE = WM_USER + 100;     // wParam stage, lParam code
 inline constexpr int WM_NAVHOVER = WM_USER + 101;     // wParam picture kind
-inline constexpr int WM_SHOWPICTURE = WM_USER + 103;  // wParam picture kind
+inline constexpr int WM_NAVFOCUS = WM_USER + 102;     // keyboard focus moved on the navigation panel
+inline constexpr int WM_SHOWPICTURE = WM_USER + 103;  // wParam picture kind, lParam 0 or kShowPictureQuietly
 inline constexpr int WM_OPENVIEW = WM_USER + 104;     // wParam view kind
+
+// lParam of WM_SHOWPICTURE for a picture that follows the keyboard focus: shown without the chime.
+inline constexpr qintptr kShowPictureQuietly = 1;
 
 // One posted message: its number and its two parameters. Receivers override QObject::event() and look for
 // CPostedMessage::Type().

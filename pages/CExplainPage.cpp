@@ -1,6 +1,7 @@
 #include "pages/CExplainPage.h"
 
 #include <initializer_list>
+#include <utility>
 
 #include "pages/PageLayout.h"
 #include "pages/ReadingDisplay.h"
@@ -76,8 +77,9 @@ void CExplainPage::PlaceControls() {
     Place(mutualLower, E::mutualLower);
     Place(changedUpper, E::changedUpper);
     Place(changedLower, E::changedLower);
-    SetUpSkinButton(nextButton, E::nextButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, kDeepKey);
-    SetUpSkinButton(backButton, E::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey);
+    SetUpSkinButton(nextButton, E::nextButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, kDeepKey,
+                    QStringLiteral("下一步：预测号码"));
+    SetUpSkinButton(backButton, E::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey, QStringLiteral("返回"));
     Place(mainNameEdit, E::mainName);
     Place(mutualNameEdit, E::mutualName);
     Place(changedNameEdit, E::changedName);
@@ -113,6 +115,19 @@ void CExplainPage::SetUpEdits() {
         edit->SetBorder(false);
         // Should a text ever outgrow its box it can still be read: a bar shows then, and only then.
         edit->SetVerticalScroll(true);
+    }
+    // A screen reader names each box by its caption on the background.
+    const std::pair<CColorEdit*, const char*> captions[] = {{&mainNameEdit, "主卦"},
+                                                            {&mutualNameEdit, "互卦"},
+                                                            {&changedNameEdit, "变卦"},
+                                                            {&movingLineEdit, "动爻"},
+                                                            {&mainJudgementEdit, "主卦卦辞"},
+                                                            {&mutualJudgementEdit, "互卦卦辞"},
+                                                            {&changedJudgementEdit, "变卦卦辞"},
+                                                            {&movingLineVerseEdit, "爻辞"},
+                                                            {&summaryEdit, "体用断语"}};
+    for (const auto& [edit, caption] : captions) {
+        edit->SetAccessibleName(QString::fromUtf8(caption));
     }
 }
 

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <string>
 
+#include "controls/ImageFile.h"
 #include "core/COleDateTime.h"
 #include "pages/DialogFont.h"
 #include "pages/PageLayout.h"
@@ -75,8 +76,8 @@ bool CHistoryPage::OnInitDialog() {
     CPageDialog::OnInitDialog();
     namespace L = Layout::HistoryPage;
     Place(*this, L::client);
-    SetUpSkinButton(confirmButton, L::confirmButton, IDB_OK_HOT, IDB_OK, kCeladonKey);
-    SetUpSkinButton(backButton, L::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey);
+    SetUpSkinButton(confirmButton, L::confirmButton, IDB_OK_HOT, IDB_OK, kCeladonKey, QStringLiteral("确定"));
+    SetUpSkinButton(backButton, L::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey, QStringLiteral("返回"));
 
     issueFont = PageFont(20, QStringLiteral("黑体"));
     issueEdit.SetFont(issueFont);
@@ -84,10 +85,10 @@ bool CHistoryPage::OnInitDialog() {
     issueEdit.SetCentred(true);
     issueEdit.SetBorder(false);
     Place(issueEdit, L::issueEdit);
+    issueEdit.SetAccessibleName(QStringLiteral("期号"));
 
     // A picture static shows its bitmap at the bitmap's own size from its corner.
-    drawNumberLabel.setPixmap(
-        QPixmap::fromImage(QImage(QStringLiteral(":/bitmaps/%1.bmp").arg(IDB_DRAW_NUMBER_LABEL))));
+    drawNumberLabel.setPixmap(QPixmap::fromImage(ResourceBitmap(IDB_DRAW_NUMBER_LABEL)));
     drawNumberLabel.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Place(drawNumberLabel, L::drawNumberLabel);
 
@@ -98,6 +99,7 @@ bool CHistoryPage::OnInitDialog() {
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), &drawNumberEdit));
     drawNumberEdit.setAlignment(Qt::AlignCenter);
     Place(drawNumberEdit, L::drawNumberEdit);
+    drawNumberEdit.setAccessibleName(QStringLiteral("输入开奖号码"));
 
     SetUpList();
     return true;
@@ -124,6 +126,7 @@ void CHistoryPage::SetUpList() {
     // it, left-aligned over their columns, so each value starts under its title.
     list.DefineColumns(kColumns);
     Place(list, Layout::HistoryPage::list);
+    list.setAccessibleName(QStringLiteral("预测记录"));
     list.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&list, &QWidget::customContextMenuRequested, this, &CHistoryPage::OnListMenu);
 }

@@ -35,9 +35,11 @@ bool CNumberPage::OnInitDialog() {
     namespace N = Layout::NumberPage;
     CPageDialog::OnInitDialog();
     Place(*this, N::client);
-    SetUpSkinButton(previousButton, N::previousButton, IDB_ARROW_LEFT_HOT, IDB_ARROW_LEFT, kDeepKey);
-    SetUpSkinButton(saveButton, N::saveButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, kDeepKey);
-    SetUpSkinButton(backButton, N::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey);
+    SetUpSkinButton(previousButton, N::previousButton, IDB_ARROW_LEFT_HOT, IDB_ARROW_LEFT, kDeepKey,
+                    QStringLiteral("返回解卦"));
+    SetUpSkinButton(saveButton, N::saveButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, kDeepKey,
+                    QStringLiteral("保存预测"));
+    SetUpSkinButton(backButton, N::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey, QStringLiteral("返回"));
     SetUpCodeEdits();
     codes = FormEightCodes(theApp().random);
     UpdateData(false);
@@ -59,6 +61,7 @@ void CNumberPage::SetUpCodeEdits() {
         edit.SetReadOnly(true);
         edit.setFocusPolicy(Qt::NoFocus);
         edit.editor()->setFocusPolicy(Qt::NoFocus);
+        edit.SetAccessibleName(QStringLiteral("第%1组").arg(QStringLiteral("一二三四五六七八").at(i)));
         // The 25-pixel line is taller than the box and its digits sit low in it: lift them to the middle.
         edit.lineEdit()->setTextMargins(0, 0, 0, kDigitLift);
     }

@@ -5,7 +5,9 @@
 #include <QPen>
 #include <QPoint>
 #include <algorithm>
+#include <tuple>
 
+#include "controls/ImageFile.h"
 #include "pages/DialogFont.h"
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
@@ -18,7 +20,7 @@ namespace {
 const QString kMale = QStringLiteral("先生");
 const QString kFemale = QStringLiteral("小姐");
 
-void SetUpLabelBox(CColorEdit& box, const Layout::Rect& rect) {
+void SetUpLabelBox(CColorEdit& box, const Layout::Rect& rect, const QString& accessibleName) {
     box.SetEditColours(104, 148, 160, 220, 220, 220);
     // Digits only as the player types them, but all of them: a cap would keep 2015 of a mistyped 20155 and
     // show it as if it had been typed. A number too big for an int gets the integer prompt when read. The
@@ -28,6 +30,16 @@ void SetUpLabelBox(CColorEdit& box, const Layout::Rect& rect) {
     box.SetBorder(false);
     box.SetFont(DialogFont());
     Place(box, rect);
+    box.SetAccessibleName(accessibleName);
+}
+
+// The chart's labels have no caption of their own: they are named by what they show.
+QString MonthBoxName(std::size_t index) {
+    static const QString numerals[] = {QStringLiteral("一"), QStringLiteral("二"),   QStringLiteral("三"),
+                                       QStringLiteral("四"), QStringLiteral("五"),   QStringLiteral("六"),
+                                       QStringLiteral("七"), QStringLiteral("八"),   QStringLiteral("九"),
+                                       QStringLiteral("十"), QStringLiteral("十一"), QStringLiteral("十二")};
+    return QStringLiteral("第%1个月").arg(numerals[index]);
 }
 
 }  // namespace
@@ -95,29 +107,38 @@ bool CPlayerPage::OnInitDialog() {
 
 void CPlayerPage::SetUpButtons() {
     namespace L = Layout::PlayerPage;
-    SetUpSkinButton(saveButton, L::saveButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT, kWhiteKey);
-    SetUpSkinButton(backButton, L::backButton, IDB_BACK_LIGHT_HOT, IDB_BACK_LIGHT, kWhiteKey);
-    // The sex squares get their faces from the profile, afterwards.
-    for (auto [button, rect] :
-         {std::pair{&maleButton, L::maleButton}, std::pair{&femaleButton, L::femaleButton}}) {
+    SetUpSkinButton(saveButton, L::saveButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT, kWhiteKey,
+                    QStringLiteral("保存资料"));
+    SetUpSkinButton(backButton, L::backButton, IDB_BACK_LIGHT_HOT, IDB_BACK_LIGHT, kWhiteKey,
+                    QStringLiteral("返回"));
+    // The sex squares get their faces from the profile, afterwards. To a screen reader they are the two
+    // options, named by the words beside them.
+    for (auto [button, rect, name] : {std::tuple{&maleButton, L::maleButton, kMale},
+                                      std::tuple{&femaleButton, L::femaleButton, kFemale}}) {
         button->SetTransparentBackground(true);
         button->SetFlatBorder(false, true);
         Place(*button, rect);
+        button->SetRole(CSkinButton::ButtonRole::Option);
+        button->setAccessibleName(name);
     }
-    SetUpSkinButton(applyCodeButton, L::applyCodeButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT, kWhiteKey);
-    SetUpSkinButton(fortuneHelpButton, L::fortuneHelpButton, IDB_FORTUNE_HELP_HOT, IDB_FORTUNE_HELP, kRedKey);
+    SetUpSkinButton(applyCodeButton, L::applyCodeButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT, kWhiteKey,
+                    QStringLiteral("保存财运代码"));
+    SetUpSkinButton(fortuneHelpButton, L::fortuneHelpButton, IDB_FORTUNE_HELP_HOT, IDB_FORTUNE_HELP, kRedKey,
+                    QStringLiteral("关于财运代码"));
 }
 
 void CPlayerPage::SetUpEdits() {
     namespace L = Layout::PlayerPage;
     nameEdit.setFont(DialogFont());
     Place(nameEdit, L::nameEdit);
+    nameEdit.setAccessibleName(QStringLiteral("姓名"));
 
     zodiacCombo.setFont(DialogFont());
     for (const QString& animal : kAnimals) {
         zodiacCombo.addItem(animal);
     }
     zodiacCombo.setMaxVisibleItems(static_cast<int>(kAnimals.size()));
+    zodiacCombo.setAccessibleName(QStringLiteral("生肖"));
     // The layout's rectangle includes the dropped list; the closed box is one line high.
     const Layout::Rect combo = L::zodiacCombo;
     zodiacCombo.setGeometry(combo.x, combo.y, combo.w, L::nameEdit.h + 2);
@@ -126,18 +147,21 @@ void CPlayerPage::SetUpEdits() {
     fortuneCodeEdit.SetBorder(false);
     fortuneCodeEdit.SetFont(DialogFont());
     Place(fortuneCodeEdit, L::fortuneCodeEdit);
+    fortuneCodeEdit.SetAccessibleName(QStringLiteral("财运代码"));
 
-    SetUpLabelBox(startYearEdit, L::startYearEdit);
+    SetUpLabelBox(startYearEdit, L::startYearEdit, QStringLiteral("起始年份"));
     for (std::size_t i = 0; i < monthEdits.size(); ++i) {
-        SetUpLabelBox(*monthEdits[i], L::monthEdits[i]);
+        SetUpLabelBox(*monthEdits[i], L::monthEdits[i], MonthBoxName(i));
     }
-    SetUpLabelBox(nextYearEdit, L::nextYearEdit);
+    SetUpLabelBox(nextYearEdit, L::nextYearEdit, QStringLiteral("次年年份"));
 }
 
 // The chosen option shows the filled square, the other one the empty square.
 void CPlayerPage::SetSexFaces(bool male) {
     maleButton.SetFaceBitmaps(male ? IDB_OPTION_ON : IDB_OPTION_OFF, kWhiteKey, 0, kWhiteKey);
     femaleButton.SetFaceBitmaps(male ? IDB_OPTION_OFF : IDB_OPTION_ON, kWhiteKey, 0, kWhiteKey);
+    maleButton.SetOptionChosen(male);
+    femaleButton.SetOptionChosen(!male);
 }
 
 // A profile without a sex has neither option chosen; the squares then change nothing.
@@ -188,7 +212,7 @@ void CPlayerPage::paintEvent(QPaintEvent* event) {
     CPageDialog::paintEvent(event);
     QPainter painter(this);
     // The markers are copied whole, centred on their points; the line runs over them.
-    const QImage marker(QStringLiteral(":/bitmaps/%1.bmp").arg(IDB_CHART_MARKER));
+    const QImage marker = ResourceBitmap(IDB_CHART_MARKER);
     const int half = Layout::PlayerPage::markerSize / 2;
     std::array<QPoint, kFortuneMonths> points;
     for (std::size_t i = 0; i < chartPoints.size(); ++i) {

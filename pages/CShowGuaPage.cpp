@@ -51,8 +51,9 @@ bool CShowGuaPage::OnInitDialog() {
     Place(mutualLower, S::mutualLower);
     Place(changedUpper, S::changedUpper);
     Place(changedLower, S::changedLower);
-    SetUpSkinButton(nextButton, S::nextButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, kDeepKey);
-    SetUpSkinButton(backButton, S::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey);
+    SetUpSkinButton(nextButton, S::nextButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, kDeepKey,
+                    QStringLiteral("卦辞详解"));
+    SetUpSkinButton(backButton, S::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey, QStringLiteral("返回"));
     SetUpEdits();
 
     const CGuaReading* main = state.mainGua.get();
@@ -74,6 +75,10 @@ void CShowGuaPage::SetUpEdits() {
     Place(mutualNameEdit, S::mutualName);
     Place(changedNameEdit, S::changedName);
     Place(movingLineEdit, S::movingLineWord);
+    mainNameEdit.SetAccessibleName(QStringLiteral("主卦"));
+    mutualNameEdit.SetAccessibleName(QStringLiteral("互卦"));
+    changedNameEdit.SetAccessibleName(QStringLiteral("变卦"));
+    movingLineEdit.SetAccessibleName(QStringLiteral("动爻"));
     for (CColorEdit* edit : {&mainNameEdit, &mutualNameEdit, &changedNameEdit, &movingLineEdit}) {
         edit->SetEditColours(kCeladonKey, RGB(0, 40, 40));
         // The background draws the sunken frame around each box.

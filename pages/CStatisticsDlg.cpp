@@ -60,8 +60,7 @@ CStatisticsDlg::CStatisticsDlg(HistoryStatistics statistics, QWidget* parent)
 
 bool CStatisticsDlg::OnInitDialog() {
     CPageDialog::OnInitDialog();
-    SetUpSkinButton(okButton, S::okButton, IDB_OK_HOT, IDB_OK, kCeladonKey);
-    okButton.setAccessibleName(QStringLiteral("确定"));
+    SetUpSkinButton(okButton, S::okButton, IDB_OK_HOT, IDB_OK, kCeladonKey, QStringLiteral("确定"));
     okButton.setFocus();
     setAccessibleDescription(Sentence());
     return true;

@@ -1,6 +1,8 @@
 #pragma once
 // Placing controls at their rectangles of the shared layout, and dressing a skinned button the way every
-// window of the program does: transparent over the page, no border, placed, then its two faces.
+// window of the program does: transparent over the page, no border, placed, then its two faces, and the name
+// a screen reader says for it (the words its picture shows).
+#include <QString>
 #include <QWidget>
 #include <vector>
 
@@ -13,11 +15,12 @@ inline void Place(QWidget& widget, const Layout::Rect& rect) {
 }
 
 inline void SetUpSkinButton(CSkinButton& button, const Layout::Rect& rect, unsigned hotId, unsigned normalId,
-                            COLORREF key) {
+                            COLORREF key, const QString& accessibleName) {
     button.SetTransparentBackground(true);
     button.SetFlatBorder(false, true);
     Place(button, rect);
     button.SetFaceBitmaps(hotId, key, normalId, key);
+    button.setAccessibleName(accessibleName);
 }
 
 // Tab walks the widgets in this order (a colour edit is reached through its inner editor).

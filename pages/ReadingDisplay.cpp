@@ -13,8 +13,8 @@ QString FromUtf8(const std::string& text) {
 }
 
 void SetUpDateLabel(CSkinButton& label, const Layout::Rect& rect, COLORREF colour) {
-    // A label shows text only: Tab passes it by.
-    label.setFocusPolicy(Qt::NoFocus);
+    // A label shows text only: Tab passes it by, and a screen reader reads it as text.
+    label.SetRole(CSkinButton::ButtonRole::Label);
     label.SetTransparentBackground(true);
     label.SetFlatBorder(false, true);
     Place(label, rect);

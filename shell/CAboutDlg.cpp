@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QUrl>
 
+#include "controls/ImageFile.h"
 #include "res/Layout.h"
 #include "res/ResourceIds.h"
 #include "shell/CHelpWindow.h"
@@ -14,7 +15,7 @@ namespace {
 // A picture label sized to its picture, as a picture static sizes itself; the layout's rectangle when the
 // picture is missing.
 void ShowPicture(QLabel& label, unsigned id, const Layout::Rect& rect) {
-    const QPixmap picture(QStringLiteral(":/bitmaps/%1.bmp").arg(id));
+    const QPixmap picture = QPixmap::fromImage(ResourceBitmap(id));
     label.setPixmap(picture);
     label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const QSize size = picture.isNull() ? QSize(rect.w, rect.h) : picture.size();
@@ -30,6 +31,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : CPageDialog(parent), link(this), credit(
     SetBackgroundFile(QStringLiteral("about.ggr"), client.w, client.h);
     ShowPicture(link, IDB_ABOUT_LINK, Layout::AboutDialog::link);
     ShowPicture(credit, IDB_ABOUT_CREDIT, Layout::AboutDialog::credit);
+    // Both lines are pictures: a screen reader gets their words from here.
+    link.setAccessibleName(QStringLiteral("访问 Quintara 主页"));
+    credit.setAccessibleName(QStringLiteral("© Quintara 工作室　预测仅供娱乐"));
 }
 
 QString CAboutDlg::HelpAddress() {

@@ -7,12 +7,14 @@
 
 namespace {
 
+// As every skinned button is set up, with the name a screen reader says for it: the word on its picture.
 void SetUpButton(CSkinButton& button, const Layout::Rect& rect, unsigned hotId, unsigned normalId,
-                 COLORREF key) {
+                 COLORREF key, const QString& accessibleName) {
     button.SetTransparentBackground(true);
     button.SetFlatBorder(false, true);
     button.setGeometry(rect.x, rect.y, rect.w, rect.h);
     button.SetFaceBitmaps(hotId, key, normalId, key);
+    button.setAccessibleName(accessibleName);
 }
 
 }  // namespace
@@ -30,10 +32,12 @@ CNoticeDlg::CNoticeDlg(QWidget* parent)
 
 bool CNoticeDlg::OnInitDialog() {
     CPageDialog::OnInitDialog();
-    SetUpButton(okButton, Layout::NoticeDialog::okButton, IDB_OK_HOT, IDB_OK, kCeladonKey);
-    SetUpButton(saveButton, Layout::NoticeDialog::saveButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT, kWhiteKey);
+    SetUpButton(okButton, Layout::NoticeDialog::okButton, IDB_OK_HOT, IDB_OK, kCeladonKey,
+                QStringLiteral("确定"));
+    SetUpButton(saveButton, Layout::NoticeDialog::saveButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT, kWhiteKey,
+                QStringLiteral("保存"));
     SetUpButton(cancelButton, Layout::NoticeDialog::cancelButton, IDB_CANCEL_LIGHT_HOT, IDB_CANCEL_LIGHT,
-                kWhiteKey);
+                kWhiteKey, QStringLiteral("取消"));
     const bool dateNotice = noticeMode == 1;
     okButton.setVisible(dateNotice);
     saveButton.setVisible(!dateNotice);

@@ -1,18 +1,29 @@
 #include "shell/CSoundPlayer.h"
 
 #include <QApplication>
-#include <QAudioDevice>
+#include <QDir>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QPluginLoader>
 #include <utility>
 
+#include "shell/CSoundOutputFactory.h"
+
+#ifndef MORVINT_SOUND_FROM_BINDIR
+#define MORVINT_SOUND_FROM_BINDIR "../lib/morvint"
+#endif
+
 namespace {
+
+const QString kPluginFile = QStringLiteral("morvint_sound.so");
 
 CSoundPlayer::BeepFunction& BeepOverride() {
     static CSoundPlayer::BeepFunction beep;
     return beep;
+}
+
+QStringList& PluginFolderOverride() {
+    static QStringList folders;
+    return folders;
 }
 
 }  // namespace
@@ -30,37 +41,51 @@ CSoundPlayer& CSoundPlayer::Instance() {
 }
 
 CSoundPlayer::Outcome CSoundPlayer::Play(const QString& file) {
+    if (muted) {
+        return Outcome::Muted;
+    }
     const QFileInfo info(file);
     if (!info.isFile()) {
         Beep();
         return Outcome::Beeped;
     }
-    // Without a device a sound effect reports that it plays forever; asking first keeps the state honest.
-    if (QMediaDevices::defaultAudioOutput().isNull()) {
-        return Outcome::NoDevice;
-    }
-    if (effect == nullptr) {
-        effect = new QSoundEffect(this);
-        connect(effect, &QSoundEffect::statusChanged, this, &CSoundPlayer::OnStatusChanged);
-    }
-    effect->stop();
-    const QUrl source = QUrl::fromLocalFile(info.absoluteFilePath());
-    if (effect->source() != source) {
-        effect->setSource(source);
-    } else if (effect->status() == QSoundEffect::Error) {
-        // The same broken file again: it is not reloaded, so no new error would come.
+    CSoundOutput* out = Output();
+    if (out == nullptr) {
+        // An incomplete installation: the file is there but nothing can play it, as with a broken file.
         Beep();
         return Outcome::Beeped;
     }
-    effect->play();
-    return Outcome::Started;
+    switch (out->Play(info.absoluteFilePath())) {
+        case CSoundOutput::Result::Started:
+            return Outcome::Started;
+        case CSoundOutput::Result::NoDevice:
+            return Outcome::NoDevice;
+        case CSoundOutput::Result::Unplayable:
+            break;
+    }
+    Beep();
+    return Outcome::Beeped;
 }
 
-// A file that is there but cannot be decoded is found out while loading: it gets the beep as well.
-void CSoundPlayer::OnStatusChanged() {
-    if (effect != nullptr && effect->status() == QSoundEffect::Error) {
-        Beep();
+// The plugin is looked for once; a run without it beeps instead of every sound.
+CSoundOutput* CSoundPlayer::Output() {
+    if (outputSearched) {
+        return output;
     }
+    outputSearched = true;
+    for (const QString& folder : PluginFolders()) {
+        const QString path = QDir(folder).filePath(kPluginFile);
+        if (!QFileInfo::exists(path)) {
+            continue;
+        }
+        QPluginLoader loader(path);
+        if (auto* factory = qobject_cast<CSoundOutputFactory*>(loader.instance())) {
+            // A file that turns out not to be a sound while it loads gets the beep as well.
+            output = factory->CreateOutput(this, &CSoundPlayer::Beep);
+            break;
+        }
+    }
+    return output;
 }
 
 void CSoundPlayer::Beep() {
@@ -73,4 +98,16 @@ void CSoundPlayer::Beep() {
 
 CSoundPlayer::BeepFunction CSoundPlayer::SetBeepFunction(BeepFunction beep) {
     return std::exchange(BeepOverride(), std::move(beep));
+}
+
+void CSoundPlayer::SetPluginFolders(const QStringList& folders) {
+    PluginFolderOverride() = folders;
+}
+
+QStringList CSoundPlayer::PluginFolders() {
+    if (!PluginFolderOverride().isEmpty()) {
+        return PluginFolderOverride();
+    }
+    const QString own = QCoreApplication::applicationDirPath();
+    return {own, QDir::cleanPath(QDir(own).filePath(QStringLiteral(MORVINT_SOUND_FROM_BINDIR)))};
 }

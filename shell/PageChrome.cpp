@@ -4,12 +4,13 @@
 #include <QPainter>
 
 #include "controls/CjkFonts.h"
+#include "controls/ImageFile.h"
 #include "controls/ProgramFiles.h"
 #include "shell/CSoundPlayer.h"
 
 void PaintBackground(QPainter& painter, const QString& file, int width, int height) {
-    QImage picture;
-    if (picture.load(ProgramFilePath(file), "BMP")) {
+    const QImage picture = ReadImageFile(ProgramFilePath(file), "BMP");
+    if (!picture.isNull()) {
         painter.drawImage(QPoint(0, 0), picture, QRect(0, 0, width, height));
     }
 }

@@ -8,7 +8,9 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 extern char** environ;
 
@@ -20,17 +22,30 @@ double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// The benchmark's own environment with the ready pipe and the offscreen platform added.
-std::vector<std::string> ChildEnvironment(int readyFd) {
+bool StartsWith(const char* entry, std::string_view prefix) {
+    return std::string_view(entry).substr(0, prefix.size()) == prefix;
+}
+
+// The platform the children draw on: offscreen, unless MORVINT_BENCH_QPA names another (xcb, with DISPLAY
+// set, for the figures on a real X server).
+std::string ChildPlatform() {
+    const char* chosen = std::getenv("MORVINT_BENCH_QPA");
+    return chosen != nullptr && *chosen != '\0' ? chosen : "offscreen";
+}
+
+// The benchmark's own environment with the ready pipe and the platform added. Settings go to the run's
+// folder: a benchmark reads none of the user's and writes none into the user's home.
+std::vector<std::string> ChildEnvironment(int readyFd, const std::string& folder) {
     std::vector<std::string> environment;
     for (char** entry = environ; *entry != nullptr; ++entry) {
-        if (std::strncmp(*entry, "MORVINT_READY_FD=", 17) != 0 &&
-            std::strncmp(*entry, "QT_QPA_PLATFORM=", 16) != 0) {
+        if (!StartsWith(*entry, "MORVINT_READY_FD=") && !StartsWith(*entry, "QT_QPA_PLATFORM=") &&
+            !StartsWith(*entry, "XDG_CONFIG_HOME=")) {
             environment.emplace_back(*entry);
         }
     }
     environment.push_back("MORVINT_READY_FD=" + std::to_string(readyFd));
-    environment.emplace_back("QT_QPA_PLATFORM=offscreen");
+    environment.push_back("QT_QPA_PLATFORM=" + ChildPlatform());
+    environment.push_back("XDG_CONFIG_HOME=" + folder + "/config");
     return environment;
 }
 
@@ -59,7 +74,7 @@ ChildRun RunChild(const std::string& program, const std::vector<std::string>& ar
 
     std::vector<std::string> argv{program};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    std::vector<std::string> envp = ChildEnvironment(childFd);
+    std::vector<std::string> envp = ChildEnvironment(childFd, folder);
     std::vector<char*> argvPointers = Pointers(argv);
     std::vector<char*> envPointers = Pointers(envp);
 

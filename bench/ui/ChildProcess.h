@@ -1,6 +1,7 @@
 #pragma once
-// Runs one program of the benchmarks as a child process in a given folder, on the offscreen platform, and
-// reports when it said it was ready (CReadySignal) and how much memory it used at its peak.
+// Runs one program of the benchmarks as a child process in a given folder, on the offscreen platform (or the
+// one MORVINT_BENCH_QPA names), and reports when it said it was ready (CReadySignal) and how much memory it
+// used at its peak.
 #include <string>
 #include <vector>
 

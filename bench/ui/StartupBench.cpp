@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -19,14 +20,45 @@ double Median(std::vector<double> values) {
 }
 
 struct Contender {
-    const char* program;
+    std::string program;
     std::vector<std::string> arguments;
     std::vector<double> readySeconds;
-    long peakKb = 0;
+    std::vector<double> peakMb;
 };
 
-// Start-up of the program to its main window painted, and of the two floors, in turns: each iteration starts
-// all three, in an order that rotates, so that a slow moment of the machine does not land on one side only.
+// Another build's program to start in the same turns, for a before-and-after in one run:
+// MORVINT_BENCH_BASELINE=<other build>/bench/ui_program.
+const char* Baseline() {
+    const char* baseline = std::getenv("MORVINT_BENCH_BASELINE");
+    return baseline != nullptr && *baseline != '\0' ? baseline : nullptr;
+}
+
+void Report(benchmark::State& state, const std::vector<Contender>& contenders) {
+    const double floor = Median(contenders[0].readySeconds);
+    const double floorCjk = Median(contenders[1].readySeconds);
+    const double program = Median(contenders[2].readySeconds);
+    const double floorPeak = Median(contenders[0].peakMb);
+    state.counters["floor_ms"] = floor * 1000;
+    state.counters["floor_cjk_ms"] = floorCjk * 1000;
+    state.counters["program_ms"] = program * 1000;
+    state.counters["ratio"] = floor > 0 ? program / floor : 0;
+    state.counters["ratio_cjk"] = floorCjk > 0 ? program / floorCjk : 0;
+    // Peak memory of the start-up alone, against the empty dialog's (medians of the runs).
+    state.counters["floor_peak_MB"] = floorPeak;
+    state.counters["program_peak_MB"] = Median(contenders[2].peakMb);
+    state.counters["peak_ratio"] = floorPeak > 0 ? Median(contenders[2].peakMb) / floorPeak : 0;
+    if (contenders.size() > 3) {
+        const double baseline = Median(contenders[3].readySeconds);
+        state.counters["baseline_ms"] = baseline * 1000;
+        state.counters["baseline_ratio"] = floor > 0 ? baseline / floor : 0;
+        state.counters["baseline_peak_MB"] = Median(contenders[3].peakMb);
+        state.counters["baseline_peak_ratio"] = floorPeak > 0 ? Median(contenders[3].peakMb) / floorPeak : 0;
+    }
+}
+
+// Start-up of the program to its main window painted, and of the two floors (and a baseline, if named), in
+// turns: each iteration starts all of them, in an order that rotates, so that a slow moment of the machine
+// does not land on one side only.
 void BM_StartUpVsBareDialog(benchmark::State& state) {
     const CBenchProgramFolder folder(399);
     if (!folder.IsValid()) {
@@ -34,9 +66,12 @@ void BM_StartUpVsBareDialog(benchmark::State& state) {
         return;
     }
     const std::string where = folder.Path().toStdString();
-    std::vector<Contender> contenders = {{MORVINT_BENCH_FLOOR, {}, {}},
-                                         {MORVINT_BENCH_FLOOR, {"--cjk-line"}, {}},
-                                         {MORVINT_BENCH_PROGRAM, {}, {}}};
+    std::vector<Contender> contenders = {{MORVINT_BENCH_FLOOR, {}, {}, {}},
+                                         {MORVINT_BENCH_FLOOR, {"--cjk-line"}, {}, {}},
+                                         {MORVINT_BENCH_PROGRAM, {}, {}, {}}};
+    if (Baseline() != nullptr) {
+        contenders.push_back({Baseline(), {}, {}, {}});
+    }
     // One run of each first, so that all find the shared libraries and fonts in the page cache.
     for (const Contender& c : contenders) {
         RunChild(c.program, c.arguments, where);
@@ -51,20 +86,12 @@ void BM_StartUpVsBareDialog(benchmark::State& state) {
                 return;
             }
             c.readySeconds.push_back(run.readySeconds);
-            c.peakKb = std::max(c.peakKb, run.peakResidentKb);
+            c.peakMb.push_back(static_cast<double>(run.peakResidentKb) / 1024);
         }
         first = (first + 1) % contenders.size();
         state.SetIterationTime(contenders[2].readySeconds.back());
     }
-    const double floor = Median(contenders[0].readySeconds);
-    const double floorCjk = Median(contenders[1].readySeconds);
-    const double program = Median(contenders[2].readySeconds);
-    state.counters["floor_ms"] = floor * 1000;
-    state.counters["floor_cjk_ms"] = floorCjk * 1000;
-    state.counters["program_ms"] = program * 1000;
-    state.counters["ratio"] = floor > 0 ? program / floor : 0;
-    state.counters["ratio_cjk"] = floorCjk > 0 ? program / floorCjk : 0;
-    state.counters["program_peak_MB"] = static_cast<double>(contenders[2].peakKb) / 1024;
+    Report(state, contenders);
 }
 BENCHMARK(BM_StartUpVsBareDialog)->Iterations(21)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "controls/CPictureStatic.h"
+#include "controls/ImageFile.h"
 #include "tests/support/WidgetPixels.h"
 
 using namespace testsupport;
@@ -96,6 +97,22 @@ TEST_F(PictureStaticTest, FrameIsARedOutlineOfTheArea) {
     EXPECT_EQ(At(1, 20), frame);
     EXPECT_EQ(At(30, 1), frame);
     EXPECT_EQ(At(30, 20), QColor(Qt::white));
+}
+
+// The program names the format of every picture it reads; a file that is not of that format reads as nothing,
+// whatever its extension, rather than as whatever an image plugin makes of it.
+TEST_F(PictureStaticTest, PicturesAreReadInTheFormatTheProgramNames) {
+    const QString bitmap = WritePicture(QStringLiteral("left.ggr"), QSize(7, 5), QColor(1, 2, 3));
+    const QImage read = ReadImageFile(bitmap, "BMP");
+    EXPECT_EQ(read.size(), QSize(7, 5));
+    EXPECT_EQ(read.pixelColor(3, 2), QColor(1, 2, 3));
+
+    QImage png(4, 4, QImage::Format_RGB32);
+    png.fill(Qt::white);
+    ASSERT_TRUE(png.save(dir.filePath(QStringLiteral("select.mid")), "PNG"));
+    EXPECT_TRUE(ReadImageFile(dir.filePath(QStringLiteral("select.mid")), "BMP").isNull());
+    EXPECT_EQ(ReadImageFile(dir.filePath(QStringLiteral("select.mid")), "PNG").size(), QSize(4, 4));
+    EXPECT_TRUE(ReadImageFile(dir.filePath(QStringLiteral("missing.ggr")), "BMP").isNull());
 }
 
 }  // namespace

@@ -58,12 +58,18 @@ predict_click_shows_no_card() {
     wait_until "$name: the home view" 5 home "$w"
 }
 
+# Whether the program has mapped the sound plugin, or Qt Multimedia at all.
+plugin_loaded() { grep -q 'morvint_sound\.so' "/proc/${pid[$1]}/maps"; }
+audio_loaded() { grep -Eq 'morvint_sound\.so|libQt6Multimedia' "/proc/${pid[$1]}/maps"; }
+
 first_start() {
     start A '2009-06-17 10:00:00'
     local w=${win[A]}
     wait_until "the home view" 20 home "$w"
     check_window_kind "$w"
     step "the main window is a normal window with minimise and close, no maximise"
+    ! audio_loaded A || fail "Qt Multimedia was loaded at start, before any sound"
+    ! grep -q 'plugins/imageformats' "/proc/${pid[A]}/maps" || fail "image plugins were loaded to read known formats"
 
     # The focus starts on 周易预测号码: Space opens a prediction, it does not quit.
     wait_until "the main window to be active" 10 active_is "$w"
@@ -78,8 +84,10 @@ first_start() {
     minimise_and_restore "$w"
     step "minimised and restored"
 
+    ! audio_loaded A || fail "Qt Multimedia was loaded before the first sound"
     xdotool mousemove --window "$w" "${records_button[@]}"
     wait_until "the records card" 10 card_is "$w" history.mid
+    wait_until "the sound plugin, loaded for the first chime" 10 plugin_loaded A
     shoot desktop-home-hover.png "$w"
     xdotool mousemove --window "$w" "${bare_panel[@]}"
     wait_until "the card to go on bare panel" 10 no_card "$w"
@@ -88,6 +96,103 @@ first_start() {
         predict_click_shows_no_card A
     done
     step "a quick move and click on 周易预测号码, three times: no card over the dialog or after it"
+    keyboard_on_the_panel "$w"
+}
+
+ink_at() {  # <window> <x> <y>: that pixel has the ink of the focus frame, RGB 0, 40, 40
+    timeout 5 import -window "$1" "$scratch/window.png"
+    [[ $(convert "$scratch/window.png" -format "%[pixel:p{$2,$3}]" info:) =~ ^s?rgba?\(0,40,40 ]]
+}
+
+# Tab moves the focus down the panel: each button wears the ink frame and shows its card; 关于 has none.
+keyboard_on_the_panel() {
+    local w=$1
+    xdotool mousemove --window "$w" "${bare_panel[@]}"
+    wait_until "no card on bare panel" 10 no_card "$w"
+    press "$w" Tab
+    wait_until "the records card for the focus" 10 card_is "$w" history.mid
+    wait_until "the focus frame on 预测记录" 5 ink_at "$w" 24 117
+    ! ink_at "$w" 24 67 || fail "a frame left on 周易预测号码"
+    shoot desktop-home-focus.png "$w"
+    press "$w" Tab
+    wait_until "the player card for the focus" 10 card_is "$w" player.mid
+    press "$w" Tab Tab
+    wait_until "no card with the focus on 关于" 10 no_card "$w"
+    step "Tab along the panel: the ink frame and each button's card; none for 关于"
+}
+
+# choose_mute <name>: right-click on the main window, the first item of the menu (静音).
+choose_mute() {
+    xdotool mousemove --window "${win[$1]}" 400 300 click 3
+    wait_until "$1: the menu" 10 has_other_window "$1"
+    xdotool key Down Return
+    wait_until "$1: the menu to close" 10 no_other_window "$1"
+}
+muted_setting() { grep -qx "muted=$1" "$XDG_CONFIG_HOME/morvint/morvint.conf" 2>/dev/null; }
+
+# 静音 is remembered by the next start: the cards show and no sound is started (the sound plugin, loaded with
+# the first sound, stays out); unmuted again, the next card chimes.
+mute_remembered() {
+    start A '2009-06-24 10:00:00'
+    wait_until "the home view" 20 home "${win[A]}"
+    choose_mute A
+    wait_until "静音 in the settings file" 10 muted_setting true
+    press "${win[A]}" alt+F4
+    ended A
+
+    start A '2009-06-24 10:00:00'
+    local w=${win[A]}
+    wait_until "the home view" 20 home "$w"
+    xdotool mousemove --window "$w" "${records_button[@]}"
+    wait_until "the records card" 10 card_is "$w" history.mid
+    xdotool mousemove --window "$w" "${player_button[@]}"
+    wait_until "the player card" 10 card_is "$w" player.mid
+    ! audio_loaded A || fail "muted after a restart, yet a sound was started"
+    choose_mute A
+    wait_until "the chime back on in the settings file" 10 muted_setting false
+    xdotool mousemove --window "$w" "${records_button[@]}"
+    wait_until "the records card" 10 card_is "$w" history.mid
+    wait_until "the chime to load the sound plugin" 10 plugin_loaded A
+    press "$w" alt+F4
+    ended A
+    step "静音 is remembered across a restart: cards without sound; unmuted, the chime plays again"
+}
+
+# choose_mute <name>: right-click on the main window, the first item of the menu (静音).
+choose_mute() {
+    xdotool mousemove --window "${win[$1]}" 400 300 click 3
+    wait_until "$1: the menu" 10 has_other_window "$1"
+    xdotool key Down Return
+    wait_until "$1: the menu to close" 10 no_other_window "$1"
+}
+muted_setting() { grep -qx "muted=$1" "$XDG_CONFIG_HOME/morvint/morvint.conf" 2>/dev/null; }
+
+# 静音 is remembered by the next start: the cards show and no sound is started (the sound plugin, loaded with
+# the first sound, stays out); unmuted again, the next card chimes.
+mute_remembered() {
+    start A '2009-06-24 10:00:00'
+    wait_until "the home view" 20 home "${win[A]}"
+    choose_mute A
+    wait_until "静音 in the settings file" 10 muted_setting true
+    press "${win[A]}" alt+F4
+    ended A
+
+    start A '2009-06-24 10:00:00'
+    local w=${win[A]}
+    wait_until "the home view" 20 home "$w"
+    xdotool mousemove --window "$w" "${records_button[@]}"
+    wait_until "the records card" 10 card_is "$w" history.mid
+    xdotool mousemove --window "$w" "${player_button[@]}"
+    wait_until "the player card" 10 card_is "$w" player.mid
+    ! audio_loaded A || fail "muted after a restart, yet a sound was started"
+    choose_mute A
+    wait_until "the chime back on in the settings file" 10 muted_setting false
+    xdotool mousemove --window "$w" "${records_button[@]}"
+    wait_until "the records card" 10 card_is "$w" history.mid
+    wait_until "the chime to load the sound plugin" 10 plugin_loaded A
+    press "$w" alt+F4
+    ended A
+    step "静音 is remembered across a restart: cards without sound; unmuted, the chime plays again"
 }
 
 # A second copy beside the first and active; the click into the inactive first one also activates it.
@@ -231,4 +336,5 @@ run_steps() {
     two_copies
     whole_prediction
     week_later
+    mute_remembered
 }

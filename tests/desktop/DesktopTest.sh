@@ -88,6 +88,8 @@ display_known() { [[ -s $scratch/display ]]; }
 wait_until "the X server" 20 display_known
 export DISPLAY=":$(head -n 1 "$scratch/display")"
 export XDG_RUNTIME_DIR=$scratch/runtime
+# The program's settings (the chime switch) live in the scratch folder, not in the tester's home.
+export XDG_CONFIG_HOME=$scratch/config
 export QT_QPA_PLATFORM=xcb
 unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build as a distribution and as a user would, and checks what each gets:
-# - the standard layout under a prefix: the program in bin/, its files and the template database in
-#   share/morvint/, a desktop entry that starts it from the PATH with the theme's icon, and nothing else at
-#   the top of the prefix;
+# - the standard layout under a prefix: the program in bin/, its sound plugin in its private library folder,
+#   its files and the template database in share/morvint/, a desktop entry that starts it from the PATH with
+#   the theme's icon, and nothing else at the top of the prefix;
 # - a portable program folder (with a blank in its name, as a user's folder may have): every file beside the
 #   executable, a database that a second install leaves alone, and an entry that names the folder.
 # Usage: InstallTest.sh <cmake> <build folder> <scratch folder>
@@ -50,9 +50,14 @@ mkdir -p "$scratch"
 # --- The standard layout.
 prefix="$scratch/usr"
 "$cmake_command" --install "$build" --prefix "$prefix" >"$scratch/standard.log"
-[ "$(ls "$prefix")" = "$(printf 'bin\nshare')" ] || fail "the prefix holds more than bin and share: $(ls "$prefix")"
+[ "$(ls "$prefix")" = "$(printf 'bin\nlib\nshare')" ] ||
+  fail "the prefix holds more than bin, lib and share: $(ls "$prefix")"
 [ "$(ls "$prefix/bin")" = morvint ] || fail "bin holds more than the program: $(ls "$prefix/bin")"
 [ -x "$prefix/bin/morvint" ] || fail "bin/morvint is not executable"
+# The sound plugin, alone in the program's private library folder (lib/morvint, or lib/<triplet>/morvint).
+plugins="$(cd "$prefix/lib" && find . -type f)"
+[[ $plugins =~ ^\./([a-z0-9_-]+/)?morvint/morvint_sound\.so$ ]] ||
+  fail "lib holds more or less than the sound plugin: $plugins"
 expect_files "$prefix/share/morvint" "${program_files[@]}"
 expect_fresh_database "$prefix/share/morvint/morvint.db"
 expect_icons "$prefix/share"
@@ -82,7 +87,7 @@ DESTDIR="$scratch/stage" "$cmake_command" --install "$build" --prefix /usr >"$sc
 # --- The portable program folder.
 folder="$scratch/程序 folder"
 "$cmake_command" --install "$build" --component portable --prefix "$folder" >"$scratch/portable.log"
-expect_files "$folder" morvint morvint.db "${program_files[@]}"
+expect_files "$folder" morvint morvint_sound.so morvint.db "${program_files[@]}"
 [ -x "$folder/morvint" ] || fail "morvint is not executable"
 expect_fresh_database "$folder/morvint.db"
 expect_icons "$folder/share"

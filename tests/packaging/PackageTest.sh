@@ -4,7 +4,8 @@
 # fonts), apt accepts it, and the program is stripped. Then it is unpacked into a scratch root and started
 # there by an ordinary user from an unrelated folder: the first start makes the user's database from the
 # installed template, a second start keeps it, and nothing is written anywhere else. Under a private X server
-# the window carries the class that the desktop entry names.
+# the window carries the class that the desktop entry names, and the sound plugin is found in its installed
+# folder when the pointer first brings the chime, not before.
 # Usage: PackageTest.sh <cpack> <build folder>
 set -euo pipefail
 cpack_command="$1"
@@ -46,6 +47,9 @@ root="$scratch/root"
 dpkg -x "$deb" "$root"
 program="$root/usr/bin/morvint"
 ! readelf --section-headers "$program" | grep -Eq '\.(symtab|debug_info)' || fail "the program is not stripped"
+plugin="$(find "$root/usr/lib" -name morvint_sound.so)"
+[ -n "$plugin" ] || fail "no sound plugin in the package"
+! readelf --section-headers "$plugin" | grep -Eq '\.(symtab|debug_info)' || fail "the sound plugin is not stripped"
 template="$root/usr/share/morvint/morvint.db"
 [ -s "$template" ] || fail "no template database in the package"
 template_sum="$(sha256sum <"$template")"
@@ -118,7 +122,8 @@ if command -v Xvfb >/dev/null && command -v xwininfo >/dev/null && command -v xp
   [ "$display" != ":" ] || fail "Xvfb did not start: $(cat "$scratch/xvfb.log")"
   (cd "$elsewhere" && exec "${as_user[@]}" env -i HOME="$home" XDG_RUNTIME_DIR="$runtime" LANG=C.UTF-8 \
     PATH=/usr/bin:/bin DISPLAY="$display" "$program") >>"$scratch/program.log" 2>&1 &
-  pids+=("$!")
+  program_pid=$!
+  pids+=("$program_pid")
   window=""
   for _ in $(seq 1 300); do
     window="$(DISPLAY="$display" xwininfo -root -tree 2>/dev/null | awk '/"Quintara V4.3"/ {print $1; exit}')"
@@ -130,6 +135,20 @@ if command -v Xvfb >/dev/null && command -v xwininfo >/dev/null && command -v xp
   entry_class="$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/org.morvint.Quintara.desktop")"
   [[ "$wm_class" == *", \"$entry_class\"" ]] || fail "the window's class ($wm_class) is not $entry_class"
   echo "window: $wm_class"
+
+  ! grep -Eq 'libQt6Multimedia|morvint_sound' "/proc/$program_pid/maps" ||
+    fail "the audio libraries were loaded at start, before any sound"
+  if command -v xdotool >/dev/null; then
+    # The pointer onto 周易预测号码: its card comes with the chime, which loads the plugin.
+    DISPLAY="$display" xdotool mousemove --window "$window" 10 10 mousemove --window "$window" 89 67
+    for _ in $(seq 1 100); do
+      grep -q 'morvint/morvint_sound\.so' "/proc/$program_pid/maps" && break
+      sleep 0.1
+    done
+    grep -q 'morvint/morvint_sound\.so' "/proc/$program_pid/maps" ||
+      fail "the installed sound plugin was not loaded for the chime: $(cat "$scratch/program.log")"
+    echo "sound plugin: $(grep -o '/[^ ]*morvint_sound\.so' "/proc/$program_pid/maps" | head -n 1)"
+  fi
 else
   echo "no Xvfb, xwininfo or xprop: the window's class was not checked"
 fi

@@ -49,6 +49,8 @@ ProgramRun RunProgram(const CProgramFolder& folder, bool dropRoot, const QString
     process.setWorkingDirectory(folder.Path());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // Settings are read from the program's scratch folder, not from the home of whoever runs the tests.
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.Path() + QStringLiteral("/config"));
     if (!dataHome.isEmpty()) {
         environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
     }

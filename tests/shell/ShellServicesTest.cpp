@@ -259,4 +259,43 @@ TEST_F(SoundTest, BrokenWaveFileBeepsWhenThereIsADevice) {
     EXPECT_TRUE(QTest::qWaitFor([this] { return beeps == 1; }));
 }
 
+// Each of these has a player of its own, so that it sees the first sound of a run.
+TEST_F(SoundTest, MutedNothingPlaysNotEvenTheBeepAndTheSoundPluginStaysUnloaded) {
+    CSoundPlayer player;
+    player.SetMuted(true);
+    const QString wave = WriteWave(dir.filePath(QStringLiteral("jiu_low.wav")));
+
+    EXPECT_EQ(player.Play(wave), CSoundPlayer::Outcome::Muted);
+    EXPECT_EQ(player.Play(dir.filePath(QStringLiteral("missing.wav"))), CSoundPlayer::Outcome::Muted);
+    EXPECT_EQ(beeps, 0);
+    EXPECT_FALSE(player.OutputLoaded());
+}
+
+TEST_F(SoundTest, TheSoundPluginIsLoadedWithTheFirstSoundThatIsThere) {
+    CSoundPlayer player;
+    EXPECT_FALSE(player.OutputLoaded());
+    EXPECT_EQ(player.Play(dir.filePath(QStringLiteral("missing.wav"))), CSoundPlayer::Outcome::Beeped);
+    EXPECT_FALSE(player.OutputLoaded()) << "a beep needs no audio library";
+
+    const QString wave = WriteWave(dir.filePath(QStringLiteral("jiu_low.wav")));
+    const auto expected = HasAudioDevice() ? CSoundPlayer::Outcome::Started : CSoundPlayer::Outcome::NoDevice;
+    EXPECT_EQ(player.Play(wave), expected)
+        << "the build's plugin was not found in " << CSoundPlayer::PluginFolders().join(u' ').toStdString();
+    EXPECT_TRUE(player.OutputLoaded());
+    EXPECT_EQ(beeps, 1);
+}
+
+// A program folder without its plugin (an incomplete copy) still answers a hover: with the beep.
+TEST_F(SoundTest, WithoutTheSoundPluginAWaveFileBeeps) {
+    const QStringList buildFolders = CSoundPlayer::PluginFolders();
+    CSoundPlayer::SetPluginFolders({dir.path()});
+    CSoundPlayer player;
+    const QString wave = WriteWave(dir.filePath(QStringLiteral("jiu_low.wav")));
+
+    EXPECT_EQ(player.Play(wave), CSoundPlayer::Outcome::Beeped);
+    EXPECT_EQ(player.Play(wave), CSoundPlayer::Outcome::Beeped);
+    CSoundPlayer::SetPluginFolders(buildFolders);
+    EXPECT_EQ(beeps, 2);
+}
+
 }  // namespace

@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QSettings>
 #include <utility>
 
+#include "controls/CKeyboardCues.h"
 #include "controls/ProgramFiles.h"
 #include "res/Resources.h"
 
@@ -15,6 +17,11 @@ void AppFixture::SetUp() {
     InitResources();
     ASSERT_TRUE(dir.isValid());
     ASSERT_TRUE(dataHome.isValid());
+    ASSERT_TRUE(configHome.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path());
+    CSoundPlayer::Instance().SetMuted(false);
+    // Each case starts as the program does: no key pressed yet.
+    CKeyboardCues::Forget();
     previousFolder = SetProgramFilesFolder(dir.path());
     previousDataHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
@@ -29,6 +36,7 @@ void AppFixture::SetUp() {
 void AppFixture::TearDown() {
     DeliverPosted();
     app.reset();
+    CSoundPlayer::Instance().SetMuted(false);
     CSoundPlayer::SetBeepFunction(std::move(previousBeep));
     SetMessageBoxHandler(std::move(previousHandler));
     SetProgramFilesFolder(previousFolder);

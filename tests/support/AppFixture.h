@@ -1,8 +1,8 @@
 #pragma once
 // GUI tests of the application, its main window, its pages and dialogs: an application object whose program
 // files folder is fresh and empty (no database, no pictures, no sound), with a data folder of its own instead
-// of the user's, every message box recorded instead of shown, and every sound counted (the missing sound file
-// makes each one a beep).
+// of the user's, settings of its own (empty: the chime is on), no key pressed yet, every message box recorded
+// instead of shown, and every sound counted (the missing sound file makes each one a beep).
 #include <gtest/gtest.h>
 
 #include <QByteArray>
@@ -32,8 +32,9 @@ protected:
     // Delivers the posted messages (and what they post in turn) and runs the deferred deletions.
     static void DeliverPosted();
 
-    QTemporaryDir dir;       // the program files folder
-    QTemporaryDir dataHome;  // $XDG_DATA_HOME
+    QTemporaryDir dir;         // the program files folder
+    QTemporaryDir dataHome;    // $XDG_DATA_HOME
+    QTemporaryDir configHome;  // where QSettings keeps the user's settings
     std::unique_ptr<CPredictApp> app;
     std::vector<RecordedMessage> messages;
     int sounds = 0;

@@ -7,11 +7,13 @@
 #include <QCursor>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <cstdio>
 
 #include "controls/CjkFonts.h"
 #include "controls/ProgramFiles.h"
+#include "shell/CSoundPlayer.h"
 #include "tests/support/FixedClock.h"
 #include "tests/tour/CProgramFolder.h"
 #include "tests/tour/CTour.h"
@@ -84,9 +86,13 @@ int Report(const CTour& tour, const QString& outputDir) {
 int main(int argc, char** argv) {
     const QTemporaryDir runtimeDir;
     UseOffscreenPlatform(runtimeDir);
+    // The tour's settings stay in a folder of its own: it starts with the chime on, whatever the user chose.
+    const QTemporaryDir configHome;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path());
     qInstallMessageHandler(RecordMessage);
     QApplication application(argc, argv);
     InstallCjkFontSubstitutions();
+    CSoundPlayer::SetPluginFolders({QStringLiteral(MORVINT_PROGRAM_DIR)});
 
     const QString outputDir = OutputDir(argc, argv);
     CProgramFolder folder;

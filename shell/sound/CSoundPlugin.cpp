@@ -1,0 +1,9 @@
+#include "shell/sound/CSoundPlugin.h"
+
+#include <utility>
+
+#include "shell/sound/CQtSoundOutput.h"
+
+CSoundOutput* CSoundPlugin::CreateOutput(QObject* parent, std::function<void()> unplayable) {
+    return new CQtSoundOutput(parent, std::move(unplayable));
+}
