@@ -158,43 +158,6 @@ mute_remembered() {
     step "静音 is remembered across a restart: cards without sound; unmuted, the chime plays again"
 }
 
-# choose_mute <name>: right-click on the main window, the first item of the menu (静音).
-choose_mute() {
-    xdotool mousemove --window "${win[$1]}" 400 300 click 3
-    wait_until "$1: the menu" 10 has_other_window "$1"
-    xdotool key Down Return
-    wait_until "$1: the menu to close" 10 no_other_window "$1"
-}
-muted_setting() { grep -qx "muted=$1" "$XDG_CONFIG_HOME/morvint/morvint.conf" 2>/dev/null; }
-
-# 静音 is remembered by the next start: the cards show and no sound is started (the sound plugin, loaded with
-# the first sound, stays out); unmuted again, the next card chimes.
-mute_remembered() {
-    start A '2009-06-24 10:00:00'
-    wait_until "the home view" 20 home "${win[A]}"
-    choose_mute A
-    wait_until "静音 in the settings file" 10 muted_setting true
-    press "${win[A]}" alt+F4
-    ended A
-
-    start A '2009-06-24 10:00:00'
-    local w=${win[A]}
-    wait_until "the home view" 20 home "$w"
-    xdotool mousemove --window "$w" "${records_button[@]}"
-    wait_until "the records card" 10 card_is "$w" history.mid
-    xdotool mousemove --window "$w" "${player_button[@]}"
-    wait_until "the player card" 10 card_is "$w" player.mid
-    ! audio_loaded A || fail "muted after a restart, yet a sound was started"
-    choose_mute A
-    wait_until "the chime back on in the settings file" 10 muted_setting false
-    xdotool mousemove --window "$w" "${records_button[@]}"
-    wait_until "the records card" 10 card_is "$w" history.mid
-    wait_until "the chime to load the sound plugin" 10 plugin_loaded A
-    press "$w" alt+F4
-    ended A
-    step "静音 is remembered across a restart: cards without sound; unmuted, the chime plays again"
-}
-
 # A second copy beside the first and active; the click into the inactive first one also activates it.
 two_copies() {
     start B '2009-06-17 10:00:00'
