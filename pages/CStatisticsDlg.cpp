@@ -16,14 +16,10 @@ namespace S = Layout::StatisticsDialog;
 const QColor kInk(0, 40, 40);
 const QColor kHit(184, 52, 36);
 
-QString Percent(int hits, int draws) {
+// Hits (seen or expected) per draw, as a percentage; a dash before any draw.
+QString Percent(double hits, int draws) {
     return draws == 0 ? QStringLiteral("—")
                       : QString::number(100.0 * hits / draws, 'f', 2) + QLatin1Char('%');
-}
-
-QString ChancePercent(double expected, int draws) {
-    return draws == 0 ? QStringLiteral("—")
-                      : QString::number(100.0 * expected / draws, 'f', 2) + QLatin1Char('%');
 }
 
 // Expected hits: two significant digits below one (0.024, 0.8), one decimal from one on (1.0, 5.2).
@@ -41,9 +37,9 @@ QFont ValueFont() {
     return font;
 }
 
-// A count in ink, or in the seal's red once something hit.
-void PaintCount(QPainter& painter, const QRect& cell, int count, bool isHit) {
-    painter.setPen(isHit && count > 0 ? kHit : kInk);
+// A count of hits in ink, or in the seal's red once something hit.
+void PaintHitCount(QPainter& painter, const QRect& cell, int count) {
+    painter.setPen(count > 0 ? kHit : kInk);
     painter.drawText(cell, Qt::AlignCenter, QString::number(count));
 }
 
@@ -70,9 +66,9 @@ QStringList CStatisticsDlg::CellTexts() const {
     QStringList texts{QStringLiteral("%1 条").arg(stats.saved), QStringLiteral("%1 期").arg(stats.entered),
                       QStringLiteral("%1 条").arg(stats.pending)};
     texts << QString::number(stats.exactHits) << Percent(stats.exactHits, stats.entered)
-          << ChancePercent(stats.ExpectedExactHits(), stats.entered) << Expected(stats.ExpectedExactHits());
+          << Percent(stats.ExpectedExactHits(), stats.entered) << Expected(stats.ExpectedExactHits());
     texts << QString::number(stats.boxHits) << Percent(stats.boxHits, stats.entered)
-          << ChancePercent(stats.ExpectedBoxHits(), stats.entered) << Expected(stats.ExpectedBoxHits());
+          << Percent(stats.ExpectedBoxHits(), stats.entered) << Expected(stats.ExpectedBoxHits());
     for (const CodePositionHits& position : stats.positions) {
         texts << QString::number(position.exact);
     }
@@ -90,8 +86,9 @@ void CStatisticsDlg::paintEvent(QPaintEvent* event) {
     CPageDialog::paintEvent(event);
     QPainter painter(this);
     painter.setFont(ValueFont());
-    PaintCounts(painter);
-    PaintHits(painter);
+    const QStringList texts = CellTexts();
+    PaintCounts(painter, texts);
+    PaintHits(painter, texts);
     PaintPositions(painter);
     PaintRatesChart(painter, QRect(S::chartPlot.x, S::chartPlot.y, S::chartPlot.w, S::chartPlot.h),
                     stats.running);
@@ -103,8 +100,7 @@ void CStatisticsDlg::paintEvent(QPaintEvent* event) {
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, Sentence());
 }
 
-void CStatisticsDlg::PaintCounts(QPainter& painter) const {
-    const QStringList texts = CellTexts();
+void CStatisticsDlg::PaintCounts(QPainter& painter, const QStringList& texts) const {
     painter.setPen(kInk);
     for (int row = 0; row < 3; ++row) {
         painter.drawText(Cell(S::countsValueX, S::countsPanel.y + 4 + row * S::rowHeight, S::countsValueW),
@@ -112,12 +108,13 @@ void CStatisticsDlg::PaintCounts(QPainter& painter) const {
     }
 }
 
-void CStatisticsDlg::PaintHits(QPainter& painter) const {
-    const QStringList texts = CellTexts();
+// The hits column of each row in the seal's red once something hit; the rates in ink.
+void CStatisticsDlg::PaintHits(QPainter& painter, const QStringList& texts) const {
+    const int hits[] = {stats.exactHits, stats.boxHits};
     for (int row = 0; row < 2; ++row) {
         const int y = S::hitsPanel.y + 4 + (row + 1) * S::rowHeight;
         for (int column = 0; column < 4; ++column) {
-            painter.setPen(column == 0 && texts[3 + row * 4] != QLatin1String("0") ? kHit : kInk);
+            painter.setPen(column == 0 && hits[row] > 0 ? kHit : kInk);
             painter.drawText(Cell(S::hitsFirstColumnX + column * S::hitsColumnW, y, S::hitsColumnW),
                              Qt::AlignCenter, texts[3 + row * 4 + column]);
         }
@@ -129,7 +126,7 @@ void CStatisticsDlg::PaintPositions(QPainter& painter) const {
         const CodePositionHits& position = stats.positions[static_cast<std::size_t>(column)];
         const int x = S::positionsFirstColumnX + column * S::positionsColumnW;
         const int top = S::positionsPanel.y + 4;
-        PaintCount(painter, Cell(x, top + S::rowHeight, S::positionsColumnW), position.exact, true);
-        PaintCount(painter, Cell(x, top + 2 * S::rowHeight, S::positionsColumnW), position.box, true);
+        PaintHitCount(painter, Cell(x, top + S::rowHeight, S::positionsColumnW), position.exact);
+        PaintHitCount(painter, Cell(x, top + 2 * S::rowHeight, S::positionsColumnW), position.box);
     }
 }

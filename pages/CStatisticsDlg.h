@@ -25,8 +25,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void PaintCounts(QPainter& painter) const;
-    void PaintHits(QPainter& painter) const;
+    // texts: CellTexts(), worked out once per paint.
+    void PaintCounts(QPainter& painter, const QStringList& texts) const;
+    void PaintHits(QPainter& painter, const QStringList& texts) const;
     void PaintPositions(QPainter& painter) const;
 
     HistoryStatistics stats;
