@@ -32,13 +32,12 @@ void ExportRecordsFromMenu(QWidget* parent) {
     if (file.isEmpty()) {
         return;
     }
-    const CPredictApp& app = theApp();
-    if (const QString error = ExportRecords(app, file); !error.isEmpty()) {
-        MessageBox(error, QStringLiteral("导出失败"), parent, QMessageBox::Warning);
+    QString message;
+    if (!ExportRecords(theApp(), file, message)) {
+        MessageBox(message, QStringLiteral("导出失败"), parent, QMessageBox::Warning);
         return;
     }
-    MessageBox(QStringLiteral("已导出 %1 条预测记录到“%2”。").arg(app.ListedRecords().size()).arg(file),
-               QStringLiteral("导出为 CSV"), parent);
+    MessageBox(message, QStringLiteral("导出为 CSV"), parent);
 }
 
 bool ImportDrawsFromMenu(QWidget* parent) {

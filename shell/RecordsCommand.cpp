@@ -41,13 +41,12 @@ QString DatabaseFor(const CommandLine& commandLine) {
 }
 
 int Export(const CPredictStore& store, const CommandLine& commandLine) {
-    const QString file = QFile::decodeName(commandLine.exportCsv.c_str());
-    if (const QString error = ExportRecords(store, file); !error.isEmpty()) {
-        SayError(error.toStdString());
+    QString message;
+    if (!ExportRecords(store, QFile::decodeName(commandLine.exportCsv.c_str()), message)) {
+        SayError(message.toStdString());
         return kExitFailure;
     }
-    std::cout << "已导出 " << store.ListedRecords().size() << " 条预测记录到“" << commandLine.exportCsv
-              << "”。\n";
+    std::cout << message.toStdString() << '\n';
     return 0;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <vector>
 
 #include "store/CPredictStore.h"
 #include "store/HistoryCsv.h"
@@ -13,14 +14,17 @@ constexpr qint64 kLargestDrawsFile = 4 * 1024 * 1024;
 
 }  // namespace
 
-QString ExportRecords(const CPredictStore& store, const QString& file) {
-    const std::string csv = HistoryCsv(store.ListedRecords());
+bool ExportRecords(const CPredictStore& store, const QString& file, QString& message) {
+    const std::vector<HistoryRecord> records = store.ListedRecords();
+    const std::string csv = HistoryCsv(records);
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(csv.data(), static_cast<qint64>(csv.size())) < 0 ||
         !out.commit()) {
-        return QStringLiteral("无法写入文件“%1”：%2").arg(file, out.errorString());
+        message = QStringLiteral("无法写入文件“%1”：%2").arg(file, out.errorString());
+        return false;
     }
-    return {};
+    message = QStringLiteral("已导出 %1 条预测记录到“%2”。").arg(records.size()).arg(file);
+    return true;
 }
 
 bool ReadDrawsFile(const QString& file, std::string& text, QString& error) {

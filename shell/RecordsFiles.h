@@ -7,8 +7,9 @@
 class CPredictStore;
 
 // Writes the store's records as CSV to file. The file is replaced whole or not at all: a failed export never
-// leaves half a file where a good one was. Returns an empty string, or the sentence that says what failed.
-QString ExportRecords(const CPredictStore& store, const QString& file);
+// leaves half a file where a good one was. True with the sentence that says how many records went where, or
+// false with the one that says what failed, in message.
+bool ExportRecords(const CPredictStore& store, const QString& file, QString& message);
 
 // The whole text of a draws file in text; false with the sentence that says why in error. A file larger than
 // any list of draws could be is refused rather than read.

@@ -104,12 +104,12 @@ private:
 
     // The first listed record the key names that still waits for its result.
     int FindRecord(const std::string& key, const std::optional<COleDateTime>& date) const {
-        const std::vector<HistoryRecord> records = store.ListedRecords();
         int found = kNoRecord;
-        for (const HistoryRecord& record : records) {
+        for (const int slot : store.RecordSlots()) {
+            const HistoryRecord& record = store.history[static_cast<std::size_t>(slot)];
             if (Matches(record, key, date)) {
                 if (IsPending(record)) {
-                    return record.record_order;
+                    return slot;
                 }
                 found = kAllEntered;
             }
