@@ -12,7 +12,6 @@ namespace {
 constexpr const char* kConnectFailed = "连接数据库失败!";
 constexpr const char* kPlayerLoadFailed = "读取数据库player失败!";
 constexpr const char* kHistoryLoadFailed = "读取数据库history失败!";
-constexpr const char* kSaveFailed = "保存失败!";
 
 constexpr const char* kSelectPlayer = "SELECT * FROM player";
 // The player load reads the first row of the table in storage order; both saves write that same row.

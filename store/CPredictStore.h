@@ -75,6 +75,9 @@ public:
     int historyCount = 0;  // the rows the last load read, with the one it failed on
 
 private:
+    // What every failed write says; both source files of the store write.
+    static constexpr const char* kSaveFailed = "保存失败!";
+
     // ok: the step went through; refused: the file no longer allows it (no message); dayTaken: a prediction
     // for that day is there; failed: the file could not be read or written ("保存失败!").
     enum class WriteResult { ok, refused, dayTaken, failed };

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr const char* kSaveFailed = "保存失败!";
 // The date dialog's own refusal: the day was saved by another copy after this one's dialog let it through.
 constexpr const char* kDayTaken = "这一天的开奖号码已被预测并保存过了。";
 constexpr const char* kDayTakenCaption = "请勿重复预测！";
