@@ -5,11 +5,10 @@
 #include <QImage>
 #include <QTest>
 
-#include "controls/ProgramFiles.h"
 #include "pages/CStatisticsDlg.h"
 #include "pages/StatisticsChart.h"
 #include "res/Layout.h"
-#include "res/Resources.h"
+#include "tests/support/ProgramArtFixture.h"
 
 namespace {
 
@@ -21,16 +20,7 @@ HistoryRecord Record(const std::string& draw, int isRight) {
     return record;
 }
 
-class StatisticsDlgTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        InitResources();
-        previous = SetProgramFilesFolder(QStringLiteral(MORVINT_PROGRAM_DIR));
-    }
-    void TearDown() override { SetProgramFilesFolder(previous); }
-
-    QString previous;
-};
+using StatisticsDlgTest = ProgramArtFixture;
 
 TEST_F(StatisticsDlgTest, ShowsTheCountsTheRatesAndBothLinesOfTheChart) {
     // An exact hit on code 2, a box hit on code 1 (012 drawn as 210), a miss, and one still to be drawn.

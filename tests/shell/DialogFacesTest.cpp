@@ -5,20 +5,14 @@
 #include <QTest>
 
 #include "controls/ProgramFiles.h"
-#include "res/Resources.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CNoticeDlg.h"
+#include "tests/support/ProgramArtFixture.h"
 
 namespace {
 
-class DialogFacesTest : public ::testing::Test {
+class DialogFacesTest : public ProgramArtFixture {
 protected:
-    void SetUp() override {
-        InitResources();
-        previous = SetProgramFilesFolder(QStringLiteral(MORVINT_PROGRAM_DIR));
-    }
-    void TearDown() override { SetProgramFilesFolder(previous); }
-
     // Checks that the button shows its face where the face has colour and the background where it has key.
     static void ExpectFaceOnBackground(const QImage& shown, const QImage& background,
                                        const CSkinButton& button, unsigned normalId) {
@@ -40,8 +34,6 @@ protected:
         EXPECT_GT(keyPixels, 0) << normalId;
         EXPECT_GT(facePixels, 0) << normalId;
     }
-
-    QString previous;
 };
 
 TEST_F(DialogFacesTest, DateNoticeOkLiesOnItsBackground) {
