@@ -8,9 +8,11 @@
 
 #include "app/CMainApp.h"
 #include "shell/CommandLine.h"
+#include "shell/DatabaseLocation.h"
 #include "shell/RecordsCommand.h"
 
 int main(int argc, char** argv) {
+    IgnoreRelativeXdgFolders();
     const CommandLine commandLine = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!commandLine.error.empty()) {
         std::cerr << ErrorText(commandLine.error);

@@ -145,13 +145,10 @@ bool CDateInputDlg::IsPast(const COleDateTime& today) const {
 }
 
 // Another copy of the program may have saved a prediction since this one loaded its history: this check and
-// the ones after it see the file as it is now. A database that could not be opened has nothing newer to tell,
-// and start-up has said so already.
+// the ones after it see the file as it is now (an unchanged file is not read again).
 bool CDateInputDlg::IsAlreadyPredicted() {
     CPredictApp& app = theApp();
-    if (app.IsDatabaseOpen()) {
-        app.LoadHistory();
-    }
+    app.RefreshIfChanged();
     for (const int slot : app.RecordSlots()) {
         const COleDateTime& saved = app.history[static_cast<std::size_t>(slot)].record_date;
         if (saved.GetYear() == dateInput.GetYear() && saved.GetMonth() == dateInput.GetMonth() &&

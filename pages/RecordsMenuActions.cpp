@@ -6,11 +6,16 @@
 
 #include "pages/CStatisticsDlg.h"
 #include "shell/CPredictApp.h"
+#include "shell/DatabaseLocation.h"
+#include "shell/DrawImportSummary.h"
 #include "shell/MessageBox.h"
 #include "shell/RecordsFiles.h"
 #include "store/DrawImport.h"
 
 namespace {
+
+// Refused lines the import's message lists before "……另有 N 行被拒绝。".
+constexpr std::size_t kRefusalGroupsShown = 20;
 
 // The user's documents folder, where spreadsheets usually live; the home folder when there is none.
 QString DocumentsFolder() {
@@ -21,6 +26,7 @@ QString DocumentsFolder() {
 }  // namespace
 
 void OpenStatistics(QWidget* parent) {
+    theApp().RefreshIfChanged();
     CStatisticsDlg dialog(ComputeHistoryStatistics(theApp().ListedRecords()), parent);
     dialog.DoModal();
 }
@@ -32,8 +38,9 @@ void ExportRecordsFromMenu(QWidget* parent) {
     if (file.isEmpty()) {
         return;
     }
+    theApp().RefreshIfChanged();
     QString message;
-    if (!ExportRecords(theApp(), file, message)) {
+    if (!ExportRecords(theApp(), LocalPath(file), message)) {
         MessageBox(message, QStringLiteral("导出失败"), parent, QMessageBox::Warning);
         return;
     }
@@ -47,13 +54,17 @@ bool ImportDrawsFromMenu(QWidget* parent) {
     if (file.isEmpty()) {
         return false;
     }
-    std::string text;
+    std::string bytes;
     QString error;
-    if (!ReadDrawsFile(file, text, error)) {
+    if (!ReadDrawsFile(LocalPath(file), bytes, error)) {
         MessageBox(error, QStringLiteral("导入失败"), parent, QMessageBox::Warning);
         return false;
     }
-    const DrawImportReport report = ImportDraws(theApp(), text);
-    MessageBox(QString::fromStdString(DrawImportSummary(report)), QStringLiteral("导入开奖号码"), parent);
+    theApp().RefreshIfChanged();
+    const DrawImportReport report = ImportDraws(theApp(), bytes);
+    // A screenful at most; the whole list goes into the details, where it can be read and copied.
+    MessageBox(QString::fromStdString(DrawImportSummary(report, kRefusalGroupsShown)),
+               QStringLiteral("导入开奖号码"), parent, QMessageBox::NoIcon,
+               report.refused.empty() ? QString() : QString::fromStdString(DrawImportRefusals(report)));
     return report.entered > 0;
 }

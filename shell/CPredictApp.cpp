@@ -1,7 +1,6 @@
 #include "shell/CPredictApp.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QString>
 #include <cassert>
 #include <utility>
@@ -10,6 +9,7 @@
 #include "core/CalendarEdition.h"
 #include "shell/ChineseTranslations.h"
 #include "shell/DatabaseLocation.h"
+#include "shell/FileErrors.h"
 #include "shell/MessageBox.h"
 #include "shell/OpenHelp.h"
 
@@ -47,10 +47,15 @@ bool CPredictApp::InitInstance(const CommandLine& commandLine) {
 
     random.FillRandomTable();
     // A missing file is reported and the program carries on without a database.
-    if (commandLine.database.empty()) {
-        OpenDatabase();
-    } else {
-        OpenDatabase(commandLine.database);
+    const std::string database =
+        commandLine.database.empty() ? LocalPath(DatabaseFileForStart()) : commandLine.database;
+    OpenDatabase(database);
+    // Said once, now: otherwise the player would only learn it from the first prediction that fails to save.
+    if (IsDatabaseOpen() && !IsDatabaseWritable()) {
+        ShowMessage("数据库文件" + QuotedFileName(database).toStdString() +
+                        "只能读取，不能写入：本次新的预测、开奖号码和玩家资料都无法保存。\r\n"
+                        "请检查这个文件和它所在文件夹的写入权限。",
+                    "数据库不能写入");
     }
     state.minDrawDate = COleDateTime(2009, 6, 17);
     historyCount = 0;
@@ -62,7 +67,7 @@ bool CPredictApp::InitInstance(const CommandLine& commandLine) {
 }
 
 void CPredictApp::OpenDatabase() {
-    CPredictStore::OpenDatabase(QFile::encodeName(DatabaseFileForStart()).toStdString());
+    CPredictStore::OpenDatabase(LocalPath(DatabaseFileForStart()));
 }
 
 void CPredictApp::OpenHelp(int kind) {

@@ -1,120 +1,247 @@
 #include "shell/CommandLine.h"
 
+#include <QCommandLineParser>
+#include <QStringList>
 #include <algorithm>
 #include <array>
 #include <string_view>
 
+#include "core/Utf8Text.h"
+
 namespace {
 
-// Options QApplication takes for itself; the second member says whether a value follows.
+// The options QApplication takes for itself, in the forms Qt 6 accepts them: with one dash or two, the value
+// in the next argument, and for a few of them also after '=' (-style=Fusion). They are left where they are
+// for QApplication to read.
 struct ToolkitOption {
     std::string_view name;
     bool takesValue;
+    bool takesEquals;
 };
-constexpr std::array<ToolkitOption, 17> kToolkitOptions{{
-    {"platform", true},
-    {"platformpluginpath", true},
-    {"platformtheme", true},
-    {"plugin", true},
-    {"style", true},
-    {"stylesheet", true},
-    {"session", true},
-    {"qwindowgeometry", true},
-    {"qwindowtitle", true},
-    {"qwindowicon", true},
-    {"display", true},
-    {"geometry", true},
-    {"name", true},
-    {"title", true},
-    {"reverse", false},
-    {"widgetcount", false},
-    {"sync", false},
+constexpr std::array<ToolkitOption, 21> kToolkitOptions{{
+    {"platform", true, false},
+    {"platformpluginpath", true, false},
+    {"platformtheme", true, false},
+    {"plugin", true, false},
+    {"qwindowgeometry", true, false},
+    {"qwindowtitle", true, false},
+    {"qwindowicon", true, false},
+    {"session", true, false},
+    {"style", true, true},
+    {"stylesheet", true, true},
+    {"display", true, false},
+    {"geometry", true, false},
+    {"title", true, false},
+    {"icon", true, false},
+    {"name", true, false},
+    {"visual", true, false},
+    {"reverse", false, false},
+    {"widgetcount", false, false},
+    {"testability", false, false},
+    {"nograb", false, false},
+    {"dograb", false, false},
 }};
+constexpr std::string_view kQmlDebugger = "qmljsdebugger";  // only as -qmljsdebugger=...
 
-// Qt accepts its options with one dash or two.
-const ToolkitOption* FindToolkitOption(std::string_view argument) {
-    if (argument.starts_with("--")) {
-        argument.remove_prefix(2);
-    } else if (argument.starts_with('-')) {
-        argument.remove_prefix(1);
-    } else {
-        return nullptr;
-    }
-    const auto found = std::ranges::find(kToolkitOptions, argument, &ToolkitOption::name);
-    return found == kToolkitOptions.end() ? nullptr : &*found;
-}
-
-void ForceEdition(CommandLine& commandLine, CalendarEdition edition) {
-    if (commandLine.edition && *commandLine.edition != edition) {
-        commandLine.error = "--classic 与 --extended 只能选用一个。";
-        return;
-    }
-    commandLine.edition = edition;
-}
-
-// The options that name a file: "--option FILE" or "--option=FILE".
+// The options of our own that name a file: "--option FILE" or "--option=FILE", at most once each.
 struct FileOption {
-    std::string_view name;
+    const char* name;
     std::string CommandLine::*file;
+    bool isCommand;  // work on the records that ends without a window; only one per start
 };
 constexpr std::array<FileOption, 3> kFileOptions{{
-    {"--database", &CommandLine::database},
-    {"--export-csv", &CommandLine::exportCsv},
-    {"--import-draws", &CommandLine::importDraws},
+    {"database", &CommandLine::database, false},
+    {"export-csv", &CommandLine::exportCsv, true},
+    {"import-draws", &CommandLine::importDraws, true},
 }};
+constexpr std::array<const char*, 5> kFlags{"classic", "extended", "help", "h", "version"};
 
-const FileOption* FindFileOption(std::string_view argument) {
-    for (const FileOption& option : kFileOptions) {
-        if (argument == option.name ||
-            (argument.starts_with(option.name) && argument.substr(option.name.size()).starts_with('='))) {
-            return &option;
-        }
+// An option's name without its dashes and its "=value"; empty for an argument that is no option.
+std::string_view OptionName(std::string_view argument) {
+    if (!argument.starts_with('-') || argument == "-" || argument == "--") {
+        return {};
     }
-    return nullptr;
+    argument.remove_prefix(argument.starts_with("--") ? 2 : 1);
+    return argument.substr(0, argument.find('='));
 }
 
-// i moves past a value in the next argument.
-void ReadFile(CommandLine& commandLine, const FileOption& option, const std::vector<std::string>& arguments,
-              std::size_t& i) {
-    std::string& file = commandLine.*option.file;
-    if (arguments[i].size() > option.name.size()) {
-        file = arguments[i].substr(option.name.size() + 1);
-    } else if (i + 1 < arguments.size()) {
-        file = arguments[++i];
+bool HasEquals(std::string_view argument) {
+    return argument.find('=') != std::string_view::npos;
+}
+
+const ToolkitOption* FindToolkitOption(std::string_view argument) {
+    const std::string_view name = OptionName(argument);
+    const auto found = std::ranges::find(kToolkitOptions, name, &ToolkitOption::name);
+    if (found == kToolkitOptions.end() || (HasEquals(argument) && !found->takesEquals)) {
+        return nullptr;
     }
-    if (file.empty()) {
-        commandLine.error = "选项“" + std::string(option.name) + "”后面缺少参数。";
+    return &*found;
+}
+
+const FileOption* FindFileOption(std::string_view name) {
+    const auto found = std::ranges::find(kFileOptions, name, &FileOption::name);
+    return found == kFileOptions.end() ? nullptr : &*found;
+}
+
+std::string Shown(const std::string& argument) {
+    return EchoText(argument, 80);
+}
+
+std::string MissingValue(std::string_view option) {
+    return "选项“" + std::string(option) + "”后面缺少参数。";
+}
+
+// Our own arguments, without Qt's options and their values; error set when one of those lacks its value.
+std::vector<std::string> WithoutToolkitOptions(const std::vector<std::string>& arguments,
+                                               std::string& error) {
+    std::vector<std::string> own;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--") {
+            own.insert(own.end(), arguments.begin() + static_cast<std::ptrdiff_t>(i), arguments.end());
+            break;
+        }
+        if (OptionName(argument) == kQmlDebugger && HasEquals(argument)) {
+            continue;
+        }
+        const ToolkitOption* option = FindToolkitOption(argument);
+        if (option == nullptr) {
+            own.push_back(argument);
+            continue;
+        }
+        if (option->takesValue && !HasEquals(argument) && ++i >= arguments.size()) {
+            error = MissingValue(argument);
+            break;
+        }
     }
+    return own;
+}
+
+// A file option needs a value of its own: not missing, and not the next option ("--export-csv --help" names
+// no file). A name that starts with a dash can still be given as "--export-csv=-name" or "./-name".
+std::string CheckFileValues(const std::vector<std::string>& arguments) {
+    for (std::size_t i = 0; i < arguments.size() && arguments[i] != "--"; ++i) {
+        const FileOption* option = FindFileOption(OptionName(arguments[i]));
+        if (option == nullptr || HasEquals(arguments[i])) {
+            continue;
+        }
+        const std::string shown = "--" + std::string(option->name);
+        if (i + 1 >= arguments.size()) {
+            return MissingValue(shown);
+        }
+        const std::string& value = arguments[i + 1];
+        if (value.starts_with('-') && value != "-") {
+            return MissingValue(shown) + "“" + Shown(value) + "”是另一个选项。";
+        }
+    }
+    return {};
+}
+
+// Qt's parser says what it refused in English: the argument is found again and named in our own words.
+std::string ParseFailure(const QCommandLineParser& parser, const std::vector<std::string>& arguments) {
+    const QStringList unknown = parser.unknownOptionNames();
+    for (const std::string& argument : arguments) {
+        if (argument == "--") {
+            break;
+        }
+        const std::string_view name = OptionName(argument);
+        if (!unknown.isEmpty() && unknown.front().toStdString() == name) {
+            return "未知的选项“" + Shown(argument) + "”。";
+        }
+        if (unknown.isEmpty() && HasEquals(argument) && std::ranges::find(kFlags, name) != kFlags.end()) {
+            return "选项“--" + std::string(name) + "”不带参数。";
+        }
+    }
+    return "无法识别的命令行。";
+}
+
+struct Parsed {
+    QCommandLineParser parser;
+    QCommandLineOption classic{QStringLiteral("classic")};
+    QCommandLineOption extended{QStringLiteral("extended")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption version{QStringLiteral("version")};
+    std::vector<QCommandLineOption> files;
+
+    Parsed() {
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOptions({classic, extended, help, version});
+        for (const FileOption& option : kFileOptions) {
+            files.emplace_back(QString::fromLatin1(option.name), QString(), QStringLiteral("文件"));
+            parser.addOption(files.back());
+        }
+    }
+};
+
+void ReadFiles(const Parsed& parsed, CommandLine& commandLine) {
+    const FileOption* command = nullptr;
+    for (std::size_t i = 0; i < kFileOptions.size() && commandLine.error.empty(); ++i) {
+        const FileOption& option = kFileOptions[i];
+        const QStringList values = parsed.parser.values(parsed.files[i]);
+        const std::string shown = "--" + std::string(option.name);
+        if (values.isEmpty()) {
+            continue;
+        }
+        if (values.size() > 1) {
+            commandLine.error = "选项“" + shown + "”只能给一次。";
+        } else if (values.front().isEmpty()) {
+            commandLine.error = MissingValue(shown);
+        } else if (option.isCommand && command != nullptr) {
+            commandLine.error = "--" + std::string(command->name) + " 与 " + shown + " 只能选用一个。";
+        } else {
+            commandLine.*option.file = values.front().toStdString();
+            command = option.isCommand ? &option : command;
+        }
+    }
+}
+
+void ReadFlags(const Parsed& parsed, CommandLine& commandLine) {
+    const bool classic = parsed.parser.isSet(parsed.classic);
+    const bool extended = parsed.parser.isSet(parsed.extended);
+    if (classic && extended) {
+        commandLine.error = "--classic 与 --extended 只能选用一个。";
+    } else if (classic || extended) {
+        commandLine.edition = classic ? CalendarEdition::Classic : CalendarEdition::Extended;
+    }
+    commandLine.showHelp = parsed.parser.isSet(parsed.help);
+    commandLine.showVersion = parsed.parser.isSet(parsed.version);
 }
 
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine commandLine;
-    for (std::size_t i = 0; i < arguments.size() && commandLine.error.empty(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == "--classic") {
-            ForceEdition(commandLine, CalendarEdition::Classic);
-        } else if (argument == "--extended") {
-            ForceEdition(commandLine, CalendarEdition::Extended);
-        } else if (argument == "--help" || argument == "-h") {
-            commandLine.showHelp = true;
-        } else if (argument == "--version") {
-            commandLine.showVersion = true;
-        } else if (const FileOption* fileOption = FindFileOption(argument)) {
-            ReadFile(commandLine, *fileOption, arguments, i);
-        } else if (const ToolkitOption* option = FindToolkitOption(argument)) {
-            if (option->takesValue && ++i >= arguments.size()) {
-                commandLine.error = "选项“" + argument + "”后面缺少参数。";
-            }
-        } else if (argument.starts_with('-')) {
-            commandLine.error = "未知的选项“" + argument + "”。";
-        } else {
-            commandLine.error = "多余的参数“" + argument + "”：本程序不打开文件。";
+    for (const std::string& argument : arguments) {
+        if (!IsValidUtf8(argument)) {
+            commandLine.error =
+                "参数“" + Shown(argument) +
+                "”含有不是 UTF-8 编码的字节，本程序无法表示这个名字；请改用 UTF-8 编码的文件名。";
+            return commandLine;
         }
     }
-    if (commandLine.error.empty() && !commandLine.exportCsv.empty() && !commandLine.importDraws.empty()) {
-        commandLine.error = "--export-csv 与 --import-draws 只能选用一个。";
+    const std::vector<std::string> own = WithoutToolkitOptions(arguments, commandLine.error);
+    if (commandLine.error.empty()) {
+        commandLine.error = CheckFileValues(own);
+    }
+    if (!commandLine.error.empty()) {
+        return commandLine;
+    }
+    Parsed parsed;
+    QStringList list{QStringLiteral("morvint")};
+    for (const std::string& argument : own) {
+        list << QString::fromStdString(argument);
+    }
+    if (!parsed.parser.parse(list)) {
+        commandLine.error = ParseFailure(parsed.parser, own);
+        return commandLine;
+    }
+    if (const QStringList extra = parsed.parser.positionalArguments(); !extra.isEmpty()) {
+        commandLine.error = "多余的参数“" + Shown(extra.front().toStdString()) + "”：本程序不打开文件。";
+        return commandLine;
+    }
+    ReadFlags(parsed, commandLine);
+    if (commandLine.error.empty()) {
+        ReadFiles(parsed, commandLine);
     }
     return commandLine;
 }
@@ -135,7 +262,8 @@ std::string UsageText() {
            "  --classic          使用经典版历法：2007-02-04 至 2012-02-04，可预测 2011 年及以前的开奖\n"
            "  --extended         使用扩展版历法：2007-02-04 至 2099-12-31，可预测 2099 年及以前的开奖\n"
            "  --database 文件    使用这个数据库文件（文件须已存在）\n"
-           "  --export-csv 文件  把全部预测记录导出为 CSV 文件（UTF-8）后退出\n"
+           "  --export-csv 文件  把全部预测记录导出为 CSV 文件（UTF-8）后退出；文件为 - 时\n"
+           "                     写到标准输出\n"
            "  --import-draws 文件\n"
            "                     从文件录入开奖号码后退出；每行一期：“期数,开奖号码”或\n"
            "                     “日期,开奖号码”（日期如 2009-06-17），规则与【预测记录】页相同\n"
@@ -143,12 +271,12 @@ std::string UsageText() {
            "  --version          显示版本和所用历法后退出\n"
            "\n"
            "不指定历法时，今天在 2011-12-31 及以前用经典版，从 2012-01-01 起用扩展版。\n"
-           "不指定数据库时，程序文件夹中有可写的 morvint.db 就用它（便携版），否则用\n"
-           "~/.local/share/morvint/morvint.db（$XDG_DATA_HOME/morvint/morvint.db），\n"
-           "第一次启动时由安装的空白数据库复制而来。\n"
+           "不指定数据库时，程序文件夹中有 morvint.db 就用它（便携版；不能写入时启动时\n"
+           "会说明），否则用 ~/.local/share/morvint/morvint.db\n"
+           "（$XDG_DATA_HOME/morvint/morvint.db），第一次启动时由安装的空白数据库复制而来。\n"
            "\n"
            "导出、导入不需要显示器。成功时退出码为 0；文件或数据库无法读写、\n"
-           "或有开奖号码被拒绝时为 1，并说明原因。\n";
+           "或有开奖号码被拒绝时为 1，并说明原因；命令行有误时为 2。\n";
 }
 
 std::string VersionText(CalendarEdition edition) {

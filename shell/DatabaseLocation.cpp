@@ -11,11 +11,11 @@ namespace {
 
 constexpr const char* kDatabaseName = "morvint.db";
 
+}  // namespace
+
 std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
-
-}  // namespace
 
 QString UserDatabaseFile() {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -30,4 +30,13 @@ QString DatabaseFileForStart() {
     const QString userFile = UserDatabaseFile();
     places.userFile = userFile.isEmpty() ? std::string() : LocalPath(userFile);
     return QFile::decodeName(ChooseDatabaseFile(places).c_str());
+}
+
+void IgnoreRelativeXdgFolders() {
+    for (const char* variable : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"}) {
+        const QByteArray value = qgetenv(variable);
+        if (!value.isEmpty() && !value.startsWith('/')) {
+            qunsetenv(variable);
+        }
+    }
 }

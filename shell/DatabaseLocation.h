@@ -4,6 +4,7 @@
 // data folder of the desktop (normally ~/.local/share/morvint/morvint.db), made on the first start from the
 // template installed with the pictures. --database names any other file.
 #include <QString>
+#include <string>
 
 // "morvint.db" in the user's data folder (QStandardPaths::AppDataLocation of the application "morvint");
 // empty when there is none.
@@ -11,3 +12,11 @@ QString UserDatabaseFile();
 
 // The file a start without --database opens; the user's file is made from the template if it has to be.
 QString DatabaseFileForStart();
+
+// A path as the file system names it (the bytes the store and the system calls take).
+std::string LocalPath(const QString& path);
+
+// Forgets $XDG_DATA_HOME, $XDG_CONFIG_HOME, $XDG_STATE_HOME and $XDG_CACHE_HOME when they hold a relative
+// path: the XDG base directory rules say such a value is invalid and must be ignored, or the player's data
+// would land in whatever folder the program happened to be started from. Called first thing at start.
+void IgnoreRelativeXdgFolders();

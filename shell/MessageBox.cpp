@@ -11,12 +11,14 @@ MessageBoxHandler& Handler() {
 
 }  // namespace
 
-void MessageBox(const QString& text, const QString& caption, QWidget* owner, QMessageBox::Icon icon) {
+void MessageBox(const QString& text, const QString& caption, QWidget* owner, QMessageBox::Icon icon,
+                const QString& details) {
     if (Handler()) {
         Handler()(text, caption);
         return;
     }
     QMessageBox box(icon, caption, text, QMessageBox::Ok, owner);
+    box.setDetailedText(details);
     box.exec();
 }
 

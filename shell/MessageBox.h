@@ -10,9 +10,11 @@ class QWidget;
 using MessageBoxHandler = std::function<void(const QString& text, const QString& caption)>;
 
 // Shows text under caption in front of owner (none: in front of the active window) and returns when OK is
-// pressed. With a handler installed, the handler gets the message instead.
+// pressed. details, when given, go into the box's details area, where a long list can be read and copied
+// without making the box taller than the screen. With a handler installed, the handler gets the message
+// instead.
 void MessageBox(const QString& text, const QString& caption, QWidget* owner,
-                QMessageBox::Icon icon = QMessageBox::NoIcon);
+                QMessageBox::Icon icon = QMessageBox::NoIcon, const QString& details = {});
 
 // Installs a handler (an empty one restores the message box); returns the handler it replaces.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);

@@ -1,11 +1,11 @@
 #include "shell/RecordsCommand.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <iostream>
 
 #include "core/MessageSink.h"
 #include "shell/DatabaseLocation.h"
+#include "shell/DrawImportSummary.h"
 #include "shell/RecordsFiles.h"
 #include "store/CPredictStore.h"
 #include "store/DrawImport.h"
@@ -35,29 +35,32 @@ private:
 };
 
 // The file named on the command line (which must exist), or the one a start would open.
-QString DatabaseFor(const CommandLine& commandLine) {
-    return commandLine.database.empty() ? DatabaseFileForStart()
-                                        : QFile::decodeName(commandLine.database.c_str());
+std::string DatabaseFor(const CommandLine& commandLine) {
+    return commandLine.database.empty() ? LocalPath(DatabaseFileForStart()) : commandLine.database;
 }
 
 int Export(const CPredictStore& store, const CommandLine& commandLine) {
     QString message;
-    if (!ExportRecords(store, QFile::decodeName(commandLine.exportCsv.c_str()), message)) {
+    const bool toOutput = commandLine.exportCsv == "-";
+    const bool exported = toOutput ? ExportRecordsToStandardOutput(store, message)
+                                   : ExportRecords(store, commandLine.exportCsv, message);
+    if (!exported) {
         SayError(message.toStdString());
         return kExitFailure;
     }
-    std::cout << message.toStdString() << '\n';
+    // The CSV itself may be on standard output: what was done goes beside it, not into it.
+    (toOutput ? std::cerr : std::cout) << message.toStdString() << '\n';
     return 0;
 }
 
 int Import(CPredictStore& store, const CommandLine& commandLine) {
-    std::string text;
+    std::string bytes;
     QString error;
-    if (!ReadDrawsFile(QFile::decodeName(commandLine.importDraws.c_str()), text, error)) {
+    if (!ReadDrawsFile(commandLine.importDraws, bytes, error)) {
         SayError(error.toStdString());
         return kExitFailure;
     }
-    const DrawImportReport report = ImportDraws(store, text);
+    const DrawImportReport report = ImportDraws(store, bytes);
     std::cout << DrawImportSummary(report, report.refused.size()) << '\n';
     return report.refused.empty() && report.failedLine == 0 ? 0 : kExitFailure;
 }
@@ -68,7 +71,7 @@ int RunRecordsCommand(const CommandLine& commandLine) {
     QCoreApplication::setApplicationName(QString::fromUtf8(kAppTitle));
     TerminalMessages messages;
     CPredictStore store;
-    store.OpenDatabase(QFile::encodeName(DatabaseFor(commandLine)).toStdString());
+    store.OpenDatabase(DatabaseFor(commandLine));
     store.LoadHistory();
     if (messages.count != 0) {
         return kExitFailure;

@@ -1,16 +1,20 @@
 #pragma once
 // The files the records are taken out to and the draws are read in from, shared by the records page's menu
-// and the command line.
+// and the command line. Paths are the file system's bytes; only regular files are read or replaced.
 #include <QString>
 #include <string>
 
 class CPredictStore;
 
-// Writes the store's records as CSV to file. The file is replaced whole or not at all: a failed export never
-// leaves half a file where a good one was. True with the sentence that says how many records went where, or
-// false with the one that says what failed, in message.
-bool ExportRecords(const CPredictStore& store, const QString& file, QString& message);
+// Writes the store's records as CSV to path. The file is replaced whole or not at all: a failed export (a
+// full disk, a folder that cannot be written) leaves the old file byte for byte as it was, and anything but a
+// regular file (a device, a pipe, a folder) is refused. True with the sentence that says how many records
+// went where, or false with the one that says what failed, in message.
+bool ExportRecords(const CPredictStore& store, const std::string& path, QString& message);
 
-// The whole text of a draws file in text; false with the sentence that says why in error. A file larger than
-// any list of draws could be is refused rather than read.
-bool ReadDrawsFile(const QString& file, std::string& text, QString& error);
+// The same CSV to standard output, for "--export-csv -".
+bool ExportRecordsToStandardOutput(const CPredictStore& store, QString& message);
+
+// The whole content of a draws file in bytes; false with the sentence that says why in error. Only a regular
+// file is read, and only up to a size no list of draws comes near.
+bool ReadDrawsFile(const std::string& path, std::string& bytes, QString& error);

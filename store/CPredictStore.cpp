@@ -83,6 +83,12 @@ bool CPredictStore::WriteOneRow(CSqliteStatement& write) {
 }
 
 void CPredictStore::LoadHistory() {
+    // Read before the rows: a change committed while they are read then shows as a newer version next time,
+    // and is loaded once more rather than missed.
+    if (!connection.DataVersion(loadedVersion)) {
+        loadedVersion = -1;
+    }
+    ++loads;
     CHistoryScan scan(connection, false);
     if (!scan.IsPrepared()) {
         ShowMessage(kHistoryLoadFailed);  // historyCount and the slots it lists keep their values
@@ -96,6 +102,15 @@ void CPredictStore::LoadHistory() {
     if (!read) {
         ShowMessage(kHistoryLoadFailed);
     }
+}
+
+bool CPredictStore::RefreshIfChanged() {
+    long long version = 0;
+    if (!connection.DataVersion(version) || version == loadedVersion) {
+        return false;
+    }
+    LoadHistory();
+    return true;
 }
 
 // Rows may come in any order: record_order picks the slot. historyCount counts a row before anything of it is

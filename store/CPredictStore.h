@@ -36,6 +36,15 @@ public:
 
     // Reloads the history slots and historyCount from table data_history.
     void LoadHistory();
+    // Reloads the history when something other than this store (another copy of the program, the command
+    // line) has changed the file since the last load; true when it did. An unchanged file costs one pragma.
+    // Every read that reports to the user starts here, so that it tells what the file holds now.
+    bool RefreshIfChanged();
+    // How many times the history has been loaded: a view that shows the records compares it with the count it
+    // was filled at to tell whether what it shows is still what memory holds.
+    int LoadCount() const { return loads; }
+    // The file takes writes: not read-only, in a folder where its journal can be written.
+    bool IsDatabaseWritable() const { return connection.IsWritable(); }
     // Adds a prediction with the next record number the file leaves (one past the last record there; result
     // "未知", is_right 11) and reloads. Refused when the file already holds a prediction for that day (with
     // the date dialog's words) or has no slot left ("保存失败!"); false then.
@@ -46,6 +55,10 @@ public:
     // is gone, was moved, or another copy entered its result first); false after "保存失败!" when the write
     // failed.
     bool SetDrawResult(int recordOrder, const std::string& openData, int isRight);
+    // SetDrawResult, telling a refusal from a failure: written; refused (no message: the record is gone or
+    // changed, or another copy entered its result first); failed (after "保存失败!").
+    enum class DrawWrite { written, refused, failed };
+    DrawWrite EnterDrawResult(int recordOrder, const std::string& openData, int isRight);
     // Removes these records, each of which must still be in the file as it was loaded and have its draw
     // result, and numbers the records left 1, 2, 3, ... in their order; all in one transaction, then reloads.
     // False after "保存失败!", with the file as it was.
@@ -96,4 +109,7 @@ private:
 
     CSqliteConnection connection;
     std::bitset<HISTORY_SLOTS> filledSlots;
+    // The file's data version when the history was last loaded; -1 before the first load.
+    long long loadedVersion = -1;
+    int loads = 0;
 };

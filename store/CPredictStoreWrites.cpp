@@ -146,16 +146,28 @@ CPredictStore::WriteResult CPredictStore::FindFreeOrder(const COleDateTime& reco
 }
 
 bool CPredictStore::SetDrawResult(int recordOrder, const std::string& openData, int isRight) {
+    return EnterDrawResult(recordOrder, openData, isRight) == DrawWrite::written;
+}
+
+CPredictStore::DrawWrite CPredictStore::EnterDrawResult(int recordOrder, const std::string& openData,
+                                                        int isRight) {
     if (!HasHistoryTable()) {
         ShowMessage(kSaveFailed);
-        return false;
+        return DrawWrite::failed;
     }
     const WriteResult result = WriteDrawResult(recordOrder, openData, isRight);
     if (result == WriteResult::failed) {
         ShowMessage(kSaveFailed);
     }
     LoadHistory();
-    return result == WriteResult::ok;
+    switch (result) {
+        case WriteResult::ok:
+            return DrawWrite::written;
+        case WriteResult::failed:
+            return DrawWrite::failed;
+        default:
+            return DrawWrite::refused;
+    }
 }
 
 // refused: the record the caller saw is not in the file as it was loaded, or already has a result there. The

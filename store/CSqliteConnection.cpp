@@ -1,7 +1,9 @@
 #include "store/CSqliteConnection.h"
 
 #include <sqlite3.h>
+#include <unistd.h>
 
+#include <string>
 #include <utility>
 
 #include "store/CSqliteStatement.h"
@@ -70,4 +72,29 @@ bool CSqliteConnection::Execute(const char* sql) {
 
 int CSqliteConnection::Changes() const {
     return db != nullptr ? sqlite3_changes(db) : 0;
+}
+
+bool CSqliteConnection::DataVersion(long long& version) const {
+    CSqliteStatement pragma(*this, "PRAGMA data_version");
+    std::int64_t value = 0;
+    if (!pragma.IsPrepared() || pragma.Step() != CSqliteStatement::StepResult::row ||
+        !pragma.Column(0).ToInteger(value)) {
+        return false;
+    }
+    version = value;
+    return true;
+}
+
+bool CSqliteConnection::IsWritable() const {
+    if (db == nullptr || sqlite3_db_readonly(db, "main") != 0) {
+        return false;
+    }
+    const char* file = sqlite3_db_filename(db, "main");
+    if (file == nullptr || *file == '\0') {
+        return true;  // an in-memory database
+    }
+    const std::string path(file);
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
+    return ::access(path.c_str(), W_OK) == 0 && ::access(folder.c_str(), W_OK) == 0;
 }

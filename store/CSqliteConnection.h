@@ -34,6 +34,14 @@ public:
     // Rows changed by the last INSERT or UPDATE on this connection.
     int Changes() const;
 
+    // A number that changes whenever another connection (another copy of the program, the command line, the
+    // sqlite3 tool) commits a change to the file, and only then: this connection's own writes leave it as
+    // it is. False when it cannot be read.
+    bool DataVersion(long long& version) const;
+    // The file can be written through this connection: it was not opened read-only, and its folder takes the
+    // journal SQLite writes beside it during every write.
+    bool IsWritable() const;
+
 private:
     bool Open(const std::string& path, int flags);
     bool ReadSchema();

@@ -17,15 +17,6 @@ bool Exists(const fs::path& path) {
     return fs::symlink_status(path, ec).type() != fs::file_type::not_found;
 }
 
-bool IsWritableDatabase(const fs::path& file) {
-    std::error_code ec;
-    if (!fs::is_regular_file(file, ec)) {
-        return false;
-    }
-    const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
-    return ::access(file.c_str(), W_OK) == 0 && ::access(folder.c_str(), W_OK) == 0;
-}
-
 void RemoveQuietly(const fs::path& path) {
     std::error_code ec;
     fs::remove(path, ec);
@@ -51,7 +42,8 @@ bool MakeFolders(const fs::path& folder, std::string& error) {
 }  // namespace
 
 std::string ChooseDatabaseFile(const DatabasePlaces& places) {
-    if (places.programFolderIsOwn && IsWritableDatabase(places.programFile)) {
+    std::error_code ec;
+    if (places.programFolderIsOwn && fs::is_regular_file(places.programFile, ec)) {
         return places.programFile;
     }
     if (places.userFile.empty()) {

@@ -14,9 +14,11 @@ struct DatabasePlaces {
     std::string userFile;
 };
 
-// The file to open: programFile when the folder is the program's own and the file and its folder can be
-// written (SQLite writes its journal beside the file). Otherwise userFile, made from programFile first when
-// it is not there yet; an existing userFile is never touched. With no userFile, programFile.
+// The file to open: programFile when the folder is the program's own and the file is there, whether or not it
+// can be written: a portable folder's database is the player's, and saving elsewhere without a word would
+// split the records in two (the program says at start that it cannot be written). Otherwise userFile, made
+// from programFile first when it is not there yet; an existing userFile is never touched. With no userFile,
+// programFile.
 std::string ChooseDatabaseFile(const DatabasePlaces& places);
 
 enum class TemplateCopy { Copied, AlreadyThere, Failed };

@@ -3,16 +3,24 @@
 #include <algorithm>
 #include <optional>
 #include <regex>
-#include <sstream>
 
+#include "core/Utf8Text.h"
 #include "store/CPredictStore.h"
+#include "store/HistoryRules.h"
 #include "store/HistoryVerdict.h"
 
 namespace {
 
 struct DrawLine {
+    int line = 0;
     std::string key;  // an issue, or a date
     std::string number;
+};
+
+// A line of the file that names a record waiting for its result.
+struct Claim {
+    int slot = 0;
+    DrawLine draw;
 };
 
 std::string Trimmed(const std::string& text) {
@@ -21,6 +29,20 @@ std::string Trimmed(const std::string& text) {
         return {};
     }
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+// Lines end in LF, CRLF or a lone CR (old Mac text, some spreadsheets).
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines(1);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            i += text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n' ? 1 : 0;
+            lines.emplace_back();
+        } else {
+            lines.back() += text[i];
+        }
+    }
+    return lines;
 }
 
 // The fields of one line; a quoted field may hold separators and doubled quotes.
@@ -50,57 +72,96 @@ bool HasDigit(const std::string& text) {
     return std::ranges::any_of(text, [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// A key that looks like a date; nullopt when it is an issue. An impossible date (2009-02-30) comes back as an
-// invalid COleDateTime.
+// A key that looks like a date, perhaps with the time of day a spreadsheet adds; nullopt when it is an issue.
+// An impossible date (2009-02-30) comes back as an invalid COleDateTime.
 std::optional<COleDateTime> DateOfKey(const std::string& key) {
-    static const std::regex kDate(R"((\d{4})[-/.](\d{1,2})[-/.](\d{1,2}))");
+    static const std::regex kDate(R"((\d{4})[-/.](\d{1,2})[-/.](\d{1,2}))"
+                                  R"((?:[ T]+\d{1,2}:\d{1,2}(?::\d{1,2}(?:\.\d+)?)?)?)");
+    constexpr std::size_t kLongestDate = 40;
     std::smatch parts;
-    if (!std::regex_match(key, parts, kDate)) {
+    if (key.size() > kLongestDate || !std::regex_match(key, parts, kDate)) {
         return std::nullopt;
     }
     return COleDateTime(std::stoi(parts[1]), std::stoi(parts[2]), std::stoi(parts[3]));
 }
 
 bool Matches(const HistoryRecord& record, const std::string& key, const std::optional<COleDateTime>& date) {
-    return date ? record.record_date.DateOnly() == *date : record.open_order == key;
+    return date ? record.record_date.DateOnly() == *date : FoldFullWidth(record.open_order) == key;
 }
 
 class Importer {
 public:
-    explicit Importer(CPredictStore& target) : store(target) {}
+    Importer(CPredictStore& target, DrawImportReport& out)
+        : store(target), report(out), today(COleDateTime::GetCurrentTime().DateOnly()) {}
 
-    // The reason the line is refused, or empty once it has been entered. Sets failed when the write failed.
-    std::string Enter(const DrawLine& draw) {
+    // The record the line names, or nullopt once the line has been refused.
+    std::optional<Claim> Resolve(const DrawLine& draw) {
         const std::optional<COleDateTime> date = DateOfKey(draw.key);
         if (date && date->GetStatus() != COleDateTime::valid) {
-            return "日期“" + draw.key + "”不存在。";
+            return Refuse(draw, DrawLineRefusal::noSuchDate, draw.key);
         }
-        const int order = FindRecord(draw.key, date);
-        if (order == kNoRecord) {
-            return date ? "这一天没有预测记录。" : "没有期数为“" + draw.key + "”的预测记录。";
+        const int slot = FindRecord(draw.key, date);
+        if (slot == kNoRecord) {
+            return date ? Refuse(draw, DrawLineRefusal::noRecordOnDay, {})
+                        : Refuse(draw, DrawLineRefusal::noRecordOfIssue, draw.key);
         }
-        if (order == kAllEntered) {
-            return "这条预测记录已有开奖号码。";
+        if (slot == kAllEntered) {
+            return Refuse(draw, DrawLineRefusal::alreadyEntered, {});
         }
-        const HistoryRecord& record = store.history[static_cast<std::size_t>(order)];
-        if (record.record_date.DateOnly() > COleDateTime::GetCurrentTime().DateOnly()) {
-            return "还未到开奖时间。";
+        // The order of the records is checked as the lines go in, in the records' order.
+        const DrawEntryCheck check = CheckDrawEntry(store, slot, draw.number, today);
+        if (check.refusal != DrawEntryRefusal::none && check.refusal != DrawEntryRefusal::earlierPending) {
+            return Refuse(draw, check);
         }
-        if (!IsDrawNumber(draw.number)) {
-            return "开奖号码“" + draw.number + "”不是三位数字。";
-        }
-        if (const int pending = store.FirstPendingRecord(); pending != order) {
-            return "预测记录第" + std::to_string(pending) + "行还未输入开奖号码，请先输入。";
-        }
-        failed = !store.SetDrawResult(order, draw.number, VerdictFor(record.data, draw.number));
-        return {};
+        return Claim{slot, draw};
     }
 
-    bool failed = false;
+    // False when the write failed: the import stops there.
+    bool Enter(const Claim& claim) {
+        const DrawEntryCheck check = CheckDrawEntry(store, claim.slot, claim.draw.number, today);
+        if (check.refusal != DrawEntryRefusal::none) {
+            Refuse(claim.draw, check);
+            return true;
+        }
+        const HistoryRecord before = store.history[static_cast<std::size_t>(claim.slot)];
+        switch (store.EnterDrawResult(claim.slot, claim.draw.number,
+                                      VerdictFor(before.data, claim.draw.number))) {
+            case CPredictStore::DrawWrite::written:
+                ++report.entered;
+                return true;
+            case CPredictStore::DrawWrite::refused:
+                // Another copy of the program got there first; the store has reloaded what it wrote.
+                Refuse(claim.draw, DrawLineRefusal::alreadyEntered, {});
+                return true;
+            case CPredictStore::DrawWrite::failed:
+                break;
+        }
+        report.failedLine = claim.draw.line;
+        return false;
+    }
+
+    std::nullopt_t Refuse(const DrawLine& draw, DrawLineRefusal reason, const std::string& field) {
+        report.refused.push_back({draw.line, reason, field, 0});
+        return std::nullopt;
+    }
 
 private:
     static constexpr int kNoRecord = 0;
     static constexpr int kAllEntered = -1;
+
+    std::nullopt_t Refuse(const DrawLine& draw, const DrawEntryCheck& check) {
+        switch (check.refusal) {
+            case DrawEntryRefusal::alreadyEntered:
+                return Refuse(draw, DrawLineRefusal::alreadyEntered, {});
+            case DrawEntryRefusal::notDue:
+                return Refuse(draw, DrawLineRefusal::notDue, {});
+            case DrawEntryRefusal::notADrawNumber:
+                return Refuse(draw, DrawLineRefusal::notADrawNumber, draw.number);
+            default:
+                report.refused.push_back({draw.line, DrawLineRefusal::earlierPending, {}, check.pendingRow});
+                return std::nullopt;
+        }
+    }
 
     // The first listed record the key names that still waits for its result.
     int FindRecord(const std::string& key, const std::optional<COleDateTime>& date) const {
@@ -118,18 +179,18 @@ private:
     }
 
     CPredictStore& store;
+    DrawImportReport& report;
+    const COleDateTime today;
 };
 
-}  // namespace
-
-DrawImportReport ImportDraws(CPredictStore& store, const std::string& fileText) {
-    DrawImportReport report;
-    Importer importer(store);
-    std::istringstream lines(fileText.starts_with("\xEF\xBB\xBF") ? fileText.substr(3) : fileText);
-    std::string line;
+// The lines that hold a draw, each as its two fields; the others are skipped or refused here.
+std::vector<DrawLine> ReadDrawLines(const std::string& fileBytes, Importer& importer) {
+    std::vector<DrawLine> draws;
+    const std::vector<std::string> lines = SplitLines(TextFileToUtf8(fileBytes));
     bool first = true;
-    for (int number = 1; std::getline(lines, line); ++number) {
-        line = Trimmed(line);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string line = Trimmed(FoldFullWidth(lines[i]));
+        const int number = static_cast<int>(i) + 1;
         if (line.empty() || line.starts_with('#')) {
             continue;
         }
@@ -139,35 +200,32 @@ DrawImportReport ImportDraws(CPredictStore& store, const std::string& fileText) 
             continue;
         }
         const std::vector<std::string> fields = SplitFields(line);
-        std::string reason = fields.size() != 2 || fields[0].empty()
-                                 ? std::string("应为“期数,开奖号码”或“日期,开奖号码”。")
-                                 : importer.Enter({fields[0], fields[1]});
-        if (importer.failed) {
-            report.failedLine = number;
-            break;
+        if (fields.size() != 2 || fields[0].empty()) {
+            importer.Refuse({number, {}, {}}, DrawLineRefusal::notTwoFields, {});
+            continue;
         }
-        if (reason.empty()) {
-            ++report.entered;
-        } else {
-            report.refused.push_back({number, std::move(reason)});
-        }
+        draws.push_back({number, fields[0], fields[1]});
     }
-    return report;
+    return draws;
 }
 
-std::string DrawImportSummary(const DrawImportReport& report, std::size_t maxListed) {
-    std::string summary = "录入开奖号码 " + std::to_string(report.entered) + " 个，拒绝 " +
-                          std::to_string(report.refused.size()) + " 行。";
-    if (report.failedLine != 0) {
-        summary += "\n第" + std::to_string(report.failedLine) +
-                   "行保存失败，导入到此停止；此前录入的开奖号码已保存。";
+}  // namespace
+
+DrawImportReport ImportDraws(CPredictStore& store, const std::string& fileBytes) {
+    DrawImportReport report;
+    Importer importer(store, report);
+    std::vector<Claim> claims;
+    for (const DrawLine& draw : ReadDrawLines(fileBytes, importer)) {
+        if (std::optional<Claim> claim = importer.Resolve(draw)) {
+            claims.push_back(std::move(*claim));
+        }
     }
-    const std::size_t listed = std::min(maxListed, report.refused.size());
-    for (std::size_t i = 0; i < listed; ++i) {
-        summary += "\n第" + std::to_string(report.refused[i].line) + "行：" + report.refused[i].reason;
+    std::ranges::stable_sort(claims, {}, &Claim::slot);
+    for (const Claim& claim : claims) {
+        if (!importer.Enter(claim)) {
+            break;
+        }
     }
-    if (listed < report.refused.size()) {
-        summary += "\n……另有 " + std::to_string(report.refused.size() - listed) + " 行被拒绝。";
-    }
-    return summary;
+    std::ranges::stable_sort(report.refused, {}, &DrawImportRefusal::line);
+    return report;
 }

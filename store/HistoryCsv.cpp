@@ -1,6 +1,7 @@
 #include "store/HistoryCsv.h"
 
 #include <cstdio>
+#include <string_view>
 
 #include "store/HistoryVerdict.h"
 
@@ -27,7 +28,10 @@ std::string CsvLine(const HistoryRecord& record) {
 
 }  // namespace
 
-std::string CsvField(const std::string& text) {
+std::string CsvField(const std::string& value) {
+    const bool formula =
+        !value.empty() && std::string_view("=+-@\t\r").find(value.front()) != std::string::npos;
+    const std::string text = formula ? "'" + value : value;
     if (text.find_first_of(",\"\r\n") == std::string::npos) {
         return text;
     }

@@ -12,5 +12,6 @@
 std::string HistoryCsv(const std::vector<HistoryRecord>& records);
 
 // One field: as it is, or in double quotes with its quotes doubled when it holds a comma, a quote or a line
-// break.
+// break. A text a spreadsheet would run as a formula (starting with =, +, -, @, a tab or a carriage return,
+// as an issue typed "=1+1" does) gets a leading apostrophe first, so that it is shown as the text it is.
 std::string CsvField(const std::string& text);

@@ -12,7 +12,7 @@ seconds="${1:-60}"
 shift || true
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-  targets=(fuzz_column_text fuzz_fortune_code fuzz_database)
+  targets=(fuzz_column_text fuzz_fortune_code fuzz_database fuzz_draw_import)
 fi
 build="${MORVINT_FUZZ_BUILD:-build-fuzz}"
 

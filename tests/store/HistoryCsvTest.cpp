@@ -66,4 +66,16 @@ TEST(CsvFieldTest, QuotesOnlyWhatNeedsIt) {
     EXPECT_EQ(CsvField(""), "");
 }
 
+// A spreadsheet runs a field that starts like a formula; the apostrophe makes it text, and it is the only
+// change.
+TEST(CsvFieldTest, TextThatWouldRunAsAFormulaIsGuarded) {
+    EXPECT_EQ(CsvField("=1+1"), "'=1+1");
+    EXPECT_EQ(CsvField("+86"), "'+86");
+    EXPECT_EQ(CsvField("-5"), "'-5");
+    EXPECT_EQ(CsvField("@SUM(A1)"), "'@SUM(A1)");
+    EXPECT_EQ(CsvField("\tx"), "'\tx");
+    EXPECT_EQ(CsvField("=HYPERLINK(\"x\",\"y\")"), "\"'=HYPERLINK(\"\"x\"\",\"\"y\"\")\"");
+    EXPECT_EQ(CsvField("2009=161"), "2009=161") << "only the first character counts";
+}
+
 }  // namespace

@@ -28,6 +28,26 @@ protected:
     CPredictStore second;
 };
 
+// A copy reloads only when the other has changed the file since its last load: an unchanged file costs one
+// pragma and no reload, its own writes are no news to it.
+TEST_F(TwoCopiesTest, ACopyReloadsExactlyWhenTheOtherChangedTheFile) {
+    const int loads = second.LoadCount();
+    EXPECT_FALSE(second.RefreshIfChanged());
+    EXPECT_EQ(second.LoadCount(), loads);
+
+    ASSERT_TRUE(first.AppendPrediction(COleDateTime(2009, 6, 18, 10, 0, 0), "2009161", kCodes));
+    EXPECT_FALSE(first.RefreshIfChanged()) << "its own write";
+    EXPECT_TRUE(second.RefreshIfChanged());
+    EXPECT_EQ(second.historyCount, 1);
+    EXPECT_EQ(second.history[1].open_order, "2009161");
+    EXPECT_FALSE(second.RefreshIfChanged());
+
+    Sql("UPDATE data_history SET open_data = '914', is_right = 2");  // the command line, say
+    EXPECT_TRUE(first.RefreshIfChanged());
+    EXPECT_EQ(first.history[1].open_data, "914");
+    EXPECT_TRUE(messages.empty());
+}
+
 // The second copy still believes the day is free: the file says otherwise and the save is refused in the date
 // dialog's words. A day still free is saved with the number after the first copy's record.
 TEST_F(TwoCopiesTest, ADaySavedByTheOtherCopyIsRefusedAndTheNextNumberComesFromTheFile) {

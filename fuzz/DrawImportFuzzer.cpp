@@ -1,0 +1,104 @@
+// Fuzzes the import of draws with arbitrary bytes as the file, on a database of a few predictions, some due
+// and some still to come: nothing may crash or read out of bounds, every refusal names a line of the file,
+// the history stays within its slots, and what the import would echo of a field is safe to show.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "core/MessageSink.h"
+#include "core/Utf8Text.h"
+#include "store/CPredictStore.h"
+#include "store/CSqliteConnection.h"
+#include "store/DrawImport.h"
+#include "tools/emptydb/EmptyDatabase.h"
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+// Records 1 .. 4: issues 2009160 .. 2009163 on 2009-06-17 .. 20, and record 5 far in the future.
+const std::string& DatabasePath() {
+    static const std::string path = [] {
+        std::error_code ec;
+        const std::filesystem::path folder = std::filesystem::is_directory("/dev/shm", ec)
+                                                 ? "/dev/shm"
+                                                 : std::filesystem::temp_directory_path();
+        const std::string file = (folder / ("morvint-import-" + std::to_string(::getpid()) + ".db")).string();
+        std::filesystem::remove(file, ec);
+        std::string error;
+        Require(WriteEmptyDatabase(file, error));
+        CSqliteConnection db;
+        Require(db.OpenExisting(file));
+        Require(
+            db.Execute("INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, "
+                       "data_3, data_4, "
+                       "data_5, data_6, data_7, data_8, open_data) VALUES "
+                       "(1, '2009-06-17 10:00:00', '2009160', '123', '234', '345', '456', '567', '678', "
+                       "'789', '890', '未知'),"
+                       "(2, '2009-06-18 10:00:00', '2009161', '012', '123', '234', '345', '456', '567', "
+                       "'678', '789', '未知'),"
+                       "(3, '2009-06-19 10:00:00', '2009162', '789', '890', '901', '012', '123', '234', "
+                       "'345', '456', '未知'),"
+                       "(4, '2009-06-20 10:00:00', '2009163', '111', '222', '333', '444', '555', '666', "
+                       "'777', '888', '未知'),"
+                       "(5, '2099-06-20 10:00:00', '2099163', '111', '222', '333', '444', '555', '666', "
+                       "'777', '888', '未知')"));
+        return file;
+    }();
+    return path;
+}
+
+void RequireSafeEcho(const std::string& field) {
+    const std::string shown = EchoText(field, 24);
+    Require(IsValidUtf8(shown));
+    for (const char c : shown) {
+        Require(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string& path = DatabasePath();
+    {
+        CSqliteConnection db;
+        Require(db.OpenExisting(path) &&
+                db.Execute("UPDATE data_history SET open_data = '未知', is_right = 11"));
+    }
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const MessageSinkFunction previous = SetMessageSink([](const std::string&, const std::string&) {
+        std::abort();  // no write fails here: every line is either entered or refused
+    });
+    {
+        CPredictStore store;
+        store.OpenDatabase(path);
+        store.LoadHistory();
+        const DrawImportReport report = ImportDraws(store, bytes);
+        Require(report.failedLine == 0);
+        Require(report.entered >= 0 && report.entered <= 4);
+        int lastLine = 0;
+        for (const DrawImportRefusal& refusal : report.refused) {
+            Require(refusal.line >= 1 && refusal.line >= lastLine);
+            lastLine = refusal.line;
+            RequireSafeEcho(refusal.field);
+        }
+        // Results go in strictly in list order: what went in is the first records, and nothing after them.
+        Require(store.FirstPendingRecord() == report.entered + 1);
+    }
+    SetMessageSink(previous);
+    RequireSafeEcho(bytes);
+    Require(IsValidUtf8(FoldFullWidth(bytes)) == IsValidUtf8(bytes));
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        Require(IsValidUtf8(TextFileToUtf8(bytes)));
+    }
+    return 0;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Why a file could not be read or written, in the program's own Chinese words: the system's reasons (errno)
+// are named here instead of being passed on in the system's English.
+#include <QString>
+#include <string>
+
+#include "store/RegularFile.h"
+
+// The reason for an errno, as a short phrase: "磁盘已满", "没有权限" …
+QString SystemReason(int errorNumber);
+
+// A file name as a message shows it: in quotes, cut short if it is very long, with control characters
+// escaped so that it cannot break the message's lines.
+QString QuotedFileName(const std::string& path);
+
+// "导出失败：…" or "无法读取文件…": the whole sentence for a failed export or read of path. hadFile: a file
+// was there before the export, and the sentence says it is unchanged.
+QString ExportFailureText(const std::string& path, const FileOutcome& outcome, bool hadFile);
+QString ReadFailureText(const std::string& path, const FileOutcome& outcome);

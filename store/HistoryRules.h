@@ -1,0 +1,37 @@
+#pragma once
+// The rules the history keeps, each stated once and answered with a reason: the records page, the import of a
+// file of draws and whatever else enters results ask here, and each chooses its own words for the reason.
+#include <string>
+
+#include "core/COleDateTime.h"
+
+class CPredictStore;
+
+// Why a draw number cannot be entered for a record; none when it can.
+enum class DrawEntryRefusal {
+    none,
+    alreadyEntered,  // the record has its result
+    notDue,          // its draw date is still to come (a draw dated today can take its result)
+    notADrawNumber,  // the number is not exactly three digits
+    earlierPending,  // an earlier record still waits: results go in strictly in the order of the list
+};
+
+struct DrawEntryCheck {
+    DrawEntryRefusal refusal = DrawEntryRefusal::none;
+    // earlierPending: the row of the list, from 1, that holds the record waiting first. With a gap in the
+    // file's record numbers this is not its record number.
+    int pendingRow = 0;
+};
+
+// Whether number can be entered as the draw of the record in slot, on the day today. The checks run in this
+// order and the first that fails is the answer: already entered, not due, not a draw number, an earlier
+// record waiting.
+DrawEntryCheck CheckDrawEntry(const CPredictStore& store, int slot, const std::string& number,
+                              const COleDateTime& today);
+
+// The record in slot can take its draw number today: it waits for it, its date has come and no earlier record
+// waits. Only such a record is offered an entry, so that no entry is offered that could only be refused.
+bool IsEntryOpen(const CPredictStore& store, int slot, const COleDateTime& today);
+
+// The row of the list, from 1, that shows the record in slot; 0 when no row does.
+int ListRowOfSlot(const CPredictStore& store, int slot);

@@ -1,0 +1,41 @@
+#pragma once
+// The files the records go out to and the draws come in from. Only regular files are read or replaced: a
+// device or a pipe may feed an endless stream, block an open for ever, or (for root) be swapped for a plain
+// file, which would replace /dev/null itself. A replaced file is written in full beside the old one first, so
+// a full disk, a cut power line or a killed process leaves the old file byte for byte as it was.
+//
+// Nothing here shows a message: the outcome says what went wrong, and the caller chooses the words.
+#include <cstddef>
+#include <functional>
+#include <string>
+
+struct FileOutcome {
+    enum class Kind {
+        ok,
+        notRegular,  // a folder, a device, a pipe, a socket, or a link that leads nowhere
+        tooLarge,    // more bytes than the reader's limit
+        system       // the system refused; error holds its errno
+    };
+    Kind kind = Kind::ok;
+    int error = 0;
+
+    bool Ok() const { return kind == Kind::ok; }
+    static FileOutcome System(int errorNumber) { return {Kind::system, errorNumber}; }
+};
+
+// The whole of a regular file, if it holds at most limit bytes. Never blocks on a pipe without a writer and
+// never reads more than limit + 1 bytes, whatever is at path.
+FileOutcome ReadRegularFile(const std::string& path, std::size_t limit, std::string& bytes);
+
+// Puts a new file at path in place of the old one (or makes it), once write has filled it completely: write
+// gets the path of the new file, in the same folder, and returns 0 or an errno. The new file takes the old
+// one's permissions (a file made new gets the usual ones); a link is followed, so the file it names is
+// replaced and the link stays. On any failure, nothing at path changes and the new file is removed.
+FileOutcome ReplaceRegularFile(const std::string& path,
+                               const std::function<int(const std::string& newFile)>& write);
+
+// ReplaceRegularFile with these bytes as the new content, each write and the flush to the disk checked.
+FileOutcome ReplaceRegularFileWith(const std::string& path, const std::string& bytes);
+
+// Writes all of bytes to an open file descriptor (such as standard output): 0, or the errno of the failure.
+int WriteAll(int fd, const std::string& bytes);

@@ -1,0 +1,150 @@
+// --export-csv and --import-draws from a terminal, run as the built program with no display: what goes in
+// and out, and what happens at the edges a hostile or unlucky user reaches: a full disk, a device or a pipe
+// instead of a file, endless input, a name that is no UTF-8, and a file that tries to act on the terminal.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "tests/support/ShellRun.h"
+#include "tests/support/TestDatabase.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Bytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class RecordsCommandTest : public ::testing::Test {
+protected:
+    // Two predictions: 2009-06-17 (drawn) and 2099-06-18 (still to come).
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "morvint-command-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir = pattern;
+        db = (dir / "试用.db").string();
+        ASSERT_TRUE(WriteFreshDatabase(db));
+        RunSql(db,
+               "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, "
+               "data_4, data_5, data_6, data_7, data_8, open_data) VALUES "
+               "(1, '2009-06-17 10:00:00', '09161', '123', '456', '789', '012', '345', '678', '901', '234', "
+               "'未知'),"
+               "(2, '2099-06-18 10:00:00', '09162', '111', '222', '333', '444', '555', '666', '777', '888', "
+               "'未知')");
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+
+    ShellRun Run(const std::string& arguments) const {
+        return RunShell(ProgramWithoutDisplay(arguments + " --database " + ShellQuoted(db)));
+    }
+
+    fs::path dir;
+    std::string db;
+};
+
+TEST_F(RecordsCommandTest, DrawsGoInAndTheRecordsComeOutAsCsvToAFileOrToStandardOutput) {
+    const fs::path draws = dir / "draws.txt";
+    std::ofstream(draws) << "09161,345\n09162,111\n";
+    const ShellRun import = Run("--import-draws " + ShellQuoted(draws));
+    EXPECT_EQ(import.exitCode, 1) << "a refused line makes the run fail";
+    EXPECT_EQ(import.output, "录入开奖号码 1 个，拒绝 1 行。\n第2行：还未到开奖时间。\n");
+
+    const fs::path csv = dir / "records.csv";
+    const ShellRun exported = Run("--export-csv " + ShellQuoted(csv));
+    EXPECT_EQ(exported.exitCode, 0) << exported.errors;
+    EXPECT_EQ(exported.output, "已导出 2 条预测记录到“" + csv.string() + "”。\n");
+    const std::string text = Bytes(csv);
+    EXPECT_NE(text.find("\r\n2009-06-17,09161,123,456,789,012,345,678,901,234,345,正确\r\n"),
+              std::string::npos)
+        << text;
+
+    // To standard output the CSV comes alone; what was done is said beside it.
+    const ShellRun piped = Run("--export-csv -");
+    EXPECT_EQ(piped.exitCode, 0);
+    EXPECT_EQ(piped.output, text);
+    EXPECT_EQ(piped.errors, "已导出 2 条预测记录到标准输出。\n");
+    EXPECT_EQ(Run("-style=Fusion --export-csv=- -nograb").output, text) << "Qt's options are no hindrance";
+}
+
+// A full disk: the export fails, says so, and the player's old file is still there byte for byte. The disk is
+// a 64 KB tmpfs, mounted in a mount namespace of the run's own so that nothing is left mounted.
+TEST_F(RecordsCommandTest, AnExportOnAFullDiskFailsAndKeepsTheOldFile) {
+    if (::geteuid() != 0 || RunShell("unshare -m true").exitCode != 0) {
+        GTEST_SKIP() << "mounting a small disk needs root and mount namespaces";
+    }
+    const std::string disk = ShellQuoted((dir / "disk").string());
+    const std::string out = ShellQuoted((dir / "disk" / "out.csv").string());
+    const ShellRun run =
+        RunShell("mkdir " + disk + " && unshare -m sh -c '" + "mount -t tmpfs -o size=64k tmpfs \"$0\" && " +
+                 "printf \"the player s own books\\n\" >\"$1\" && (dd if=/dev/zero of=\"$0/filler\" bs=4k "
+                 "2>/dev/null; "
+                 "true) && " +
+                 ProgramWithoutDisplay("--database \"$2\" --export-csv \"$1\"") +
+                 "; echo \"exit $?\"; cat \"$1\"' " + disk + " " + out + " " + ShellQuoted(db));
+
+    EXPECT_EQ(run.output, "exit 1\nthe player s own books\n");
+    EXPECT_EQ(run.errors, "morvint：导出失败：无法写入文件“" + (dir / "disk" / "out.csv").string() +
+                              "”：磁盘已满。原有的文件没有改动。\n");
+}
+
+// Only regular files: a pipe nobody writes to would hang the program in its open, /dev/zero would feed it
+// until memory runs out, and as root an export to a device would replace it with a plain file.
+TEST_F(RecordsCommandTest, DevicesAndPipesAreRefusedAtOnce) {
+    const fs::path fifo = dir / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& source : {fifo.string(), std::string("/dev/zero")}) {
+        const ShellRun import =
+            RunShell("timeout 20 " + ProgramWithoutDisplay("--import-draws " + ShellQuoted(source) +
+                                                           " --database " + ShellQuoted(db)));
+        EXPECT_EQ(import.exitCode, 1) << source;
+        EXPECT_EQ(import.errors, "morvint：“" + source +
+                                     "”不是普通文件（而是文件夹、设备或管道等），只能从普通文件读取。\n");
+    }
+    const ShellRun exported =
+        RunShell("timeout 20 " + ProgramWithoutDisplay("--export-csv " + ShellQuoted(fifo) + " --database " +
+                                                       ShellQuoted(db)));
+    EXPECT_EQ(exported.exitCode, 1);
+    EXPECT_NE(exported.errors.find("不是普通文件"), std::string::npos) << exported.errors;
+    EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
+// A file name from an old GBK archive cannot be represented: it is refused as it is, never swapped for
+// another name (U+FFFD) that names a different file.
+TEST_F(RecordsCommandTest, ANameThatIsNoUtf8IsRefusedAndNoOtherFileIsTouched) {
+    const fs::path gbk = dir / "\xB2\xE2\xCA\xD4.txt";
+    std::ofstream(gbk) << "09161,345\n";
+
+    for (const std::string option : {"--import-draws", "--export-csv"}) {
+        const ShellRun run = Run(option + " " + ShellQuoted(gbk));
+        EXPECT_EQ(run.exitCode, 2) << option;
+        EXPECT_NE(run.errors.find("\\xB2\\xE2\\xCA\\xD4.txt"), std::string::npos) << run.errors;
+        EXPECT_NE(run.errors.find("不是 UTF-8 编码"), std::string::npos) << run.errors;
+    }
+    EXPECT_EQ(Bytes(gbk), "09161,345\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 2) << "the database and the file, nothing more";
+}
+
+// A draws file can hold anything: what the import echoes reaches the terminal without a single control byte.
+TEST_F(RecordsCommandTest, TheImportEchoesNoControlBytesToTheTerminal) {
+    const fs::path draws = dir / "draws.txt";
+    std::ofstream(draws, std::ios::binary) << "\"\x1B]2;owned\x07\",123\n"
+                                           << std::string(200000, '9') << ",1\n"
+                                           << "\x1B[2J,456\n";
+    const ShellRun run = Run("--import-draws " + ShellQuoted(draws));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.output.find('\x1B'), std::string::npos);
+    EXPECT_EQ(run.output.find('\x07'), std::string::npos);
+    EXPECT_LT(run.output.size(), 1000u) << "a 200 KB field is cut short";
+    EXPECT_NE(run.output.find("没有期数为“\\x1B]2;owned\\x07”的预测记录。"), std::string::npos) << run.output;
+}
+
+}  // namespace
