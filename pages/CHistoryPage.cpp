@@ -1,5 +1,6 @@
 #include "pages/CHistoryPage.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
@@ -22,13 +23,13 @@
 #include "shell/MessageBox.h"
 #include "shell/PageChrome.h"
 #include "store/HistoryRecord.h"
+#include "store/HistoryRules.h"
 #include "store/HistoryVerdict.h"
 
 namespace {
 
 constexpr int kFirstCodeColumn = 2;
 constexpr int kVerdictColumn = 11;
-constexpr int kDrawNumberLength = 3;
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kMissText = RGB(200, 20, 20);
@@ -105,15 +106,24 @@ bool CHistoryPage::OnInitDialog() {
     return true;
 }
 
-// The list is filled just before the page is first shown. The records page the main window keeps behind the
-// panel from start-up is never shown (opening the records builds a new one), so start-up does not pay for
-// 399 rows nobody sees; every page that is shown is filled from the store exactly as at its creation.
+// The list is filled just before the page is first shown, from the file as it is then. The records page the
+// main window keeps behind the panel from start-up is never shown (opening the records builds a new one), so
+// start-up does not pay for 399 rows nobody sees.
 void CHistoryPage::showEvent(QShowEvent* event) {
     if (!listFilled) {
         listFilled = true;
+        theApp().RefreshIfChanged();
         FillList();
+        SelectRow(OpeningRow(), true);
     }
     CPageDialog::showEvent(event);
+}
+
+void CHistoryPage::changeEvent(QEvent* event) {
+    CPageDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && listFilled && isVisible() && isActiveWindow()) {
+        SyncWithFile();
+    }
 }
 
 void CHistoryPage::SetUpList() {
@@ -131,51 +141,65 @@ void CHistoryPage::SetUpList() {
     connect(&list, &QWidget::customContextMenuRequested, this, &CHistoryPage::OnListMenu);
 }
 
-// The list reports every appended row as changed, as it reports any row whose data was set, so the page
-// opens on the last record: its issue in the box, and the entry offered when it still waits for its result.
-// Each report overwrites the one before, so only the last is handled: 399 rows would otherwise fit the issue
-// font and show the entry 399 times for one visible result. Only the records of the last load are listed: a
-// gap in the file's numbers, or a record gone from it, leaves no row behind.
+// Only the records of the last load are listed: a gap in the file's numbers, or a record gone from it, leaves
+// no row behind. The rows go in quietly; the caller selects one.
 void CHistoryPage::FillList() {
     const CPredictApp& app = theApp();
     rowSlots = app.RecordSlots();
-    int lastRow = -1;
-    {
-        const QSignalBlocker reportsOfAllButTheLast(list);
-        for (const int slot : rowSlots) {
-            const HistoryRecord& record = app.history[static_cast<std::size_t>(slot)];
-            lastRow = list.AppendRow(RowTexts(record));
-            ColourRow(lastRow, record.is_right);
-        }
-    }
-    if (lastRow >= 0) {
-        OnItemChanged(lastRow);
+    loadsShown = app.LoadCount();
+    const QSignalBlocker quiet(list);
+    list.setRowCount(0);
+    for (const int slot : rowSlots) {
+        const HistoryRecord& record = app.history[static_cast<std::size_t>(slot)];
+        ColourRow(list.AppendRow(RowTexts(record)), record.is_right);
     }
 }
 
-// After a write the store has reloaded the records, perhaps with what another copy of the program wrote: the
-// list shows them as they are now. keepPlace: scrolled and selected as before where it can (the rows are the
-// same records); otherwise as a freshly opened page (records were removed, so the rows moved).
-void CHistoryPage::RefreshList(bool keepPlace) {
-    const int currentRow = list.currentRow();
-    const int shownRow = selectedRow;
+// The store has reloaded the records, perhaps with what another copy of the program wrote: the list shows
+// them as they are now.
+void CHistoryPage::RefreshList(Selection selection) {
+    const std::optional<HistoryRecord> previous = selectedRecord;
     const int scrolled = list.verticalScrollBar()->value();
-    {
-        const QSignalBlocker quiet(list);
-        list.setRowCount(0);
-    }
     FillList();
-    if (!keepPlace) {
+    const int row = selection == Selection::sameRecord && previous ? RowOfRecord(*previous) : -1;
+    if (row < 0) {
+        SelectRow(OpeningRow(), true);
         return;
     }
-    if (currentRow >= 0 && currentRow < list.rowCount()) {
-        const QSignalBlocker quiet(list);
-        list.setCurrentCell(currentRow, 0);
-    }
-    if (shownRow >= 0 && shownRow < list.rowCount()) {
-        OnItemChanged(shownRow);
-    }
     list.verticalScrollBar()->setValue(scrolled);
+    SelectRow(row, false);
+}
+
+void CHistoryPage::SyncWithFile() {
+    theApp().RefreshIfChanged();
+    if (theApp().LoadCount() != loadsShown) {
+        RefreshList(Selection::sameRecord);
+    }
+}
+
+// The record whose draw result can be entered now, so that a player coming for yesterday's draw finds it
+// selected and the entry open; when no result is due, the last record, with the entry closed.
+int CHistoryPage::OpeningRow() const {
+    const CPredictApp& app = theApp();
+    const int pending = app.FirstPendingRecord();
+    if (IsEntryOpen(app, pending, COleDateTime::GetCurrentTime())) {
+        return RowOfSlot(pending);
+    }
+    return list.rowCount() - 1;
+}
+
+// Selected, made current and scrolled into view (centred: the records around it show too); -1 selects
+// nothing, as in an empty list.
+void CHistoryPage::SelectRow(int row, bool centred) {
+    {
+        const QSignalBlocker quiet(list);
+        list.setCurrentCell(row, row >= 0 ? 0 : -1);
+    }
+    if (row >= 0) {
+        list.scrollTo(list.model()->index(row, 0),
+                      centred ? QAbstractItemView::PositionAtCenter : QAbstractItemView::EnsureVisible);
+    }
+    OnItemChanged(row);
 }
 
 void CHistoryPage::ColourRow(int row, int isRight) {
@@ -229,58 +253,77 @@ int CHistoryPage::RowOfSlot(int slot) const {
     return found == rowSlots.end() ? -1 : static_cast<int>(found - rowSlots.begin());
 }
 
+int CHistoryPage::RowOfRecord(const HistoryRecord& record) const {
+    for (int row = 0; row < static_cast<int>(rowSlots.size()); ++row) {
+        if (IsSamePrediction(*RecordOfRow(row), record)) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+// Only a record whose result can go in now is offered the entry: one still to be drawn, or one behind another
+// that waits, could only be refused.
 void CHistoryPage::OnItemChanged(int row) {
     selectedRow = row;
     const HistoryRecord* record = RecordOfRow(row);
+    selectedRecord = record != nullptr ? std::optional<HistoryRecord>(*record) : std::nullopt;
     // A list emptied of its current row has nothing to show or to enter.
     issueText = record != nullptr ? QString::fromStdString(record->open_order) : QString();
     UpdateData(false);
-    ShowEntry(record != nullptr && IsPending(*record));
+    ShowEntry(record != nullptr &&
+              IsEntryOpen(theApp(), rowSlots[static_cast<std::size_t>(row)], COleDateTime::GetCurrentTime()));
 }
 
 void CHistoryPage::OnConfirm() {
     UpdateData(true);
-    const HistoryRecord* record = RecordOfRow(selectedRow);
-    if (record == nullptr) {
+    if (RecordOfRow(selectedRow) == nullptr) {
         return;
     }
-    // A draw dated today can take its result; one still to come cannot.
-    const COleDateTime today = COleDateTime::GetCurrentTime().DateOnly();
-    if (record->record_date.DateOnly() > today) {
-        Refuse(QStringLiteral("还未到开奖时间。"), QStringLiteral("未开奖"));
-        return;
-    }
-    if (drawNumberText.size() != kDrawNumberLength) {
-        Refuse(QStringLiteral("请输入实际开奖号码。"), QStringLiteral("未输入"));
-        return;
-    }
-    // Results go in strictly in the order the predictions were saved. The message names the row as the list
-    // numbers it, from 1: with a gap in the file's record numbers that is not the record number.
-    const int pending = theApp().FirstPendingRecord();
     const int slot = rowSlots[static_cast<std::size_t>(selectedRow)];
-    if (pending != slot) {
-        const int pendingRow = RowOfSlot(pending);
-        Refuse(QStringLiteral("第%1行还未输入开奖号码，请先输入。")
-                   .arg(pendingRow >= 0 ? pendingRow + 1 : pending),
-               QStringLiteral("请按时间先后输入开奖号码"));
-        return;
+    const DrawEntryCheck check =
+        CheckDrawEntry(theApp(), slot, drawNumberText.toStdString(), COleDateTime::GetCurrentTime());
+    switch (check.refusal) {
+        case DrawEntryRefusal::none:
+            StoreDrawResult(slot, VerdictFor(RecordOfRow(selectedRow)->data, drawNumberText.toStdString()));
+            return;
+        case DrawEntryRefusal::notDue:
+            Refuse(QStringLiteral("还未到开奖时间。"), QStringLiteral("未开奖"));
+            return;
+        case DrawEntryRefusal::notADrawNumber:
+            Refuse(QStringLiteral("请输入实际开奖号码。"), QStringLiteral("未输入"));
+            return;
+        case DrawEntryRefusal::earlierPending:
+            Refuse(QStringLiteral("第%1行还未输入开奖号码，请先输入。").arg(check.pendingRow),
+                   QStringLiteral("请按时间先后输入开奖号码"));
+            return;
+        case DrawEntryRefusal::alreadyEntered:
+            return;  // the list shows its result; there is no entry to refuse
     }
-    StoreDrawResult(slot, VerdictFor(record->data, drawNumberText.toStdString()));
 }
 
-// The store reloads the slots, so no record is read after the write. A failed write has been reported by the
-// store and keeps the typed number for another try; a record that another copy of the program gave a result
-// first, or removed, fails without a message. Either way the list then shows what the file holds.
+// The store reloads the slots, so no record is read after the write. Once the result is in, the page moves on
+// to the next record whose result is due. A failed write has been reported by the store and keeps the record
+// and the typed number for another try; a record that another copy of the program gave a result first, or
+// removed, fails without a message and stays selected where it is now. Either way the list then shows what
+// the file holds.
 void CHistoryPage::StoreDrawResult(int slot, int isRight) {
-    if (theApp().SetDrawResult(slot, drawNumberText.toStdString(), isRight)) {
+    const bool written = theApp().EnterDrawResult(slot, drawNumberText.toStdString(), isRight) ==
+                         CPredictStore::DrawWrite::written;
+    if (written) {
         drawNumberText.clear();
     }
     const QWidget* focused = window()->focusWidget();
     const bool entryHadFocus = focused == &confirmButton || focused == &drawNumberEdit;
-    RefreshList(true);
-    // When the entry goes, the focus it held goes back to the list rather than on to the issue box after it.
-    if (entryHadFocus && drawNumberEdit.isHidden()) {
-        list.setFocus();
+    RefreshList(written ? Selection::opening : Selection::sameRecord);
+    // The next result can be typed at once; when the entry goes, the focus it held goes back to the list
+    // rather than on to the issue box after it.
+    if (entryHadFocus) {
+        if (drawNumberEdit.isHidden()) {
+            list.setFocus();
+        } else {
+            drawNumberEdit.setFocus();
+        }
     }
 }
 

@@ -9,15 +9,16 @@
 #include <QMenu>
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "controls/CColorEdit.h"
 #include "controls/CColorListCtrl.h"
 #include "controls/CSkinButton.h"
 #include "shell/CPageDialog.h"
+#include "store/HistoryRecord.h"
 
 class QPoint;
-struct HistoryRecord;
 
 class CHistoryPage : public CPageDialog {
     Q_OBJECT
@@ -49,12 +50,24 @@ public:
 protected:
     bool OnInitDialog() override;
     void showEvent(QShowEvent* event) override;
+    // Coming back to the window: another copy of the program may have changed the records meanwhile.
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Where the selection goes when the list is filled again.
+    enum class Selection {
+        opening,     // as a freshly opened page: the record whose result is due next, else the last one
+        sameRecord,  // the record selected before, wherever it is now; as opening when it is gone
+    };
+
     void UpdateData(bool saveAndValidate);
     void SetUpList();
     void FillList();
-    void RefreshList(bool keepPlace);
+    void RefreshList(Selection selection);
+    // Fills the list again when the file or memory changed since it was filled.
+    void SyncWithFile();
+    int OpeningRow() const;
+    void SelectRow(int row, bool centred);
     void ColourRow(int row, int isRight);
     void ShowEntry(bool show);
     QFont IssueFontFor(const QString& text) const;
@@ -67,6 +80,8 @@ private:
     const HistoryRecord* RecordOfRow(int row) const;
     // The list row, from 0, that shows the record in slot; -1 when none does.
     int RowOfSlot(int slot) const;
+    // The list row that shows this prediction, whatever its number now; -1 when none does.
+    int RowOfRecord(const HistoryRecord& record) const;
 
     // The list's context menu (CHistoryPageMenu.cpp).
     void OnListMenu(const QPoint& position);
@@ -79,7 +94,10 @@ private:
     bool ConfirmRemoval(const std::vector<int>& chosen);
 
     bool listFilled = false;
-    // The slot of the record each row shows, as the list was last filled.
+    // The slot of the record each row shows, as the list was last filled, and the store's load it came from.
     std::vector<int> rowSlots;
+    int loadsShown = -1;
+    // The prediction the selected row showed when it was selected, kept across a reload.
+    std::optional<HistoryRecord> selectedRecord;
     QFont issueFont;
 };

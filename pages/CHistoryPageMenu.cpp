@@ -42,22 +42,30 @@ std::unique_ptr<QMenu> CHistoryPage::CreateListMenu() {
     return menu;
 }
 
+// Each command reads the file as it is now; should that bring news from another copy of the program, the list
+// shows it too afterwards.
 void CHistoryPage::ShowStatistics() {
     OpenStatistics(this);
+    SyncWithFile();
 }
 
 void CHistoryPage::ExportRecords() {
     ExportRecordsFromMenu(this);
+    SyncWithFile();
 }
 
-// Draws that went in change rows anywhere in the list, so it is filled again where it was.
+// Draws that went in change rows anywhere in the list: it is filled again, on the next record due.
 void CHistoryPage::ImportDraws() {
     if (ImportDrawsFromMenu(this)) {
-        RefreshList(true);
+        RefreshList(Selection::opening);
+    } else {
+        SyncWithFile();
     }
 }
 
+// The menu offers what the file allows now.
 void CHistoryPage::OnListMenu(const QPoint& position) {
+    SyncWithFile();
     const std::unique_ptr<QMenu> menu = CreateListMenu();
     menu->exec(list.viewport()->mapToGlobal(position));
 }
@@ -91,7 +99,7 @@ void CHistoryPage::RemoveRecordsWithResult() {
         return;
     }
     theApp().RemoveRecords(chosen);
-    RefreshList(false);
+    RefreshList(Selection::opening);
 }
 
 // 0 when the user cancels.

@@ -109,30 +109,56 @@ TEST_F(HistoryPageTest, RowsShowDatesCodesResultsAndColouredVerdicts) {
     }
 }
 
-// Filling the list reports each row as changed: the page opens on the last record, nothing selected yet.
-TEST_F(HistoryPageTest, OpensOnTheLastRecordWithTheEntryExactlyWhenItHasNoResult) {
-    AddRecord(1, "2009-06-18 00:00:00", kCodes);
-    AddRecord(2, "2009-06-19 00:00:00", kCodes, 3, "907");
+// The page opens on the record whose result is due next, selected and in view, with the entry open; when no
+// result is due, on the last record with the entry closed. No entry is offered that could only be refused.
+TEST_F(HistoryPageTest, OpensOnTheRecordWhoseResultIsDueElseOnTheLastWithTheEntryClosed) {
+    for (int order = 1; order <= 123; ++order) {
+        const COleDateTime day = COleDateTime::FromOleDate(COleDateTime(2009, 11, 3).GetOleDate() + order);
+        const std::string date = QStringLiteral("%1-%2-%3 10:00:00")
+                                     .arg(day.GetYear())
+                                     .arg(day.GetMonth(), 2, 10, QLatin1Char('0'))
+                                     .arg(day.GetDay(), 2, 10, QLatin1Char('0'))
+                                     .toStdString();
+        if (order < 100) {
+            AddRecord(order, date, kCodes, 0, "123");
+        } else {
+            AddRecord(order, date, kCodes);  // 100 (2010-02-11) is due first; 123 is tomorrow's
+        }
+    }
     OpenStore();
-    CHistoryPage finished;
-    Show(finished);
-    EXPECT_EQ(finished.selectedRow, 1);
-    EXPECT_EQ(finished.issueEdit.Text(), QStringLiteral("10002"));
-    EXPECT_FALSE(finished.drawNumberEdit.isVisible());
-    EXPECT_FALSE(finished.confirmButton.isVisible());
-
-    AddRecord(3, "2009-06-20 00:00:00", kCodes);
-    app->LoadHistory();
     Show(page);
-    EXPECT_EQ(page.selectedRow, 2);
-    EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("10003"));
+    EXPECT_EQ(page.selectedRow, 99);
+    EXPECT_EQ(page.list.currentRow(), 99);
+    EXPECT_EQ(page.list.selectedItems().size(), 12);
+    EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("1000100"));
     EXPECT_TRUE(EntryShown());
-    EXPECT_TRUE(page.list.selectedItems().isEmpty());
+    EXPECT_TRUE(page.list.viewport()->rect().contains(page.list.visualItemRect(page.list.item(99, 0))));
 
-    // The result goes in for the first record without one, whichever record the page opened on.
-    page.drawNumberEdit.setText(QStringLiteral("012"));
-    page.confirmButton.click();
-    EXPECT_EQ(messages, std::vector<RecordedMessage>{kRowOneFirst});
+    // Behind a record that waits, or still to be drawn: selectable, but no entry.
+    page.list.setCurrentCell(100, 0);
+    EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("1000101"));
+    EXPECT_TRUE(EntryHidden());
+    page.list.setCurrentCell(122, 0);
+    EXPECT_TRUE(EntryHidden());
+}
+
+TEST_F(HistoryPageTest, WithNoResultDueThePageOpensOnTheLastRecord) {
+    AddRecord(1, "2009-06-18 00:00:00", kCodes, 3, "907");
+    AddRecord(2, "2010-03-06 00:00:00", kCodes);  // tomorrow
+    OpenStore();
+    Show(page);
+    EXPECT_EQ(page.selectedRow, 1);
+    EXPECT_EQ(page.list.currentRow(), 1);
+    EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("10002"));
+    EXPECT_TRUE(EntryHidden());
+
+    CHistoryPage finished;
+    Sql("DELETE FROM data_history WHERE record_order = 2");
+    app->LoadHistory();
+    Show(finished);
+    EXPECT_EQ(finished.selectedRow, 0);
+    EXPECT_EQ(finished.issueEdit.Text(), QStringLiteral("10001"));
+    EXPECT_FALSE(finished.drawNumberEdit.isVisible());
 }
 
 TEST_F(HistoryPageTest, SelectingShowsTheIssueAndOffersTheEntryOnlyWithoutAResult) {
@@ -141,6 +167,7 @@ TEST_F(HistoryPageTest, SelectingShowsTheIssueAndOffersTheEntryOnlyWithoutAResul
     OpenStore();
     Show(page);
 
+    page.list.setCurrentCell(0, 0);
     page.list.setCurrentCell(1, 3);
     EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("10002"));
     EXPECT_TRUE(EntryShown());
@@ -184,13 +211,17 @@ TEST_F(HistoryPageTest, TheDrawNumberHitsTheFirstEqualCodeAndIsStored) {
     EXPECT_EQ(RowTexts(0).mid(10), (QStringList{"012", "正确"}));
     EXPECT_EQ(page.list.CellTextColour(0, 3), RGB(0, 200, 100));
     EXPECT_EQ(page.list.CellTextColour(0, 11), RGB(0, 128, 80));
-    EXPECT_TRUE(EntryHidden());
     EXPECT_TRUE(page.drawNumberText.isEmpty());
     EXPECT_EQ(StoredResult(1), (std::vector<std::string>{"012", "2"}));
     EXPECT_EQ(app->history[1].is_right, 2);
+    // On to the next record whose result is due, its entry open and empty.
+    EXPECT_EQ(page.selectedRow, 1);
+    EXPECT_TRUE(EntryShown());
+    EXPECT_TRUE(page.drawNumberEdit.text().isEmpty());
 
     // Two equal codes: the lower one is the hit.
     Enter(1, QStringLiteral("555"));
+    EXPECT_TRUE(EntryHidden()) << "no result is due any more";
     EXPECT_EQ(StoredResult(2), (std::vector<std::string>{"555", "4"}));
     EXPECT_EQ(page.list.CellTextColour(1, 5), RGB(0, 200, 100));
     EXPECT_EQ(page.list.CellTextColour(1, 7), page.list.DefaultTextColour());
@@ -323,6 +354,32 @@ TEST_F(HistoryPageTest, AResultTheOtherCopyEnteredFirstIsShownInsteadOfWrittenOv
     EXPECT_EQ(page.list.CellTextColour(0, 3), RGB(0, 200, 100));
     EXPECT_EQ(page.list.CellTextColour(0, 11), RGB(0, 128, 80));
     EXPECT_TRUE(EntryHidden());
+}
+
+// Another copy removed the record before the selected one and numbered the rest again: this page's entry is
+// refused without a word, and the selection stays on the record it was on, now one row up, with the number
+// as typed.
+TEST_F(HistoryPageTest, ASilentlyRefusedEntryKeepsTheSelectionOnItsRecord) {
+    AddRecord(1, "2010-03-01 00:00:00", kCodes, 0, "123");
+    AddRecord(2, "2010-03-02 00:00:00", kCodes);
+    AddRecord(3, "2010-03-03 00:00:00", kCodes);
+    OpenStore();
+    Show(page);
+    ASSERT_EQ(page.selectedRow, 1);
+    Sql("DELETE FROM data_history WHERE record_order = 1; UPDATE data_history SET record_order = "
+        "record_order - 1");
+
+    page.drawNumberEdit.setText(QStringLiteral("012"));
+    page.confirmButton.click();
+
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(page.list.rowCount(), 2);
+    EXPECT_EQ(page.selectedRow, 0);
+    EXPECT_EQ(page.list.currentRow(), 0);
+    EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("10002"));
+    EXPECT_TRUE(EntryShown());
+    EXPECT_EQ(page.drawNumberEdit.text(), QStringLiteral("012"));
+    EXPECT_EQ(Rows("SELECT open_data FROM data_history"), (TextRows{{"未知"}, {"未知"}}));
 }
 
 // Records 2 and 4 by hand, 1 and 3 missing: two rows and no empty slot listed. The refusal names the row as

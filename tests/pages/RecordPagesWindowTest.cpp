@@ -92,9 +92,9 @@ TEST_F(RecordPagesWindowTest, AResultEnteredInTheWindowIsStoredAndBackReturnsHom
     EXPECT_TRUE(messages.empty());
 }
 
-// The focus leaves the hidden panel for the page's list when the page opens; the list still opens on the
-// last record, as its fill left it.
-TEST_F(RecordPagesWindowTest, TheRecordsOpenOnTheLastRecordWhenClickedInTheActiveWindow) {
+// The focus leaves the hidden panel for the page when it opens; the list opens on the record whose result
+// is due.
+TEST_F(RecordPagesWindowTest, TheRecordsOpenOnTheRecordDueWhenClickedInTheActiveWindow) {
     const std::array<std::string, 8> codes = {"386", "012", "907", "555", "243", "555", "659", "760"};
     AddRecord(1, "2010-03-01 00:00:00", codes, 0, "123");
     AddRecord(2, "2010-03-02 00:00:00", codes);
@@ -109,10 +109,10 @@ TEST_F(RecordPagesWindowTest, TheRecordsOpenOnTheLastRecordWhenClickedInTheActiv
     auto* records = dynamic_cast<CHistoryPage*>(main.pageContainer.Page(CMainDlg::kRecordsOrPlayerSlot));
     ASSERT_NE(records, nullptr);
     ASSERT_TRUE(records->isVisible());
-    EXPECT_EQ(records->selectedRow, 2);
-    EXPECT_EQ(records->issueEdit.Text(), QStringLiteral("10003"));
-    EXPECT_FALSE(records->drawNumberEdit.isVisible()) << "the last record has its result";
-    EXPECT_EQ(records->list.currentRow(), -1);
+    EXPECT_EQ(records->selectedRow, 1);
+    EXPECT_EQ(records->issueEdit.Text(), QStringLiteral("10002"));
+    EXPECT_TRUE(records->drawNumberEdit.isVisible());
+    EXPECT_EQ(records->list.currentRow(), 1);
 
     // The page holds the focus, not 退出: a Space now does nothing, and back home the focus is on the panel.
     EXPECT_EQ(QApplication::focusWidget(), records);

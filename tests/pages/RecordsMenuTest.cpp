@@ -146,6 +146,80 @@ TEST_F(RecordsMenuTest, TheStatisticsAndTheDrawImportWorkFromTheMenu) {
     EXPECT_EQ(page.list.CellText(3, 11), QStringLiteral("正确"));
 }
 
+// Another copy of the program (or the command line) changes the file while this page is open: each command
+// starts from what the file holds now, and the list shows it afterwards.
+TEST_F(RecordsMenuTest, EveryCommandStartsFromWhatTheFileHoldsNow) {
+    Sql("UPDATE data_history SET open_data = '012', is_right = 2 WHERE record_order = 4");
+    const QString draws = dir.filePath(QStringLiteral("开奖.txt"));
+    QFile file(draws);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("2009-06-19,243\n");
+    file.close();
+    const QString csv = dir.filePath(QStringLiteral("记录.csv"));
+    ModalAnswer<QFileDialog> chooser([&](QFileDialog& dialog) {
+        dialog.selectFile(dialog.acceptMode() == QFileDialog::AcceptOpen ? draws : csv);
+        static_cast<QDialog&>(dialog).accept();
+    });
+
+    Action(*page.CreateListMenu(), QStringLiteral("导入开奖号码…"))->trigger();
+    EXPECT_EQ(messages.front().text, QStringLiteral("录入开奖号码 1 个，拒绝 0 行。"))
+        << "record 4 is no longer waiting";
+    EXPECT_EQ(page.list.CellText(3, 10), QStringLiteral("012"));
+    EXPECT_EQ(page.list.CellText(4, 10), QStringLiteral("243"));
+
+    Sql("UPDATE data_history SET open_data = '未知', is_right = 11 WHERE record_order = 5");
+    QStringList counts;
+    {
+        ModalAnswer<CStatisticsDlg> statistics([&counts](CStatisticsDlg& dialog) {
+            counts = dialog.CellTexts().mid(0, 3);
+            dialog.okButton.click();
+        });
+        Action(*page.CreateListMenu(), QStringLiteral("统计"))->trigger();
+    }
+    EXPECT_EQ(counts, (QStringList{"5 条", "4 期", "1 条"}));
+    EXPECT_EQ(page.list.CellText(4, 10), QStringLiteral("未知"));
+
+    Sql("UPDATE data_history SET open_data = '555', is_right = 4 WHERE record_order = 5");
+    Action(*page.CreateListMenu(), QStringLiteral("导出为 CSV…"))->trigger();
+    QFile exported(csv);
+    ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(
+        exported.readAll().contains("\r\n2009-06-19,10005,386,012,907,555,243,555,659,760,555,正确\r\n"));
+}
+
+// Every refusal has its own words here, so none are grouped: the message lists twenty and counts the rest,
+// and the whole list waits in the box's details.
+TEST_F(RecordsMenuTest, TheImportMessageStaysAScreenfulWithTheWholeListInItsDetails) {
+    QByteArray lines;
+    for (int line = 1; line <= 30; ++line) {
+        lines += "x" + QByteArray::number(line) + ",123\n";
+    }
+    const QString draws = dir.filePath(QStringLiteral("开奖.txt"));
+    QFile file(draws);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(lines);
+    file.close();
+    ModalAnswer<QFileDialog> chooser([&draws](QFileDialog& dialog) {
+        dialog.selectFile(draws);
+        static_cast<QDialog&>(dialog).accept();
+    });
+    SetMessageBoxHandler({});  // the real box, with its details
+    QString text;
+    QString details;
+    ModalAnswer<QMessageBox> box([&](QMessageBox& shown) {
+        text = shown.text();
+        details = shown.detailedText();
+        shown.accept();
+    });
+
+    Action(*page.CreateListMenu(), QStringLiteral("导入开奖号码…"))->trigger();
+
+    EXPECT_EQ(text.count(u'\n'), 21) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("第20行：没有期数为“x20”的预测记录。\n……另有 10 行被拒绝。")));
+    EXPECT_EQ(details.count(u'\n'), 29);
+    EXPECT_TRUE(details.endsWith(QStringLiteral("第30行：没有期数为“x30”的预测记录。")));
+}
+
 TEST_F(RecordsMenuTest, RemovalIsOfferedOnlyWhenSomeRecordHasItsResult) {
     EXPECT_TRUE(RemoveAction(*page.CreateListMenu())->isEnabled());
     Sql("UPDATE data_history SET is_right = 11, open_data = '未知'");
