@@ -23,6 +23,19 @@ QString DocumentsFolder() {
     return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
+// The file dialog shows a name that is no UTF-8 (a GBK name from an old archive) with U+FFFD in its place:
+// such a name would silently become another file, so it is refused.
+bool IsRepresentable(const QString& file, QWidget* parent) {
+    if (!file.contains(QChar::ReplacementCharacter)) {
+        return true;
+    }
+    MessageBox(QStringLiteral("文件名“%1”含有无法识别的字符（它不是 UTF-8 编码），本程序无法使用这个文件；"
+                              "请改用 UTF-8 编码的文件名。")
+                   .arg(file),
+               QStringLiteral("文件名无法识别"), parent, QMessageBox::Warning);
+    return false;
+}
+
 }  // namespace
 
 void OpenStatistics(QWidget* parent) {
@@ -35,7 +48,7 @@ void ExportRecordsFromMenu(QWidget* parent) {
     const QString file = QFileDialog::getSaveFileName(
         parent, QStringLiteral("导出为 CSV"),
         QDir(DocumentsFolder()).filePath(QStringLiteral("预测记录.csv")), QStringLiteral("CSV 文件 (*.csv)"));
-    if (file.isEmpty()) {
+    if (file.isEmpty() || !IsRepresentable(file, parent)) {
         return;
     }
     theApp().RefreshIfChanged();
@@ -51,7 +64,7 @@ bool ImportDrawsFromMenu(QWidget* parent) {
     const QString file =
         QFileDialog::getOpenFileName(parent, QStringLiteral("导入开奖号码"), DocumentsFolder(),
                                      QStringLiteral("开奖号码 (*.txt *.csv);;所有文件 (*)"));
-    if (file.isEmpty()) {
+    if (file.isEmpty() || !IsRepresentable(file, parent)) {
         return false;
     }
     std::string bytes;

@@ -187,6 +187,20 @@ TEST_F(RecordsMenuTest, EveryCommandStartsFromWhatTheFileHoldsNow) {
         exported.readAll().contains("\r\n2009-06-19,10005,386,012,907,555,243,555,659,760,555,正确\r\n"));
 }
 
+// A GBK name reaches the program as U+FFFD: writing it would make a file of another name, so nothing is
+// written.
+TEST_F(RecordsMenuTest, ANameTheProgramCannotRepresentIsRefused) {
+    const QString shown = dir.filePath(QStringLiteral("\uFFFD\uFFFD.csv"));
+    ModalAnswer<QFileDialog> chooser([&shown](QFileDialog& dialog) {
+        dialog.selectFile(shown);
+        static_cast<QDialog&>(dialog).accept();
+    });
+    Action(*page.CreateListMenu(), QStringLiteral("导出为 CSV…"))->trigger();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages.front().caption, QStringLiteral("文件名无法识别"));
+    EXPECT_FALSE(QFile::exists(shown));
+}
+
 // Every refusal has its own words here, so none are grouped: the message lists twenty and counts the rest,
 // and the whole list waits in the box's details.
 TEST_F(RecordsMenuTest, TheImportMessageStaysAScreenfulWithTheWholeListInItsDetails) {
