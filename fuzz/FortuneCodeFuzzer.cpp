@@ -28,9 +28,15 @@ int TakeInt(const std::uint8_t*& data, std::size_t& size) {
     return value;
 }
 
-void CheckYears(const std::string& code, const FortuneChart& chart, int previousStart, int previousNext) {
+void CheckYears(const std::string& code, const FortuneChart& chart, int previousStart, int previousNext,
+                int currentYear, CalendarEdition edition) {
     const char first = code[0];
-    if (first == '7' || first == '8' || first == '9' || first == '0') {
+    if (edition == CalendarEdition::Extended && first >= '0' && first <= '9') {
+        Require(chart.startYear >= currentYear - 8 && chart.startYear <= currentYear + 1);
+        Require(chart.startYear % 10 == first - '0' && chart.nextYear == chart.startYear + 1);
+    } else if (edition == CalendarEdition::Extended) {
+        Require(chart.startYear == previousStart && chart.nextYear == previousNext);
+    } else if (first == '7' || first == '8' || first == '9' || first == '0') {
         Require(chart.startYear == (first == '0' ? 2010 : 2000 + (first - '0')));
         Require(chart.nextYear == chart.startYear + 1);
     } else {
@@ -55,13 +61,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int currentMonth = 1 + std::abs(TakeInt(data, size) % 12);
     const int previousStart = TakeInt(data, size);
     const int previousNext = TakeInt(data, size);
+    const CalendarEdition edition =
+        TakeInt(data, size) % 2 == 0 ? CalendarEdition::Classic : CalendarEdition::Extended;
     const std::string code(reinterpret_cast<const char*>(data), size);
 
     const FortuneChart chart =
-        DecodeFortuneCode(code, currentYear, currentMonth, previousStart, previousNext);
+        DecodeFortuneCode(code, currentYear, currentMonth, previousStart, previousNext, edition);
 
     if (code.size() == kFortuneCodeLength) {
-        CheckYears(code, chart, previousStart, previousNext);
+        CheckYears(code, chart, previousStart, previousNext, currentYear, edition);
         CheckLevels(chart);
     } else {
         Require(!chart.codeValid && chart.badLevelPositions.empty());

@@ -3,6 +3,7 @@
 #include <QStringEncoder>
 
 #include "core/COleDateTime.h"
+#include "core/CalendarEdition.h"
 #include "core/MessageSink.h"
 #include "pages/CPlayerPage.h"
 #include "pages/DialogInteger.h"
@@ -65,8 +66,9 @@ bool CPlayerPage::ExchangeInteger(CColorEdit& edit, int& value, bool saveAndVali
 
 void CPlayerPage::ComputeFortuneChart() {
     const COleDateTime now = COleDateTime::GetCurrentTime();
-    const FortuneChart chart = DecodeFortuneCode(FortuneCodeBytes(fortuneCodeText), now.GetYear(),
-                                                 now.GetMonth(), startYear, nextYear);
+    const FortuneChart chart =
+        DecodeFortuneCode(FortuneCodeBytes(fortuneCodeText), now.GetYear(), now.GetMonth(), startYear,
+                          nextYear, CurrentCalendarEdition());
     startYear = chart.startYear;
     nextYear = chart.nextYear;
     monthLabels = chart.monthLabels;

@@ -17,7 +17,20 @@ int DecodeLevel(int byte) {
     return byte >= 'A' ? byte - 65 : byte - 48;
 }
 
-void DecodeYears(int byte, int& startYear, int& nextYear) {
+// The year ending in digit from currentYear - 8 to currentYear + 1: the last years of records, and the next.
+int ExtendedYear(int digit, int currentYear) {
+    const int first = currentYear - 8;
+    return first + ((digit - first % 10) % 10 + 10) % 10;
+}
+
+void DecodeYears(int byte, int currentYear, CalendarEdition edition, int& startYear, int& nextYear) {
+    if (edition == CalendarEdition::Extended) {
+        if (byte >= '0' && byte <= '9') {
+            startYear = ExtendedYear(byte - '0', currentYear);
+            nextYear = startYear + 1;
+        }
+        return;
+    }
     switch (byte) {
         case '7':
             startYear = 2007;
@@ -40,13 +53,13 @@ void DecodeYears(int byte, int& startYear, int& nextYear) {
 }  // namespace
 
 FortuneChart DecodeFortuneCode(const std::string& code, int currentYear, int currentMonth,
-                               int previousStartYear, int previousNextYear) {
+                               int previousStartYear, int previousNextYear, CalendarEdition edition) {
     FortuneChart chart;
     chart.startYear = previousStartYear;
     chart.nextYear = previousNextYear;
     int firstMonth = currentMonth;
     if (code.size() == kFortuneCodeLength) {
-        DecodeYears(SignedByte(code, 0), chart.startYear, chart.nextYear);
+        DecodeYears(SignedByte(code, 0), currentYear, edition, chart.startYear, chart.nextYear);
         firstMonth = DecodeMonth(SignedByte(code, 1));
         chart.codeValid = true;
     } else {

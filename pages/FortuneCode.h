@@ -3,7 +3,10 @@
 // GBK encoding of what the player typed), so the decoding can be checked and fuzzed without any window.
 //
 // A code has 14 single-byte characters, each read as a signed byte:
-//   position 0      the years: '7' 2007/2008, '8' 2008/2009, '9' 2009/2010, '0' 2010/2011, others keep them;
+//   position 0      the years. In the classic edition '7' 2007/2008, '8' 2008/2009, '9' 2009/2010,
+//                   '0' 2010/2011, and any other character keeps them. In the extended edition a digit d
+//                   names the year ending in d from this year - 8 to this year + 1 (in 2026: '6' 2026, '7'
+//                   2027, '8' 2018) and the year after it; any other character keeps them;
 //   position 1      the first month: at or above 'A' its code - 55 ('A' 10), else its code - 48 ('1' 1);
 //   positions 2..13 the levels of the twelve months: at or above 'A' its code - 65 ('A' 0 .. 'G' 6), else its
 //                   code - 48 ('0' .. '6'); 0 .. 6 are valid.
@@ -12,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "core/CalendarEdition.h"
 #include "res/Layout.h"
 
 inline constexpr std::size_t kFortuneCodeLength = 14;
@@ -42,4 +46,5 @@ struct FortuneChart {
 // Decodes code. A code that is not exactly 14 bytes long gives the current year and month and a flat chart;
 // a code whose first byte names no year keeps previousStartYear and previousNextYear.
 FortuneChart DecodeFortuneCode(const std::string& code, int currentYear, int currentMonth,
-                               int previousStartYear, int previousNextYear);
+                               int previousStartYear, int previousNextYear,
+                               CalendarEdition edition = CalendarEdition::Classic);

@@ -57,6 +57,28 @@ TEST(FortuneCodeTest, EachYearDigitAndTheLettersOfMonthsAndLevels) {
     EXPECT_EQ(letters.chartValues, (Months{0, 1, 2, 3, 4, 5, 6, 5, 4, 3, 2, 1}));
 }
 
+// After 2010 the classic table names no year of the chart: in the extended edition a digit names the year
+// ending in it from this year - 8 to this year + 1.
+TEST(FortuneCodeTest, InTheExtendedEditionADigitNamesAYearNearThisOne) {
+    const struct {
+        char digit;
+        int thisYear;
+        int start;
+    } years[] = {{'6', 2026, 2026}, {'7', 2026, 2027}, {'8', 2026, 2018}, {'0', 2026, 2020},
+                 {'9', 2026, 2019}, {'2', 2100, 2092}, {'1', 2100, 2101}, {'7', 2012, 2007}};
+    for (const auto& year : years) {
+        const FortuneChart chart = DecodeFortuneCode(std::string(1, year.digit) + "A012345654321",
+                                                     year.thisYear, 12, 0, 0, CalendarEdition::Extended);
+        EXPECT_EQ(chart.startYear, year.start) << year.digit << " in " << year.thisYear;
+        EXPECT_EQ(chart.nextYear, year.start + 1);
+    }
+    const FortuneChart letter =
+        DecodeFortuneCode("AA012345654321", 2026, 12, 2015, 2016, CalendarEdition::Extended);
+    EXPECT_EQ(letter.startYear, 2015) << "a letter names no year and keeps the years";
+    EXPECT_EQ(DecodeFortuneCode("6A012345654321", 2026, 12, 0, 0, CalendarEdition::Classic).startYear, 0)
+        << "the classic edition keeps its table";
+}
+
 TEST(FortuneCodeTest, AnyOtherFirstCharacterKeepsTheYears) {
     for (const char first : {'5', '1', 'A', ' '}) {
         const FortuneChart chart =

@@ -10,6 +10,7 @@
 #include "pages/CPlayerPage.h"
 #include "shell/CHelpWindow.h"
 #include "tests/pages/PageStoreFixture.h"
+#include "tests/support/EditionScope.h"
 #include "tests/support/FixedClock.h"
 
 namespace {
@@ -103,6 +104,17 @@ TEST_F(PlayerPageTest, AStoredCodeIsDrawnAtItsTwelveHeights) {
     EXPECT_TRUE(page.codeValid);
     ExpectChart({402, 382, 361, 341, 320, 300, 279, 300, 320, 341, 361, 382});
     EXPECT_TRUE(messages.empty());
+}
+
+// On today's clock the program runs the extended edition: a code written for this year shows this year.
+TEST_F(PlayerPageTest, InTheExtendedEditionTheCodesYearIsOneNearToday) {
+    clock.Set(Clock::MakeLocalTime(2026, 12, 8, 9, 0, 0));
+    const EditionScope extended(CalendarEdition::Extended);
+    Open("yunqi = '6C012345654321'");
+
+    EXPECT_EQ(Labels(),
+              (QStringList{"2026", "12", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "2027"}));
+    EXPECT_TRUE(page.codeValid);
 }
 
 TEST_F(PlayerPageTest, AnAppliedCodeIsSavedAloneAndRedrawn) {
