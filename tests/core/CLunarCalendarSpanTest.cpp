@@ -16,6 +16,9 @@
 #include "tests/support/SinkRecorder.h"
 
 using namespace calendar_test;
+using std::chrono::year;
+using std::chrono::year_month_day;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -139,8 +142,7 @@ TEST(CLunarCalendarEditions, ClassicStopsAfter2012_02_04AndExtendedAfter2099_12_
     calendar.Convert(COleDateTime(2100, 1, 1));
     calendar.Convert(COleDateTime(2007, 2, 3));
     EXPECT_EQ(recorder.Texts().size(), 3u);
-    EXPECT_EQ(calendar.gregorianYear * 10000 + calendar.gregorianMonth * 100 + calendar.gregorianDay,
-              20991231);
+    EXPECT_EQ(GregorianOf(calendar), 2099y / 12 / 31);
     EXPECT_EQ(FirstConvertibleDate(), COleDateTime(2007, 2, 4));
     EXPECT_EQ(LastConvertibleDate(CalendarEdition::Extended), COleDateTime(2099, 12, 31));
 }
@@ -165,15 +167,15 @@ TEST(CLunarCalendarEditions, DatesOfTheExtendedSpan) {
 
 TEST(CLunarCalendarEditions, LeapMonthsAreNamedAfterTheMonthTheyRepeat) {
     const EditionScope extended(CalendarEdition::Extended);
-    const std::vector<std::pair<std::vector<int>, std::vector<std::string>>> runs = {
-        {{20280622, 20280623, 20280721, 20280722}, {"五月三十", "闰五月初一", "闰五月二十九", "六月初一"}},
-        {{20331221, 20331222, 20340119, 20340120},
+    const std::vector<std::pair<std::vector<year_month_day>, std::vector<std::string>>> runs = {
+        {{2028y / 6 / 22, 2028y / 6 / 23, 2028y / 7 / 21, 2028y / 7 / 22},
+         {"五月三十", "闰五月初一", "闰五月二十九", "六月初一"}},
+        {{2033y / 12 / 21, 2033y / 12 / 22, 2034y / 1 / 19, 2034y / 1 / 20},
          {"十一月三十", "闰十一月初一", "闰十一月二十九", "十二月初一"}},
     };
     for (const auto& [dates, expected] : runs) {
         for (std::size_t i = 0; i < dates.size(); ++i) {
-            const int date = dates[i];
-            EXPECT_EQ(Lunar(Converted(date / 10000, date / 100 % 100, date % 100)), expected[i]) << date;
+            EXPECT_EQ(Lunar(Converted(dates[i])), expected[i]) << DateText(dates[i]);
         }
     }
     const CLunarCalendar leap = Converted(2033, 12, 22);
@@ -204,8 +206,7 @@ TEST(CLunarCalendarSweep, EveryDayOfTheExtendedSpan) {
         const LunarDay theirs = reference[static_cast<std::size_t>(day - first)];
         agreeing += ours == theirs ? 1 : 0;
         ASSERT_EQ(ours, OursFromLunardate(day, theirs));
-        ASSERT_EQ(c.gregorianYear * 10000 + c.gregorianMonth * 100 + c.gregorianDay,
-                  date.GetYear() * 10000 + date.GetMonth() * 100 + date.GetDay());
+        ASSERT_EQ(GregorianOf(c), year{date.GetYear()} / date.GetMonth() / date.GetDay());
         ASSERT_EQ(c.dayPillar, Sexagenary(day - jiaZi));
         ASSERT_EQ(c.yearPillar, Sexagenary(PillarYear(date) - 4));
         if (day > first) {

@@ -8,9 +8,15 @@
 #include "core/CLunarCalendar.h"
 #include "core/LunarTables.h"
 #include "core/MessageSink.h"
+#include "tests/core/CalendarTestSupport.h"
 #include "tests/support/SinkRecorder.h"
 
 namespace {
+
+using calendar_test::DateText;
+using calendar_test::GregorianOf;
+using std::chrono::year_month_day;
+using namespace std::chrono_literals;
 
 const char* const kStems[10] = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
 const char* const kBranches[12] = {"子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
@@ -49,8 +55,7 @@ TEST(CLunarCalendar, KnownDates) {
     EXPECT_EQ(olympics.lunarMonth, 7);
     EXPECT_EQ(olympics.lunarDay, 8);
     EXPECT_EQ(olympics.lunarMonthName + olympics.lunarDayName, "七初八");
-    EXPECT_EQ(olympics.gregorianYear * 10000 + olympics.gregorianMonth * 100 + olympics.gregorianDay,
-              20080808);
+    EXPECT_EQ(GregorianOf(olympics), 2008y / 8 / 8);
 
     const CLunarCalendar example = Converted(2009, 6, 17);
     EXPECT_EQ(example.yearPillar + example.monthPillar + example.dayPillar, "己丑庚午癸巳");
@@ -74,18 +79,19 @@ TEST(CLunarCalendar, LeapFifthMonthOf2009) {
 
 // Festivals everybody knows the date of: 春节 1-1, 元宵 1-15, 端午 5-5, 七夕 7-7, 中秋 8-15, 重阳 9-9.
 TEST(CLunarCalendar, AgreesWithFestivalDates) {
-    const std::vector<std::pair<std::vector<int>, std::string>> festivals = {
-        {{20070218, 20080207, 20090126, 20100214, 20110203, 20120123}, "一初一"},
-        {{20070304, 20080221, 20090209, 20100228, 20110217}, "一十五"},
-        {{20070619, 20080608, 20090528, 20100616, 20110606}, "五初五"},
-        {{20070819, 20080807, 20090826, 20100816, 20110806}, "七初七"},
-        {{20070925, 20080914, 20091003, 20100922, 20110912}, "八十五"},
-        {{20071019, 20081007, 20091026, 20101016, 20111005}, "九初九"},
+    const std::vector<std::pair<std::vector<year_month_day>, std::string>> festivals = {
+        {{2007y / 2 / 18, 2008y / 2 / 7, 2009y / 1 / 26, 2010y / 2 / 14, 2011y / 2 / 3, 2012y / 1 / 23},
+         "一初一"},
+        {{2007y / 3 / 4, 2008y / 2 / 21, 2009y / 2 / 9, 2010y / 2 / 28, 2011y / 2 / 17}, "一十五"},
+        {{2007y / 6 / 19, 2008y / 6 / 8, 2009y / 5 / 28, 2010y / 6 / 16, 2011y / 6 / 6}, "五初五"},
+        {{2007y / 8 / 19, 2008y / 8 / 7, 2009y / 8 / 26, 2010y / 8 / 16, 2011y / 8 / 6}, "七初七"},
+        {{2007y / 9 / 25, 2008y / 9 / 14, 2009y / 10 / 3, 2010y / 9 / 22, 2011y / 9 / 12}, "八十五"},
+        {{2007y / 10 / 19, 2008y / 10 / 7, 2009y / 10 / 26, 2010y / 10 / 16, 2011y / 10 / 5}, "九初九"},
     };
     for (const auto& [dates, expected] : festivals) {
-        for (int date : dates) {
-            const CLunarCalendar c = Converted(date / 10000, date / 100 % 100, date % 100);
-            EXPECT_EQ(c.lunarMonthName + c.lunarDayName, expected) << date;
+        for (const year_month_day date : dates) {
+            const CLunarCalendar c = calendar_test::Converted(date);
+            EXPECT_EQ(c.lunarMonthName + c.lunarDayName, expected) << DateText(date);
         }
     }
 }

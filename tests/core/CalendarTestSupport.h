@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the calendar tests: sexagenary names by number and conversions of single dates. The scope
 // that runs a test under one calendar edition is the support library's EditionScope.
+#include <chrono>
 #include <string>
 
 #include "core/CLunarCalendar.h"
@@ -21,6 +22,22 @@ inline CLunarCalendar Converted(int year, int month, int day) {
     CLunarCalendar calendar;
     calendar.Convert(COleDateTime(year, month, day));
     return calendar;
+}
+
+inline CLunarCalendar Converted(std::chrono::year_month_day date) {
+    return Converted(static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+                     static_cast<int>(static_cast<unsigned>(date.day())));
+}
+
+// The Gregorian date a conversion gives back.
+inline std::chrono::year_month_day GregorianOf(const CLunarCalendar& calendar) {
+    return std::chrono::year{calendar.gregorianYear} / calendar.gregorianMonth / calendar.gregorianDay;
+}
+
+inline std::string DateText(std::chrono::year_month_day date) {
+    return std::to_string(static_cast<int>(date.year())) + "-" +
+           std::to_string(static_cast<unsigned>(date.month())) + "-" +
+           std::to_string(static_cast<unsigned>(date.day()));
 }
 
 inline long OleDay(const COleDateTime& date) {
