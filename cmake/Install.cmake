@@ -51,7 +51,7 @@ function(morvint_install_program bin_dir plugin_dir files_dir share_dir)
     install(FILES ${CMAKE_BINARY_DIR}/icons/hicolor/${size}x${size}/apps/morvint.png
       DESTINATION ${share_dir}/icons/hicolor/${size}x${size}/apps RENAME ${MORVINT_APP_ID}.png ${ARGN})
   endforeach()
-  install(FILES ${CMAKE_SOURCE_DIR}/packaging/${MORVINT_APP_ID}.metainfo.xml DESTINATION ${share_dir}/metainfo
+  install(FILES ${CMAKE_BINARY_DIR}/packaging/${MORVINT_APP_ID}.metainfo.xml DESTINATION ${share_dir}/metainfo
     ${ARGN})
 endfunction()
 
@@ -75,18 +75,20 @@ set(MORVINT_DESKTOP_ICON ${MORVINT_APP_ID})
 configure_file(${CMAKE_SOURCE_DIR}/packaging/${MORVINT_APP_ID}.desktop.in
   ${CMAKE_BINARY_DIR}/packaging/${MORVINT_APP_ID}.desktop @ONLY)
 
-# The manual page and the Debian changelog are installed compressed, as the distribution wants them.
+# The manual page and the Debian changelog (which the build writes with the package version) are installed
+# compressed, as the distribution wants them; -n keeps the time out, so that the same text gives the same bytes.
 set(morvint_gzipped "")
-foreach(source morvint.1 changelog)
-  set(gzipped ${CMAKE_BINARY_DIR}/packaging/${source}.gz)
+foreach(source ${CMAKE_SOURCE_DIR}/packaging/morvint.1 ${CMAKE_BINARY_DIR}/packaging/changelog)
+  get_filename_component(name ${source} NAME)
+  set(gzipped ${CMAKE_BINARY_DIR}/packaging/${name}.gz)
   add_custom_command(OUTPUT ${gzipped}
-    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/${source} ${CMAKE_BINARY_DIR}/packaging/${source}
-    COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/packaging/${source}
-    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${source}
+    COMMAND gzip -9nc ${source} > ${gzipped}
+    DEPENDS ${source}
     VERBATIM)
   list(APPEND morvint_gzipped ${gzipped})
 endforeach()
 add_custom_target(morvint_install_files ALL DEPENDS ${morvint_template} ${morvint_gzipped})
+add_dependencies(morvint_install_files morvint_version)
 
 install(FILES ${morvint_template} DESTINATION ${CMAKE_INSTALL_DATADIR}/morvint ${standard})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${MORVINT_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
