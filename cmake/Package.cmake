@@ -61,6 +61,10 @@ set(CPACK_DEBIAN_MAIN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 set(CPACK_DEBIAN_DATA_PACKAGE_NAME morvint-data)
 set(CPACK_DEBIAN_DATA_PACKAGE_ARCHITECTURE all)
+# Until 4.3.0 these files were in the package morvint itself (version 4.3): taking them over from it, and not
+# beside it, makes the upgrade from that package possible.
+set(CPACK_DEBIAN_DATA_PACKAGE_REPLACES "morvint (<< 4.3.0~)")
+set(CPACK_DEBIAN_DATA_PACKAGE_BREAKS "morvint (<< 4.3.0~)")
 set(CPACK_DEBIAN_DATA_DESCRIPTION [=[
 pictures, sound and help for the Quintara Pick-3 predictions
 The architecture-independent files of Quintara (周易预测号码), which

@@ -4,11 +4,12 @@
 # same version; lintian finds no error and no warning; the version is this commit's and rises with every commit,
 # so apt takes a newer build as an upgrade; the dependencies come from the libraries the program links (plus the
 # CJK fonts, and Qt's Chinese texts as a recommendation); the program is stripped and hardened; the manual page
-# documents every option; the metainfo's release is this version. Then both are unpacked into a scratch root and
-# the program is started there by an ordinary user from an unrelated folder: the first start makes the user's
-# database from the installed template, a second start keeps it, and nothing is written anywhere else. Under a
-# private X server the window carries the class that the desktop entry names, and the sound plugin is found in
-# its installed folder when the pointer first brings the chime, not before.
+# documents every option; the metainfo's release is this version; dpkg upgrades the single package of before to
+# these two. Then both are unpacked into a scratch root and the program is started there by an ordinary user
+# from an unrelated folder: the first start makes the user's database from the installed template, a second
+# start keeps it, and nothing is written anywhere else. Under a private X server the window carries the class
+# that the desktop entry names, and the sound plugin is found in its installed folder when the pointer first
+# brings the chime, not before.
 # Usage: PackageTest.sh <cpack> <build folder> <source folder>
 set -euo pipefail
 cpack_command="$1"
@@ -90,6 +91,28 @@ done
 root="$scratch/root"
 dpkg -x "$deb" "$root"
 dpkg -x "$data_deb" "$root"
+
+# --- The upgrade from the one package of before, morvint 4.3, which held the files morvint-data holds now and
+# the program in /usr/bin: dpkg installs both new packages over it in a root of its own, deconfiguring the old
+# package on the way as apt lets it (no library is there, hence --force-depends).
+old="$scratch/old"
+mkdir -p "$old/DEBIAN" "$old/usr/bin"
+dpkg -x "$data_deb" "$old"
+rm -rf "$old/usr/share/doc/morvint-data"
+cp "$root/usr/games/morvint" "$old/usr/bin/morvint"
+printf 'Package: morvint\nVersion: 4.3\nArchitecture: %s\nMaintainer: %s\nDescription: the package before\n' \
+  "$arch" "$(dpkg-deb --field "$deb" Maintainer)" >"$old/DEBIAN/control"
+dpkg-deb --build "$old" "$scratch/old.deb" >/dev/null
+system="$scratch/system"
+mkdir -p "$system/var/lib/dpkg/info" "$system/var/lib/dpkg/updates" "$system/var/log"
+touch "$system/var/lib/dpkg/status"
+in_system=(dpkg --root="$system" --force-depends --force-not-root --force-script-chrootless)
+"${in_system[@]}" --install "$scratch/old.deb" >"$scratch/upgrade.log" 2>&1 || fail "the old package: $(cat "$scratch/upgrade.log")"
+"${in_system[@]}" --auto-deconfigure --install "$data_deb" "$deb" >>"$scratch/upgrade.log" 2>&1 ||
+  fail "no upgrade from morvint 4.3: $(cat "$scratch/upgrade.log")"
+[ "$("${in_system[@]}" --search /usr/share/morvint/help.html 2>/dev/null)" = "morvint-data: /usr/share/morvint/help.html" ] ||
+  fail "after the upgrade, morvint-data does not own its files: $("${in_system[@]}" --search /usr/share/morvint/help.html)"
+[ ! -e "$system/usr/bin/morvint" ] && [ -x "$system/usr/games/morvint" ] || fail "the upgrade left the program in /usr/bin"
 program="$root/usr/games/morvint"
 ! readelf --section-headers "$program" | grep -Eq '\.(symtab|debug_info)' || fail "the program is not stripped"
 plugin="$(find "$root/usr/lib" -name morvint_sound.so)"
