@@ -1,17 +1,22 @@
 # Installing, in one of two layouts. Both come from the same build: a plain `cmake --install` installs the
 # standard layout, or the portable one when the build was configured with -DMORVINT_PORTABLE=ON; the other is
-# there as a component (`--component standard` or `--component portable`).
+# there as components (`--component program`, `standard` and `data`, or `--component portable`).
 #
-# The standard layout, for `cmake --install <build> --prefix /usr` and the Debian package:
+# The standard layout, for `cmake --install <build> --prefix /usr` and the Debian packages, in components:
 #
-#   bin/morvint
-#   lib/<architecture>/morvint/morvint_sound.so   the sound output, loaded when the first sound is due
-#   share/morvint/            pictures, sound, help documents, and morvint.db: the empty database from which
-#                             each user's own file is made on their first start
-#   share/applications/org.morvint.Quintara.desktop
-#   share/icons/hicolor/<size>/apps/org.morvint.Quintara.png
-#   share/metainfo/org.morvint.Quintara.metainfo.xml
-#   share/man/man1/morvint.1.gz, share/doc/morvint/{copyright,changelog.gz}
+#   program:  bin/morvint
+#   standard: lib/<architecture>/morvint/morvint_sound.so   the sound output, loaded when the first sound is due
+#             share/applications/org.morvint.Quintara.desktop
+#             share/icons/hicolor/<size>/apps/org.morvint.Quintara.png
+#             share/metainfo/org.morvint.Quintara.metainfo.xml
+#             share/man/man6/morvint.6.gz, share/doc/morvint/{copyright,changelog.gz}
+#   data:     share/morvint/   pictures, sound, help documents, and morvint.db: the empty database from which
+#                              each user's own file is made on their first start
+#             share/doc/morvint-data/{copyright,changelog.gz}
+#   game:     games/morvint    the program where Debian keeps games; only the package installs this one
+#
+# The package morvint is game and standard, the package morvint-data is data (cmake/Package.cmake). games/ lies
+# beside bin/, so the program finds its files and its plugin from either by the same relative paths.
 #
 # The program finds share/morvint from its own folder and never writes there: each user's predictions and
 # profile live in that user's data folder (~/.local/share/morvint/morvint.db).
@@ -27,20 +32,24 @@ endif()
 set(MORVINT_APP_ID org.morvint.Quintara)
 
 if(MORVINT_PORTABLE)
+  set(program COMPONENT program EXCLUDE_FROM_ALL)
   set(standard COMPONENT standard EXCLUDE_FROM_ALL)
+  set(data COMPONENT data EXCLUDE_FROM_ALL)
   set(portable COMPONENT portable)
 else()
+  set(program COMPONENT program)
   set(standard COMPONENT standard)
+  set(data COMPONENT data)
   set(portable COMPONENT portable EXCLUDE_FROM_ALL)
 endif()
 
-# What both layouts hold, in their own places: the program and its sound plugin, its pictures, sound and help
-# documents (as the build wrote them into its program folder; the build's own database holds whatever was saved
-# while trying the build and is never installed), the icons and the metainfo.
-function(morvint_install_program bin_dir plugin_dir files_dir share_dir)
-  install(TARGETS morvint RUNTIME DESTINATION ${bin_dir} ${ARGN})
+# What both layouts hold besides the program, in their own places: its sound plugin, the icons and the metainfo
+# (in the component given after the folders), and its pictures, sound and help documents (in the one given as
+# files_component, as the build wrote them into its program folder; the build's own database holds whatever
+# was saved while trying the build and is never installed).
+function(morvint_install_files plugin_dir files_dir share_dir files_component)
   install(TARGETS morvint_sound LIBRARY DESTINATION ${plugin_dir} ${ARGN})
-  install(DIRECTORY ${MORVINT_PROGRAM_DIR}/ DESTINATION ${files_dir} ${ARGN}
+  install(DIRECTORY ${MORVINT_PROGRAM_DIR}/ DESTINATION ${files_dir} ${files_component}
     FILES_MATCHING
     PATTERN "*.ggr"
     PATTERN "*.mid"
@@ -51,13 +60,26 @@ function(morvint_install_program bin_dir plugin_dir files_dir share_dir)
     install(FILES ${CMAKE_BINARY_DIR}/icons/hicolor/${size}x${size}/apps/morvint.png
       DESTINATION ${share_dir}/icons/hicolor/${size}x${size}/apps RENAME ${MORVINT_APP_ID}.png ${ARGN})
   endforeach()
-  install(FILES ${CMAKE_SOURCE_DIR}/packaging/${MORVINT_APP_ID}.metainfo.xml DESTINATION ${share_dir}/metainfo
+  install(FILES ${CMAKE_BINARY_DIR}/packaging/${MORVINT_APP_ID}.metainfo.xml DESTINATION ${share_dir}/metainfo
     ${ARGN})
 endfunction()
 
+# A stripped install (the packages') also drops the compiler's notes, as Debian's own packages do.
+function(morvint_strip_notes file)
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${file}\" COMMAND_ERROR_IS_FATAL ANY)
+    endif()" ${ARGN})
+endfunction()
+
 # The standard layout.
-morvint_install_program(${CMAKE_INSTALL_BINDIR} ${MORVINT_SOUND_PLUGIN_DIR} ${CMAKE_INSTALL_DATADIR}/morvint
-  ${CMAKE_INSTALL_DATADIR} ${standard})
+install(TARGETS morvint RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} ${program})
+install(TARGETS morvint RUNTIME DESTINATION games COMPONENT game EXCLUDE_FROM_ALL)
+morvint_strip_notes(games/morvint COMPONENT game EXCLUDE_FROM_ALL)
+morvint_install_files(${MORVINT_SOUND_PLUGIN_DIR} ${CMAKE_INSTALL_DATADIR}/morvint ${CMAKE_INSTALL_DATADIR} "${data}"
+  ${standard})
+morvint_strip_notes(${MORVINT_SOUND_PLUGIN_DIR}/$<TARGET_FILE_NAME:morvint_sound> ${standard})
 
 # The template database, made fresh by the build: no user ever writes into it.
 set(morvint_template ${CMAKE_BINARY_DIR}/packaging/morvint.db)
@@ -75,28 +97,35 @@ set(MORVINT_DESKTOP_ICON ${MORVINT_APP_ID})
 configure_file(${CMAKE_SOURCE_DIR}/packaging/${MORVINT_APP_ID}.desktop.in
   ${CMAKE_BINARY_DIR}/packaging/${MORVINT_APP_ID}.desktop @ONLY)
 
-# The manual page and the Debian changelog are installed compressed, as the distribution wants them.
+# The manual page (in section 6, the games') and the Debian changelog (which the build writes with the package
+# version) are installed compressed, as the distribution wants them; -n keeps the time out, so that the same
+# text gives the same bytes.
 set(morvint_gzipped "")
-foreach(source morvint.1 changelog)
-  set(gzipped ${CMAKE_BINARY_DIR}/packaging/${source}.gz)
+foreach(source ${CMAKE_SOURCE_DIR}/packaging/morvint.6 ${CMAKE_BINARY_DIR}/packaging/changelog)
+  get_filename_component(name ${source} NAME)
+  set(gzipped ${CMAKE_BINARY_DIR}/packaging/${name}.gz)
   add_custom_command(OUTPUT ${gzipped}
-    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/packaging/${source} ${CMAKE_BINARY_DIR}/packaging/${source}
-    COMMAND gzip -9nf ${CMAKE_BINARY_DIR}/packaging/${source}
-    DEPENDS ${CMAKE_SOURCE_DIR}/packaging/${source}
+    COMMAND gzip -9nc ${source} > ${gzipped}
+    DEPENDS ${source}
     VERBATIM)
   list(APPEND morvint_gzipped ${gzipped})
 endforeach()
 add_custom_target(morvint_install_files ALL DEPENDS ${morvint_template} ${morvint_gzipped})
+add_dependencies(morvint_install_files morvint_version)
 
-install(FILES ${morvint_template} DESTINATION ${CMAKE_INSTALL_DATADIR}/morvint ${standard})
+install(FILES ${morvint_template} DESTINATION ${CMAKE_INSTALL_DATADIR}/morvint ${data})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${MORVINT_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
   ${standard})
-install(FILES ${CMAKE_BINARY_DIR}/packaging/morvint.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 ${standard})
+install(FILES ${CMAKE_BINARY_DIR}/packaging/morvint.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 ${standard})
+# Each package carries its own copyright and changelog.
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
   DESTINATION ${CMAKE_INSTALL_DOCDIR} ${standard})
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/morvint-data ${data})
 
 # The portable layout.
-morvint_install_program(. . . share ${portable})
+install(TARGETS morvint RUNTIME DESTINATION . ${portable})
+morvint_install_files(. . share "${portable}" ${portable})
 
 # A fresh database, written only when the folder has none.
 install(CODE "

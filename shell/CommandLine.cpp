@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/Utf8Text.h"
+#include "shell/PackageVersion.h"  // written by the build
 
 namespace {
 
@@ -283,7 +284,7 @@ std::string VersionText(CalendarEdition edition) {
     const char* calendar = edition == CalendarEdition::Classic
                                ? "经典版（2007-02-04 至 2012-02-04，开奖年份至 2011 年）"
                                : "扩展版（2007-02-04 至 2099-12-31，开奖年份至 2099 年）";
-    return std::string("Quintara V4.3\n历法：") + calendar + "\n";
+    return std::string("Quintara V4.3\n版本：") + kPackageVersion + "\n历法：" + calendar + "\n";
 }
 
 std::string ErrorText(const std::string& error) {

@@ -23,8 +23,9 @@ PACKAGES=(
   # the calendar: the astronomy its generator computes with (tools/calendar), and the independent calendar
   # the tests compare every day with (run by /usr/bin/python3)
   libnova-dev python3-lunardate
-  # the Debian package (dpkg-shlibdeps, lintian) and its test, which starts the package's program under X
-  dpkg-dev lintian
+  # the Debian packages (dpkg-shlibdeps, dpkg-buildflags, lintian) and their test, which checks the hardening
+  # (hardening-check), reads the manual page (man) and starts the package's program under X
+  dpkg-dev lintian devscripts man-db
   # the real-desktop test: an X server, a window manager, a hand on the mouse and keyboard, window
   # properties, screenshots
   xvfb xauth openbox xdotool x11-utils imagemagick

@@ -61,7 +61,7 @@ plugins="$(cd "$prefix/lib" && find . -type f)"
 expect_files "$prefix/share/morvint" "${program_files[@]}"
 expect_fresh_database "$prefix/share/morvint/morvint.db"
 expect_icons "$prefix/share"
-[ -s "$prefix/share/man/man1/morvint.1.gz" ] || fail "no manual page"
+[ -s "$prefix/share/man/man6/morvint.6.gz" ] || fail "no manual page"
 for unexpected in morvint.db share/morvint/morvint share/morvint/bin; do
   [ ! -e "$prefix/$unexpected" ] || fail "$unexpected should not be installed"
 done

@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
-# The Debian package, built from the tree that is already built and checked as a user of the distribution would
-# meet it: lintian finds no error, the dependencies come from the libraries the program links (plus the CJK
-# fonts), apt accepts it, and the program is stripped. Then it is unpacked into a scratch root and started
-# there by an ordinary user from an unrelated folder: the first start makes the user's database from the
-# installed template, a second start keeps it, and nothing is written anywhere else. Under a private X server
-# the window carries the class that the desktop entry names, and the sound plugin is found in its installed
-# folder when the pointer first brings the chime, not before.
-# Usage: PackageTest.sh <cpack> <build folder>
+# The Debian packages, built from the tree that is already built and checked as a distribution and a user of it
+# would meet them: the program in morvint, its architecture-independent files in morvint-data at exactly the
+# same version; lintian finds no error and no warning; the version is this commit's and rises with every commit,
+# so apt takes a newer build as an upgrade; the dependencies come from the libraries the program links (plus the
+# CJK fonts, and Qt's Chinese texts as a recommendation); the program is stripped and hardened; the manual page
+# documents every option; the metainfo's release is this version; dpkg upgrades the single package of before to
+# these two. Then both are unpacked into a scratch root and the program is started there by an ordinary user
+# from an unrelated folder: the first start makes the user's database from the installed template, a second
+# start keeps it, and nothing is written anywhere else. Under a private X server the window carries the class
+# that the desktop entry names, and the sound plugin is found in its installed folder when the pointer first
+# brings the chime, not before.
+# Usage: PackageTest.sh <cpack> <build folder> <source folder>
 set -euo pipefail
 cpack_command="$1"
 build="$2"
+source="$3"
+here="$(cd "$(dirname "$0")" && pwd)"
 
 fail() {
   echo "FAIL: $*" >&2
@@ -26,30 +32,113 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# --- The package.
+# --- The packages.
 (cd "$build" && "$cpack_command" -G DEB -B "$scratch/package") >"$scratch/cpack.log" 2>&1 ||
   fail "cpack failed: $(tail -20 "$scratch/cpack.log")"
-packages=("$scratch"/package/morvint_*_*.deb)
-[ "${#packages[@]}" -eq 1 ] && [ -f "${packages[0]}" ] || fail "cpack made no single morvint_*.deb"
-deb="${packages[0]}"
+arch="$(dpkg --print-architecture)"
+programs=("$scratch"/package/morvint_*_"$arch".deb)
+datas=("$scratch"/package/morvint-data_*_all.deb)
+[ "$(ls "$scratch/package"/*.deb | wc -l)" -eq 2 ] && [ -f "${programs[0]}" ] && [ -f "${datas[0]}" ] ||
+  fail "cpack made other packages than morvint_*_$arch.deb and morvint-data_*_all.deb: $(ls "$scratch/package")"
+deb="${programs[0]}"
+data_deb="${datas[0]}"
 
-lintian --fail-on error "$deb" >"$scratch/lintian.log" 2>&1 || fail "lintian: $(cat "$scratch/lintian.log")"
+lintian --display-info --fail-on error,warning "$deb" "$data_deb" >"$scratch/lintian.log" 2>&1 ||
+  fail "lintian: $(cat "$scratch/lintian.log")"
 sed 's/^/lintian: /' "$scratch/lintian.log"
+
+# The version: <base>+<commits>.g<commit> of the commit built, the same in both packages.
+version="$(dpkg-deb --field "$deb" Version)"
+[ "$(dpkg-deb --field "$data_deb" Version)" = "$version" ] || fail "morvint-data is not at version $version"
+if git -C "$source" rev-parse HEAD >/dev/null 2>&1; then
+  commits="$(git -C "$source" rev-list --count HEAD)"
+  [[ $version =~ ^4\.3\.0\+$commits\.g([0-9a-f]+)$ ]] || fail "version $version is not 4.3.0+$commits.g<commit>"
+  [[ "$(git -C "$source" rev-parse HEAD)" == "${BASH_REMATCH[1]}"* ]] || fail "version $version names another commit"
+  # apt upgrades from every earlier build: the plain 4.3 of before and any commit before this one.
+  for older in 4.3 "4.3.0+$((commits - 1)).gffffffff"; do
+    dpkg --compare-versions "$version" gt "$older" || fail "version $version is not newer than $older"
+  done
+  release_date="$(TZ=UTC git -C "$source" log -1 --date=format-local:%F --format=%cd)"
+else
+  [ "$version" = 4.3.0 ] || fail "without git the version should be 4.3.0, not $version"
+  release_date="$(date -u +%F)"
+fi
+
+# What each package holds.
+[ "$(dpkg-deb --field "$data_deb" Architecture)" = all ] || fail "morvint-data is not Architecture: all"
+for package in "$deb" "$data_deb"; do
+  [ "$(dpkg-deb --field "$package" Section)" = games ] || fail "$(basename "$package") is not in the section games"
+done
+dpkg-deb --contents "$deb" | grep -q ' \./usr/share/morvint/' && fail "morvint holds files of morvint-data"
+[ -z "$(dpkg-deb --contents "$data_deb" | awk '{print $6}' |
+  grep -Ev '^\./(usr/(share/(doc/)?)?)?$|^\./usr/share/(morvint|doc/morvint-data)/')" ] ||
+  fail "morvint-data holds files outside /usr/share/morvint: $(dpkg-deb --contents "$data_deb")"
 
 depends="$(dpkg-deb --field "$deb" Depends)"
 for needed in libqt6widgets6 libqt6multimedia6 libsqlite3-0 libc6 fonts-noto-cjk; do
   grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
-apt-get install --simulate "$deb" >"$scratch/apt.log" 2>&1 || fail "apt would not install it: $(cat "$scratch/apt.log")"
-grep -q "^Inst morvint " "$scratch/apt.log" || fail "apt would not install morvint: $(cat "$scratch/apt.log")"
+grep -Fq "morvint-data (= $version)" <<<"$depends" || fail "Depends lacks morvint-data (= $version): $depends"
+recommends="$(dpkg-deb --field "$deb" Recommends)"
+[ "$recommends" = qt6-translations-l10n ] || fail "Recommends is not qt6-translations-l10n: $recommends"
+[ -z "$(dpkg-deb --field "$data_deb" Depends)" ] || fail "morvint-data depends on something"
+apt-get install --simulate "$deb" "$data_deb" >"$scratch/apt.log" 2>&1 ||
+  fail "apt would not install them: $(cat "$scratch/apt.log")"
+for package in morvint morvint-data; do
+  grep -q "^Inst $package " "$scratch/apt.log" || fail "apt would not install $package: $(cat "$scratch/apt.log")"
+done
 
 root="$scratch/root"
 dpkg -x "$deb" "$root"
-program="$root/usr/bin/morvint"
+dpkg -x "$data_deb" "$root"
+
+# --- The upgrade from the one package of before, morvint 4.3, which held the files morvint-data holds now and
+# the program in /usr/bin: dpkg installs both new packages over it in a root of its own, deconfiguring the old
+# package on the way as apt lets it (no library is there, hence --force-depends).
+old="$scratch/old"
+mkdir -p "$old/DEBIAN" "$old/usr/bin"
+dpkg -x "$data_deb" "$old"
+rm -rf "$old/usr/share/doc/morvint-data"
+cp "$root/usr/games/morvint" "$old/usr/bin/morvint"
+printf 'Package: morvint\nVersion: 4.3\nArchitecture: %s\nMaintainer: %s\nDescription: the package before\n' \
+  "$arch" "$(dpkg-deb --field "$deb" Maintainer)" >"$old/DEBIAN/control"
+dpkg-deb --build "$old" "$scratch/old.deb" >/dev/null
+system="$scratch/system"
+mkdir -p "$system/var/lib/dpkg/info" "$system/var/lib/dpkg/updates" "$system/var/log"
+touch "$system/var/lib/dpkg/status"
+in_system=(dpkg --root="$system" --force-depends --force-not-root --force-script-chrootless)
+"${in_system[@]}" --install "$scratch/old.deb" >"$scratch/upgrade.log" 2>&1 || fail "the old package: $(cat "$scratch/upgrade.log")"
+"${in_system[@]}" --auto-deconfigure --install "$data_deb" "$deb" >>"$scratch/upgrade.log" 2>&1 ||
+  fail "no upgrade from morvint 4.3: $(cat "$scratch/upgrade.log")"
+[ "$("${in_system[@]}" --search /usr/share/morvint/help.html 2>/dev/null)" = "morvint-data: /usr/share/morvint/help.html" ] ||
+  fail "after the upgrade, morvint-data does not own its files: $("${in_system[@]}" --search /usr/share/morvint/help.html)"
+[ ! -e "$system/usr/bin/morvint" ] && [ -x "$system/usr/games/morvint" ] || fail "the upgrade left the program in /usr/bin"
+program="$root/usr/games/morvint"
 ! readelf --section-headers "$program" | grep -Eq '\.(symtab|debug_info)' || fail "the program is not stripped"
 plugin="$(find "$root/usr/lib" -name morvint_sound.so)"
 [ -n "$plugin" ] || fail "no sound plugin in the package"
 ! readelf --section-headers "$plugin" | grep -Eq '\.(symtab|debug_info)' || fail "the sound plugin is not stripped"
+# Stack protector, fortified libc calls, read-only relocations bound at start, position-independent code: what
+# Debian 12's dpkg-buildflags gives. Control-flow protection is not among its flags yet. The plugin calls no libc
+# function that could be fortified, which hardening-check lets pass; the program must have some.
+hardening-check --nocfprotection "$program" "$plugin" >"$scratch/hardening.log" 2>&1 ||
+  fail "hardening: $(cat "$scratch/hardening.log")"
+sed -n "\|^$program:|,/^[^ ]/p" "$scratch/hardening.log" | grep -q 'Fortify Source functions: yes' ||
+  fail "no fortified libc calls in the program: $(cat "$scratch/hardening.log")"
+sed 's/^/hardening: /' "$scratch/hardening.log"
+
+[ "$(env -i "$program" --version | sed -n 2p)" = "版本：$version" ] ||
+  fail "--version does not name the package version $version: $(env -i "$program" --version)"
+bash "$here/ManPageTest.sh" "$program" "$root/usr/share/man/man6/morvint.6.gz"
+zcat "$root/usr/share/doc/morvint/changelog.gz" >"$scratch/changelog"
+[ "$(dpkg-parsechangelog -l "$scratch/changelog" -S Version)" = "$version" ] ||
+  fail "the changelog's latest entry is not $version"
+metainfo="$root/usr/share/metainfo/org.morvint.Quintara.metainfo.xml"
+releases="$(grep -o '<release [^>]*>' "$metainfo")"
+[ "$releases" = "<release version=\"$version\" date=\"$release_date\"/>" ] ||
+  fail "the metainfo's release is not $version of $release_date: $releases"
+# No address that is not real: no home page, no screenshots until the pictures have one.
+! grep -Eq '<(url|screenshots)[ >]' "$metainfo" || fail "the metainfo names an address: $(grep -E '<(url|screenshot)' "$metainfo")"
 template="$root/usr/share/morvint/morvint.db"
 [ -s "$template" ] || fail "no template database in the package"
 template_sum="$(sha256sum <"$template")"
@@ -153,4 +242,9 @@ else
   echo "no Xvfb, xwininfo or xprop: the window's class was not checked"
 fi
 
-echo "package: $(basename "$deb") ($(stat -c %s "$deb") bytes), Depends: $depends"
+for package in "$deb" "$data_deb"; do
+  echo "package: $(basename "$package"): $(stat -c %s "$package") bytes, installed $(dpkg-deb --field "$package" \
+    Installed-Size) KiB"
+done
+echo "Depends: $depends"
+echo "Recommends: $recommends"

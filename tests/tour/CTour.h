@@ -20,7 +20,7 @@ class QWidget;
 
 class CTour : public QObject {
 public:
-    // The whole walk with the clock at 2009-06-17, or (today) a prediction on today's clock, 2026-12-07,
+    // The whole walk with the clock at 2009-06-17, or (today) a prediction for the day the clock stands at,
     // whose views are named "today-…".
     enum class Walk { Full, Today };
 

@@ -3,8 +3,10 @@
 #include <QDate>
 #include <QMessageBox>
 #include <QTest>
+#include <ctime>
 
 #include "app/CNavPanel.h"
+#include "core/Clock.h"
 #include "pages/CDateInputDlg.h"
 #include "pages/CHistoryPage.h"
 #include "pages/CNumberPage.h"
@@ -56,14 +58,17 @@ void CTour::AddDateSteps() {
     });
 }
 
-// On today's clock: the dialog opens on today, takes today's issue and goes through.
+// On today's clock: the dialog opens on today, takes an issue for it (the year and the day's number in it)
+// and goes through.
 void CTour::AddTodayDateSteps() {
     driver.Add(
         QStringLiteral("open the date dialog"), [this] { return AtHome(); },
         [this] { Panel()->predictButton.click(); });
     driver.Add(QStringLiteral("date dialog on today"), DateDialogWaiting, [this] {
+        const std::tm now = Clock::LocalTime(Clock::Now());
+        const QDate today(now.tm_year + 1900, now.tm_mon + 1, now.tm_mday);
         CDateInputDlg* dialog = ActiveModal<CDateInputDlg>();
-        Enter(*dialog, QStringLiteral("2026-12-07"), QStringLiteral("2026333"));
+        Enter(*dialog, today.toString(Qt::ISODate), QString::number(today.year() * 1000 + today.dayOfYear()));
         ShootModal(QStringLiteral("date"), *dialog);
         QTest::keyClick(&dialog->issueEdit, Qt::Key_Return);
     });

@@ -1,10 +1,12 @@
 // morvint_tour [--today] [--out <folder>]
 // Runs the whole program with the clock at 2009-06-17 and walks it through every view (see CTour.h), writing
-// one PNG per view into the folder (default: <build>/tour). With --today the clock stands at 2026-12-07 and
-// the walk is one prediction for that day, on the calendar the program chooses for it. Fails when a view is
+// one PNG per view into the folder (default: <build>/tour). With --today the clock stands at ten in the
+// morning of the machine's own date, and the walk is one prediction for that day, on the calendar the program
+// chooses for it: its pictures always show the program as it is on the day it runs. Fails when a view is
 // missing, blank or has a control outside its window, or when Qt printed a warning on the way.
 #include <QApplication>
 #include <QCursor>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -103,7 +105,8 @@ int main(int argc, char** argv) {
     // The program reads its pictures and database from the folder, as from a portable program folder.
     SetProgramFilesFolder(folder.Path());
     const bool today = HasArgument(argc, argv, "--today");
-    FixedClock clock = today ? FixedClock(2026, 12, 7, 10, 0, 0) : FixedClock(2009, 6, 17, 10, 0, 0);
+    const QDate date = today ? QDate::currentDate() : QDate(2009, 6, 17);
+    FixedClock clock(date.year(), date.month(), date.day(), 10, 0, 0);
     QCursor::setPos(0, 0);
 
     CTour tour(outputDir, folder, clock, today ? CTour::Walk::Today : CTour::Walk::Full);

@@ -1,0 +1,69 @@
+# Runs at every build (cmake -P, see Version.cmake) and writes what carries the package version: a header for
+# the program's --version, the version and date for CPack, the AppStream metainfo and the Debian changelog.
+# Each file is rewritten only when its text changes, so that an unchanged version rebuilds nothing.
+#
+# The version is <base>+<commits>.g<commit>, e.g. 4.3.0+130.g1a2b3c4d: <commits> counts every commit up to the
+# one built, so each commit on the main line gives a higher version than the one before, and apt takes a newer
+# build as an upgrade. The release date is that commit's date. Without git (a source archive), the version is
+# the base alone, dated SOURCE_DATE_EPOCH or the day of the build.
+#
+# In: MORVINT_SOURCE_DIR, MORVINT_BINARY_DIR, MORVINT_BASE_VERSION.
+
+function(morvint_git result)
+  execute_process(COMMAND git -C "${MORVINT_SOURCE_DIR}" ${ARGN}
+    RESULT_VARIABLE failed
+    OUTPUT_VARIABLE output
+    OUTPUT_STRIP_TRAILING_WHITESPACE
+    ERROR_QUIET)
+  if(failed)
+    set(output "")
+  endif()
+  set(${result} "${output}" PARENT_SCOPE)
+endfunction()
+
+set(version "${MORVINT_BASE_VERSION}")
+set(commit "")
+# Only the source's own history counts, not that of a repository it was unpacked into.
+find_program(MORVINT_GIT git)
+if(MORVINT_GIT)
+  morvint_git(top rev-parse --show-toplevel)
+  file(REAL_PATH "${MORVINT_SOURCE_DIR}" source)
+  if(top AND EXISTS "${top}")
+    file(REAL_PATH "${top}" top)
+  endif()
+  if(top STREQUAL source)
+    morvint_git(commit rev-parse --short=8 HEAD)
+  endif()
+endif()
+if(commit)
+  morvint_git(commits rev-list --count HEAD)
+  morvint_git(shallow rev-parse --is-shallow-repository)
+  if(shallow STREQUAL "true")
+    message(WARNING "morvint: a shallow clone counts only the commits it has: the package version is too low")
+  endif()
+  set(version "${MORVINT_BASE_VERSION}+${commits}.g${commit}")
+  morvint_git(epoch log -1 --format=%ct HEAD)
+  set(ENV{SOURCE_DATE_EPOCH} "${epoch}")
+endif()
+string(TIMESTAMP MORVINT_RELEASE_DATE "%Y-%m-%d" UTC)
+string(TIMESTAMP MORVINT_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
+set(MORVINT_PACKAGE_VERSION "${version}")
+if(commit)
+  set(MORVINT_BUILD_NOTE "Built from commit ${commit}, with ${commits} commits in its history.")
+else()
+  set(MORVINT_BUILD_NOTE "Built from a source tree without its git history.")
+endif()
+
+set(out "${MORVINT_BINARY_DIR}")
+file(CONFIGURE OUTPUT "${out}/generated/shell/PackageVersion.h" CONTENT [=[
+#pragma once
+// Written by the build (cmake/WriteVersion.cmake): the version of the package this program is part of.
+inline constexpr char kPackageVersion[] = "@MORVINT_PACKAGE_VERSION@";
+]=] @ONLY)
+file(CONFIGURE OUTPUT "${out}/packaging/version.cmake" CONTENT [=[
+set(MORVINT_PACKAGE_VERSION "@MORVINT_PACKAGE_VERSION@")
+set(MORVINT_RELEASE_DATE "@MORVINT_RELEASE_DATE@")
+]=] @ONLY)
+configure_file("${MORVINT_SOURCE_DIR}/packaging/org.morvint.Quintara.metainfo.xml.in"
+  "${out}/packaging/org.morvint.Quintara.metainfo.xml" @ONLY)
+configure_file("${MORVINT_SOURCE_DIR}/packaging/changelog.in" "${out}/packaging/changelog" @ONLY)
