@@ -11,7 +11,7 @@
 #include "shell/CPredictApp.h"
 #include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
-#include "store/HistoryRecord.h"
+#include "store/HistoryRules.h"
 
 namespace {
 
@@ -104,64 +104,44 @@ void CDateInputDlg::UpdateData(bool saveAndValidate) {
 
 void CDateInputDlg::OnOK() {
     UpdateData(true);
-    const COleDateTime today = COleDateTime::GetCurrentTime().DateOnly();
-    dateInput = dateInput.DateOnly();
-    if (IsPast(today)) {
-        Refuse(QStringLiteral("请勿对已开过奖的号码进行预测！"), QStringLiteral("请勿“预测”过去！"), true);
-        return;
-    }
-    if (IsAlreadyPredicted()) {
-        Refuse(QStringLiteral("这一天的开奖号码已被预测并保存过了。"), QStringLiteral("请勿重复预测！"),
-               true);
-        return;
-    }
-    const int lastYear = LastDrawYear(CurrentCalendarEdition());
-    if (dateInput.GetYear() > lastYear) {
-        Refuse(QStringLiteral("此软件版本已经过旧，欲预测%1年的开奖号码，请下载升级版本。").arg(lastYear + 1),
-               QStringLiteral("请下载新版本"), false);
-        return;
-    }
-    if (IsIssueBlank()) {
-        Refuse(QStringLiteral("请输入期号。\r\n只有正确输入日期和期号才能保证预测的准确性。"),
-               QStringLiteral("未输入期号"), false);
-        return;
-    }
-    // Said now, not after a walk through every page that could only end in a failed save.
-    if (theApp().IsHistoryFull()) {
-        Refuse(QStringLiteral(
-                   "预测记录已满（最多保存399条），不能再保存新的预测。\r\n请在【预测记录】页单击右键，"
-                   "选择“删除已开奖的记录…”，腾出位置后再预测。"),
-               QStringLiteral("预测记录已满"), false);
-        return;
-    }
-    // The caller takes the picker's date with its time of day, not the midnight the checks worked on.
-    UpdateData(true);
-    accept();
-}
-
-// Today itself can still be predicted; so can nothing before the first draw the program knows of.
-bool CDateInputDlg::IsPast(const COleDateTime& today) const {
-    return dateInput < theApp().state.minDrawDate || (dateInput - today).GetDays() < 0;
-}
-
-// Another copy of the program may have saved a prediction since this one loaded its history: this check and
-// the ones after it see the file as it is now (an unchanged file is not read again).
-bool CDateInputDlg::IsAlreadyPredicted() {
     CPredictApp& app = theApp();
+    // Another copy of the program may have saved a prediction since this one loaded its history: the checks
+    // see the file as it is now (an unchanged file is not read again).
     app.RefreshIfChanged();
-    for (const int slot : app.RecordSlots()) {
-        const COleDateTime& saved = app.history[static_cast<std::size_t>(slot)].record_date;
-        if (saved.GetYear() == dateInput.GetYear() && saved.GetMonth() == dateInput.GetMonth() &&
-            saved.GetDay() == dateInput.GetDay()) {
-            return true;
-        }
+    const int lastYear = LastDrawYear(CurrentCalendarEdition());
+    const PredictionRefusal refusal =
+        CheckNewPrediction(app, dateInput, issueInput.toStdString(), COleDateTime::GetCurrentTime(),
+                           {app.state.minDrawDate, lastYear});
+    switch (refusal) {
+        case PredictionRefusal::none:
+            // The caller takes the picker's date with its time of day.
+            accept();
+            return;
+        case PredictionRefusal::past:
+            Refuse(QStringLiteral("请勿对已开过奖的号码进行预测！"), QStringLiteral("请勿“预测”过去！"),
+                   true);
+            return;
+        case PredictionRefusal::alreadyPredicted:
+            Refuse(QStringLiteral("这一天的开奖号码已被预测并保存过了。"), QStringLiteral("请勿重复预测！"),
+                   true);
+            return;
+        case PredictionRefusal::beyondCalendar:
+            Refuse(QStringLiteral("此软件版本已经过旧，欲预测%1年的开奖号码，请下载升级版本。")
+                       .arg(lastYear + 1),
+                   QStringLiteral("请下载新版本"), false);
+            return;
+        case PredictionRefusal::noIssue:
+            Refuse(QStringLiteral("请输入期号。\r\n只有正确输入日期和期号才能保证预测的准确性。"),
+                   QStringLiteral("未输入期号"), false);
+            return;
+        case PredictionRefusal::historyFull:
+            // Said now, not after a walk through every page that could only end in a failed save.
+            Refuse(QStringLiteral(
+                       "预测记录已满（最多保存399条），不能再保存新的预测。\r\n请在【预测记录】页单击右键，"
+                       "选择“删除已开奖的记录…”，腾出位置后再预测。"),
+                   QStringLiteral("预测记录已满"), false);
+            return;
     }
-    return false;
-}
-
-// Only these count as blank: any other text, three blanks included, is taken as typed.
-bool CDateInputDlg::IsIssueBlank() const {
-    return issueInput.isEmpty() || issueInput == QStringLiteral(" ") || issueInput == QStringLiteral("  ");
 }
 
 void CDateInputDlg::Refuse(const QString& text, const QString& caption, bool dateNotice) {

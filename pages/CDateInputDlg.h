@@ -41,9 +41,6 @@ private:
     };
 
     void SetPickerRange();
-    bool IsPast(const COleDateTime& today) const;
-    bool IsAlreadyPredicted();
-    bool IsIssueBlank() const;
     // Shows the refusal; a refused date also gets the date notice.
     void Refuse(const QString& text, const QString& caption, bool dateNotice);
 

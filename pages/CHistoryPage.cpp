@@ -26,35 +26,6 @@
 #include "store/HistoryRules.h"
 #include "store/HistoryVerdict.h"
 
-namespace {
-
-constexpr int kFirstCodeColumn = 2;
-constexpr int kVerdictColumn = 11;
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kMissText = RGB(200, 20, 20);
-constexpr COLORREF kHitCodeText = RGB(0, 200, 100);
-constexpr COLORREF kHitVerdictText = RGB(0, 128, 80);
-
-QStringList RowTexts(const HistoryRecord& record) {
-    QStringList texts{RecordDateText(record.record_date), QString::fromStdString(record.open_order)};
-    for (const std::string& code : record.data) {
-        texts << QString::fromStdString(code);
-    }
-    texts << QString::fromStdString(record.open_data) << CHistoryPage::VerdictWord(record.is_right);
-    return texts;
-}
-
-}  // namespace
-
-const QString CHistoryPage::kColumns = QStringLiteral(
-    "开奖日期,85;期数,68;预测码一,49;预测码二,49;预测码三,49;预测码四,49;预测码五,49;预测码六,49;预测码七,49;"
-    "预测码八,49;开奖号码,58;预测结果,61");
-
-QString CHistoryPage::VerdictWord(int isRight) {
-    return QString::fromStdString(::VerdictWord(isRight));
-}
-
 CHistoryPage::CHistoryPage()
     : confirmButton(this),
       issueEdit(CColorEdit::SingleLine, this),
@@ -134,7 +105,7 @@ void CHistoryPage::SetUpList() {
     list.horizontalHeader()->hide();
     // Every column is left-aligned. The list shows no header: the background draws the column titles above
     // it, left-aligned over their columns, so each value starts under its title.
-    list.DefineColumns(kColumns);
+    list.DefineColumns(RecordColumnsSpec());
     Place(list, Layout::HistoryPage::list);
     list.setAccessibleName(QStringLiteral("预测记录"));
     list.setContextMenuPolicy(Qt::CustomContextMenu);
@@ -151,7 +122,7 @@ void CHistoryPage::FillList() {
     list.setRowCount(0);
     for (const int slot : rowSlots) {
         const HistoryRecord& record = app.history[static_cast<std::size_t>(slot)];
-        ColourRow(list.AppendRow(RowTexts(record)), record.is_right);
+        ColourRecordRow(list, list.AppendRow(RecordRowTexts(record)), record.is_right);
     }
 }
 
@@ -200,15 +171,6 @@ void CHistoryPage::SelectRow(int row, bool centred) {
                       centred ? QAbstractItemView::PositionAtCenter : QAbstractItemView::EnsureVisible);
     }
     OnItemChanged(row);
-}
-
-void CHistoryPage::ColourRow(int row, int isRight) {
-    if (isRight == 0) {
-        list.SetCellColours(row, kVerdictColumn, kMissText, kWhite);
-    } else if (IsHit(isRight)) {
-        list.SetCellColours(row, kFirstCodeColumn + isRight - 1, kHitCodeText, kWhite);
-        list.SetCellColours(row, kVerdictColumn, kHitVerdictText, kWhite);
-    }
 }
 
 void CHistoryPage::ShowEntry(bool show) {

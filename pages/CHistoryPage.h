@@ -26,12 +26,6 @@ class CHistoryPage : public CPageDialog {
 public:
     CHistoryPage();
 
-    // The list's columns: title and width in pixels.
-    static const QString kColumns;
-
-    // The word of the verdict column for an is_right value.
-    static QString VerdictWord(int isRight);
-
     CSkinButton confirmButton;  // 1050 确定
     CColorEdit issueEdit;       // 1047, the issue of the selected row
     QLineEdit drawNumberEdit;   // 1048, hidden until a row without result is selected
@@ -68,7 +62,6 @@ private:
     void SyncWithFile();
     int OpeningRow() const;
     void SelectRow(int row, bool centred);
-    void ColourRow(int row, int isRight);
     void ShowEntry(bool show);
     QFont IssueFontFor(const QString& text) const;
 

@@ -3,13 +3,22 @@
 #include <QStringList>
 #include <cstddef>
 
+#include "controls/CColorListCtrl.h"
+#include "res/RecordColumns.h"
 #include "store/HistoryRecord.h"
+#include "store/HistoryVerdict.h"
+#include "store/RecordColumnText.h"
 
 namespace {
 
 // A run longer than this is named by its first and last few records.
 constexpr std::size_t kNamedInFull = 8;
 constexpr std::size_t kNamedAtEachEnd = 3;
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kMissText = RGB(200, 20, 20);
+constexpr COLORREF kHitCodeText = RGB(0, 200, 100);
+constexpr COLORREF kHitVerdictText = RGB(0, 128, 80);
 
 QString RecordName(const HistoryRecord& record) {
     return QStringLiteral("%1  第%2期")
@@ -20,6 +29,34 @@ QString RecordName(const HistoryRecord& record) {
 
 QString RecordDateText(const COleDateTime& date) {
     return QStringLiteral("%1-%2-%3").arg(date.GetYear()).arg(date.GetMonth()).arg(date.GetDay());
+}
+
+QString RecordColumnsSpec() {
+    QStringList columns;
+    for (const RecordColumns::Column& column : RecordColumns::kColumns) {
+        columns << QStringLiteral("%1,%2").arg(QString::fromUtf8(column.title)).arg(column.width);
+    }
+    return columns.join(u';');
+}
+
+QStringList RecordRowTexts(const HistoryRecord& record) {
+    QStringList texts;
+    for (const RecordColumns::Column& column : RecordColumns::kColumns) {
+        texts << (column.value == RecordColumns::Value::drawDate
+                      ? RecordDateText(record.record_date)
+                      : QString::fromStdString(RecordColumnText(record, column)));
+    }
+    return texts;
+}
+
+void ColourRecordRow(CColorListCtrl& list, int row, int isRight) {
+    const int verdict = static_cast<int>(RecordColumns::ColumnOf(RecordColumns::Value::verdict));
+    if (isRight == 0) {
+        list.SetCellColours(row, verdict, kMissText, kWhite);
+    } else if (IsHit(isRight)) {
+        list.SetCellColours(row, static_cast<int>(RecordColumns::CodeColumn(isRight)), kHitCodeText, kWhite);
+        list.SetCellColours(row, verdict, kHitVerdictText, kWhite);
+    }
 }
 
 QString RemovalQuestion(const std::vector<const HistoryRecord*>& records) {

@@ -1,11 +1,24 @@
 #pragma once
-// How the records page names saved predictions in its list and in its questions.
+// How the records page names saved predictions in its list and in its questions. Its columns are those of
+// res/RecordColumns.h, shared with every list of records and the exports.
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 #include "core/COleDateTime.h"
 
+class CColorListCtrl;
 struct HistoryRecord;
+
+// The list's columns as CColorListCtrl::DefineColumns takes them: "开奖日期,85;期数,68;…".
+QString RecordColumnsSpec();
+
+// The texts of one record's row, one per column.
+QStringList RecordRowTexts(const HistoryRecord& record);
+
+// The row's colours by its verdict: a miss in red on the verdict; a hit in green on the code that was hit and
+// on the verdict. A record without a result keeps the list's colours.
+void ColourRecordRow(CColorListCtrl& list, int row, int isRight);
 
 // The draw date as the list shows it: year, month and day without leading zeros ("2009-6-17").
 QString RecordDateText(const COleDateTime& date);

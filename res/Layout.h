@@ -129,8 +129,8 @@ constexpr Rect drawNumberLabel = FromDu12(103, 202, 69, 11);  // 1049, shows bit
 constexpr Rect drawNumberEdit = FromDu12(175, 202, 34, 12);   // 1048
 constexpr Rect confirmButton{445, 404, 71, 25};               // 1050
 constexpr Rect backButton{580, 404, 71, 25};                  // 1004
-// Widths of the list's twelve columns; the list shows no header, so the background carries the titles.
-constexpr int columnWidths[12] = {85, 68, 49, 49, 49, 49, 49, 49, 49, 49, 58, 61};
+// The list's columns and their widths are those of res/RecordColumns.h; the list shows no header, so the
+// background carries the titles.
 }  // namespace HistoryPage
 
 namespace PlayerPage {

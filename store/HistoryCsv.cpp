@@ -1,29 +1,33 @@
 #include "store/HistoryCsv.h"
 
-#include <cstdio>
 #include <string_view>
 
-#include "store/HistoryVerdict.h"
+#include "store/RecordColumnText.h"
 
 namespace {
 
 constexpr const char* kByteOrderMark = "\xEF\xBB\xBF";
 constexpr const char* kLineEnd = "\r\n";
-constexpr const char* kHeader =
-    "开奖日期,期数,预测码一,预测码二,预测码三,预测码四,预测码五,预测码六,预测码七,预测码八,开奖号码,预测结果";
 
-std::string DateText(const COleDateTime& date) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.GetYear(), date.GetMonth(), date.GetDay());
-    return text;
+// The titles of the list's columns, as they are.
+std::string Header() {
+    std::string header;
+    for (const RecordColumns::Column& column : RecordColumns::kColumns) {
+        header += (header.empty() ? "" : ",") + std::string(column.title);
+    }
+    return header + kLineEnd;
 }
 
+// The date and the verdict are the program's own words; whatever was typed or stored goes through CsvField.
 std::string CsvLine(const HistoryRecord& record) {
-    std::string line = DateText(record.record_date) + ',' + CsvField(record.open_order);
-    for (const std::string& code : record.data) {
-        line += ',' + CsvField(code);
+    std::string line;
+    for (const RecordColumns::Column& column : RecordColumns::kColumns) {
+        const bool ours =
+            column.value == RecordColumns::Value::drawDate || column.value == RecordColumns::Value::verdict;
+        const std::string text = RecordColumnText(record, column);
+        line += (line.empty() ? "" : ",") + (ours ? text : CsvField(text));
     }
-    return line + ',' + CsvField(record.open_data) + ',' + VerdictWord(record.is_right) + kLineEnd;
+    return line + kLineEnd;
 }
 
 }  // namespace
@@ -43,7 +47,7 @@ std::string CsvField(const std::string& value) {
 }
 
 std::string HistoryCsv(const std::vector<HistoryRecord>& records) {
-    std::string csv = std::string(kByteOrderMark) + kHeader + kLineEnd;
+    std::string csv = kByteOrderMark + Header();
     for (const HistoryRecord& record : records) {
         csv += CsvLine(record);
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The saved predictions as a CSV file a spreadsheet opens as it is: UTF-8 with a byte-order mark (without it
 // spreadsheet programs read the Chinese as another code page), CRLF line ends, and a field quoted only where
-// RFC 4180 needs it. The header names the columns as the records list does.
+// RFC 4180 needs it. The columns are those of the records list (res/RecordColumns.h), with their titles.
 #include <string>
 #include <vector>
 

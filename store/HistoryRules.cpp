@@ -13,6 +13,28 @@ const HistoryRecord& RecordIn(const CPredictStore& store, int slot) {
 
 }  // namespace
 
+PredictionRefusal CheckNewPrediction(const CPredictStore& store, const COleDateTime& date,
+                                     const std::string& issue, const COleDateTime& today,
+                                     const PredictionBounds& bounds) {
+    const COleDateTime day = date.DateOnly();
+    if (day < bounds.earliest.DateOnly() || (day - today.DateOnly()).GetDays() < 0) {
+        return PredictionRefusal::past;
+    }
+    for (const int slot : store.RecordSlots()) {
+        if (RecordIn(store, slot).record_date.DateOnly() == day) {
+            return PredictionRefusal::alreadyPredicted;
+        }
+    }
+    if (day.GetYear() > bounds.lastYear) {
+        return PredictionRefusal::beyondCalendar;
+    }
+    // Only these count as blank: any other text, three blanks included, is taken as typed.
+    if (issue.empty() || issue == " " || issue == "  ") {
+        return PredictionRefusal::noIssue;
+    }
+    return store.IsHistoryFull() ? PredictionRefusal::historyFull : PredictionRefusal::none;
+}
+
 DrawEntryCheck CheckDrawEntry(const CPredictStore& store, int slot, const std::string& number,
                               const COleDateTime& today) {
     const HistoryRecord& record = RecordIn(store, slot);

@@ -7,6 +7,29 @@
 
 class CPredictStore;
 
+// Why a new prediction cannot start; none when it can.
+enum class PredictionRefusal {
+    none,
+    past,              // before the first draw the program knows, or before today (today itself is fine)
+    alreadyPredicted,  // the history holds a prediction for that day, whatever its issue
+    beyondCalendar,    // after the last year the calendar of this edition can predict
+    noIssue,           // the issue is empty, or one or two blanks
+    historyFull,       // no slot is left for another prediction
+};
+
+// The bounds a prediction's date must keep.
+struct PredictionBounds {
+    COleDateTime earliest;  // the first draw date the program takes
+    int lastYear = 0;       // the last year the calendar can predict
+};
+
+// Whether a prediction for date with this issue can start on the day today, by the history the store holds
+// now. The checks run in this order and the first that fails is the answer: past, already predicted, beyond
+// the calendar, no issue, history full. Only the year, month and day of the dates count.
+PredictionRefusal CheckNewPrediction(const CPredictStore& store, const COleDateTime& date,
+                                     const std::string& issue, const COleDateTime& today,
+                                     const PredictionBounds& bounds);
+
 // Why a draw number cannot be entered for a record; none when it can.
 enum class DrawEntryRefusal {
     none,

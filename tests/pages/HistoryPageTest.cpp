@@ -9,6 +9,7 @@
 
 #include "controls/Colour.h"
 #include "pages/CHistoryPage.h"
+#include "res/RecordColumns.h"
 #include "tests/pages/PageStoreFixture.h"
 #include "tests/support/FixedClock.h"
 
@@ -62,12 +63,10 @@ TEST_F(HistoryPageTest, AnEmptyHistoryHasTwelveHeaderlessColumnsAndNoEntry) {
     Show(page);
 
     ASSERT_EQ(page.list.ColumnCount(), 12);
-    const QStringList titles = {"开奖日期", "期数",     "预测码一", "预测码二", "预测码三", "预测码四",
-                                "预测码五", "预测码六", "预测码七", "预测码八", "开奖号码", "预测结果"};
-    const int widths[12] = {85, 68, 49, 49, 49, 49, 49, 49, 49, 49, 58, 61};
     for (int column = 0; column < 12; ++column) {
-        EXPECT_EQ(page.list.horizontalHeaderItem(column)->text(), titles[column]);
-        EXPECT_EQ(page.list.columnWidth(column), widths[column]);
+        const RecordColumns::Column& expected = RecordColumns::kColumns[static_cast<std::size_t>(column)];
+        EXPECT_EQ(page.list.horizontalHeaderItem(column)->text(), QString::fromUtf8(expected.title));
+        EXPECT_EQ(page.list.columnWidth(column), expected.width);
     }
     EXPECT_TRUE(page.list.horizontalHeader()->isHidden());
     EXPECT_EQ(page.list.rowCount(), 0);

@@ -1,7 +1,11 @@
 // The shared layout table: the converted template rectangles and the fortune chart's positions.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "res/Layout.h"
+#include "res/RecordColumns.h"
 
 using Layout::Rect;
 
@@ -68,10 +72,30 @@ TEST(Layout, ChartPositionsAreThePublishedOnes) {
     }
 }
 
+// The one place the records' columns are written out: every list of records, the exports and the titles
+// painted over the list read them from the table.
+TEST(RecordColumns, AreTheTwelveColumnsOfTheRecordsList) {
+    std::string titles;
+    std::string shortTitles;
+    std::vector<int> widths;
+    for (const RecordColumns::Column& column : RecordColumns::kColumns) {
+        titles += std::string(column.title) + ",";
+        shortTitles += std::string(column.shortTitle) + ",";
+        widths.push_back(column.width);
+    }
+    EXPECT_EQ(titles,
+              "开奖日期,期数,预测码一,预测码二,预测码三,预测码四,预测码五,预测码六,预测码七,预测码八,"
+              "开奖号码,预测结果,");
+    EXPECT_EQ(shortTitles, "开奖日期,期数,码一,码二,码三,码四,码五,码六,码七,码八,开奖号码,结果,");
+    EXPECT_EQ(widths, (std::vector<int>{85, 68, 49, 49, 49, 49, 49, 49, 49, 49, 58, 61}));
+    EXPECT_EQ(RecordColumns::CodeColumn(5), 6u);
+    EXPECT_EQ(RecordColumns::ColumnOf(RecordColumns::Value::verdict), 11u);
+}
+
 TEST(Layout, HistoryColumnsFitTheList) {
     int total = 0;
-    for (int width : Layout::HistoryPage::columnWidths) {
-        total += width;
+    for (const RecordColumns::Column& column : RecordColumns::kColumns) {
+        total += column.width;
     }
     EXPECT_LE(total, Layout::HistoryPage::list.w - 2);
 }

@@ -1,4 +1,5 @@
 // The number page, the records page and the player page.
+#include "res/RecordColumns.h"
 #include "tools/art/ArtPalette.h"
 #include "tools/art/Backgrounds.h"
 #include "tools/art/CArtPainter.h"
@@ -15,20 +16,17 @@ void HistoryHeader(CArtPainter& art) {
     const QRectF bar(list.x, list.y - 24, list.w, 24);
     art.RoundPanel(bar.adjusted(0, 0, 0, 6), 5, Palette::slate, QColor(84, 128, 140));
     art.Fill(QRectF(list.x, list.y - 1, list.w, 1), QColor(84, 128, 140));
-    static const char* const titles[12] = {"开奖日期", "期数", "码一", "码二", "码三",     "码四",
-                                           "码五",     "码六", "码七", "码八", "开奖号码", "结果"};
     // The list draws its cells from its left border on; the header follows the same columns. The cells are
     // left-aligned with no margin, so each title starts where its column's values start.
     qreal x = list.x + 2;
     QPainter& p = art.Raw();
-    for (int i = 0; i < 12; ++i) {
-        const qreal w = H::columnWidths[i];
-        art.Text(QRectF(x, bar.top(), w, bar.height()), QString::fromUtf8(titles[i]),
+    for (const RecordColumns::Column& column : RecordColumns::kColumns) {
+        art.Text(QRectF(x, bar.top(), column.width, bar.height()), QString::fromUtf8(column.shortTitle),
                  CArtPainter::Song(13, true), QColor(240, 248, 250), Qt::AlignLeft | Qt::AlignVCenter);
-        if (i > 0) {
+        if (x > list.x + 2) {
             p.fillRect(QRectF(x - 1, bar.top() + 5, 1, bar.height() - 10), QColor(150, 190, 200));
         }
-        x += w;
+        x += column.width;
     }
 }
 
