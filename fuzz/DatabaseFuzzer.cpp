@@ -1,5 +1,5 @@
 // Fuzzes the store with arbitrary bytes as the database file: opening, loading the player and the history,
-// then saving a prediction and a draw result into whatever was loaded, and removing the records that have a
+// then saving a prediction and a draw result into whatever was loaded, and archiving the records that have a
 // result. Nothing may crash or read out of bounds; every failure must be one of the store's own messages, and
 // the history must stay within its slots.
 #include <unistd.h>
@@ -103,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
         if (!withResult.empty()) {
-            store.RemoveRecords(withResult);
+            store.ArchiveRecords(withResult);
         }
         RequireSoundHistory(store);
     }

@@ -81,10 +81,10 @@ private:
     void ShowStatistics();
     void ExportRecords();
     void ImportDraws();
-    void RemoveRecordsWithResult();
+    void ArchiveRecordsWithResult();
     std::vector<int> SlotsWithResult() const;
-    int AskRemovalCount(int available);
-    bool ConfirmRemoval(const std::vector<int>& chosen);
+    int AskArchiveCount(int available);
+    bool ConfirmArchive(const std::vector<int>& chosen);
 
     bool listFilled = false;
     // The slot of the record each row shows, as the list was last filled, and the store's load it came from.

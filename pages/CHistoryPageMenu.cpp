@@ -1,6 +1,6 @@
 // The records list's context menu and its commands: the statistics, the export to CSV, the import of draw
-// numbers, and removing records. The history holds at most 399 predictions; removing the oldest ones that
-// already have their draw result makes room for new ones.
+// numbers, and archiving records. The history holds at most 399 predictions; moving the oldest ones that
+// already have their draw result into the archive makes room for new ones, and nothing is ever lost.
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -10,11 +10,13 @@
 #include "pages/RecordTexts.h"
 #include "pages/RecordsMenuActions.h"
 #include "shell/CPredictApp.h"
+#include "shell/MessageBox.h"
+#include "shell/SafetyCopy.h"
 #include "store/HistoryRecord.h"
 
 namespace {
 
-const QString kRemovalCaption = QStringLiteral("删除已开奖的记录");
+const QString kArchiveCaption = QStringLiteral("归档已开奖的记录");
 
 }  // namespace
 
@@ -30,8 +32,8 @@ std::unique_ptr<QMenu> CHistoryPage::CreateListMenu() {
         {QStringLiteral("统计"), true, &CHistoryPage::ShowStatistics},
         {QStringLiteral("导出为 CSV…"), hasRecords, &CHistoryPage::ExportRecords},
         {QStringLiteral("导入开奖号码…"), hasRecords, &CHistoryPage::ImportDraws},
-        {QStringLiteral("删除已开奖的记录…"), !SlotsWithResult().empty(),
-         &CHistoryPage::RemoveRecordsWithResult},
+        {QStringLiteral("归档已开奖的记录…"), !SlotsWithResult().empty(),
+         &CHistoryPage::ArchiveRecordsWithResult},
     };
     auto menu = std::make_unique<QMenu>(this);
     for (const Command& command : commands) {
@@ -83,31 +85,37 @@ std::vector<int> CHistoryPage::SlotsWithResult() const {
     return chosen;
 }
 
-// Asks how many, names them and removes them; the store numbers the rest again and says "保存失败!" when it
-// cannot, leaving the file as it was. The list then shows the records as the file holds them.
-void CHistoryPage::RemoveRecordsWithResult() {
+// Asks how many, names them and moves them into the archive, after a safety copy of the file; the store
+// numbers the rest again and says "保存失败!" when it cannot, leaving the file as it was. The list then shows
+// the records as the file holds them.
+void CHistoryPage::ArchiveRecordsWithResult() {
     std::vector<int> chosen = SlotsWithResult();
     if (chosen.empty()) {
         return;
     }
-    const int count = AskRemovalCount(static_cast<int>(chosen.size()));
+    const int count = AskArchiveCount(static_cast<int>(chosen.size()));
     if (count < 1) {
         return;
     }
     chosen.resize(static_cast<std::size_t>(count));
-    if (!ConfirmRemoval(chosen)) {
+    if (!ConfirmArchive(chosen)) {
         return;
     }
-    theApp().RemoveRecords(chosen);
+    QString error;
+    if (!TakeSafetyCopy(theApp(), error)) {
+        MessageBox(error, QStringLiteral("无法备份"), this, QMessageBox::Warning);
+        return;
+    }
+    theApp().ArchiveRecords(chosen);
     RefreshList(Selection::opening);
 }
 
 // 0 when the user cancels.
-int CHistoryPage::AskRemovalCount(int available) {
+int CHistoryPage::AskArchiveCount(int available) {
     QInputDialog dialog(this);
-    dialog.setWindowTitle(kRemovalCaption);
+    dialog.setWindowTitle(kArchiveCaption);
     dialog.setInputMode(QInputDialog::IntInput);
-    dialog.setLabelText(QStringLiteral("已开奖的记录共%1条。\n要删除最早的几条？（1～%1）").arg(available));
+    dialog.setLabelText(QStringLiteral("已开奖的记录共%1条。\n要归档最早的几条？（1～%1）").arg(available));
     dialog.setIntRange(1, available);
     dialog.setIntValue(1);
     dialog.setOkButtonText(QStringLiteral("确定"));
@@ -115,17 +123,17 @@ int CHistoryPage::AskRemovalCount(int available) {
     return dialog.exec() == QDialog::Accepted ? dialog.intValue() : 0;
 }
 
-// Removal cannot be undone: the question names the records and the safe answer is the default.
-bool CHistoryPage::ConfirmRemoval(const std::vector<int>& chosen) {
+// The question names the records; the safe answer is the default.
+bool CHistoryPage::ConfirmArchive(const std::vector<int>& chosen) {
     const CPredictApp& app = theApp();
     std::vector<const HistoryRecord*> records;
     for (const int slot : chosen) {
         records.push_back(&app.history[static_cast<std::size_t>(slot)]);
     }
-    QMessageBox question(QMessageBox::Question, kRemovalCaption, RemovalQuestion(records),
+    QMessageBox question(QMessageBox::Question, kArchiveCaption, ArchiveQuestion(records),
                          QMessageBox::NoButton, this);
-    const QPushButton* remove = question.addButton(QStringLiteral("删除"), QMessageBox::AcceptRole);
+    const QPushButton* archive = question.addButton(QStringLiteral("归档"), QMessageBox::AcceptRole);
     question.setDefaultButton(question.addButton(QStringLiteral("取消"), QMessageBox::RejectRole));
     question.exec();
-    return question.clickedButton() == remove;
+    return question.clickedButton() == archive;
 }

@@ -59,8 +59,8 @@ void ColourRecordRow(CColorListCtrl& list, int row, int isRight) {
     }
 }
 
-QString RemovalQuestion(const std::vector<const HistoryRecord*>& records) {
-    QStringList lines{QStringLiteral("将删除以下%1条已开奖的记录：").arg(records.size())};
+QString ArchiveQuestion(const std::vector<const HistoryRecord*>& records) {
+    QStringList lines{QStringLiteral("将以下%1条已开奖的记录移入归档：").arg(records.size())};
     const std::size_t count = records.size();
     for (std::size_t i = 0; i < count; ++i) {
         if (count > kNamedInFull && i == kNamedAtEachEnd) {
@@ -69,6 +69,7 @@ QString RemovalQuestion(const std::vector<const HistoryRecord*>& records) {
         }
         lines << RecordName(*records[i]);
     }
-    lines << QStringLiteral("删除后不能恢复。确定要删除吗？");
+    lines << QStringLiteral(
+        "归档的记录不会丢失：可在“查看归档…”中查看，统计和导出也包含它们。确定要归档吗？");
     return lines.join(QStringLiteral("\r\n"));
 }

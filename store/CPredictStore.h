@@ -11,6 +11,7 @@
 
 #include "core/COleDateTime.h"
 #include "store/CSqliteConnection.h"
+#include "store/DatabaseBackup.h"
 #include "store/HistoryRecord.h"
 
 class CHistoryScan;
@@ -59,10 +60,34 @@ public:
     // changed, or another copy entered its result first); failed (after "保存失败!").
     enum class DrawWrite { written, refused, failed };
     DrawWrite EnterDrawResult(int recordOrder, const std::string& openData, int isRight);
-    // Removes these records, each of which must still be in the file as it was loaded and have its draw
-    // result, and numbers the records left 1, 2, 3, ... in their order; all in one transaction, then reloads.
-    // False after "保存失败!", with the file as it was.
-    bool RemoveRecords(const std::vector<int>& recordOrders);
+    // Moves these records, each of which must still be in the file as it was loaded and have its draw result,
+    // into the archive (table data_archive, made when the file has none), and numbers the records left 1, 2,
+    // 3, ... in their order; all in one transaction, then reloads. False after "保存失败!", with the file as
+    // it was.
+    bool ArchiveRecords(const std::vector<int>& recordOrders);
+    // The archived records in the order they were archived. True with none for a file that has no archive;
+    // false when the archive cannot be read.
+    bool LoadArchive(std::vector<ArchivedRecord>& records) const;
+    // Every record there is: the archive, oldest first, then the history in list order; archived tells how
+    // many of them come from the archive. False when the archive could not be read (the history still comes).
+    bool AllRecords(std::vector<HistoryRecord>& records, int& archived) const;
+    // The first count records of the list that have their draw result: the oldest ones.
+    std::vector<int> OldestWithResult(int count) const;
+
+    // Backups (store/DatabaseBackup.h). The whole database into path, consistent even while another copy
+    // writes; a regular file there is replaced whole.
+    FileOutcome BackupTo(const std::string& path) const { return CopyDatabaseTo(connection, path); }
+    // The safety copy before a change of many rows, into "backups" beside the database; written: its path.
+    FileOutcome WriteSafetyCopy(std::string& written) const { return ::WriteSafetyCopy(connection, written); }
+    // Replaces the database with the backup at path (which passed CheckBackup) in one step, then reloads the
+    // player and the history. False after "保存失败!", with the database as it was.
+    bool RestoreFrom(const std::string& path);
+    // The database file's path; empty without one.
+    std::string DatabasePath() const { return connection.FilePath(); }
+
+    // The layout of the file this program writes: 1 since the archive. A file of a later layout is not ours
+    // to restore.
+    static constexpr int kLayoutVersion = 1;
     // The first record that still waits for its result, or historyCount + 1.
     int FirstPendingRecord() const;
     // The records the history holds, in list order: slots 1 .. historyCount.
@@ -103,7 +128,8 @@ private:
     WriteResult FindFreeOrder(const COleDateTime& recordDate, int& order) const;
     WriteResult WriteDrawResult(int recordOrder, const std::string& openData, int isRight);
     WriteResult FindLoadedRecord(int recordOrder, long long& rowId, HistoryRecord& stored) const;
-    bool DeleteAndRenumber(const std::vector<int>& recordOrders);
+    bool MoveToArchive(const std::vector<int>& recordOrders);
+    bool HasArchiveTable() const;
     bool WriteOneRow(CSqliteStatement& write);
     bool HasHistoryTable() const;
 

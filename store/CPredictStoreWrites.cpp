@@ -1,4 +1,4 @@
-// The store's writes to the history: saving a prediction, entering a draw result and making room. Another
+// The store's writes to the history: saving a prediction and entering a draw result. Another
 // copy of the program may have changed the file since this one loaded it, so each write checks the file
 // itself, and the check and the write happen in one transaction: nothing can come between them.
 #include <algorithm>
@@ -26,46 +26,9 @@ constexpr const char* kInsertPrediction =
 // first is never overwritten.
 constexpr const char* kUpdateDrawResult =
     "UPDATE data_history SET is_right = ?1, open_data = ?2 WHERE rowid = ?3 AND is_right = 11";
-constexpr const char* kDeleteRow = "DELETE FROM data_history WHERE rowid = ?1";
-constexpr const char* kRenumberRow = "UPDATE data_history SET record_order = ?1 WHERE rowid = ?2";
 
 bool SameDay(const COleDateTime& a, const COleDateTime& b) {
     return a.GetYear() == b.GetYear() && a.GetMonth() == b.GetMonth() && a.GetDay() == b.GetDay();
-}
-
-// A record of the file as the scan found it.
-struct FileRow {
-    int slot = 0;
-    long long rowId = 0;
-};
-
-// Sorts the file's records into those to remove, each checked by asLoaded, and those to keep. False when the
-// file cannot be read, a record to remove fails its check, or is not there (or was asked for twice). The scan
-// is over before anything is written.
-bool SplitRows(const CSqliteConnection& connection, const std::vector<int>& remove,
-               const std::function<bool(const HistoryRecord&)>& asLoaded, std::vector<FileRow>& removed,
-               std::vector<FileRow>& kept) {
-    CHistoryScan scan(connection, true);
-    for (CHistoryScan::Step step = scan.Next(); step != CHistoryScan::Step::done; step = scan.Next()) {
-        FileRow row{scan.Slot(), 0};
-        if (step == CHistoryScan::Step::failed ||
-            (step == CHistoryScan::Step::row && !scan.RowId(row.rowId))) {
-            return false;
-        }
-        if (step != CHistoryScan::Step::row) {
-            continue;  // a row without a readable number is not a record: it stays as it is
-        }
-        if (std::ranges::find(remove, row.slot) == remove.end()) {
-            kept.push_back(row);
-            continue;
-        }
-        HistoryRecord stored;
-        if (!scan.Reader().ReadRow(row.slot, stored) || !asLoaded(stored)) {
-            return false;
-        }
-        removed.push_back(row);
-    }
-    return removed.size() == remove.size();
 }
 
 }  // namespace
@@ -222,50 +185,4 @@ CPredictStore::WriteResult CPredictStore::FindLoadedRecord(int recordOrder, long
             return same ? WriteResult::ok : WriteResult::refused;
         }
     }
-}
-
-bool CPredictStore::RemoveRecords(const std::vector<int>& recordOrders) {
-    const bool removed = HasHistoryTable() && DeleteAndRenumber(recordOrders);
-    if (!removed) {
-        ShowMessage(kSaveFailed);
-    }
-    LoadHistory();
-    return removed;
-}
-
-// Each record must be in the file exactly as loaded, result included: the user confirmed these very records.
-// The records left keep their order and are numbered from 1 without gaps, the order the pages rely on; rows
-// without a slot are not touched. Going up from the lowest number, each new number is free by then.
-bool CPredictStore::DeleteAndRenumber(const std::vector<int>& recordOrders) {
-    CSqliteTransaction transaction(connection);
-    std::vector<FileRow> removed;
-    std::vector<FileRow> kept;
-    const auto asLoaded = [this](const HistoryRecord& stored) {
-        const HistoryRecord& loaded = history[static_cast<std::size_t>(stored.record_order)];
-        return IsRecordSlot(stored.record_order) && stored.HasDrawResult() &&
-               IsSamePrediction(stored, loaded) && stored.is_right == loaded.is_right &&
-               stored.open_data == loaded.open_data;
-    };
-    if (!transaction.IsActive() || !SplitRows(connection, recordOrders, asLoaded, removed, kept)) {
-        return false;
-    }
-    for (const FileRow& row : removed) {
-        CSqliteStatement remove(connection, kDeleteRow);
-        if (!remove.BindInteger(1, row.rowId) || !WriteOneRow(remove)) {
-            return false;
-        }
-    }
-    std::ranges::sort(kept, {}, &FileRow::slot);
-    for (std::size_t i = 0; i < kept.size(); ++i) {
-        const int order = static_cast<int>(i) + 1;
-        if (kept[i].slot == order) {
-            continue;
-        }
-        CSqliteStatement renumber(connection, kRenumberRow);
-        if (!renumber.BindInteger(1, order) || !renumber.BindInteger(2, kept[i].rowId) ||
-            !WriteOneRow(renumber)) {
-            return false;
-        }
-    }
-    return transaction.Commit();
 }

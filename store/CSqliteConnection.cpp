@@ -31,6 +31,15 @@ bool CSqliteConnection::OpenOrCreate(const std::string& path) {
     return Open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
 }
 
+bool CSqliteConnection::OpenReadOnly(const std::string& path) {
+    return Open(path, SQLITE_OPEN_READONLY) && ReadSchema();
+}
+
+std::string CSqliteConnection::FilePath() const {
+    const char* file = db != nullptr ? sqlite3_db_filename(db, "main") : nullptr;
+    return file != nullptr ? file : "";
+}
+
 bool CSqliteConnection::Open(const std::string& path, int flags) {
     Close();
     sqlite3* handle = nullptr;
@@ -89,11 +98,10 @@ bool CSqliteConnection::IsWritable() const {
     if (db == nullptr || sqlite3_db_readonly(db, "main") != 0) {
         return false;
     }
-    const char* file = sqlite3_db_filename(db, "main");
-    if (file == nullptr || *file == '\0') {
+    const std::string path = FilePath();
+    if (path.empty()) {
         return true;  // an in-memory database
     }
-    const std::string path(file);
     const std::size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash);
     return ::access(path.c_str(), W_OK) == 0 && ::access(folder.c_str(), W_OK) == 0;

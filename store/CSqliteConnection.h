@@ -24,9 +24,13 @@ public:
     bool OpenExisting(const std::string& path);
     // Creates a new database file, or opens it when it is there (for the empty-database writer).
     bool OpenOrCreate(const std::string& path);
+    // Opens an existing database file for reading only, and reads its schema (a backup being checked).
+    bool OpenReadOnly(const std::string& path);
     void Close();
 
     bool IsOpen() const { return db != nullptr; }
+    // The database file's full path; empty when none is open.
+    std::string FilePath() const;
     sqlite3* Handle() const { return db; }
 
     // Runs SQL text that takes no parameters and returns no rows (schema creation).

@@ -1,6 +1,7 @@
 #pragma once
 // One saved prediction: the in-memory form of one row of table data_history.
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "core/COleDateTime.h"
@@ -26,3 +27,10 @@ struct HistoryRecord {
 inline bool IsSamePrediction(const HistoryRecord& a, const HistoryRecord& b) {
     return a.record_date == b.record_date && a.open_order == b.open_order && a.data == b.data;
 }
+
+// A record moved out of the history into the archive, where it stays for good.
+struct ArchivedRecord {
+    HistoryRecord record;  // its record_order is the number it had in the history when it was archived
+    std::int64_t archiveOrder = 0;  // 1, 2, 3 ... in the order the records were archived
+    std::string archivedAt;         // when, as "YYYY-MM-DD HH:MM:SS" in local time
+};

@@ -1,5 +1,6 @@
 // Loading the whole history, saving one prediction with the reload that follows it on a nearly full table,
-// and making room in a full one. All run on the disk (not in memory), with wall-clock time: the writes wait
+// making room in a full one by archiving, and backing up and restoring years of records (the checks of the
+// backup included). All run on the disk (not in memory), with wall-clock time: the writes wait
 // for the file system to sync.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -92,9 +93,9 @@ void BM_AppendPredictionWithReload398(benchmark::State& state) {
     }
 }
 
-// The oldest 100 of 399 records, all with their results, removed and the other 299 numbered again, with the
-// reload after it. Each round starts from a copy of the full file.
-void BM_RemoveOldest100Of399(benchmark::State& state) {
+// The oldest 300 of 399 records, all with their results, moved into the archive and the other 99 numbered
+// again, with the reload after it. Each round starts from a copy of the full file.
+void BM_ArchiveOldest300Of399(benchmark::State& state) {
     const CBenchDatabase db(399);
     bool ok = db.ok;
     {
@@ -103,7 +104,7 @@ void BM_RemoveOldest100Of399(benchmark::State& state) {
              writer.Execute("UPDATE data_history SET open_data = '000', is_right = 0") && ok;
     }
     const std::string work = (db.dir / "work.db").string();
-    std::vector<int> oldest(100);
+    std::vector<int> oldest(300);
     std::iota(oldest.begin(), oldest.end(), 1);
     std::optional<CPredictStore> store;
     for (auto _ : state) {
@@ -114,16 +115,70 @@ void BM_RemoveOldest100Of399(benchmark::State& state) {
         store->OpenDatabase(work);
         store->LoadHistory();
         state.ResumeTiming();
-        ok = store->RemoveRecords(oldest) && store->NextRecordOrder() == 300 && ok;
+        ok = store->ArchiveRecords(oldest) && store->NextRecordOrder() == 100 && ok;
     }
     if (!ok) {
-        state.SkipWithError("the removal failed");
+        state.SkipWithError("the archive failed");
+    }
+}
+
+// A full history and an archive of 10,000 records: years of daily use.
+class CBenchArchive : public CBenchDatabase {
+public:
+    CBenchArchive() : CBenchDatabase(399) {
+        CSqliteConnection writer;
+        ok = ok && writer.OpenExisting(path) &&
+             writer.Execute(
+                 "CREATE TABLE data_archive (archive_order INTEGER PRIMARY KEY, record_order INTEGER NOT "
+                 "NULL, "
+                 "record_date TEXT, open_order TEXT, data_1 TEXT, data_2 TEXT, data_3 TEXT, data_4 TEXT, "
+                 "data_5 TEXT, data_6 TEXT, data_7 TEXT, data_8 TEXT, open_data TEXT, is_right INTEGER, "
+                 "archived_at TEXT NOT NULL);"
+                 "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10000) "
+                 "INSERT INTO data_archive (record_order, record_date, open_order, data_1, data_2, data_3, "
+                 "data_4, data_5, data_6, data_7, data_8, open_data, is_right, archived_at) "
+                 "SELECT i % 399 + 1, '2001-01-01 20:00:00', 2001000 + i, '047', '000', '999', '123', '504', "
+                 "'318', '762', '081', '000', 0, '2026-12-08 09:00:00' FROM n;"
+                 "PRAGMA user_version = 1;");
+    }
+};
+
+void BM_BackupFullHistoryAnd10000Archived(benchmark::State& state) {
+    const CBenchArchive db;
+    CPredictStore store;
+    store.OpenDatabase(db.path);
+    bool ok = db.ok;
+    for (auto _ : state) {
+        ok = store.BackupTo((db.dir / "backup.db").string()).Ok() && ok;
+    }
+    if (!ok) {
+        state.SkipWithError("the backup failed");
+    }
+}
+
+void BM_RestoreFullHistoryAnd10000Archived(benchmark::State& state) {
+    const CBenchArchive db;
+    CPredictStore store;
+    store.OpenDatabase(db.path);
+    const std::string backup = (db.dir / "backup.db").string();
+    bool ok = db.ok && store.BackupTo(backup).Ok();
+    for (auto _ : state) {
+        ok = CheckBackup(backup, CPredictStore::kLayoutVersion).refusal == BackupRefusal::none &&
+             store.RestoreFrom(backup) && ok;
+    }
+    if (!ok || store.historyCount != 399) {
+        state.SkipWithError("the restore failed");
     }
 }
 
 }  // namespace
 
-BENCHMARK(BM_RemoveOldest100Of399)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
+BENCHMARK(BM_ArchiveOldest300Of399)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
+BENCHMARK(BM_BackupFullHistoryAnd10000Archived)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
+BENCHMARK(BM_RestoreFullHistoryAnd10000Archived)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5);
 BENCHMARK(BM_LoadHistory399)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
 BENCHMARK(BM_AppendPredictionWithReload398)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
 

@@ -179,18 +179,18 @@ TEST_F(RecordPagesWindowTest, AFullHistoryIsNoDeadEnd) {
         ModalAnswer<QInputDialog> count([](QInputDialog& dialog) { dialog.accept(); });
         ModalAnswer<QMessageBox> question([](QMessageBox& box) {
             for (QAbstractButton* button : box.buttons()) {
-                if (button->text() == QStringLiteral("删除")) {
+                if (button->text() == QStringLiteral("归档")) {
                     button->click();
                 }
             }
         });
         const std::unique_ptr<QMenu> menu = records->CreateListMenu();
         const QList<QAction*> items = menu->actions();
-        const auto removal = std::find_if(items.begin(), items.end(), [](const QAction* action) {
-            return action->text() == QStringLiteral("删除已开奖的记录…");
+        const auto archiving = std::find_if(items.begin(), items.end(), [](const QAction* action) {
+            return action->text() == QStringLiteral("归档已开奖的记录…");
         });
-        ASSERT_NE(removal, items.end());
-        (*removal)->trigger();
+        ASSERT_NE(archiving, items.end());
+        (*archiving)->trigger();
     }
     EXPECT_EQ(records->list.rowCount(), 398);
     records->backButton.click();

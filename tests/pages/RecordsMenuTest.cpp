@@ -1,10 +1,11 @@
-// The records list's context menu: the statistics and the draw import reached through it, and removing the
-// oldest records that have their draw result, after asking how many and naming them, with the rest numbered
-// again; a cancelled question or a failed write changes nothing.
+// The records list's context menu: the statistics and the draw import reached through it, and archiving the
+// oldest records that have their draw result, after asking how many and naming them, with a safety copy first
+// and the rest numbered again; a cancelled question or a failed write changes nothing.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -26,7 +27,7 @@ namespace {
 using Rows_ = std::vector<std::vector<std::string>>;
 
 const std::array<std::string, 8> kCodes = {"386", "012", "907", "555", "243", "555", "659", "760"};
-const QString kRemoveItem = QStringLiteral("删除已开奖的记录…");
+const QString kArchiveItem = QStringLiteral("归档已开奖的记录…");
 
 class RecordsMenuTest : public PageStoreFixture {
 protected:
@@ -44,8 +45,8 @@ protected:
         OpenStore();
         Show(page);
     }
-    // Runs the removal from the menu: the count dialog gets count (0: cancelled), the question the answer.
-    void Remove(int count, const QString& answer) {
+    // Runs the archiving from the menu: the count dialog gets count (0: cancelled), the question the answer.
+    void Archive(int count, const QString& answer) {
         ModalAnswer<QInputDialog> countDialog([this, count](QInputDialog& dialog) {
             countRange = {dialog.intMinimum(), dialog.intMaximum()};
             if (count == 0) {
@@ -63,9 +64,9 @@ protected:
                 }
             }
         });
-        RemoveAction(*page.CreateListMenu())->trigger();
+        ArchiveAction(*page.CreateListMenu())->trigger();
     }
-    static QAction* RemoveAction(QMenu& menu) { return Action(menu, kRemoveItem); }
+    static QAction* ArchiveAction(QMenu& menu) { return Action(menu, kArchiveItem); }
     static QAction* Action(QMenu& menu, const QString& text) {
         for (QAction* action : menu.actions()) {
             if (action->text() == text) {
@@ -108,7 +109,7 @@ TEST_F(RecordsMenuTest, ARightClickOnTheListOpensTheMenu) {
     QContextMenuEvent click(QContextMenuEvent::Mouse, at, page.list.viewport()->mapToGlobal(at));
     QApplication::sendEvent(page.list.viewport(), &click);
     const QStringList expected{QStringLiteral("统计"), QStringLiteral("导出为 CSV…"),
-                               QStringLiteral("导入开奖号码…"), kRemoveItem};
+                               QStringLiteral("导入开奖号码…"), kArchiveItem};
     EXPECT_EQ(items.join(u'|').toStdString(), expected.join(u'|').toStdString());
 }
 
@@ -234,50 +235,75 @@ TEST_F(RecordsMenuTest, TheImportMessageStaysAScreenfulWithTheWholeListInItsDeta
     EXPECT_TRUE(details.endsWith(QStringLiteral("第30行：没有期数为“x30”的预测记录。")));
 }
 
-TEST_F(RecordsMenuTest, RemovalIsOfferedOnlyWhenSomeRecordHasItsResult) {
-    EXPECT_TRUE(RemoveAction(*page.CreateListMenu())->isEnabled());
+TEST_F(RecordsMenuTest, ArchivingIsOfferedOnlyWhenSomeRecordHasItsResult) {
+    EXPECT_TRUE(ArchiveAction(*page.CreateListMenu())->isEnabled());
     Sql("UPDATE data_history SET is_right = 11, open_data = '未知'");
     app->LoadHistory();
-    EXPECT_FALSE(RemoveAction(*page.CreateListMenu())->isEnabled());
+    EXPECT_FALSE(ArchiveAction(*page.CreateListMenu())->isEnabled());
 }
 
-// Two of the three records with a result go; the three left are numbered 1 to 3 in their order, and the list
-// shows them.
-TEST_F(RecordsMenuTest, RemovalAsksHowManyNamesThemAndNumbersTheRestAgain) {
-    Remove(2, QStringLiteral("删除"));
+// Two of the three records with a result move into the archive, after a safety copy of the file; the three
+// left are numbered 1 to 3 in their order, and the list shows them.
+TEST_F(RecordsMenuTest, ArchivingAsksHowManyNamesThemCopiesTheFileAndNumbersTheRestAgain) {
+    Archive(2, QStringLiteral("归档"));
 
     EXPECT_EQ(countRange, (std::pair{1, 3}));
-    const RecordedMessage expected{QStringLiteral("将删除以下2条已开奖的记录：\r\n2009-6-15  第10001期\r\n"
-                                                  "2009-6-16  第10002期\r\n删除后不能恢复。确定要删除吗？"),
-                                   QStringLiteral("删除已开奖的记录")};
+    const RecordedMessage expected{
+        QStringLiteral("将以下2条已开奖的记录移入归档：\r\n2009-6-15  第10001期\r\n2009-6-16  第10002期\r\n"
+                       "归档的记录不会丢失：可在“查看归档…”中查看，统计和导出也包含它们。确定要归档吗？"),
+        QStringLiteral("归档已开奖的记录")};
     EXPECT_EQ(questions, std::vector<RecordedMessage>{expected});
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Records(), (Rows_{{"1", "10003", "000"}, {"2", "10004", "未知"}, {"3", "10005", "未知"}}));
+    EXPECT_EQ(Rows("SELECT open_order FROM data_archive ORDER BY archive_order"),
+              (Rows_{{"10001"}, {"10002"}}));
     EXPECT_EQ(Issues(), (QStringList{"10003", "10004", "10005"}));
     EXPECT_EQ(app->FirstPendingRecord(), 2);
+    const QStringList copies = QDir(dir.filePath(QStringLiteral("backups"))).entryList(QDir::Files);
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_EQ(RowsAsText(dir.filePath(QStringLiteral("backups/") + copies.front()).toStdString(),
+                         "SELECT count(*) FROM data_history"),
+              (Rows_{{"5"}}))
+        << "the copy holds the file as it was before";
 }
 
-TEST_F(RecordsMenuTest, CancellingEitherQuestionRemovesNothing) {
+TEST_F(RecordsMenuTest, CancellingEitherQuestionArchivesNothing) {
     const Rows_ before = Records();
-    Remove(0, QString());
+    Archive(0, QString());
     EXPECT_TRUE(questions.empty()) << "no question after a cancelled count";
-    Remove(3, QStringLiteral("取消"));
+    Archive(3, QStringLiteral("取消"));
     EXPECT_EQ(questions.size(), 1u);
     EXPECT_EQ(Records(), before);
     EXPECT_EQ(Issues().size(), 5);
 }
 
-TEST_F(RecordsMenuTest, AFailedRemovalSaysSoAndLeavesTheFileAndTheListAsTheyWere) {
+TEST_F(RecordsMenuTest, AFailedArchiveSaysSoAndLeavesTheFileAndTheListAsTheyWere) {
     Sql("CREATE TRIGGER fail_on_five BEFORE UPDATE OF record_order ON data_history WHEN old.record_order = 5 "
         "BEGIN SELECT RAISE(ABORT, 'disk full'); END;");
     const Rows_ before = Records();
 
-    Remove(3, QStringLiteral("删除"));
+    Archive(3, QStringLiteral("归档"));
 
     const RecordedMessage saveFailed{QStringLiteral("保存失败!"), QStringLiteral("morvint")};
     EXPECT_EQ(messages, std::vector<RecordedMessage>{saveFailed});
     EXPECT_EQ(Records(), before);
     EXPECT_EQ(Issues(), (QStringList{"10001", "10002", "10003", "10004", "10005"}));
+}
+
+// Without its safety copy (the folder for it is taken by a file) nothing is archived.
+TEST_F(RecordsMenuTest, ASafetyCopyThatCannotBeWrittenStopsTheArchive) {
+    QFile blocker(dir.filePath(QStringLiteral("backups")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const Rows_ before = Records();
+
+    Archive(2, QStringLiteral("归档"));
+
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages.front().caption, QStringLiteral("无法备份"));
+    EXPECT_TRUE(messages.front().text.endsWith(QStringLiteral("为了不丢失任何记录，这次改动没有进行。")))
+        << messages.front().text.toStdString();
+    EXPECT_EQ(Records(), before);
 }
 
 // A long run is named by its first and last three records; the count says how many go.
@@ -289,12 +315,14 @@ TEST(RecordTextsTest, TheQuestionNamesEveryRecordOfAShortRunAndTheEndsOfALongOne
         records[i].open_order = std::to_string(2010001 + i);
         run.push_back(&records[i]);
     }
-    EXPECT_EQ(RemovalQuestion({run.begin(), run.begin() + 8}).count(QStringLiteral("第")), 8);
+    EXPECT_EQ(ArchiveQuestion({run.begin(), run.begin() + 8}).count(QStringLiteral("第")), 8);
     EXPECT_EQ(
-        RemovalQuestion(run),
-        QStringLiteral("将删除以下10条已开奖的记录：\r\n2010-1-1  第2010001期\r\n2010-1-2  第2010002期\r\n"
-                       "2010-1-3  第2010003期\r\n……\r\n2010-1-8  第2010008期\r\n2010-1-9  第2010009期\r\n"
-                       "2010-1-10  第2010010期\r\n删除后不能恢复。确定要删除吗？"));
+        ArchiveQuestion(run),
+        QStringLiteral(
+            "将以下10条已开奖的记录移入归档：\r\n2010-1-1  第2010001期\r\n2010-1-2  第2010002期\r\n"
+            "2010-1-3  第2010003期\r\n……\r\n2010-1-8  第2010008期\r\n2010-1-9  第2010009期\r\n"
+            "2010-1-10  第2010010期\r\n归档的记录不会丢失：可在“查看归档…”中查看，统计和导出也包含它们。"
+            "确定要归档吗？"));
 }
 
 }  // namespace

@@ -106,7 +106,7 @@ TEST_F(TwoCopiesTest, AfterTheOtherCopyRenumberedNothingLandsOnAnotherPrediction
     CPredictStore stale;
     stale.OpenDatabase(dbPath);
     stale.LoadHistory();
-    ASSERT_TRUE(second.RemoveRecords({1}));
+    ASSERT_TRUE(second.ArchiveRecords({1}));
     const std::vector<Strings> renumbered{{"1", "19", "未知", "11"}, {"2", "20", "未知", "11"}};
     const char* const query = "SELECT record_order, open_order, open_data, is_right FROM data_history";
     ASSERT_EQ(Rows(query), renumbered);
@@ -116,7 +116,7 @@ TEST_F(TwoCopiesTest, AfterTheOtherCopyRenumberedNothingLandsOnAnotherPrediction
     EXPECT_EQ(Rows(query), renumbered);
     EXPECT_EQ(first.history[2].open_order, "20") << "the refused copy reloaded";
 
-    EXPECT_FALSE(stale.RemoveRecords({1})) << "record 1 is the 19th now, without a result";
+    EXPECT_FALSE(stale.ArchiveRecords({1})) << "record 1 is the 19th now, without a result";
     EXPECT_EQ(messages, Strings{"保存失败!"});
     EXPECT_EQ(Rows(query), renumbered);
 }

@@ -1,0 +1,204 @@
+// The archive: records moved out of the 399 slots of the history, never deleted. Moving them and numbering
+// the records left 1, 2, 3 ... happen in one transaction, so the file is either as it was or has both done.
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include "core/MessageSink.h"
+#include "store/CHistoryRowReader.h"
+#include "store/CHistoryScan.h"
+#include "store/CPredictStore.h"
+#include "store/CSqliteStatement.h"
+#include "store/CSqliteTransaction.h"
+
+namespace {
+
+// Every column of data_history, the record's number when it was archived, and when that was. archive_order
+// numbers the archived records in the order they went in.
+constexpr const char* kCreateArchive =
+    "CREATE TABLE IF NOT EXISTS data_archive ("
+    "archive_order INTEGER PRIMARY KEY, record_order INTEGER NOT NULL, record_date TEXT, open_order TEXT, "
+    "data_1 TEXT, data_2 TEXT, data_3 TEXT, data_4 TEXT, data_5 TEXT, data_6 TEXT, data_7 TEXT, data_8 TEXT, "
+    "open_data TEXT, is_right INTEGER, archived_at TEXT NOT NULL)";
+// The values are copied as the history holds them, whatever their types there.
+constexpr const char* kMoveToArchive =
+    "INSERT INTO data_archive (record_order, record_date, open_order, data_1, data_2, data_3, data_4, "
+    "data_5, "
+    "data_6, data_7, data_8, open_data, is_right, archived_at) SELECT record_order, record_date, open_order, "
+    "data_1, data_2, data_3, data_4, data_5, data_6, data_7, data_8, open_data, is_right, ?2 "
+    "FROM data_history WHERE rowid = ?1";
+constexpr const char* kDeleteRow = "DELETE FROM data_history WHERE rowid = ?1";
+constexpr const char* kRenumberRow = "UPDATE data_history SET record_order = ?1 WHERE rowid = ?2";
+constexpr const char* kSelectArchive = "SELECT * FROM data_archive ORDER BY archive_order";
+constexpr const char* kArchiveLayout = "PRAGMA user_version = 1";
+static_assert(CPredictStore::kLayoutVersion == 1, "kArchiveLayout names the layout");
+
+// A record of the file as the scan found it.
+struct FileRow {
+    int slot = 0;
+    long long rowId = 0;
+};
+
+// Sorts the file's records into those to move, each checked by asLoaded, and those to keep. False when the
+// file cannot be read, a record to move fails its check, or is not there (or was asked for twice). The scan
+// is over before anything is written.
+bool SplitRows(const CSqliteConnection& connection, const std::vector<int>& move,
+               const std::function<bool(const HistoryRecord&)>& asLoaded, std::vector<FileRow>& moved,
+               std::vector<FileRow>& kept) {
+    CHistoryScan scan(connection, true);
+    for (CHistoryScan::Step step = scan.Next(); step != CHistoryScan::Step::done; step = scan.Next()) {
+        FileRow row{scan.Slot(), 0};
+        if (step == CHistoryScan::Step::failed ||
+            (step == CHistoryScan::Step::row && !scan.RowId(row.rowId))) {
+            return false;
+        }
+        if (step != CHistoryScan::Step::row) {
+            continue;  // a row without a readable number is not a record: it stays as it is
+        }
+        if (std::ranges::find(move, row.slot) == move.end()) {
+            kept.push_back(row);
+            continue;
+        }
+        HistoryRecord stored;
+        if (!scan.Reader().ReadRow(row.slot, stored) || !asLoaded(stored)) {
+            return false;
+        }
+        moved.push_back(row);
+    }
+    return moved.size() == move.size();
+}
+
+bool StepRow(CSqliteStatement& write) {
+    return write.Step() == CSqliteStatement::StepResult::done;
+}
+
+bool MoveRows(CSqliteConnection& connection, const std::vector<FileRow>& moved, const std::string& now) {
+    for (const FileRow& row : moved) {
+        CSqliteStatement copy(connection, kMoveToArchive);
+        CSqliteStatement remove(connection, kDeleteRow);
+        if (!copy.BindInteger(1, row.rowId) || !copy.BindText(2, now) || !StepRow(copy) ||
+            connection.Changes() != 1 || !remove.BindInteger(1, row.rowId) || !StepRow(remove) ||
+            connection.Changes() != 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The records left keep their order and are numbered from 1 without gaps, the order the pages rely on; rows
+// without a slot are not touched. Going up from the lowest number, each new number is free by then.
+bool Renumber(CSqliteConnection& connection, std::vector<FileRow> kept) {
+    std::ranges::sort(kept, {}, &FileRow::slot);
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        const int order = static_cast<int>(i) + 1;
+        if (kept[i].slot == order) {
+            continue;
+        }
+        CSqliteStatement renumber(connection, kRenumberRow);
+        if (!renumber.BindInteger(1, order) || !renumber.BindInteger(2, kept[i].rowId) ||
+            !StepRow(renumber) || connection.Changes() != 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool CPredictStore::ArchiveRecords(const std::vector<int>& recordOrders) {
+    const bool archived = HasHistoryTable() && MoveToArchive(recordOrders);
+    if (!archived) {
+        ShowMessage(kSaveFailed);
+    }
+    LoadHistory();
+    return archived;
+}
+
+// Each record must be in the file exactly as loaded, result included: the user confirmed these very records.
+// A file without the archive table gets it in the same transaction.
+bool CPredictStore::MoveToArchive(const std::vector<int>& recordOrders) {
+    CSqliteTransaction transaction(connection);
+    std::vector<FileRow> moved;
+    std::vector<FileRow> kept;
+    const auto asLoaded = [this](const HistoryRecord& stored) {
+        const HistoryRecord& loaded = history[static_cast<std::size_t>(stored.record_order)];
+        return IsRecordSlot(stored.record_order) && stored.HasDrawResult() &&
+               IsSamePrediction(stored, loaded) && stored.is_right == loaded.is_right &&
+               stored.open_data == loaded.open_data;
+    };
+    if (!transaction.IsActive() || !SplitRows(connection, recordOrders, asLoaded, moved, kept)) {
+        return false;
+    }
+    // The file's layout says it has an archive from now on.
+    if (!HasArchiveTable() && (!connection.Execute(kCreateArchive) || !connection.Execute(kArchiveLayout))) {
+        return false;
+    }
+    const std::string now = CColumnValue::FormatDate(COleDateTime::GetCurrentTime());
+    return MoveRows(connection, moved, now) && Renumber(connection, kept) && transaction.Commit();
+}
+
+bool CPredictStore::LoadArchive(std::vector<ArchivedRecord>& records) const {
+    records.clear();
+    if (!HasArchiveTable()) {
+        return IsDatabaseOpen();  // a file that never archived has an empty archive
+    }
+    CSqliteStatement select(connection, kSelectArchive);
+    const CHistoryRowReader reader(select);
+    const int archiveOrder = select.ColumnIndex("archive_order");
+    const int archivedAt = select.ColumnIndex("archived_at");
+    for (;;) {
+        switch (select.Step()) {
+            case CSqliteStatement::StepResult::done:
+                return true;
+            case CSqliteStatement::StepResult::error:
+                return false;
+            case CSqliteStatement::StepResult::row:
+                break;
+        }
+        ArchivedRecord& archived = records.emplace_back();
+        int order = 0;
+        if (!reader.ReadOrder(order) || !reader.ReadRow(order, archived.record) ||
+            !select.Column(archiveOrder).ToInteger(archived.archiveOrder) ||
+            !select.Column(archivedAt).ToText(archived.archivedAt)) {
+            return false;
+        }
+    }
+}
+
+bool CPredictStore::HasArchiveTable() const {
+    return CSqliteStatement(connection, kSelectArchive).IsPrepared();
+}
+
+bool CPredictStore::AllRecords(std::vector<HistoryRecord>& records, int& archived) const {
+    std::vector<ArchivedRecord> archive;
+    const bool read = LoadArchive(archive);
+    records.clear();
+    for (const ArchivedRecord& record : archive) {
+        records.push_back(record.record);
+    }
+    archived = static_cast<int>(records.size());
+    const std::vector<HistoryRecord> listed = ListedRecords();
+    records.insert(records.end(), listed.begin(), listed.end());
+    return read;
+}
+
+std::vector<int> CPredictStore::OldestWithResult(int count) const {
+    std::vector<int> slots;
+    for (const int slot : RecordSlots()) {
+        if (static_cast<int>(slots.size()) < count &&
+            history[static_cast<std::size_t>(slot)].HasDrawResult()) {
+            slots.push_back(slot);
+        }
+    }
+    return slots;
+}
+
+bool CPredictStore::RestoreFrom(const std::string& path) {
+    const bool restored = RestoreDatabase(connection, path) == 0;
+    if (!restored) {
+        ShowMessage(kSaveFailed);
+    }
+    LoadPlayer();
+    LoadHistory();
+    return restored;
+}

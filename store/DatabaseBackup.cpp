@@ -1,0 +1,210 @@
+#include "store/DatabaseBackup.h"
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <set>
+#include <vector>
+
+#include "core/Clock.h"
+#include "store/CSqliteConnection.h"
+#include "store/CSqliteStatement.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kCopyPrefix = "morvint-";
+constexpr const char* kCopySuffix = ".db";
+// How long a copy waits, in total, for another copy of the program that is writing the file.
+constexpr int kBusyWaitMs = 5000;
+constexpr int kBusyStepMs = 25;
+
+// The system's word for what SQLite reported.
+int ErrnoOf(int sqliteCode) {
+    switch (sqliteCode & 0xFF) {
+        case SQLITE_FULL:
+            return ENOSPC;
+        case SQLITE_READONLY:
+            return EROFS;
+        case SQLITE_PERM:
+        case SQLITE_AUTH:
+            return EACCES;
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return EBUSY;
+        case SQLITE_CANTOPEN:
+            return ENOENT;
+        case SQLITE_NOMEM:
+            return ENOMEM;
+        default:
+            return EIO;
+    }
+}
+
+// Every page of source into destination in one step: one read lock on the source, one write transaction on
+// the destination. A busy source (another copy committing) is waited for.
+int Backup(sqlite3* destination, sqlite3* source) {
+    sqlite3_backup* backup = sqlite3_backup_init(destination, "main", source, "main");
+    if (backup == nullptr) {
+        return ErrnoOf(sqlite3_errcode(destination));
+    }
+    int step = SQLITE_OK;
+    for (int waited = 0;; waited += kBusyStepMs) {
+        step = sqlite3_backup_step(backup, -1);
+        if ((step != SQLITE_BUSY && step != SQLITE_LOCKED) || waited >= kBusyWaitMs) {
+            break;
+        }
+        sqlite3_sleep(kBusyStepMs);
+    }
+    const int finished = sqlite3_backup_finish(backup);
+    if (step != SQLITE_DONE) {
+        return ErrnoOf(step);
+    }
+    return finished == SQLITE_OK ? 0 : ErrnoOf(finished);
+}
+
+std::string CopyName(std::time_t now, int attempt) {
+    const std::tm local = Clock::LocalTime(now);
+    char name[64];
+    std::snprintf(name, sizeof name, "%s%04d-%02d-%02d-%02d%02d%02d%s%s", kCopyPrefix, local.tm_year + 1900,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
+                  attempt == 0 ? "" : ("-" + std::to_string(attempt + 1)).c_str(), kCopySuffix);
+    return name;
+}
+
+bool IsSafetyCopyName(const std::string& name) {
+    // morvint-YYYY-MM-DD-HHMMSS.db, perhaps with -N before .db
+    return name.starts_with(kCopyPrefix) && name.ends_with(kCopySuffix) && name.size() >= 28 &&
+           std::isdigit(static_cast<unsigned char>(name[8])) != 0;
+}
+
+// Only the newest copies stay; the names sort as their times do. Files of other names are never touched.
+void KeepNewest(const fs::path& folder) {
+    std::error_code ec;
+    std::vector<std::string> copies;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_regular_file(ec) && IsSafetyCopyName(name)) {
+            copies.push_back(name);
+        }
+    }
+    std::ranges::sort(copies);
+    const std::size_t extra = copies.size() > kSafetyCopiesKept ? copies.size() - kSafetyCopiesKept : 0;
+    for (std::size_t i = 0; i < extra; ++i) {
+        fs::remove(folder / copies[i], ec);
+    }
+}
+
+bool HasColumns(const CSqliteConnection& db, const char* table, const std::set<std::string>& wanted) {
+    CSqliteStatement info(db, (std::string("PRAGMA table_info(") + table + ")").c_str());
+    std::set<std::string> found;
+    const int nameColumn = info.ColumnIndex("name");
+    while (info.IsPrepared() && info.Step() == CSqliteStatement::StepResult::row) {
+        std::string name;
+        info.Column(nameColumn).ToText(name);
+        found.insert(name);
+    }
+    return std::ranges::includes(found, wanted);
+}
+
+std::string FirstText(const CSqliteConnection& db, const char* sql) {
+    CSqliteStatement query(db, sql);
+    std::string text;
+    if (query.IsPrepared() && query.Step() == CSqliteStatement::StepResult::row) {
+        query.Column(0).ToText(text);
+    }
+    return text;
+}
+
+const std::set<std::string> kPlayerColumns = {"name", "sex", "shuxiang", "yunqi"};
+const std::set<std::string> kHistoryColumns = {
+    "record_order", "record_date", "open_order", "data_1", "data_2",    "data_3",  "data_4",
+    "data_5",       "data_6",      "data_7",     "data_8", "open_data", "is_right"};
+
+BackupRefusal CheckContent(const CSqliteConnection& db, int layoutVersion) {
+    if (FirstText(db, "PRAGMA integrity_check") != "ok") {
+        return BackupRefusal::damaged;
+    }
+    if (std::stoll("0" + FirstText(db, "PRAGMA user_version")) > layoutVersion) {
+        return BackupRefusal::newerLayout;
+    }
+    std::set<std::string> archiveColumns = kHistoryColumns;
+    archiveColumns.insert({"archive_order", "archived_at"});
+    const bool hasArchive =
+        !FirstText(db, "SELECT name FROM sqlite_master WHERE name = 'data_archive'").empty();
+    if (!HasColumns(db, "player", kPlayerColumns) || !HasColumns(db, "data_history", kHistoryColumns) ||
+        (hasArchive && !HasColumns(db, "data_archive", archiveColumns))) {
+        return BackupRefusal::notOurs;
+    }
+    return FirstText(db, "SELECT count(*) FROM player") == "0" ? BackupRefusal::noPlayer
+                                                               : BackupRefusal::none;
+}
+
+}  // namespace
+
+FileOutcome CopyDatabaseTo(const CSqliteConnection& connection, const std::string& path) {
+    if (!connection.IsOpen()) {
+        return FileOutcome::System(ENOENT);
+    }
+    return ReplaceRegularFile(path, [&connection](const std::string& newFile) {
+        CSqliteConnection copy;
+        if (!copy.OpenOrCreate(newFile)) {
+            return EIO;
+        }
+        return Backup(copy.Handle(), connection.Handle());
+    });
+}
+
+std::string SafetyCopyFolder(const std::string& databasePath) {
+    return (fs::path(databasePath).parent_path() / "backups").string();
+}
+
+FileOutcome WriteSafetyCopy(const CSqliteConnection& connection, std::string& written) {
+    const fs::path folder = SafetyCopyFolder(connection.FilePath());
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+        return FileOutcome::System(errno);
+    }
+    const std::time_t now = Clock::Now();
+    std::error_code ec;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        written = (folder / CopyName(now, attempt)).string();
+        if (!fs::exists(written, ec)) {
+            break;
+        }
+    }
+    const FileOutcome copied = CopyDatabaseTo(connection, written);
+    if (copied.Ok()) {
+        KeepNewest(folder);
+    }
+    return copied;
+}
+
+BackupCheck CheckBackup(const std::string& path, int layoutVersion) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return {BackupRefusal::unreadable, errno};
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return {BackupRefusal::notRegular, 0};  // SQLite's open of a pipe would wait for a writer
+    }
+    CSqliteConnection db;
+    if (!db.OpenReadOnly(path)) {
+        return {BackupRefusal::notADatabase, 0};
+    }
+    return {CheckContent(db, layoutVersion), 0};
+}
+
+int RestoreDatabase(CSqliteConnection& connection, const std::string& path) {
+    CSqliteConnection source;
+    if (!connection.IsOpen() || !source.OpenReadOnly(path)) {
+        return EIO;
+    }
+    return Backup(connection.Handle(), source.Handle());
+}
