@@ -9,9 +9,9 @@
 #include "pages/CHistoryPage.h"
 #include "pages/RecordTexts.h"
 #include "pages/RecordsMenuActions.h"
+#include "shell/Backups.h"
 #include "shell/CPredictApp.h"
 #include "shell/MessageBox.h"
-#include "shell/SafetyCopy.h"
 #include "store/HistoryRecord.h"
 
 namespace {

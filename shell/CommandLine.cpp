@@ -50,10 +50,13 @@ struct FileOption {
     std::string CommandLine::*file;
     bool isCommand;  // work on the records that ends without a window; only one per start
 };
-constexpr std::array<FileOption, 3> kFileOptions{{
+constexpr std::array<FileOption, 6> kFileOptions{{
     {"database", &CommandLine::database, false},
     {"export-csv", &CommandLine::exportCsv, true},
     {"import-draws", &CommandLine::importDraws, true},
+    {"backup", &CommandLine::backup, true},
+    {"restore", &CommandLine::restore, true},
+    {"archive", &CommandLine::archiveCount, true},
 }};
 constexpr std::array<const char*, 5> kFlags{"classic", "extended", "help", "h", "version"};
 
@@ -196,6 +199,19 @@ void ReadFiles(const Parsed& parsed, CommandLine& commandLine) {
     }
 }
 
+// --archive takes how many records to archive: 1 .. 399, as the history holds no more.
+void ReadArchiveCount(CommandLine& commandLine) {
+    const std::string& count = commandLine.archiveCount;
+    const bool digits = !count.empty() && count.size() <= 3 &&
+                        std::ranges::all_of(count, [](char c) { return c >= '0' && c <= '9'; });
+    const int value = digits ? std::stoi(count) : 0;
+    if (!count.empty() && (value < 1 || value > 399)) {
+        commandLine.error =
+            "选项“--archive”后面应是要归档的记录条数（1～399），而不是“" + Shown(count) + "”。";
+    }
+    commandLine.archive = commandLine.error.empty() ? value : 0;
+}
+
 void ReadFlags(const Parsed& parsed, CommandLine& commandLine) {
     const bool classic = parsed.parser.isSet(parsed.classic);
     const bool extended = parsed.parser.isSet(parsed.extended);
@@ -244,11 +260,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (commandLine.error.empty()) {
         ReadFiles(parsed, commandLine);
     }
+    if (commandLine.error.empty()) {
+        ReadArchiveCount(commandLine);
+    }
     return commandLine;
 }
 
 bool IsRecordsCommand(const CommandLine& commandLine) {
-    return !commandLine.exportCsv.empty() || !commandLine.importDraws.empty();
+    return !commandLine.exportCsv.empty() || !commandLine.importDraws.empty() ||
+           !commandLine.backup.empty() || !commandLine.restore.empty() || commandLine.archive > 0;
 }
 
 CalendarEdition ChosenCalendarEdition(const CommandLine& commandLine) {
@@ -268,6 +288,9 @@ std::string UsageText() {
            "  --import-draws 文件\n"
            "                     从文件录入开奖号码后退出；每行一期：“期数,开奖号码”或\n"
            "                     “日期,开奖号码”（日期如 2009-06-17），规则与【预测记录】页相同\n"
+           "  --backup 文件      把数据库完整备份到文件后退出\n"
+           "  --restore 文件     检查备份文件，先为现有数据库做安全备份，再用备份恢复后退出\n"
+           "  --archive 条数     把最早的这么多条已开奖的记录移入归档后退出（1～399）\n"
            "  --help             显示本说明后退出\n"
            "  --version          显示版本和所用历法后退出\n"
            "\n"
@@ -276,7 +299,9 @@ std::string UsageText() {
            "会说明），否则用 ~/.local/share/morvint/morvint.db\n"
            "（$XDG_DATA_HOME/morvint/morvint.db），第一次启动时由安装的空白数据库复制而来。\n"
            "\n"
-           "导出、导入不需要显示器。成功时退出码为 0；文件或数据库无法读写、\n"
+           "导入、恢复和归档之前，程序先把数据库复制到它旁边的 backups 文件夹（保留最新的 10 份）。\n"
+           "\n"
+           "导出、导入、备份、恢复和归档不需要显示器。成功时退出码为 0；文件或数据库无法读写、\n"
            "或有开奖号码被拒绝时为 1，并说明原因；命令行有误时为 2。\n";
 }
 

@@ -12,6 +12,10 @@ struct CommandLine {
     std::string database;                    // the file --database names; empty: the usual places
     std::string exportCsv;                   // --export-csv: write the records to this file, then end
     std::string importDraws;                 // --import-draws: enter the draws of this file, then end
+    std::string backup;                      // --backup: copy the database to this file, then end
+    std::string restore;                     // --restore: replace the database with this backup, then end
+    int archive = 0;                         // --archive: archive this many of the oldest records, then end
+    std::string archiveCount;                // --archive as typed
     bool showHelp = false;
     bool showVersion = false;
     std::string error;  // set when the line cannot be used; the program then says so and ends with code 2
@@ -28,7 +32,8 @@ std::string UsageText();
 std::string VersionText(CalendarEdition edition);
 std::string ErrorText(const std::string& error);
 
-// Asks for work on the records that ends without opening a window (--export-csv, --import-draws).
+// Asks for work on the records that ends without opening a window (--export-csv, --import-draws, --backup,
+// --restore, --archive).
 bool IsRecordsCommand(const CommandLine& commandLine);
 
 // Exit codes of a start that ends without opening a window.

@@ -53,20 +53,18 @@ QString QuotedFileName(const std::string& path) {
     return QStringLiteral("“%1”").arg(QString::fromStdString(EchoText(path, kShownNameCharacters)));
 }
 
-QString ExportFailureText(const std::string& path, const FileOutcome& outcome, bool hadFile) {
-    switch (outcome.kind) {
-        case FileOutcome::Kind::notRegular:
-            return QStringLiteral(
-                       "导出失败：%1不是普通文件（而是文件夹、设备或管道等），只能导出到普通文件。")
-                .arg(QuotedFileName(path));
-        case FileOutcome::Kind::tooLarge:
-        case FileOutcome::Kind::system:
-        case FileOutcome::Kind::ok:
-            break;
+QString WriteFailureText(const std::string& path, const FileOutcome& outcome, bool hadFile) {
+    if (outcome.kind == FileOutcome::Kind::notRegular) {
+        return QStringLiteral("%1不是普通文件（而是文件夹、设备或管道等），只能写入普通文件。")
+            .arg(QuotedFileName(path));
     }
-    return QStringLiteral("导出失败：无法写入文件%1：%2。%3")
+    return QStringLiteral("无法写入文件%1：%2。%3")
         .arg(QuotedFileName(path), SystemReason(outcome.error),
              hadFile ? QStringLiteral("原有的文件没有改动。") : QString());
+}
+
+QString ExportFailureText(const std::string& path, const FileOutcome& outcome, bool hadFile) {
+    return QStringLiteral("导出失败：") + WriteFailureText(path, outcome, hadFile);
 }
 
 QString ReadFailureText(const std::string& path, const FileOutcome& outcome) {

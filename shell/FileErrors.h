@@ -13,7 +13,10 @@ QString SystemReason(int errorNumber);
 // escaped so that it cannot break the message's lines.
 QString QuotedFileName(const std::string& path);
 
-// "导出失败：…" or "无法读取文件…": the whole sentence for a failed export or read of path. hadFile: a file
-// was there before the export, and the sentence says it is unchanged.
+// Why a file could not be written at path, as the rest of a sentence ("无法写入文件…：磁盘已满。"). hadFile:
+// a file was there before, and the sentence says it is unchanged.
+QString WriteFailureText(const std::string& path, const FileOutcome& outcome, bool hadFile);
+
+// "导出失败：…" or "无法读取文件…": the whole sentence for a failed export or read of path.
 QString ExportFailureText(const std::string& path, const FileOutcome& outcome, bool hadFile);
 QString ReadFailureText(const std::string& path, const FileOutcome& outcome);

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "core/MessageSink.h"
+#include "shell/Backups.h"
 #include "shell/DatabaseLocation.h"
 #include "shell/DrawImportSummary.h"
 #include "shell/RecordsFiles.h"
@@ -65,6 +66,43 @@ int Import(CPredictStore& store, const CommandLine& commandLine) {
     return report.refused.empty() && report.failedLine == 0 ? 0 : kExitFailure;
 }
 
+// The import changes many rows: a safety copy of the database comes first.
+int ImportWithSafetyCopy(CPredictStore& store, const CommandLine& commandLine) {
+    QString error;
+    if (!TakeSafetyCopy(store, error)) {
+        SayError(error.toStdString());
+        return kExitFailure;
+    }
+    return Import(store, commandLine);
+}
+
+// Backup, restore and archive say what they did, or why not.
+int Said(bool done, const QString& message) {
+    if (!done) {
+        SayError(message.toStdString());
+        return kExitFailure;
+    }
+    std::cout << message.toStdString() << '\n';
+    return 0;
+}
+
+int RunCommand(CPredictStore& store, const CommandLine& commandLine) {
+    QString message;
+    if (!commandLine.exportCsv.empty()) {
+        return Export(store, commandLine);
+    }
+    if (!commandLine.importDraws.empty()) {
+        return ImportWithSafetyCopy(store, commandLine);
+    }
+    if (!commandLine.backup.empty()) {
+        return Said(BackUpDatabase(store, commandLine.backup, message), message);
+    }
+    if (!commandLine.restore.empty()) {
+        return Said(RestoreDatabase(store, commandLine.restore, message), message);
+    }
+    return Said(ArchiveOldest(store, commandLine.archive, message), message);
+}
+
 }  // namespace
 
 int RunRecordsCommand(const CommandLine& commandLine) {
@@ -76,5 +114,5 @@ int RunRecordsCommand(const CommandLine& commandLine) {
     if (messages.count != 0) {
         return kExitFailure;
     }
-    return commandLine.exportCsv.empty() ? Import(store, commandLine) : Export(store, commandLine);
+    return RunCommand(store, commandLine);
 }

@@ -109,6 +109,8 @@ bool CPredictStore::RefreshIfChanged() {
     if (!connection.DataVersion(version) || version == loadedVersion) {
         return false;
     }
+    // A restore by another copy brings another profile too.
+    LoadPlayer();
     LoadHistory();
     return true;
 }

@@ -37,9 +37,9 @@ public:
 
     // Reloads the history slots and historyCount from table data_history.
     void LoadHistory();
-    // Reloads the history when something other than this store (another copy of the program, the command
-    // line) has changed the file since the last load; true when it did. An unchanged file costs one pragma.
-    // Every read that reports to the user starts here, so that it tells what the file holds now.
+    // Reloads the player and the history when something other than this store (another copy of the program,
+    // the command line) has changed the file since the last load; true when it did. An unchanged file costs
+    // one pragma. Every read that reports to the user starts here, so that it tells what the file holds now.
     bool RefreshIfChanged();
     // How many times the history has been loaded: a view that shows the records compares it with the count it
     // was filled at to tell whether what it shows is still what memory holds.

@@ -7,9 +7,11 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <set>
+#include <utility>
 #include <vector>
 
 #include "core/Clock.h"
@@ -85,7 +87,17 @@ bool IsSafetyCopyName(const std::string& name) {
            std::isdigit(static_cast<unsigned char>(name[8])) != 0;
 }
 
-// Only the newest copies stay; the names sort as their times do. Files of other names are never touched.
+// A copy's place in time: its name's time, then the number a second copy within the same second gets.
+std::pair<std::string, int> TimeOfCopy(const std::string& name) {
+    const std::string stem = name.substr(0, name.size() - std::strlen(kCopySuffix));
+    const std::size_t dash = stem.rfind('-');
+    if (stem.size() - dash <= 4) {  // "-2" after the time
+        return {stem.substr(0, dash), std::stoi(stem.substr(dash + 1))};
+    }
+    return {stem, 1};
+}
+
+// Only the newest copies stay. Files of other names are never touched.
 void KeepNewest(const fs::path& folder) {
     std::error_code ec;
     std::vector<std::string> copies;
@@ -95,7 +107,7 @@ void KeepNewest(const fs::path& folder) {
             copies.push_back(name);
         }
     }
-    std::ranges::sort(copies);
+    std::ranges::sort(copies, {}, TimeOfCopy);
     const std::size_t extra = copies.size() > kSafetyCopiesKept ? copies.size() - kSafetyCopiesKept : 0;
     for (std::size_t i = 0; i < extra; ++i) {
         fs::remove(folder / copies[i], ec);

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 #include "tests/support/ShellRun.h"
 #include "tests/support/TestDatabase.h"
@@ -145,6 +146,48 @@ TEST_F(RecordsCommandTest, TheImportEchoesNoControlBytesToTheTerminal) {
     EXPECT_EQ(run.output.find('\x07'), std::string::npos);
     EXPECT_LT(run.output.size(), 1000u) << "a 200 KB field is cut short";
     EXPECT_NE(run.output.find("没有期数为“\\x1B]2;owned\\x07”的预测记录。"), std::string::npos) << run.output;
+}
+
+// Back up, archive, restore from a terminal: each says what it did; a restore starts with a safety copy, and
+// a file that is no backup of ours is refused and changes nothing.
+TEST_F(RecordsCommandTest, BackupArchiveAndRestoreWorkWithoutADisplay) {
+    RunSql(db, "UPDATE data_history SET open_data = '345', is_right = 5 WHERE record_order = 1");
+    const fs::path backup = dir / "备份.db";
+    const ShellRun backedUp = Run("--backup " + ShellQuoted(backup));
+    EXPECT_EQ(backedUp.exitCode, 0) << backedUp.errors;
+    EXPECT_EQ(backedUp.output, "已把数据库（预测记录 2 条，归档 0 条）备份到“" + backup.string() + "”。\n");
+
+    const ShellRun archived = Run("--archive 1");
+    EXPECT_EQ(archived.exitCode, 0) << archived.errors;
+    EXPECT_EQ(archived.output, "已归档最早的 1 条已开奖的记录；现有预测记录 1 条，归档 1 条。\n");
+    const ShellRun tooMany = Run("--archive 2");
+    EXPECT_EQ(tooMany.exitCode, 1);
+    EXPECT_EQ(tooMany.errors, "morvint：只有 0 条已开奖的记录，不能归档 2 条。没有归档任何记录。\n");
+
+    const fs::path garbage = dir / "garbage.db";
+    std::ofstream(garbage) << "not a database";
+    const ShellRun refused = Run("--restore " + ShellQuoted(garbage));
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.errors,
+              "morvint：文件“" + garbage.string() + "”不是数据库文件，不能用来恢复。数据库没有改动。\n");
+    EXPECT_EQ(RowsAsText(db, "SELECT count(*) FROM data_archive"), (TextRows{{"1"}}));
+
+    const ShellRun restored = Run("--restore " + ShellQuoted(backup));
+    EXPECT_EQ(restored.exitCode, 0) << restored.errors;
+    EXPECT_TRUE(
+        restored.output.starts_with("已从“" + backup.string() + "”恢复数据库：预测记录 2 条，归档 0 条。"))
+        << restored.output;
+    EXPECT_EQ(RowsAsText(db, "SELECT count(*) FROM data_history"), (TextRows{{"2"}}));
+    // Two safety copies: before the archive (none yet) and before the restore (the archived record).
+    std::multiset<std::string> archives;
+    for (const fs::directory_entry& entry : fs::directory_iterator(dir / "backups")) {
+        archives.insert(RowsAsText(entry.path().string(),
+                                   "SELECT count(*) FROM sqlite_master WHERE name = 'data_archive'")[0][0]);
+    }
+    EXPECT_EQ(archives, (std::multiset<std::string>{"0", "1"}));
+
+    EXPECT_EQ(Run("--archive 0").exitCode, 2);
+    EXPECT_EQ(Run("--backup a.db --restore b.db").exitCode, 2);
 }
 
 }  // namespace

@@ -106,3 +106,108 @@ TEST_F(CrashTest, KilledWhileAppendingLosesNothingReportedAndLeavesNoHalfRow) {
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(store.historyCount, static_cast<int>(orders.size()));
 }
+
+namespace {
+
+// The child of the archive test: archives the oldest record, one at a time, reporting each.
+[[noreturn]] void ArchiveUntilKilled(const std::string& path, int reportFd) {
+    SetMessageSink([](const std::string&, const std::string&) {});
+    CPredictStore store;
+    store.OpenDatabase(path);
+    store.LoadHistory();
+    for (int archived = 1; !store.RecordSlots().empty(); ++archived) {
+        if (store.ArchiveRecords(store.OldestWithResult(1)) &&
+            ::write(reportFd, &archived, sizeof archived) != sizeof archived) {
+            ::_exit(2);
+        }
+    }
+    for (;;) {
+        ::pause();
+    }
+}
+
+// The child of the restore test: restores the two backups in turn, reporting each.
+[[noreturn]] void RestoreUntilKilled(const std::string& path, const std::string& first,
+                                     const std::string& second, int reportFd) {
+    SetMessageSink([](const std::string&, const std::string&) {});
+    CPredictStore store;
+    store.OpenDatabase(path);
+    for (int round = 1;; ++round) {
+        if (store.RestoreFrom(round % 2 == 0 ? first : second) &&
+            ::write(reportFd, &round, sizeof round) != sizeof round) {
+            ::_exit(2);
+        }
+    }
+}
+
+// Forks child, lets it report at least once, then kills it at a random moment; ten times.
+template <class Child>
+void KillRepeatedly(Child child, std::mt19937& random) {
+    int report[2];
+    ASSERT_EQ(::pipe2(report, O_NONBLOCK), 0);
+    std::uniform_int_distribution<int> extraMicroseconds(0, 4000);
+    std::set<int> reported;
+    for (int round = 0; round < 10; ++round) {
+        const pid_t pid = ::fork();
+        ASSERT_NE(pid, -1);
+        if (pid == 0) {
+            ::close(report[0]);
+            child(report[1]);
+        }
+        const bool wrote = TakeReports(report[0], 10000, reported) > 0;
+        if (wrote) {
+            std::this_thread::sleep_for(std::chrono::microseconds(extraMicroseconds(random)));
+        }
+        ::kill(pid, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(wrote) << "round " << round << ": the child wrote nothing";
+        reported.clear();
+    }
+    ::close(report[1]);
+    ::close(report[0]);
+}
+
+}  // namespace
+
+// Killed while archiving: every record is in the history or in the archive, exactly once, and the history is
+// numbered 1 .. N without gaps.
+TEST_F(CrashTest, KilledWhileArchivingLosesNoRecord) {
+    AddHistoryRows(1, 300);
+    Sql("UPDATE data_history SET open_data = '000', is_right = 0");
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    KillRepeatedly([this](int reportFd) { ArchiveUntilKilled(dbPath, reportFd); }, random);
+
+    EXPECT_EQ(Rows("PRAGMA integrity_check"), (std::vector<std::vector<std::string>>{{"ok"}}));
+    EXPECT_EQ(Rows("SELECT count(*), count(DISTINCT open_order) FROM (SELECT open_order FROM data_history "
+                   "UNION ALL SELECT open_order FROM data_archive)"),
+              (std::vector<std::vector<std::string>>{{"300", "300"}}));
+    EXPECT_EQ(Rows("SELECT count(*) = coalesce(max(record_order), 0) FROM data_history"),
+              (std::vector<std::vector<std::string>>{{"1"}}));
+}
+
+// Killed while restoring one backup after the other: the file is always one of the two, whole.
+TEST_F(CrashTest, KilledWhileRestoringLeavesOneBackupOrTheOther) {
+    AddHistoryRows(1, 200);
+    const std::string first = (dir / "first.db").string();
+    const std::string second = (dir / "second.db").string();
+    {
+        CPredictStore store;
+        store.OpenDatabase(dbPath);
+        ASSERT_TRUE(store.BackupTo(first).Ok());
+        Sql("DELETE FROM data_history WHERE record_order > 50; UPDATE player SET name = '第二份'");
+        ASSERT_TRUE(store.BackupTo(second).Ok());
+    }
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    KillRepeatedly([&](int reportFd) { RestoreUntilKilled(dbPath, first, second, reportFd); }, random);
+
+    EXPECT_EQ(Rows("PRAGMA integrity_check"), (std::vector<std::vector<std::string>>{{"ok"}}));
+    const auto state = Rows("SELECT (SELECT count(*) FROM data_history), (SELECT name FROM player)");
+    EXPECT_TRUE(state == (std::vector<std::vector<std::string>>{{"200", "新玩家"}}) ||
+                state == (std::vector<std::vector<std::string>>{{"50", "第二份"}}))
+        << state[0][0] << " " << state[0][1];
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Backups, restores and archiving as the menus and the command line do them, with their words. Every change
+// of many rows (archiving, importing draws, restoring) takes a safety copy of the database first; if that
+// copy cannot be written, the change does not happen and the user is told why.
+#include <QString>
+#include <string>
+
+class CPredictStore;
+
+// Writes the safety copy; false with the sentence that says what went wrong in error.
+bool TakeSafetyCopy(const CPredictStore& store, QString& error);
+
+// A consistent copy of the database into path (made, or a regular file replaced whole). True with the
+// sentence that says where it went, or false with the one that says what failed, in message.
+bool BackUpDatabase(const CPredictStore& store, const std::string& path, QString& message);
+
+// Why the file at path cannot replace the database, in a sentence; empty when it can.
+QString BackupRefusalText(const std::string& path);
+
+// Checks the backup at path, takes the safety copy, and replaces the database with the backup in one step.
+// True with what was restored in message; false with why nothing changed ("保存失败!" has been shown when the
+// write itself failed).
+bool RestoreDatabase(CPredictStore& store, const std::string& path, QString& message);
+
+// Archives the count oldest records that have their draw result, after the safety copy. True with what was
+// done in message; false with why not.
+bool ArchiveOldest(CPredictStore& store, int count, QString& message);

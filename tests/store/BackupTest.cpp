@@ -1,0 +1,156 @@
+// Copies of the whole database: a backup holds every row, the safety copies stay ten deep, a file that is not
+// a sound backup of ours is refused before anything changes, and a restore brings the backup in whole, where
+// another running copy sees it.
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "store/CPredictStore.h"
+#include "store/CSqliteConnection.h"
+#include "store/DatabaseBackup.h"
+#include "tests/store/StoreFixture.h"
+#include "tests/support/FixedClock.h"
+#include "tests/support/TestDatabase.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+std::string Bytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class BackupTest : public StoreFixture {
+protected:
+    void SetUp() override {
+        StoreFixture::SetUp();
+        AddHistoryRows(1, 5);
+        Sql("UPDATE data_history SET open_data = '000', is_right = 0 WHERE record_order <= 3");
+        store.OpenDatabase(dbPath);
+        store.LoadPlayer();
+        store.LoadHistory();
+        ASSERT_TRUE(store.ArchiveRecords({1, 2}));
+    }
+    BackupRefusal Check(const fs::path& file) const {
+        return CheckBackup(file.string(), CPredictStore::kLayoutVersion).refusal;
+    }
+
+    CPredictStore store;
+};
+
+TEST_F(BackupTest, ABackupHoldsTheHistoryAndTheArchive) {
+    const fs::path backup = dir / "备份.db";
+    ASSERT_TRUE(store.BackupTo(backup.string()).Ok());
+
+    EXPECT_EQ(Check(backup), BackupRefusal::none);
+    EXPECT_EQ(RowsAsText(backup.string(), "SELECT open_order FROM data_history ORDER BY record_order"),
+              (std::vector<Strings>{{"3"}, {"4"}, {"5"}}));
+    EXPECT_EQ(RowsAsText(backup.string(), "SELECT open_order FROM data_archive ORDER BY archive_order"),
+              (std::vector<Strings>{{"1"}, {"2"}}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 2)
+        << "the database and the backup, no leftovers";
+}
+
+// One copy a second for fifteen seconds: the ten newest stay, and the player's own files there stay too.
+TEST_F(BackupTest, TheSafetyCopiesAreKeptTenDeep) {
+    FixedClock clock(2026, 12, 8, 9, 0, 0);
+    std::vector<std::string> written;
+    for (int copy = 0; copy < 15; ++copy) {
+        std::string path;
+        ASSERT_TRUE(store.WriteSafetyCopy(path).Ok());
+        written.push_back(fs::path(path).filename().string());
+        clock.Advance(1);
+        if (copy == 0) {
+            std::ofstream(dir / "backups" / "我的备份.db") << "kept";
+        }
+    }
+    std::string twin;
+    clock.Advance(-1);
+    ASSERT_TRUE(store.WriteSafetyCopy(twin).Ok()) << "a second copy within one second gets a name of its own";
+    EXPECT_EQ(fs::path(twin).filename().string(), "morvint-2026-12-08-090014-2.db");
+
+    std::vector<std::string> kept;
+    for (const fs::directory_entry& entry : fs::directory_iterator(dir / "backups")) {
+        kept.push_back(entry.path().filename().string());
+    }
+    std::ranges::sort(kept);
+    EXPECT_EQ(written.front(), "morvint-2026-12-08-090000.db");
+    EXPECT_EQ(kept.size(), 11u);
+    EXPECT_EQ(kept.front(), "morvint-2026-12-08-090006.db") << "the twin of 09:00:14 is newer than 09:00:05";
+    EXPECT_EQ(kept[8], "morvint-2026-12-08-090014-2.db");
+    EXPECT_EQ(kept[9], "morvint-2026-12-08-090014.db");
+    EXPECT_EQ(kept.back(), "我的备份.db");
+    EXPECT_EQ(fs::status(dir / "backups").permissions() & fs::perms::all, fs::perms::owner_all);
+}
+
+// Garbage, a copy cut short, another program's database, one of a later layout, one without a player, and a
+// pipe: each is refused by the check, so a restore never starts.
+TEST_F(BackupTest, OnlyASoundBackupOfOursPassesTheCheck) {
+    const fs::path good = dir / "good.db";
+    ASSERT_TRUE(store.BackupTo(good.string()).Ok());
+    const std::string bytes = Bytes(good);
+
+    const fs::path garbage = dir / "garbage.db";
+    std::ofstream(garbage) << std::string(8192, 'x');
+    EXPECT_EQ(Check(garbage), BackupRefusal::notADatabase);
+
+    const fs::path cut = dir / "cut.db";
+    std::ofstream(cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+    EXPECT_NE(Check(cut), BackupRefusal::none);
+
+    const fs::path other = dir / "other.db";
+    {
+        CSqliteConnection notes;
+        ASSERT_TRUE(notes.OpenOrCreate(other.string()));
+        ASSERT_TRUE(notes.Execute("CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('hello')"));
+    }
+    EXPECT_EQ(Check(other), BackupRefusal::notOurs);
+
+    const fs::path newer = dir / "newer.db";
+    fs::copy_file(good, newer);
+    RunSql(newer.string(), "PRAGMA user_version = 2");
+    EXPECT_EQ(Check(newer), BackupRefusal::newerLayout);
+
+    const fs::path noPlayer = dir / "noplayer.db";
+    fs::copy_file(good, noPlayer);
+    RunSql(noPlayer.string(), "DELETE FROM player");
+    EXPECT_EQ(Check(noPlayer), BackupRefusal::noPlayer);
+
+    const fs::path fifo = dir / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(Check(fifo), BackupRefusal::notRegular);
+    EXPECT_EQ(Check(dir / "none.db"), BackupRefusal::unreadable);
+    EXPECT_EQ(Check(good), BackupRefusal::none);
+}
+
+// The backup comes in whole; another copy of the program on the same file sees it at its next refresh.
+TEST_F(BackupTest, ARestoreBringsTheBackupInAndAnotherCopySeesIt) {
+    const fs::path backup = dir / "backup.db";
+    ASSERT_TRUE(store.BackupTo(backup.string()).Ok());
+    CPredictStore other;
+    other.OpenDatabase(dbPath);
+    other.LoadHistory();
+    Sql("DELETE FROM data_history; DELETE FROM data_archive; UPDATE player SET name = '李明'");
+    store.LoadHistory();
+    other.RefreshIfChanged();
+    ASSERT_EQ(other.historyCount, 0);
+
+    ASSERT_TRUE(store.RestoreFrom(backup.string()));
+
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(store.historyCount, 3);
+    EXPECT_EQ(store.name, "新玩家");
+    EXPECT_EQ(Rows("SELECT count(*) FROM data_archive"), (std::vector<Strings>{{"2"}}));
+    EXPECT_EQ(Rows("PRAGMA integrity_check"), (std::vector<Strings>{{"ok"}}));
+    EXPECT_TRUE(other.RefreshIfChanged());
+    EXPECT_EQ(other.historyCount, 3);
+    EXPECT_EQ(other.name, "新玩家") << "the profile comes back too";
+}
+
+}  // namespace
