@@ -15,8 +15,12 @@ namespace {
 // 399 records of a few dozen bytes each, with room for comments and spreadsheets' extra columns.
 constexpr std::size_t kLargestDrawsFile = 4 * 1024 * 1024;
 
-QString ExportedText(std::size_t records, const QString& where) {
-    return QStringLiteral("已导出 %1 条预测记录到%2。").arg(records).arg(where);
+// What went where; with an archive, how much of it came from there.
+QString ExportedText(std::size_t records, int archived, const QString& where) {
+    const QString scope = archived > 0
+                              ? QStringLiteral("（全部 %1 条，其中归档 %2 条）").arg(records).arg(archived)
+                              : QString();
+    return QStringLiteral("已导出 %1 条预测记录%2到%3。").arg(records).arg(scope, where);
 }
 
 bool Exists(const std::string& path) {
@@ -24,27 +28,45 @@ bool Exists(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0;
 }
 
+// The archive and the history together, oldest first: an export never leaves out what was archived.
+bool RecordsToExport(const CPredictStore& store, std::vector<HistoryRecord>& records, int& archived,
+                     QString& message) {
+    if (!store.AllRecords(records, archived)) {
+        message = QStringLiteral("导出失败：无法读取归档的记录，没有导出。");
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool ExportRecords(const CPredictStore& store, const std::string& path, QString& message) {
-    const std::vector<HistoryRecord> records = store.ListedRecords();
+    std::vector<HistoryRecord> records;
+    int archived = 0;
+    if (!RecordsToExport(store, records, archived, message)) {
+        return false;
+    }
     const bool hadFile = Exists(path);
     const FileOutcome outcome = ReplaceRegularFileWith(path, HistoryCsv(records));
     if (!outcome.Ok()) {
         message = ExportFailureText(path, outcome, hadFile);
         return false;
     }
-    message = ExportedText(records.size(), QuotedFileName(path));
+    message = ExportedText(records.size(), archived, QuotedFileName(path));
     return true;
 }
 
 bool ExportRecordsToStandardOutput(const CPredictStore& store, QString& message) {
-    const std::vector<HistoryRecord> records = store.ListedRecords();
+    std::vector<HistoryRecord> records;
+    int archived = 0;
+    if (!RecordsToExport(store, records, archived, message)) {
+        return false;
+    }
     if (const int error = WriteAll(STDOUT_FILENO, HistoryCsv(records)); error != 0) {
         message = QStringLiteral("导出失败：无法写入标准输出：%1。").arg(SystemReason(error));
         return false;
     }
-    message = ExportedText(records.size(), QStringLiteral("标准输出"));
+    message = ExportedText(records.size(), archived, QStringLiteral("标准输出"));
     return true;
 }
 
