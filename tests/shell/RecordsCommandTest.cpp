@@ -160,6 +160,12 @@ TEST_F(RecordsCommandTest, BackupArchiveAndRestoreWorkWithoutADisplay) {
     const ShellRun archived = Run("--archive 1");
     EXPECT_EQ(archived.exitCode, 0) << archived.errors;
     EXPECT_EQ(archived.output, "已归档最早的 1 条已开奖的记录；现有预测记录 1 条，归档 1 条。\n");
+    const fs::path csv = dir / "all.csv";
+    const ShellRun exported = Run("--export-csv " + ShellQuoted(csv));
+    EXPECT_EQ(exported.output, "已导出 2 条预测记录（全部 2 条，其中归档 1 条）到“" + csv.string() + "”。\n");
+    EXPECT_NE(Bytes(csv).find("\r\n2009-06-17,09161,123,456,789,012,345,678,901,234,345,正确\r\n"),
+              std::string::npos)
+        << "the archived record is exported, first";
     const ShellRun tooMany = Run("--archive 2");
     EXPECT_EQ(tooMany.exitCode, 1);
     EXPECT_EQ(tooMany.errors, "morvint：只有 0 条已开奖的记录，不能归档 2 条。没有归档任何记录。\n");
