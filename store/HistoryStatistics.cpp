@@ -27,14 +27,6 @@ std::string PValueText(double p) {
     return "p = " + Format("%.2g", p);
 }
 
-// The draws that hit a box: 6 orders of three different digits, 3 of a pair, 1 of a triple.
-int OrdersOfBox(const std::string& sortedDigits) {
-    if (sortedDigits[0] == sortedDigits[2]) {
-        return 1;
-    }
-    return sortedDigits[0] == sortedDigits[1] || sortedDigits[1] == sortedDigits[2] ? 3 : 6;
-}
-
 std::string SortedDigits(std::string code) {
     std::ranges::sort(code);
     return code;
@@ -75,13 +67,24 @@ DrawChance ChanceOfCodes(const std::array<std::string, 8>& codes) {
     }
     int boxDraws = 0;
     for (const std::string& box : boxes) {
-        boxDraws += OrdersOfBox(box);
+        boxDraws += OrdersOfBox(box);  // a triple is not sold as 组选: 0
     }
     return {static_cast<double>(distinct.size()) / kDraws, boxDraws / kDraws};
 }
 
+int OrdersOfBox(const std::string& code) {
+    if (!IsDrawNumber(code)) {
+        return 0;
+    }
+    const std::string digits = SortedDigits(code);
+    if (digits[0] == digits[2]) {
+        return 0;
+    }
+    return digits[0] == digits[1] || digits[1] == digits[2] ? 3 : 6;
+}
+
 bool IsBoxMatch(const std::string& code, const std::string& draw) {
-    return IsDrawNumber(code) && IsDrawNumber(draw) && SortedDigits(code) == SortedDigits(draw);
+    return OrdersOfBox(code) > 0 && IsDrawNumber(draw) && SortedDigits(code) == SortedDigits(draw);
 }
 
 double HistoryStatistics::ExpectedExactHits() const {

@@ -14,7 +14,13 @@ struct DrawChance {
 };
 DrawChance ChanceOfCodes(const std::array<std::string, 8>& codes);
 
-// A box hit: both are three digits and hold the same digits, in any order.
+// How many of the 1000 draws a code wins as 组选, the way the game sells it: a code with a pair is sold as
+// 组三 and wins 3 orders, three different digits as 组六 and win 6; a triple (豹子) is not sold as 组选 at
+// all, nor is anything that is not three digits: 0.
+int OrdersOfBox(const std::string& code);
+
+// A box hit (组选): the code is sold as 组选, the draw is three digits and both hold the same digits in any
+// order. A triple never is one: 777 is no 组选 hit, even on 777.
 bool IsBoxMatch(const std::string& code, const std::string& draw);
 
 struct CodePositionHits {

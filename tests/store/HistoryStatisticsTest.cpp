@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "store/HistoryStatistics.h"
+#include "store/Ledger.h"
 
 namespace {
 
@@ -22,15 +23,16 @@ TEST(HistoryStatisticsTest, TheChanceOfTheCodesCountsEachCodeAndEachBoxOnce) {
     EXPECT_DOUBLE_EQ(plain.exact, 8 / 1000.0);
     EXPECT_DOUBLE_EQ(plain.box, 48 / 1000.0);
 
-    // Distinct codes 112 121 211 333 012 210; boxes {1,1,2} (a pair: 3 draws), {3,3,3} (1), {0,1,2} (6).
+    // Distinct codes 112 121 211 333 012 210; boxes {1,1,2} (a pair, 组三: 3 draws), {3,3,3} (a triple, not
+    // sold as 组选: none), {0,1,2} (组六: 6).
     const DrawChance repeated = ChanceOfCodes({"112", "121", "211", "112", "333", "333", "012", "210"});
     EXPECT_DOUBLE_EQ(repeated.exact, 6 / 1000.0);
-    EXPECT_DOUBLE_EQ(repeated.box, 10 / 1000.0);
+    EXPECT_DOUBLE_EQ(repeated.box, 9 / 1000.0);
 
     // Eight equal codes are one code; a hand-edited code that is not three digits is no code at all.
     const DrawChance equal = ChanceOfCodes({"777", "777", "777", "777", "777", "777", "777", "77"});
     EXPECT_DOUBLE_EQ(equal.exact, 1 / 1000.0);
-    EXPECT_DOUBLE_EQ(equal.box, 1 / 1000.0);
+    EXPECT_DOUBLE_EQ(equal.box, 0.0);
 }
 
 TEST(HistoryStatisticsTest, BoxMatchesIgnoreOrderButNotDigitsOrLength) {
@@ -39,6 +41,10 @@ TEST(HistoryStatisticsTest, BoxMatchesIgnoreOrderButNotDigitsOrLength) {
     EXPECT_FALSE(IsBoxMatch("112", "122"));
     EXPECT_FALSE(IsBoxMatch("012", "未知"));
     EXPECT_FALSE(IsBoxMatch("12", "12"));
+    EXPECT_FALSE(IsBoxMatch("777", "777")) << "a triple is not sold as 组选";
+    EXPECT_EQ(OrdersOfBox("777"), 0);
+    EXPECT_EQ(OrdersOfBox("771"), 3);
+    EXPECT_EQ(OrdersOfBox("017"), 6);
 }
 
 TEST(HistoryStatisticsTest, HitsAreCountedPerPositionAndRatesRunOverTheEnteredDraws) {
@@ -99,6 +105,38 @@ TEST(HistoryStatisticsTest, TheChanceSentenceFollowsTheExactTestAtItsEdges) {
         "已开奖 100 期，号码命中 3 次，纯凭偶然平均约 0.8 次。命中多于偶然，只凭偶然出现这样大差别的机会"
         "不到 5%（精确二项检验，p = 0.047）。");
     EXPECT_NE(withHits(20).find("p < 0.001"), std::string::npos);
+}
+
+// Worked by hand. Draw 1: eight 组六 codes, 345 hits as 直选 (1040 元) and as 组选 (173 元). Draw 2: seven
+// codes that are three digits; 112 and 121 hit 211 as 组三 (346 元 each), the triples 777, 555 and 999 buy no
+// 组选.
+TEST(LedgerTest, TicketsCostWinningsAndChanceAddUpByHand) {
+    const std::array<std::string, 8> plain{"012", "345", "678", "901", "234", "567", "890", "123"};
+    const std::array<std::string, 8> mixed{"112", "121", "777", "555", "012", "210", "999", "77"};
+    const std::vector<HistoryRecord> records = {Record(plain, "345", 2), Record(mixed, "211", 0),
+                                                Record(plain, "未知", 11)};
+
+    const Ledger ledger = ComputeLedger(records, LedgerPrices{});
+
+    EXPECT_EQ(ledger.draws, 2);
+    EXPECT_EQ(ledger.straight.tickets, 15);
+    EXPECT_EQ(ledger.straight.spent, 30);
+    EXPECT_EQ(ledger.straight.won, 1040);
+    EXPECT_DOUBLE_EQ(ledger.straight.chanceWon, 15 * 1.04);
+    EXPECT_EQ(ledger.box.tickets, 12);
+    EXPECT_EQ(ledger.box.spent, 24);
+    EXPECT_EQ(ledger.box.won, 173 + 2 * 346);
+    EXPECT_DOUBLE_EQ(ledger.box.chanceWon, 8 * 6 * 0.173 + 2 * 3 * 0.346 + 2 * 6 * 0.173);
+    EXPECT_EQ(ledger.box.Balance(), 865 - 24);
+    EXPECT_EQ(LedgerSentence(ledger),
+              "若每期把八组号码各买一注直选，2 期共投入 30 元，可得奖金 1040 元；纯凭偶然平均可得 16 "
+              "元，只是投入的 52%。");
+
+    const Ledger dear = ComputeLedger(records, LedgerPrices{10, 5000, 1000, 500});
+    EXPECT_EQ(dear.straight.spent, 150);
+    EXPECT_EQ(dear.straight.won, 5000);
+    EXPECT_EQ(dear.box.won, 500 + 2 * 1000);
+    EXPECT_EQ(LedgerSentence(ComputeLedger({}, LedgerPrices{})), "还没有输入开奖号码，无从算账。");
 }
 
 }  // namespace
