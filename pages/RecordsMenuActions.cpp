@@ -10,6 +10,7 @@
 #include "shell/DrawImportSummary.h"
 #include "shell/MessageBox.h"
 #include "shell/RecordsFiles.h"
+#include "shell/UserSettings.h"
 #include "store/DrawImport.h"
 
 namespace {
@@ -38,9 +39,19 @@ bool IsRepresentable(const QString& file, QWidget* parent) {
 
 }  // namespace
 
+// Everything there is by default, the archive first; the window switches to the history alone.
 void OpenStatistics(QWidget* parent) {
-    theApp().RefreshIfChanged();
-    CStatisticsDlg dialog(ComputeHistoryStatistics(theApp().ListedRecords()), parent);
+    CPredictApp& app = theApp();
+    app.RefreshIfChanged();
+    std::vector<HistoryRecord> all;
+    int archived = 0;
+    if (!app.AllRecords(all, archived)) {
+        MessageBox(QStringLiteral("无法读取归档的记录，下面只统计当前的预测记录。"), QStringLiteral("统计"),
+                   parent, QMessageBox::Warning);
+    }
+    const LedgerPrices prices = LedgerPricesSetting();
+    CStatisticsDlg dialog(ComputeStatisticsFigures(all, prices),
+                          ComputeStatisticsFigures(app.ListedRecords(), prices), archived, prices, parent);
     dialog.DoModal();
 }
 

@@ -197,14 +197,19 @@ constexpr Rect cancelButton{192, 184, 71, 25};  // 2, save question
 }  // namespace NoticeDialog
 
 namespace StatisticsDialog {
-constexpr Rect client{0, 0, 600, 440};
+constexpr Rect client{0, 0, 600, 600};
+constexpr Rect scopeText{236, 8, 348, 22};  // "全部 130 条，其中归档 30 条", drawn at run time
+constexpr Rect currentOnlyButton{449, 34, 15, 15};  // the square of 只统计当前的记录
+constexpr Rect currentOnlyCaption{468, 31, 116, 21};
 constexpr Rect countsPanel{16, 62, 176, 92};
 constexpr Rect hitsPanel{204, 62, 380, 92};
 constexpr Rect positionsPanel{16, 164, 568, 86};
 constexpr Rect chartPanel{16, 260, 568, 124};
 constexpr Rect chartPlot{64, 284, 496, 70};  // the rates' area; the axes run along its left and bottom
-constexpr Rect sentence{16, 392, 484, 44};
-constexpr Rect okButton{513, 403, 71, 25};
+constexpr Rect ledgerPanel{16, 394, 568, 112};
+constexpr Rect pricesText{180, 398, 396, 22};  // the stake and the prizes, drawn at run time
+constexpr Rect sentence{16, 512, 484, 82};
+constexpr Rect okButton{513, 559, 71, 25};
 // The tables: a caption column, then value columns of equal width, rows of equal height below a title row.
 constexpr int rowHeight = 26;
 constexpr int countsCaptionX = 26;
@@ -216,6 +221,10 @@ constexpr int hitsColumnW = 62;
 constexpr int positionsCaptionX = 26;
 constexpr int positionsFirstColumnX = 120;
 constexpr int positionsColumnW = 57;
+constexpr int ledgerCaptionX = 26;
+constexpr int ledgerTitleY = 422;  // the columns' titles; the rows follow
+constexpr int ledgerFirstColumnX = 176;
+constexpr int ledgerColumnW = 102;
 }  // namespace StatisticsDialog
 
 namespace AboutDialog {

@@ -22,24 +22,34 @@ HistoryRecord Record(const std::string& draw, int isRight) {
 
 using StatisticsDlgTest = ProgramArtFixture;
 
-TEST_F(StatisticsDlgTest, ShowsTheCountsTheRatesAndBothLinesOfTheChart) {
+TEST_F(StatisticsDlgTest, ShowsTheCountsTheRatesTheLedgerAndBothLinesOfTheChart) {
     // An exact hit on code 2, a box hit on code 1 (012 drawn as 210), a miss, and one still to be drawn.
-    CStatisticsDlg dialog(
-        ComputeHistoryStatistics({Record("345", 2), Record("210", 0), Record("999", 0), Record("未知", 11)}));
+    const std::vector<HistoryRecord> records = {Record("345", 2), Record("210", 0), Record("999", 0),
+                                                Record("未知", 11)};
+    const StatisticsFigures figures = ComputeStatisticsFigures(records, LedgerPrices{});
+    CStatisticsDlg dialog(figures, figures, 0, LedgerPrices{});
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
 
     const QStringList expected = {
-        "4 条", "3 期",   "1 条",            // saved, entered, pending
-        "1",    "33.33%", "0.80%", "0.024",  // exact: hits, rate, chance rate, expected hits
-        "2",    "66.67%", "4.80%", "0.14",   // box: 345 itself and 210
-        "0",    "1",      "0",     "0",     "0", "0", "0", "0",  // exact hits by code position
-        "1",    "1",      "0",     "0",     "0", "0", "0", "0",  // box hits by code position
+        "4 条", "3 期",   "1 条",              // saved, entered, pending
+        "1",    "33.33%", "0.80%",   "0.024",  // exact: hits, rate, chance rate, expected hits
+        "2",    "66.67%", "4.80%",   "0.14",   // box: 345 itself and 210
+        "0",    "1",      "0",       "0",     "0", "0", "0", "0",  // exact hits by code position
+        "1",    "1",      "0",       "0",     "0", "0", "0", "0",  // box hits by code position
+        "24",   "48 元",  "1040 元", "25 元",  // 直选: 8 tickets a draw, one hit, chance 52%
+        "24",   "48 元",  "346 元",  "25 元",  // 组选: two 组六 hits of 173 元
     };
     EXPECT_EQ(dialog.CellTexts().join(u'|').toStdString(), expected.join(u'|').toStdString());
     EXPECT_TRUE(dialog.Sentence().startsWith(QStringLiteral("已开奖 3 期，号码命中 1 次")))
         << dialog.Sentence().toStdString();
-    EXPECT_EQ(dialog.okButton.geometry(), QRect(513, 403, 71, 25));
+    EXPECT_TRUE(
+        dialog.Sentence().contains(QStringLiteral("\n若每期把八组号码各买一注直选，3 期共投入 48 元")));
+    EXPECT_EQ(dialog.ScopeText(), QStringLiteral("全部 4 条"));
+    EXPECT_EQ(dialog.PricesText(),
+              QStringLiteral("每注 2 元 · 直选奖金 1040 元 · 组三 346 元 · 组六 173 元"));
+    EXPECT_FALSE(dialog.currentOnlyButton.isVisible()) << "no archive, nothing to switch";
+    EXPECT_EQ(dialog.okButton.geometry(), QRect(513, 559, 71, 25));
 
     // Cinnabar (the hits) and slate (chance) both appear inside the plot.
     const QImage shown = dialog.grab().toImage();
@@ -55,6 +65,31 @@ TEST_F(StatisticsDlgTest, ShowsTheCountsTheRatesAndBothLinesOfTheChart) {
     }
     EXPECT_TRUE(hitLine);
     EXPECT_TRUE(chanceLine);
+}
+
+// With an archive the window counts everything by default and says so; its square switches to the history
+// alone and back.
+TEST_F(StatisticsDlgTest, TheSquareSwitchesBetweenEverythingAndTheHistoryAlone) {
+    const std::vector<HistoryRecord> archive = {Record("345", 2), Record("210", 0)};
+    const std::vector<HistoryRecord> history = {Record("999", 0), Record("未知", 11)};
+    std::vector<HistoryRecord> all = archive;
+    all.insert(all.end(), history.begin(), history.end());
+    CStatisticsDlg dialog(ComputeStatisticsFigures(all, LedgerPrices{}),
+                          ComputeStatisticsFigures(history, LedgerPrices{}), 2, LedgerPrices{});
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_EQ(dialog.ScopeText(), QStringLiteral("全部 4 条，其中归档 2 条"));
+    EXPECT_EQ(dialog.CellTexts().mid(0, 4), (QStringList{"4 条", "3 期", "1 条", "1"}));
+    ASSERT_TRUE(dialog.currentOnlyButton.isVisible());
+
+    QTest::mouseClick(&dialog.currentOnlyButton, Qt::LeftButton);
+    EXPECT_TRUE(dialog.IsCurrentOnly());
+    EXPECT_EQ(dialog.ScopeText(), QStringLiteral("当前 2 条（不含归档的 2 条）"));
+    EXPECT_EQ(dialog.CellTexts().mid(0, 4), (QStringList{"2 条", "1 期", "1 条", "0"}));
+    EXPECT_TRUE(dialog.accessibleDescription().startsWith(dialog.ScopeText()));
+
+    QTest::keyClick(&dialog.currentOnlyButton, Qt::Key_Space);
+    EXPECT_FALSE(dialog.IsCurrentOnly());
 }
 
 TEST(StatisticsChartTest, TheScaleIsARoundStepAboveTheHighestRate) {

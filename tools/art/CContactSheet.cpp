@@ -171,7 +171,12 @@ std::vector<Scene> Scenes() {
          {{Layout::AboutDialog::link, IDB_ABOUT_LINK}, {Layout::AboutDialog::credit, IDB_ABOUT_CREDIT}},
          {},
          {}},
-        {"statistics.ggr", 600, 440, {{Layout::StatisticsDialog::okButton, IDB_OK}}, {}, {}},
+        {"statistics.ggr",
+         Layout::StatisticsDialog::client.w,
+         Layout::StatisticsDialog::client.h,
+         {{Layout::StatisticsDialog::okButton, IDB_OK}},
+         {},
+         {}},
     };
 }
 

@@ -1,6 +1,6 @@
-// The statistics window: its title, the frames of its three tables and its chart, and every caption. The
-// numbers, the rates' lines and the closing sentence are the window's own, drawn over this at run time in
-// the places res/Layout.h gives.
+// The statistics window: its title, the frames of its four tables and its chart, and every caption. The
+// numbers, the rates' lines, the scope, the prices and the closing sentences are the window's own, drawn
+// over this at run time in the places res/Layout.h gives.
 #include <QPainter>
 
 #include "tools/art/ArtPalette.h"
@@ -16,7 +16,8 @@ QRectF Cell(int x, int y, int w) {
 }
 
 void Panels(CArtPainter& art) {
-    for (const Layout::Rect& panel : {S::countsPanel, S::hitsPanel, S::positionsPanel, S::chartPanel}) {
+    for (const Layout::Rect& panel :
+         {S::countsPanel, S::hitsPanel, S::positionsPanel, S::chartPanel, S::ledgerPanel}) {
         art.RoundPanel(CArtPainter::ToRectF(panel), 6, Palette::paper, Palette::slate);
     }
 }
@@ -83,6 +84,23 @@ void Chart(CArtPainter& art) {
              CArtPainter::Song(11), Palette::inkSoft, Qt::AlignRight | Qt::AlignVCenter);
 }
 
+// Had the player bought the codes: the tickets, the stake, the prizes, and what chance pays back.
+void Ledger(CArtPainter& art) {
+    art.Text(QRectF(S::ledgerPanel.x + 10, S::ledgerPanel.y + 4, 160, 22), QStringLiteral("假如每期都买"),
+             CArtPainter::Kai(15), ink, Qt::AlignLeft | Qt::AlignVCenter);
+    const char16_t* const titles[] = {u"注数", u"投入", u"奖金", u"偶然平均"};
+    for (int column = 0; column < 4; ++column) {
+        art.Text(Cell(S::ledgerFirstColumnX + column * S::ledgerColumnW, S::ledgerTitleY, S::ledgerColumnW),
+                 QString::fromUtf16(titles[column]), CArtPainter::Song(13, true), Palette::inkSoft);
+    }
+    art.Fill(QRectF(S::ledgerCaptionX, S::ledgerTitleY + S::rowHeight - 1, 550, 1), Palette::slate);
+    art.Text(Cell(S::ledgerCaptionX, S::ledgerTitleY + S::rowHeight, 148), QStringLiteral("直选"),
+             CArtPainter::Song(14, true), ink, Qt::AlignLeft | Qt::AlignVCenter);
+    art.Text(Cell(S::ledgerCaptionX, S::ledgerTitleY + 2 * S::rowHeight, 148),
+             QStringLiteral("组选（豹子不买）"), CArtPainter::Song(14, true), ink,
+             Qt::AlignLeft | Qt::AlignVCenter);
+}
+
 }  // namespace
 
 QImage Backgrounds::StatisticsDialog() {
@@ -90,14 +108,17 @@ QImage Backgrounds::StatisticsDialog() {
     image.fill(Palette::celadon);
     CArtPainter art(image);
     art.Title(QPointF(22, 12), QStringLiteral("预测统计"), QStringLiteral("统"), 24);
-    art.Text(QRectF(300, 18, 280, 24), QStringLiteral("命中与纯凭偶然相比 · 号码仅供娱乐"),
-             CArtPainter::Song(12), Palette::inkSoft, Qt::AlignRight | Qt::AlignVCenter);
+    art.Text(QRectF(170, 28, 270, 22), QStringLiteral("命中与纯凭偶然相比 · 号码仅供娱乐"),
+             CArtPainter::Song(12), Palette::inkSoft, Qt::AlignLeft | Qt::AlignVCenter);
+    art.Text(CArtPainter::ToRectF(S::currentOnlyCaption), QStringLiteral("只统计当前的记录"),
+             CArtPainter::Song(13, true), ink, Qt::AlignLeft | Qt::AlignVCenter);
     art.Fill(QRectF(16, 52, 568, 1), Palette::slate);
     Panels(art);
     Counts(art);
     Hits(art);
     Positions(art);
     Chart(art);
+    Ledger(art);
     art.DoubleFrame(QRectF(0, 0, S::client.w, S::client.h), QColor(72, 120, 132), 2.0, 2.0);
     return image;
 }
