@@ -1,6 +1,6 @@
 // The program: the command line is read first, so that --help, --version, a mistyped option and the export
-// and import of the records answer without a display; then one application object, started and run until its
-// main window closes.
+// and import of the records answer without a display, and a start with no display at all says so in words;
+// then one application object, started and run until its main window closes.
 #include <QApplication>
 #include <iostream>
 #include <string>
@@ -27,6 +27,11 @@ int main(int argc, char** argv) {
     if (IsRecordsCommand(commandLine)) {
         QCoreApplication qtApplication(argc, argv);
         return RunRecordsCommand(commandLine);
+    }
+    // Without a display Qt would abort with its own English message and a core dump.
+    if (!HasDisplay(commandLine)) {
+        std::cerr << NoDisplayText();
+        return kExitUsage;
     }
     QApplication qtApplication(argc, argv);
     CMainApp app;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <string_view>
 
 namespace {
@@ -107,6 +108,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             if (option->takesValue && ++i >= arguments.size()) {
                 commandLine.error = "选项“" + argument + "”后面缺少参数。";
             }
+            commandLine.namesDisplay =
+                commandLine.namesDisplay || option->name == "platform" || option->name == "display";
         } else if (argument.starts_with('-')) {
             commandLine.error = "未知的选项“" + argument + "”。";
         } else {
@@ -117,6 +120,26 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         commandLine.error = "--export-csv 与 --import-draws 只能选用一个。";
     }
     return commandLine;
+}
+
+namespace {
+
+bool EnvironmentNames(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && *value != '\0';
+}
+
+}  // namespace
+
+bool HasDisplay(const CommandLine& commandLine) {
+    return commandLine.namesDisplay || EnvironmentNames("DISPLAY") || EnvironmentNames("WAYLAND_DISPLAY") ||
+           EnvironmentNames("QT_QPA_PLATFORM");
+}
+
+std::string NoDisplayText() {
+    return "morvint：没有找到图形桌面（未设置 DISPLAY 或 WAYLAND_DISPLAY），无法打开程序窗口。\n"
+           "请在图形桌面中启动本程序。不需要桌面也能使用的功能（如导出、导入预测记录），\n"
+           "请用 morvint --help 查看。\n";
 }
 
 bool IsRecordsCommand(const CommandLine& commandLine) {

@@ -110,6 +110,17 @@ TEST(CommandLineTest, TheProgramAnswersWithoutADisplay) {
     const ProgramRun mistyped = RunWithoutDisplay("--extnded");
     EXPECT_EQ(mistyped.exitCode, 2);
     EXPECT_EQ(mistyped.output, ErrorText("未知的选项“--extnded”。"));
+
+    // A start that needs a window says why it cannot have one, instead of Qt's abort (exit 134).
+    const ProgramRun start = RunWithoutDisplay("--classic");
+    EXPECT_EQ(start.exitCode, 2);
+    EXPECT_EQ(start.output, NoDisplayText());
+}
+
+TEST(CommandLineTest, APlatformNamedOnTheCommandLineCountsAsADisplay) {
+    EXPECT_TRUE(ParseCommandLine({"-platform", "offscreen"}).namesDisplay);
+    EXPECT_TRUE(ParseCommandLine({"--display", ":5"}).namesDisplay);
+    EXPECT_FALSE(ParseCommandLine({"-style", "fusion"}).namesDisplay);
 }
 
 // Import, then export, from a terminal: the draws go into the named database and come out in the CSV.
