@@ -167,10 +167,13 @@ void CMainDlg::ShowPageView(int index, bool fullHeight) {
     pageContainer.ShowPage(index);
     pageContainer.show();
     // The panel button that had the focus is hidden now, and Qt would pass the focus on to 退出, where a
-    // Space ends the program. The page takes it instead, none of its controls: Tab or a click picks one.
+    // Space ends the program. The page's first control takes it instead, so that a keyboard user goes on
+    // from there (a page without one holds the focus itself).
     CPageDialog* page = pageContainer.Page(index);
     if (page != nullptr && !page->isAncestorOf(focusWidget())) {
-        page->setFocus();
+        QWidget* first = page->FirstControl();
+        const bool usable = first != nullptr && first->isVisibleTo(page) && first->isEnabled();
+        (usable ? first : page)->setFocus(Qt::OtherFocusReason);
     }
 }
 

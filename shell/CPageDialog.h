@@ -31,6 +31,10 @@ public:
 
     void setVisible(bool visible) override;
 
+    // The control that takes the focus when the page opens; null when the page has none (the focus then
+    // rests on the page itself).
+    virtual QWidget* FirstControl() { return nullptr; }
+
     // The window that receives this page's messages; set by the main window right after construction.
     QObject* mainWindow = nullptr;
 
