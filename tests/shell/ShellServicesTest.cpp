@@ -5,9 +5,11 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMediaDevices>
 #include <QMenu>
+#include <QPointer>
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
@@ -144,6 +146,17 @@ TEST_F(HelpTest, DocumentShowsInOneHelpWindow) {
     EXPECT_EQ(CHelpWindow::Current(), window);
     EXPECT_TRUE(window->toPlainText().contains(QStringLiteral("运气")));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("morvint"));
+}
+
+TEST_F(HelpTest, EscAndCtrlWCloseTheHelpWindow) {
+    const QString file = WriteHelp(QStringLiteral("help.html"), QStringLiteral("帮助"), QStringLiteral("x"));
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        ASSERT_TRUE(CHelpWindow::Show(file));
+        QPointer<CHelpWindow> window = CHelpWindow::Current();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keySequence(window, keys);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window == nullptr; })) << keys.toString().toStdString();
+    }
 }
 
 TEST_F(HelpTest, HelpFromAModalDialogBelongsToThatDialog) {
