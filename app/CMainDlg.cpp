@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -111,7 +112,7 @@ void CMainDlg::OnInitDialog() {
         // A player who has not entered a name yet: the blanks keep the label as wide as a real name.
         SetPlayerLines(QStringLiteral("新玩家    "), QStringLiteral("龙"));
     } else {
-        SetPlayerLines(FromUtf8(app.name) + FromUtf8(app.sex), FromUtf8(app.shuxiang));
+        SetPlayerLines(FromUtf8(app.name), FromUtf8(app.sex), FromUtf8(app.shuxiang));
     }
 }
 
@@ -145,7 +146,23 @@ void CMainDlg::SetPlayerLines(const QString& player, const QString& zodiac) {
     playerLine = player;
     zodiacLine = zodiac;
     playerLabel.setText(playerLine);
+    playerLabel.setAccessibleName(QString());
+    playerLabel.setToolTip(QString());
     zodiacLabel.setText(zodiacLine);
+}
+
+// A name too long for the label loses its end to "…", never the 先生 or 小姐 after it; the whole line stays
+// in playerLine, and a screen reader and the tooltip give it whole.
+void CMainDlg::SetPlayerLines(const QString& name, const QString& sex, const QString& zodiac) {
+    SetPlayerLines(name + sex, zodiac);
+    const QFontMetrics metrics(labelFont);
+    const int room = playerLabel.width() - metrics.horizontalAdvance(sex);
+    if (metrics.horizontalAdvance(name) <= room) {
+        return;
+    }
+    playerLabel.setText(metrics.elidedText(name, Qt::ElideRight, room) + sex);
+    playerLabel.setAccessibleName(playerLine);
+    playerLabel.setToolTip(playerLine);
 }
 
 template <class Page>
@@ -243,7 +260,7 @@ void CMainDlg::OnNavigate(NavStage stage, NavCode code) {
             break;
         case NavTarget::PlayerLabels: {
             const CPredictApp& app = theApp();
-            SetPlayerLines(FromUtf8(app.name) + FromUtf8(app.sex), FromUtf8(app.shuxiang));
+            SetPlayerLines(FromUtf8(app.name), FromUtf8(app.sex), FromUtf8(app.shuxiang));
             break;
         }
         case NavTarget::Ignore:
