@@ -10,6 +10,7 @@
 #include <QPixmap>
 
 #include "app/CNavPanel.h"
+#include "app/HoverCards.h"
 #include "controls/Colour.h"
 #include "controls/ImageFile.h"
 #include "controls/PostedMessage.h"
@@ -278,25 +279,13 @@ void CMainDlg::OnShowPicture(ViewKind kind, bool quietly) {
     if (!HoverCardAllowed()) {
         return;
     }
-    const auto showFile = [this](const char* file) {
-        picture.SetPictureFile(QString::fromLatin1(file), Layout::MainWindow::hoverPicture.w,
+    const HoverCard card = CardOf(kind);
+    if (card.file != nullptr) {
+        picture.SetPictureFile(QString::fromLatin1(card.file), Layout::MainWindow::hoverPicture.w,
                                Layout::MainWindow::hoverPicture.h, false);
-    };
-    switch (kind) {
-        case ViewKind::Prediction:
-            showFile("select.mid");
-            break;
-        case ViewKind::Records:
-            showFile("history.mid");
-            break;
-        case ViewKind::Player:
-            showFile("player.mid");
-            break;
-        case ViewKind::Answers:
-            showFile("answer.mid");
-            break;
-        default:
-            break;
+        // The card is a picture: its title and explanation reach a screen reader from here.
+        picture.setAccessibleName(QString::fromUtf8(card.words->title));
+        picture.setAccessibleDescription(CardDescription(kind));
     }
     if (!quietly) {
         PlaySoundFile(QStringLiteral("jiu_low.wav"));

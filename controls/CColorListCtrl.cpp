@@ -151,6 +151,14 @@ int CColorListCtrl::AppendRow(const QStringList& texts) {
     return row;
 }
 
+void CColorListCtrl::SetRowDescription(int row, const QString& description) {
+    for (int column = 0; column < columnCount(); ++column) {
+        if (QTableWidgetItem* cell = item(row, column)) {
+            cell->setData(Qt::AccessibleDescriptionRole, description);
+        }
+    }
+}
+
 void CColorListCtrl::SetCellColours(int row, int column, COLORREF text, COLORREF back) {
     QTableWidgetItem* cell = item(row, column);
     if (cell == nullptr) {

@@ -11,6 +11,7 @@
 #include "core/CalendarEdition.h"
 #include "pages/DialogFont.h"
 #include "pages/PageLayout.h"
+#include "res/PictureWords.h"
 #include "res/ResourceIds.h"
 #include "shell/CNoticeDlg.h"
 #include "shell/CPredictApp.h"
@@ -95,6 +96,9 @@ bool CDateInputDlg::OnInitDialog() {
     datePicker.setFont(DialogFont());
     issueEdit.setFont(DialogFont());
 
+    // The dialog's title and hint are painted into its picture.
+    setAccessibleName(QString::fromUtf8(PictureWords::kDateDialog.title));
+    setAccessibleDescription(QString::fromUtf8(PictureWords::kDateDialog.text));
     datePicker.setAccessibleName(QStringLiteral("开奖日期"));
     issueEdit.setAccessibleName(QStringLiteral("期号"));
 

@@ -184,8 +184,13 @@ void CHistoryPage::ColourRow(int row, int isRight) {
     if (isRight == 0) {
         list.SetCellColours(row, kVerdictColumn, kMissText, kWhite);
     } else if (IsHit(isRight)) {
-        list.SetCellColours(row, kFirstCodeColumn + isRight - 1, kHitCodeText, kWhite);
+        const int hitColumn = kFirstCodeColumn + isRight - 1;
+        list.SetCellColours(row, hitColumn, kHitCodeText, kWhite);
         list.SetCellColours(row, kVerdictColumn, kHitVerdictText, kWhite);
+        // The green of the hit code is too pale on white to be the only sign of it.
+        static const QList<CColorListCtrl::ColumnSpec> columns = CColorListCtrl::ParseColumns(kColumns);
+        list.SetRowDescription(
+            row, QStringLiteral("命中：%1 %2").arg(columns[hitColumn].name, list.CellText(row, hitColumn)));
     }
 }
 
