@@ -314,7 +314,7 @@ void CMainDlg::OnOpenView(ViewKind kind) {
             ShowPageView(kRecordsOrPlayerSlot, false);
             break;
         case ViewKind::About: {
-            CAboutDlg about;
+            CAboutDlg about(this);
             about.DoModal();
             break;
         }
@@ -325,7 +325,7 @@ void CMainDlg::OnOpenView(ViewKind kind) {
 
 // A confirmed date starts a fresh prediction: the number page of the last one goes, a new start page comes.
 void CMainDlg::OnNewPrediction() {
-    CDateInputDlg dialog;
+    CDateInputDlg dialog(this);
     if (dialog.DoModal() != QDialog::Accepted) {
         return;
     }
@@ -342,7 +342,7 @@ void CMainDlg::OnNewPrediction() {
 
 void CMainDlg::OnSysCommand(unsigned id) {
     if ((id & 0xFFF0) == kAboutCommand) {
-        CAboutDlg about;
+        CAboutDlg about(this);
         about.DoModal();
     }
 }

@@ -212,7 +212,7 @@ bool CDateInputDlg::IsIssueBlank() const {
 void CDateInputDlg::Refuse(const QString& text, const QString& caption, bool dateNotice) {
     MessageBox(text, caption, this);
     if (dateNotice) {
-        CNoticeDlg notice;
+        CNoticeDlg notice(this);
         notice.noticeMode = 1;
         notice.DoModal();
     }

@@ -17,8 +17,8 @@ public:
 
     // Makes the page a child of parent (hidden) and runs OnInitDialog. Returns what OnInitDialog returns.
     bool Create(QWidget* parent);
-    // Runs the dialog modally, as exec() does; OnInitDialog runs first. Returns QDialog::Accepted (OK) or
-    // QDialog::Rejected (cancel).
+    // Runs the dialog modally, as exec() does, centred over the window it belongs to (its parent, else the
+    // active window); OnInitDialog runs first. Returns QDialog::Accepted (OK) or QDialog::Rejected (cancel).
     int DoModal();
 
     // The picture drawn at the window's origin on every paint, at most width x height of it: not stretched; a

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "controls/WindowPlacement.h"
+
 namespace {
 
 MessageBoxHandler& Handler() {
@@ -17,6 +19,7 @@ void MessageBox(const QString& text, const QString& caption, QWidget* owner, QMe
         return;
     }
     QMessageBox box(icon, caption, text, QMessageBox::Ok, owner);
+    PlaceOverOwner(box, owner, false);
     box.exec();
 }
 
