@@ -137,10 +137,10 @@ void CMainDlg::CreateStartPages() {
     SetTabChain({&panel->predictButton, &panel->recordsButton, &panel->playerButton, &panel->answersButton,
                  &panel->aboutButton, &exitButton});
     FocusFirstPanelButton();
-    CHistoryPage* history = NewPage<CHistoryPage>();
-    CStartPage* start = NewPage<CStartPage>();
-    pageContainer.AddPage(history, kHistoryTemplate);
-    pageContainer.AddPage(start, kStartTemplate);
+    // Opening the records or a new prediction builds pages of its own, so these two are seldom shown: they
+    // are built only if they ever are, and the start does not pay for their controls and fonts.
+    pageContainer.AddPage([this] { return NewPage<CHistoryPage>(); }, kHistoryTemplate);
+    pageContainer.AddPage([this] { return NewPage<CStartPage>(); }, kStartTemplate);
 }
 
 void CMainDlg::SetPlayerLines(const QString& player, const QString& zodiac) {
