@@ -29,9 +29,6 @@ bool CPageTab::AddPage(std::function<CPageDialog*()> build, int templateId) {
     builders[count] = std::move(build);
     templateIds[count] = templateId;
     ++count;
-    if (count == 1) {
-        Page(0)->show();
-    }
     return true;
 }
 
@@ -92,6 +89,8 @@ CPageDialog* CPageTab::Page(int index) const {
     if (builders[index]) {
         pages[index] = std::exchange(builders[index], nullptr)();
         CreatePage(pages[index]);
+        // The first page of a container is its shown one, built or not.
+        pages[index]->setVisible(index == current);
     }
     return pages[index];
 }

@@ -44,7 +44,6 @@ TEST_F(PageTabTest, FirstPageIsShownAndLaterOnesWaitHiddenInsideTheContainer) {
 }
 
 TEST_F(PageTabTest, APageToBeBuiltLaterTakesItsSlotAndIsBuiltWhenShownOrAskedFor) {
-    Add();
     int built = 0;
     const auto build = [&built] {
         ++built;
@@ -52,8 +51,9 @@ TEST_F(PageTabTest, APageToBeBuiltLaterTakesItsSlotAndIsBuiltWhenShownOrAskedFor
     };
     ASSERT_TRUE(container.AddPage(build, 131));
     ASSERT_TRUE(container.AddPage(build, 130));
+    ASSERT_TRUE(container.AddPage(build, 132));
     EXPECT_EQ(container.GetPageCount(), 3);
-    EXPECT_EQ(built, 0);
+    EXPECT_EQ(built, 0) << "not even the first page, the shown one";
 
     container.ShowPage(1);
     EXPECT_EQ(built, 1);
@@ -64,7 +64,10 @@ TEST_F(PageTabTest, APageToBeBuiltLaterTakesItsSlotAndIsBuiltWhenShownOrAskedFor
     // Replaced before it was ever built: it never is.
     container.SetPage(2, new CPageDialog(), 132);
     EXPECT_EQ(built, 1);
-    EXPECT_EQ(container.TemplateId(2), 132);
+    // Asked for, a page is built hidden unless it is the shown one.
+    ASSERT_NE(container.Page(0), nullptr);
+    EXPECT_EQ(built, 2);
+    EXPECT_FALSE(container.Page(0)->isVisible());
 }
 
 TEST_F(PageTabTest, AFullContainerRefusesTheSeventeenthPageAndDeletesIt) {
