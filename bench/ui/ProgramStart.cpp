@@ -20,6 +20,7 @@
 #include "controls/PostedMessage.h"
 #include "controls/ProgramFiles.h"
 #include "core/Clock.h"
+#include "shell/CSoundPlayer.h"
 
 namespace {
 
@@ -58,8 +59,10 @@ void ExitLater(QWidget& window, const CReadySignal& ready, bool chimeFirst) {
 
 int main(int argc, char** argv) {
     QApplication qtApplication(argc, argv);
-    // The benchmark starts it in a folder of its own with the pictures and a database: a portable copy.
+    // The benchmark starts it in a folder of its own with the pictures, the sound plugin and a database: a
+    // portable copy.
     SetProgramFilesFolder(QDir::currentPath());
+    CSoundPlayer::SetPluginFolders({QDir::currentPath()});
     const bool walkAll = Argument(argc, argv, "--walk-all");
     const bool walk = walkAll || Argument(argc, argv, "--walk");
     const bool exitAfterChime = Argument(argc, argv, "--exit-after-chime");
