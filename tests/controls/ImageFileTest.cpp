@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -16,9 +17,10 @@ class ImageFileTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
 
-    // A picture whose every pixel differs, 13 pixels wide so that its rows are padded.
-    static QImage Pattern() {
-        QImage image(13, 7, QImage::Format_RGB32);
+    // A picture whose every pixel differs, 13 pixels wide so that its rows are padded; a tall one is read in
+    // several bands.
+    static QImage Pattern(int height = 7) {
+        QImage image(13, height, QImage::Format_RGB32);
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
                 image.setPixel(x, y, qRgb(x * 19, y * 37, (x * y * 11) % 256));
@@ -67,6 +69,26 @@ TEST_F(ImageFileTest, RowsStoredTopDownReadTheRightWayUp) {
     }
     qToLittleEndian<qint32>(-height, topDown.data() + 22);
     EXPECT_EQ(ReadImageFile(Write(QStringLiteral("topdown.bmp"), topDown), "BMP"), Pattern());
+}
+
+TEST_F(ImageFileTest, APictureDrawnBandByBandIsThePictureWhole) {
+    const QImage tall = Pattern(4000);
+    for (const bool indexed : {false, true}) {
+        const QImage picture = indexed ? tall.convertToFormat(QImage::Format_Indexed8) : tall;
+        const QString path = Write(QStringLiteral("tall%1.bmp").arg(indexed), Bmp(picture));
+        QImage drawn(tall.size(), QImage::Format_RGB32);
+        drawn.fill(Qt::black);
+        int bands = 0;
+        QPainter painter(&drawn);
+        EXPECT_TRUE(ReadImageBands(path, [&](const QImage& band, int top) {
+            ++bands;
+            painter.drawImage(QPoint(0, top), band);
+        }));
+        painter.end();
+        EXPECT_EQ(drawn, QtRead(path).convertToFormat(QImage::Format_RGB32)) << "indexed " << indexed;
+        EXPECT_EQ(bands > 1, !indexed) << "a plain picture comes in bands, another whole";
+    }
+    EXPECT_FALSE(ReadImageBands(dir.filePath(QStringLiteral("missing.bmp")), [](const QImage&, int) {}));
 }
 
 TEST_F(ImageFileTest, OtherKindsAndFilesCutShortGoToQtsReader) {
