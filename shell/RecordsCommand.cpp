@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <iostream>
+#include <cstdio>
 
 #include "core/MessageSink.h"
 #include "shell/DatabaseLocation.h"
@@ -13,7 +13,7 @@
 namespace {
 
 void SayError(const std::string& text) {
-    std::cerr << "morvint：" << text << '\n';
+    std::fprintf(stderr, "morvint：%s\n", text.c_str());
 }
 
 // The store's own messages ("连接数据库失败!", "保存失败!") go to the terminal, and are counted.
@@ -46,7 +46,7 @@ int Export(const CPredictStore& store, const CommandLine& commandLine) {
         SayError(message.toStdString());
         return kExitFailure;
     }
-    std::cout << message.toStdString() << '\n';
+    std::printf("%s\n", message.toStdString().c_str());
     return 0;
 }
 
@@ -58,7 +58,7 @@ int Import(CPredictStore& store, const CommandLine& commandLine) {
         return kExitFailure;
     }
     const DrawImportReport report = ImportDraws(store, text);
-    std::cout << DrawImportSummary(report, report.refused.size()) << '\n';
+    std::printf("%s\n", DrawImportSummary(report, report.refused.size()).c_str());
     return report.refused.empty() && report.failedLine == 0 ? 0 : kExitFailure;
 }
 
