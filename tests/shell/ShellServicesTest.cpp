@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFontMetrics>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMediaDevices>
@@ -57,6 +58,20 @@ TEST(MessageBoxTest, WithoutHandlerShowsAModalBoxWithOkOnly) {
     EXPECT_EQ(caption, QStringLiteral("提示"));
     EXPECT_EQ(buttons, 1);
     EXPECT_EQ(ok, QStringLiteral("确定"));
+}
+
+// A window manager puts the caption in the title bar beside its buttons: a short text must not leave the box
+// too narrow for its caption (未开奖 over 还未到开奖时间。 once showed as 未…).
+TEST(MessageBoxTest, TheBoxIsWideEnoughForItsCaptionInTheTitleBar) {
+    int width = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        width = box->width();
+        box->button(QMessageBox::Ok)->click();
+    });
+    MessageBox(QStringLiteral("还未到开奖时间。"), QStringLiteral("未开奖"), nullptr);
+    EXPECT_GE(width, QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("未开奖")) + 140);
 }
 
 // The test main loads Qt's Chinese texts the way the program does; the second load finds them in place.
