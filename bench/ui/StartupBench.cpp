@@ -137,31 +137,45 @@ BENCHMARK_CAPTURE(BM_ExitAfterClick, after_chime, "--exit-after-chime")
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
+// The walk saves the 399th record into the folder's database: each run starts from a fresh folder. how: the
+// walk's argument, or null for a program that takes none.
+ChildRun WalkInFreshFolder(const std::string& program, const char* how) {
+    const CBenchProgramFolder folder(398);
+    if (!folder.IsValid()) {
+        ChildRun failed;
+        failed.error = folder.Error().toStdString();
+        return failed;
+    }
+    return RunChild(program, how != nullptr ? std::vector<std::string>{how} : std::vector<std::string>{},
+                    folder.Path().toStdString());
+}
+
 // One prediction from the date to the saved codes; how = "--walk-all" then also the records page, now with
-// 399 records, and the player page.
+// 399 records, and the player page; a baseline build walks the same way, if one is named.
 void BM_PeakMemoryOfAPredictionWalk(benchmark::State& state, const char* how) {
     long walkKb = 0;
     long floorKb = 0;
+    long baselineKb = 0;
     for (auto _ : state) {
-        // The walk saves the 399th record into the folder's database: each run starts from a fresh folder.
-        const CBenchProgramFolder folder(398);
-        if (!folder.IsValid()) {
-            state.SkipWithError(folder.Error().toStdString().c_str());
-            return;
-        }
-        const std::string where = folder.Path().toStdString();
-        const ChildRun walk = RunChild(MORVINT_BENCH_PROGRAM, {std::string(how)}, where);
-        const ChildRun bare = RunChild(MORVINT_BENCH_FLOOR, {}, where);
-        if (!walk.ok || !bare.ok) {
-            state.SkipWithError((walk.ok ? bare.error : walk.error).c_str());
-            return;
+        const ChildRun walk = WalkInFreshFolder(MORVINT_BENCH_PROGRAM, how);
+        const ChildRun bare = WalkInFreshFolder(MORVINT_BENCH_FLOOR, nullptr);
+        const ChildRun baseline = Baseline() != nullptr ? WalkInFreshFolder(Baseline(), how) : bare;
+        for (const ChildRun* run : {&walk, &bare, &baseline}) {
+            if (!run->ok) {
+                state.SkipWithError(run->error.c_str());
+                return;
+            }
         }
         walkKb = std::max(walkKb, walk.peakResidentKb);
         floorKb = std::max(floorKb, bare.peakResidentKb);
+        baselineKb = std::max(baselineKb, baseline.peakResidentKb);
         state.SetIterationTime(walk.finishedSeconds);
     }
     state.counters["peak_MB"] = static_cast<double>(walkKb) / 1024;
     state.counters["floor_peak_MB"] = static_cast<double>(floorKb) / 1024;
+    if (Baseline() != nullptr) {
+        state.counters["baseline_peak_MB"] = static_cast<double>(baselineKb) / 1024;
+    }
 }
 BENCHMARK_CAPTURE(BM_PeakMemoryOfAPredictionWalk, prediction, "--walk")
     ->Iterations(3)
