@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 
 #include "app/CNavPanel.h"
+#include "app/HoverCards.h"
 #include "controls/Colour.h"
 #include "controls/ImageFile.h"
 #include "controls/PostedMessage.h"
@@ -111,7 +113,7 @@ void CMainDlg::OnInitDialog() {
         // A player who has not entered a name yet: the blanks keep the label as wide as a real name.
         SetPlayerLines(QStringLiteral("新玩家    "), QStringLiteral("龙"));
     } else {
-        SetPlayerLines(FromUtf8(app.name) + FromUtf8(app.sex), FromUtf8(app.shuxiang));
+        SetPlayerLines(FromUtf8(app.name), FromUtf8(app.sex), FromUtf8(app.shuxiang));
     }
 }
 
@@ -135,17 +137,33 @@ void CMainDlg::CreateStartPages() {
     SetTabChain({&panel->predictButton, &panel->recordsButton, &panel->playerButton, &panel->answersButton,
                  &panel->aboutButton, &exitButton});
     FocusFirstPanelButton();
-    CHistoryPage* history = NewPage<CHistoryPage>();
-    CStartPage* start = NewPage<CStartPage>();
-    pageContainer.AddPage(history, kHistoryTemplate);
-    pageContainer.AddPage(start, kStartTemplate);
+    // Opening the records or a new prediction builds pages of its own, so these two are seldom shown: they
+    // are built only if they ever are, and the start does not pay for their controls and fonts.
+    pageContainer.AddPage([this] { return NewPage<CHistoryPage>(); }, kHistoryTemplate);
+    pageContainer.AddPage([this] { return NewPage<CStartPage>(); }, kStartTemplate);
 }
 
 void CMainDlg::SetPlayerLines(const QString& player, const QString& zodiac) {
     playerLine = player;
     zodiacLine = zodiac;
     playerLabel.setText(playerLine);
+    playerLabel.setAccessibleName(QString());
+    playerLabel.setToolTip(QString());
     zodiacLabel.setText(zodiacLine);
+}
+
+// A name too long for the label loses its end to "…", never the 先生 or 小姐 after it; the whole line stays
+// in playerLine, and a screen reader and the tooltip give it whole.
+void CMainDlg::SetPlayerLines(const QString& name, const QString& sex, const QString& zodiac) {
+    SetPlayerLines(name + sex, zodiac);
+    const QFontMetrics metrics(labelFont);
+    const int room = playerLabel.width() - metrics.horizontalAdvance(sex);
+    if (metrics.horizontalAdvance(name) <= room) {
+        return;
+    }
+    playerLabel.setText(metrics.elidedText(name, Qt::ElideRight, room) + sex);
+    playerLabel.setAccessibleName(playerLine);
+    playerLabel.setToolTip(playerLine);
 }
 
 template <class Page>
@@ -167,10 +185,13 @@ void CMainDlg::ShowPageView(int index, bool fullHeight) {
     pageContainer.ShowPage(index);
     pageContainer.show();
     // The panel button that had the focus is hidden now, and Qt would pass the focus on to 退出, where a
-    // Space ends the program. The page takes it instead, none of its controls: Tab or a click picks one.
+    // Space ends the program. The page's first control takes it instead, so that a keyboard user goes on
+    // from there (a page without one holds the focus itself).
     CPageDialog* page = pageContainer.Page(index);
     if (page != nullptr && !page->isAncestorOf(focusWidget())) {
-        page->setFocus();
+        QWidget* first = page->FirstControl();
+        const bool usable = first != nullptr && first->isVisibleTo(page) && first->isEnabled();
+        (usable ? first : page)->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -240,7 +261,7 @@ void CMainDlg::OnNavigate(NavStage stage, NavCode code) {
             break;
         case NavTarget::PlayerLabels: {
             const CPredictApp& app = theApp();
-            SetPlayerLines(FromUtf8(app.name) + FromUtf8(app.sex), FromUtf8(app.shuxiang));
+            SetPlayerLines(FromUtf8(app.name), FromUtf8(app.sex), FromUtf8(app.shuxiang));
             break;
         }
         case NavTarget::Ignore:
@@ -258,25 +279,13 @@ void CMainDlg::OnShowPicture(ViewKind kind, bool quietly) {
     if (!HoverCardAllowed()) {
         return;
     }
-    const auto showFile = [this](const char* file) {
-        picture.SetPictureFile(QString::fromLatin1(file), Layout::MainWindow::hoverPicture.w,
+    const HoverCard card = CardOf(kind);
+    if (card.file != nullptr) {
+        picture.SetPictureFile(QString::fromLatin1(card.file), Layout::MainWindow::hoverPicture.w,
                                Layout::MainWindow::hoverPicture.h, false);
-    };
-    switch (kind) {
-        case ViewKind::Prediction:
-            showFile("select.mid");
-            break;
-        case ViewKind::Records:
-            showFile("history.mid");
-            break;
-        case ViewKind::Player:
-            showFile("player.mid");
-            break;
-        case ViewKind::Answers:
-            showFile("answer.mid");
-            break;
-        default:
-            break;
+        // The card is a picture: its title and explanation reach a screen reader from here.
+        picture.setAccessibleName(QString::fromUtf8(card.words->title));
+        picture.setAccessibleDescription(CardDescription(kind));
     }
     if (!quietly) {
         PlaySoundFile(QStringLiteral("jiu_low.wav"));
@@ -305,7 +314,7 @@ void CMainDlg::OnOpenView(ViewKind kind) {
             ShowPageView(kRecordsOrPlayerSlot, false);
             break;
         case ViewKind::About: {
-            CAboutDlg about;
+            CAboutDlg about(this);
             about.DoModal();
             break;
         }
@@ -316,7 +325,7 @@ void CMainDlg::OnOpenView(ViewKind kind) {
 
 // A confirmed date starts a fresh prediction: the number page of the last one goes, a new start page comes.
 void CMainDlg::OnNewPrediction() {
-    CDateInputDlg dialog;
+    CDateInputDlg dialog(this);
     if (dialog.DoModal() != QDialog::Accepted) {
         return;
     }
@@ -333,7 +342,7 @@ void CMainDlg::OnNewPrediction() {
 
 void CMainDlg::OnSysCommand(unsigned id) {
     if ((id & 0xFFF0) == kAboutCommand) {
-        CAboutDlg about;
+        CAboutDlg about(this);
         about.DoModal();
     }
 }

@@ -62,6 +62,7 @@ private:
     void OnInitDialog();
     void SetUpLabel(CSkinButton& label, COLORREF colour);
     void SetPlayerLines(const QString& player, const QString& zodiac);
+    void SetPlayerLines(const QString& name, const QString& sex, const QString& zodiac);
     void CreateStartPages();
     // The hover card belongs to the home view with nothing above it.
     bool HoverCardAllowed() const;

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <initializer_list>
 
+#include "app/HoverCards.h"
 #include "controls/Colour.h"
 #include "controls/ImageFile.h"
 #include "controls/PostedMessage.h"
@@ -60,6 +61,8 @@ bool CNavPanel::OnInitDialog() {
                                                                      {&playerButton, ViewKind::Player},
                                                                      {&answersButton, ViewKind::Answers}};
     for (const auto& [button, kind] : hoverButtons) {
+        // What the button's card explains, for a screen reader (the card is a picture).
+        button->setAccessibleDescription(CardDescription(kind));
         button->notifyWindow = this;
         button->notifyMessage = WM_NAVHOVER;
         button->notifyParam = MessageParam(kind);

@@ -2,6 +2,8 @@
 
 #include "shell/CPageDialog.h"
 
+#include <utility>
+
 CPageTab::CPageTab(QWidget* parent) : QWidget(parent) {}
 
 // The pages are children: Qt deletes them with the container.
@@ -20,11 +22,22 @@ bool CPageTab::AddPage(CPageDialog* page, int templateId) {
     return true;
 }
 
+bool CPageTab::AddPage(std::function<CPageDialog*()> build, int templateId) {
+    if (count == kMaxPages) {
+        return false;
+    }
+    builders[count] = std::move(build);
+    templateIds[count] = templateId;
+    ++count;
+    return true;
+}
+
 void CPageTab::SetPage(int index, CPageDialog* page, int templateId) {
     if (!ValidSlot(index)) {
         delete page;
         return;
     }
+    builders[index] = nullptr;
     RetirePage(pages[index]);
     pages[index] = page;
     templateIds[index] = templateId;
@@ -37,6 +50,7 @@ void CPageTab::RemovePage(int index) {
     }
     RetirePage(pages[index]);
     pages[index] = nullptr;
+    builders[index] = nullptr;
     templateIds[index] = 0;
     if (index == count - 1) {
         --count;
@@ -52,8 +66,8 @@ int CPageTab::ShowPage(int index) {
     }
     const int previous = current;
     current = index;
-    if (pages[current] != nullptr) {
-        pages[current]->show();
+    if (CPageDialog* page = Page(current)) {
+        page->show();
     }
     return previous;
 }
@@ -62,21 +76,31 @@ void CPageTab::DeleteAllPages() {
     for (int i = 0; i < count; ++i) {
         RetirePage(pages[i]);
         pages[i] = nullptr;
+        builders[i] = nullptr;
         templateIds[i] = 0;
     }
     count = 0;
 }
 
 CPageDialog* CPageTab::Page(int index) const {
-    return ValidSlot(index) ? pages[index] : nullptr;
+    if (!ValidSlot(index)) {
+        return nullptr;
+    }
+    if (builders[index]) {
+        pages[index] = std::exchange(builders[index], nullptr)();
+        CreatePage(pages[index]);
+        // The first page of a container is its shown one, built or not.
+        pages[index]->setVisible(index == current);
+    }
+    return pages[index];
 }
 
 int CPageTab::TemplateId(int index) const {
     return ValidSlot(index) ? templateIds[index] : 0;
 }
 
-void CPageTab::CreatePage(CPageDialog* page) {
-    page->Create(this);
+void CPageTab::CreatePage(CPageDialog* page) const {
+    page->Create(const_cast<CPageTab*>(this));
 }
 
 void CPageTab::RetirePage(CPageDialog* page) {

@@ -4,6 +4,7 @@
 // panel and one for the prediction, records and player pages.
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class CPageDialog;
 
@@ -20,6 +21,9 @@ public:
     // page is shown, later ones stay hidden. A full container refuses: the page is deleted and false
     // returned.
     bool AddPage(CPageDialog* page, int templateId);
+    // The same for a page that is built only when it is first shown or asked for with Page(): a page the
+    // user may never see costs nothing before then.
+    bool AddPage(std::function<CPageDialog*()> build, int templateId);
     // Replaces the page at index (the old one is deleted once control is back in the event loop) and creates
     // the new one hidden. The page count does not change.
     void SetPage(int index, CPageDialog* page, int templateId);
@@ -31,18 +35,21 @@ public:
     int GetPageCount() const { return count; }
     void DeleteAllPages();
 
+    // The page at index, built now if it was added to be built later.
     CPageDialog* Page(int index) const;
     int TemplateId(int index) const;
     int CurrentIndex() const { return current; }
 
 private:
-    void CreatePage(CPageDialog* page);
+    void CreatePage(CPageDialog* page) const;
     // A page may be replaced while one of its own handlers is still on the stack (a nested modal loop, a
     // signal): it is hidden at once and deleted later from the event loop.
     static void RetirePage(CPageDialog* page);
     static bool ValidSlot(int index) { return index >= 0 && index < kMaxPages; }
 
-    std::array<CPageDialog*, kMaxPages> pages{};
+    // A page still to be built is built by the first look at it, even a look that changes nothing else.
+    mutable std::array<CPageDialog*, kMaxPages> pages{};
+    mutable std::array<std::function<CPageDialog*()>, kMaxPages> builders{};
     std::array<int, kMaxPages> templateIds{};
     int count = 0;
     int current = 0;

@@ -32,7 +32,23 @@ void CColorCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         painter->drawText(option.rect, ColumnAlignment(index) | Qt::AlignVCenter | Qt::TextSingleLine,
                           caption);
     }
+    if (list->hasFocus() && index.row() == list->currentRow()) {
+        PaintFocusFrame(*painter, option.rect, index.column());
+    }
     painter->restore();
+}
+
+// Top and bottom edge of every cell of the row, the left edge of the first and the right edge of the last.
+void CColorCellDelegate::PaintFocusFrame(QPainter& painter, const QRect& cell, int column) const {
+    const QColor ink = QColor::fromRgb(kFocusFrameRgb);
+    painter.fillRect(QRect(cell.left(), cell.top(), cell.width(), 1), ink);
+    painter.fillRect(QRect(cell.left(), cell.bottom(), cell.width(), 1), ink);
+    if (column == 0) {
+        painter.fillRect(QRect(cell.left(), cell.top(), 1, cell.height()), ink);
+    }
+    if (column == list->columnCount() - 1) {
+        painter.fillRect(QRect(cell.right(), cell.top(), 1, cell.height()), ink);
+    }
 }
 
 Qt::Alignment CColorCellDelegate::ColumnAlignment(const QModelIndex& index) const {

@@ -73,6 +73,27 @@ void CColorListCtrl::changeEvent(QEvent* event) {
     }
 }
 
+// The current row's focus frame spans the whole row: the view itself repaints only the current cell.
+void CColorListCtrl::focusInEvent(QFocusEvent* event) {
+    QTableWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void CColorListCtrl::focusOutEvent(QFocusEvent* event) {
+    QTableWidget::focusOutEvent(event);
+    viewport()->update();
+}
+
+void CColorListCtrl::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableWidget::currentChanged(current, previous);
+    for (const QModelIndex& index : {current, previous}) {
+        if (index.isValid()) {
+            const QRect row = visualRect(index);
+            viewport()->update(QRect(0, row.top(), viewport()->width(), row.height()));
+        }
+    }
+}
+
 // An item view makes its first row current when it takes the focus without one, and reports that as a
 // change. A list has no current row until a click or an arrow key picks one: the last change reported (the
 // last row appended) stands. Tab does not move between cells here, so only that focus step asks for MoveNext.
@@ -128,6 +149,14 @@ int CColorListCtrl::AppendRow(const QStringList& texts) {
     // The row's data has just been set: like any change of a row, that is reported.
     emit itemChanged(row);
     return row;
+}
+
+void CColorListCtrl::SetRowDescription(int row, const QString& description) {
+    for (int column = 0; column < columnCount(); ++column) {
+        if (QTableWidgetItem* cell = item(row, column)) {
+            cell->setData(Qt::AccessibleDescriptionRole, description);
+        }
+    }
 }
 
 void CColorListCtrl::SetCellColours(int row, int column, COLORREF text, COLORREF back) {

@@ -38,6 +38,8 @@ public:
     // kDefaultColour (-1) for either colour takes the current default. Out of range: nothing happens.
     void SetCellColours(int row, int column, COLORREF text, COLORREF back);
     void SetCellText(int row, int column, const QString& text);
+    // What a screen reader adds to every cell of the row, for what the row shows by colour alone.
+    void SetRowDescription(int row, const QString& description);
 
     QString CellText(int row, int column) const;
     // kDefaultColour for a cell that does not exist.
@@ -55,6 +57,9 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 
 #include "controls/HyperLinkErrors.h"
+#include "controls/WindowPlacement.h"
 
 #include <utility>
 
@@ -106,6 +107,7 @@ void CHyperLinkCtrl::ReportOpenError(int code) {
     }
     QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), message, QMessageBox::Ok,
                     window());
+    PlaceOverOwner(box, window(), false);
     box.exec();
 }
 

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
@@ -264,6 +265,21 @@ void CSkinButton::leaveEvent(QEvent* event) {
 void CSkinButton::mousePressEvent(QMouseEvent* event) {
     SetKeyboardFocus(false);
     QAbstractButton::mousePressEvent(event);
+}
+
+// Qt's buttons take Space only; Enter goes to the window, which presses a default push button if it has one.
+// These windows have none, and a user who Tabs to a picture button expects Enter to press it.
+void CSkinButton::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain && role != ButtonRole::Label) {
+        event->accept();
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void CSkinButton::focusInEvent(QFocusEvent* event) {

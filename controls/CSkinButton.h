@@ -3,6 +3,9 @@
 // at rest. The key colour of each face is transparent, so with a transparent background the button seems to
 // lie on the page's own picture. A caption, if any, is drawn centred in the colours of the current state.
 //
+// Enter presses a focused button as Space does, wherever the button lies: on a page, in a dialog, on the
+// panel.
+//
 // A button that has the keyboard focus shows it with a frame in the ink of the pictures, but only to a user
 // who works with the keyboard (see CKeyboardCues): focus that follows a click shows nothing, as on a flat
 // button it never did. Some skinned buttons are not buttons to the user: labels that only show text, and
@@ -78,6 +81,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;

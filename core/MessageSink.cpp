@@ -1,6 +1,6 @@
 #include "core/MessageSink.h"
 
-#include <iostream>
+#include <cstdio>
 #include <utility>
 
 namespace {
@@ -17,7 +17,8 @@ void ShowMessage(const std::string& text, const std::string& caption) {
     if (sink) {
         sink(text, caption);
     } else {
-        std::cerr << caption << ": " << text << '\n';
+        // stdio, not iostreams: a program that links this need not set up the streams at every start.
+        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     }
 }
 

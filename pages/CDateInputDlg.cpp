@@ -1,11 +1,17 @@
 #include "pages/CDateInputDlg.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLocale>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <algorithm>
 
 #include "core/CalendarEdition.h"
 #include "pages/DialogFont.h"
 #include "pages/PageLayout.h"
+#include "res/PictureWords.h"
 #include "res/ResourceIds.h"
 #include "shell/CNoticeDlg.h"
 #include "shell/CPredictApp.h"
@@ -33,6 +39,29 @@ QString ShortDateFormat() {
     return format;
 }
 
+// A date edit opens its calendar only for a press on its arrow; the keys that open a drop-down elsewhere
+// (F4, Alt+Down) press there for the user.
+bool OpensCalendar(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    return (key.key() == Qt::Key_F4 && modifiers == Qt::NoModifier) ||
+           (key.key() == Qt::Key_Down && modifiers == Qt::AltModifier);
+}
+
+void OpenCalendar(QDateEdit& picker) {
+    QStyleOptionComboBox option;
+    option.initFrom(&picker);
+    option.editable = true;
+    option.subControls = QStyle::SC_All;
+    const QRect arrow =
+        picker.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, &picker);
+    const QPointF centre = arrow.center();
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent press(type, centre, picker.mapToGlobal(centre), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&picker, &press);
+    }
+}
+
 }  // namespace
 
 CDateInputDlg::CDateInputDlg(QWidget* parent)
@@ -58,6 +87,7 @@ bool CDateInputDlg::OnInitDialog() {
     datePicker.setLocale(ChineseLocale());
     datePicker.setDisplayFormat(ShortDateFormat());
     datePicker.setCalendarPopup(true);
+    datePicker.installEventFilter(this);
     SetPickerRange();
     Place(datePicker, Layout::DateDialog::datePicker);
     issueEdit.setAlignment(Qt::AlignCenter);
@@ -66,6 +96,9 @@ bool CDateInputDlg::OnInitDialog() {
     datePicker.setFont(DialogFont());
     issueEdit.setFont(DialogFont());
 
+    // The dialog's title and hint are painted into its picture.
+    setAccessibleName(QString::fromUtf8(PictureWords::kDateDialog.title));
+    setAccessibleDescription(QString::fromUtf8(PictureWords::kDateDialog.text));
     datePicker.setAccessibleName(QStringLiteral("开奖日期"));
     issueEdit.setAccessibleName(QStringLiteral("期号"));
 
@@ -78,6 +111,15 @@ bool CDateInputDlg::OnInitDialog() {
     UpdateData(false);
     datePicker.setFocus();
     return true;
+}
+
+bool CDateInputDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &datePicker && event->type() == QEvent::KeyPress &&
+        OpensCalendar(*static_cast<QKeyEvent*>(event))) {
+        OpenCalendar(datePicker);
+        return true;
+    }
+    return CPageDialog::eventFilter(watched, event);
 }
 
 // The years a user can mean, and one beyond the last the calendar reaches so that its refusal can be seen;
@@ -147,7 +189,7 @@ void CDateInputDlg::OnOK() {
 void CDateInputDlg::Refuse(const QString& text, const QString& caption, bool dateNotice) {
     MessageBox(text, caption, this);
     if (dateNotice) {
-        CNoticeDlg notice;
+        CNoticeDlg notice(this);
         notice.noticeMode = 1;
         notice.DoModal();
     }

@@ -34,6 +34,8 @@ public:
 
 protected:
     bool OnInitDialog() override;
+    // F4 and Alt+Down on the picker open its calendar.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct TimeOfDay {

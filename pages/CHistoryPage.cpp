@@ -72,6 +72,8 @@ bool CHistoryPage::OnInitDialog() {
     drawNumberEdit.setAlignment(Qt::AlignCenter);
     Place(drawNumberEdit, L::drawNumberEdit);
     drawNumberEdit.setAccessibleName(QStringLiteral("输入开奖号码"));
+    // Typing the number and pressing Enter is the whole entry; 确定 does the same for the mouse.
+    connect(&drawNumberEdit, &QLineEdit::returnPressed, this, &CHistoryPage::OnConfirm);
 
     SetUpList();
     return true;

@@ -41,6 +41,8 @@ public:
     QString drawNumberText;  // 1048
     QString issueText;       // 1047
 
+    QWidget* FirstControl() override { return &list; }
+
 protected:
     bool OnInitDialog() override;
     void showEvent(QShowEvent* event) override;

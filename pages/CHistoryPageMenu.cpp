@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "controls/WindowPlacement.h"
 #include "pages/CHistoryPage.h"
 #include "pages/RecordTexts.h"
 #include "pages/RecordsMenuActions.h"
@@ -120,6 +121,7 @@ int CHistoryPage::AskArchiveCount(int available) {
     dialog.setIntValue(1);
     dialog.setOkButtonText(QStringLiteral("确定"));
     dialog.setCancelButtonText(QStringLiteral("取消"));
+    PlaceOverOwner(dialog, this, false);
     return dialog.exec() == QDialog::Accepted ? dialog.intValue() : 0;
 }
 
@@ -134,6 +136,7 @@ bool CHistoryPage::ConfirmArchive(const std::vector<int>& chosen) {
                          QMessageBox::NoButton, this);
     const QPushButton* archive = question.addButton(QStringLiteral("归档"), QMessageBox::AcceptRole);
     question.setDefaultButton(question.addButton(QStringLiteral("取消"), QMessageBox::RejectRole));
+    PlaceOverOwner(question, this, false);
     question.exec();
     return question.clickedButton() == archive;
 }

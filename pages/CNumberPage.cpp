@@ -84,7 +84,7 @@ void CNumberPage::SavePrediction() {
         MessageBox(QStringLiteral("预测结果已被保存过了！"), QStringLiteral("不要重复保存"), this);
         return;
     }
-    CNoticeDlg notice;
+    CNoticeDlg notice(window());
     notice.noticeMode = 2;
     if (notice.DoModal() == QDialog::Rejected) {
         return;

@@ -34,6 +34,8 @@ public:
     CSkinButton previousButton;                       // 1008, back to the explanation page
     CSkinButton backButton;                           // 1004, home
 
+    QWidget* FirstControl() override { return &saveButton; }
+
 protected:
     bool OnInitDialog() override;
 

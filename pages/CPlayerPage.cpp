@@ -78,6 +78,9 @@ CPlayerPage::CPlayerPage()
     connect(&femaleButton, &QAbstractButton::clicked, this, &CPlayerPage::OnFemale);
     connect(&saveButton, &QAbstractButton::clicked, this, &CPlayerPage::OnSave);
     connect(&applyCodeButton, &QAbstractButton::clicked, this, &CPlayerPage::OnApplyCode);
+    // Enter in a box presses the button that saves what the box holds.
+    connect(&nameEdit, &QLineEdit::returnPressed, &saveButton, &QAbstractButton::click);
+    connect(fortuneCodeEdit.lineEdit(), &QLineEdit::returnPressed, &applyCodeButton, &QAbstractButton::click);
     connect(&fortuneHelpButton, &QAbstractButton::clicked, this, [] { theApp().OpenHelp(2); });
     connect(&backButton, &QAbstractButton::clicked, this,
             [this] { PostNavigate(NavStage::Player, NavCode::Home); });

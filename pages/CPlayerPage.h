@@ -53,6 +53,8 @@ public:
     // Decodes fortuneCodeText into the labels and the chart, shows the labels and reports each bad level.
     void ComputeFortuneChart();
 
+    QWidget* FirstControl() override { return &nameEdit; }
+
 protected:
     bool OnInitDialog() override;
     void paintEvent(QPaintEvent* event) override;

@@ -38,6 +38,8 @@ public:
     CSkinButton nextButton;       // 1007
     CSkinButton backButton;       // 1004
 
+    QWidget* FirstControl() override { return &nextButton; }
+
 protected:
     bool OnInitDialog() override;
 

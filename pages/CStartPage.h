@@ -26,6 +26,8 @@ public:
     CSkinButton backButton;    // 1004 返回
     CPictureStatic animation;  // 1003
 
+    QWidget* FirstControl() override { return &castButton; }
+
 protected:
     bool OnInitDialog() override;
     void timerEvent(QTimerEvent* event) override;

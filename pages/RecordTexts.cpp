@@ -54,8 +54,13 @@ void ColourRecordRow(CColorListCtrl& list, int row, int isRight) {
     if (isRight == 0) {
         list.SetCellColours(row, verdict, kMissText, kWhite);
     } else if (IsHit(isRight)) {
-        list.SetCellColours(row, static_cast<int>(RecordColumns::CodeColumn(isRight)), kHitCodeText, kWhite);
+        const std::size_t hit = RecordColumns::CodeColumn(isRight);
+        list.SetCellColours(row, static_cast<int>(hit), kHitCodeText, kWhite);
         list.SetCellColours(row, verdict, kHitVerdictText, kWhite);
+        // The green of the hit code is too pale on white to be the only sign of it.
+        list.SetRowDescription(row, QStringLiteral("命中：%1 %2")
+                                        .arg(QString::fromUtf8(RecordColumns::kColumns[hit].title),
+                                             list.CellText(row, static_cast<int>(hit))));
     }
 }
 

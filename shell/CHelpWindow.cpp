@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QPointer>
+#include <QShortcut>
 #include <QUrl>
 
 #include "core/MessageSink.h"
@@ -21,6 +23,10 @@ CHelpWindow::CHelpWindow(QWidget* owner) : QTextBrowser(owner) {
     setAttribute(Qt::WA_DeleteOnClose);
     setOpenExternalLinks(true);
     resize(640, 480);
+    // A reading window closes from the keyboard as other desktop viewers do.
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
+    }
 }
 
 bool CHelpWindow::Show(const QString& path) {

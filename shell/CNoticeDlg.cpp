@@ -2,6 +2,7 @@
 
 #include "controls/Colour.h"
 #include "res/Layout.h"
+#include "res/PictureWords.h"
 #include "res/ResourceIds.h"
 #include "shell/FaceKeys.h"
 
@@ -47,5 +48,9 @@ bool CNoticeDlg::OnInitDialog() {
     const Layout::Rect& client = Layout::NoticeDialog::client;
     SetBackgroundFile(dateNotice ? QStringLiteral("date_error.ggr") : QStringLiteral("about_save.ggr"),
                       client.w, client.h);
+    // The words are in the picture: a screen reader hears them from here, not only 确定 or 保存/取消.
+    const PictureWords::Notice& words = dateNotice ? PictureWords::kDateNotice : PictureWords::kSaveQuestion;
+    setAccessibleName(QString::fromUtf8(words.title));
+    setAccessibleDescription(QString::fromUtf8(words.text) + QString::fromUtf8(words.advice));
     return true;
 }

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "controls/PostedMessage.h"
+#include "controls/WindowPlacement.h"
 #include "shell/PageChrome.h"
 
 CPageDialog::CPageDialog(QWidget* parent) : QDialog(parent) {}
@@ -17,6 +18,7 @@ bool CPageDialog::Create(QWidget* parent) {
 
 int CPageDialog::DoModal() {
     EnsureInitialised();
+    PlaceOverOwner(*this, parentWidget(), true);
     return exec();
 }
 

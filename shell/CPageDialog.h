@@ -17,8 +17,8 @@ public:
 
     // Makes the page a child of parent (hidden) and runs OnInitDialog. Returns what OnInitDialog returns.
     bool Create(QWidget* parent);
-    // Runs the dialog modally, as exec() does; OnInitDialog runs first. Returns QDialog::Accepted (OK) or
-    // QDialog::Rejected (cancel).
+    // Runs the dialog modally, as exec() does, centred over the window it belongs to (its parent, else the
+    // active window); OnInitDialog runs first. Returns QDialog::Accepted (OK) or QDialog::Rejected (cancel).
     int DoModal();
 
     // The picture drawn at the window's origin on every paint, at most width x height of it: not stretched; a
@@ -30,6 +30,10 @@ public:
     void PostNavigate(NavStage stage, NavCode code);
 
     void setVisible(bool visible) override;
+
+    // The control that takes the focus when the page opens; null when the page has none (the focus then
+    // rests on the page itself).
+    virtual QWidget* FirstControl() { return nullptr; }
 
     // The window that receives this page's messages; set by the main window right after construction.
     QObject* mainWindow = nullptr;

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <string_view>
 
 #include "core/Utf8Text.h"
@@ -95,9 +96,11 @@ std::string MissingValue(std::string_view option) {
     return "选项“" + std::string(option) + "”后面缺少参数。";
 }
 
-// Our own arguments, without Qt's options and their values; error set when one of those lacks its value.
+// Our own arguments, without Qt's options and their values; the error is set when one of those lacks its
+// value. -platform and -display name a display of their own.
 std::vector<std::string> WithoutToolkitOptions(const std::vector<std::string>& arguments,
-                                               std::string& error) {
+                                               CommandLine& commandLine) {
+    std::string& error = commandLine.error;
     std::vector<std::string> own;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -113,6 +116,8 @@ std::vector<std::string> WithoutToolkitOptions(const std::vector<std::string>& a
             own.push_back(argument);
             continue;
         }
+        commandLine.namesDisplay =
+            commandLine.namesDisplay || option->name == "platform" || option->name == "display";
         if (option->takesValue && !HasEquals(argument) && ++i >= arguments.size()) {
             error = MissingValue(argument);
             break;
@@ -236,7 +241,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             return commandLine;
         }
     }
-    const std::vector<std::string> own = WithoutToolkitOptions(arguments, commandLine.error);
+    const std::vector<std::string> own = WithoutToolkitOptions(arguments, commandLine);
     if (commandLine.error.empty()) {
         commandLine.error = CheckFileValues(own);
     }
@@ -264,6 +269,26 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         ReadArchiveCount(commandLine);
     }
     return commandLine;
+}
+
+namespace {
+
+bool EnvironmentNames(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value != nullptr && *value != '\0';
+}
+
+}  // namespace
+
+bool HasDisplay(const CommandLine& commandLine) {
+    return commandLine.namesDisplay || EnvironmentNames("DISPLAY") || EnvironmentNames("WAYLAND_DISPLAY") ||
+           EnvironmentNames("QT_QPA_PLATFORM");
+}
+
+std::string NoDisplayText() {
+    return "morvint：没有找到图形桌面（未设置 DISPLAY 或 WAYLAND_DISPLAY），无法打开程序窗口。\n"
+           "请在图形桌面中启动本程序。不需要桌面也能使用的功能（如导出、导入预测记录），\n"
+           "请用 morvint --help 查看。\n";
 }
 
 bool IsRecordsCommand(const CommandLine& commandLine) {

@@ -18,6 +18,7 @@ struct CommandLine {
     std::string archiveCount;                // --archive as typed
     bool showHelp = false;
     bool showVersion = false;
+    bool namesDisplay = false;  // -platform or -display: Qt is told where to show the windows
     std::string error;  // set when the line cannot be used; the program then says so and ends with code 2
 };
 
@@ -31,6 +32,12 @@ CalendarEdition ChosenCalendarEdition(const CommandLine& commandLine);
 std::string UsageText();
 std::string VersionText(CalendarEdition edition);
 std::string ErrorText(const std::string& error);
+
+// Whether a start can show its windows: a display in the environment (DISPLAY, WAYLAND_DISPLAY), a Qt
+// platform named there (QT_QPA_PLATFORM) or on the command line. Without one Qt would abort.
+bool HasDisplay(const CommandLine& commandLine);
+// What a start without any display says before it ends with kExitUsage.
+std::string NoDisplayText();
 
 // Asks for work on the records that ends without opening a window (--export-csv, --import-draws, --backup,
 // --restore, --archive).

@@ -1,12 +1,32 @@
 #include "shell/MessageBox.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <utility>
+
+#include "controls/WindowPlacement.h"
 
 namespace {
 
 MessageBoxHandler& Handler() {
     static MessageBoxHandler handler;
     return handler;
+}
+
+// A window manager writes the caption into the box's title bar beside its own buttons: a box only as wide as
+// a short text, such as 还未到开奖时间。, shows its caption 未开奖 as 未…. The box is made wide enough for
+// the caption in a title font up to half again as wide as the program's, with room for the icon and three
+// buttons.
+void LeaveRoomForTheCaption(QMessageBox& box, const QString& caption) {
+    constexpr int kTitleBarFurniture = 140;
+    const int width =
+        QFontMetrics(QApplication::font()).horizontalAdvance(caption) * 3 / 2 + kTitleBarFurniture;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    }
 }
 
 }  // namespace
@@ -19,6 +39,8 @@ void MessageBox(const QString& text, const QString& caption, QWidget* owner, QMe
     }
     QMessageBox box(icon, caption, text, QMessageBox::Ok, owner);
     box.setDetailedText(details);
+    LeaveRoomForTheCaption(box, caption);
+    PlaceOverOwner(box, owner, false);
     box.exec();
 }
 

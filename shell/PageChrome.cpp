@@ -2,17 +2,21 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 
 #include "controls/CjkFonts.h"
 #include "controls/ImageFile.h"
 #include "controls/ProgramFiles.h"
 #include "shell/CSoundPlayer.h"
 
+// Drawn band by band as it is read: a window's picture never lies in memory whole.
 void PaintBackground(QPainter& painter, const QString& file, int width, int height) {
-    const QImage picture = ReadImageFile(ProgramFilePath(file), "BMP");
-    if (!picture.isNull()) {
-        painter.drawImage(QPoint(0, 0), picture, QRect(0, 0, width, height));
-    }
+    ReadImageBands(ProgramFilePath(file), [&painter, width, height](const QImage& band, int top) {
+        if (top < height) {
+            painter.drawImage(QPoint(0, top), band,
+                              QRect(0, 0, width, std::min(band.height(), height - top)));
+        }
+    });
 }
 
 QFont PageFont(int height, const QString& face) {

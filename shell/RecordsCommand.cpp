@@ -1,7 +1,7 @@
 #include "shell/RecordsCommand.h"
 
 #include <QCoreApplication>
-#include <iostream>
+#include <cstdio>
 
 #include "core/MessageSink.h"
 #include "shell/Backups.h"
@@ -14,7 +14,7 @@
 namespace {
 
 void SayError(const std::string& text) {
-    std::cerr << "morvint：" << text << '\n';
+    std::fprintf(stderr, "morvint：%s\n", text.c_str());
 }
 
 // The store's own messages ("连接数据库失败!", "保存失败!") go to the terminal, and are counted.
@@ -50,7 +50,7 @@ int Export(const CPredictStore& store, const CommandLine& commandLine) {
         return kExitFailure;
     }
     // The CSV itself may be on standard output: what was done goes beside it, not into it.
-    (toOutput ? std::cerr : std::cout) << message.toStdString() << '\n';
+    std::fprintf(toOutput ? stderr : stdout, "%s\n", message.toStdString().c_str());
     return 0;
 }
 
@@ -62,7 +62,7 @@ int Import(CPredictStore& store, const CommandLine& commandLine) {
         return kExitFailure;
     }
     const DrawImportReport report = ImportDraws(store, bytes);
-    std::cout << DrawImportSummary(report, report.refused.size()) << '\n';
+    std::printf("%s\n", DrawImportSummary(report, report.refused.size()).c_str());
     return report.refused.empty() && report.failedLine == 0 ? 0 : kExitFailure;
 }
 
@@ -82,7 +82,7 @@ int Said(bool done, const QString& message) {
         SayError(message.toStdString());
         return kExitFailure;
     }
-    std::cout << message.toStdString() << '\n';
+    std::printf("%s\n", message.toStdString().c_str());
     return 0;
 }
 

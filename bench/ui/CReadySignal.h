@@ -1,7 +1,10 @@
 #pragma once
 // Lets a benchmark time a program's start-up from outside: the moment the program's first window has been
 // painted, one byte goes down the pipe named by MORVINT_READY_FD. Without that variable nothing happens, so
-// the same program still runs normally by hand.
+// the same program still runs normally by hand. The pipe stays open until the process ends, so that later
+// moments can be marked too (the click on 退出, for the time the exit takes), and the benchmark sees the end
+// of the pipe when the process is gone.
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <QEvent>
@@ -17,7 +20,19 @@ class CReadySignal : public QObject {
 public:
     // afterReady runs once the byte is written, with the window that was painted.
     explicit CReadySignal(std::function<void(QWidget&)> afterReady)
-        : readyFd(qEnvironmentVariableIntValue("MORVINT_READY_FD", &haveFd)), then(std::move(afterReady)) {}
+        : readyFd(qEnvironmentVariableIntValue("MORVINT_READY_FD", &haveFd)), then(std::move(afterReady)) {
+        if (haveFd) {
+            // Nothing the program starts may hold the pipe open after the program has ended.
+            ::fcntl(readyFd, F_SETFD, FD_CLOEXEC);
+        }
+    }
+
+    // Marks a moment for the benchmark with one byte.
+    void Mark(char byte) const {
+        if (haveFd) {
+            (void)!::write(readyFd, &byte, 1);
+        }
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (fired || event->type() != QEvent::Paint) {
@@ -31,11 +46,7 @@ public:
         // The paint event is on its way to the window: report once it has been handled.
         QPointer<QWidget> window = widget;
         QTimer::singleShot(0, this, [this, window] {
-            if (haveFd) {
-                const char ready = 'R';
-                (void)!::write(readyFd, &ready, 1);
-                ::close(readyFd);
-            }
+            Mark('R');
             if (window && then) {
                 then(*window);
             }

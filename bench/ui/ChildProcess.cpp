@@ -97,6 +97,11 @@ ChildRun RunChild(const std::string& program, const std::vector<std::string>& ar
     char byte = 0;
     const bool signalled = ::read(ready[0], &byte, 1) == 1;
     run.readySeconds = SecondsSince(start);
+    // A second byte marks the click on 退出; without one the read ends when the process does.
+    double clickSeconds = -1;
+    if (signalled && ::read(ready[0], &byte, 1) == 1 && byte == 'C') {
+        clickSeconds = SecondsSince(start);
+    }
     ::close(ready[0]);
 
     int status = 0;
@@ -104,6 +109,9 @@ ChildRun RunChild(const std::string& program, const std::vector<std::string>& ar
     while (::wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
     }
     run.finishedSeconds = SecondsSince(start);
+    if (clickSeconds >= 0) {
+        run.clickToEndSeconds = run.finishedSeconds - clickSeconds;
+    }
     run.peakResidentKb = usage.ru_maxrss;
     run.ok = signalled && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     if (!run.ok) {

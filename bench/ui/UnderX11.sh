@@ -6,7 +6,7 @@
 #
 #   bench/ui/UnderX11.sh <build folder> [ui_bench arguments...]
 #
-# Without arguments after the folder it runs the start-up and memory benchmarks only. Only the server and the
+# Without arguments after the folder it runs the start-up, memory and exit benchmarks only. Only the server and the
 # window manager started here are stopped at the end.
 set -euo pipefail
 
@@ -27,7 +27,7 @@ for tool in Xvfb openbox xprop; do
         exit 1
     }
 done
-(($# > 0)) || set -- --benchmark_filter='StartUp|PeakMemory'
+(($# > 0)) || set -- --benchmark_filter='StartUp|PeakMemory|Exit'
 
 scratch=$(mktemp -d /tmp/morvint-x11bench.XXXXXX)
 server_pid=

@@ -1,6 +1,8 @@
 // The main window: its views, the page slots of the page container and the navigation messages.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -174,6 +176,19 @@ TEST_F(MainDlgTest, AKnownPlayerIsShownAsNameAndSexWithTheirAnimal) {
 
     EXPECT_EQ(main.playerLabel.text(), QStringLiteral("李明小姐"));
     EXPECT_EQ(main.zodiacLabel.text(), QStringLiteral("兔"));
+}
+
+TEST_F(MainDlgTest, ALongNameIsCutWithAnEllipsisAndTheTitleAfterItStays) {
+    app->name = "欧阳诸葛司马上官东方皇甫尉迟公孙";
+    app->sex = "先生";
+    CMainDlg& main = Open();
+
+    const QString shown = main.playerLabel.text();
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("…先生"))) << shown.toStdString();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("欧阳"))) << shown.toStdString();
+    EXPECT_LE(QFontMetrics(main.playerLabel.font()).horizontalAdvance(shown), main.playerLabel.width());
+    EXPECT_EQ(main.playerLine, QStringLiteral("欧阳诸葛司马上官东方皇甫尉迟公孙先生"));
+    EXPECT_EQ(main.playerLabel.accessibleName(), main.playerLine) << "a screen reader hears the whole name";
 }
 
 TEST_F(MainDlgTest, ASavedProfileRelabelsEvenWhenTheNameIsStillTheNewPlayer) {

@@ -43,6 +43,33 @@ TEST_F(PageTabTest, FirstPageIsShownAndLaterOnesWaitHiddenInsideTheContainer) {
     EXPECT_EQ(container.TemplateId(1), 130);
 }
 
+TEST_F(PageTabTest, APageToBeBuiltLaterTakesItsSlotAndIsBuiltWhenShownOrAskedFor) {
+    int built = 0;
+    const auto build = [&built] {
+        ++built;
+        return new CPageDialog();
+    };
+    ASSERT_TRUE(container.AddPage(build, 131));
+    ASSERT_TRUE(container.AddPage(build, 130));
+    ASSERT_TRUE(container.AddPage(build, 132));
+    EXPECT_EQ(container.GetPageCount(), 3);
+    EXPECT_EQ(built, 0) << "not even the first page, the shown one";
+
+    container.ShowPage(1);
+    EXPECT_EQ(built, 1);
+    ASSERT_NE(container.Page(1), nullptr);
+    EXPECT_TRUE(container.Page(1)->isVisible());
+    EXPECT_EQ(container.Page(1)->parentWidget(), &container);
+
+    // Replaced before it was ever built: it never is.
+    container.SetPage(2, new CPageDialog(), 132);
+    EXPECT_EQ(built, 1);
+    // Asked for, a page is built hidden unless it is the shown one.
+    ASSERT_NE(container.Page(0), nullptr);
+    EXPECT_EQ(built, 2);
+    EXPECT_FALSE(container.Page(0)->isVisible());
+}
+
 TEST_F(PageTabTest, AFullContainerRefusesTheSeventeenthPageAndDeletesIt) {
     for (int i = 0; i < CPageTab::kMaxPages; ++i) {
         Add();

@@ -133,6 +133,20 @@ TEST_F(SkinButtonFocusTest, ALabelIsPassedByTabAndNeverFramed) {
     EXPECT_TRUE(Unframed(label));
 }
 
+TEST_F(SkinButtonFocusTest, EnterPressesTheFocusedButtonAsSpaceDoesButNeverALabel) {
+    QSignalSpy clicks(&first, &QAbstractButton::clicked);
+    QTest::keyClick(&first, Qt::Key_Return);
+    QTest::keyClick(&first, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(&first, Qt::Key_Space);
+    EXPECT_EQ(clicks.count(), 3);
+    QTest::keyClick(&first, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(clicks.count(), 3) << "Ctrl+Enter is not a press";
+
+    QSignalSpy labelClicks(&label, &QAbstractButton::clicked);
+    QTest::keyClick(&label, Qt::Key_Return);
+    EXPECT_EQ(labelClicks.count(), 0);
+}
+
 TEST_F(SkinButtonFocusTest, AssistiveTechnologyHearsAButtonALabelAndAnOption) {
     first.setAccessibleName(QStringLiteral("确定"));
     QAccessibleInterface* button = QAccessible::queryAccessibleInterface(&first);

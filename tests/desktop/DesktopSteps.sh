@@ -119,6 +119,59 @@ keyboard_on_the_panel() {
     press "$w" Tab Tab
     wait_until "no card with the focus on 关于" 10 no_card "$w"
     step "Tab along the panel: the ink frame and each button's card; none for 关于"
+    windows_over_their_owners
+}
+
+# Every window a click or a key brings opens over its owner, ten times over: the about box over the main
+# window (Enter on the focused 关于, Esc), the date dialog over the main window (Enter on the focused
+# 周易预测号码), its calendar under the date field (F4), the refusal of a past date over the dialog and the
+# date notice after it (Enter on their buttons). Under a window manager such windows once opened at the
+# screen's top-left corner now and then.
+windows_over_their_owners() {
+    local w=${win[A]} round about
+    for round in $(seq 10); do
+        press "$w" Return
+        wait_until "the about box ($round)" 10 has_other_window A
+        about=$(other_window A)
+        over "$about" "$w" || fail "round $round: the about box at $(geometry "$about"), not over the main window"
+        press "$about" Escape
+        wait_until "the about box to close" 10 no_other_window A
+    done
+    press "$w" shift+Tab shift+Tab shift+Tab shift+Tab
+    for round in $(seq 10); do
+        date_dialog_windows "$round"
+    done
+    step "ten times each: the about box, the date dialog, its calendar, a refusal and the notice over their owners"
+}
+
+date_dialog_windows() {
+    local round=$1 w=${win[A]} dialog popup box notice
+    press "$w" Return
+    wait_until "the date dialog ($round)" 10 has_other_window A
+    dialog=$(other_window A)
+    over "$dialog" "$w" || fail "round $round: the date dialog at $(geometry "$dialog"), not over the main window"
+    press "$dialog" F4
+    wait_until "the calendar ($round)" 10 has_window_besides A "$dialog"
+    popup=$(windows_besides A "$dialog" | head -n 1)
+    popup_below "$popup" "$dialog" 81 ||
+        fail "round $round: the calendar at $(geometry "$popup"), not under the date field of $(geometry "$dialog")"
+    xdotool key Escape
+    wait_until "the calendar to close ($round)" 10 no_window_besides A "$dialog"
+    # The day before the first draw is refused as past, and the date notice follows the refusal.
+    press "$dialog" Down Return
+    wait_until "the refusal ($round)" 10 titled A '请勿“预测”过去！'
+    box=$(windows_besides A "$dialog" | head -n 1)
+    over "$box" "$dialog" || fail "round $round: the refusal at $(geometry "$box"), not over the date dialog"
+    press "$box" Return
+    refusal_gone() { ! titled A '请勿“预测”过去！'; }
+    wait_until "the refusal to close ($round)" 10 refusal_gone
+    wait_until "the date notice ($round)" 10 has_window_besides A "$dialog"
+    notice=$(windows_besides A "$dialog" | head -n 1)
+    over "$notice" "$dialog" || fail "round $round: the notice at $(geometry "$notice"), not over the date dialog"
+    press "$notice" Return
+    wait_until "the notice to close ($round)" 10 no_window_besides A "$dialog"
+    press "$dialog" Escape
+    wait_until "the date dialog to close ($round)" 10 no_other_window A
 }
 
 # choose_mute <name>: right-click on the main window, the first item of the menu (静音).
@@ -198,28 +251,33 @@ whole_prediction() {
     xwininfo -id "$dialog" | grep -q 'Width: 350' || fail "the date dialog is not 350 wide"
     click "$dialog" 175 114
     xdotool type 2009160
-    press "$dialog" Return
+    # Tab to 确定 and Enter: from here on the user goes by the keyboard.
+    press "$dialog" Tab Return
     wait_until "the start page" 10 page_is "$w" start.ggr
     no_other_window A || fail "the date dialog stayed open"
     esc A start.ggr
-    click "$w" 315 409
+    # The keyboard goes on where it left off: each page opens with the focus frame on its first button, and
+    # Enter presses it.
+    wait_until "the focus frame on 立即起卦" 5 ink_at "$w" 243 405
+    press "$w" Return
     wait_until "the make page" 10 page_is "$w" make_gua.ggr
     press "$w" Escape
     wait_until "the show page after the animation" 15 page_is "$w" get_gua.ggr
     esc A get_gua.ggr
-    click "$w" 391 336
+    press "$w" Return
     wait_until "the explanation page" 10 page_is "$w" gua_exp.ggr
     esc A gua_exp.ggr
-    click "$w" 428 444
+    press "$w" Return
     wait_until "the number page" 10 page_is "$w" get_num.ggr
     esc A get_num.ggr
     ! any_card "$w" || fail "a card over the number page"
-    step "date, start, make, show, explanation and number pages; Esc on each changed nothing"
+    step "date, start, make, show, explanation and number pages by Enter on each first button; Esc changed nothing"
 
-    click "$w" 526 333
+    press "$w" Return
     wait_until "the save question" 10 has_other_window A
     notice=$(other_window A)
-    click "$notice" 123 196
+    over "$notice" "$w" || fail "the save question is not over the main window"
+    press "$notice" Return
     wait_until "the saved message" 10 titled A 保存成功
     box=$(xdotool search --all --onlyvisible --pid "${pid[A]}" --name '^保存成功$' | head -n 1)
     shoot desktop-saved.png "$w"
@@ -247,20 +305,26 @@ week_later() {
     local w=${win[A]} box code expected k
     wait_until "the home view" 20 home "$w"
     place "$w" 20 40
-    click "$w" "${records_button[@]}"
+    # By the keyboard: Tab to 预测记录, Enter; the list takes the focus, and its current row the ink frame.
+    press "$w" Tab
+    wait_until "the records card for the focus" 10 card_is "$w" history.mid
+    press "$w" Return
     wait_until "the records page" 10 page_is "$w" history.ggr
     wait_until "the entry on the opened page" 5 entry_shown "$w"
     awk -v d="$(darkest "$w" 62 408 72 16)" 'BEGIN { exit !(d < 0.35) }' ||
         fail "the issue box is empty when the records page opens"
+    press "$w" Down
+    wait_until "the focus frame on the list's first row" 5 ink_line "$w" 13 97 660
     shoot desktop-records-open.png "$w"
     esc A history.ggr
-    step "the records page opens on the last record: its issue shown, the entry offered"
+    step "the records page opens from the keyboard on the last record, the focus frame on the list's row"
 
     click "$w" 384 416
     xdotool type 7812
     click "$w" 480 416
     wait_until "the refusal of 7812" 10 titled A 未输入
     box=$(other_window A)
+    over "$box" "$w" || fail "the refusal is not over the main window"
     press "$box" Return
     wait_until "the refusal to close" 10 no_other_window A
     [[ $(sql "SELECT open_data, is_right FROM data_history") == "未知|11" ]] ||
@@ -274,13 +338,13 @@ week_later() {
     done
     click "$w" 384 416
     xdotool type "$code"
-    click "$w" 480 416
+    press "$w" Return
     wait_until "the draw result in the file" 10 result_stored "$code"
     [[ $(sql "SELECT is_right FROM data_history WHERE record_order = 1") == "$expected" ]] ||
         fail "draw $code: is_right $(sql 'SELECT is_right FROM data_history'), want $expected"
     wait_until "the entry to go" 10 entry_hidden "$w"
     shoot desktop-records.png "$w"
-    step "the draw number $code is stored as a hit on code $expected"
+    step "the draw number $code, entered with Enter, is stored as a hit on code $expected"
 
     click "$w" 615 416
     wait_until "the home view" 10 home "$w"

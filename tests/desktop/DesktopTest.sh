@@ -142,6 +142,16 @@ other_window() {
     return 1
 }
 has_other_window() { other_window "$1" >/dev/null; }
+# windows_besides <name> <window...>: the program's visible windows other than its main window and these.
+windows_besides() {
+    local name=$1 w
+    shift
+    for w in $(xdotool search --all --onlyvisible --pid "${pid[$name]}" 2>/dev/null); do
+        [[ " ${win[$name]} $* " == *" $w "* ]] || echo "$w"
+    done
+}
+has_window_besides() { [[ -n $(windows_besides "$@") ]]; }
+no_window_besides() { [[ -z $(windows_besides "$@") ]]; }
 no_other_window() { ! other_window "$1" >/dev/null; }
 titled() { xdotool search --all --onlyvisible --pid "${pid[$1]}" --name "^$2\$" >/dev/null 2>&1; }
 
@@ -189,6 +199,34 @@ any_card() {
 darkest() {
     timeout 5 import -window "$1" "$scratch/window.png"
     convert "$scratch/window.png" -crop "$4x$5+$2+$3" +repage -colorspace Gray -format '%[fx:minima]' info:
+}
+
+# ink_line <window> <x> <y> <length>: a horizontal line there (give or take a pixel up or down) is drawn in the
+# ink of the focus frame, RGB 0, 40, 40, for nine tenths of its length at least.
+ink_line() {
+    timeout 5 import -window "$1" "$scratch/window.png"
+    local inked
+    inked=$(convert "$scratch/window.png" -crop "$4x3+$2+$(($3 - 1))" +repage txt:- | grep -ci '#002828') || true
+    ((inked * 10 >= $4 * 9))
+}
+
+# over <window> <owner>: the window's middle lies inside its owner's client area, as a dialog, a message box
+# or a notice opened over its owner does.
+over() {
+    local x y width height ox oy ow oh
+    read -r x y width height < <(geometry "$1")
+    read -r ox oy ow oh < <(geometry "$2")
+    local cx=$((x + width / 2)) cy=$((y + height / 2))
+    ((cx > ox && cx < ox + ow && cy > oy && cy < oy + oh))
+}
+
+# popup_below <popup> <window> <y>: the popup's top-left corner lies inside the window, at most a few pixels
+# from y (window coordinates), as a calendar dropped from a field whose bottom is at y.
+popup_below() {
+    local x y width height dx dy dw dh
+    read -r x y width height < <(geometry "$1")
+    read -r dx dy dw dh < <(geometry "$2")
+    ((x >= dx && x < dx + dw && y - dy >= $3 - 4 && y - dy <= $3 + 4))
 }
 
 sql() { sqlite3 "$db" "$1"; }

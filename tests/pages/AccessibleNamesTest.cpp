@@ -14,6 +14,7 @@
 
 #include "app/CMainDlg.h"
 #include "app/CNavPanel.h"
+#include "controls/PostedMessage.h"
 #include "pages/CDateInputDlg.h"
 #include "pages/CExplainPage.h"
 #include "pages/CHistoryPage.h"
@@ -74,6 +75,13 @@ protected:
         return false;
     }
 
+    static void ExpectDescribed(QWidget& window, const QString& name, const QString& description) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&window);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->text(QAccessible::Name), name);
+        EXPECT_EQ(accessible->text(QAccessible::Description), description);
+    }
+
     template <class Page>
     Page& Make() {
         return *CreatePage<Page>(container, recorder);
@@ -96,6 +104,15 @@ TEST_F(AccessibleNamesTest, TheMainWindowNamesThePanelAndReadsThePlayerLabelsAsT
                  {&window.playerLabel, QAccessible::StaticText, QStringLiteral("新玩家    ")},
                  {&window.zodiacLabel, QAccessible::StaticText, QStringLiteral("龙")}});
     EXPECT_EQ(Unnamed(window), "");
+
+    // The card that the focus brings up is a picture: it is named and explained in words, as its button is.
+    window.show();
+    PostMessageTo(&window, WM_SHOWPICTURE, MessageParam(ViewKind::Records), kShowPictureQuietly);
+    DeliverPosted();
+    ASSERT_TRUE(window.picture.isVisible());
+    ExpectDescribed(window.picture, QStringLiteral("预测记录"),
+                    QStringLiteral("查看每一期保存的预测，开奖后输入号码，自动判定命中"));
+    EXPECT_EQ(panel.recordsButton.accessibleDescription(), window.picture.accessibleDescription());
 }
 
 TEST_F(AccessibleNamesTest, TheDateNoticeAndAboutDialogs) {
@@ -108,9 +125,22 @@ TEST_F(AccessibleNamesTest, TheDateNoticeAndAboutDialogs) {
                  {&date.helpButton, kButton, QStringLiteral("关于预测")}});
     EXPECT_EQ(Unnamed(date), "");
 
+    // The words of the pictures: the dialogs' titles and what they say below them.
+    ExpectDescribed(date, QStringLiteral("开奖日期与期号"),
+                    QStringLiteral("请选择尚未开奖的日期，并输入该期期号"));
+    CNoticeDlg dateNotice;
+    dateNotice.noticeMode = 1;
+    dateNotice.show();
+    ExpectDescribed(dateNotice, QStringLiteral("此日不能预测"),
+                    QStringLiteral("所选日期已经开奖，或这一天的号码已经预测并保存过。请重新选择开奖日期。"));
+
     CNoticeDlg notice;
     notice.noticeMode = 2;
     notice.show();
+    ExpectDescribed(
+        notice, QStringLiteral("保存预测"),
+        QStringLiteral(
+            "将本次的八组预测号码存入预测记录？保存后可在【预测记录】中输入开奖号码，查看是否命中。"));
     ExpectNamed({{&notice.okButton, kButton, QStringLiteral("确定")},
                  {&notice.saveButton, kButton, QStringLiteral("保存")},
                  {&notice.cancelButton, kButton, QStringLiteral("取消")}});

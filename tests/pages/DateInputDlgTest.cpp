@@ -3,6 +3,7 @@
 // the file as it is when OK is pressed, not those loaded before.
 #include <gtest/gtest.h>
 
+#include <QCalendarWidget>
 #include <QDate>
 #include <QFile>
 #include <QFont>
@@ -284,6 +285,23 @@ TEST_F(DateInputDlgTest, EnterInTheIssueFieldRunsTheSameChecks) {
     QTest::keyClicks(&dialog.issueEdit, QStringLiteral("10064"));
     QTest::keyClick(&dialog.issueEdit, Qt::Key_Return);
     EXPECT_TRUE(Accepted(dialog));
+}
+
+TEST_F(DateInputDlgTest, F4AndAltDownOpenTheCalendarFromTheKeyboard) {
+    FixedClock clock(2010, 3, 5);
+    CDateInputDlg dialog;
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_F4, Qt::NoModifier}, {Qt::Key_Down, Qt::AltModifier}}) {
+        QTest::keyClick(&dialog.datePicker, key, modifiers);
+        QCalendarWidget* calendar = dialog.datePicker.calendarWidget();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return calendar->isVisible(); })) << "key " << key;
+        EXPECT_EQ(calendar->selectedDate(), QDate(2010, 3, 5));
+        QTest::keyClick(calendar, Qt::Key_Escape);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !calendar->isVisible(); }));
+    }
+    EXPECT_TRUE(dialog.isVisible()) << "the keys open the calendar, they do not end the dialog";
 }
 
 TEST_F(DateInputDlgTest, CancelEndsTheDialogWithoutChecks) {

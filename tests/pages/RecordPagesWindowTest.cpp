@@ -114,8 +114,9 @@ TEST_F(RecordPagesWindowTest, TheRecordsOpenOnTheRecordDueWhenClickedInTheActive
     EXPECT_TRUE(records->drawNumberEdit.isVisible());
     EXPECT_EQ(records->list.currentRow(), 1);
 
-    // The page holds the focus, not 退出: a Space now does nothing, and back home the focus is on the panel.
-    EXPECT_EQ(QApplication::focusWidget(), records);
+    // The list, the page's first control, holds the focus, not 退出: a Space now does nothing, and back home
+    // the focus is on the panel.
+    EXPECT_EQ(QApplication::focusWidget(), &records->list);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     DeliverPosted();
     EXPECT_TRUE(main.isVisible());

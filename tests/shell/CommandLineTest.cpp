@@ -107,6 +107,17 @@ TEST(CommandLineTest, TheProgramAnswersWithoutADisplay) {
     EXPECT_EQ(mistyped.exitCode, 2);
     EXPECT_EQ(mistyped.errors, ErrorText("未知的选项“--extnded”。"));
     EXPECT_EQ(RunShell(ProgramWithoutDisplay("-style=Fusion --version")).exitCode, 0);
+
+    // A start that needs a window says why it cannot have one, instead of Qt's abort (exit 134).
+    const ShellRun start = RunShell(ProgramWithoutDisplay("--classic"));
+    EXPECT_EQ(start.exitCode, 2);
+    EXPECT_EQ(start.errors, NoDisplayText());
+}
+
+TEST(CommandLineTest, APlatformNamedOnTheCommandLineCountsAsADisplay) {
+    EXPECT_TRUE(ParseCommandLine({"-platform", "offscreen"}).namesDisplay);
+    EXPECT_TRUE(ParseCommandLine({"--display", ":5"}).namesDisplay);
+    EXPECT_FALSE(ParseCommandLine({"-style", "fusion"}).namesDisplay);
 }
 
 // The XDG rules call a relative folder invalid: the program must not put the player's data under whatever

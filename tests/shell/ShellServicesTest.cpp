@@ -5,9 +5,12 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
+#include <QFontMetrics>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMediaDevices>
 #include <QMenu>
+#include <QPointer>
 #include <QSettings>
 #include <QSoundEffect>
 #include <QTemporaryDir>
@@ -57,6 +60,20 @@ TEST(MessageBoxTest, WithoutHandlerShowsAModalBoxWithOkOnly) {
     EXPECT_EQ(caption, QStringLiteral("提示"));
     EXPECT_EQ(buttons, 1);
     EXPECT_EQ(ok, QStringLiteral("确定"));
+}
+
+// A window manager puts the caption in the title bar beside its buttons: a short text must not leave the box
+// too narrow for its caption (未开奖 over 还未到开奖时间。 once showed as 未…).
+TEST(MessageBoxTest, TheBoxIsWideEnoughForItsCaptionInTheTitleBar) {
+    int width = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        width = box->width();
+        box->button(QMessageBox::Ok)->click();
+    });
+    MessageBox(QStringLiteral("还未到开奖时间。"), QStringLiteral("未开奖"), nullptr);
+    EXPECT_GE(width, QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("未开奖")) + 140);
 }
 
 // The test main loads Qt's Chinese texts the way the program does; the second load finds them in place.
@@ -146,6 +163,17 @@ TEST_F(HelpTest, DocumentShowsInOneHelpWindow) {
     EXPECT_EQ(CHelpWindow::Current(), window);
     EXPECT_TRUE(window->toPlainText().contains(QStringLiteral("运气")));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("morvint"));
+}
+
+TEST_F(HelpTest, EscAndCtrlWCloseTheHelpWindow) {
+    const QString file = WriteHelp(QStringLiteral("help.html"), QStringLiteral("帮助"), QStringLiteral("x"));
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        ASSERT_TRUE(CHelpWindow::Show(file));
+        QPointer<CHelpWindow> window = CHelpWindow::Current();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keySequence(window, keys);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window == nullptr; })) << keys.toString().toStdString();
+    }
 }
 
 TEST_F(HelpTest, HelpFromAModalDialogBelongsToThatDialog) {

@@ -1,4 +1,5 @@
 // The small dialogs: date input, the two notices and the about box.
+#include "res/PictureWords.h"
 #include "tools/art/ArtPalette.h"
 #include "tools/art/Backgrounds.h"
 #include "tools/art/CArtPainter.h"
@@ -29,8 +30,8 @@ QImage Backgrounds::DateDialog() {
     art.Fill(QRectF(0, 50, 350, 2), QColor(68, 84, 54));
     CMotifPainter(art.Raw()).Seal(QRectF(16, 13, 24, 24), QStringLiteral("卜"), Palette::cinnabar,
                                   Palette::cream);
-    art.Text(QRectF(48, 0, 200, 50), QStringLiteral("开奖日期与期号"), CArtPainter::Kai(21), Palette::cream,
-             Qt::AlignLeft | Qt::AlignVCenter);
+    art.Text(QRectF(48, 0, 200, 50), QString::fromUtf8(PictureWords::kDateDialog.title), CArtPainter::Kai(21),
+             Palette::cream, Qt::AlignLeft | Qt::AlignVCenter);
     const QFont caption = CArtPainter::Kai(18);
     art.CaptionLeft(D::datePicker, QStringLiteral("开奖日期"), caption, ink, 10, 100);
     art.CaptionLeft(D::issueEdit, QStringLiteral("期　　号"), caption, ink, 10, 100);
@@ -38,7 +39,7 @@ QImage Backgrounds::DateDialog() {
     CMotifPainter motifs(art.Raw());
     motifs.BaguaRing(QPointF(290, 92), 22, 12, 2, 4, QColor(104, 148, 160));
     motifs.Taiji(QPointF(290, 92), 15, 0, QColor(226, 240, 242), QColor(40, 96, 110), QColor(40, 96, 110));
-    art.Text(QRectF(16, 136, 318, 34), QStringLiteral("请选择尚未开奖的日期，并输入该期期号"),
+    art.Text(QRectF(16, 136, 318, 34), QString::fromUtf8(PictureWords::kDateDialog.text),
              CArtPainter::Song(13), Palette::inkSoft);
     art.DoubleFrame(QRectF(0, 0, 350, 230), QColor(60, 76, 46), 2.0, 2.0);
     return image;
@@ -50,12 +51,12 @@ QImage Backgrounds::DateNotice() {
     Frame(art);
     CMotifPainter(art.Raw()).Seal(QRectF(30, 40, 54, 54), QStringLiteral("止"), Palette::cinnabar,
                                   Palette::cream);
-    art.Text(QRectF(100, 36, 230, 34), QStringLiteral("此日不能预测"), CArtPainter::Kai(24), ink,
-             Qt::AlignLeft | Qt::AlignVCenter);
-    art.Text(QRectF(100, 74, 226, 64), QStringLiteral("所选日期已经开奖，或这一天的号码已经预测并保存过。"),
+    art.Text(QRectF(100, 36, 230, 34), QString::fromUtf8(PictureWords::kDateNotice.title),
+             CArtPainter::Kai(24), ink, Qt::AlignLeft | Qt::AlignVCenter);
+    art.Text(QRectF(100, 74, 226, 64), QString::fromUtf8(PictureWords::kDateNotice.text),
              CArtPainter::Song(14), ink, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
-    art.Text(QRectF(100, 136, 226, 24), QStringLiteral("请重新选择开奖日期。"), CArtPainter::Song(14, true),
-             Palette::cinnabarDark, Qt::AlignLeft | Qt::AlignVCenter);
+    art.Text(QRectF(100, 136, 226, 24), QString::fromUtf8(PictureWords::kDateNotice.advice),
+             CArtPainter::Song(14, true), Palette::cinnabarDark, Qt::AlignLeft | Qt::AlignVCenter);
     return image;
 }
 
@@ -65,10 +66,11 @@ QImage Backgrounds::SaveNotice() {
     // White paper below the header: the 保存 and 取消 faces are keyed white.
     art.Fill(QRectF(0, 62, 350, 168), Palette::white);
     art.Fill(QRectF(0, 62, 350, 1), QColor(104, 148, 160));
-    art.Title(QPointF(22, 14), QStringLiteral("保存预测"), QStringLiteral("存"), 24);
-    art.Text(QRectF(24, 78, 302, 26), QStringLiteral("将本次的八组预测号码存入预测记录？"),
+    art.Title(QPointF(22, 14), QString::fromUtf8(PictureWords::kSaveQuestion.title), QStringLiteral("存"),
+              24);
+    art.Text(QRectF(24, 78, 302, 26), QString::fromUtf8(PictureWords::kSaveQuestion.text),
              CArtPainter::Song(15, true), ink, Qt::AlignLeft | Qt::AlignVCenter);
-    art.Text(QRectF(24, 110, 302, 48), QStringLiteral("保存后可在【预测记录】中输入开奖号码，查看是否命中。"),
+    art.Text(QRectF(24, 110, 302, 48), QString::fromUtf8(PictureWords::kSaveQuestion.advice),
              CArtPainter::Song(13), Palette::inkSoft, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap);
     art.OrnamentRule(QPointF(175, 168), 120, QColor(150, 186, 196));
     art.DoubleFrame(QRectF(0, 0, 350, 230), QColor(72, 120, 132), 2.0, 2.0);

@@ -2,6 +2,7 @@
 
 #include <QPainterPath>
 
+#include "res/PictureWords.h"
 #include "tools/art/ArtPalette.h"
 #include "tools/art/Backgrounds.h"
 #include "tools/art/CArtPainter.h"
@@ -127,6 +128,11 @@ void AnswerArt(CArtPainter& art) {
     }
     art.Text(QRectF(214, 130, 66, 66), QStringLiteral("?"), CArtPainter::Kai(58), Palette::cinnabar);
 }
+
+QImage Card(const PictureWords::Card& words, const QString& seal, void (*illustrate)(CArtPainter&)) {
+    return Card(QString::fromUtf8(words.title), seal, QString::fromUtf8(words.line1),
+                QString::fromUtf8(words.line2), illustrate);
+}
 }  // namespace
 
 QImage HoverPictures::Welcome() {
@@ -135,22 +141,17 @@ QImage HoverPictures::Welcome() {
 }
 
 QImage HoverPictures::Select() {
-    return Card(QStringLiteral("周易预测号码"), QStringLiteral("卦"),
-                QStringLiteral("选择开奖日期，输入期号"), QStringLiteral("以梅花易数起卦，推出八组号码"),
-                SelectArt);
+    return Card(PictureWords::kPredictCard, QStringLiteral("卦"), SelectArt);
 }
 
 QImage HoverPictures::History() {
-    return Card(QStringLiteral("预测记录"), QStringLiteral("记"), QStringLiteral("查看每一期保存的预测"),
-                QStringLiteral("开奖后输入号码，自动判定命中"), HistoryArt);
+    return Card(PictureWords::kRecordsCard, QStringLiteral("记"), HistoryArt);
 }
 
 QImage HoverPictures::Player() {
-    return Card(QStringLiteral("玩家资料"), QStringLiteral("玩"), QStringLiteral("填写姓名、性别与生肖"),
-                QStringLiteral("输入财运代码，绘出十二个月走势"), PlayerArt);
+    return Card(PictureWords::kPlayerCard, QStringLiteral("玩"), PlayerArt);
 }
 
 QImage HoverPictures::Answer() {
-    return Card(QStringLiteral("答疑"), QStringLiteral("疑"), QStringLiteral("软件用法与起卦原理"),
-                QStringLiteral("常见问题，一看便知"), AnswerArt);
+    return Card(PictureWords::kAnswersCard, QStringLiteral("疑"), AnswerArt);
 }
