@@ -317,7 +317,7 @@ week_later() {
     wait_until "the focus frame on the list's first row" 5 ink_line "$w" 13 97 660
     shoot desktop-records-open.png "$w"
     esc A history.ggr
-    step "the records page opens from the keyboard on the last record, the focus frame on the list's row"
+    step "the records page opens from the keyboard on the record due, the focus frame on the list's row"
 
     click "$w" 384 416
     xdotool type 7812
@@ -358,10 +358,57 @@ week_later() {
     step "Esc on the records and player pages changed nothing; the window manager's close ended the program"
 }
 
+# The selection's colour (the palette's highlight) shows in the list: a row is selected and in view.
+selection_in_view() {
+    timeout 5 import -window "$1" "$scratch/window.png"
+    local selected
+    selected=$(convert "$scratch/window.png" -crop 640x270+14+98 +repage txt:- | grep -ci '#308CC6') || true
+    ((selected > 2000))
+}
+result_of() { sql "SELECT open_data FROM data_history WHERE record_order = $1"; }
+stored_for() { [[ $(result_of "$1") == "$2" ]]; }
+
+# Months of records: 1 .. 40 have their results, 41 .. 44 are due and wait, 45 .. 60 are still to come. The
+# page opens on record 41 far down the list, selected, in view and with its entry open; Enter takes its number
+# and the page moves on to record 42.
+records_open_on_the_record_due() {
+    sql "DELETE FROM data_history;
+         WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 60)
+         INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, data_4, data_5,
+                                   data_6, data_7, data_8, open_data, is_right)
+         SELECT i, datetime('2009-06-17 10:00:00', '+' || (i - 1) || ' days'), 2009160 + i, '123', '234', '345',
+                '456', '567', '678', '789', '890', CASE WHEN i <= 40 THEN '000' ELSE '未知' END,
+                CASE WHEN i <= 40 THEN 0 ELSE 11 END FROM n;"
+    start A '2009-07-30 10:00:00'
+    local w=${win[A]}
+    wait_until "the home view" 20 home "$w"
+    click "$w" "${records_button[@]}"
+    wait_until "the records page" 10 page_is "$w" history.ggr
+    wait_until "the entry for the record due" 5 entry_shown "$w"
+    wait_until "the record due selected and in view" 5 selection_in_view "$w"
+    shoot desktop-records-due.png "$w"
+    step "60 records: the page opens on record 41, the first whose result is due, selected, in view, its entry open"
+
+    click "$w" 384 416
+    xdotool type 345
+    press "$w" Return
+    wait_until "record 41's result in the file" 10 stored_for 41 345
+    [[ $(result_of 42) == "未知" ]] || fail "record 42 changed: $(result_of 42)"
+    wait_until "the entry for record 42" 5 entry_shown "$w"
+    wait_until "record 42 selected and in view" 5 selection_in_view "$w"
+    xdotool type 999
+    press "$w" Return
+    wait_until "record 42's result in the file" 10 stored_for 42 999
+    step "Enter in the box stores the number and moves on to the next record due"
+    press "$w" alt+F4
+    ended A
+}
+
 run_steps() {
     first_start
     two_copies
     whole_prediction
     week_later
+    records_open_on_the_record_due
     mute_remembered
 }
