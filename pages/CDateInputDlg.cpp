@@ -13,6 +13,7 @@
 #include "pages/PageLayout.h"
 #include "res/PictureWords.h"
 #include "res/ResourceIds.h"
+#include "shell/Backups.h"
 #include "shell/CNoticeDlg.h"
 #include "shell/CPredictApp.h"
 #include "shell/FaceKeys.h"
@@ -177,13 +178,41 @@ void CDateInputDlg::OnOK() {
                    QStringLiteral("未输入期号"), false);
             return;
         case PredictionRefusal::historyFull:
-            // Said now, not after a walk through every page that could only end in a failed save.
-            Refuse(QStringLiteral(
-                       "预测记录已满（最多保存399条），不能再保存新的预测。\r\n请在【预测记录】页单击右键，"
-                       "选择“删除已开奖的记录…”，腾出位置后再预测。"),
-                   QStringLiteral("预测记录已满"), false);
+            if (MakeRoom()) {
+                accept();
+            }
             return;
     }
+}
+
+// A full history is no dead end: the oldest records that have their results move into the archive (as many
+// as a new prediction needs, one as a rule), after a question and a safety copy of the file. With too few
+// such records there is nothing to archive, and the dialog says what to do first.
+bool CDateInputDlg::MakeRoom() {
+    CPredictApp& app = theApp();
+    const int needed = std::max(1, static_cast<int>(app.RecordSlots().size()) - (HISTORY_SLOTS - 2));
+    const std::vector<int> oldest = app.OldestWithResult(needed);
+    if (static_cast<int>(oldest.size()) < needed) {
+        Refuse(
+            QStringLiteral("预测记录已满（最多保存399条），其中没有可以归档的已开奖记录，不能再保存新的预测。"
+                           "\r\n请先在【预测记录】页输入开奖号码。"),
+            QStringLiteral("预测记录已满"), false);
+        return false;
+    }
+    const QString question =
+        QStringLiteral(
+            "预测记录已满（最多保存399条）。\r\n要把最早的%1条已开奖的记录移入归档，腾出位置，"
+            "然后继续预测吗？\r\n归档的记录不会丢失：可在“查看归档…”中查看，统计和导出也包含它们。")
+            .arg(needed);
+    if (!AskQuestion(question, QStringLiteral("预测记录已满"), QStringLiteral("归档并继续"), this)) {
+        return false;
+    }
+    QString error;
+    if (!TakeSafetyCopy(app, error)) {
+        MessageBox(error, QStringLiteral("无法备份"), this, QMessageBox::Warning);
+        return false;
+    }
+    return app.ArchiveRecords(oldest) && !app.IsHistoryFull();
 }
 
 void CDateInputDlg::Refuse(const QString& text, const QString& caption, bool dateNotice) {

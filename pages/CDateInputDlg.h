@@ -43,6 +43,8 @@ private:
     };
 
     void SetPickerRange();
+    // Archives what a full history needs to take a prediction; true when there is room now.
+    bool MakeRoom();
     // Shows the refusal; a refused date also gets the date notice.
     void Refuse(const QString& text, const QString& caption, bool dateNotice);
 

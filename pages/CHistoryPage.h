@@ -81,6 +81,7 @@ private:
     // The list's context menu (CHistoryPageMenu.cpp).
     void OnListMenu(const QPoint& position);
     void ShowStatistics();
+    void ShowArchive();
     void ExportRecords();
     void ImportDraws();
     void ArchiveRecordsWithResult();

@@ -35,6 +35,7 @@ std::unique_ptr<QMenu> CHistoryPage::CreateListMenu() {
         {QStringLiteral("导入开奖号码…"), hasRecords, &CHistoryPage::ImportDraws},
         {QStringLiteral("归档已开奖的记录…"), !SlotsWithResult().empty(),
          &CHistoryPage::ArchiveRecordsWithResult},
+        {QStringLiteral("查看归档…"), theApp().ArchiveCount() > 0, &CHistoryPage::ShowArchive},
     };
     auto menu = std::make_unique<QMenu>(this);
     for (const Command& command : commands) {
@@ -54,6 +55,11 @@ void CHistoryPage::ShowStatistics() {
 
 void CHistoryPage::ExportRecords() {
     ExportRecordsFromMenu(this);
+    SyncWithFile();
+}
+
+void CHistoryPage::ShowArchive() {
+    OpenArchive(this);
     SyncWithFile();
 }
 
@@ -132,11 +138,5 @@ bool CHistoryPage::ConfirmArchive(const std::vector<int>& chosen) {
     for (const int slot : chosen) {
         records.push_back(&app.history[static_cast<std::size_t>(slot)]);
     }
-    QMessageBox question(QMessageBox::Question, kArchiveCaption, ArchiveQuestion(records),
-                         QMessageBox::NoButton, this);
-    const QPushButton* archive = question.addButton(QStringLiteral("归档"), QMessageBox::AcceptRole);
-    question.setDefaultButton(question.addButton(QStringLiteral("取消"), QMessageBox::RejectRole));
-    PlaceOverOwner(question, this, false);
-    question.exec();
-    return question.clickedButton() == archive;
+    return AskQuestion(ArchiveQuestion(records), kArchiveCaption, QStringLiteral("归档"), this);
 }

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QStandardPaths>
 
+#include "pages/CArchiveDlg.h"
 #include "pages/CStatisticsDlg.h"
 #include "shell/CPredictApp.h"
 #include "shell/DatabaseLocation.h"
@@ -52,6 +53,19 @@ void OpenStatistics(QWidget* parent) {
     const LedgerPrices prices = LedgerPricesSetting();
     CStatisticsDlg dialog(ComputeStatisticsFigures(all, prices),
                           ComputeStatisticsFigures(app.ListedRecords(), prices), archived, prices, parent);
+    dialog.DoModal();
+}
+
+void OpenArchive(QWidget* parent) {
+    CPredictApp& app = theApp();
+    app.RefreshIfChanged();
+    std::vector<ArchivedRecord> archive;
+    if (!app.LoadArchive(archive)) {
+        MessageBox(QStringLiteral("无法读取归档的记录。"), QStringLiteral("查看归档"), parent,
+                   QMessageBox::Warning);
+        return;
+    }
+    CArchiveDlg dialog(std::move(archive), parent);
     dialog.DoModal();
 }
 

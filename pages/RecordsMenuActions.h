@@ -5,6 +5,8 @@
 class QWidget;
 
 void OpenStatistics(QWidget* parent);
+// 查看归档…: the archive as the file holds it now.
+void OpenArchive(QWidget* parent);
 void ExportRecordsFromMenu(QWidget* parent);
 // True when draws went in, so the records list must be filled again.
 bool ImportDrawsFromMenu(QWidget* parent);

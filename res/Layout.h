@@ -133,6 +133,14 @@ constexpr Rect backButton{580, 404, 71, 25};                  // 1004
 // background carries the titles.
 }  // namespace HistoryPage
 
+// The archive's list: the records page's list and columns, read only, with a count instead of the entry.
+namespace ArchiveDialog {
+constexpr Rect client = HistoryPage::client;
+constexpr Rect list = HistoryPage::list;
+constexpr Rect countText{24, 402, 520, 28};  // "归档共 N 条 …", drawn at run time
+constexpr Rect backButton = HistoryPage::backButton;
+}  // namespace ArchiveDialog
+
 namespace PlayerPage {
 constexpr Rect client{0, 0, 700, 455};
 constexpr Rect nameEdit = FromDu12(139, 7, 43, 12);         // 1026

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QPushButton>
 #include <QSpacerItem>
 #include <utility>
 
@@ -42,6 +43,16 @@ void MessageBox(const QString& text, const QString& caption, QWidget* owner, QMe
     LeaveRoomForTheCaption(box, caption);
     PlaceOverOwner(box, owner, false);
     box.exec();
+}
+
+bool AskQuestion(const QString& text, const QString& caption, const QString& yes, QWidget* owner) {
+    QMessageBox question(QMessageBox::Question, caption, text, QMessageBox::NoButton, owner);
+    const QAbstractButton* chosen = question.addButton(yes, QMessageBox::AcceptRole);
+    question.setDefaultButton(question.addButton(QStringLiteral("取消"), QMessageBox::RejectRole));
+    LeaveRoomForTheCaption(question, caption);
+    PlaceOverOwner(question, owner, false);
+    question.exec();
+    return question.clickedButton() == chosen;
 }
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler) {

@@ -16,5 +16,9 @@ using MessageBoxHandler = std::function<void(const QString& text, const QString&
 void MessageBox(const QString& text, const QString& caption, QWidget* owner,
                 QMessageBox::Icon icon = QMessageBox::NoIcon, const QString& details = {});
 
+// Asks a question in front of owner with two answers, yes and 取消; 取消, the safe one, is the default. True
+// when yes was chosen. (Tests answer it as any QMessageBox, through tests/support/ModalAnswer.h.)
+bool AskQuestion(const QString& text, const QString& caption, const QString& yes, QWidget* owner);
+
 // Installs a handler (an empty one restores the message box); returns the handler it replaces.
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);

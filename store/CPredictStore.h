@@ -68,6 +68,8 @@ public:
     // The archived records in the order they were archived. True with none for a file that has no archive;
     // false when the archive cannot be read.
     bool LoadArchive(std::vector<ArchivedRecord>& records) const;
+    // How many records the archive holds; 0 without an archive (or when it cannot be read).
+    int ArchiveCount() const;
     // Every record there is: the archive, oldest first, then the history in list order; archived tells how
     // many of them come from the archive. False when the archive could not be read (the history still comes).
     bool AllRecords(std::vector<HistoryRecord>& records, int& archived) const;

@@ -165,6 +165,16 @@ bool CPredictStore::LoadArchive(std::vector<ArchivedRecord>& records) const {
     }
 }
 
+int CPredictStore::ArchiveCount() const {
+    CSqliteStatement count(connection, "SELECT count(*) FROM data_archive");
+    std::int64_t archived = 0;
+    if (!count.IsPrepared() || count.Step() != CSqliteStatement::StepResult::row ||
+        !count.Column(0).ToInteger(archived)) {
+        return 0;
+    }
+    return static_cast<int>(archived);
+}
+
 bool CPredictStore::HasArchiveTable() const {
     return CSqliteStatement(connection, kSelectArchive).IsPrepared();
 }

@@ -3,6 +3,10 @@
 // the file as it is when OK is pressed, not those loaded before.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QDir>
+#include <QMessageBox>
+
 #include <QCalendarWidget>
 #include <QDate>
 #include <QFile>
@@ -31,9 +35,8 @@ const RecordedMessage kNoIssue{QStringLiteral("请输入期号。\r\n只有正�
                                QStringLiteral("未输入期号")};
 
 const RecordedMessage kFull{
-    QStringLiteral(
-        "预测记录已满（最多保存399条），不能再保存新的预测。\r\n请在【预测记录】页单击右键，选择“删除已开奖"
-        "的记录…”，腾出位置后再预测。"),
+    QStringLiteral("预测记录已满（最多保存399条），其中没有可以归档的已开奖记录，不能再保存新的预测。\r\n"
+                   "请先在【预测记录】页输入开奖号码。"),
     QStringLiteral("预测记录已满")};
 
 const std::array<std::string, 8> kCodes = {"386", "012", "907", "555", "243", "555", "659", "760"};
@@ -165,13 +168,15 @@ TEST_F(DateInputDlgTest, TheDatesAlreadyPredictedAreThoseOfTheFileWhenOKIsPresse
 
 // 399 saved predictions: the four checks come first, in their order; then the full history is refused before
 // the walk, until a record is gone.
-TEST_F(DateInputDlgTest, AFullHistoryIsRefusedAfterTheOtherChecks) {
+// A full history comes last of the checks. With records that have their results it offers to archive the
+// oldest one (after a safety copy) and go on; without any, it refuses.
+TEST_F(DateInputDlgTest, AFullHistoryOffersToArchiveAfterTheOtherChecks) {
     FixedClock clock(2010, 3, 5, 9, 0, 0);
     Sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 399) "
         "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, data_4, "
         "data_5, data_6, data_7, data_8, open_data, is_right) "
         "SELECT i, datetime('2008-01-01', '+' || i || ' days'), i, '1', '2', '3', '4', '5', '6', '7', '8', "
-        "'000', 0 FROM n");
+        "'未知', 11 FROM n");
     app->LoadHistory();
     CDateInputDlg dialog;
 
@@ -184,11 +189,32 @@ TEST_F(DateInputDlgTest, AFullHistoryIsRefusedAfterTheOtherChecks) {
     EXPECT_EQ(messages, (std::vector<RecordedMessage>{kPast, kTooNew, kNoIssue, kFull}));
     EXPECT_EQ(noticeModes, std::vector<int>{1}) << "only the past date brings the date notice";
 
-    Sql("DELETE FROM data_history WHERE record_order = 399");
+    Sql("UPDATE data_history SET open_data = '000', is_right = 0 WHERE record_order <= 3");
     messages.clear();
+    QStringList questions;
+    QString answer = QStringLiteral("取消");
+    ModalAnswer<QMessageBox> question([&](QMessageBox& box) {
+        questions << box.text();
+        for (QAbstractButton* button : box.buttons()) {
+            if (button->text() == answer) {
+                button->click();
+            }
+        }
+    });
+    Enter(dialog, QDate(2010, 3, 5), QStringLiteral("10064"));
+    EXPECT_TRUE(StillOpen(dialog)) << "cancelled";
+    EXPECT_EQ(Rows("SELECT count(*) FROM data_history"), (TextRows{{"399"}}));
+
+    answer = QStringLiteral("归档并继续");
     Enter(dialog, QDate(2010, 3, 5), QStringLiteral("10064"));
     EXPECT_TRUE(Accepted(dialog));
     EXPECT_TRUE(messages.empty());
+    ASSERT_EQ(questions.size(), 2);
+    EXPECT_TRUE(questions.back().contains(QStringLiteral("要把最早的1条已开奖的记录移入归档")))
+        << questions.back().toStdString();
+    EXPECT_EQ(Rows("SELECT open_order FROM data_archive"), (TextRows{{"1"}}));
+    EXPECT_EQ(Rows("SELECT count(*), max(record_order) FROM data_history"), (TextRows{{"398", "398"}}));
+    EXPECT_EQ(QDir(dir.filePath(QStringLiteral("backups"))).entryList(QDir::Files).size(), 1);
 }
 
 TEST_F(DateInputDlgTest, APastDateThatWasAlsoPredictedShowsOnlyThePastRefusal) {

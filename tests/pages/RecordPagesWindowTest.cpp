@@ -163,6 +163,7 @@ TEST_F(RecordPagesWindowTest, ADaySavedByTheOtherCopyIsRefusedByThisCopysDateDia
 
 // 399 predictions: the date dialog says the history is full; removing one from the records list's menu makes
 // room, and the next prediction starts.
+// A full history asks to archive the oldest record that has its result, and the prediction goes on.
 TEST_F(RecordPagesWindowTest, AFullHistoryIsNoDeadEnd) {
     Sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 399) "
         "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, data_4, "
@@ -170,36 +171,17 @@ TEST_F(RecordPagesWindowTest, AFullHistoryIsNoDeadEnd) {
         "SELECT i, datetime('2008-01-01', '+' || i || ' days'), i, '1', '2', '3', '4', '5', '6', '7', '8', "
         "'000', 0 FROM n");
     Start();
-    EXPECT_FALSE(StartPrediction());
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages.front().caption, QStringLiteral("预测记录已满"));
-
-    CHistoryPage* records = OpenView<CHistoryPage>(20);
-    ASSERT_NE(records, nullptr);
-    {
-        ModalAnswer<QInputDialog> count([](QInputDialog& dialog) { dialog.accept(); });
-        ModalAnswer<QMessageBox> question([](QMessageBox& box) {
-            for (QAbstractButton* button : box.buttons()) {
-                if (button->text() == QStringLiteral("归档")) {
-                    button->click();
-                }
+    ModalAnswer<QMessageBox> question([](QMessageBox& box) {
+        for (QAbstractButton* button : box.buttons()) {
+            if (button->text() == QStringLiteral("归档并继续")) {
+                button->click();
             }
-        });
-        const std::unique_ptr<QMenu> menu = records->CreateListMenu();
-        const QList<QAction*> items = menu->actions();
-        const auto archiving = std::find_if(items.begin(), items.end(), [](const QAction* action) {
-            return action->text() == QStringLiteral("归档已开奖的记录…");
-        });
-        ASSERT_NE(archiving, items.end());
-        (*archiving)->trigger();
-    }
-    EXPECT_EQ(records->list.rowCount(), 398);
-    records->backButton.click();
-    DeliverPosted();
-
-    messages.clear();
+        }
+    });
     EXPECT_TRUE(StartPrediction());
     EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Rows("SELECT count(*) FROM data_history"), (std::vector<std::vector<std::string>>{{"398"}}));
+    EXPECT_EQ(Rows("SELECT count(*) FROM data_archive"), (std::vector<std::vector<std::string>>{{"1"}}));
 }
 
 }  // namespace

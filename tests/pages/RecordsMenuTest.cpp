@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "pages/CArchiveDlg.h"
 #include "pages/CHistoryPage.h"
 #include "pages/CStatisticsDlg.h"
 #include "pages/RecordTexts.h"
@@ -109,7 +110,7 @@ TEST_F(RecordsMenuTest, ARightClickOnTheListOpensTheMenu) {
     QContextMenuEvent click(QContextMenuEvent::Mouse, at, page.list.viewport()->mapToGlobal(at));
     QApplication::sendEvent(page.list.viewport(), &click);
     const QStringList expected{QStringLiteral("统计"), QStringLiteral("导出为 CSV…"),
-                               QStringLiteral("导入开奖号码…"), kArchiveItem};
+                               QStringLiteral("导入开奖号码…"), kArchiveItem, QStringLiteral("查看归档…")};
     EXPECT_EQ(items.join(u'|').toStdString(), expected.join(u'|').toStdString());
 }
 
@@ -265,6 +266,33 @@ TEST_F(RecordsMenuTest, ArchivingAsksHowManyNamesThemCopiesTheFileAndNumbersTheR
                          "SELECT count(*) FROM data_history"),
               (Rows_{{"5"}}))
         << "the copy holds the file as it was before";
+}
+
+// The archive, read only, newest first, in the list's columns and colours; with nothing archived the menu
+// offers no view of it.
+TEST_F(RecordsMenuTest, TheArchiveIsSeenNewestFirst) {
+    EXPECT_FALSE(Action(*page.CreateListMenu(), QStringLiteral("查看归档…"))->isEnabled());
+    Archive(1, QStringLiteral("归档"));
+    Archive(1, QStringLiteral("归档"));
+    ASSERT_TRUE(Action(*page.CreateListMenu(), QStringLiteral("查看归档…"))->isEnabled());
+
+    QStringList issues;
+    QString count;
+    COLORREF missColour = 0;
+    {
+        ModalAnswer<CArchiveDlg> view([&](CArchiveDlg& dialog) {
+            for (int row = 0; row < dialog.list.rowCount(); ++row) {
+                issues << dialog.list.CellText(row, 1);
+            }
+            count = dialog.CountText();
+            missColour = dialog.list.CellTextColour(0, 11);
+            dialog.backButton.click();
+        });
+        Action(*page.CreateListMenu(), QStringLiteral("查看归档…"))->trigger();
+    }
+    EXPECT_EQ(issues, (QStringList{"10002", "10001"}));
+    EXPECT_TRUE(count.startsWith(QStringLiteral("归档共 2 条"))) << count.toStdString();
+    EXPECT_EQ(missColour, RGB(200, 20, 20)) << "a miss is red, as on the records page";
 }
 
 TEST_F(RecordsMenuTest, CancellingEitherQuestionArchivesNothing) {

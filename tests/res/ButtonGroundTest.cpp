@@ -57,6 +57,7 @@ std::vector<Placement> Placements() {
         {"about_save.ggr", X::saveButton, kWhite, nullptr, "notice save"},
         {"about_save.ggr", X::cancelButton, kWhite, nullptr, "notice cancel"},
         {"statistics.ggr", Layout::StatisticsDialog::okButton, kCeladon, nullptr, "statistics ok"},
+        {"archive.ggr", Layout::ArchiveDialog::backButton, kCeladon, nullptr, "archive back"},
         {"about.ggr",
          {Layout::AboutDialog::link.x, Layout::AboutDialog::link.y, 206, 18},
          0,

@@ -31,6 +31,7 @@ inline std::vector<ExpectedFile> ExpectedProgramPictures() {
         {"坤.bmp", 130, 70},
     };
     files.push_back({"statistics.ggr", 600, 600});
+    files.push_back({"archive.ggr", 700, 455});
     static const char* const frames[] = {
         "1.bmp",       "2.bmp",       "3.bmp",       "4.bmp",       "5.bmp",       "6.bmp",
         "7.bmp",       "8.bmp",       "9.bmp",       "10.bmp",      "11.bmp",      "12.bmp",

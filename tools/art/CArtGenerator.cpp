@@ -53,6 +53,7 @@ void CArtGenerator::WriteBackgrounds() {
     Bmp(Backgrounds::ExplainPage(), dir + QStringLiteral("gua_exp.ggr"));
     Bmp(Backgrounds::NumberPage(), dir + QStringLiteral("get_num.ggr"));
     Bmp(Backgrounds::HistoryPage(), dir + QStringLiteral("history.ggr"));
+    Bmp(Backgrounds::ArchiveDialog(), dir + QStringLiteral("archive.ggr"));
     Bmp(Backgrounds::PlayerPage(), dir + QStringLiteral("player.ggr"));
     Bmp(Backgrounds::DateDialog(), dir + QStringLiteral("inputdate.ggr"));
     Bmp(Backgrounds::DateNotice(), dir + QStringLiteral("date_error.ggr"));

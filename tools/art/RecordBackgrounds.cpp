@@ -124,6 +124,20 @@ QImage Backgrounds::HistoryPage() {
     return image;
 }
 
+QImage Backgrounds::ArchiveDialog() {
+    QImage image(Layout::ArchiveDialog::client.w, Layout::ArchiveDialog::client.h, QImage::Format_RGB32);
+    CArtPainter art(image);
+    CPageChrome chrome(art);
+    chrome.Ground(image.size(), Palette::celadon);
+    art.Title(QPointF(22, 10), QStringLiteral("预测记录归档"), QStringLiteral("档"), 24);
+    art.Text(QRectF(220, 14, 460, 30),
+             QStringLiteral("移入归档的已开奖记录，最新的在前；统计和导出都包含它们"), CArtPainter::Song(13),
+             Palette::inkSoft, Qt::AlignRight | Qt::AlignVCenter);
+    HistoryHeader(art);
+    chrome.Wells({Layout::ArchiveDialog::list});
+    return image;
+}
+
 QImage Backgrounds::PlayerPage() {
     QImage image(700, 455, QImage::Format_RGB32);
     CArtPainter art(image);

@@ -1,0 +1,65 @@
+#include "pages/CArchiveDlg.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "pages/DialogFont.h"
+#include "pages/PageLayout.h"
+#include "pages/RecordTexts.h"
+#include "res/Layout.h"
+#include "res/ResourceIds.h"
+#include "shell/FaceKeys.h"
+
+namespace {
+
+namespace A = Layout::ArchiveDialog;
+
+}  // namespace
+
+CArchiveDlg::CArchiveDlg(std::vector<ArchivedRecord> archive, QWidget* parent)
+    : CPageDialog(parent), list(this), backButton(this), records(std::move(archive)) {
+    std::ranges::reverse(records);
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setWindowTitle(QStringLiteral("预测记录归档"));
+    setFixedSize(A::client.w, A::client.h);
+    SetBackgroundFile(QStringLiteral("archive.ggr"), A::client.w, A::client.h);
+    connect(&backButton, &QAbstractButton::clicked, this, &QDialog::accept);
+}
+
+bool CArchiveDlg::OnInitDialog() {
+    CPageDialog::OnInitDialog();
+    SetUpSkinButton(backButton, A::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey, QStringLiteral("返回"));
+    list.setFont(DialogFont());
+    list.DefineColumns(RecordColumnsSpec());
+    Place(list, A::list);
+    list.setAccessibleName(QStringLiteral("预测记录归档"));
+    for (const ArchivedRecord& archived : records) {
+        ColourRecordRow(list, list.AppendRow(RecordRowTexts(archived.record)), archived.record.is_right);
+    }
+    if (!records.empty()) {
+        list.setCurrentCell(0, 0);
+    }
+    list.setFocus();
+    setAccessibleDescription(CountText());
+    return true;
+}
+
+QString CArchiveDlg::CountText() const {
+    if (records.empty()) {
+        return QStringLiteral("归档中还没有记录。");
+    }
+    return QStringLiteral("归档共 %1 条，最近一次归档于 %2。")
+        .arg(records.size())
+        .arg(QString::fromStdString(records.front().archivedAt.substr(0, 16)));
+}
+
+void CArchiveDlg::paintEvent(QPaintEvent* event) {
+    CPageDialog::paintEvent(event);
+    QPainter painter(this);
+    QFont font = DialogFont();
+    font.setPixelSize(16);
+    painter.setFont(font);
+    painter.setPen(QColor(0, 40, 40));
+    painter.drawText(QRect(A::countText.x, A::countText.y, A::countText.w, A::countText.h),
+                     Qt::AlignLeft | Qt::AlignVCenter, CountText());
+}
