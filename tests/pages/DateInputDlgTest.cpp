@@ -4,14 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QDir>
-#include <QMessageBox>
-
 #include <QCalendarWidget>
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QFontMetrics>
+#include <QMessageBox>
 #include <QTest>
 #include <vector>
 
