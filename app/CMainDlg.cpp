@@ -23,6 +23,7 @@
 #include "pages/CShowGuaPage.h"
 #include "pages/CStartPage.h"
 #include "pages/PageLayout.h"
+#include "pages/RecordsMenuActions.h"
 #include "res/Layout.h"
 #include "res/ResourceIds.h"
 #include "shell/CAboutDlg.h"
@@ -43,9 +44,6 @@ constexpr int kExplainTemplate = 133;
 constexpr int kNumberTemplate = 134;
 constexpr int kPlayerTemplate = 144;
 constexpr int kShowTemplate = 166;
-
-// The command id of the about item, as the window menu numbers it.
-constexpr unsigned kAboutCommand = 0x10;
 
 QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
@@ -108,12 +106,24 @@ void CMainDlg::OnInitDialog() {
 
     CreateStartPages();
 
+    ShowPlayer();
+}
+
+void CMainDlg::ShowPlayer() {
     const CPredictApp& app = theApp();
     if (app.name == "新玩家") {
         // A player who has not entered a name yet: the blanks keep the label as wide as a real name.
         SetPlayerLines(QStringLiteral("新玩家    "), QStringLiteral("龙"));
     } else {
         SetPlayerLines(FromUtf8(app.name), FromUtf8(app.sex), FromUtf8(app.shuxiang));
+    }
+}
+
+// Coming back to the window: another copy of the program may have restored a backup, with another profile.
+void CMainDlg::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && theApp().RefreshIfChanged()) {
+        ShowPlayer();
     }
 }
 
@@ -338,35 +348,6 @@ void CMainDlg::OnNewPrediction() {
     }
     pageContainer.SetPage(kStepSlot, NewPage<CStartPage>(), kStartTemplate);
     ShowPageView(kStepSlot, false);
-}
-
-void CMainDlg::OnSysCommand(unsigned id) {
-    if ((id & 0xFFF0) == kAboutCommand) {
-        CAboutDlg about(this);
-        about.DoModal();
-    }
-}
-
-// The window has no system menu of its own here: a right click offers the about item it would carry, and the
-// switch for the hover chime, which is remembered for the next start.
-void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu menu(this);
-    QAction* mute = menu.addAction(QStringLiteral("静音"));
-    mute->setCheckable(true);
-    mute->setChecked(CSoundPlayer::Instance().IsMuted());
-    menu.addSeparator();
-    const QAction* about = menu.addAction(QStringLiteral("关于 morvint(&A)..."));
-    const QAction* chosen = menu.exec(event->globalPos());
-    if (chosen == mute) {
-        OnMute(mute->isChecked());
-    } else if (chosen == about) {
-        OnSysCommand(kAboutCommand);
-    }
-}
-
-void CMainDlg::OnMute(bool muted) {
-    CSoundPlayer::Instance().SetMuted(muted);
-    SaveMutedSetting(muted);
 }
 
 // Esc belongs to dialogs. Here it would end the program, and on the number page lose the unsaved prediction.

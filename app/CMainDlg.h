@@ -56,11 +56,14 @@ protected:
     void customEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OnInitDialog();
     void SetUpLabel(CSkinButton& label, COLORREF colour);
+    // The player's line and animal as the profile in memory has them.
+    void ShowPlayer();
     void SetPlayerLines(const QString& player, const QString& zodiac);
     void SetPlayerLines(const QString& name, const QString& sex, const QString& zodiac);
     void CreateStartPages();
@@ -73,6 +76,8 @@ private:
     void OnShowPicture(ViewKind kind, bool quietly);
     void OnOpenView(ViewKind kind);
     void OnNewPrediction();
+    // The command id of the about item, as the window menu numbers it.
+    static constexpr unsigned kAboutCommand = 0x10;
     void OnSysCommand(unsigned id);
     void OnMute(bool muted);
     void OnExit();

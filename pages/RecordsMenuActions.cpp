@@ -1,14 +1,17 @@
 #include "pages/RecordsMenuActions.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QStandardPaths>
 
 #include "pages/CArchiveDlg.h"
 #include "pages/CStatisticsDlg.h"
+#include "shell/Backups.h"
 #include "shell/CPredictApp.h"
 #include "shell/DatabaseLocation.h"
 #include "shell/DrawImportSummary.h"
+#include "shell/FileErrors.h"
 #include "shell/MessageBox.h"
 #include "shell/RecordsFiles.h"
 #include "shell/UserSettings.h"
@@ -99,10 +102,60 @@ bool ImportDrawsFromMenu(QWidget* parent) {
         return false;
     }
     theApp().RefreshIfChanged();
+    if (!TakeSafetyCopy(theApp(), error)) {
+        MessageBox(error, QStringLiteral("无法备份"), parent, QMessageBox::Warning);
+        return false;
+    }
     const DrawImportReport report = ImportDraws(theApp(), bytes);
     // A screenful at most; the whole list goes into the details, where it can be read and copied.
     MessageBox(QString::fromStdString(DrawImportSummary(report, kRefusalGroupsShown)),
                QStringLiteral("导入开奖号码"), parent, QMessageBox::NoIcon,
                report.refused.empty() ? QString() : QString::fromStdString(DrawImportRefusals(report)));
     return report.entered > 0;
+}
+
+void BackUpFromMenu(QWidget* parent) {
+    const QString name =
+        QStringLiteral("morvint-备份-%1.db").arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+    const QString file =
+        QFileDialog::getSaveFileName(parent, QStringLiteral("备份数据"),
+                                     QDir(DocumentsFolder()).filePath(name), QStringLiteral("数据库 (*.db)"));
+    if (file.isEmpty() || !IsRepresentable(file, parent)) {
+        return;
+    }
+    QString message;
+    if (!BackUpDatabase(theApp(), LocalPath(file), message)) {
+        MessageBox(message, QStringLiteral("备份失败"), parent, QMessageBox::Warning);
+        return;
+    }
+    MessageBox(message, QStringLiteral("备份数据"), parent);
+}
+
+bool RestoreFromMenu(QWidget* parent) {
+    CPredictApp& app = theApp();
+    const QString backups = QString::fromStdString(SafetyCopyFolder(app.DatabasePath()));
+    const QString file = QFileDialog::getOpenFileName(parent, QStringLiteral("恢复数据"),
+                                                      QDir(backups).exists() ? backups : DocumentsFolder(),
+                                                      QStringLiteral("数据库 (*.db);;所有文件 (*)"));
+    if (file.isEmpty() || !IsRepresentable(file, parent)) {
+        return false;
+    }
+    const std::string path = LocalPath(file);
+    if (const QString refusal = BackupRefusalText(path); !refusal.isEmpty()) {
+        MessageBox(refusal + QStringLiteral("数据库没有改动。"), QStringLiteral("无法恢复"), parent,
+                   QMessageBox::Warning);
+        return false;
+    }
+    const QString question = QStringLiteral(
+                                 "将用备份文件%1替换现在的数据库（玩家资料、预测记录和归档）。\r\n"
+                                 "替换之前，现在的数据库会先存为安全备份，放在%2。\r\n确定要恢复吗？")
+                                 .arg(QuotedFileName(path), QuotedFileName(backups.toStdString()));
+    if (!AskQuestion(question, QStringLiteral("恢复数据"), QStringLiteral("恢复"), parent)) {
+        return false;
+    }
+    QString message;
+    const bool restored = RestoreDatabase(app, path, message);
+    MessageBox(message, restored ? QStringLiteral("恢复数据") : QStringLiteral("无法恢复"), parent,
+               restored ? QMessageBox::NoIcon : QMessageBox::Warning);
+    return restored;
 }

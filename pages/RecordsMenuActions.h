@@ -10,3 +10,9 @@ void OpenArchive(QWidget* parent);
 void ExportRecordsFromMenu(QWidget* parent);
 // True when draws went in, so the records list must be filled again.
 bool ImportDrawsFromMenu(QWidget* parent);
+
+// 备份数据… and 恢复数据… of the main window's menu: a backup to a file the user picks, and a restore from
+// one, checked first and preceded by a safety copy. True when a restore replaced the database, so that what
+// the window shows must be read again.
+void BackUpFromMenu(QWidget* parent);
+bool RestoreFromMenu(QWidget* parent);
