@@ -42,6 +42,8 @@ CHistoryPage::CHistoryPage()
     connect(&backButton, &QAbstractButton::clicked, this,
             [this] { PostNavigate(NavStage::Records, NavCode::Home); });
     connect(&list, &CColorListCtrl::itemChanged, this, &CHistoryPage::OnItemChanged);
+    slipActions = AddSlipActions(*this, list, [this] { return SelectedSlip(); });
+    CopyKeyRunsAction(list, *slipActions.copy);
 }
 
 bool CHistoryPage::OnInitDialog() {

@@ -15,6 +15,7 @@
 #include "controls/CColorEdit.h"
 #include "controls/CColorListCtrl.h"
 #include "controls/CSkinButton.h"
+#include "pages/SlipActions.h"
 #include "shell/CPageDialog.h"
 #include "store/HistoryRecord.h"
 
@@ -83,7 +84,9 @@ private:
     void ShowStatistics();
     void ShowArchive();
     void ExportRecords();
+    void ExportWorkbook();
     void ImportDraws();
+    std::optional<PredictionSlip> SelectedSlip() const;
     void ArchiveRecordsWithResult();
     std::vector<int> SlotsWithResult() const;
     int AskArchiveCount(int available);
@@ -96,4 +99,6 @@ private:
     // The prediction the selected row showed when it was selected, kept across a reload.
     std::optional<HistoryRecord> selectedRecord;
     QFont issueFont;
+    // 复制号码 (Ctrl+C in the list), 打印预测单… (Ctrl+P) and 导出 PDF… of the selected record.
+    SlipActions slipActions;
 };

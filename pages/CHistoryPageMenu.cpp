@@ -1,6 +1,7 @@
-// The records list's context menu and its commands: the statistics, the export to CSV, the import of draw
-// numbers, and archiving records. The history holds at most 399 predictions; moving the oldest ones that
-// already have their draw result into the archive makes room for new ones, and nothing is ever lost.
+// The records list's context menu and its commands: the statistics, the exports to CSV and Excel, the import
+// of draw numbers, archiving records, and copying, printing or exporting the selected record's codes. The
+// history holds at most 399 predictions; moving the oldest ones that already have their draw result into the
+// archive makes room for new ones, and nothing is ever lost.
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -29,9 +30,12 @@ std::unique_ptr<QMenu> CHistoryPage::CreateListMenu() {
         void (CHistoryPage::*run)();
     };
     const bool hasRecords = !theApp().RecordSlots().empty();
+    // The exports cover the archive too: an emptied history still has records to export.
+    const bool hasAnyRecords = hasRecords || theApp().ArchiveCount() > 0;
     const Command commands[] = {
         {QStringLiteral("统计"), true, &CHistoryPage::ShowStatistics},
-        {QStringLiteral("导出为 CSV…"), hasRecords, &CHistoryPage::ExportRecords},
+        {QStringLiteral("导出为 CSV…"), hasAnyRecords, &CHistoryPage::ExportRecords},
+        {QStringLiteral("导出为 Excel 表格…"), hasAnyRecords, &CHistoryPage::ExportWorkbook},
         {QStringLiteral("导入开奖号码…"), hasRecords, &CHistoryPage::ImportDraws},
         {QStringLiteral("归档已开奖的记录…"), !SlotsWithResult().empty(),
          &CHistoryPage::ArchiveRecordsWithResult},
@@ -42,6 +46,13 @@ std::unique_ptr<QMenu> CHistoryPage::CreateListMenu() {
         QAction* action = menu->addAction(command.text);
         action->setEnabled(command.enabled);
         connect(action, &QAction::triggered, this, command.run);
+    }
+    // What the selected record is: one line to copy, a slip to print or keep as a PDF.
+    menu->addSeparator();
+    const bool selected = RecordOfRow(selectedRow) != nullptr;
+    for (QAction* action : {slipActions.copy, slipActions.print, slipActions.pdf}) {
+        action->setEnabled(selected);
+        menu->addAction(action);
     }
     return menu;
 }
@@ -63,6 +74,17 @@ void CHistoryPage::ShowArchive() {
     SyncWithFile();
 }
 
+void CHistoryPage::ExportWorkbook() {
+    ExportWorkbookFromMenu(this);
+    SyncWithFile();
+}
+
+// The selected record as the list shows it; nothing while no row is selected.
+std::optional<PredictionSlip> CHistoryPage::SelectedSlip() const {
+    const HistoryRecord* record = RecordOfRow(selectedRow);
+    return record != nullptr ? std::optional(SlipOfRecord(*record)) : std::nullopt;
+}
+
 // Draws that went in change rows anywhere in the list: it is filled again, on the next record due.
 void CHistoryPage::ImportDraws() {
     if (ImportDrawsFromMenu(this)) {
@@ -77,6 +99,10 @@ void CHistoryPage::OnListMenu(const QPoint& position) {
     SyncWithFile();
     const std::unique_ptr<QMenu> menu = CreateListMenu();
     menu->exec(list.viewport()->mapToGlobal(position));
+    // The keys act on whatever is selected when they are pressed.
+    for (QAction* action : {slipActions.copy, slipActions.print, slipActions.pdf}) {
+        action->setEnabled(true);
+    }
 }
 
 // The records that have their draw result, oldest first. Results are entered in record order, so normally

@@ -29,6 +29,9 @@ CNumberPage::CNumberPage() : saveButton(this), previousButton(this), backButton(
             [this] { PostNavigate(NavStage::Number, NavCode::ToExplain); });
     connect(&backButton, &QAbstractButton::clicked, this,
             [this] { PostNavigate(NavStage::Number, NavCode::Home); });
+    slipActions = AddSlipActions(*this, *this,
+                                 [this] { return std::optional(SlipOfPrediction(theApp().state, codes)); });
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 bool CNumberPage::OnInitDialog() {
@@ -64,6 +67,8 @@ void CNumberPage::SetUpCodeEdits() {
         edit.SetAccessibleName(QStringLiteral("第%1组").arg(QStringLiteral("一二三四五六七八").at(i)));
         // The 25-pixel line is taller than the box and its digits sit low in it: lift them to the middle.
         edit.lineEdit()->setTextMargins(0, 0, 0, kDigitLift);
+        // A right click on a code opens the page's menu, which copies all eight, not a text box's own.
+        edit.lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
     }
     // Tab walks the buttons: save, back to the explanation, home.
     SetTabChain({&saveButton, &previousButton, &backButton});

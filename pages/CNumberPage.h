@@ -9,6 +9,7 @@
 
 #include "controls/CColorEdit.h"
 #include "controls/CSkinButton.h"
+#include "pages/SlipActions.h"
 #include "shell/CPageDialog.h"
 
 class CNumberPage : public CPageDialog {
@@ -35,6 +36,10 @@ public:
     CSkinButton backButton;                           // 1004, home
 
     QWidget* FirstControl() override { return &saveButton; }
+
+    // The page's right-click menu: 复制号码 (Ctrl+C), 打印预测单… (Ctrl+P) and 导出 PDF… of the prediction
+    // on it, with its draw date, issue, calendar and hexagrams.
+    SlipActions slipActions;
 
 protected:
     bool OnInitDialog() override;

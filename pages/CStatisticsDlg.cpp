@@ -1,7 +1,6 @@
 #include "pages/CStatisticsDlg.h"
 
 #include <QPainter>
-#include <cmath>
 
 #include "pages/DialogFont.h"
 #include "pages/PageLayout.h"
@@ -17,22 +16,6 @@ namespace S = Layout::StatisticsDialog;
 const QColor kInk(0, 40, 40);
 const QColor kSoftInk(60, 100, 104);
 const QColor kHit(184, 52, 36);
-
-// Hits (seen or expected) per draw, as a percentage; a dash before any draw.
-QString Percent(double hits, int draws) {
-    return draws == 0 ? QStringLiteral("—")
-                      : QString::number(100.0 * hits / draws, 'f', 2) + QLatin1Char('%');
-}
-
-// Expected hits: two significant digits below one (0.024, 0.8), one decimal from one on (1.0, 5.2).
-QString Expected(double hits) {
-    return hits < 1 ? QString::number(hits, 'g', 2) : QString::number(hits, 'f', 1);
-}
-
-// Whole 元, rounded: "1073 元".
-QString Yuan(double amount) {
-    return QStringLiteral("%1 元").arg(std::llround(amount));
-}
 
 QRect Cell(int x, int y, int w) {
     return {x, y, w, S::rowHeight};
@@ -51,11 +34,6 @@ void PaintHitCount(QPainter& painter, const QRect& cell, int count) {
 }
 
 }  // namespace
-
-StatisticsFigures ComputeStatisticsFigures(const std::vector<HistoryRecord>& records,
-                                           const LedgerPrices& prices) {
-    return {ComputeHistoryStatistics(records), ComputeLedger(records, prices)};
-}
 
 CStatisticsDlg::CStatisticsDlg(StatisticsFigures allRecords, StatisticsFigures currentRecords,
                                int archivedRecords, LedgerPrices ticketPrices, QWidget* parent)
@@ -98,45 +76,19 @@ void CStatisticsDlg::ShowCurrentOnly(bool only) {
 }
 
 QString CStatisticsDlg::ScopeText() const {
-    if (archived == 0) {
-        return QStringLiteral("全部 %1 条").arg(all.stats.saved);
-    }
-    return currentOnly
-               ? QStringLiteral("当前 %1 条（不含归档的 %2 条）").arg(current.stats.saved).arg(archived)
-               : QStringLiteral("全部 %1 条，其中归档 %2 条").arg(all.stats.saved).arg(archived);
+    return StatisticsScopeText(Shown().stats.saved, archived, currentOnly);
 }
 
 QString CStatisticsDlg::PricesText() const {
-    return QStringLiteral("每注 %1 元 · 直选奖金 %2 元 · 组三 %3 元 · 组六 %4 元")
-        .arg(prices.stake)
-        .arg(prices.straightPrize)
-        .arg(prices.pairPrize)
-        .arg(prices.sixPrize);
+    return LedgerPricesText(prices);
 }
 
 QStringList CStatisticsDlg::CellTexts() const {
-    const HistoryStatistics& stats = Shown().stats;
-    QStringList texts{QStringLiteral("%1 条").arg(stats.saved), QStringLiteral("%1 期").arg(stats.entered),
-                      QStringLiteral("%1 条").arg(stats.pending)};
-    texts << QString::number(stats.exactHits) << Percent(stats.exactHits, stats.entered)
-          << Percent(stats.ExpectedExactHits(), stats.entered) << Expected(stats.ExpectedExactHits());
-    texts << QString::number(stats.boxHits) << Percent(stats.boxHits, stats.entered)
-          << Percent(stats.ExpectedBoxHits(), stats.entered) << Expected(stats.ExpectedBoxHits());
-    for (const CodePositionHits& position : stats.positions) {
-        texts << QString::number(position.exact);
-    }
-    for (const CodePositionHits& position : stats.positions) {
-        texts << QString::number(position.box);
-    }
-    for (const LedgerLine* line : {&Shown().ledger.straight, &Shown().ledger.box}) {
-        texts << QString::number(line->tickets) << Yuan(static_cast<double>(line->spent))
-              << Yuan(static_cast<double>(line->won)) << Yuan(line->chanceWon);
-    }
-    return texts;
+    return StatisticsCellTexts(Shown());
 }
 
 QString CStatisticsDlg::Sentence() const {
-    return QString::fromStdString(ChanceSentence(Shown().stats) + "\n" + LedgerSentence(Shown().ledger));
+    return StatisticsSentence(Shown());
 }
 
 void CStatisticsDlg::paintEvent(QPaintEvent* event) {

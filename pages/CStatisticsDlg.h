@@ -7,16 +7,7 @@
 // to the history alone.
 #include "controls/CSkinButton.h"
 #include "shell/CPageDialog.h"
-#include "store/HistoryStatistics.h"
-#include "store/Ledger.h"
-
-// What the window shows for one choice of records.
-struct StatisticsFigures {
-    HistoryStatistics stats;
-    Ledger ledger;
-};
-StatisticsFigures ComputeStatisticsFigures(const std::vector<HistoryRecord>& records,
-                                           const LedgerPrices& prices);
+#include "shell/StatisticsTexts.h"
 
 class CStatisticsDlg : public CPageDialog {
     Q_OBJECT

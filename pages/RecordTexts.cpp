@@ -16,9 +16,12 @@ constexpr std::size_t kNamedInFull = 8;
 constexpr std::size_t kNamedAtEachEnd = 3;
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kMissText = RGB(200, 20, 20);
-constexpr COLORREF kHitCodeText = RGB(0, 200, 100);
-constexpr COLORREF kHitVerdictText = RGB(0, 128, 80);
+constexpr COLORREF Colour(RecordColumns::Rgb rgb) {
+    return RGB(rgb.r, rgb.g, rgb.b);
+}
+constexpr COLORREF kMissText = Colour(RecordColumns::kMissColour);
+constexpr COLORREF kHitCodeText = Colour(RecordColumns::kHitCodeColour);
+constexpr COLORREF kHitVerdictText = Colour(RecordColumns::kHitVerdictColour);
 
 QString RecordName(const HistoryRecord& record) {
     return QStringLiteral("%1  第%2期")

@@ -3,10 +3,10 @@
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
-#include <QStandardPaths>
 
 #include "pages/CArchiveDlg.h"
 #include "pages/CStatisticsDlg.h"
+#include "pages/FileChoice.h"
 #include "shell/Backups.h"
 #include "shell/CPredictApp.h"
 #include "shell/DatabaseLocation.h"
@@ -22,23 +22,21 @@ namespace {
 // Refused lines the import's message lists before "……另有 N 行被拒绝。".
 constexpr std::size_t kRefusalGroupsShown = 20;
 
-// The user's documents folder, where spreadsheets usually live; the home folder when there is none.
-QString DocumentsFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
-}
-
-// The file dialog shows a name that is no UTF-8 (a GBK name from an old archive) with U+FFFD in its place:
-// such a name would silently become another file, so it is refused.
-bool IsRepresentable(const QString& file, QWidget* parent) {
-    if (!file.contains(QChar::ReplacementCharacter)) {
-        return true;
+// Writes the records with export to the file the user picks, and says how it went.
+void ExportFromMenu(QWidget* parent, const QString& caption, const QString& suggestedName,
+                    const QString& filter,
+                    bool (*write)(const CPredictStore&, const std::string&, QString&)) {
+    const QString file = ChooseFileToWrite(parent, caption, suggestedName, filter);
+    if (file.isEmpty()) {
+        return;
     }
-    MessageBox(QStringLiteral("文件名“%1”含有无法识别的字符（它不是 UTF-8 编码），本程序无法使用这个文件；"
-                              "请改用 UTF-8 编码的文件名。")
-                   .arg(file),
-               QStringLiteral("文件名无法识别"), parent, QMessageBox::Warning);
-    return false;
+    theApp().RefreshIfChanged();
+    QString message;
+    if (!write(theApp(), LocalPath(file), message)) {
+        MessageBox(message, QStringLiteral("导出失败"), parent, QMessageBox::Warning);
+        return;
+    }
+    MessageBox(message, caption, parent);
 }
 
 }  // namespace
@@ -73,19 +71,13 @@ void OpenArchive(QWidget* parent) {
 }
 
 void ExportRecordsFromMenu(QWidget* parent) {
-    const QString file = QFileDialog::getSaveFileName(
-        parent, QStringLiteral("导出为 CSV"),
-        QDir(DocumentsFolder()).filePath(QStringLiteral("预测记录.csv")), QStringLiteral("CSV 文件 (*.csv)"));
-    if (file.isEmpty() || !IsRepresentable(file, parent)) {
-        return;
-    }
-    theApp().RefreshIfChanged();
-    QString message;
-    if (!ExportRecords(theApp(), LocalPath(file), message)) {
-        MessageBox(message, QStringLiteral("导出失败"), parent, QMessageBox::Warning);
-        return;
-    }
-    MessageBox(message, QStringLiteral("导出为 CSV"), parent);
+    ExportFromMenu(parent, QStringLiteral("导出为 CSV"), QStringLiteral("预测记录.csv"),
+                   QStringLiteral("CSV 文件 (*.csv)"), &ExportRecords);
+}
+
+void ExportWorkbookFromMenu(QWidget* parent) {
+    ExportFromMenu(parent, QStringLiteral("导出为 Excel 表格"), QStringLiteral("预测记录.xlsx"),
+                   QStringLiteral("Excel 表格 (*.xlsx)"), &ExportWorkbook);
 }
 
 bool ImportDrawsFromMenu(QWidget* parent) {
@@ -118,17 +110,14 @@ void BackUpFromMenu(QWidget* parent) {
     const QString name =
         QStringLiteral("morvint-备份-%1.db").arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
     const QString file =
-        QFileDialog::getSaveFileName(parent, QStringLiteral("备份数据"),
-                                     QDir(DocumentsFolder()).filePath(name), QStringLiteral("数据库 (*.db)"));
-    if (file.isEmpty() || !IsRepresentable(file, parent)) {
+        ChooseFileToWrite(parent, QStringLiteral("备份数据"), name, QStringLiteral("数据库 (*.db)"));
+    if (file.isEmpty()) {
         return;
     }
     QString message;
-    if (!BackUpDatabase(theApp(), LocalPath(file), message)) {
-        MessageBox(message, QStringLiteral("备份失败"), parent, QMessageBox::Warning);
-        return;
-    }
-    MessageBox(message, QStringLiteral("备份数据"), parent);
+    const bool done = BackUpDatabase(theApp(), LocalPath(file), message);
+    MessageBox(message, done ? QStringLiteral("备份数据") : QStringLiteral("备份失败"), parent,
+               done ? QMessageBox::NoIcon : QMessageBox::Warning);
 }
 
 bool RestoreFromMenu(QWidget* parent) {

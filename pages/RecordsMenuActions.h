@@ -1,13 +1,14 @@
 #pragma once
 // What the records list's menu does besides removing records: 统计 opens the statistics window, 导出为 CSV…
-// writes the records to a file the user picks, 导入开奖号码… enters the draws of a file the user picks. The
-// command line does the same export and import without a window.
+// and 导出为 Excel 表格… write the records to a file the user picks, 导入开奖号码… enters the draws of a file
+// the user picks. The command line does the same exports and import without a window.
 class QWidget;
 
 void OpenStatistics(QWidget* parent);
 // 查看归档…: the archive as the file holds it now.
 void OpenArchive(QWidget* parent);
 void ExportRecordsFromMenu(QWidget* parent);
+void ExportWorkbookFromMenu(QWidget* parent);
 // True when draws went in, so the records list must be filled again.
 bool ImportDrawsFromMenu(QWidget* parent);
 

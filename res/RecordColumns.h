@@ -53,6 +53,16 @@ constexpr std::size_t ColumnOf(Value value) {
     return kColumns.size();
 }
 
+// The colours of a verdict's text: the records list paints its cells in them, and the spreadsheet too.
+struct Rgb {
+    int r;
+    int g;
+    int b;
+};
+inline constexpr Rgb kHitCodeColour{0, 200, 100};    // the code that was hit
+inline constexpr Rgb kHitVerdictColour{0, 128, 80};  // 正确
+inline constexpr Rgb kMissColour{200, 20, 20};       // 错误
+
 static_assert(CodeColumn(1) + 7 == CodeColumn(8), "the eight codes stand side by side");
 
 }  // namespace RecordColumns

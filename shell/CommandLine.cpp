@@ -51,9 +51,10 @@ struct FileOption {
     std::string CommandLine::*file;
     bool isCommand;  // work on the records that ends without a window; only one per start
 };
-constexpr std::array<FileOption, 6> kFileOptions{{
+constexpr std::array<FileOption, 7> kFileOptions{{
     {"database", &CommandLine::database, false},
     {"export-csv", &CommandLine::exportCsv, true},
+    {"export-xlsx", &CommandLine::exportXlsx, true},
     {"import-draws", &CommandLine::importDraws, true},
     {"backup", &CommandLine::backup, true},
     {"restore", &CommandLine::restore, true},
@@ -268,6 +269,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     if (commandLine.error.empty()) {
         ReadArchiveCount(commandLine);
     }
+    // A workbook is a zip file, no stream for a terminal or a pipe; a file named "-" is "./-".
+    if (commandLine.exportXlsx == "-") {
+        commandLine.error = "选项“--export-xlsx”后面应是文件名：Excel 表格不能写到标准输出。";
+    }
     return commandLine;
 }
 
@@ -292,8 +297,9 @@ std::string NoDisplayText() {
 }
 
 bool IsRecordsCommand(const CommandLine& commandLine) {
-    return !commandLine.exportCsv.empty() || !commandLine.importDraws.empty() ||
-           !commandLine.backup.empty() || !commandLine.restore.empty() || commandLine.archive > 0;
+    return !commandLine.exportCsv.empty() || !commandLine.exportXlsx.empty() ||
+           !commandLine.importDraws.empty() || !commandLine.backup.empty() || !commandLine.restore.empty() ||
+           commandLine.archive > 0;
 }
 
 CalendarEdition ChosenCalendarEdition(const CommandLine& commandLine) {
@@ -310,6 +316,7 @@ std::string UsageText() {
            "  --database 文件    使用这个数据库文件（文件须已存在）\n"
            "  --export-csv 文件  把全部预测记录导出为 CSV 文件（UTF-8）后退出；文件为 - 时\n"
            "                     写到标准输出\n"
+           "  --export-xlsx 文件 把全部预测记录和统计导出为 Excel 表格（.xlsx）后退出\n"
            "  --import-draws 文件\n"
            "                     从文件录入开奖号码后退出；每行一期：“期数,开奖号码”或\n"
            "                     “日期,开奖号码”（日期如 2009-06-17），规则与【预测记录】页相同\n"

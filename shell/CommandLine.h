@@ -11,6 +11,7 @@ struct CommandLine {
     std::optional<CalendarEdition> edition;  // forced by --classic or --extended
     std::string database;                    // the file --database names; empty: the usual places
     std::string exportCsv;                   // --export-csv: write the records to this file, then end
+    std::string exportXlsx;                  // --export-xlsx: write them as an Excel workbook, then end
     std::string importDraws;                 // --import-draws: enter the draws of this file, then end
     std::string backup;                      // --backup: copy the database to this file, then end
     std::string restore;                     // --restore: replace the database with this backup, then end
@@ -39,8 +40,8 @@ bool HasDisplay(const CommandLine& commandLine);
 // What a start without any display says before it ends with kExitUsage.
 std::string NoDisplayText();
 
-// Asks for work on the records that ends without opening a window (--export-csv, --import-draws, --backup,
-// --restore, --archive).
+// Asks for work on the records that ends without opening a window (--export-csv, --export-xlsx,
+// --import-draws, --backup, --restore, --archive).
 bool IsRecordsCommand(const CommandLine& commandLine);
 
 // Exit codes of a start that ends without opening a window.

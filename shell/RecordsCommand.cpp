@@ -54,6 +54,16 @@ int Export(const CPredictStore& store, const CommandLine& commandLine) {
     return 0;
 }
 
+int ExportXlsx(const CPredictStore& store, const CommandLine& commandLine) {
+    QString message;
+    if (!ExportWorkbook(store, commandLine.exportXlsx, message)) {
+        SayError(message.toStdString());
+        return kExitFailure;
+    }
+    std::printf("%s\n", message.toStdString().c_str());
+    return 0;
+}
+
 int Import(CPredictStore& store, const CommandLine& commandLine) {
     std::string bytes;
     QString error;
@@ -90,6 +100,9 @@ int RunCommand(CPredictStore& store, const CommandLine& commandLine) {
     QString message;
     if (!commandLine.exportCsv.empty()) {
         return Export(store, commandLine);
+    }
+    if (!commandLine.exportXlsx.empty()) {
+        return ExportXlsx(store, commandLine);
     }
     if (!commandLine.importDraws.empty()) {
         return ImportWithSafetyCopy(store, commandLine);

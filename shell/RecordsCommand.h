@@ -1,7 +1,7 @@
 #pragma once
-// --export-csv, --import-draws, --backup, --restore and --archive: work on the records from a terminal or a
-// script, with no window and no display. Messages go to the terminal; the exit code says whether it all
-// worked.
+// --export-csv, --export-xlsx, --import-draws, --backup, --restore and --archive: work on the records from a
+// terminal or a script, with no window and no display. Messages go to the terminal; the exit code says
+// whether it all worked.
 #include "shell/CommandLine.h"
 
 // Runs the command the line asks for on the database a start would open (or --database). A

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "shell/FileErrors.h"
+#include "shell/RecordsWorkbook.h"
+#include "shell/UserSettings.h"
 #include "store/CPredictStore.h"
 #include "store/HistoryCsv.h"
 #include "store/RegularFile.h"
@@ -48,6 +50,27 @@ bool ExportRecords(const CPredictStore& store, const std::string& path, QString&
     }
     const bool hadFile = Exists(path);
     const FileOutcome outcome = ReplaceRegularFileWith(path, HistoryCsv(records));
+    if (!outcome.Ok()) {
+        message = ExportFailureText(path, outcome, hadFile);
+        return false;
+    }
+    message = ExportedText(records.size(), archived, QuotedFileName(path));
+    return true;
+}
+
+bool ExportWorkbook(const CPredictStore& store, const std::string& path, QString& message) {
+    std::vector<HistoryRecord> records;
+    int archived = 0;
+    if (!RecordsToExport(store, records, archived, message)) {
+        return false;
+    }
+    const StatisticsFigures figures = ComputeStatisticsFigures(records, LedgerPricesSetting());
+    const WorkbookStatistics statistics{StatisticsScopeText(figures.stats.saved, archived, false),
+                                        LedgerPricesText(LedgerPricesSetting()), StatisticsTables(figures),
+                                        StatisticsSentence(figures)};
+    const bool hadFile = Exists(path);
+    const FileOutcome outcome = ReplaceRegularFile(
+        path, [&](const std::string& newFile) { return WriteRecordsWorkbook(newFile, records, statistics); });
     if (!outcome.Ok()) {
         message = ExportFailureText(path, outcome, hadFile);
         return false;

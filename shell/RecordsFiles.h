@@ -12,6 +12,10 @@ class CPredictStore;
 // sentence that says how many records went where, or false with the one that says what failed, in message.
 bool ExportRecords(const CPredictStore& store, const std::string& path, QString& message);
 
+// Writes every record, the archive first, as an Excel workbook to path: the sheet 预测记录 and the sheet 统计
+// with the statistics of them all at the prices of morvint.conf. Replaced whole or not at all, like the CSV.
+bool ExportWorkbook(const CPredictStore& store, const std::string& path, QString& message);
+
 // The same CSV to standard output, for "--export-csv -".
 bool ExportRecordsToStandardOutput(const CPredictStore& store, QString& message);
 

@@ -30,7 +30,7 @@ copy "tour-200/??-explanation.png" explanation-200
 for view in date show explanation; do
   copy "tour-today/??-today-$view.png" "today-$view"
 done
-for shot in two-copies saved records-open records-due home-focus; do
+for shot in two-copies saved records-open records-due home-focus number-menu; do
   copy "desktop/desktop-$shot.png" "desktop-$shot"
 done
 copy contact_sheet.png contact_sheet

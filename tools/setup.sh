@@ -12,6 +12,8 @@ PACKAGES=(
   qt6-translations-l10n
   # database
   libsqlite3-dev sqlite3
+  # the records as an Excel workbook, and printing and PDF (Qt Print Support comes with qt6-base-dev)
+  libxlsxwriter-dev
   # fonts: Noto Serif CJK SC stands in for 宋体, Noto Sans CJK SC for 黑体
   fonts-noto-cjk
   # a brush-style (kai) face for the titles drawn into the pictures
@@ -26,9 +28,12 @@ PACKAGES=(
   # the Debian packages (dpkg-shlibdeps, dpkg-buildflags, lintian) and their test, which checks the hardening
   # (hardening-check), reads the manual page (man) and starts the package's program under X
   dpkg-dev lintian devscripts man-db
+  # reading back what the program writes: the workbook (openpyxl) and the printed slip's PDF (pdftotext,
+  # pdftoppm)
+  python3-openpyxl poppler-utils
   # the real-desktop test: an X server, a window manager, a hand on the mouse and keyboard, window
   # properties, screenshots
-  xvfb xauth openbox xdotool x11-utils imagemagick
+  xvfb xauth openbox xdotool x11-utils imagemagick xclip
 )
 
 missing=()

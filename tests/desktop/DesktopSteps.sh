@@ -243,8 +243,10 @@ esc() {
     alive "$1" || fail "Esc ended the program"
 }
 
+clipboard_is() { [[ $(timeout 5 xclip -o -selection clipboard 2>/dev/null) == "$1" ]]; }
+
 whole_prediction() {
-    local w=${win[A]} dialog notice box
+    local w=${win[A]} dialog notice box copied_line
     click "$w" "${predict_button[@]}"
     wait_until "the date dialog" 10 has_other_window A
     dialog=$(other_window A)
@@ -286,6 +288,18 @@ whole_prediction() {
     [[ $(sql "SELECT count(*), substr(record_date, 1, 10), open_order, open_data, is_right FROM data_history") == \
         "1|2009-06-17|2009160|未知|11" ]] || fail "saved: $(sql 'SELECT * FROM data_history')"
     step "the prediction is in the database file"
+
+    # Ctrl+C on the number page: one line with the date, the issue and the eight codes, for another program.
+    copied_line="2009-06-17 第2009160期 预测号码：$(sql "SELECT data_1 || ' ' || data_2 || ' ' || data_3 || ' ' ||
+        data_4 || ' ' || data_5 || ' ' || data_6 || ' ' || data_7 || ' ' || data_8 FROM data_history")"
+    press "$w" ctrl+c
+    wait_until "the codes on the clipboard" 10 clipboard_is "$copied_line"
+    step "Ctrl+C put the date, the issue and the eight codes on the clipboard"
+    xdotool mousemove --window "$w" 400 300 click 3
+    wait_until "the number page's menu" 10 has_other_window A
+    shoot desktop-number-menu.png "$w"
+    xdotool key Escape
+    wait_until "the menu to close" 10 no_other_window A
 
     click "$w" 615 407
     wait_until "the home view" 10 home "$w"

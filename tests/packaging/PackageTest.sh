@@ -75,7 +75,7 @@ dpkg-deb --contents "$deb" | grep -q ' \./usr/share/morvint/' && fail "morvint h
   fail "morvint-data holds files outside /usr/share/morvint: $(dpkg-deb --contents "$data_deb")"
 
 depends="$(dpkg-deb --field "$deb" Depends)"
-for needed in libqt6widgets6 libqt6multimedia6 libsqlite3-0 libc6 fonts-noto-cjk; do
+for needed in libqt6widgets6 libqt6printsupport6 libxlsxwriter4 libqt6multimedia6 libsqlite3-0 libc6 fonts-noto-cjk; do
   grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 grep -Fq "morvint-data (= $version)" <<<"$depends" || fail "Depends lacks morvint-data (= $version): $depends"

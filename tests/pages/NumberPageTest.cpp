@@ -2,7 +2,12 @@
 // the question before, the refusal of a second save, a cancelled question and a failing store.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
 #include <QTest>
 #include <algorithm>
 #include <memory>
@@ -17,6 +22,7 @@
 #include "tests/pages/PagesTestSupport.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/PdfText.h"
 
 namespace {
 
@@ -208,6 +214,67 @@ TEST_F(NumberPageTest, AnotherCopysRecordTakesTheNumberAndItsDayRefusesTheSave) 
     EXPECT_FALSE(sameDay->saved);
     EXPECT_EQ(HistoryRows(dbPath).size(), 3u);
     EXPECT_EQ(app->RecordSlots(), (std::vector<int>{1, 2, 3})) << "the history was reloaded";
+}
+
+// The page's menu and keys: Ctrl+C puts the one line of date, issue and codes on the clipboard, Ctrl+P shows
+// the slip to be printed, and 导出 PDF… writes it with the calendar, the hexagrams and every code.
+TEST_F(NumberPageTest, TheCodesAreCopiedPrintedAndExportedAsAPdfSlip) {
+    app->state.mainGua = std::make_unique<CGuaReading>(1, 8, 3, "寅", "子", true);
+    app->state.mutualGua = std::make_unique<CGuaReading>(7, 2, 0, "寅", "子", false);
+    app->state.changedGua = std::make_unique<CGuaReading>(1, 7, 0, "寅", "子", false);
+    CNumberPage* page = Open();
+    page->show();  // as the main window shows it
+    container.show();
+    container.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&container));
+    EXPECT_EQ(page->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QStringList items;
+    for (const QAction* action : page->actions()) {
+        items << action->text() + QLatin1Char(' ') + action->shortcut().toString();
+    }
+    EXPECT_EQ(items, (QStringList{"复制号码 Ctrl+C", "打印预测单… Ctrl+P", "导出 PDF… "}));
+
+    QString codes;
+    for (const std::string& code : page->codes) {
+        codes += QLatin1Char(' ') + QString::fromStdString(code);
+    }
+    QGuiApplication::clipboard()->clear();
+    page->saveButton.setFocus();
+    QTest::keyClick(&page->saveButton, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringLiteral("2010-03-05 第10059期 预测号码：") + codes.mid(1));
+
+    QString previewTitle;
+    {
+        ModalAnswer<QPrintPreviewDialog> preview([&previewTitle](QPrintPreviewDialog& dialog) {
+            previewTitle = dialog.windowTitle();
+            dialog.reject();
+        });
+        QTest::keyClick(&page->saveButton, Qt::Key_P, Qt::ControlModifier);
+    }
+    EXPECT_EQ(previewTitle, QStringLiteral("打印预测单"));
+
+    const QString pdf = QDir(dir.path()).filePath(QStringLiteral("预测单.pdf"));
+    {
+        ModalAnswer<QFileDialog> chooser([&pdf](QFileDialog& dialog) {
+            dialog.selectFile(pdf);
+            static_cast<QDialog&>(dialog).accept();
+        });
+        page->slipActions.pdf->trigger();
+    }
+    EXPECT_EQ(messages, (std::vector<RecordedMessage>{{QStringLiteral("已把预测单导出到“%1”。").arg(pdf),
+                                                       QStringLiteral("导出 PDF")}}));
+    const QString text = PdfText(pdf);
+    for (const QString& shown :
+         {QStringLiteral("开奖日期：2010-03-05"), QStringLiteral("第10059期"), QStringLiteral("农历一月二十"),
+          QStringLiteral("庚寅年戊寅月甲寅日"),
+          QStringLiteral("主卦：") + QString::fromStdString(app->state.mainGua->hexagramName),
+          QStringLiteral("变卦："), QStringLiteral("Quintara")}) {
+        EXPECT_TRUE(text.contains(shown)) << shown.toStdString() << " not in\n" << text.toStdString();
+    }
+    for (const std::string& code : page->codes) {
+        EXPECT_TRUE(text.contains(QString::fromStdString(code))) << code;
+    }
 }
 
 TEST_F(NumberPageTest, TheArrowsLeadBackToTheExplanationAndReturnLeadsHome) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "pages/CArchiveDlg.h"
@@ -22,6 +24,7 @@
 #include "tests/pages/PageStoreFixture.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/PdfText.h"
 
 namespace {
 
@@ -109,8 +112,16 @@ TEST_F(RecordsMenuTest, ARightClickOnTheListOpensTheMenu) {
     const QPoint at(20, 10);
     QContextMenuEvent click(QContextMenuEvent::Mouse, at, page.list.viewport()->mapToGlobal(at));
     QApplication::sendEvent(page.list.viewport(), &click);
-    const QStringList expected{QStringLiteral("统计"), QStringLiteral("导出为 CSV…"),
-                               QStringLiteral("导入开奖号码…"), kArchiveItem, QStringLiteral("查看归档…")};
+    const QStringList expected{QStringLiteral("统计"),
+                               QStringLiteral("导出为 CSV…"),
+                               QStringLiteral("导出为 Excel 表格…"),
+                               QStringLiteral("导入开奖号码…"),
+                               kArchiveItem,
+                               QStringLiteral("查看归档…"),
+                               QString(),
+                               QStringLiteral("复制号码"),
+                               QStringLiteral("打印预测单…"),
+                               QStringLiteral("导出 PDF…")};
     EXPECT_EQ(items.join(u'|').toStdString(), expected.join(u'|').toStdString());
 }
 
@@ -187,6 +198,45 @@ TEST_F(RecordsMenuTest, EveryCommandStartsFromWhatTheFileHoldsNow) {
     ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
     EXPECT_TRUE(
         exported.readAll().contains("\r\n2009-06-19,10005,386,012,907,555,243,555,659,760,555,正确\r\n"));
+}
+
+// The workbook from the menu holds every record; the selected record's codes go to the clipboard as one line
+// and to a PDF slip, which names no hexagrams: a saved record does not keep them.
+TEST_F(RecordsMenuTest, TheWorkbookTheCopiedCodesAndTheSlipOfTheSelectedRecord) {
+    QString chosen;
+    ModalAnswer<QFileDialog> chooser([&chosen](QFileDialog& dialog) {
+        dialog.selectFile(chosen);
+        static_cast<QDialog&>(dialog).accept();
+    });
+    chosen = dir.filePath(QStringLiteral("记录.xlsx"));
+    Action(*page.CreateListMenu(), QStringLiteral("导出为 Excel 表格…"))->trigger();
+    EXPECT_EQ(messages,
+              (std::vector<RecordedMessage>{{QStringLiteral("已导出 5 条预测记录到“%1”。").arg(chosen),
+                                             QStringLiteral("导出为 Excel 表格")}}));
+    QFile workbook(chosen);
+    ASSERT_TRUE(workbook.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(workbook.read(2) == "PK") << "a zip file";
+    messages.clear();
+
+    page.list.selectRow(1);
+    ASSERT_TRUE(Action(*page.CreateListMenu(), QStringLiteral("复制号码"))->isEnabled());
+    page.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(&page.list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringLiteral("2009-06-16 第10002期 预测号码：386 012 907 555 243 555 659 760"));
+
+    chosen = dir.filePath(QStringLiteral("预测单.pdf"));
+    Action(*page.CreateListMenu(), QStringLiteral("导出 PDF…"))->trigger();
+    EXPECT_EQ(messages, (std::vector<RecordedMessage>{{QStringLiteral("已把预测单导出到“%1”。").arg(chosen),
+                                                       QStringLiteral("导出 PDF")}}));
+    const QString text = PdfText(chosen);
+    EXPECT_TRUE(text.contains(QStringLiteral("开奖日期：2009-06-16"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("第10002期")));
+    EXPECT_TRUE(text.contains(QStringLiteral("己丑年"))) << "the pillars, from the record's date";
+    EXPECT_TRUE(text.contains(QStringLiteral("659")));
+    EXPECT_FALSE(text.contains(QStringLiteral("主卦"))) << "no hexagrams made up for a saved record";
 }
 
 // A GBK name reaches the program as U+FFFD: writing it would make a file of another name, so nothing is

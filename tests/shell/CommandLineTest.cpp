@@ -46,6 +46,9 @@ TEST(CommandLineTest, TheFileIsTheNextArgumentOrFollowsAnEqualsSign) {
     EXPECT_TRUE(IsRecordsCommand(exporting));
     EXPECT_EQ(ParseCommandLine({"--export-csv", "-"}).exportCsv, "-") << "standard output";
     EXPECT_EQ(ParseCommandLine({"--import-draws", "draws.txt"}).importDraws, "draws.txt");
+    const CommandLine workbook = ParseCommandLine({"--export-xlsx", "记录.xlsx"});
+    EXPECT_EQ(workbook.exportXlsx, "记录.xlsx");
+    EXPECT_TRUE(IsRecordsCommand(workbook));
     EXPECT_FALSE(IsRecordsCommand(separate));
 }
 
@@ -69,6 +72,9 @@ TEST(CommandLineTest, WhatCannotBeUsedIsNamedInTheError) {
         {{"--database=a.db", "--database", "b.db"}, "选项“--database”只能给一次。"},
         {{"--export-csv", "a.csv", "--import-draws", "b.txt"},
          "--export-csv 与 --import-draws 只能选用一个。"},
+        {{"--export-xlsx", "a.xlsx", "--export-csv", "b.csv"},
+         "--export-csv 与 --export-xlsx 只能选用一个。"},
+        {{"--export-xlsx", "-"}, "选项“--export-xlsx”后面应是文件名：Excel 表格不能写到标准输出。"},
         {{"--export-csv", "\xB2\xE2.csv"},
          "参数“\\xB2\\xE2.csv”含有不是 UTF-8 编码的字节，本程序无法表示这个名字；请改用 UTF-8 "
          "编码的文件名。"},

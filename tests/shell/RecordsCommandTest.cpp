@@ -76,25 +76,76 @@ TEST_F(RecordsCommandTest, DrawsGoInAndTheRecordsComeOutAsCsvToAFileOrToStandard
     EXPECT_EQ(Run("-style=Fusion --export-csv=- -nograb").output, text) << "Qt's options are no hindrance";
 }
 
-// A full disk: the export fails, says so, and the player's old file is still there byte for byte. The disk is
-// a 64 KB tmpfs, mounted in a mount namespace of the run's own so that nothing is left mounted.
+// A full disk: the export fails, says so, and the player's old file is still there byte for byte, for the CSV
+// and the workbook alike. The disk is a 64 KB tmpfs, mounted in a mount namespace of the run's own so that
+// nothing is left mounted.
 TEST_F(RecordsCommandTest, AnExportOnAFullDiskFailsAndKeepsTheOldFile) {
     if (::geteuid() != 0 || RunShell("unshare -m true").exitCode != 0) {
         GTEST_SKIP() << "mounting a small disk needs root and mount namespaces";
     }
-    const std::string disk = ShellQuoted((dir / "disk").string());
-    const std::string out = ShellQuoted((dir / "disk" / "out.csv").string());
-    const ShellRun run =
-        RunShell("mkdir " + disk + " && unshare -m sh -c '" + "mount -t tmpfs -o size=64k tmpfs \"$0\" && " +
-                 "printf \"the player s own books\\n\" >\"$1\" && (dd if=/dev/zero of=\"$0/filler\" bs=4k "
-                 "2>/dev/null; "
-                 "true) && " +
-                 ProgramWithoutDisplay("--database \"$2\" --export-csv \"$1\"") +
-                 "; echo \"exit $?\"; cat \"$1\"' " + disk + " " + out + " " + ShellQuoted(db));
+    for (const std::string option : {"--export-csv", "--export-xlsx"}) {
+        const fs::path disk = dir / ("disk" + option);
+        const fs::path out = disk / "out";
+        const ShellRun run = RunShell(
+            "mkdir " + ShellQuoted(disk) + " && unshare -m sh -c '" +
+            "mount -t tmpfs -o size=64k tmpfs \"$0\" && printf \"the player s own books\\n\" >\"$1\" && " +
+            "(dd if=/dev/zero of=\"$0/filler\" bs=4k 2>/dev/null; true) && " +
+            ProgramWithoutDisplay("--database \"$2\" " + option + " \"$1\"") +
+            "; echo \"exit $?\"; cat \"$1\"; ls \"$0\"' " + ShellQuoted(disk) + " " + ShellQuoted(out) + " " +
+            ShellQuoted(db));
 
-    EXPECT_EQ(run.output, "exit 1\nthe player s own books\n");
-    EXPECT_EQ(run.errors, "morvint：导出失败：无法写入文件“" + (dir / "disk" / "out.csv").string() +
-                              "”：磁盘已满。原有的文件没有改动。\n");
+        EXPECT_EQ(run.output, "exit 1\nthe player s own books\nfiller\nout\n")
+            << option << ": nothing left beside it";
+        EXPECT_EQ(run.errors,
+                  "morvint：导出失败：无法写入文件“" + out.string() + "”：磁盘已满。原有的文件没有改动。\n")
+            << option;
+    }
+}
+
+// The workbook as a spreadsheet program reads it: codes, issues and draw numbers stay text (025 is no 25),
+// the draw date is a real date shown yyyy-mm-dd, the title row is bold and stays in view, the hits have the
+// records list's colours, and the statistics sheet has the window's tables and sentences.
+TEST_F(RecordsCommandTest, TheWorkbookKeepsTheCodesAsTextAndTheDatesAsDates) {
+    RunSql(db,
+           "UPDATE data_history SET data_1 = '025', open_data = '025', is_right = 1 WHERE record_order = 1;"
+           "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, data_4, "
+           "data_5, data_6, data_7, data_8, open_data, is_right) VALUES (3, '2009-06-19 10:00:00', '=1+1', "
+           "'089', '111', '222', '333', '444', '555', '666', '777', '999', 0)");
+    const fs::path xlsx = dir / "记录.xlsx";
+    const ShellRun exported = Run("--export-xlsx " + ShellQuoted(xlsx));
+    EXPECT_EQ(exported.exitCode, 0) << exported.errors;
+    EXPECT_EQ(exported.output, "已导出 3 条预测记录到“" + xlsx.string() + "”。\n");
+
+    const ShellRun read =
+        RunShell(ShellQuoted(MORVINT_SOURCE_DIR "/tests/support/ReadWorkbook.py") + " " + ShellQuoted(xlsx));
+    ASSERT_EQ(read.exitCode, 0) << read.errors;
+    for (const std::string line : {
+             "sheets: 预测记录,统计",
+             "预测记录 frozen: A2",
+             "预测记录 widths: A=12.7109 B=7.71094 C=10.7109",  // a date, an issue, a code under its title
+             "预测记录!A1 s 开奖日期 | General | bold | ",
+             "预测记录!L1 s 预测结果 | General | bold | ",
+             "预测记录!A2 d 2009-06-17 | yyyy-mm-dd |  | ",
+             "预测记录!B2 s 09161 | @ |  | ",
+             "预测记录!C2 s 025 | @ |  | FF00C864",
+             "预测记录!D2 s 456 | @ |  | \n",
+             "预测记录!K2 s 025 | @ |  | \n",
+             "预测记录!L2 s 正确 | @ |  | FF008050",
+             "预测记录!K3 s 未知 | @ |  | \n",
+             "预测记录!B4 s =1+1 | @ |  | \n",  // typed text, never a formula
+             "预测记录!C4 s 089 | @ |  | \n",
+             "预测记录!L4 s 错误 | @ |  | FFC81414",
+             "统计!A5 s 已保存预测 | General | bold | \n统计!B5 s 3 条",
+             "统计!B9 s 命中 | General | bold | ",
+             "统计!A10 s 直选（正确） | General | bold | \n统计!B10 s 1 | General |  | \n统计!C10 s 50.00%",
+             "统计!I13 s 第八组 | General | bold | ",
+             "统计!A17 s 假如每期都买",
+             "统计!A19 s 直选 | General | bold | \n统计!B19 s 16 | General |  | \n统计!C19 s 32 元",
+             "统计!A22 s 已开奖 2 期，号码命中 1 次",
+             "统计!A23 s 若每期把八组号码各买一注直选，2 期共投入 32 元",
+         }) {
+        EXPECT_NE(read.output.find(line), std::string::npos) << line << "\nin\n" << read.output;
+    }
 }
 
 // Only regular files: a pipe nobody writes to would hang the program in its open, /dev/zero would feed it

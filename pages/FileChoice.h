@@ -1,0 +1,17 @@
+#pragma once
+// Choosing the file a command of the pages writes to or reads from.
+#include <QString>
+
+class QWidget;
+
+// The user's documents folder, where spreadsheets usually live; the home folder when there is none.
+QString DocumentsFolder();
+
+// The file dialog shows a name that is no UTF-8 (a GBK name from an old archive) with U+FFFD in its place:
+// such a name would silently become another file, so it is refused, with a message.
+bool IsRepresentable(const QString& file, QWidget* parent);
+
+// A file to write, asked for with this caption, suggested name (in the documents folder) and filter; empty
+// when the user cancels or the name is refused.
+QString ChooseFileToWrite(QWidget* parent, const QString& caption, const QString& suggestedName,
+                          const QString& filter);

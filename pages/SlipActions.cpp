@@ -1,0 +1,105 @@
+#include "pages/SlipActions.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "controls/WindowPlacement.h"
+#include "pages/FileChoice.h"
+#include "shell/DatabaseLocation.h"
+#include "shell/FileErrors.h"
+#include "shell/MessageBox.h"
+#include "store/RecordColumnText.h"
+#include "store/RegularFile.h"
+
+void CopySlipCodes(const PredictionSlip& slip) {
+    QGuiApplication::clipboard()->setText(CopiedCodesLine(slip));
+}
+
+void PrintSlip(const PredictionSlip& slip, QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A5));
+    printer.setDocName(QStringLiteral("预测单 ") + CopiedCodesLine(slip));
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(QStringLiteral("打印预测单"));
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&slip](QPrinter* target) {
+        QPainter painter(target);
+        PaintSlip(painter, QRectF(QPointF(0, 0), target->pageRect(QPrinter::DevicePixel).size()), slip);
+    });
+    PlaceOverOwner(preview, parent, false);
+    preview.exec();
+}
+
+void ExportSlipPdf(const PredictionSlip& slip, QWidget* parent) {
+    const QString caption = QStringLiteral("导出 PDF");
+    const QString file = ChooseFileToWrite(
+        parent, caption,
+        QStringLiteral("预测单 %1.pdf").arg(QString::fromStdString(IsoDateText(slip.drawDate))),
+        QStringLiteral("PDF 文件 (*.pdf)"));
+    if (file.isEmpty()) {
+        return;
+    }
+    const std::string path = LocalPath(file);
+    const bool hadFile = QFile::exists(file);
+    const QByteArray pdf = SlipPdf(slip);
+    const FileOutcome outcome = ReplaceRegularFileWith(path, pdf.toStdString());
+    if (!outcome.Ok()) {
+        MessageBox(ExportFailureText(path, outcome, hadFile), QStringLiteral("导出失败"), parent,
+                   QMessageBox::Warning);
+        return;
+    }
+    MessageBox(QStringLiteral("已把预测单导出到%1。").arg(QuotedFileName(path)), caption, parent);
+}
+
+namespace {
+
+class CopyKeyFilter : public QObject {
+public:
+    CopyKeyFilter(QObject* parent, QAction& copyAction) : QObject(parent), copy(copyAction) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+            copy.trigger();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QAction& copy;
+};
+
+}  // namespace
+
+void CopyKeyRunsAction(QAbstractItemView& view, QAction& copy) {
+    view.installEventFilter(new CopyKeyFilter(&view, copy));
+}
+
+SlipActions AddSlipActions(QWidget& owner, QWidget& keys,
+                           std::function<std::optional<PredictionSlip>()> slip) {
+    const auto make = [&owner, &keys, slip](const QString& text, const QKeySequence& key,
+                                            void (*run)(const PredictionSlip&, QWidget*)) {
+        auto* action = new QAction(text, &owner);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        keys.addAction(action);
+        QObject::connect(action, &QAction::triggered, &owner, [&owner, slip, run] {
+            if (const std::optional<PredictionSlip> chosen = slip()) {
+                run(*chosen, &owner);
+            }
+        });
+        return action;
+    };
+    return {make(QStringLiteral("复制号码"), QKeySequence::Copy,
+                 [](const PredictionSlip& chosen, QWidget*) { CopySlipCodes(chosen); }),
+            make(QStringLiteral("打印预测单…"), QKeySequence::Print, &PrintSlip),
+            make(QStringLiteral("导出 PDF…"), QKeySequence(), &ExportSlipPdf)};
+}

@@ -1,0 +1,46 @@
+#pragma once
+// What the statistics window shows, as texts: its four tables with their captions, the scope line, the prices
+// and the closing sentences. The window paints them over its picture; the workbook's 统计 sheet writes them
+// into cells, so both always say the same.
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "store/HistoryStatistics.h"
+#include "store/Ledger.h"
+
+// What the window shows for one choice of records.
+struct StatisticsFigures {
+    HistoryStatistics stats;
+    Ledger ledger;
+};
+StatisticsFigures ComputeStatisticsFigures(const std::vector<HistoryRecord>& records,
+                                           const LedgerPrices& prices);
+
+// One of the window's tables: its caption (only the ledger has one), its column titles (none for the counts),
+// and its rows, each a caption and its cells.
+struct StatisticsTable {
+    struct Row {
+        QString caption;
+        QStringList cells;
+    };
+    QString caption;
+    QStringList columns;
+    std::vector<Row> rows;
+};
+
+// The counts, the hits, the hits by code position and the ledger, in the window's reading order.
+std::vector<StatisticsTable> StatisticsTables(const StatisticsFigures& figures);
+
+// Every cell of the tables in reading order: what the window paints, and what its tests read.
+QStringList StatisticsCellTexts(const StatisticsFigures& figures);
+
+// What is counted: saved records of the shown choice; archived: how many records the archive holds (0: none);
+// currentOnly: the history alone.
+QString StatisticsScopeText(int saved, int archived, bool currentOnly);
+
+// "每注 2 元 · 直选奖金 1040 元 · 组三 346 元 · 组六 173 元".
+QString LedgerPricesText(const LedgerPrices& prices);
+
+// The sentence on chance, then on a second line the one on the ledger.
+QString StatisticsSentence(const StatisticsFigures& figures);
