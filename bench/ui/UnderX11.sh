@@ -64,7 +64,9 @@ unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
 
 openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
 wm_pid=$!
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+# Openbox names itself (_NET_SUPPORTING_WM_CHECK) before it manages windows; the client list comes once it
+# does. A window mapped in between may be left unframed and unseen.
+wm_running() { xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q '^_NET_CLIENT_LIST(WINDOW)'; }
 wait_for "window manager" wm_running
 
 MORVINT_BENCH_QPA=xcb "$bench" "$@"

@@ -95,7 +95,9 @@ unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
 
 openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
 wm_pid=$!
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+# Openbox names itself (_NET_SUPPORTING_WM_CHECK) before it manages windows; the client list comes once it
+# does. A window mapped in between may be left unframed and unseen.
+wm_running() { xprop -root _NET_CLIENT_LIST 2>/dev/null | grep -q '^_NET_CLIENT_LIST(WINDOW)'; }
 wait_until "openbox" 20 wm_running
 
 # --- the program -------------------------------------------------------------------------------------------
@@ -229,7 +231,8 @@ popup_below() {
     ((x >= dx && x < dx + dw && y - dy >= $3 - 4 && y - dy <= $3 + 4))
 }
 
-sql() { sqlite3 "$db" "$1"; }
+# Waits for the program while it writes, as the program waits for another copy.
+sql() { sqlite3 -cmd ".timeout 3000" "$db" "$1"; }
 
 # geometry <window>: its client area on the screen, as "x y width height".
 geometry() {
