@@ -22,6 +22,10 @@ void ShowMessage(const std::string& text, const std::string& caption) {
     }
 }
 
+void ShowMessage(const MessageText& message) {
+    ShowMessage(message.text, message.caption);
+}
+
 MessageSinkFunction SetMessageSink(MessageSinkFunction sink) {
     return std::exchange(InstalledSink(), std::move(sink));
 }

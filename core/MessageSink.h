@@ -5,13 +5,14 @@
 #include <functional>
 #include <string>
 
-// The application's title: the caption of the messages that have no caption of their own.
-inline constexpr const char* kAppTitle = "morvint";
+#include "core/MessageTexts.h"
 
 using MessageSinkFunction = std::function<void(const std::string& text, const std::string& caption)>;
 
 // Shows one message through the installed sink (standard error when none is installed).
 void ShowMessage(const std::string& text, const std::string& caption = kAppTitle);
+// Shows a message of the table that names nothing, under its caption.
+void ShowMessage(const MessageText& message);
 
 // Installs the sink; returns the one it replaces so a caller can put it back.
 MessageSinkFunction SetMessageSink(MessageSinkFunction sink);
