@@ -66,7 +66,7 @@ void CLunarCalendar::Convert(const COleDateTime& date) {
     const long day = static_cast<long>(midnight.GetOleDate());
     if (midnight.GetStatus() != COleDateTime::valid || day < kFirstDay ||
         day > LastDay(CurrentCalendarEdition())) {
-        ShowMessage("日期超出范围！");
+        ShowMessage(Messages::kDateOutOfRange);
         return;
     }
     const std::chrono::year_month_day ymd{kOleEpoch + std::chrono::days{day}};

@@ -15,7 +15,7 @@ public:
     CLunarCalendar& operator=(const CLunarCalendar&) = default;
 
     // Converts the day of this date (its time of day is ignored). Outside the current edition's span it shows
-    // "日期超出范围！" and keeps the previous values.
+    // Messages::kDateOutOfRange and keeps the previous values.
     void Convert(const COleDateTime& date);
 
     int lunarMonth = 0;          // 1..12; a leap month keeps the number of the month it follows

@@ -9,6 +9,7 @@
 #include "res/Layout.h"
 #include "res/ResourceIds.h"
 #include "shell/FaceKeys.h"
+#include "shell/QtMessageTexts.h"
 
 namespace {
 
@@ -46,9 +47,9 @@ bool CArchiveDlg::OnInitDialog() {
 
 QString CArchiveDlg::CountText() const {
     if (records.empty()) {
-        return QStringLiteral("归档中还没有记录。");
+        return TextOf(Messages::kArchiveEmpty);
     }
-    return QStringLiteral("归档共 %1 条，最近一次归档于 %2。")
+    return TextOf(Messages::kArchiveCount)
         .arg(records.size())
         .arg(QString::fromStdString(records.front().archivedAt.substr(0, 16)));
 }

@@ -16,7 +16,7 @@ public:
     // archive: in the order the records were archived; the list shows the newest first.
     explicit CArchiveDlg(std::vector<ArchivedRecord> archive, QWidget* parent = nullptr);
 
-    // "归档共 N 条 …": what the window says under its list.
+    // What the window says under its list: Messages::kArchiveCount, or kArchiveEmpty.
     QString CountText() const;
 
     CColorListCtrl list;

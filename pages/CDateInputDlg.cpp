@@ -161,21 +161,17 @@ void CDateInputDlg::OnOK() {
             accept();
             return;
         case PredictionRefusal::past:
-            Refuse(QStringLiteral("请勿对已开过奖的号码进行预测！"), QStringLiteral("请勿“预测”过去！"),
-                   true);
+            Refuse(TextOf(Messages::kPredictingThePast), CaptionOf(Messages::kPredictingThePast), true);
             return;
         case PredictionRefusal::alreadyPredicted:
-            Refuse(QStringLiteral("这一天的开奖号码已被预测并保存过了。"), QStringLiteral("请勿重复预测！"),
-                   true);
+            Refuse(TextOf(Messages::kDayTaken), CaptionOf(Messages::kDayTaken), true);
             return;
         case PredictionRefusal::beyondCalendar:
-            Refuse(QStringLiteral("此软件版本已经过旧，欲预测%1年的开奖号码，请下载升级版本。")
-                       .arg(lastYear + 1),
-                   QStringLiteral("请下载新版本"), false);
+            Refuse(TextOf(Messages::kCalendarTooOld).arg(lastYear + 1), CaptionOf(Messages::kCalendarTooOld),
+                   false);
             return;
         case PredictionRefusal::noIssue:
-            Refuse(QStringLiteral("请输入期号。\r\n只有正确输入日期和期号才能保证预测的准确性。"),
-                   QStringLiteral("未输入期号"), false);
+            Refuse(TextOf(Messages::kNoIssue), CaptionOf(Messages::kNoIssue), false);
             return;
         case PredictionRefusal::historyFull:
             if (MakeRoom()) {
@@ -193,23 +189,17 @@ bool CDateInputDlg::MakeRoom() {
     const int needed = std::max(1, static_cast<int>(app.RecordSlots().size()) - (HISTORY_SLOTS - 2));
     const std::vector<int> oldest = app.OldestWithResult(needed);
     if (static_cast<int>(oldest.size()) < needed) {
-        Refuse(
-            QStringLiteral("预测记录已满（最多保存399条），其中没有可以归档的已开奖记录，不能再保存新的预测。"
-                           "\r\n请先在【预测记录】页输入开奖号码。"),
-            QStringLiteral("预测记录已满"), false);
+        Refuse(TextOf(Messages::kHistoryFull), CaptionOf(Messages::kHistoryFull), false);
         return false;
     }
     const QString question =
-        QStringLiteral(
-            "预测记录已满（最多保存399条）。\r\n要把最早的%1条已开奖的记录移入归档，腾出位置，"
-            "然后继续预测吗？\r\n归档的记录不会丢失：可在“查看归档…”中查看，统计和导出也包含它们。")
-            .arg(needed);
-    if (!AskQuestion(question, QStringLiteral("预测记录已满"), QStringLiteral("归档并继续"), this)) {
+        TextOf(Messages::kArchiveToContinue).arg(needed).arg(TextOf(Messages::kArchiveLosesNothing));
+    if (!AskQuestion(question, CaptionOf(Messages::kArchiveToContinue), QStringLiteral("归档并继续"), this)) {
         return false;
     }
     QString error;
     if (!TakeSafetyCopy(app, error)) {
-        MessageBox(error, QStringLiteral("无法备份"), this, QMessageBox::Warning);
+        MessageBox(error, CaptionOf(Messages::kSafetyCopyFailed), this, QMessageBox::Warning);
         return false;
     }
     return app.ArchiveRecords(oldest) && !app.IsHistoryFull();

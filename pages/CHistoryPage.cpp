@@ -254,14 +254,14 @@ void CHistoryPage::OnConfirm() {
             StoreDrawResult(slot, VerdictFor(RecordOfRow(selectedRow)->data, drawNumberText.toStdString()));
             return;
         case DrawEntryRefusal::notDue:
-            Refuse(QStringLiteral("还未到开奖时间。"), QStringLiteral("未开奖"));
+            Refuse(TextOf(Messages::kNotDue), CaptionOf(Messages::kNotDue));
             return;
         case DrawEntryRefusal::notADrawNumber:
-            Refuse(QStringLiteral("请输入实际开奖号码。"), QStringLiteral("未输入"));
+            Refuse(TextOf(Messages::kNoDrawNumber), CaptionOf(Messages::kNoDrawNumber));
             return;
         case DrawEntryRefusal::earlierPending:
-            Refuse(QStringLiteral("第%1行还未输入开奖号码，请先输入。").arg(check.pendingRow),
-                   QStringLiteral("请按时间先后输入开奖号码"));
+            Refuse(TextOf(Messages::kEarlierPending).arg(check.pendingRow),
+                   CaptionOf(Messages::kEarlierPending));
             return;
         case DrawEntryRefusal::alreadyEntered:
             return;  // the list shows its result; there is no entry to refuse

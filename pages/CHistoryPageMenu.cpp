@@ -16,12 +16,6 @@
 #include "shell/MessageBox.h"
 #include "store/HistoryRecord.h"
 
-namespace {
-
-const QString kArchiveCaption = QStringLiteral("归档已开奖的记录");
-
-}  // namespace
-
 // One line per command, in menu order; a command that has nothing to act on is shown greyed.
 std::unique_ptr<QMenu> CHistoryPage::CreateListMenu() {
     struct Command {
@@ -119,8 +113,8 @@ std::vector<int> CHistoryPage::SlotsWithResult() const {
 }
 
 // Asks how many, names them and moves them into the archive, after a safety copy of the file; the store
-// numbers the rest again and says "保存失败!" when it cannot, leaving the file as it was. The list then shows
-// the records as the file holds them.
+// numbers the rest again and says Messages::kSaveFailed when it cannot, leaving the file as it was. The list
+// then shows the records as the file holds them.
 void CHistoryPage::ArchiveRecordsWithResult() {
     std::vector<int> chosen = SlotsWithResult();
     if (chosen.empty()) {
@@ -136,7 +130,7 @@ void CHistoryPage::ArchiveRecordsWithResult() {
     }
     QString error;
     if (!TakeSafetyCopy(theApp(), error)) {
-        MessageBox(error, QStringLiteral("无法备份"), this, QMessageBox::Warning);
+        MessageBox(error, CaptionOf(Messages::kSafetyCopyFailed), this, QMessageBox::Warning);
         return;
     }
     theApp().ArchiveRecords(chosen);
@@ -146,9 +140,9 @@ void CHistoryPage::ArchiveRecordsWithResult() {
 // 0 when the user cancels.
 int CHistoryPage::AskArchiveCount(int available) {
     QInputDialog dialog(this);
-    dialog.setWindowTitle(kArchiveCaption);
+    dialog.setWindowTitle(CaptionOf(Messages::kArchiveHowMany));
     dialog.setInputMode(QInputDialog::IntInput);
-    dialog.setLabelText(QStringLiteral("已开奖的记录共%1条。\n要归档最早的几条？（1～%1）").arg(available));
+    dialog.setLabelText(TextOf(Messages::kArchiveHowMany).arg(available));
     dialog.setIntRange(1, available);
     dialog.setIntValue(1);
     dialog.setOkButtonText(QStringLiteral("确定"));
@@ -164,5 +158,6 @@ bool CHistoryPage::ConfirmArchive(const std::vector<int>& chosen) {
     for (const int slot : chosen) {
         records.push_back(&app.history[static_cast<std::size_t>(slot)]);
     }
-    return AskQuestion(ArchiveQuestion(records), kArchiveCaption, QStringLiteral("归档"), this);
+    return AskQuestion(ArchiveQuestion(records), CaptionOf(Messages::kArchiveQuestion),
+                       QStringLiteral("归档"), this);
 }

@@ -86,7 +86,7 @@ void CNumberPage::UpdateData(bool saveAndValidate) {
 
 void CNumberPage::SavePrediction() {
     if (saved) {
-        MessageBox(QStringLiteral("预测结果已被保存过了！"), QStringLiteral("不要重复保存"), this);
+        MessageBox(Messages::kAlreadySaved, this);
         return;
     }
     CNoticeDlg notice(window());
@@ -95,11 +95,11 @@ void CNumberPage::SavePrediction() {
         return;
     }
     CPredictApp& app = theApp();
-    // The store reports its own failure ("保存失败!"); the page then stays unsaved and may try again.
+    // The store reports its own failure (Messages::kSaveFailed); the page then stays unsaved and may try
+    // again.
     if (!app.AppendPrediction(app.state.drawDate, app.state.issueNumber, codes)) {
         return;
     }
-    MessageBox(QStringLiteral("预测结果已被保存到数据库中！\r\n您可以到【预测记录】中查看。"),
-               QStringLiteral("保存成功"), this);
+    MessageBox(Messages::kSaved, this);
     saved = true;
 }

@@ -201,7 +201,7 @@ void CPlayerPage::OnSave() {
 void CPlayerPage::OnApplyCode() {
     UpdateData(true);
     if (FortuneCodeBytes(fortuneCodeText).size() != kFortuneCodeLength) {
-        MessageBox(QStringLiteral("财运代码输入错误，请校对！"), QStringLiteral("代码输入错误"), this);
+        MessageBox(Messages::kFortuneCodeWrong, this);
         return;
     }
     CPredictApp& app = theApp();

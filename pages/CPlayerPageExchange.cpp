@@ -56,7 +56,7 @@ bool CPlayerPage::ExchangeInteger(CColorEdit& edit, int& value, bool saveAndVali
         return true;
     }
     if (!ParseDialogInteger(edit.Text().toStdString(), value)) {
-        MessageBox(QStringLiteral("请键入一个整数。"), QString::fromUtf8(kAppTitle), this);
+        MessageBox(Messages::kNotAnInteger, this);
         edit.setFocus();
         edit.lineEdit()->selectAll();
         return false;
@@ -75,7 +75,7 @@ void CPlayerPage::ComputeFortuneChart() {
     UpdateData(false);
     // One message per bad level; the years and months are already on show.
     for (std::size_t i = 0; i < chart.badLevelPositions.size(); ++i) {
-        MessageBox(QStringLiteral("财运代码错误,不能生成财运走势图!"), QStringLiteral("财运代码错误"), this);
+        MessageBox(Messages::kNoFortuneChart, this);
     }
     chartValues = chart.chartValues;
     codeValid = chart.codeValid;

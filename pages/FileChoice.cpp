@@ -15,10 +15,8 @@ bool IsRepresentable(const QString& file, QWidget* parent) {
     if (!file.contains(QChar::ReplacementCharacter)) {
         return true;
     }
-    MessageBox(QStringLiteral("文件名“%1”含有无法识别的字符（它不是 UTF-8 编码），本程序无法使用这个文件；"
-                              "请改用 UTF-8 编码的文件名。")
-                   .arg(file),
-               QStringLiteral("文件名无法识别"), parent, QMessageBox::Warning);
+    MessageBox(TextOf(Messages::kFileNameNotUtf8).arg(file), CaptionOf(Messages::kFileNameNotUtf8), parent,
+               QMessageBox::Warning);
     return false;
 }
 

@@ -5,6 +5,7 @@
 
 #include "controls/CColorListCtrl.h"
 #include "res/RecordColumns.h"
+#include "shell/QtMessageTexts.h"
 #include "store/HistoryRecord.h"
 #include "store/HistoryVerdict.h"
 #include "store/RecordColumnText.h"
@@ -24,7 +25,7 @@ constexpr COLORREF kHitCodeText = Colour(RecordColumns::kHitCodeColour);
 constexpr COLORREF kHitVerdictText = Colour(RecordColumns::kHitVerdictColour);
 
 QString RecordName(const HistoryRecord& record) {
-    return QStringLiteral("%1  第%2期")
+    return TextOf(Messages::kArchiveQuestionRecord)
         .arg(RecordDateText(record.record_date), QString::fromStdString(record.open_order));
 }
 
@@ -68,16 +69,15 @@ void ColourRecordRow(CColorListCtrl& list, int row, int isRight) {
 }
 
 QString ArchiveQuestion(const std::vector<const HistoryRecord*>& records) {
-    QStringList lines{QStringLiteral("将以下%1条已开奖的记录移入归档：").arg(records.size())};
+    QStringList lines{TextOf(Messages::kArchiveQuestion).arg(records.size())};
     const std::size_t count = records.size();
     for (std::size_t i = 0; i < count; ++i) {
         if (count > kNamedInFull && i == kNamedAtEachEnd) {
-            lines << QStringLiteral("……");
+            lines << TextOf(Messages::kArchiveQuestionGap);
             i = count - kNamedAtEachEnd;
         }
         lines << RecordName(*records[i]);
     }
-    lines << QStringLiteral(
-        "归档的记录不会丢失：可在“查看归档…”中查看，统计和导出也包含它们。确定要归档吗？");
+    lines << TextOf(Messages::kArchiveQuestionEnd).arg(TextOf(Messages::kArchiveLosesNothing));
     return lines.join(QStringLiteral("\r\n"));
 }

@@ -19,24 +19,25 @@
 
 namespace {
 
-// Refused lines the import's message lists before "……另有 N 行被拒绝。".
+// Refused lines the import's message lists before Messages::kMoreRefused.
 constexpr std::size_t kRefusalGroupsShown = 20;
 
-// Writes the records with export to the file the user picks, and says how it went.
-void ExportFromMenu(QWidget* parent, const QString& caption, const QString& suggestedName,
+// Writes the records with export to the file the user picks, and says how it went in box, whose caption
+// names the file dialog too.
+void ExportFromMenu(QWidget* parent, const MessageText& box, const QString& suggestedName,
                     const QString& filter,
                     bool (*write)(const CPredictStore&, const std::string&, QString&)) {
-    const QString file = ChooseFileToWrite(parent, caption, suggestedName, filter);
+    const QString file = ChooseFileToWrite(parent, CaptionOf(box), suggestedName, filter);
     if (file.isEmpty()) {
         return;
     }
     theApp().RefreshIfChanged();
     QString message;
     if (!write(theApp(), LocalPath(file), message)) {
-        MessageBox(message, QStringLiteral("导出失败"), parent, QMessageBox::Warning);
+        MessageBox(message, CaptionOf(Messages::kExportFailed), parent, QMessageBox::Warning);
         return;
     }
-    MessageBox(message, caption, parent);
+    MessageBox(TextOf(box).arg(message), CaptionOf(box), parent);
 }
 
 }  // namespace
@@ -48,8 +49,7 @@ void OpenStatistics(QWidget* parent) {
     std::vector<HistoryRecord> all;
     int archived = 0;
     if (!app.AllRecords(all, archived)) {
-        MessageBox(QStringLiteral("无法读取归档的记录，下面只统计当前的预测记录。"), QStringLiteral("统计"),
-                   parent, QMessageBox::Warning);
+        MessageBox(Messages::kArchiveUnreadableForStatistics, parent, QMessageBox::Warning);
     }
     const LedgerPrices prices = LedgerPricesSetting();
     CStatisticsDlg dialog(ComputeStatisticsFigures(all, prices),
@@ -62,8 +62,7 @@ void OpenArchive(QWidget* parent) {
     app.RefreshIfChanged();
     std::vector<ArchivedRecord> archive;
     if (!app.LoadArchive(archive)) {
-        MessageBox(QStringLiteral("无法读取归档的记录。"), QStringLiteral("查看归档"), parent,
-                   QMessageBox::Warning);
+        MessageBox(Messages::kArchiveUnreadable, parent, QMessageBox::Warning);
         return;
     }
     CArchiveDlg dialog(std::move(archive), parent);
@@ -71,18 +70,18 @@ void OpenArchive(QWidget* parent) {
 }
 
 void ExportRecordsFromMenu(QWidget* parent) {
-    ExportFromMenu(parent, QStringLiteral("导出为 CSV"), QStringLiteral("预测记录.csv"),
+    ExportFromMenu(parent, Messages::kCsvExportBox, QStringLiteral("预测记录.csv"),
                    QStringLiteral("CSV 文件 (*.csv)"), &ExportRecords);
 }
 
 void ExportWorkbookFromMenu(QWidget* parent) {
-    ExportFromMenu(parent, QStringLiteral("导出为 Excel 表格"), QStringLiteral("预测记录.xlsx"),
+    ExportFromMenu(parent, Messages::kWorkbookExportBox, QStringLiteral("预测记录.xlsx"),
                    QStringLiteral("Excel 表格 (*.xlsx)"), &ExportWorkbook);
 }
 
 bool ImportDrawsFromMenu(QWidget* parent) {
     const QString file =
-        QFileDialog::getOpenFileName(parent, QStringLiteral("导入开奖号码"), DocumentsFolder(),
+        QFileDialog::getOpenFileName(parent, CaptionOf(Messages::kImportTally), DocumentsFolder(),
                                      QStringLiteral("开奖号码 (*.txt *.csv);;所有文件 (*)"));
     if (file.isEmpty() || !IsRepresentable(file, parent)) {
         return false;
@@ -90,18 +89,19 @@ bool ImportDrawsFromMenu(QWidget* parent) {
     std::string bytes;
     QString error;
     if (!ReadDrawsFile(LocalPath(file), bytes, error)) {
-        MessageBox(error, QStringLiteral("导入失败"), parent, QMessageBox::Warning);
+        MessageBox(TextOf(Messages::kImportFailedBox).arg(error), CaptionOf(Messages::kImportFailedBox),
+                   parent, QMessageBox::Warning);
         return false;
     }
     theApp().RefreshIfChanged();
     if (!TakeSafetyCopy(theApp(), error)) {
-        MessageBox(error, QStringLiteral("无法备份"), parent, QMessageBox::Warning);
+        MessageBox(error, CaptionOf(Messages::kSafetyCopyFailed), parent, QMessageBox::Warning);
         return false;
     }
     const DrawImportReport report = ImportDraws(theApp(), bytes);
     // A screenful at most; the whole list goes into the details, where it can be read and copied.
     MessageBox(QString::fromStdString(DrawImportSummary(report, kRefusalGroupsShown)),
-               QStringLiteral("导入开奖号码"), parent, QMessageBox::NoIcon,
+               CaptionOf(Messages::kImportTally), parent, QMessageBox::NoIcon,
                report.refused.empty() ? QString() : QString::fromStdString(DrawImportRefusals(report)));
     return report.entered > 0;
 }
@@ -110,20 +110,20 @@ void BackUpFromMenu(QWidget* parent) {
     const QString name =
         QStringLiteral("morvint-备份-%1.db").arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
     const QString file =
-        ChooseFileToWrite(parent, QStringLiteral("备份数据"), name, QStringLiteral("数据库 (*.db)"));
+        ChooseFileToWrite(parent, CaptionOf(Messages::kBackedUp), name, QStringLiteral("数据库 (*.db)"));
     if (file.isEmpty()) {
         return;
     }
     QString message;
     const bool done = BackUpDatabase(theApp(), LocalPath(file), message);
-    MessageBox(message, done ? QStringLiteral("备份数据") : QStringLiteral("备份失败"), parent,
+    MessageBox(message, CaptionOf(done ? Messages::kBackedUp : Messages::kBackupFailed), parent,
                done ? QMessageBox::NoIcon : QMessageBox::Warning);
 }
 
 bool RestoreFromMenu(QWidget* parent) {
     CPredictApp& app = theApp();
     const QString backups = QString::fromStdString(SafetyCopyFolder(app.DatabasePath()));
-    const QString file = QFileDialog::getOpenFileName(parent, QStringLiteral("恢复数据"),
+    const QString file = QFileDialog::getOpenFileName(parent, CaptionOf(Messages::kRestoreQuestion),
                                                       QDir(backups).exists() ? backups : DocumentsFolder(),
                                                       QStringLiteral("数据库 (*.db);;所有文件 (*)"));
     if (file.isEmpty() || !IsRepresentable(file, parent)) {
@@ -131,20 +131,18 @@ bool RestoreFromMenu(QWidget* parent) {
     }
     const std::string path = LocalPath(file);
     if (const QString refusal = BackupRefusalText(path); !refusal.isEmpty()) {
-        MessageBox(refusal + QStringLiteral("数据库没有改动。"), QStringLiteral("无法恢复"), parent,
-                   QMessageBox::Warning);
+        MessageBox(refusal + TextOf(Messages::kDatabaseUnchanged), CaptionOf(Messages::kDatabaseUnchanged),
+                   parent, QMessageBox::Warning);
         return false;
     }
-    const QString question = QStringLiteral(
-                                 "将用备份文件%1替换现在的数据库（玩家资料、预测记录和归档）。\r\n"
-                                 "替换之前，现在的数据库会先存为安全备份，放在%2。\r\n确定要恢复吗？")
-                                 .arg(QuotedFileName(path), QuotedFileName(backups.toStdString()));
-    if (!AskQuestion(question, QStringLiteral("恢复数据"), QStringLiteral("恢复"), parent)) {
+    const QString question =
+        TextOf(Messages::kRestoreQuestion).arg(QuotedFileName(path), QuotedFileName(backups.toStdString()));
+    if (!AskQuestion(question, CaptionOf(Messages::kRestoreQuestion), QStringLiteral("恢复"), parent)) {
         return false;
     }
     QString message;
     const bool restored = RestoreDatabase(app, path, message);
-    MessageBox(message, restored ? QStringLiteral("恢复数据") : QStringLiteral("无法恢复"), parent,
+    MessageBox(message, CaptionOf(restored ? Messages::kRestored : Messages::kRestoreWriteFailed), parent,
                restored ? QMessageBox::NoIcon : QMessageBox::Warning);
     return restored;
 }

@@ -37,9 +37,8 @@ void PrintSlip(const PredictionSlip& slip, QWidget* parent) {
 }
 
 void ExportSlipPdf(const PredictionSlip& slip, QWidget* parent) {
-    const QString caption = QStringLiteral("导出 PDF");
     const QString file = ChooseFileToWrite(
-        parent, caption,
+        parent, CaptionOf(Messages::kSlipExported),
         QStringLiteral("预测单 %1.pdf").arg(QString::fromStdString(IsoDateText(slip.drawDate))),
         QStringLiteral("PDF 文件 (*.pdf)"));
     if (file.isEmpty()) {
@@ -50,11 +49,12 @@ void ExportSlipPdf(const PredictionSlip& slip, QWidget* parent) {
     const QByteArray pdf = SlipPdf(slip);
     const FileOutcome outcome = ReplaceRegularFileWith(path, pdf.toStdString());
     if (!outcome.Ok()) {
-        MessageBox(ExportFailureText(path, outcome, hadFile), QStringLiteral("导出失败"), parent,
+        MessageBox(ExportFailureText(path, outcome, hadFile), CaptionOf(Messages::kExportFailed), parent,
                    QMessageBox::Warning);
         return;
     }
-    MessageBox(QStringLiteral("已把预测单导出到%1。").arg(QuotedFileName(path)), caption, parent);
+    MessageBox(TextOf(Messages::kSlipExported).arg(QuotedFileName(path)), CaptionOf(Messages::kSlipExported),
+               parent);
 }
 
 namespace {

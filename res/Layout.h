@@ -206,7 +206,7 @@ constexpr Rect cancelButton{192, 184, 71, 25};  // 2, save question
 
 namespace StatisticsDialog {
 constexpr Rect client{0, 0, 600, 600};
-constexpr Rect scopeText{236, 8, 348, 22};  // "全部 130 条，其中归档 30 条", drawn at run time
+constexpr Rect scopeText{236, 8, 348, 22};          // Messages::kScopeWithArchive …, drawn at run time
 constexpr Rect currentOnlyButton{449, 34, 15, 15};  // the square of 只统计当前的记录
 constexpr Rect currentOnlyCaption{468, 31, 116, 21};
 constexpr Rect countsPanel{16, 62, 176, 92};

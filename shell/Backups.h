@@ -18,8 +18,8 @@ bool BackUpDatabase(const CPredictStore& store, const std::string& path, QString
 QString BackupRefusalText(const std::string& path);
 
 // Checks the backup at path, takes the safety copy, and replaces the database with the backup in one step.
-// True with what was restored in message; false with why nothing changed ("保存失败!" has been shown when the
-// write itself failed).
+// True with what was restored in message; false with why nothing changed (Messages::kSaveFailed has been
+// shown when the write itself failed).
 bool RestoreDatabase(CPredictStore& store, const std::string& path, QString& message);
 
 // Archives the count oldest records that have their draw result, after the safety copy. True with what was

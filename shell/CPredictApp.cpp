@@ -52,10 +52,8 @@ bool CPredictApp::InitInstance(const CommandLine& commandLine) {
     OpenDatabase(database);
     // Said once, now: otherwise the player would only learn it from the first prediction that fails to save.
     if (IsDatabaseOpen() && !IsDatabaseWritable()) {
-        ShowMessage("数据库文件" + QuotedFileName(database).toStdString() +
-                        "只能读取，不能写入：本次新的预测、开奖号码和玩家资料都无法保存。\r\n"
-                        "请检查这个文件和它所在文件夹的写入权限。",
-                    "数据库不能写入");
+        ShowMessage(FormatText(Messages::kDatabaseReadOnly, QuotedFileName(database).toStdString()),
+                    Messages::kDatabaseReadOnly.caption);
     }
     state.minDrawDate = COleDateTime(2009, 6, 17);
     historyCount = 0;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "core/MessageTexts.h"
 #include "core/Utf8Text.h"
 #include "shell/PackageVersion.h"  // written by the build
 
@@ -94,7 +95,7 @@ std::string Shown(const std::string& argument) {
 }
 
 std::string MissingValue(std::string_view option) {
-    return "选项“" + std::string(option) + "”后面缺少参数。";
+    return FormatText(Messages::kMissingValue, option);
 }
 
 // Our own arguments, without Qt's options and their values; the error is set when one of those lacks its
@@ -141,7 +142,7 @@ std::string CheckFileValues(const std::vector<std::string>& arguments) {
         }
         const std::string& value = arguments[i + 1];
         if (value.starts_with('-') && value != "-") {
-            return MissingValue(shown) + "“" + Shown(value) + "”是另一个选项。";
+            return MissingValue(shown) + FormatText(Messages::kValueIsOption, Shown(value));
         }
     }
     return {};
@@ -156,13 +157,13 @@ std::string ParseFailure(const QCommandLineParser& parser, const std::vector<std
         }
         const std::string_view name = OptionName(argument);
         if (!unknown.isEmpty() && unknown.front().toStdString() == name) {
-            return "未知的选项“" + Shown(argument) + "”。";
+            return FormatText(Messages::kUnknownOption, Shown(argument));
         }
         if (unknown.isEmpty() && HasEquals(argument) && std::ranges::find(kFlags, name) != kFlags.end()) {
-            return "选项“--" + std::string(name) + "”不带参数。";
+            return FormatText(Messages::kFlagWithValue, name);
         }
     }
-    return "无法识别的命令行。";
+    return Messages::kUnreadableCommandLine.text;
 }
 
 struct Parsed {
@@ -193,11 +194,11 @@ void ReadFiles(const Parsed& parsed, CommandLine& commandLine) {
             continue;
         }
         if (values.size() > 1) {
-            commandLine.error = "选项“" + shown + "”只能给一次。";
+            commandLine.error = FormatText(Messages::kOptionTwice, shown);
         } else if (values.front().isEmpty()) {
             commandLine.error = MissingValue(shown);
         } else if (option.isCommand && command != nullptr) {
-            commandLine.error = "--" + std::string(command->name) + " 与 " + shown + " 只能选用一个。";
+            commandLine.error = FormatText(Messages::kOnlyOneOf, "--" + std::string(command->name), shown);
         } else {
             commandLine.*option.file = values.front().toStdString();
             command = option.isCommand ? &option : command;
@@ -212,8 +213,7 @@ void ReadArchiveCount(CommandLine& commandLine) {
                         std::ranges::all_of(count, [](char c) { return c >= '0' && c <= '9'; });
     const int value = digits ? std::stoi(count) : 0;
     if (!count.empty() && (value < 1 || value > 399)) {
-        commandLine.error =
-            "选项“--archive”后面应是要归档的记录条数（1～399），而不是“" + Shown(count) + "”。";
+        commandLine.error = FormatText(Messages::kArchiveCountWrong, Shown(count));
     }
     commandLine.archive = commandLine.error.empty() ? value : 0;
 }
@@ -222,7 +222,7 @@ void ReadFlags(const Parsed& parsed, CommandLine& commandLine) {
     const bool classic = parsed.parser.isSet(parsed.classic);
     const bool extended = parsed.parser.isSet(parsed.extended);
     if (classic && extended) {
-        commandLine.error = "--classic 与 --extended 只能选用一个。";
+        commandLine.error = FormatText(Messages::kOnlyOneOf, "--classic", "--extended");
     } else if (classic || extended) {
         commandLine.edition = classic ? CalendarEdition::Classic : CalendarEdition::Extended;
     }
@@ -236,9 +236,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     CommandLine commandLine;
     for (const std::string& argument : arguments) {
         if (!IsValidUtf8(argument)) {
-            commandLine.error =
-                "参数“" + Shown(argument) +
-                "”含有不是 UTF-8 编码的字节，本程序无法表示这个名字；请改用 UTF-8 编码的文件名。";
+            commandLine.error = FormatText(Messages::kArgumentNotUtf8, Shown(argument));
             return commandLine;
         }
     }
@@ -259,7 +257,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         return commandLine;
     }
     if (const QStringList extra = parsed.parser.positionalArguments(); !extra.isEmpty()) {
-        commandLine.error = "多余的参数“" + Shown(extra.front().toStdString()) + "”：本程序不打开文件。";
+        commandLine.error = FormatText(Messages::kExtraArgument, Shown(extra.front().toStdString()));
         return commandLine;
     }
     ReadFlags(parsed, commandLine);
@@ -271,7 +269,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     }
     // A workbook is a zip file, no stream for a terminal or a pipe; a file named "-" is "./-".
     if (commandLine.exportXlsx == "-") {
-        commandLine.error = "选项“--export-xlsx”后面应是文件名：Excel 表格不能写到标准输出。";
+        commandLine.error = Messages::kWorkbookToStandardOutput.text;
     }
     return commandLine;
 }
@@ -291,9 +289,7 @@ bool HasDisplay(const CommandLine& commandLine) {
 }
 
 std::string NoDisplayText() {
-    return "morvint：没有找到图形桌面（未设置 DISPLAY 或 WAYLAND_DISPLAY），无法打开程序窗口。\n"
-           "请在图形桌面中启动本程序。不需要桌面也能使用的功能（如导出、导入预测记录），\n"
-           "请用 morvint --help 查看。\n";
+    return Messages::kNoDisplay.text;
 }
 
 bool IsRecordsCommand(const CommandLine& commandLine) {
@@ -307,43 +303,15 @@ CalendarEdition ChosenCalendarEdition(const CommandLine& commandLine) {
 }
 
 std::string UsageText() {
-    return "用法：morvint [选项]\n"
-           "Quintara V4.3：以梅花易数为每日三位数开奖号码起卦预测。\n"
-           "\n"
-           "选项：\n"
-           "  --classic          使用经典版历法：2007-02-04 至 2012-02-04，可预测 2011 年及以前的开奖\n"
-           "  --extended         使用扩展版历法：2007-02-04 至 2099-12-31，可预测 2099 年及以前的开奖\n"
-           "  --database 文件    使用这个数据库文件（文件须已存在）\n"
-           "  --export-csv 文件  把全部预测记录导出为 CSV 文件（UTF-8）后退出；文件为 - 时\n"
-           "                     写到标准输出\n"
-           "  --export-xlsx 文件 把全部预测记录和统计导出为 Excel 表格（.xlsx）后退出\n"
-           "  --import-draws 文件\n"
-           "                     从文件录入开奖号码后退出；每行一期：“期数,开奖号码”或\n"
-           "                     “日期,开奖号码”（日期如 2009-06-17），规则与【预测记录】页相同\n"
-           "  --backup 文件      把数据库完整备份到文件后退出\n"
-           "  --restore 文件     检查备份文件，先为现有数据库做安全备份，再用备份恢复后退出\n"
-           "  --archive 条数     把最早的这么多条已开奖的记录移入归档后退出（1～399）\n"
-           "  --help             显示本说明后退出\n"
-           "  --version          显示版本和所用历法后退出\n"
-           "\n"
-           "不指定历法时，今天在 2011-12-31 及以前用经典版，从 2012-01-01 起用扩展版。\n"
-           "不指定数据库时，程序文件夹中有 morvint.db 就用它（便携版；不能写入时启动时\n"
-           "会说明），否则用 ~/.local/share/morvint/morvint.db\n"
-           "（$XDG_DATA_HOME/morvint/morvint.db），第一次启动时由安装的空白数据库复制而来。\n"
-           "\n"
-           "导入、恢复和归档之前，程序先把数据库复制到它旁边的 backups 文件夹（保留最新的 10 份）。\n"
-           "\n"
-           "导出、导入、备份、恢复和归档不需要显示器。成功时退出码为 0；文件或数据库无法读写、\n"
-           "或有开奖号码被拒绝时为 1，并说明原因；命令行有误时为 2。\n";
+    return Messages::kUsage.text;
 }
 
 std::string VersionText(CalendarEdition edition) {
-    const char* calendar = edition == CalendarEdition::Classic
-                               ? "经典版（2007-02-04 至 2012-02-04，开奖年份至 2011 年）"
-                               : "扩展版（2007-02-04 至 2099-12-31，开奖年份至 2099 年）";
-    return std::string("Quintara V4.3\n版本：") + kPackageVersion + "\n历法：" + calendar + "\n";
+    const MessageText& calendar =
+        edition == CalendarEdition::Classic ? Messages::kClassicCalendar : Messages::kExtendedCalendar;
+    return FormatText(Messages::kVersion, kPackageVersion, calendar.text);
 }
 
 std::string ErrorText(const std::string& error) {
-    return "morvint：" + error + "\n请用 morvint --help 查看可用的选项。\n";
+    return FormatText(Messages::kCommandLineError, error);
 }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/MessageTexts.h"
 #include "core/Utf8Text.h"
 
 namespace {
@@ -10,7 +11,7 @@ namespace {
 constexpr std::size_t kEchoedCharacters = 24;
 
 std::string Echo(const std::string& field) {
-    return "“" + EchoText(field, kEchoedCharacters) + "”";
+    return EchoText(field, kEchoedCharacters);
 }
 
 // Refused lines one after another with the same words.
@@ -37,10 +38,9 @@ std::vector<Group> Grouped(const DrawImportReport& report) {
 
 std::string GroupLine(const Group& group) {
     if (group.lines == 1) {
-        return "第" + std::to_string(group.firstLine) + "行：" + group.text;
+        return FormatText(Messages::kRefusedLine, group.firstLine, group.text);
     }
-    return "第" + std::to_string(group.firstLine) + "–" + std::to_string(group.lastLine) + "行（" +
-           std::to_string(group.lines) + " 行）：" + group.text;
+    return FormatText(Messages::kRefusedLines, group.firstLine, group.lastLine, group.lines, group.text);
 }
 
 }  // namespace
@@ -48,31 +48,29 @@ std::string GroupLine(const Group& group) {
 std::string DrawRefusalText(const DrawImportRefusal& refusal) {
     switch (refusal.reason) {
         case DrawLineRefusal::notTwoFields:
-            return "应为“期数,开奖号码”或“日期,开奖号码”。";
+            return Messages::kDrawLineShape.text;
         case DrawLineRefusal::noSuchDate:
-            return "日期" + Echo(refusal.field) + "不存在。";
+            return FormatText(Messages::kDrawNoSuchDate, Echo(refusal.field));
         case DrawLineRefusal::noRecordOnDay:
-            return "这一天没有预测记录。";
+            return Messages::kDrawNoRecordOnDay.text;
         case DrawLineRefusal::noRecordOfIssue:
-            return "没有期数为" + Echo(refusal.field) + "的预测记录。";
+            return FormatText(Messages::kDrawNoRecordOfIssue, Echo(refusal.field));
         case DrawLineRefusal::alreadyEntered:
-            return "这条预测记录已有开奖号码。";
+            return Messages::kDrawAlreadyEntered.text;
         case DrawLineRefusal::notDue:
-            return "还未到开奖时间。";
+            return Messages::kNotDue.text;
         case DrawLineRefusal::notADrawNumber:
-            return "开奖号码" + Echo(refusal.field) + "不是三位数字。";
+            return FormatText(Messages::kDrawNotANumber, Echo(refusal.field));
         case DrawLineRefusal::earlierPending:
-            return "预测记录第" + std::to_string(refusal.pendingRow) + "行还未输入开奖号码，请先输入。";
+            return FormatText(Messages::kDrawEarlierPending, refusal.pendingRow);
     }
     return {};
 }
 
 std::string DrawImportSummary(const DrawImportReport& report, std::size_t maxGroups) {
-    std::string summary = "录入开奖号码 " + std::to_string(report.entered) + " 个，拒绝 " +
-                          std::to_string(report.refused.size()) + " 行。";
+    std::string summary = FormatText(Messages::kImportTally, report.entered, report.refused.size());
     if (report.failedLine != 0) {
-        summary += "\n第" + std::to_string(report.failedLine) +
-                   "行保存失败，导入到此停止；此前录入的开奖号码已保存。";
+        summary += "\n" + FormatText(Messages::kImportStopped, report.failedLine);
     }
     const std::vector<Group> groups = Grouped(report);
     int listedLines = 0;
@@ -82,7 +80,7 @@ std::string DrawImportSummary(const DrawImportReport& report, std::size_t maxGro
     }
     const int unlisted = static_cast<int>(report.refused.size()) - listedLines;
     if (unlisted > 0) {
-        summary += "\n……另有 " + std::to_string(unlisted) + " 行被拒绝。";
+        summary += "\n" + FormatText(Messages::kMoreRefused, unlisted);
     }
     return summary;
 }

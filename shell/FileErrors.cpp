@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/Utf8Text.h"
+#include "shell/QtMessageTexts.h"
 
 namespace {
 
@@ -11,31 +12,21 @@ constexpr std::size_t kShownNameCharacters = 160;
 
 struct Reason {
     int error;
-    const char* words;
+    const MessageText& words;
 };
 
 // The failures a user can meet with a file they picked; anything rarer is named by its number.
 constexpr Reason kReasons[] = {
-    {ENOSPC, "磁盘已满"},
-    {EDQUOT, "超出了磁盘配额"},
-    {EACCES, "没有权限"},
-    {EPERM, "没有权限"},
-    {EROFS, "所在的磁盘只能读取"},
-    {ENOENT, "文件或文件夹不存在"},
-    {ENOTDIR, "路径中有一部分不是文件夹"},
-    {EISDIR, "这是一个文件夹"},
-    {ENAMETOOLONG, "文件名太长"},
-    {ELOOP, "符号链接层数太多"},
-    {EFBIG, "文件太大"},
-    {EIO, "磁盘读写出错"},
-    {EMFILE, "打开的文件太多"},
-    {ENFILE, "打开的文件太多"},
-    {EBUSY, "文件正被占用"},
-    {ETXTBSY, "文件正被占用"},
-    {EPIPE, "接收输出的一方已经关闭"},
-    {EBADF, "文件无法写入"},
-    {ENXIO, "设备不存在"},
-    {EAGAIN, "文件暂时无法读取"},
+    {ENOSPC, Messages::kDiskFull},          {EDQUOT, Messages::kOverQuota},
+    {EACCES, Messages::kNoPermission},      {EPERM, Messages::kNoPermission},
+    {EROFS, Messages::kReadOnlyDisk},       {ENOENT, Messages::kNoSuchFile},
+    {ENOTDIR, Messages::kPathNotFolder},    {EISDIR, Messages::kIsFolder},
+    {ENAMETOOLONG, Messages::kNameTooLong}, {ELOOP, Messages::kTooManyLinks},
+    {EFBIG, Messages::kFileTooLarge},       {EIO, Messages::kDiskError},
+    {EMFILE, Messages::kTooManyOpenFiles},  {ENFILE, Messages::kTooManyOpenFiles},
+    {EBUSY, Messages::kFileBusy},           {ETXTBSY, Messages::kFileBusy},
+    {EPIPE, Messages::kReaderClosed},       {EBADF, Messages::kNotWritable},
+    {ENXIO, Messages::kNoDevice},           {EAGAIN, Messages::kTryLater},
 };
 
 }  // namespace
@@ -43,10 +34,10 @@ constexpr Reason kReasons[] = {
 QString SystemReason(int errorNumber) {
     for (const Reason& reason : kReasons) {
         if (reason.error == errorNumber) {
-            return QString::fromUtf8(reason.words);
+            return TextOf(reason.words);
         }
     }
-    return QStringLiteral("系统错误（错误码 %1）").arg(errorNumber);
+    return TextOf(Messages::kSystemError).arg(errorNumber);
 }
 
 QString QuotedFileName(const std::string& path) {
@@ -55,28 +46,25 @@ QString QuotedFileName(const std::string& path) {
 
 QString WriteFailureText(const std::string& path, const FileOutcome& outcome, bool hadFile) {
     if (outcome.kind == FileOutcome::Kind::notRegular) {
-        return QStringLiteral("%1不是普通文件（而是文件夹、设备或管道等），只能写入普通文件。")
-            .arg(QuotedFileName(path));
+        return TextOf(Messages::kNotRegularForWriting).arg(QuotedFileName(path));
     }
-    return QStringLiteral("无法写入文件%1：%2。%3")
-        .arg(QuotedFileName(path), SystemReason(outcome.error),
-             hadFile ? QStringLiteral("原有的文件没有改动。") : QString());
+    return TextOf(Messages::kCannotWrite).arg(QuotedFileName(path), SystemReason(outcome.error)) +
+           (hadFile ? TextOf(Messages::kFileUnchanged) : QString());
 }
 
 QString ExportFailureText(const std::string& path, const FileOutcome& outcome, bool hadFile) {
-    return QStringLiteral("导出失败：") + WriteFailureText(path, outcome, hadFile);
+    return TextOf(Messages::kExportFailed).arg(WriteFailureText(path, outcome, hadFile));
 }
 
 QString ReadFailureText(const std::string& path, const FileOutcome& outcome) {
     switch (outcome.kind) {
         case FileOutcome::Kind::notRegular:
-            return QStringLiteral("%1不是普通文件（而是文件夹、设备或管道等），只能从普通文件读取。")
-                .arg(QuotedFileName(path));
+            return TextOf(Messages::kNotRegularForReading).arg(QuotedFileName(path));
         case FileOutcome::Kind::tooLarge:
-            return QStringLiteral("文件%1太大，不像开奖号码文件。").arg(QuotedFileName(path));
+            return TextOf(Messages::kDrawsFileTooLarge).arg(QuotedFileName(path));
         case FileOutcome::Kind::system:
         case FileOutcome::Kind::ok:
             break;
     }
-    return QStringLiteral("无法读取文件%1：%2。").arg(QuotedFileName(path), SystemReason(outcome.error));
+    return TextOf(Messages::kCannotRead).arg(QuotedFileName(path), SystemReason(outcome.error));
 }

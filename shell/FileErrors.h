@@ -6,17 +6,17 @@
 
 #include "store/RegularFile.h"
 
-// The reason for an errno, as a short phrase: "磁盘已满", "没有权限" …
+// The reason for an errno, as a short phrase (Messages::kDiskFull, kNoPermission …).
 QString SystemReason(int errorNumber);
 
 // A file name as a message shows it: in quotes, cut short if it is very long, with control characters
 // escaped so that it cannot break the message's lines.
 QString QuotedFileName(const std::string& path);
 
-// Why a file could not be written at path, as the rest of a sentence ("无法写入文件…：磁盘已满。"). hadFile:
-// a file was there before, and the sentence says it is unchanged.
+// Why a file could not be written at path, as the rest of a sentence (Messages::kCannotWrite …). hadFile: a
+// file was there before, and the sentence says it is unchanged.
 QString WriteFailureText(const std::string& path, const FileOutcome& outcome, bool hadFile);
 
-// "导出失败：…" or "无法读取文件…": the whole sentence for a failed export or read of path.
+// The whole sentence for a failed export (Messages::kExportFailed) or read (kCannotRead …) of path.
 QString ExportFailureText(const std::string& path, const FileOutcome& outcome, bool hadFile);
 QString ReadFailureText(const std::string& path, const FileOutcome& outcome);

@@ -17,7 +17,7 @@ MessageBoxHandler& Handler() {
 }
 
 // A window manager writes the caption into the box's title bar beside its own buttons: a box only as wide as
-// a short text, such as 还未到开奖时间。, shows its caption 未开奖 as 未…. The box is made wide enough for
+// a short text, such as Messages::kNotDue, shows its caption 未开奖 as 未…. The box is made wide enough for
 // the caption in a title font up to half again as wide as the program's, with room for the icon and three
 // buttons.
 void LeaveRoomForTheCaption(QMessageBox& box, const QString& caption) {
@@ -43,6 +43,10 @@ void MessageBox(const QString& text, const QString& caption, QWidget* owner, QMe
     LeaveRoomForTheCaption(box, caption);
     PlaceOverOwner(box, owner, false);
     box.exec();
+}
+
+void MessageBox(const MessageText& message, QWidget* owner, QMessageBox::Icon icon) {
+    MessageBox(TextOf(message), CaptionOf(message), owner, icon);
 }
 
 bool AskQuestion(const QString& text, const QString& caption, const QString& yes, QWidget* owner) {

@@ -5,6 +5,8 @@
 #include <QString>
 #include <functional>
 
+#include "shell/QtMessageTexts.h"
+
 class QWidget;
 
 using MessageBoxHandler = std::function<void(const QString& text, const QString& caption)>;
@@ -15,6 +17,9 @@ using MessageBoxHandler = std::function<void(const QString& text, const QString&
 // instead.
 void MessageBox(const QString& text, const QString& caption, QWidget* owner,
                 QMessageBox::Icon icon = QMessageBox::NoIcon, const QString& details = {});
+
+// Shows a message of the table that names nothing, under its caption.
+void MessageBox(const MessageText& message, QWidget* owner, QMessageBox::Icon icon = QMessageBox::NoIcon);
 
 // Asks a question in front of owner with two answers, yes and 取消; 取消, the safe one, is the default. True
 // when yes was chosen. (Tests answer it as any QMessageBox, through tests/support/ModalAnswer.h.)

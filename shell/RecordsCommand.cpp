@@ -14,10 +14,10 @@
 namespace {
 
 void SayError(const std::string& text) {
-    std::fprintf(stderr, "morvint：%s\n", text.c_str());
+    std::fprintf(stderr, "%s\n", FormatText(Messages::kTerminalError, text).c_str());
 }
 
-// The store's own messages ("连接数据库失败!", "保存失败!") go to the terminal, and are counted.
+// The store's own messages (Messages::kConnectFailed, kSaveFailed …) go to the terminal, and are counted.
 class TerminalMessages {
 public:
     TerminalMessages()

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "shell/FileErrors.h"
+#include "shell/QtMessageTexts.h"
 #include "shell/RecordsWorkbook.h"
 #include "shell/UserSettings.h"
 #include "store/CPredictStore.h"
@@ -20,9 +21,10 @@ constexpr std::size_t kLargestDrawsFile = 4 * 1024 * 1024;
 // What went where; with an archive, how much of it came from there.
 QString ExportedText(std::size_t records, int archived, const QString& where) {
     const QString scope = archived > 0
-                              ? QStringLiteral("（全部 %1 条，其中归档 %2 条）").arg(records).arg(archived)
+                              ? TextOf(Messages::kExportScope)
+                                    .arg(TextOf(Messages::kScopeWithArchive).arg(records).arg(archived))
                               : QString();
-    return QStringLiteral("已导出 %1 条预测记录%2到%3。").arg(records).arg(scope, where);
+    return TextOf(Messages::kExported).arg(records).arg(scope, where);
 }
 
 bool Exists(const std::string& path) {
@@ -34,7 +36,7 @@ bool Exists(const std::string& path) {
 bool RecordsToExport(const CPredictStore& store, std::vector<HistoryRecord>& records, int& archived,
                      QString& message) {
     if (!store.AllRecords(records, archived)) {
-        message = QStringLiteral("导出失败：无法读取归档的记录，没有导出。");
+        message = TextOf(Messages::kExportFailed).arg(TextOf(Messages::kArchiveNotExported));
         return false;
     }
     return true;
@@ -86,10 +88,11 @@ bool ExportRecordsToStandardOutput(const CPredictStore& store, QString& message)
         return false;
     }
     if (const int error = WriteAll(STDOUT_FILENO, HistoryCsv(records)); error != 0) {
-        message = QStringLiteral("导出失败：无法写入标准输出：%1。").arg(SystemReason(error));
+        message = TextOf(Messages::kExportFailed)
+                      .arg(TextOf(Messages::kStandardOutputFailed).arg(SystemReason(error)));
         return false;
     }
-    message = ExportedText(records.size(), archived, QStringLiteral("标准输出"));
+    message = ExportedText(records.size(), archived, TextOf(Messages::kStandardOutput));
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "shell/QtMessageTexts.h"
+
 namespace {
 
 // Hits (seen or expected) per draw, as a percentage; a dash before any draw.
@@ -90,14 +92,15 @@ QStringList StatisticsCellTexts(const StatisticsFigures& figures) {
 
 QString StatisticsScopeText(int saved, int archived, bool currentOnly) {
     if (archived == 0) {
-        return QStringLiteral("全部 %1 条").arg(saved);
+        return TextOf(Messages::kScopeAll).arg(saved);
     }
-    return currentOnly ? QStringLiteral("当前 %1 条（不含归档的 %2 条）").arg(saved).arg(archived)
-                       : QStringLiteral("全部 %1 条，其中归档 %2 条").arg(saved).arg(archived);
+    return TextOf(currentOnly ? Messages::kScopeCurrentOnly : Messages::kScopeWithArchive)
+        .arg(saved)
+        .arg(archived);
 }
 
 QString LedgerPricesText(const LedgerPrices& prices) {
-    return QStringLiteral("每注 %1 元 · 直选奖金 %2 元 · 组三 %3 元 · 组六 %4 元")
+    return TextOf(Messages::kLedgerPrices)
         .arg(prices.stake)
         .arg(prices.straightPrize)
         .arg(prices.pairPrize)

@@ -39,7 +39,7 @@ QStringList StatisticsCellTexts(const StatisticsFigures& figures);
 // currentOnly: the history alone.
 QString StatisticsScopeText(int saved, int archived, bool currentOnly);
 
-// "每注 2 元 · 直选奖金 1040 元 · 组三 346 元 · 组六 173 元".
+// The prices the ledger assumes, in one line (Messages::kLedgerPrices).
 QString LedgerPricesText(const LedgerPrices& prices);
 
 // The sentence on chance, then on a second line the one on the ledger.

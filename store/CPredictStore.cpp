@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr const char* kConnectFailed = "连接数据库失败!";
-constexpr const char* kPlayerLoadFailed = "读取数据库player失败!";
-constexpr const char* kHistoryLoadFailed = "读取数据库history失败!";
-
 constexpr const char* kSelectPlayer = "SELECT * FROM player";
 // The player load reads the first row of the table in storage order; both saves write that same row.
 constexpr const char* kUpdateProfile =
@@ -24,13 +20,13 @@ constexpr const char* kUpdateFortuneCode =
 
 void CPredictStore::OpenDatabase(const std::string& path) {
     if (!connection.OpenExisting(path)) {
-        ShowMessage(kConnectFailed);
+        ShowMessage(Messages::kConnectFailed);
     }
 }
 
 void CPredictStore::LoadPlayer() {
     if (!ReadPlayer()) {
-        ShowMessage(kPlayerLoadFailed);
+        ShowMessage(Messages::kPlayerLoadFailed);
     }
 }
 
@@ -65,14 +61,14 @@ void CPredictStore::SavePlayer() {
     CSqliteStatement update(connection, kUpdateProfile);
     const bool bound = update.BindText(1, name) && update.BindText(2, sex) && update.BindText(3, shuxiang);
     if (!bound || !WriteOneRow(update)) {
-        ShowMessage(kSaveFailed);
+        ShowMessage(Messages::kSaveFailed);
     }
 }
 
 void CPredictStore::SaveFortuneCode() {
     CSqliteStatement update(connection, kUpdateFortuneCode);
     if (!update.BindText(1, yunqi) || !WriteOneRow(update)) {
-        ShowMessage(kSaveFailed);
+        ShowMessage(Messages::kSaveFailed);
     }
 }
 
@@ -91,7 +87,7 @@ void CPredictStore::LoadHistory() {
     ++loads;
     CHistoryScan scan(connection, false);
     if (!scan.IsPrepared()) {
-        ShowMessage(kHistoryLoadFailed);  // historyCount and the slots it lists keep their values
+        ShowMessage(Messages::kHistoryLoadFailed);  // historyCount and the slots it lists keep their values
         return;
     }
     historyCount = 0;
@@ -100,7 +96,7 @@ void CPredictStore::LoadHistory() {
     // record that is gone from the file (or a gap in its numbers) would otherwise still be shown.
     filledSlots = scan.Filled();
     if (!read) {
-        ShowMessage(kHistoryLoadFailed);
+        ShowMessage(Messages::kHistoryLoadFailed);
     }
 }
 

@@ -48,22 +48,22 @@ public:
     bool IsDatabaseWritable() const { return connection.IsWritable(); }
     // Adds a prediction with the next record number the file leaves (one past the last record there; result
     // "未知", is_right 11) and reloads. Refused when the file already holds a prediction for that day (with
-    // the date dialog's words) or has no slot left ("保存失败!"); false then.
+    // the date dialog's words) or has no slot left (Messages::kSaveFailed); false then.
     bool AppendPrediction(const COleDateTime& recordDate, const std::string& openOrder,
                           const std::array<std::string, 8>& data);
     // Writes the draw result of record recordOrder and reloads, only while the file still holds that
     // prediction as it was loaded and without a result. False without a message when it does not (the record
-    // is gone, was moved, or another copy entered its result first); false after "保存失败!" when the write
-    // failed.
+    // is gone, was moved, or another copy entered its result first); false after Messages::kSaveFailed when
+    // the write failed.
     bool SetDrawResult(int recordOrder, const std::string& openData, int isRight);
     // SetDrawResult, telling a refusal from a failure: written; refused (no message: the record is gone or
-    // changed, or another copy entered its result first); failed (after "保存失败!").
+    // changed, or another copy entered its result first); failed (after Messages::kSaveFailed).
     enum class DrawWrite { written, refused, failed };
     DrawWrite EnterDrawResult(int recordOrder, const std::string& openData, int isRight);
     // Moves these records, each of which must still be in the file as it was loaded and have its draw result,
     // into the archive (table data_archive, made when the file has none), and numbers the records left 1, 2,
-    // 3, ... in their order; all in one transaction, then reloads. False after "保存失败!", with the file as
-    // it was.
+    // 3, ... in their order; all in one transaction, then reloads. False after Messages::kSaveFailed, with
+    // the file as it was.
     bool ArchiveRecords(const std::vector<int>& recordOrders);
     // The archived records in the order they were archived. True with none for a file that has no archive;
     // false when the archive cannot be read.
@@ -82,7 +82,7 @@ public:
     // The safety copy before a change of many rows, into "backups" beside the database; written: its path.
     FileOutcome WriteSafetyCopy(std::string& written) const { return ::WriteSafetyCopy(connection, written); }
     // Replaces the database with the backup at path (which passed CheckBackup) in one step, then reloads the
-    // player and the history. False after "保存失败!", with the database as it was.
+    // player and the history. False after Messages::kSaveFailed, with the database as it was.
     bool RestoreFrom(const std::string& path);
     // The database file's path; empty without one.
     std::string DatabasePath() const { return connection.FilePath(); }
@@ -115,11 +115,8 @@ public:
     int historyCount = 0;  // the rows the last load read, with the one it failed on
 
 private:
-    // What every failed write says; both source files of the store write.
-    static constexpr const char* kSaveFailed = "保存失败!";
-
     // ok: the step went through; refused: the file no longer allows it (no message); dayTaken: a prediction
-    // for that day is there; failed: the file could not be read or written ("保存失败!").
+    // for that day is there; failed: the file could not be read or written (Messages::kSaveFailed).
     enum class WriteResult { ok, refused, dayTaken, failed };
 
     bool ReadPlayer();

@@ -108,7 +108,7 @@ bool Renumber(CSqliteConnection& connection, std::vector<FileRow> kept) {
 bool CPredictStore::ArchiveRecords(const std::vector<int>& recordOrders) {
     const bool archived = HasHistoryTable() && MoveToArchive(recordOrders);
     if (!archived) {
-        ShowMessage(kSaveFailed);
+        ShowMessage(Messages::kSaveFailed);
     }
     LoadHistory();
     return archived;
@@ -206,7 +206,7 @@ std::vector<int> CPredictStore::OldestWithResult(int count) const {
 bool CPredictStore::RestoreFrom(const std::string& path) {
     const bool restored = RestoreDatabase(connection, path) == 0;
     if (!restored) {
-        ShowMessage(kSaveFailed);
+        ShowMessage(Messages::kSaveFailed);
     }
     LoadPlayer();
     LoadHistory();

@@ -14,10 +14,6 @@
 
 namespace {
 
-// The date dialog's own refusal: the day was saved by another copy after this one's dialog let it through.
-constexpr const char* kDayTaken = "这一天的开奖号码已被预测并保存过了。";
-constexpr const char* kDayTakenCaption = "请勿重复预测！";
-
 // is_right is left out: a new row takes the column default, 11.
 constexpr const char* kInsertPrediction =
     "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, data_4, "
@@ -40,14 +36,14 @@ bool CPredictStore::HasHistoryTable() const {
 bool CPredictStore::AppendPrediction(const COleDateTime& recordDate, const std::string& openOrder,
                                      const std::array<std::string, 8>& data) {
     if (!HasHistoryTable()) {
-        ShowMessage(kSaveFailed);  // no table to write to and none to reload from
+        ShowMessage(Messages::kSaveFailed);  // no table to write to and none to reload from
         return false;
     }
     const WriteResult result = InsertPrediction(recordDate, openOrder, data);
     if (result == WriteResult::dayTaken) {
-        ShowMessage(kDayTaken, kDayTakenCaption);
+        ShowMessage(Messages::kDayTaken);  // the date dialog's own words: another copy saved the day first
     } else if (result != WriteResult::ok) {
-        ShowMessage(kSaveFailed);
+        ShowMessage(Messages::kSaveFailed);
     }
     LoadHistory();  // memory matches the file again, whatever happened to the write
     return result == WriteResult::ok;
@@ -115,12 +111,12 @@ bool CPredictStore::SetDrawResult(int recordOrder, const std::string& openData, 
 CPredictStore::DrawWrite CPredictStore::EnterDrawResult(int recordOrder, const std::string& openData,
                                                         int isRight) {
     if (!HasHistoryTable()) {
-        ShowMessage(kSaveFailed);
+        ShowMessage(Messages::kSaveFailed);
         return DrawWrite::failed;
     }
     const WriteResult result = WriteDrawResult(recordOrder, openData, isRight);
     if (result == WriteResult::failed) {
-        ShowMessage(kSaveFailed);
+        ShowMessage(Messages::kSaveFailed);
     }
     LoadHistory();
     switch (result) {

@@ -1,7 +1,7 @@
 #pragma once
 // Which database file a start opens, and how a player's own file is first made from the template. The shell
 // names the places (it knows the folders); nothing here shows a message: a file that cannot be had is found
-// out when the store opens it ("连接数据库失败!").
+// out when the store opens it (Messages::kConnectFailed).
 #include <string>
 
 struct DatabasePlaces {

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "core/ExactBinomial.h"
+#include "core/MessageTexts.h"
 #include "store/HistoryVerdict.h"
 
 namespace {
@@ -21,10 +22,10 @@ std::string Format(const char* format, double value) {
 
 std::string PValueText(double p) {
     if (p < 0.001) {
-        return "p < 0.001";
+        return Messages::kPValueBelow.text;
     }
     // Two significant digits: 0.047 must not round up to a "0.05" that reads as the level itself.
-    return "p = " + Format("%.2g", p);
+    return FormatText(Messages::kPValue, Format("%.2g", p));
 }
 
 std::string SortedDigits(std::string code) {
@@ -110,17 +111,14 @@ HistoryStatistics ComputeHistoryStatistics(const std::vector<HistoryRecord>& rec
 
 std::string ChanceSentence(const HistoryStatistics& stats) {
     if (stats.entered == 0) {
-        return "还没有输入开奖号码，无法与偶然相比。";
+        return Messages::kChanceWithoutDraws.text;
     }
     const double expected = stats.ExpectedExactHits();
     const double p = ExactTwoSidedPValue(stats.exactChances, stats.exactHits);
-    const std::string facts = "已开奖 " + std::to_string(stats.entered) + " 期，号码命中 " +
-                              std::to_string(stats.exactHits) + " 次，纯凭偶然平均约 " +
-                              Format(expected < 1 ? "%.2g" : "%.1f", expected) + " 次。";
-    const std::string test = "（精确二项检验，" + PValueText(p) + "）";
-    if (p >= kSignificance) {
-        return facts + "这样的差别完全可能出于偶然" + test + "，不能说明号码比偶然更准。";
-    }
-    const char* direction = stats.exactHits > expected ? "多于" : "少于";
-    return facts + "命中" + direction + "偶然，只凭偶然出现这样大差别的机会不到 5%" + test + "。";
+    const std::string facts = FormatText(Messages::kChanceFacts, stats.entered, stats.exactHits,
+                                         Format(expected < 1 ? "%.2g" : "%.1f", expected));
+    const MessageText& verdict = p >= kSignificance           ? Messages::kChanceAlike
+                                 : stats.exactHits > expected ? Messages::kChanceMore
+                                                              : Messages::kChanceFewer;
+    return FormatText(verdict, facts, PValueText(p));
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/MessageTexts.h"
 #include "store/HistoryStatistics.h"
 #include "store/HistoryVerdict.h"
 
@@ -29,12 +30,14 @@ void BuyBox(LedgerLine& line, const std::string& code, const std::string& draw, 
     line.chanceWon += orders / kDraws * prize;
 }
 
-std::string Yuan(double amount) {
-    return std::to_string(std::llround(amount)) + " 元";
+// Whole 元, rounded.
+long long Yuan(double amount) {
+    return std::llround(amount);
 }
 
-std::string Share(double part, long long whole) {
-    return whole == 0 ? "0%" : std::to_string(std::llround(100.0 * part / static_cast<double>(whole))) + "%";
+// A percentage, rounded.
+long long Share(double part, long long whole) {
+    return whole == 0 ? 0 : std::llround(100.0 * part / static_cast<double>(whole));
 }
 
 }  // namespace
@@ -58,10 +61,9 @@ Ledger ComputeLedger(const std::vector<HistoryRecord>& records, const LedgerPric
 
 std::string LedgerSentence(const Ledger& ledger) {
     if (ledger.draws == 0) {
-        return "还没有输入开奖号码，无从算账。";
+        return Messages::kLedgerWithoutDraws.text;
     }
     const LedgerLine& s = ledger.straight;
-    return "若每期把八组号码各买一注直选，" + std::to_string(ledger.draws) + " 期共投入 " + Yuan(s.spent) +
-           "，可得奖金 " + Yuan(s.won) + "；纯凭偶然平均可得 " + Yuan(s.chanceWon) + "，只是投入的 " +
-           Share(s.chanceWon, s.spent) + "。";
+    return FormatText(Messages::kLedger, ledger.draws, s.spent, s.won, Yuan(s.chanceWon),
+                      Share(s.chanceWon, s.spent));
 }
