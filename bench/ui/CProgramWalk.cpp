@@ -16,11 +16,12 @@
 #include "pages/CStartPage.h"
 #include "shell/CNoticeDlg.h"
 #include "shell/CPredictApp.h"
+#include "shell/QtMessageTexts.h"
 
 namespace {
 
 // The only message box a successful walk sees.
-const QString kSavedCaption = QStringLiteral("保存成功");
+const QString kSavedCaption = CaptionOf(Messages::kSaved);
 
 // A modal window above the main window is what the walk waits for and answers.
 bool NothingAboveMainWindow() {

@@ -63,7 +63,7 @@ TEST_F(BackupMenuTest, ABackupGoesToTheChosenFileAndARestoreBringsItBack) {
     const QString backup = dir.filePath(QStringLiteral("备份.db"));
     Choose(QStringLiteral("备份数据…"), backup);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages.front().caption, QStringLiteral("备份数据"));
+    EXPECT_EQ(messages.front().caption, CaptionOf(Messages::kBackedUp));
     EXPECT_EQ(CheckBackup(backup.toStdString(), CPredictStore::kLayoutVersion).refusal, BackupRefusal::none);
 
     // The backup gets another player, as if it were an older one of this player.
@@ -80,7 +80,8 @@ TEST_F(BackupMenuTest, ABackupGoesToTheChosenFileAndARestoreBringsItBack) {
 
     ASSERT_EQ(question.Count(), 1);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages.front().caption, QStringLiteral("恢复数据")) << messages.front().text.toStdString();
+    EXPECT_EQ(messages.front().caption, CaptionOf(Messages::kRestored))
+        << messages.front().text.toStdString();
     EXPECT_EQ(Rows("SELECT name FROM player"), (TextRows{{"李明"}}));
     EXPECT_EQ(window->playerLine, QStringLiteral("李明小姐"));
     EXPECT_EQ(QDir(dir.filePath(QStringLiteral("backups"))).entryList(QDir::Files).size(), 1)
@@ -99,8 +100,8 @@ TEST_F(BackupMenuTest, AFileThatIsNoBackupOfOursIsRefusedBeforeAnythingIsAsked) 
 
     EXPECT_EQ(question.Count(), 0);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages.front().caption, QStringLiteral("无法恢复"));
-    EXPECT_TRUE(messages.front().text.endsWith(QStringLiteral("数据库没有改动。")));
+    EXPECT_EQ(messages.front().caption, CaptionOf(Messages::kDatabaseUnchanged));
+    EXPECT_TRUE(messages.front().text.endsWith(TextOf(Messages::kDatabaseUnchanged)));
     EXPECT_FALSE(QDir(dir.filePath(QStringLiteral("backups"))).exists());
 }
 

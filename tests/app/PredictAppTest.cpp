@@ -64,10 +64,8 @@ protected:
 TEST_F(PredictAppTest, WithoutADatabaseTheThreeFailuresAreShownInOrderBeforeTheMainWindow) {
     EXPECT_FALSE(StartAndClose());
 
-    const std::vector<RecordedMessage> expected = {
-        {QStringLiteral("连接数据库失败!"), QStringLiteral("morvint")},
-        {QStringLiteral("读取数据库player失败!"), QStringLiteral("morvint")},
-        {QStringLiteral("读取数据库history失败!"), QStringLiteral("morvint")}};
+    const std::vector<RecordedMessage> expected = {Messages::kConnectFailed, Messages::kPlayerLoadFailed,
+                                                   Messages::kHistoryLoadFailed};
     EXPECT_EQ(messages, expected);
     EXPECT_EQ(windowsRun, 1);
     EXPECT_EQ(messagesBeforeWindow, 3u);
@@ -120,7 +118,7 @@ TEST_F(PredictAppTest, TheDatabaseNamedOnTheCommandLineIsOpenedInsteadOfTheUsual
     StartAndClose(
         ParseCommandLine({"--database", elsewhere.filePath(QStringLiteral("无.db")).toStdString()}));
     ASSERT_EQ(messages.size(), 3u);
-    EXPECT_EQ(messages[0].text, QStringLiteral("连接数据库失败!"));
+    EXPECT_EQ(messages[0], RecordedMessage(Messages::kConnectFailed));
     EXPECT_FALSE(QFile::exists(elsewhere.filePath(QStringLiteral("无.db"))));
     EXPECT_FALSE(QFile::exists(UserFile()));
 }
@@ -152,12 +150,12 @@ TEST_F(PredictAppTest, StartUpSetsTheEarliestDrawDateAndFillsTheRandomTableFromT
 }
 
 TEST_F(PredictAppTest, MessagesWithoutCaptionCarryTheApplicationTitle) {
-    ShowMessage("保存失败!");
-    ShowMessage("日期超出范围！", "日期");
+    ShowMessage(Messages::kSaveFailed.text);
+    ShowMessage(Messages::kDateOutOfRange.text, "日期");
 
     const std::vector<RecordedMessage> expected = {
-        {QStringLiteral("保存失败!"), QStringLiteral("morvint")},
-        {QStringLiteral("日期超出范围！"), QStringLiteral("日期")}};
+        {TextOf(Messages::kSaveFailed), QStringLiteral("morvint")},
+        {TextOf(Messages::kDateOutOfRange), QStringLiteral("日期")}};
     EXPECT_EQ(messages, expected);
 }
 

@@ -134,7 +134,7 @@ TEST(CLunarCalendarEditions, ClassicStopsAfter2012_02_04AndExtendedAfter2099_12_
         EXPECT_EQ(calendar.gregorianDay, 4);
         EXPECT_EQ(LastConvertibleDate(CalendarEdition::Classic), COleDateTime(2012, 2, 4));
     }
-    ASSERT_EQ(recorder.Texts(), std::vector<std::string>{"日期超出范围！"});
+    ASSERT_EQ(recorder.Texts(), std::vector<std::string>{Messages::kDateOutOfRange.text});
     const EditionScope extended(CalendarEdition::Extended);
     calendar.Convert(COleDateTime(2012, 2, 5));
     EXPECT_EQ(Lunar(calendar), "一月十四");

@@ -118,8 +118,8 @@ TEST(CLunarCalendar, DatesOutsideTheRangeAreRefusedAndChangeNothing) {
     calendar.Convert(COleDateTime(2009, 2, 30));  // invalid
     ASSERT_EQ(recorder.messages.size(), 3u);
     for (const auto& [text, caption] : recorder.messages) {
-        EXPECT_EQ(text, "日期超出范围！");
-        EXPECT_EQ(caption, kAppTitle);
+        EXPECT_EQ(text, Messages::kDateOutOfRange.text);
+        EXPECT_EQ(caption, Messages::kDateOutOfRange.caption);
     }
     EXPECT_EQ(calendar.dayPillar, "癸巳");
     EXPECT_EQ(calendar.gregorianDay, 17);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -238,16 +239,73 @@ TEST(MessageTextsTest, EveryMessageIsPinnedOnceAndWordedOnce) {
     }
 }
 
+// The runs of a message's words between its placeholders and line breaks that are long enough to be told
+// from a label or a word of the help: the whole line of a message without placeholders from four characters
+// outside ASCII on, and six such characters between the placeholders of one that has them.
+std::vector<std::string> RecognisableRuns(std::string_view text) {
+    bool hasPlaceholders = false;
+    std::vector<std::string> runs{""};
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool placeholder =
+            text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9';
+        hasPlaceholders = hasPlaceholders || placeholder;
+        if (placeholder || text[i] == '\n' || text[i] == '\r') {
+            runs.emplace_back();
+            i += placeholder ? 1 : 0;
+        } else {
+            runs.back() += text[i];
+        }
+    }
+    const std::ptrdiff_t least = hasPlaceholders ? 6 : 4;
+    std::erase_if(runs, [least](const std::string& run) {
+        const auto characters = std::count_if(run.begin(), run.end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xC0) == 0xC0;  // the first byte of a UTF-8 sequence
+        });
+        return characters < least;
+    });
+    return runs;
+}
+
+// The code and the tests name the messages: their words written out anywhere else could drift apart again.
+TEST(MessageTextsTest, NoOtherSourceFileWritesAMessageOut) {
+    std::vector<std::pair<std::string_view, std::string>> runs;
+    for (const Pinned& pinned : kPinned) {
+        for (std::string& run : RecognisableRuns(pinned.text)) {
+            runs.emplace_back(pinned.text, std::move(run));
+        }
+    }
+    ASSERT_GT(runs.size(), 100u);
+    std::size_t files = 0;
+    for (const char* folder :
+         {"core", "store", "controls", "shell", "pages", "app", "res", "fuzz", "bench", "tools", "tests"}) {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(kSourceRoot / folder)) {
+            const std::filesystem::path& path = entry.path();
+            if (!entry.is_regular_file() || (path.extension() != ".h" && path.extension() != ".cpp") ||
+                path == kTable || path == kThisTest) {
+                continue;
+            }
+            ++files;
+            const std::string source = ReadSource(path);
+            for (const auto& [text, run] : runs) {
+                EXPECT_EQ(source.find(run), std::string::npos)
+                    << path.lexically_relative(kSourceRoot).string() << " writes out \"" << run << "\" of \""
+                    << text << "\"";
+            }
+        }
+    }
+    EXPECT_GT(files, 300u) << "the source tree was not found";
+}
+
 TEST(MessageTextsTest, FormatTextFillsThePlaceholdersInOnePass) {
-    EXPECT_EQ(FormatText("第%1–%2行（%3 行）：%4", 8, 110, 103, "还未到开奖时间。"),
-              "第8–110行（103 行）：还未到开奖时间。");
-    EXPECT_EQ(FormatText("已从%1恢复数据库：%2。", "“%2.db”", std::string("x")), "已从“%2.db”恢复数据库：x。")
-        << "an argument's own placeholder stays";
-    EXPECT_EQ(FormatText("%2 与 %1", "a", "b"), "b 与 a");
-    EXPECT_EQ(FormatText("不到 5%（%1）", "p = 0.01"), "不到 5%（p = 0.01）");
+    EXPECT_EQ(FormatText("第%1–%2行（%3 行）：%4", 8, 110, 103u, std::string("字")),
+              "第8–110行（103 行）：字");
+    EXPECT_EQ(FormatText("从%1到%2。", "“%2.db”", "这里"), "从“%2.db”到这里。")
+        << "an argument's own %2 stays";
+    EXPECT_EQ(FormatText("%2 与 %1", "甲", "乙"), "乙 与 甲");
+    EXPECT_EQ(FormatText("不到 5%（%1）", "p = 0.01"), "不到 5%（p = 0.01）") << "a % before no digit stays";
+    EXPECT_EQ(FormatText("%1%", -9LL), "-9%");
     EXPECT_EQ(FormatText("%1 期，%2 次", 3), "3 期，%2 次") << "a placeholder without its argument is left";
-    EXPECT_EQ(FormatText("%1%", 9u), "9%");
-    EXPECT_EQ(FormatText("100%"), "100%");
+    EXPECT_EQ(FormatText(Messages::kSaveFailed), Messages::kSaveFailed.text);
 }
 
 }  // namespace

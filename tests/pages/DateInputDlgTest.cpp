@@ -24,19 +24,11 @@
 
 namespace {
 
-const RecordedMessage kPast{QStringLiteral("请勿对已开过奖的号码进行预测！"),
-                            QStringLiteral("请勿“预测”过去！")};
-const RecordedMessage kAlreadyPredicted{QStringLiteral("这一天的开奖号码已被预测并保存过了。"),
-                                        QStringLiteral("请勿重复预测！")};
-const RecordedMessage kTooNew{QStringLiteral("此软件版本已经过旧，欲预测2012年的开奖号码，请下载升级版本。"),
-                              QStringLiteral("请下载新版本")};
-const RecordedMessage kNoIssue{QStringLiteral("请输入期号。\r\n只有正确输入日期和期号才能保证预测的准确性。"),
-                               QStringLiteral("未输入期号")};
-
-const RecordedMessage kFull{
-    QStringLiteral("预测记录已满（最多保存399条），其中没有可以归档的已开奖记录，不能再保存新的预测。\r\n"
-                   "请先在【预测记录】页输入开奖号码。"),
-    QStringLiteral("预测记录已满")};
+const RecordedMessage kPast{Messages::kPredictingThePast};
+const RecordedMessage kAlreadyPredicted{Messages::kDayTaken};
+const RecordedMessage kTooNew{Messages::kCalendarTooOld, 2012};
+const RecordedMessage kNoIssue{Messages::kNoIssue};
+const RecordedMessage kFull{Messages::kHistoryFull};
 
 const std::array<std::string, 8> kCodes = {"386", "012", "907", "555", "243", "555", "659", "760"};
 
@@ -209,8 +201,8 @@ TEST_F(DateInputDlgTest, AFullHistoryOffersToArchiveAfterTheOtherChecks) {
     EXPECT_TRUE(Accepted(dialog));
     EXPECT_TRUE(messages.empty());
     ASSERT_EQ(questions.size(), 2);
-    EXPECT_TRUE(questions.back().contains(QStringLiteral("要把最早的1条已开奖的记录移入归档")))
-        << questions.back().toStdString();
+    EXPECT_EQ(questions.back().toStdString(),
+              FormatText(Messages::kArchiveToContinue, 1, Messages::kArchiveLosesNothing.text));
     EXPECT_EQ(Rows("SELECT open_order FROM data_archive"), (TextRows{{"1"}}));
     EXPECT_EQ(Rows("SELECT count(*), max(record_order) FROM data_history"), (TextRows{{"398", "398"}}));
     EXPECT_EQ(QDir(dir.filePath(QStringLiteral("backups"))).entryList(QDir::Files).size(), 1);
@@ -255,10 +247,7 @@ TEST_F(DateInputDlgTest, TheExtendedCalendarTakesDrawsUpTo2099AndNamesTheNextYea
     CDateInputDlg nextYear;
     Enter(nextYear, QDate(2100, 1, 1), QStringLiteral("2100001"));
     EXPECT_TRUE(StillOpen(nextYear));
-    const RecordedMessage tooNew{
-        QStringLiteral("此软件版本已经过旧，欲预测2100年的开奖号码，请下载升级版本。"),
-        QStringLiteral("请下载新版本")};
-    EXPECT_EQ(messages, std::vector<RecordedMessage>{tooNew});
+    EXPECT_EQ(messages, (std::vector<RecordedMessage>{{Messages::kCalendarTooOld, 2100}}));
     EXPECT_TRUE(noticeModes.empty());
 }
 

@@ -17,10 +17,9 @@ namespace {
 
 const std::array<std::string, 8> kCodes = {"386", "012", "907", "555", "243", "555", "659", "760"};
 
-const RecordedMessage kNotYet{QStringLiteral("还未到开奖时间。"), QStringLiteral("未开奖")};
-const RecordedMessage kNoNumber{QStringLiteral("请输入实际开奖号码。"), QStringLiteral("未输入")};
-const RecordedMessage kRowOneFirst{QStringLiteral("第1行还未输入开奖号码，请先输入。"),
-                                   QStringLiteral("请按时间先后输入开奖号码")};
+const RecordedMessage kNotYet{Messages::kNotDue};
+const RecordedMessage kNoNumber{Messages::kNoDrawNumber};
+const RecordedMessage kRowOneFirst{Messages::kEarlierPending, 1};
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
@@ -323,8 +322,7 @@ TEST_F(HistoryPageTest, AFailedWriteLeavesRowEntryAndNumberForAnotherTry) {
 
     Enter(0, QStringLiteral("012"));
 
-    EXPECT_EQ(messages,
-              (std::vector<RecordedMessage>{{QStringLiteral("保存失败!"), QStringLiteral("morvint")}}));
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kSaveFailed});
     EXPECT_EQ(RowTexts(0).mid(10), (QStringList{"未知", "未知"}));
     EXPECT_EQ(page.list.CellTextColour(0, 3), page.list.DefaultTextColour());
     EXPECT_TRUE(EntryShown());

@@ -28,7 +28,7 @@ namespace {
 
 using Navigations = std::vector<std::pair<int, int>>;
 
-const RecordedMessage kSaveFailed{QStringLiteral("保存失败!"), QStringLiteral("morvint")};
+const RecordedMessage kSaveFailed{Messages::kSaveFailed};
 
 class NumberPageTest : public AppFixture {
 protected:
@@ -208,9 +208,7 @@ TEST_F(NumberPageTest, AnotherCopysRecordTakesTheNumberAndItsDayRefusesTheSave) 
     app->state.drawDate = COleDateTime(2010, 3, 6, 9, 41, 7);
     CNumberPage* sameDay = Open();
     sameDay->saveButton.click();
-    const RecordedMessage dayTaken{QStringLiteral("这一天的开奖号码已被预测并保存过了。"),
-                                   QStringLiteral("请勿重复预测！")};
-    EXPECT_EQ(messages, std::vector<RecordedMessage>{dayTaken});
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kDayTaken});
     EXPECT_FALSE(sameDay->saved);
     EXPECT_EQ(HistoryRows(dbPath).size(), 3u);
     EXPECT_EQ(app->RecordSlots(), (std::vector<int>{1, 2, 3})) << "the history was reloaded";
@@ -262,8 +260,8 @@ TEST_F(NumberPageTest, TheCodesAreCopiedPrintedAndExportedAsAPdfSlip) {
         });
         page->slipActions.pdf->trigger();
     }
-    EXPECT_EQ(messages, (std::vector<RecordedMessage>{{QStringLiteral("已把预测单导出到“%1”。").arg(pdf),
-                                                       QStringLiteral("导出 PDF")}}));
+    EXPECT_EQ(messages,
+              (std::vector<RecordedMessage>{{Messages::kSlipExported, "“" + pdf.toStdString() + "”"}}));
     const QString text = PdfText(pdf);
     for (const QString& shown :
          {QStringLiteral("开奖日期：2010-03-05"), QStringLiteral("第10059期"), QStringLiteral("农历一月二十"),

@@ -12,11 +12,8 @@
 #include "tests/support/TestDatabase.h"
 
 // What the number page says after a save, and when asked to save twice.
-inline const RecordedMessage kSaved{
-    QStringLiteral("预测结果已被保存到数据库中！\r\n您可以到【预测记录】中查看。"),
-    QStringLiteral("保存成功")};
-inline const RecordedMessage kAlreadySaved{QStringLiteral("预测结果已被保存过了！"),
-                                           QStringLiteral("不要重复保存")};
+inline const RecordedMessage kSaved{Messages::kSaved};
+inline const RecordedMessage kAlreadySaved{Messages::kAlreadySaved};
 
 // A fresh, empty "morvint.db" in folder; returns its path.
 inline std::string FreshDatabase(const QString& folder) {

@@ -19,11 +19,9 @@ using Heights = std::array<int, 12>;
 constexpr Heights kFlat = {341, 341, 341, 341, 341, 341, 341, 341, 341, 341, 341, 341};
 constexpr int kMonthX[12] = {86, 133, 179, 227, 273, 320, 366, 414, 460, 507, 553, 601};
 
-const RecordedMessage kBadLength{QStringLiteral("财运代码输入错误，请校对！"),
-                                 QStringLiteral("代码输入错误")};
-const RecordedMessage kBadLevel{QStringLiteral("财运代码错误,不能生成财运走势图!"),
-                                QStringLiteral("财运代码错误")};
-const RecordedMessage kNotAnInteger{QStringLiteral("请键入一个整数。"), QStringLiteral("morvint")};
+const RecordedMessage kBadLength{Messages::kFortuneCodeWrong};
+const RecordedMessage kBadLevel{Messages::kNoFortuneChart};
+const RecordedMessage kNotAnInteger{Messages::kNotAnInteger};
 
 class PlayerPageTest : public PageStoreFixture {
 protected:
@@ -219,8 +217,7 @@ TEST_F(PlayerPageTest, AFailedSaveStillLetsTheMainWindowRelabel) {
 
     page.saveButton.click();
 
-    EXPECT_EQ(messages,
-              (std::vector<RecordedMessage>{{QStringLiteral("保存失败!"), QStringLiteral("morvint")}}));
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kSaveFailed});
     EXPECT_EQ(app->name, "李明");
     EXPECT_EQ(DeliveredPosts(), (std::vector<PostedRecorder::Post>{{WM_NAVIGATE, 30, 2}}));
 }

@@ -185,9 +185,7 @@ TEST_F(PredictionWalkTest, OnTodaysClockAPredictionIsSavedAndItsDrawEnteredTheNe
 // The edition follows the clock at start-up: the last day of 2011 still runs the classic calendar, which
 // refuses 2012; the first day of 2012 runs the extended one, which takes it.
 TEST_F(PredictionWalkTest, TheCalendarSwitchesBetweenTheLastDayOf2011AndTheFirstOf2012) {
-    const RecordedMessage too2012{
-        QStringLiteral("此软件版本已经过旧，欲预测2012年的开奖号码，请下载升级版本。"),
-        QStringLiteral("请下载新版本")};
+    const RecordedMessage too2012{Messages::kCalendarTooOld, 2012};
     FixedClock clock(2011, 12, 31, 23, 59, 59);
     {
         const EditionScope startUp(ChosenCalendarEdition({}));
@@ -206,9 +204,7 @@ TEST_F(PredictionWalkTest, TheCalendarSwitchesBetweenTheLastDayOf2011AndTheFirst
 // A clock inside the years the classic calendar was made for changes nothing; --classic on today's clock
 // brings back the classic refusal for today itself.
 TEST_F(PredictionWalkTest, TheClassicCalendarRefusesEveryDrawAfter2011) {
-    const RecordedMessage too2012{
-        QStringLiteral("此软件版本已经过旧，欲预测2012年的开奖号码，请下载升级版本。"),
-        QStringLiteral("请下载新版本")};
+    const RecordedMessage too2012{Messages::kCalendarTooOld, 2012};
     {
         FixedClock clock(2011, 6, 1, 10, 0, 0);
         const EditionScope startUp(ChosenCalendarEdition({}));

@@ -66,8 +66,7 @@ protected:
 };
 
 const std::array<std::string, 8> kCodes = {"386", "012", "907", "555", "243", "555", "659", "760"};
-const RecordedMessage kAlreadyPredicted{QStringLiteral("这一天的开奖号码已被预测并保存过了。"),
-                                        QStringLiteral("请勿重复预测！")};
+const RecordedMessage kAlreadyPredicted{Messages::kDayTaken};
 
 TEST_F(RecordPagesWindowTest, AResultEnteredInTheWindowIsStoredAndBackReturnsHome) {
     AddRecord(1, "2010-03-01 00:00:00", {"386", "012", "907", "555", "243", "555", "659", "760"});

@@ -57,9 +57,7 @@ TEST_F(RecordsKeyboardTest, EnterInTheDrawNumberBoxEntersItAsConfirmDoes) {
     page.drawNumberEdit.setFocus();
     QTest::keyClicks(&page.drawNumberEdit, QStringLiteral("12"));
     QTest::keyClick(&page.drawNumberEdit, Qt::Key_Return);
-    EXPECT_EQ(
-        messages,
-        (std::vector<RecordedMessage>{{QStringLiteral("请输入实际开奖号码。"), QStringLiteral("未输入")}}));
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kNoDrawNumber});
 
     QTest::keyClicks(&page.drawNumberEdit, QStringLiteral("907"));
     QTest::keyClick(&page.drawNumberEdit, Qt::Key_Enter, Qt::KeypadModifier);

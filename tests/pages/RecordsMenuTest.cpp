@@ -33,6 +33,27 @@ using Rows_ = std::vector<std::vector<std::string>>;
 const std::array<std::string, 8> kCodes = {"386", "012", "907", "555", "243", "555", "659", "760"};
 const QString kArchiveItem = QStringLiteral("归档已开奖的记录…");
 
+// The lines of a message, one after another.
+QString Lines(const std::vector<std::string>& lines) {
+    QStringList joined;
+    for (const std::string& line : lines) {
+        joined << QString::fromStdString(line);
+    }
+    return joined.join(QStringLiteral("\r\n"));
+}
+
+// The question that names the records to archive, each by its date and issue.
+QString ArchiveQuestionText(const std::vector<std::pair<std::string, std::string>>& named,
+                            std::size_t count) {
+    std::vector<std::string> lines{FormatText(Messages::kArchiveQuestion, count)};
+    for (const auto& [date, issue] : named) {
+        lines.push_back(date.empty() ? Messages::kArchiveQuestionGap.text
+                                     : FormatText(Messages::kArchiveQuestionRecord, date, issue));
+    }
+    lines.push_back(FormatText(Messages::kArchiveQuestionEnd, Messages::kArchiveLosesNothing.text));
+    return Lines(lines);
+}
+
 class RecordsMenuTest : public PageStoreFixture {
 protected:
     // Records 1 .. 5 of June 2009, the first three with their results.
@@ -151,8 +172,10 @@ TEST_F(RecordsMenuTest, TheStatisticsAndTheDrawImportWorkFromTheMenu) {
         Action(*page.CreateListMenu(), QStringLiteral("导入开奖号码…"))->trigger();
     }
     const RecordedMessage summary{
-        QStringLiteral("录入开奖号码 1 个，拒绝 1 行。\n第2行：开奖号码“12”不是三位数字。"),
-        QStringLiteral("导入开奖号码")};
+        QString::fromStdString(
+            FormatText(Messages::kImportTally, 1, 1) + "\n" +
+            FormatText(Messages::kRefusedLine, 2, FormatText(Messages::kDrawNotANumber, "12"))),
+        CaptionOf(Messages::kImportTally)};
     EXPECT_EQ(messages, std::vector<RecordedMessage>{summary});
     EXPECT_EQ(Records()[3], (std::vector<std::string>{"4", "10004", "386"}));
     EXPECT_EQ(page.list.CellText(3, 10), QStringLiteral("386"));
@@ -175,7 +198,7 @@ TEST_F(RecordsMenuTest, EveryCommandStartsFromWhatTheFileHoldsNow) {
     });
 
     Action(*page.CreateListMenu(), QStringLiteral("导入开奖号码…"))->trigger();
-    EXPECT_EQ(messages.front().text, QStringLiteral("录入开奖号码 1 个，拒绝 0 行。"))
+    EXPECT_EQ(messages.front(), RecordedMessage(Messages::kImportTally, 1, 0))
         << "record 4 is no longer waiting";
     EXPECT_EQ(page.list.CellText(3, 10), QStringLiteral("012"));
     EXPECT_EQ(page.list.CellText(4, 10), QStringLiteral("243"));
@@ -210,9 +233,8 @@ TEST_F(RecordsMenuTest, TheWorkbookTheCopiedCodesAndTheSlipOfTheSelectedRecord) 
     });
     chosen = dir.filePath(QStringLiteral("记录.xlsx"));
     Action(*page.CreateListMenu(), QStringLiteral("导出为 Excel 表格…"))->trigger();
-    EXPECT_EQ(messages,
-              (std::vector<RecordedMessage>{{QStringLiteral("已导出 5 条预测记录到“%1”。").arg(chosen),
-                                             QStringLiteral("导出为 Excel 表格")}}));
+    const std::string exported = FormatText(Messages::kExported, 5, "", "“" + chosen.toStdString() + "”");
+    EXPECT_EQ(messages, (std::vector<RecordedMessage>{{Messages::kWorkbookExportBox, exported}}));
     QFile workbook(chosen);
     ASSERT_TRUE(workbook.open(QIODevice::ReadOnly));
     EXPECT_TRUE(workbook.read(2) == "PK") << "a zip file";
@@ -229,8 +251,8 @@ TEST_F(RecordsMenuTest, TheWorkbookTheCopiedCodesAndTheSlipOfTheSelectedRecord) 
 
     chosen = dir.filePath(QStringLiteral("预测单.pdf"));
     Action(*page.CreateListMenu(), QStringLiteral("导出 PDF…"))->trigger();
-    EXPECT_EQ(messages, (std::vector<RecordedMessage>{{QStringLiteral("已把预测单导出到“%1”。").arg(chosen),
-                                                       QStringLiteral("导出 PDF")}}));
+    EXPECT_EQ(messages,
+              (std::vector<RecordedMessage>{{Messages::kSlipExported, "“" + chosen.toStdString() + "”"}}));
     const QString text = PdfText(chosen);
     EXPECT_TRUE(text.contains(QStringLiteral("开奖日期：2009-06-16"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("第10002期")));
@@ -248,8 +270,7 @@ TEST_F(RecordsMenuTest, ANameTheProgramCannotRepresentIsRefused) {
         static_cast<QDialog&>(dialog).accept();
     });
     Action(*page.CreateListMenu(), QStringLiteral("导出为 CSV…"))->trigger();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages.front().caption, QStringLiteral("文件名无法识别"));
+    EXPECT_EQ(messages, (std::vector<RecordedMessage>{{Messages::kFileNameNotUtf8, shown.toStdString()}}));
     EXPECT_FALSE(QFile::exists(shown));
 }
 
@@ -281,9 +302,14 @@ TEST_F(RecordsMenuTest, TheImportMessageStaysAScreenfulWithTheWholeListInItsDeta
     Action(*page.CreateListMenu(), QStringLiteral("导入开奖号码…"))->trigger();
 
     EXPECT_EQ(text.count(u'\n'), 21) << text.toStdString();
-    EXPECT_TRUE(text.endsWith(QStringLiteral("第20行：没有期数为“x20”的预测记录。\n……另有 10 行被拒绝。")));
+    const auto refused = [](int line) {
+        return FormatText(Messages::kRefusedLine, line,
+                          FormatText(Messages::kDrawNoRecordOfIssue, "x" + std::to_string(line)));
+    };
+    EXPECT_TRUE(
+        text.endsWith(QString::fromStdString(refused(20) + "\n" + FormatText(Messages::kMoreRefused, 10))));
     EXPECT_EQ(details.count(u'\n'), 29);
-    EXPECT_TRUE(details.endsWith(QStringLiteral("第30行：没有期数为“x30”的预测记录。")));
+    EXPECT_TRUE(details.endsWith(QString::fromStdString(refused(30))));
 }
 
 TEST_F(RecordsMenuTest, ArchivingIsOfferedOnlyWhenSomeRecordHasItsResult) {
@@ -299,10 +325,8 @@ TEST_F(RecordsMenuTest, ArchivingAsksHowManyNamesThemCopiesTheFileAndNumbersTheR
     Archive(2, QStringLiteral("归档"));
 
     EXPECT_EQ(countRange, (std::pair{1, 3}));
-    const RecordedMessage expected{
-        QStringLiteral("将以下2条已开奖的记录移入归档：\r\n2009-6-15  第10001期\r\n2009-6-16  第10002期\r\n"
-                       "归档的记录不会丢失：可在“查看归档…”中查看，统计和导出也包含它们。确定要归档吗？"),
-        QStringLiteral("归档已开奖的记录")};
+    const RecordedMessage expected{ArchiveQuestionText({{"2009-6-15", "10001"}, {"2009-6-16", "10002"}}, 2),
+                                   CaptionOf(Messages::kArchiveQuestion)};
     EXPECT_EQ(questions, std::vector<RecordedMessage>{expected});
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Records(), (Rows_{{"1", "10003", "000"}, {"2", "10004", "未知"}, {"3", "10005", "未知"}}));
@@ -341,7 +365,8 @@ TEST_F(RecordsMenuTest, TheArchiveIsSeenNewestFirst) {
         Action(*page.CreateListMenu(), QStringLiteral("查看归档…"))->trigger();
     }
     EXPECT_EQ(issues, (QStringList{"10002", "10001"}));
-    EXPECT_TRUE(count.startsWith(QStringLiteral("归档共 2 条"))) << count.toStdString();
+    const std::string lastArchived = Rows("SELECT max(archived_at) FROM data_archive").front().front();
+    EXPECT_EQ(count.toStdString(), FormatText(Messages::kArchiveCount, 2, lastArchived.substr(0, 16)));
     EXPECT_EQ(missColour, RGB(200, 20, 20)) << "a miss is red, as on the records page";
 }
 
@@ -362,8 +387,7 @@ TEST_F(RecordsMenuTest, AFailedArchiveSaysSoAndLeavesTheFileAndTheListAsTheyWere
 
     Archive(3, QStringLiteral("归档"));
 
-    const RecordedMessage saveFailed{QStringLiteral("保存失败!"), QStringLiteral("morvint")};
-    EXPECT_EQ(messages, std::vector<RecordedMessage>{saveFailed});
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kSaveFailed});
     EXPECT_EQ(Records(), before);
     EXPECT_EQ(Issues(), (QStringList{"10001", "10002", "10003", "10004", "10005"}));
 }
@@ -378,8 +402,9 @@ TEST_F(RecordsMenuTest, ASafetyCopyThatCannotBeWrittenStopsTheArchive) {
     Archive(2, QStringLiteral("归档"));
 
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages.front().caption, QStringLiteral("无法备份"));
-    EXPECT_TRUE(messages.front().text.endsWith(QStringLiteral("为了不丢失任何记录，这次改动没有进行。")))
+    EXPECT_EQ(messages.front().caption, CaptionOf(Messages::kSafetyCopyFailed));
+    EXPECT_TRUE(
+        messages.front().text.endsWith(TextOf(Messages::kSafetyCopyFailed).section(QStringLiteral("%2"), 1)))
         << messages.front().text.toStdString();
     EXPECT_EQ(Records(), before);
 }
@@ -394,13 +419,14 @@ TEST(RecordTextsTest, TheQuestionNamesEveryRecordOfAShortRunAndTheEndsOfALongOne
         run.push_back(&records[i]);
     }
     EXPECT_EQ(ArchiveQuestion({run.begin(), run.begin() + 8}).count(QStringLiteral("第")), 8);
-    EXPECT_EQ(
-        ArchiveQuestion(run),
-        QStringLiteral(
-            "将以下10条已开奖的记录移入归档：\r\n2010-1-1  第2010001期\r\n2010-1-2  第2010002期\r\n"
-            "2010-1-3  第2010003期\r\n……\r\n2010-1-8  第2010008期\r\n2010-1-9  第2010009期\r\n"
-            "2010-1-10  第2010010期\r\n归档的记录不会丢失：可在“查看归档…”中查看，统计和导出也包含它们。"
-            "确定要归档吗？"));
+    EXPECT_EQ(ArchiveQuestion(run), ArchiveQuestionText({{"2010-1-1", "2010001"},
+                                                         {"2010-1-2", "2010002"},
+                                                         {"2010-1-3", "2010003"},
+                                                         {"", ""},
+                                                         {"2010-1-8", "2010008"},
+                                                         {"2010-1-9", "2010009"},
+                                                         {"2010-1-10", "2010010"}},
+                                                        10));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QTest>
 
+#include "core/MessageTexts.h"
 #include "pages/CStatisticsDlg.h"
 #include "pages/StatisticsChart.h"
 #include "res/Layout.h"
@@ -41,13 +42,11 @@ TEST_F(StatisticsDlgTest, ShowsTheCountsTheRatesTheLedgerAndBothLinesOfTheChart)
         "24",   "48 元",  "346 元",  "25 元",  // 组选: two 组六 hits of 173 元
     };
     EXPECT_EQ(dialog.CellTexts().join(u'|').toStdString(), expected.join(u'|').toStdString());
-    EXPECT_TRUE(dialog.Sentence().startsWith(QStringLiteral("已开奖 3 期，号码命中 1 次")))
-        << dialog.Sentence().toStdString();
-    EXPECT_TRUE(
-        dialog.Sentence().contains(QStringLiteral("\n若每期把八组号码各买一注直选，3 期共投入 48 元")));
-    EXPECT_EQ(dialog.ScopeText(), QStringLiteral("全部 4 条"));
-    EXPECT_EQ(dialog.PricesText(),
-              QStringLiteral("每注 2 元 · 直选奖金 1040 元 · 组三 346 元 · 组六 173 元"));
+    const std::string sentence = dialog.Sentence().toStdString();
+    EXPECT_TRUE(sentence.starts_with(FormatText(Messages::kChanceFacts, 3, 1, "0.024"))) << sentence;
+    EXPECT_TRUE(sentence.ends_with("\n" + FormatText(Messages::kLedger, 3, 48, 1040, 25, 52))) << sentence;
+    EXPECT_EQ(dialog.ScopeText().toStdString(), FormatText(Messages::kScopeAll, 4));
+    EXPECT_EQ(dialog.PricesText().toStdString(), FormatText(Messages::kLedgerPrices, 2, 1040, 346, 173));
     EXPECT_FALSE(dialog.currentOnlyButton.isVisible()) << "no archive, nothing to switch";
     EXPECT_EQ(dialog.okButton.geometry(), QRect(513, 559, 71, 25));
 
@@ -78,13 +77,13 @@ TEST_F(StatisticsDlgTest, TheSquareSwitchesBetweenEverythingAndTheHistoryAlone) 
                           ComputeStatisticsFigures(history, LedgerPrices{}), 2, LedgerPrices{});
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    EXPECT_EQ(dialog.ScopeText(), QStringLiteral("全部 4 条，其中归档 2 条"));
+    EXPECT_EQ(dialog.ScopeText().toStdString(), FormatText(Messages::kScopeWithArchive, 4, 2));
     EXPECT_EQ(dialog.CellTexts().mid(0, 4), (QStringList{"4 条", "3 期", "1 条", "1"}));
     ASSERT_TRUE(dialog.currentOnlyButton.isVisible());
 
     QTest::mouseClick(&dialog.currentOnlyButton, Qt::LeftButton);
     EXPECT_TRUE(dialog.IsCurrentOnly());
-    EXPECT_EQ(dialog.ScopeText(), QStringLiteral("当前 2 条（不含归档的 2 条）"));
+    EXPECT_EQ(dialog.ScopeText().toStdString(), FormatText(Messages::kScopeCurrentOnly, 2, 2));
     EXPECT_EQ(dialog.CellTexts().mid(0, 4), (QStringList{"2 条", "1 期", "1 条", "0"}));
     EXPECT_TRUE(dialog.accessibleDescription().startsWith(dialog.ScopeText()));
 

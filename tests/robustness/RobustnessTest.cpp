@@ -11,6 +11,7 @@
 #include <random>
 #include <vector>
 
+#include "shell/QtMessageTexts.h"
 #include "tests/tour/CProgramFolder.h"
 
 namespace {
@@ -30,16 +31,22 @@ struct ProgramRun {
 
 // The texts the program itself shows when its database fails, and after a successful save, with their
 // captions.
-const QMap<QString, QString> kProgramMessages = {
-    {QStringLiteral("连接数据库失败!"), QStringLiteral("morvint")},
-    {QStringLiteral("读取数据库player失败!"), QStringLiteral("morvint")},
-    {QStringLiteral("读取数据库history失败!"), QStringLiteral("morvint")},
-    {QStringLiteral("保存失败!"), QStringLiteral("morvint")},
-    {QStringLiteral("预测结果已被保存到数据库中！\\r\\n您可以到【预测记录】中查看。"),
-     QStringLiteral("保存成功")}};
+// The child reports them on one line each, its line breaks written as \\r and \\n.
+const QMap<QString, QString> kProgramMessages = [] {
+    QMap<QString, QString> captions;
+    for (const MessageText& message :
+         {Messages::kConnectFailed, Messages::kPlayerLoadFailed, Messages::kHistoryLoadFailed,
+          Messages::kSaveFailed, Messages::kSaved}) {
+        captions.insert(TextOf(message)
+                            .replace(QStringLiteral("\r"), QStringLiteral("\\r"))
+                            .replace(QStringLiteral("\n"), QStringLiteral("\\n")),
+                        CaptionOf(message));
+    }
+    return captions;
+}();
 
 // The notice at start that the database cannot be written; its text names the file.
-const QString kReadOnlyCaption = QStringLiteral("数据库不能写入");
+const QString kReadOnlyCaption = CaptionOf(Messages::kDatabaseReadOnly);
 
 // The texts of a run, with the read-only notice as the file it names.
 QStringList TextsNamingFiles(const std::vector<Message>& messages) {
@@ -113,7 +120,8 @@ void ExpectSurvived(const ProgramRun& run) {
     EXPECT_EQ(run.exitCode, 0);
     for (const Message& message : run.messages) {
         if (message.caption == kReadOnlyCaption) {
-            EXPECT_TRUE(message.text.startsWith(QStringLiteral("数据库文件“"))) << message.text.toStdString();
+            const QString head = TextOf(Messages::kDatabaseReadOnly).section(QStringLiteral("%1"), 0, 0);
+            EXPECT_TRUE(message.text.startsWith(head + QStringLiteral("“"))) << message.text.toStdString();
             continue;
         }
         EXPECT_TRUE(kProgramMessages.contains(message.text))
@@ -160,9 +168,9 @@ TEST(RobustnessTest, GarbageInsteadOfADatabaseIsReportedOnceAtStartAndEverySaveF
     const QStringList texts = Texts(run);
     ASSERT_GE(texts.size(), 3);
     EXPECT_EQ(texts.mid(0, 3),
-              (QStringList{QStringLiteral("连接数据库失败!"), QStringLiteral("读取数据库player失败!"),
-                           QStringLiteral("读取数据库history失败!")}));
-    EXPECT_TRUE(texts.contains(QStringLiteral("保存失败!")));
+              (QStringList{TextOf(Messages::kConnectFailed), TextOf(Messages::kPlayerLoadFailed),
+                           TextOf(Messages::kHistoryLoadFailed)}));
+    EXPECT_TRUE(texts.contains(TextOf(Messages::kSaveFailed)));
     EXPECT_EQ(ReadDatabase(folder), garbage) << "the program wrote into a file that is not its database";
 }
 
@@ -176,9 +184,9 @@ TEST(RobustnessTest, AnEmptyFileOpensButHasNoTablesToReadOrWrite) {
     ExpectSurvived(run);
     const QStringList texts = Texts(run);
     ASSERT_GE(texts.size(), 2);
-    EXPECT_EQ(texts.mid(0, 2), (QStringList{QStringLiteral("读取数据库player失败!"),
-                                            QStringLiteral("读取数据库history失败!")}));
-    EXPECT_FALSE(texts.contains(QStringLiteral("连接数据库失败!"))) << "an empty file is an empty database";
+    EXPECT_EQ(texts.mid(0, 2),
+              (QStringList{TextOf(Messages::kPlayerLoadFailed), TextOf(Messages::kHistoryLoadFailed)}));
+    EXPECT_FALSE(texts.contains(TextOf(Messages::kConnectFailed))) << "an empty file is an empty database";
 }
 
 TEST(RobustnessTest, ADatabaseCutShortNeverCrashesTheProgram) {
@@ -210,7 +218,7 @@ TEST(RobustnessTest, AReadOnlyDatabaseLoadsAndEverySaveSaysItFailed) {
 
     ExpectSurvived(run);
     EXPECT_EQ(TextsNamingFiles(run.messages),
-              (QStringList{path, QStringLiteral("保存失败!"), QStringLiteral("保存失败!")}))
+              (QStringList{path, TextOf(Messages::kSaveFailed), TextOf(Messages::kSaveFailed)}))
         << "said once at start; the profile and the prediction each fail once; loading works";
     EXPECT_EQ(ReadDatabase(folder), before);
 }
@@ -241,7 +249,7 @@ TEST(RobustnessTest, AReadOnlyPortableDatabaseIsStillTheDatabaseAndTheStartSaysI
 
     ExpectSurvived(run);
     EXPECT_EQ(TextsNamingFiles(run.messages),
-              (QStringList{path, QStringLiteral("保存失败!"), QStringLiteral("保存失败!")}));
+              (QStringList{path, TextOf(Messages::kSaveFailed), TextOf(Messages::kSaveFailed)}));
     EXPECT_EQ(ReadDatabase(folder), before);
     EXPECT_FALSE(QFile::exists(dataHome.filePath(QStringLiteral("morvint/morvint.db"))))
         << "no second database splits the records";

@@ -9,13 +9,27 @@
 #include <fstream>
 #include <iterator>
 #include <set>
+#include <string>
+#include <vector>
 
+#include "core/MessageTexts.h"
+#include "tests/support/MessageParts.h"
 #include "tests/support/ShellRun.h"
 #include "tests/support/TestDatabase.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// A file as the messages name it.
+std::string Quoted(const fs::path& path) {
+    return "“" + path.string() + "”";
+}
+
+// A line of what a run from the terminal failed at.
+std::string FailureLine(const std::string& text) {
+    return FormatText(Messages::kTerminalError, text) + "\n";
+}
 
 std::string Bytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -57,12 +71,13 @@ TEST_F(RecordsCommandTest, DrawsGoInAndTheRecordsComeOutAsCsvToAFileOrToStandard
     std::ofstream(draws) << "09161,345\n09162,111\n";
     const ShellRun import = Run("--import-draws " + ShellQuoted(draws));
     EXPECT_EQ(import.exitCode, 1) << "a refused line makes the run fail";
-    EXPECT_EQ(import.output, "录入开奖号码 1 个，拒绝 1 行。\n第2行：还未到开奖时间。\n");
+    EXPECT_EQ(import.output, FormatText(Messages::kImportTally, 1, 1) + "\n" +
+                                 FormatText(Messages::kRefusedLine, 2, Messages::kNotDue.text) + "\n");
 
     const fs::path csv = dir / "records.csv";
     const ShellRun exported = Run("--export-csv " + ShellQuoted(csv));
     EXPECT_EQ(exported.exitCode, 0) << exported.errors;
-    EXPECT_EQ(exported.output, "已导出 2 条预测记录到“" + csv.string() + "”。\n");
+    EXPECT_EQ(exported.output, FormatText(Messages::kExported, 2, "", Quoted(csv)) + "\n");
     const std::string text = Bytes(csv);
     EXPECT_NE(text.find("\r\n2009-06-17,09161,123,456,789,012,345,678,901,234,345,正确\r\n"),
               std::string::npos)
@@ -72,7 +87,7 @@ TEST_F(RecordsCommandTest, DrawsGoInAndTheRecordsComeOutAsCsvToAFileOrToStandard
     const ShellRun piped = Run("--export-csv -");
     EXPECT_EQ(piped.exitCode, 0);
     EXPECT_EQ(piped.output, text);
-    EXPECT_EQ(piped.errors, "已导出 2 条预测记录到标准输出。\n");
+    EXPECT_EQ(piped.errors, FormatText(Messages::kExported, 2, "", Messages::kStandardOutput.text) + "\n");
     EXPECT_EQ(Run("-style=Fusion --export-csv=- -nograb").output, text) << "Qt's options are no hindrance";
 }
 
@@ -96,8 +111,10 @@ TEST_F(RecordsCommandTest, AnExportOnAFullDiskFailsAndKeepsTheOldFile) {
 
         EXPECT_EQ(run.output, "exit 1\nthe player s own books\nfiller\nout\n")
             << option << ": nothing left beside it";
-        EXPECT_EQ(run.errors,
-                  "morvint：导出失败：无法写入文件“" + out.string() + "”：磁盘已满。原有的文件没有改动。\n")
+        const std::string cannotWrite =
+            FormatText(Messages::kCannotWrite, Quoted(out), Messages::kDiskFull.text);
+        EXPECT_EQ(run.errors, FailureLine(FormatText(Messages::kExportFailed,
+                                                     cannotWrite + Messages::kFileUnchanged.text)))
             << option;
     }
 }
@@ -114,12 +131,12 @@ TEST_F(RecordsCommandTest, TheWorkbookKeepsTheCodesAsTextAndTheDatesAsDates) {
     const fs::path xlsx = dir / "记录.xlsx";
     const ShellRun exported = Run("--export-xlsx " + ShellQuoted(xlsx));
     EXPECT_EQ(exported.exitCode, 0) << exported.errors;
-    EXPECT_EQ(exported.output, "已导出 3 条预测记录到“" + xlsx.string() + "”。\n");
+    EXPECT_EQ(exported.output, FormatText(Messages::kExported, 3, "", Quoted(xlsx)) + "\n");
 
     const ShellRun read =
         RunShell(ShellQuoted(MORVINT_SOURCE_DIR "/tests/support/ReadWorkbook.py") + " " + ShellQuoted(xlsx));
     ASSERT_EQ(read.exitCode, 0) << read.errors;
-    for (const std::string line : {
+    for (const std::string& line : std::vector<std::string>{
              "sheets: 预测记录,统计",
              "预测记录 frozen: A2",
              "预测记录 widths: A=12.7109 B=7.71094 C=10.7109",  // a date, an issue, a code under its title
@@ -141,8 +158,8 @@ TEST_F(RecordsCommandTest, TheWorkbookKeepsTheCodesAsTextAndTheDatesAsDates) {
              "统计!I13 s 第八组 | General | bold | ",
              "统计!A17 s 假如每期都买",
              "统计!A19 s 直选 | General | bold | \n统计!B19 s 16 | General |  | \n统计!C19 s 32 元",
-             "统计!A22 s 已开奖 2 期，号码命中 1 次",
-             "统计!A23 s 若每期把八组号码各买一注直选，2 期共投入 32 元",
+             "统计!A22 s " + Opening(Messages::kChanceFacts, 2, 1),
+             "统计!A23 s " + Opening(Messages::kLedger, 2, 32),
          }) {
         EXPECT_NE(read.output.find(line), std::string::npos) << line << "\nin\n" << read.output;
     }
@@ -158,14 +175,15 @@ TEST_F(RecordsCommandTest, DevicesAndPipesAreRefusedAtOnce) {
             RunShell("timeout 20 " + ProgramWithoutDisplay("--import-draws " + ShellQuoted(source) +
                                                            " --database " + ShellQuoted(db)));
         EXPECT_EQ(import.exitCode, 1) << source;
-        EXPECT_EQ(import.errors, "morvint：“" + source +
-                                     "”不是普通文件（而是文件夹、设备或管道等），只能从普通文件读取。\n");
+        EXPECT_EQ(import.errors, FailureLine(FormatText(Messages::kNotRegularForReading, Quoted(source))));
     }
     const ShellRun exported =
         RunShell("timeout 20 " + ProgramWithoutDisplay("--export-csv " + ShellQuoted(fifo) + " --database " +
                                                        ShellQuoted(db)));
     EXPECT_EQ(exported.exitCode, 1);
-    EXPECT_NE(exported.errors.find("不是普通文件"), std::string::npos) << exported.errors;
+    EXPECT_EQ(exported.errors,
+              FailureLine(FormatText(Messages::kExportFailed,
+                                     FormatText(Messages::kNotRegularForWriting, Quoted(fifo)))));
     EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
@@ -179,7 +197,7 @@ TEST_F(RecordsCommandTest, ANameThatIsNoUtf8IsRefusedAndNoOtherFileIsTouched) {
         const ShellRun run = Run(option + " " + ShellQuoted(gbk));
         EXPECT_EQ(run.exitCode, 2) << option;
         EXPECT_NE(run.errors.find("\\xB2\\xE2\\xCA\\xD4.txt"), std::string::npos) << run.errors;
-        EXPECT_NE(run.errors.find("不是 UTF-8 编码"), std::string::npos) << run.errors;
+        EXPECT_NE(run.errors.find(Ending(Messages::kArgumentNotUtf8)), std::string::npos) << run.errors;
     }
     EXPECT_EQ(Bytes(gbk), "09161,345\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 2) << "the database and the file, nothing more";
@@ -196,7 +214,9 @@ TEST_F(RecordsCommandTest, TheImportEchoesNoControlBytesToTheTerminal) {
     EXPECT_EQ(run.output.find('\x1B'), std::string::npos);
     EXPECT_EQ(run.output.find('\x07'), std::string::npos);
     EXPECT_LT(run.output.size(), 1000u) << "a 200 KB field is cut short";
-    EXPECT_NE(run.output.find("没有期数为“\\x1B]2;owned\\x07”的预测记录。"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find(FormatText(Messages::kDrawNoRecordOfIssue, "\\x1B]2;owned\\x07")),
+              std::string::npos)
+        << run.output;
 }
 
 // Back up, archive, restore from a terminal: each says what it did; a restore starts with a safety copy, and
@@ -206,33 +226,38 @@ TEST_F(RecordsCommandTest, BackupArchiveAndRestoreWorkWithoutADisplay) {
     const fs::path backup = dir / "备份.db";
     const ShellRun backedUp = Run("--backup " + ShellQuoted(backup));
     EXPECT_EQ(backedUp.exitCode, 0) << backedUp.errors;
-    EXPECT_EQ(backedUp.output, "已把数据库（预测记录 2 条，归档 0 条）备份到“" + backup.string() + "”。\n");
+    EXPECT_EQ(
+        backedUp.output,
+        FormatText(Messages::kBackedUp, FormatText(Messages::kRecordCounts, 2, 0), Quoted(backup)) + "\n");
 
     const ShellRun archived = Run("--archive 1");
     EXPECT_EQ(archived.exitCode, 0) << archived.errors;
-    EXPECT_EQ(archived.output, "已归档最早的 1 条已开奖的记录；现有预测记录 1 条，归档 1 条。\n");
+    EXPECT_EQ(archived.output,
+              FormatText(Messages::kArchived, 1, FormatText(Messages::kRecordCounts, 1, 1)) + "\n");
     const fs::path csv = dir / "all.csv";
     const ShellRun exported = Run("--export-csv " + ShellQuoted(csv));
-    EXPECT_EQ(exported.output, "已导出 2 条预测记录（全部 2 条，其中归档 1 条）到“" + csv.string() + "”。\n");
+    const std::string scope =
+        FormatText(Messages::kExportScope, FormatText(Messages::kScopeWithArchive, 2, 1));
+    EXPECT_EQ(exported.output, FormatText(Messages::kExported, 2, scope, Quoted(csv)) + "\n");
     EXPECT_NE(Bytes(csv).find("\r\n2009-06-17,09161,123,456,789,012,345,678,901,234,345,正确\r\n"),
               std::string::npos)
         << "the archived record is exported, first";
     const ShellRun tooMany = Run("--archive 2");
     EXPECT_EQ(tooMany.exitCode, 1);
-    EXPECT_EQ(tooMany.errors, "morvint：只有 0 条已开奖的记录，不能归档 2 条。没有归档任何记录。\n");
+    EXPECT_EQ(tooMany.errors, FailureLine(FormatText(Messages::kTooFewToArchive, 0, 2)));
 
     const fs::path garbage = dir / "garbage.db";
     std::ofstream(garbage) << "not a database";
     const ShellRun refused = Run("--restore " + ShellQuoted(garbage));
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_EQ(refused.errors,
-              "morvint：文件“" + garbage.string() + "”不是数据库文件，不能用来恢复。数据库没有改动。\n");
+    EXPECT_EQ(refused.errors, FailureLine(FormatText(Messages::kBackupNotDatabase, Quoted(garbage)) +
+                                          Messages::kDatabaseUnchanged.text));
     EXPECT_EQ(RowsAsText(db, "SELECT count(*) FROM data_archive"), (TextRows{{"1"}}));
 
     const ShellRun restored = Run("--restore " + ShellQuoted(backup));
     EXPECT_EQ(restored.exitCode, 0) << restored.errors;
-    EXPECT_TRUE(
-        restored.output.starts_with("已从“" + backup.string() + "”恢复数据库：预测记录 2 条，归档 0 条。"))
+    EXPECT_TRUE(restored.output.starts_with(
+        Opening(Messages::kRestored, Quoted(backup), FormatText(Messages::kRecordCounts, 2, 0))))
         << restored.output;
     EXPECT_EQ(RowsAsText(db, "SELECT count(*) FROM data_history"), (TextRows{{"2"}}));
     // Two safety copies: before the archive (none yet) and before the restore (the archived record).

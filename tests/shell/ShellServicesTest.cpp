@@ -36,9 +36,9 @@ TEST(MessageBoxTest, HandlerRecordsTextAndCaption) {
     QStringList seen;
     const MessageBoxHandler old = SetMessageBoxHandler(
         [&seen](const QString& text, const QString& caption) { seen << text << caption; });
-    MessageBox(QStringLiteral("连接数据库失败!"), QStringLiteral("morvint"), nullptr);
+    MessageBox(Messages::kConnectFailed, nullptr);
     SetMessageBoxHandler(old);
-    EXPECT_EQ(seen, (QStringList{QStringLiteral("连接数据库失败!"), QStringLiteral("morvint")}));
+    EXPECT_EQ(seen, (QStringList{TextOf(Messages::kConnectFailed), CaptionOf(Messages::kConnectFailed)}));
 }
 
 TEST(MessageBoxTest, WithoutHandlerShowsAModalBoxWithOkOnly) {
@@ -63,7 +63,7 @@ TEST(MessageBoxTest, WithoutHandlerShowsAModalBoxWithOkOnly) {
 }
 
 // A window manager puts the caption in the title bar beside its buttons: a short text must not leave the box
-// too narrow for its caption (未开奖 over 还未到开奖时间。 once showed as 未…).
+// too narrow for its caption (Messages::kNotDue's caption 未开奖 once showed as 未…).
 TEST(MessageBoxTest, TheBoxIsWideEnoughForItsCaptionInTheTitleBar) {
     int width = 0;
     QTimer::singleShot(0, [&] {
@@ -72,8 +72,9 @@ TEST(MessageBoxTest, TheBoxIsWideEnoughForItsCaptionInTheTitleBar) {
         width = box->width();
         box->button(QMessageBox::Ok)->click();
     });
-    MessageBox(QStringLiteral("还未到开奖时间。"), QStringLiteral("未开奖"), nullptr);
-    EXPECT_GE(width, QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("未开奖")) + 140);
+    MessageBox(Messages::kNotDue, nullptr);
+    EXPECT_GE(width,
+              QFontMetrics(QApplication::font()).horizontalAdvance(CaptionOf(Messages::kNotDue)) + 140);
 }
 
 // The test main loads Qt's Chinese texts the way the program does; the second load finds them in place.

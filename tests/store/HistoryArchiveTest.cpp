@@ -120,7 +120,8 @@ TEST_F(HistoryArchiveTest, ARecordWithoutItsResultOrNotThereRemovesNothing) {
     EXPECT_FALSE(store.ArchiveRecords({1, 4}));
     EXPECT_FALSE(store.ArchiveRecords({1, 7}));
     EXPECT_FALSE(store.ArchiveRecords({1, 1}));
-    EXPECT_EQ(messages, (Strings{"保存失败!", "保存失败!", "保存失败!"}));
+    EXPECT_EQ(messages,
+              (Strings{Messages::kSaveFailed.text, Messages::kSaveFailed.text, Messages::kSaveFailed.text}));
     EXPECT_EQ(OrdersAndIssues(), before);
     EXPECT_EQ(store.RecordSlots(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
 }
@@ -135,7 +136,7 @@ TEST_F(HistoryArchiveTest, AFailureInTheMiddleLeavesTheFileAsItWas) {
 
     EXPECT_FALSE(store.ArchiveRecords({1, 2}));
 
-    EXPECT_EQ(messages, Strings{"保存失败!"});
+    EXPECT_EQ(messages, Strings{Messages::kSaveFailed.text});
     EXPECT_TRUE(FileBytes() == before) << "the file changed";
     EXPECT_EQ(store.RecordSlots(), (std::vector<int>{1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(store.history[1].open_order, "1");

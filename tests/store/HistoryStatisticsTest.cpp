@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "core/MessageTexts.h"
 #include "store/HistoryStatistics.h"
 #include "store/Ledger.h"
 
@@ -84,9 +85,9 @@ TEST(HistoryStatisticsTest, HitsAreCountedPerPositionAndRatesRunOverTheEnteredDr
 // The sentence at the edges of the 5% level: 100 draws of eight distinct codes expect 0.8 hits; two hits
 // happen by chance one time in five (p = 0.19), three hits less than one time in twenty (p = 0.047).
 TEST(HistoryStatisticsTest, TheChanceSentenceFollowsTheExactTestAtItsEdges) {
-    EXPECT_EQ(ChanceSentence(ComputeHistoryStatistics({})), "还没有输入开奖号码，无法与偶然相比。");
+    EXPECT_EQ(ChanceSentence(ComputeHistoryStatistics({})), Messages::kChanceWithoutDraws.text);
     EXPECT_EQ(ChanceSentence(ComputeHistoryStatistics({Record({}, "未知", 11)})),
-              "还没有输入开奖号码，无法与偶然相比。");
+              Messages::kChanceWithoutDraws.text);
 
     const std::array<std::string, 8> codes{"012", "345", "678", "901", "234", "567", "890", "123"};
     const auto withHits = [&](int hits) {
@@ -96,15 +97,12 @@ TEST(HistoryStatisticsTest, TheChanceSentenceFollowsTheExactTestAtItsEdges) {
         }
         return ChanceSentence(ComputeHistoryStatistics(records));
     };
-    EXPECT_EQ(
-        withHits(2),
-        "已开奖 100 期，号码命中 2 次，纯凭偶然平均约 0.8 次。这样的差别完全可能出于偶然（精确二项检验，"
-        "p = 0.19），不能说明号码比偶然更准。");
-    EXPECT_EQ(
-        withHits(3),
-        "已开奖 100 期，号码命中 3 次，纯凭偶然平均约 0.8 次。命中多于偶然，只凭偶然出现这样大差别的机会"
-        "不到 5%（精确二项检验，p = 0.047）。");
-    EXPECT_NE(withHits(20).find("p < 0.001"), std::string::npos);
+    const auto facts = [](int hits) { return FormatText(Messages::kChanceFacts, 100, hits, "0.8"); };
+    EXPECT_EQ(withHits(2),
+              FormatText(Messages::kChanceAlike, facts(2), FormatText(Messages::kPValue, "0.19")));
+    EXPECT_EQ(withHits(3),
+              FormatText(Messages::kChanceMore, facts(3), FormatText(Messages::kPValue, "0.047")));
+    EXPECT_EQ(withHits(20), FormatText(Messages::kChanceMore, facts(20), Messages::kPValueBelow.text));
 }
 
 // Worked by hand. Draw 1: eight 组六 codes, 345 hits as 直选 (1040 元) and as 组选 (173 元). Draw 2: seven
@@ -128,15 +126,13 @@ TEST(LedgerTest, TicketsCostWinningsAndChanceAddUpByHand) {
     EXPECT_EQ(ledger.box.won, 173 + 2 * 346);
     EXPECT_DOUBLE_EQ(ledger.box.chanceWon, 8 * 6 * 0.173 + 2 * 3 * 0.346 + 2 * 6 * 0.173);
     EXPECT_EQ(ledger.box.Balance(), 865 - 24);
-    EXPECT_EQ(LedgerSentence(ledger),
-              "若每期把八组号码各买一注直选，2 期共投入 30 元，可得奖金 1040 元；纯凭偶然平均可得 16 "
-              "元，只是投入的 52%。");
+    EXPECT_EQ(LedgerSentence(ledger), FormatText(Messages::kLedger, 2, 30, 1040, 16, 52));
 
     const Ledger dear = ComputeLedger(records, LedgerPrices{10, 5000, 1000, 500});
     EXPECT_EQ(dear.straight.spent, 150);
     EXPECT_EQ(dear.straight.won, 5000);
     EXPECT_EQ(dear.box.won, 500 + 2 * 1000);
-    EXPECT_EQ(LedgerSentence(ComputeLedger({}, LedgerPrices{})), "还没有输入开奖号码，无从算账。");
+    EXPECT_EQ(LedgerSentence(ComputeLedger({}, LedgerPrices{})), Messages::kLedgerWithoutDraws.text);
 }
 
 }  // namespace

@@ -102,7 +102,7 @@ TEST_F(HistoryTest, NullInsideRowFourStopsTheLoadThere) {
         "WHERE record_order = 4;"
         "UPDATE data_history SET open_order = 'changed' WHERE record_order > 4;");
     store.LoadHistory();
-    EXPECT_EQ(messages, Strings{"读取数据库history失败!"});
+    EXPECT_EQ(messages, Strings{Messages::kHistoryLoadFailed.text});
     EXPECT_EQ(store.historyCount, 4);
     EXPECT_EQ(store.history[4].open_order, "new4");
     EXPECT_EQ(store.history[4].data[3], "n4");
@@ -116,7 +116,7 @@ TEST_F(HistoryTest, ARowWhoseOrderCannotBeReadIsCountedAndEndsTheLoad) {
     CPredictStore store;
     store.OpenDatabase(dbPath);
     store.LoadHistory();
-    EXPECT_EQ(messages, Strings{"读取数据库history失败!"});
+    EXPECT_EQ(messages, Strings{Messages::kHistoryLoadFailed.text});
     EXPECT_EQ(store.historyCount, 3);  // rows 1 and 2, and the row the load failed on
     EXPECT_EQ(store.history[2].open_order, "2");
     EXPECT_EQ(store.history[3].record_order, 0);  // nothing of the failed row was stored
@@ -153,7 +153,7 @@ TEST_F(HistoryTest, AppendIsRefusedWhenTheLastSlotIsTaken) {
     ASSERT_EQ(store.historyCount, 399);
     EXPECT_TRUE(store.IsHistoryFull());
     EXPECT_FALSE(store.AppendPrediction(COleDateTime(2010, 7, 1), "400", kCodes));
-    EXPECT_EQ(messages, Strings{"保存失败!"});
+    EXPECT_EQ(messages, Strings{Messages::kSaveFailed.text});
     EXPECT_EQ(store.historyCount, 399);
     EXPECT_EQ(Rows("SELECT count(*) FROM data_history"), (std::vector<Strings>{{"399"}}));
 }
@@ -207,7 +207,7 @@ TEST_F(HistoryTest, TheHistoryIsFullWhenSlot399IsTakenWhateverTheCount) {
     EXPECT_EQ(store.historyCount, 4);
     EXPECT_TRUE(store.IsHistoryFull());
     EXPECT_FALSE(store.AppendPrediction(COleDateTime(2009, 8, 1), "400", kCodes));
-    EXPECT_EQ(messages, Strings{"保存失败!"});
+    EXPECT_EQ(messages, Strings{Messages::kSaveFailed.text});
 }
 
 TEST_F(HistoryTest, InvalidDateIsNotSaved) {
@@ -215,6 +215,6 @@ TEST_F(HistoryTest, InvalidDateIsNotSaved) {
     store.OpenDatabase(dbPath);
     store.LoadHistory();
     EXPECT_FALSE(store.AppendPrediction(COleDateTime(2009, 2, 30), "1", kCodes));
-    EXPECT_EQ(messages, Strings{"保存失败!"});
+    EXPECT_EQ(messages, Strings{Messages::kSaveFailed.text});
     EXPECT_EQ(store.historyCount, 0);
 }

@@ -59,7 +59,7 @@ TEST_F(PlayerTest, EmptyTableLeavesTheProfileAndRefusesBothSaves) {
 
     store.SavePlayer();
     store.SaveFortuneCode();
-    EXPECT_EQ(messages, (Strings{"保存失败!", "保存失败!"}));
+    EXPECT_EQ(messages, (Strings{Messages::kSaveFailed.text, Messages::kSaveFailed.text}));
     EXPECT_EQ(store.name, "kept");  // memory keeps what the user typed
     EXPECT_TRUE(Rows("SELECT * FROM player").empty());
 }
@@ -73,7 +73,7 @@ TEST_F(PlayerTest, NullStopsTheLoadAfterTheFieldsBeforeIt) {
     store.shuxiang = "old";
     store.yunqi = "old code";
     store.LoadPlayer();
-    EXPECT_EQ(messages, Strings{"读取数据库player失败!"});
+    EXPECT_EQ(messages, Strings{Messages::kPlayerLoadFailed.text});
     EXPECT_EQ(store.name, "李四");
     EXPECT_EQ(store.sex, "小姐");
     EXPECT_EQ(store.shuxiang, "old");
@@ -98,7 +98,8 @@ TEST_F(PlayerTest, MissingFileGivesTheThreeStartUpMessagesAndNoWriteCrashes) {
     store.OpenDatabase((dir / "absent.db").string());
     store.LoadPlayer();
     store.LoadHistory();
-    EXPECT_EQ(messages, (Strings{"连接数据库失败!", "读取数据库player失败!", "读取数据库history失败!"}));
+    EXPECT_EQ(messages, (Strings{Messages::kConnectFailed.text, Messages::kPlayerLoadFailed.text,
+                                 Messages::kHistoryLoadFailed.text}));
     EXPECT_FALSE(std::filesystem::exists(dir / "absent.db"));  // never created
 
     messages.clear();
@@ -106,6 +107,6 @@ TEST_F(PlayerTest, MissingFileGivesTheThreeStartUpMessagesAndNoWriteCrashes) {
     store.SaveFortuneCode();
     EXPECT_FALSE(store.AppendPrediction(COleDateTime(2009, 6, 17), "09161", {}));
     EXPECT_FALSE(store.SetDrawResult(1, "123", 0));
-    EXPECT_EQ(messages, Strings(4, "保存失败!"));
+    EXPECT_EQ(messages, Strings(4, Messages::kSaveFailed.text));
     EXPECT_EQ(store.historyCount, 0);
 }

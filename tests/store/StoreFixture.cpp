@@ -19,8 +19,8 @@ void StoreFixture::SetUp() {
 void StoreFixture::TearDown() {
     SetMessageSink(previousSink);
     for (std::size_t i = 0; i < messages.size(); ++i) {
-        const bool dayTaken = messages[i] == "这一天的开奖号码已被预测并保存过了。";
-        EXPECT_EQ(captions[i], dayTaken ? "请勿重复预测！" : kAppTitle) << messages[i];
+        const bool dayTaken = messages[i] == Messages::kDayTaken.text;
+        EXPECT_EQ(captions[i], dayTaken ? Messages::kDayTaken.caption : kAppTitle) << messages[i];
     }
     std::error_code ec;
     std::filesystem::permissions(dir, std::filesystem::perms::owner_all, ec);

@@ -54,8 +54,8 @@ TEST_F(TwoCopiesTest, ADaySavedByTheOtherCopyIsRefusedAndTheNextNumberComesFromT
     ASSERT_TRUE(first.AppendPrediction(COleDateTime(2009, 6, 18, 10, 0, 0), "2009161", kCodes));
 
     EXPECT_FALSE(second.AppendPrediction(COleDateTime(2009, 6, 18, 22, 15, 0), "other", kCodes));
-    EXPECT_EQ(messages, Strings{"这一天的开奖号码已被预测并保存过了。"});
-    EXPECT_EQ(captions, Strings{"请勿重复预测！"});
+    EXPECT_EQ(messages, Strings{Messages::kDayTaken.text});
+    EXPECT_EQ(captions, Strings{Messages::kDayTaken.caption});
     EXPECT_EQ(second.historyCount, 1) << "the refused copy reloaded";
     EXPECT_EQ(second.history[1].open_order, "2009161");
 
@@ -117,7 +117,7 @@ TEST_F(TwoCopiesTest, AfterTheOtherCopyRenumberedNothingLandsOnAnotherPrediction
     EXPECT_EQ(first.history[2].open_order, "20") << "the refused copy reloaded";
 
     EXPECT_FALSE(stale.ArchiveRecords({1})) << "record 1 is the 19th now, without a result";
-    EXPECT_EQ(messages, Strings{"保存失败!"});
+    EXPECT_EQ(messages, Strings{Messages::kSaveFailed.text});
     EXPECT_EQ(Rows(query), renumbered);
 }
 

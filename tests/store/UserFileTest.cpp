@@ -28,13 +28,13 @@ void ExpectEveryOperationFails(const std::string& path, std::vector<std::string>
     store.LoadPlayer();
     store.LoadHistory();
     ASSERT_GE(messages.size(), 2u);
-    EXPECT_EQ(messages[messages.size() - 2], "读取数据库player失败!");
-    EXPECT_EQ(messages.back(), "读取数据库history失败!");
+    EXPECT_EQ(messages[messages.size() - 2], Messages::kPlayerLoadFailed.text);
+    EXPECT_EQ(messages.back(), Messages::kHistoryLoadFailed.text);
     messages.clear();
     EXPECT_FALSE(store.AppendPrediction(COleDateTime(2009, 6, 17), "1", kCodes));
     EXPECT_FALSE(store.SetDrawResult(1, "123", 0));
     store.SavePlayer();
-    EXPECT_EQ(messages, Strings(3, "保存失败!"));
+    EXPECT_EQ(messages, Strings(3, Messages::kSaveFailed.text));
     EXPECT_EQ(ReadBytes(path), before);
 }
 
@@ -59,13 +59,13 @@ TEST_F(UserFileTest, MissingHistoryTableFailsItsOperationsOnceEach) {
     Sql("DROP TABLE data_history");
     store.LoadPlayer();
     store.LoadHistory();
-    EXPECT_EQ(messages, Strings{"读取数据库history失败!"});
+    EXPECT_EQ(messages, Strings{Messages::kHistoryLoadFailed.text});
     EXPECT_EQ(store.name, "新玩家");
     EXPECT_EQ(store.historyCount, 2);  // a load that could not start keeps the count it had
     messages.clear();
     EXPECT_FALSE(store.AppendPrediction(COleDateTime(2009, 6, 17), "1", kCodes));
     EXPECT_FALSE(store.SetDrawResult(1, "123", 0));
-    EXPECT_EQ(messages, Strings(2, "保存失败!"));
+    EXPECT_EQ(messages, Strings(2, Messages::kSaveFailed.text));
 }
 
 TEST_F(UserFileTest, ColumnsOfAnotherTypeConvertOrFailTheLoad) {
@@ -94,7 +94,7 @@ TEST_F(UserFileTest, ColumnsOfAnotherTypeConvertOrFailTheLoad) {
         Sql(bad);
         messages.clear();
         store.LoadHistory();
-        EXPECT_EQ(messages, Strings{"读取数据库history失败!"}) << bad;
+        EXPECT_EQ(messages, Strings{Messages::kHistoryLoadFailed.text}) << bad;
     }
 }
 
@@ -122,7 +122,7 @@ TEST_F(UserFileTest, ReadOnlyFileRefusesEveryWriteAndMemoryStaysTheFile) {
         store.SavePlayer();
         EXPECT_FALSE(store.AppendPrediction(COleDateTime(2009, 6, 17), "4", kCodes));
         EXPECT_FALSE(store.SetDrawResult(2, "203", 3));
-        EXPECT_EQ(messages, Strings(3, "保存失败!"));
+        EXPECT_EQ(messages, Strings(3, Messages::kSaveFailed.text));
         EXPECT_EQ(store.name, "typed");
         EXPECT_EQ(store.historyCount, 3);
         EXPECT_EQ(store.history[2].is_right, 11);

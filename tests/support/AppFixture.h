@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <memory>
 #include <ostream>
+#include <utility>
 #include <vector>
 
 #include "shell/CPredictApp.h"
@@ -17,6 +18,13 @@
 #include "shell/MessageBox.h"
 
 struct RecordedMessage {
+    RecordedMessage(QString shownText, QString shownCaption)
+        : text(std::move(shownText)), caption(std::move(shownCaption)) {}
+    // A message of the table, with what it names filled into its %1, %2 …
+    template <typename... Arguments>
+    RecordedMessage(const MessageText& message, const Arguments&... arguments)
+        : text(QString::fromStdString(FormatText(message, arguments...))), caption(CaptionOf(message)) {}
+
     QString text;
     QString caption;
     bool operator==(const RecordedMessage&) const = default;

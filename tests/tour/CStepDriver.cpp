@@ -27,8 +27,8 @@ void CStepDriver::Start(std::function<void(bool)> done) {
 // The act runs from its own zero timer, not from the poll: Qt does not fire a timer again while its handler
 // is still on the stack, so an act that blocks in a modal loop would otherwise stop the polling with it. The
 // step is checked again when the act is due: a dialog that closed lets the poll find the page ready, and the
-// program may put a message box over the page before the zero timer fires (the save's "保存成功"). The step
-// then waits for its moment again.
+// program may put a message box over the page before the zero timer fires (the save's Messages::kSaved). The
+// step then waits for its moment again.
 void CStepDriver::Poll() {
     if (stepDue || ended) {
         return;

@@ -59,7 +59,7 @@ TEST_F(KeyboardTest, EnterInTheDateDialogRunsTheChecksAndEscCancels) {
     Press(blank, Qt::Key_Return);  // no issue yet: refused, still open
     EXPECT_TRUE(blank.isVisible());
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].caption, QStringLiteral("未输入期号"));
+    EXPECT_EQ(messages[0], RecordedMessage(Messages::kNoIssue));
 
     CDateInputDlg filled;
     filled.show();

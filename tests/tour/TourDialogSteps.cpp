@@ -11,6 +11,7 @@
 #include "pages/CHistoryPage.h"
 #include "pages/CNumberPage.h"
 #include "shell/CNoticeDlg.h"
+#include "shell/QtMessageTexts.h"
 #include "tests/support/FixedClock.h"
 #include "tests/tour/CTour.h"
 #include "tests/tour/TourData.h"
@@ -38,17 +39,14 @@ void CTour::AddDateSteps() {
         [this] { Panel()->predictButton.click(); });
     driver.Add(QStringLiteral("date dialog"), DateDialogWaiting,
                [this] { ShootModal(QStringLiteral("date"), *ActiveModal<CDateInputDlg>()); });
-    AddRefusal(QStringLiteral("2009-06-16"), QStringLiteral("2009159"),
-               QStringLiteral("请勿对已开过奖的号码进行预测！"), QStringLiteral("date-refused-past"), true,
-               QStringLiteral("date-notice"));
-    AddRefusal(QStringLiteral("2009-06-18"), QStringLiteral("2009161"),
-               QStringLiteral("这一天的开奖号码已被预测并保存过了。"),
+    AddRefusal(QStringLiteral("2009-06-16"), QStringLiteral("2009159"), TextOf(Messages::kPredictingThePast),
+               QStringLiteral("date-refused-past"), true, QStringLiteral("date-notice"));
+    AddRefusal(QStringLiteral("2009-06-18"), QStringLiteral("2009161"), TextOf(Messages::kDayTaken),
                QStringLiteral("date-refused-predicted"), true, QString());
     AddRefusal(QStringLiteral("2012-01-04"), QStringLiteral("2012004"),
-               QStringLiteral("此软件版本已经过旧，欲预测2012年的开奖号码，请下载升级版本。"),
-               QStringLiteral("date-refused-2012"), false, QString());
-    AddRefusal(QStringLiteral("2009-06-17"), QString(),
-               QStringLiteral("请输入期号。\r\n只有正确输入日期和期号才能保证预测的准确性。"),
+               TextOf(Messages::kCalendarTooOld).arg(2012), QStringLiteral("date-refused-2012"), false,
+               QString());
+    AddRefusal(QStringLiteral("2009-06-17"), QString(), TextOf(Messages::kNoIssue),
                QStringLiteral("date-refused-issue"), false, QString());
     // Today with an issue goes through, with Enter from the issue field.
     driver.Add(QStringLiteral("accept the date"), DateDialogWaiting, [] {
