@@ -6,6 +6,20 @@ cd "$(dirname "$0")/.."
 bash tools/setup.sh
 jobs="$(nproc)"
 
+# Runs a build's tests tier by tier, the quick tier first, after checking that every test has a tier.
+test_tiers() {
+  local dir=$1 tiers='^(unit|gui|process|desktop)$' tier
+  if ! ctest --test-dir "$dir" -N -LE "$tiers" | grep -q '^Total Tests: 0$'; then
+    echo "tests without a tier label (unit, gui, process, desktop):"
+    ctest --test-dir "$dir" -N -LE "$tiers"
+    return 1
+  fi
+  for tier in unit gui process desktop; do
+    echo "-- $tier"
+    ctest --test-dir "$dir" --output-on-failure -j"$jobs" -L "^$tier\$"
+  done
+}
+
 echo "== formatting"
 git ls-files '*.h' '*.cpp' | xargs -r clang-format --dry-run --Werror
 
@@ -15,7 +29,7 @@ bash tools/check-layers.sh
 echo "== build and test"
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVINT_WERROR=ON
 cmake --build build-test -j"$jobs"
-ctest --test-dir build-test --output-on-failure -j"$jobs"
+test_tiers build-test
 
 echo "== build and test with AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DMORVINT_WERROR=ON -DMORVINT_SANITIZE=ON -DMORVINT_BENCH=OFF
@@ -23,7 +37,7 @@ cmake --build build-asan -j"$jobs"
 # With LeakSanitizer: a leak fails its test. tools/lsan.supp names the few third-party libraries that keep
 # memory until exit on purpose.
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp" UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure -j"$jobs"
+  test_tiers build-asan
 
 echo "== fuzzing: each target for a few seconds (bash tools/fuzz.sh for longer runs)"
 bash tools/fuzz.sh 10
