@@ -15,6 +15,7 @@
 #include "store/CPredictStore.h"
 #include "store/CSqliteConnection.h"
 #include "store/DrawImport.h"
+#include "tests/support/HistoryRowSql.h"
 #include "tools/emptydb/EmptyDatabase.h"
 
 namespace {
@@ -38,20 +39,29 @@ const std::string& DatabasePath() {
         Require(WriteEmptyDatabase(file, error));
         CSqliteConnection db;
         Require(db.OpenExisting(file));
-        Require(
-            db.Execute("INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, "
-                       "data_3, data_4, "
-                       "data_5, data_6, data_7, data_8, open_data) VALUES "
-                       "(1, '2009-06-17 10:00:00', '2009160', '123', '234', '345', '456', '567', '678', "
-                       "'789', '890', '未知'),"
-                       "(2, '2009-06-18 10:00:00', '2009161', '012', '123', '234', '345', '456', '567', "
-                       "'678', '789', '未知'),"
-                       "(3, '2009-06-19 10:00:00', '2009162', '789', '890', '901', '012', '123', '234', "
-                       "'345', '456', '未知'),"
-                       "(4, '2009-06-20 10:00:00', '2009163', '111', '222', '333', '444', '555', '666', "
-                       "'777', '888', '未知'),"
-                       "(5, '2099-06-20 10:00:00', '2099163', '111', '222', '333', '444', '555', '666', "
-                       "'777', '888', '未知')"));
+        const std::string rows = InsertHistorySql({
+            {.order = 1,
+             .date = "2009-06-17 10:00:00",
+             .openOrder = "2009160",
+             .codes = {"123", "234", "345", "456", "567", "678", "789", "890"}},
+            {.order = 2,
+             .date = "2009-06-18 10:00:00",
+             .openOrder = "2009161",
+             .codes = {"012", "123", "234", "345", "456", "567", "678", "789"}},
+            {.order = 3,
+             .date = "2009-06-19 10:00:00",
+             .openOrder = "2009162",
+             .codes = {"789", "890", "901", "012", "123", "234", "345", "456"}},
+            {.order = 4,
+             .date = "2009-06-20 10:00:00",
+             .openOrder = "2009163",
+             .codes = {"111", "222", "333", "444", "555", "666", "777", "888"}},
+            {.order = 5,
+             .date = "2099-06-20 10:00:00",
+             .openOrder = "2099163",
+             .codes = {"111", "222", "333", "444", "555", "666", "777", "888"}},
+        });
+        Require(db.Execute(rows.c_str()));
         return file;
     }();
     return path;

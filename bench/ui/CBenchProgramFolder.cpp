@@ -5,34 +5,35 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "core/COleDateTime.h"
 #include "store/CColumnValue.h"
 #include "store/CSqliteConnection.h"
+#include "tests/support/HistoryRowSql.h"
 #include "tools/emptydb/EmptyDatabase.h"
 
 namespace {
 
 // A history row: codes that vary from row to row; every seventh draw hit one of them, the rest missed, and
 // the last 40 wait for their draw.
-std::string HistoryRow(int order, int records) {
+HistoryRowSql HistoryRow(int order, int records) {
     const COleDateTime date = COleDateTime::FromOleDate(COleDateTime(2009, 6, 17, 20, 30, 0).GetOleDate() +
                                                         static_cast<double>(order - 1));
-    std::string row = "(" + std::to_string(order) + ", '" + CColumnValue::FormatDate(date) + "', '" +
-                      std::to_string(2009160 + order) + "'";
+    HistoryRowSql row{
+        .order = order, .date = CColumnValue::FormatDate(date), .openOrder = std::to_string(2009160 + order)};
     char code[16];
     for (int k = 0; k < 8; ++k) {
         std::snprintf(code, sizeof code, "%03d", (order * 37 + k * 113) % 1000);
-        row += ", '" + std::string(code) + "'";
+        row.codes[static_cast<std::size_t>(k)] = code;
     }
     const bool pending = order > records - 40;
     const int hit = order % 7 == 0 ? 1 + order % 8 : 0;
-    if (pending) {
-        row += ", '未知', 11)";
-    } else {
+    if (!pending) {
         std::snprintf(code, sizeof code, "%03d",
                       hit != 0 ? (order * 37 + (hit - 1) * 113) % 1000 : 999 - order);
-        row += ", '" + std::string(code) + "', " + std::to_string(hit) + ")";
+        row.openData = code;
+        row.isRight = hit;
     }
     return row;
 }
@@ -71,13 +72,13 @@ bool CBenchProgramFolder::WriteDatabase(int records) {
         error = QString::fromStdString(why);
         return false;
     }
-    std::string script = "BEGIN;\n";
+    std::vector<HistoryRowSql> rows;
     for (int order = 1; order <= records; ++order) {
-        script += "INSERT INTO data_history VALUES " + HistoryRow(order, records) + ";\n";
+        rows.push_back(HistoryRow(order, records));
     }
-    script +=
-        "UPDATE player SET name = '李明', sex = '小姐', shuxiang = '兔', yunqi = "
-        "'8A012345654321';\nCOMMIT;\n";
+    const std::string script = "BEGIN;\n" + InsertHistorySql(rows) +
+                               ";\nUPDATE player SET name = '李明', sex = '小姐', shuxiang = '兔', yunqi = "
+                               "'8A012345654321';\nCOMMIT;\n";
     CSqliteConnection connection;
     if (!connection.OpenExisting(path) || !connection.Execute(script.c_str())) {
         error = QStringLiteral("cannot fill ") + QString::fromStdString(path);

@@ -163,11 +163,7 @@ TEST_F(DateInputDlgTest, TheDatesAlreadyPredictedAreThoseOfTheFileWhenOKIsPresse
 // oldest one (after a safety copy) and go on; without any, it refuses.
 TEST_F(DateInputDlgTest, AFullHistoryOffersToArchiveAfterTheOtherChecks) {
     FixedClock clock(2010, 3, 5, 9, 0, 0);
-    Sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 399) "
-        "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, data_4, "
-        "data_5, data_6, data_7, data_8, open_data, is_right) "
-        "SELECT i, datetime('2008-01-01', '+' || i || ' days'), i, '1', '2', '3', '4', '5', '6', '7', '8', "
-        "'未知', 11 FROM n");
+    FillHistory("未知", 11);
     app->LoadHistory();
     CDateInputDlg dialog;
 

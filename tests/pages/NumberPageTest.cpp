@@ -21,6 +21,7 @@
 #include "store/CSqliteConnection.h"
 #include "tests/pages/PagesTestSupport.h"
 #include "tests/support/AppFixture.h"
+#include "tests/support/HistoryRowSql.h"
 #include "tests/support/ModalAnswer.h"
 #include "tests/support/PdfText.h"
 
@@ -186,25 +187,20 @@ TEST_F(NumberPageTest, AFailingStoreIsReportedByTheStoreAloneAndThePageStaysUnsa
 // Another copy of the program saved meanwhile: a record of another day only moves this one to the next
 // number; a record of this very day refuses the save in the date dialog's words, and the page stays unsaved.
 TEST_F(NumberPageTest, AnotherCopysRecordTakesTheNumberAndItsDayRefusesTheSave) {
-    const auto otherCopySaves = [this](const char* date) {
-        CSqliteConnection other;
-        ASSERT_TRUE(other.OpenExisting(dbPath));
-        ASSERT_TRUE(other.Execute(
-            (std::string("INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, "
-                         "data_3, data_4, data_5, data_6, data_7, data_8, open_data) SELECT "
-                         "coalesce(max(record_order), 0) + 1, '") +
-             date +
-             "', 'other', '001', '002', '003', '114', '005', '006', '007', '118', '未知' FROM data_history")
-                .c_str()));
+    const auto otherCopySaves = [this](int order, const char* date) {
+        RunSql(dbPath, InsertHistorySql({.order = order,
+                                         .date = date,
+                                         .openOrder = "other",
+                                         .codes = {"001", "002", "003", "114", "005", "006", "007", "118"}}));
     };
-    otherCopySaves("2010-03-04 08:00:00");
+    otherCopySaves(1, "2010-03-04 08:00:00");
     CNumberPage* page = Open();
     page->saveButton.click();
     EXPECT_EQ(messages, std::vector<RecordedMessage>{kSaved});
     EXPECT_EQ(HistoryRows(dbPath).back(), RowFor(2, page->codes));
 
     messages.clear();
-    otherCopySaves("2010-03-06 23:00:00");
+    otherCopySaves(3, "2010-03-06 23:00:00");
     app->state.drawDate = COleDateTime(2010, 3, 6, 9, 41, 7);
     CNumberPage* sameDay = Open();
     sameDay->saveButton.click();

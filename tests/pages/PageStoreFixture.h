@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QFile>
 #include <array>
 #include <string>
@@ -14,6 +15,7 @@
 #include "controls/PostedMessage.h"
 #include "shell/CPageDialog.h"
 #include "tests/support/AppFixture.h"
+#include "tests/support/HistoryRowSql.h"
 #include "tests/support/PostedRecorder.h"
 #include "tests/support/TestDatabase.h"
 
@@ -56,15 +58,27 @@ protected:
     // One saved prediction; date as "YYYY-MM-DD HH:MM:SS".
     void AddRecord(int order, const std::string& date, const std::array<std::string, 8>& codes,
                    int isRight = 11, const std::string& drawNumber = "未知") const {
-        std::string sql =
-            "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, "
-            "data_4, "
-            "data_5, data_6, data_7, data_8, open_data, is_right) VALUES (" +
-            std::to_string(order) + ", '" + date + "', '1000" + std::to_string(order) + "'";
-        for (const std::string& code : codes) {
-            sql += ", '" + code + "'";
+        Sql(InsertHistorySql({.order = order,
+                              .date = date,
+                              .openOrder = "1000" + std::to_string(order),
+                              .codes = TextCodes(codes),
+                              .openData = drawNumber,
+                              .isRight = isRight}));
+    }
+
+    // A full history: records 1 .. 399, one a day from 2008-01-02, all with the same codes and draw.
+    void FillHistory(const std::string& drawNumber, int isRight) const {
+        std::vector<HistoryRowSql> rows;
+        for (int order = 1; order <= 399; ++order) {
+            const QDate day = QDate(2008, 1, 1).addDays(order);
+            rows.push_back({.order = order,
+                            .date = day.toString(QStringLiteral("yyyy-MM-dd 00:00:00")).toStdString(),
+                            .openOrder = std::to_string(order),
+                            .codes = {"1", "2", "3", "4", "5", "6", "7", "8"},
+                            .openData = drawNumber,
+                            .isRight = isRight});
         }
-        Sql(sql + ", '" + drawNumber + "', " + std::to_string(isRight) + ");");
+        Sql(InsertHistorySql(rows));
     }
 
     std::string database;

@@ -164,11 +164,7 @@ TEST_F(RecordPagesWindowTest, ADaySavedByTheOtherCopyIsRefusedByThisCopysDateDia
 // room, and the next prediction starts.
 // A full history asks to archive the oldest record that has its result, and the prediction goes on.
 TEST_F(RecordPagesWindowTest, AFullHistoryIsNoDeadEnd) {
-    Sql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 399) "
-        "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, data_4, "
-        "data_5, data_6, data_7, data_8, open_data, is_right) "
-        "SELECT i, datetime('2008-01-01', '+' || i || ' days'), i, '1', '2', '3', '4', '5', '6', '7', '8', "
-        "'000', 0 FROM n");
+    FillHistory("000", 0);
     Start();
     ModalAnswer<QMessageBox> question([](QMessageBox& box) {
         for (QAbstractButton* button : box.buttons()) {

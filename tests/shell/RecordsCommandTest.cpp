@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/MessageTexts.h"
+#include "tests/support/HistoryRowSql.h"
 #include "tests/support/MessageParts.h"
 #include "tests/support/ShellRun.h"
 #include "tests/support/TestDatabase.h"
@@ -45,13 +46,16 @@ protected:
         dir = pattern;
         db = (dir / "试用.db").string();
         ASSERT_TRUE(WriteFreshDatabase(db));
-        RunSql(db,
-               "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, "
-               "data_4, data_5, data_6, data_7, data_8, open_data) VALUES "
-               "(1, '2009-06-17 10:00:00', '09161', '123', '456', '789', '012', '345', '678', '901', '234', "
-               "'未知'),"
-               "(2, '2099-06-18 10:00:00', '09162', '111', '222', '333', '444', '555', '666', '777', '888', "
-               "'未知')");
+        RunSql(db, InsertHistorySql({
+                       {.order = 1,
+                        .date = "2009-06-17 10:00:00",
+                        .openOrder = "09161",
+                        .codes = {"123", "456", "789", "012", "345", "678", "901", "234"}},
+                       {.order = 2,
+                        .date = "2099-06-18 10:00:00",
+                        .openOrder = "09162",
+                        .codes = {"111", "222", "333", "444", "555", "666", "777", "888"}},
+                   }));
     }
     void TearDown() override {
         std::error_code ec;
@@ -124,10 +128,13 @@ TEST_F(RecordsCommandTest, AnExportOnAFullDiskFailsAndKeepsTheOldFile) {
 // records list's colours, and the statistics sheet has the window's tables and sentences.
 TEST_F(RecordsCommandTest, TheWorkbookKeepsTheCodesAsTextAndTheDatesAsDates) {
     RunSql(db,
-           "UPDATE data_history SET data_1 = '025', open_data = '025', is_right = 1 WHERE record_order = 1;"
-           "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, data_4, "
-           "data_5, data_6, data_7, data_8, open_data, is_right) VALUES (3, '2009-06-19 10:00:00', '=1+1', "
-           "'089', '111', '222', '333', '444', '555', '666', '777', '999', 0)");
+           "UPDATE data_history SET data_1 = '025', open_data = '025', is_right = 1 WHERE record_order = 1;" +
+               InsertHistorySql({.order = 3,
+                                 .date = "2009-06-19 10:00:00",
+                                 .openOrder = "=1+1",
+                                 .codes = {"089", "111", "222", "333", "444", "555", "666", "777"},
+                                 .openData = "999",
+                                 .isRight = 0}));
     const fs::path xlsx = dir / "记录.xlsx";
     const ShellRun exported = Run("--export-xlsx " + ShellQuoted(xlsx));
     EXPECT_EQ(exported.exitCode, 0) << exported.errors;

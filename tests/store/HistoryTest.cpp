@@ -1,5 +1,6 @@
 #include "store/CPredictStore.h"
 #include "tests/store/StoreFixture.h"
+#include "tests/support/HistoryRowSql.h"
 
 using HistoryTest = StoreFixture;
 using Strings = std::vector<std::string>;
@@ -126,14 +127,14 @@ TEST_F(HistoryTest, ARowWhoseOrderCannotBeReadIsCountedAndEndsTheLoad) {
 TEST_F(HistoryTest, RowsWithoutASlotAreSkippedAndNotCounted) {
     AddHistoryRows(1, 2);
     // 65538 keeps its low 16 bits (2), a slot already taken; 70000 reads as 4464.
-    for (const char* order : {"0", "-1", "400", "65538", "70000"}) {
-        Sql(std::string(
-                "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, "
-                "data_4, data_5, data_6, data_7, data_8, open_data) SELECT ") +
-            order +
-            ", record_date, 'stray', 'x', 'x', 'x', 'x', 'x', 'x', 'x', 'x', '未知' FROM data_history "
-            "WHERE record_order = 1");
+    std::vector<HistoryRowSql> strays;
+    for (const int order : {0, -1, 400, 65538, 70000}) {
+        strays.push_back({.order = order,
+                          .date = "2009-06-02 10:30:00",  // record 1's
+                          .openOrder = "stray",
+                          .codes = {"x", "x", "x", "x", "x", "x", "x", "x"}});
     }
+    Sql(InsertHistorySql(strays));
     CPredictStore store;
     store.OpenDatabase(dbPath);
     store.LoadHistory();

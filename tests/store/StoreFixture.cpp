@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "tests/support/HistoryRowSql.h"
 #include "tests/support/TestDatabase.h"
 
 void StoreFixture::SetUp() {
@@ -36,16 +37,17 @@ std::vector<std::vector<std::string>> StoreFixture::Rows(const std::string& sql)
 }
 
 void StoreFixture::AddHistoryRows(int from, int to) const {
-    std::string sql = "BEGIN;";
+    std::vector<HistoryRowSql> rows;
     for (int i = from; i <= to; ++i) {
         const std::string n = std::to_string(i);
-        sql +=
-            "INSERT INTO data_history (record_order, record_date, open_order, data_1, data_2, data_3, "
-            "data_4, "
-            "data_5, data_6, data_7, data_8, open_data) VALUES (" +
-            n + ", '2009-06-" + (i % 28 + 1 < 10 ? "0" : "") + std::to_string(i % 28 + 1) + " 10:30:00', '" +
-            n + "', '" + n + "01', '" + n + "02', '" + n + "03', '" + n + "04', '" + n + "05', '" + n +
-            "06', '" + n + "07', '" + n + "08', '未知');";
+        const int day = i % 28 + 1;
+        HistoryRowSql& row = rows.emplace_back();
+        row.order = i;
+        row.date = std::string("2009-06-") + (day < 10 ? "0" : "") + std::to_string(day) + " 10:30:00";
+        row.openOrder = n;
+        for (std::size_t k = 0; k < row.codes.size(); ++k) {
+            row.codes[k] = n + "0" + std::to_string(k + 1);
+        }
     }
-    Sql(sql + "COMMIT;");
+    Sql(InsertHistorySql(rows));
 }

@@ -7,6 +7,7 @@
 
 #include "store/CPredictStore.h"
 #include "tests/store/StoreFixture.h"
+#include "tests/support/HistoryRowSql.h"
 
 using UserFileTest = StoreFixture;
 using Strings = std::vector<std::string>;
@@ -72,9 +73,13 @@ TEST_F(UserFileTest, ColumnsOfAnotherTypeConvertOrFailTheLoad) {
     // A table typed by hand: no affinities, so every value keeps the type it was written with.
     Sql("DROP TABLE data_history;"
         "CREATE TABLE data_history (is_right, data_8, data_7, data_6, data_5, data_4, data_3, data_2, data_1,"
-        " open_data, open_order, record_date, record_order);"
-        "INSERT INTO data_history VALUES ('5', '8', '7', '6', '5', '4', 47, '2', '1', 203, 9161,"
-        " '2009-06-17 08:00:00', '1');");
+        " open_data, open_order, record_date, record_order);" +
+        InsertHistorySql({.order = "1",
+                          .date = "2009-06-17 08:00:00",
+                          .openOrder = 9161,
+                          .codes = {"1", "2", 47, "4", "5", "6", "7", "8"},
+                          .openData = 203,
+                          .isRight = "5"}));
     CPredictStore store;
     store.OpenDatabase(dbPath);
     store.LoadHistory();
