@@ -18,7 +18,6 @@
 #include "core/CRandomTable.h"
 #include "pages/CNumberPage.h"
 #include "shell/CNoticeDlg.h"
-#include "store/CSqliteConnection.h"
 #include "tests/pages/PagesTestSupport.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/HistoryRowSql.h"
@@ -166,11 +165,7 @@ TEST_F(NumberPageTest, ACancelledQuestionStoresNothingAndTheNextSaveAsksAgain) {
 
 TEST_F(NumberPageTest, AFailingStoreIsReportedByTheStoreAloneAndThePageStaysUnsaved) {
     CNumberPage* page = Open();
-    {
-        CSqliteConnection other;  // another program removes the table under the running one
-        ASSERT_TRUE(other.OpenExisting(dbPath));
-        ASSERT_TRUE(other.Execute("DROP TABLE data_history"));
-    }
+    RunSql(dbPath, "DROP TABLE data_history");  // another program removes the table under the running one
     page->saveButton.click();
 
     ASSERT_FALSE(messages.empty());

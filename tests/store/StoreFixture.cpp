@@ -3,7 +3,6 @@
 #include <cstdlib>
 
 #include "tests/support/HistoryRowSql.h"
-#include "tests/support/TestDatabase.h"
 
 void StoreFixture::SetUp() {
     std::string pattern = (std::filesystem::temp_directory_path() / "morvint-store-XXXXXX").string();
@@ -26,14 +25,6 @@ void StoreFixture::TearDown() {
     std::error_code ec;
     std::filesystem::permissions(dir, std::filesystem::perms::owner_all, ec);
     std::filesystem::remove_all(dir, ec);
-}
-
-void StoreFixture::Sql(const std::string& sql) const {
-    RunSql(dbPath, sql);
-}
-
-std::vector<std::vector<std::string>> StoreFixture::Rows(const std::string& sql) const {
-    return RowsAsText(dbPath, sql);
 }
 
 void StoreFixture::AddHistoryRows(int from, int to) const {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/MessageSink.h"
+#include "tests/support/TestDatabase.h"
 
 class StoreFixture : public ::testing::Test {
 protected:
@@ -16,9 +17,9 @@ protected:
     void TearDown() override;
 
     // Runs SQL on the file outside the store; fails the test if it does not work.
-    void Sql(const std::string& sql) const;
+    void Sql(const std::string& sql) const { RunSql(dbPath, sql); }
     // Every row of a query, each column as text ("NULL" for a NULL).
-    std::vector<std::vector<std::string>> Rows(const std::string& sql) const;
+    TextRows Rows(const std::string& sql) const { return RowsAsText(dbPath, sql); }
     // Adds rows record_order = from .. to with date 2009-06-<order % 28 + 1>, codes "i01".."i08" and no
     // result.
     void AddHistoryRows(int from, int to) const;
