@@ -4,7 +4,7 @@
 // prediction for 2009-06-17 that is saved. Message boxes on the way are answered by the caller.
 #include <QString>
 
-#include "tests/tour/CStepDriver.h"
+#include "tests/support/CStepDriver.h"
 
 class CRobustWalk {
 public:

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "shell/QtMessageTexts.h"
-#include "tests/tour/CProgramFolder.h"
+#include "tests/support/CProgramFolder.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "app/CMainDlg.h"
 #include "app/CNavPanel.h"
 #include "pages/CNumberPage.h"
-#include "tests/tour/CProgramFolder.h"
+#include "tests/support/CProgramFolder.h"
 #include "tests/tour/TourWindows.h"
 #include "tests/tour/ViewChecks.h"
 

@@ -10,7 +10,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "tests/tour/CStepDriver.h"
+#include "tests/support/CStepDriver.h"
 
 class CMainDlg;
 class CNavPanel;

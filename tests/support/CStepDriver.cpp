@@ -1,4 +1,4 @@
-#include "tests/tour/CStepDriver.h"
+#include "tests/support/CStepDriver.h"
 
 #include <utility>
 

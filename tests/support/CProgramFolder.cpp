@@ -1,4 +1,4 @@
-#include "tests/tour/CProgramFolder.h"
+#include "tests/support/CProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
