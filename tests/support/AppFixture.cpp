@@ -1,13 +1,12 @@
 #include "tests/support/AppFixture.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QSettings>
 #include <utility>
 
 #include "controls/CKeyboardCues.h"
 #include "controls/ProgramFiles.h"
 #include "res/Resources.h"
+#include "tests/support/PendingEvents.h"
 
 void PrintTo(const RecordedMessage& message, std::ostream* out) {
     *out << '"' << message.text.toStdString() << "\" / \"" << message.caption.toStdString() << '"';
@@ -48,8 +47,5 @@ void AppFixture::TearDown() {
 }
 
 void AppFixture::DeliverPosted() {
-    for (int round = 0; round < 4; ++round) {
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    DeliverPendingEvents();
 }

@@ -37,7 +37,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Delivers the posted messages (and what they post in turn) and runs the deferred deletions.
+    // Delivers the queued events (and what they post in turn) and runs the deferred deletions, until quiet.
     static void DeliverPosted();
 
     QTemporaryDir dir;         // the program files folder
