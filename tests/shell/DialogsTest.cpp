@@ -11,6 +11,7 @@
 #include "shell/CAboutDlg.h"
 #include "shell/CHelpWindow.h"
 #include "shell/CNoticeDlg.h"
+#include "tests/support/ProgramGlobalsScope.h"
 
 namespace {
 
@@ -106,20 +107,17 @@ class AboutLinkTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        previousFolder = SetProgramFilesFolder(folder.path());
-        previousOpener = CHyperLinkCtrl::SetUrlOpener([this](const QUrl& url) {
+        SetProgramFilesFolder(folder.path());
+        CHyperLinkCtrl::SetUrlOpener([this](const QUrl& url) {
             desktopOpened << url;
             return true;
         });
-        previousReporter = CHyperLinkCtrl::SetErrorReporter([this](const QString& text) { errors << text; });
+        CHyperLinkCtrl::SetErrorReporter([this](const QString& text) { errors << text; });
     }
     void TearDown() override {
         if (CHelpWindow* window = CHelpWindow::Current()) {
             delete window;
         }
-        CHyperLinkCtrl::SetErrorReporter(previousReporter);
-        CHyperLinkCtrl::SetUrlOpener(previousOpener);
-        SetProgramFilesFolder(previousFolder);
     }
 
     void WriteHelp() {
@@ -133,9 +131,7 @@ protected:
     QStringList errors;
 
 private:
-    QString previousFolder;
-    CHyperLinkCtrl::UrlOpener previousOpener;
-    CHyperLinkCtrl::ErrorReporter previousReporter;
+    ProgramGlobalsScope globals;
 };
 
 TEST_F(AboutLinkTest, TheLinkShowsTheProgramsHelpInItsOwnWindowWithoutTheDesktop) {

@@ -10,14 +10,13 @@ void StoreFixture::SetUp() {
     dir = pattern;
     dbPath = (dir / "morvint.db").string();
     ASSERT_TRUE(WriteFreshDatabase(dbPath));
-    previousSink = SetMessageSink([this](const std::string& text, const std::string& caption) {
+    SetMessageSink([this](const std::string& text, const std::string& caption) {
         messages.push_back(text);
         captions.push_back(caption);
     });
 }
 
 void StoreFixture::TearDown() {
-    SetMessageSink(previousSink);
     for (std::size_t i = 0; i < messages.size(); ++i) {
         const bool dayTaken = messages[i] == Messages::kDayTaken.text;
         EXPECT_EQ(captions[i], dayTaken ? Messages::kDayTaken.caption : kAppTitle) << messages[i];

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/MessageSink.h"
+#include "tests/support/CoreGlobalsScope.h"
 #include "tests/support/TestDatabase.h"
 
 class StoreFixture : public ::testing::Test {
@@ -30,5 +31,5 @@ protected:
     std::vector<std::string> captions;  // and their captions
 
 private:
-    MessageSinkFunction previousSink;
+    CoreGlobalsScope globals;
 };

@@ -21,13 +21,13 @@ void AppFixture::SetUp() {
     CSoundPlayer::Instance().SetMuted(false);
     // Each case starts as the program does: no key pressed yet.
     CKeyboardCues::Forget();
-    previousFolder = SetProgramFilesFolder(dir.path());
+    SetProgramFilesFolder(dir.path());
     previousDataHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
-    previousHandler = SetMessageBoxHandler([this](const QString& text, const QString& caption) {
+    SetMessageBoxHandler([this](const QString& text, const QString& caption) {
         messages.push_back({text, caption});
     });
-    previousBeep = CSoundPlayer::SetBeepFunction([this] { ++sounds; });
+    CSoundPlayer::SetBeepFunction([this] { ++sounds; });
     app = std::make_unique<CPredictApp>();
     app->state.minDrawDate = COleDateTime(2009, 6, 17);
 }
@@ -35,10 +35,6 @@ void AppFixture::SetUp() {
 void AppFixture::TearDown() {
     DeliverPosted();
     app.reset();
-    CSoundPlayer::Instance().SetMuted(false);
-    CSoundPlayer::SetBeepFunction(std::move(previousBeep));
-    SetMessageBoxHandler(std::move(previousHandler));
-    SetProgramFilesFolder(previousFolder);
     if (previousDataHome.isEmpty()) {
         qunsetenv("XDG_DATA_HOME");
     } else {

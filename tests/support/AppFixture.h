@@ -16,6 +16,7 @@
 #include "shell/CPredictApp.h"
 #include "shell/CSoundPlayer.h"
 #include "shell/MessageBox.h"
+#include "tests/support/ProgramGlobalsScope.h"
 
 struct RecordedMessage {
     RecordedMessage(QString shownText, QString shownCaption)
@@ -40,16 +41,14 @@ protected:
     // Delivers the queued events (and what they post in turn) and runs the deferred deletions, until quiet.
     static void DeliverPosted();
 
-    QTemporaryDir dir;         // the program files folder
-    QTemporaryDir dataHome;    // $XDG_DATA_HOME
-    QTemporaryDir configHome;  // where QSettings keeps the user's settings
+    ProgramGlobalsScope globals;  // first in, last out: put back after the application is gone
+    QTemporaryDir dir;            // the program files folder
+    QTemporaryDir dataHome;       // $XDG_DATA_HOME
+    QTemporaryDir configHome;     // where QSettings keeps the user's settings
     std::unique_ptr<CPredictApp> app;
     std::vector<RecordedMessage> messages;
     int sounds = 0;
 
 private:
-    QString previousFolder;
     QByteArray previousDataHome;
-    MessageBoxHandler previousHandler;
-    CSoundPlayer::BeepFunction previousBeep;
 };

@@ -7,15 +7,15 @@
 
 #include "controls/ProgramFiles.h"
 #include "res/Resources.h"
+#include "tests/support/ProgramGlobalsScope.h"
 
 class ProgramArtFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         InitResources();
-        previous = SetProgramFilesFolder(QStringLiteral(MORVINT_PROGRAM_DIR));
+        SetProgramFilesFolder(QStringLiteral(MORVINT_PROGRAM_DIR));
     }
-    void TearDown() override { SetProgramFilesFolder(previous); }
 
 private:
-    QString previous;
+    ProgramGlobalsScope globals;
 };
