@@ -4,9 +4,9 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 
 #include "controls/CColorListCtrl.h"
+#include "fuzz/FuzzSupport.h"
 
 namespace {
 
@@ -22,12 +22,6 @@ QString TextOf(const std::uint8_t* data, std::size_t size) {
         return QString::fromUtf8(bytes, length);
     }
     return QString(reinterpret_cast<const QChar*>(bytes), length / 2);
-}
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
 }
 
 }  // namespace

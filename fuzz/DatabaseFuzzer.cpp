@@ -2,13 +2,10 @@
 // then saving a prediction and a draw result into whatever was loaded, and archiving the records that have a
 // result. Nothing may crash or read out of bounds; every failure must be one of the store's own messages, and
 // the history must stay within its slots.
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -16,25 +13,14 @@
 
 #include "core/COleDateTime.h"
 #include "core/MessageSink.h"
+#include "fuzz/FuzzSupport.h"
 #include "store/CPredictStore.h"
 
 namespace {
 
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
 // One file per fuzzing process, in memory when the machine offers it.
 const std::string& DatabasePath() {
-    static const std::string path = [] {
-        std::error_code ec;
-        const std::filesystem::path folder = std::filesystem::is_directory("/dev/shm", ec)
-                                                 ? "/dev/shm"
-                                                 : std::filesystem::temp_directory_path();
-        return (folder / ("morvint-fuzz-" + std::to_string(::getpid()) + ".db")).string();
-    }();
+    static const std::string path = ScratchFilePath("morvint-fuzz");
     return path;
 }
 

@@ -1,8 +1,6 @@
 // Fuzzes the import of draws with arbitrary bytes as the file, on a database of a few predictions, some due
 // and some still to come: nothing may crash or read out of bounds, every refusal names a line of the file,
 // the history stays within its slots, and what the import would echo of a field is safe to show.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +10,7 @@
 
 #include "core/MessageSink.h"
 #include "core/Utf8Text.h"
+#include "fuzz/FuzzSupport.h"
 #include "store/CPredictStore.h"
 #include "store/CSqliteConnection.h"
 #include "store/DrawImport.h"
@@ -20,20 +19,11 @@
 
 namespace {
 
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
 // Records 1 .. 4: issues 2009160 .. 2009163 on 2009-06-17 .. 20, and record 5 far in the future.
 const std::string& DatabasePath() {
     static const std::string path = [] {
+        const std::string file = ScratchFilePath("morvint-import");
         std::error_code ec;
-        const std::filesystem::path folder = std::filesystem::is_directory("/dev/shm", ec)
-                                                 ? "/dev/shm"
-                                                 : std::filesystem::temp_directory_path();
-        const std::string file = (folder / ("morvint-import-" + std::to_string(::getpid()) + ".db")).string();
         std::filesystem::remove(file, ec);
         std::string error;
         Require(WriteEmptyDatabase(file, error));

@@ -3,20 +3,14 @@
 // past the code, and the chart is either every level drawn at its height or the flat line, never a mix.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "fuzz/FuzzSupport.h"
 #include "pages/FortuneCode.h"
 #include "res/Layout.h"
 
 namespace {
-
-void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 int TakeInt(const std::uint8_t*& data, std::size_t& size) {
     std::int32_t value = 0;
