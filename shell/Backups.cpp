@@ -10,9 +10,7 @@
 namespace {
 
 QString Counts(const CPredictStore& store) {
-    std::vector<ArchivedRecord> archive;
-    store.LoadArchive(archive);
-    return TextOf(Messages::kRecordCounts).arg(store.RecordSlots().size()).arg(archive.size());
+    return TextOf(Messages::kRecordCounts).arg(store.RecordSlots().size()).arg(store.ArchiveCount());
 }
 
 }  // namespace
