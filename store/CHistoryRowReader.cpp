@@ -2,18 +2,10 @@
 
 #include <string>
 
-namespace {
-
-constexpr const char* kColumnNames[] = {"record_order", "record_date", "open_order", "data_1", "data_2",
-                                        "data_3",       "data_4",      "data_5",     "data_6", "data_7",
-                                        "data_8",       "open_data",   "is_right"};
-
-}  // namespace
-
 CHistoryRowReader::CHistoryRowReader(const CSqliteStatement& statement) : row(statement) {
-    static_assert(std::size(kColumnNames) == columnCount);
+    static_assert(kHistoryColumnNames.size() == columnCount);
     for (int column = 0; column < columnCount; ++column) {
-        index[column] = row.ColumnIndex(kColumnNames[column]);
+        index[column] = row.ColumnIndex(kHistoryColumnNames[static_cast<std::size_t>(column)]);
         allColumnsPresent = allColumnsPresent && index[column] >= 0;
     }
 }

@@ -6,6 +6,11 @@
 #include "store/CSqliteStatement.h"
 #include "store/HistoryRecord.h"
 
+// The columns of data_history (data_archive has them too, and its own), in the order of the record's fields.
+inline constexpr std::array<const char*, 13> kHistoryColumnNames = {
+    "record_order", "record_date", "open_order", "data_1", "data_2",    "data_3",  "data_4",
+    "data_5",       "data_6",      "data_7",     "data_8", "open_data", "is_right"};
+
 class CHistoryRowReader {
 public:
     explicit CHistoryRowReader(const CSqliteStatement& statement);

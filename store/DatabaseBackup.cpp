@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/Clock.h"
+#include "store/CHistoryRowReader.h"
 #include "store/CSqliteConnection.h"
 #include "store/CSqliteStatement.h"
 
@@ -136,9 +137,7 @@ std::string FirstText(const CSqliteConnection& db, const char* sql) {
 }
 
 const std::set<std::string> kPlayerColumns = {"name", "sex", "shuxiang", "yunqi"};
-const std::set<std::string> kHistoryColumns = {
-    "record_order", "record_date", "open_order", "data_1", "data_2",    "data_3",  "data_4",
-    "data_5",       "data_6",      "data_7",     "data_8", "open_data", "is_right"};
+const std::set<std::string> kHistoryColumns(kHistoryColumnNames.begin(), kHistoryColumnNames.end());
 
 BackupRefusal CheckContent(const CSqliteConnection& db, int layoutVersion) {
     if (FirstText(db, "PRAGMA integrity_check") != "ok") {
