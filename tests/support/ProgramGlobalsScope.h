@@ -17,24 +17,22 @@ class ProgramGlobalsScope : public CoreGlobalsScope {
 public:
     ProgramGlobalsScope()
         : folder(ProgramFiles()),
-          folderWasSet(!SetProgramFilesFolder(folder.folder, folder.own).isEmpty()),
+          setFolder(SetProgramFilesFolder({})),
           messageBoxes(SetMessageBoxHandler({})),
           urlOpener(CHyperLinkCtrl::SetUrlOpener({})),
           linkErrors(CHyperLinkCtrl::SetErrorReporter({})),
           beep(CSoundPlayer::SetBeepFunction({})),
           muted(CSoundPlayer::Instance().IsMuted()),
           pluginFolders(CSoundPlayer::PluginFolders()) {
-        // Reading the folder set one when none was: the run goes back to finding it.
-        if (!folderWasSet) {
-            SetProgramFilesFolder({});
-        }
+        // Each setter answers with what it replaces: put back, the run goes on as it was.
+        SetProgramFilesFolder(setFolder, folder.own);
         SetMessageBoxHandler(messageBoxes);
         CHyperLinkCtrl::SetUrlOpener(urlOpener);
         CHyperLinkCtrl::SetErrorReporter(linkErrors);
         CSoundPlayer::SetBeepFunction(beep);
     }
     ~ProgramGlobalsScope() {
-        SetProgramFilesFolder(folderWasSet ? folder.folder : QString(), folder.own);
+        SetProgramFilesFolder(setFolder, folder.own);
         SetMessageBoxHandler(std::move(messageBoxes));
         CHyperLinkCtrl::SetUrlOpener(std::move(urlOpener));
         CHyperLinkCtrl::SetErrorReporter(std::move(linkErrors));
@@ -46,8 +44,8 @@ public:
     ProgramGlobalsScope& operator=(const ProgramGlobalsScope&) = delete;
 
 private:
-    ProgramFilesLocation folder;
-    bool folderWasSet;
+    ProgramFilesLocation folder;  // as found or set; its own tells what kind of folder a set one is
+    QString setFolder;            // the folder a test set, empty when the run finds its own
     MessageBoxHandler messageBoxes;
     CHyperLinkCtrl::UrlOpener urlOpener;
     CHyperLinkCtrl::ErrorReporter linkErrors;
