@@ -1,11 +1,9 @@
 #include "app/CMainDlg.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QFontMetrics>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 
@@ -23,7 +21,6 @@
 #include "pages/CShowGuaPage.h"
 #include "pages/CStartPage.h"
 #include "pages/PageLayout.h"
-#include "pages/RecordsMenuActions.h"
 #include "res/Layout.h"
 #include "res/ResourceIds.h"
 #include "shell/CAboutDlg.h"
