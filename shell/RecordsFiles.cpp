@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <functional>
 #include <vector>
 
 #include "shell/FileErrors.h"
@@ -42,16 +43,19 @@ bool RecordsToExport(const CPredictStore& store, std::vector<HistoryRecord>& rec
     return true;
 }
 
-}  // namespace
-
-bool ExportRecords(const CPredictStore& store, const std::string& path, QString& message) {
+// Every record, the archive's included, into the file at path by replace, which puts it there whole or not
+// at all; message says how many went there, or what failed.
+using ReplaceWithRecords =
+    std::function<FileOutcome(const std::vector<HistoryRecord>& records, int archived)>;
+bool ExportToFile(const CPredictStore& store, const std::string& path, QString& message,
+                  const ReplaceWithRecords& replace) {
     std::vector<HistoryRecord> records;
     int archived = 0;
     if (!RecordsToExport(store, records, archived, message)) {
         return false;
     }
     const bool hadFile = Exists(path);
-    const FileOutcome outcome = ReplaceRegularFileWith(path, HistoryCsv(records));
+    const FileOutcome outcome = replace(records, archived);
     if (!outcome.Ok()) {
         message = ExportFailureText(path, outcome, hadFile);
         return false;
@@ -60,25 +64,25 @@ bool ExportRecords(const CPredictStore& store, const std::string& path, QString&
     return true;
 }
 
+}  // namespace
+
+bool ExportRecords(const CPredictStore& store, const std::string& path, QString& message) {
+    return ExportToFile(store, path, message, [&path](const std::vector<HistoryRecord>& records, int) {
+        return ReplaceRegularFileWith(path, HistoryCsv(records));
+    });
+}
+
 bool ExportWorkbook(const CPredictStore& store, const std::string& path, QString& message) {
-    std::vector<HistoryRecord> records;
-    int archived = 0;
-    if (!RecordsToExport(store, records, archived, message)) {
-        return false;
-    }
-    const StatisticsFigures figures = ComputeStatisticsFigures(records, LedgerPricesSetting());
-    const WorkbookStatistics statistics{StatisticsScopeText(figures.stats.saved, archived, false),
-                                        LedgerPricesText(LedgerPricesSetting()), StatisticsTables(figures),
-                                        StatisticsSentence(figures)};
-    const bool hadFile = Exists(path);
-    const FileOutcome outcome = ReplaceRegularFile(
-        path, [&](const std::string& newFile) { return WriteRecordsWorkbook(newFile, records, statistics); });
-    if (!outcome.Ok()) {
-        message = ExportFailureText(path, outcome, hadFile);
-        return false;
-    }
-    message = ExportedText(records.size(), archived, QuotedFileName(path));
-    return true;
+    return ExportToFile(
+        store, path, message, [&path](const std::vector<HistoryRecord>& records, int archived) {
+            const StatisticsFigures figures = ComputeStatisticsFigures(records, LedgerPricesSetting());
+            const WorkbookStatistics statistics{StatisticsScopeText(figures.stats.saved, archived, false),
+                                                LedgerPricesText(LedgerPricesSetting()),
+                                                StatisticsTables(figures), StatisticsSentence(figures)};
+            return ReplaceRegularFile(path, [&](const std::string& newFile) {
+                return WriteRecordsWorkbook(newFile, records, statistics);
+            });
+        });
 }
 
 bool ExportRecordsToStandardOutput(const CPredictStore& store, QString& message) {
