@@ -6,6 +6,7 @@
 #include "shell/QtMessageTexts.h"
 #include "store/CPredictStore.h"
 #include "store/DatabaseBackup.h"
+#include "store/SafetyCopy.h"
 
 namespace {
 

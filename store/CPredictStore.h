@@ -13,6 +13,7 @@
 #include "store/CSqliteConnection.h"
 #include "store/DatabaseBackup.h"
 #include "store/HistoryRecord.h"
+#include "store/SafetyCopy.h"
 
 class CHistoryScan;
 class CSqliteStatement;

@@ -4,27 +4,15 @@
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <ctime>
-#include <filesystem>
 #include <set>
-#include <utility>
-#include <vector>
 
-#include "core/Clock.h"
 #include "store/CHistoryRowReader.h"
 #include "store/CSqliteConnection.h"
 #include "store/CSqliteStatement.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-constexpr const char* kCopyPrefix = "morvint-";
-constexpr const char* kCopySuffix = ".db";
 // How long a copy waits, in total, for another copy of the program that is writing the file.
 constexpr int kBusyWaitMs = 5000;
 constexpr int kBusyStepMs = 25;
@@ -71,48 +59,6 @@ int Backup(sqlite3* destination, sqlite3* source) {
         return ErrnoOf(step);
     }
     return finished == SQLITE_OK ? 0 : ErrnoOf(finished);
-}
-
-std::string CopyName(std::time_t now, int attempt) {
-    const std::tm local = Clock::LocalTime(now);
-    char name[64];
-    std::snprintf(name, sizeof name, "%s%04d-%02d-%02d-%02d%02d%02d%s%s", kCopyPrefix, local.tm_year + 1900,
-                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec,
-                  attempt == 0 ? "" : ("-" + std::to_string(attempt + 1)).c_str(), kCopySuffix);
-    return name;
-}
-
-bool IsSafetyCopyName(const std::string& name) {
-    // morvint-YYYY-MM-DD-HHMMSS.db, perhaps with -N before .db
-    return name.starts_with(kCopyPrefix) && name.ends_with(kCopySuffix) && name.size() >= 28 &&
-           std::isdigit(static_cast<unsigned char>(name[8])) != 0;
-}
-
-// A copy's place in time: its name's time, then the number a second copy within the same second gets.
-std::pair<std::string, int> TimeOfCopy(const std::string& name) {
-    const std::string stem = name.substr(0, name.size() - std::strlen(kCopySuffix));
-    const std::size_t dash = stem.rfind('-');
-    if (stem.size() - dash <= 4) {  // "-2" after the time
-        return {stem.substr(0, dash), std::stoi(stem.substr(dash + 1))};
-    }
-    return {stem, 1};
-}
-
-// Only the newest copies stay. Files of other names are never touched.
-void KeepNewest(const fs::path& folder) {
-    std::error_code ec;
-    std::vector<std::string> copies;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
-        const std::string name = entry.path().filename().string();
-        if (entry.is_regular_file(ec) && IsSafetyCopyName(name)) {
-            copies.push_back(name);
-        }
-    }
-    std::ranges::sort(copies, {}, TimeOfCopy);
-    const std::size_t extra = copies.size() > kSafetyCopiesKept ? copies.size() - kSafetyCopiesKept : 0;
-    for (std::size_t i = 0; i < extra; ++i) {
-        fs::remove(folder / copies[i], ec);
-    }
 }
 
 bool HasColumns(const CSqliteConnection& db, const char* table, const std::set<std::string>& wanted) {
@@ -164,37 +110,21 @@ FileOutcome CopyDatabaseTo(const CSqliteConnection& connection, const std::strin
     if (!connection.IsOpen()) {
         return FileOutcome::System(ENOENT);
     }
-    return ReplaceRegularFile(path, [&connection](const std::string& newFile) {
-        CSqliteConnection copy;
-        if (!copy.OpenOrCreate(newFile)) {
-            return EIO;
-        }
-        return Backup(copy.Handle(), connection.Handle());
-    });
+    return ReplaceRegularFile(
+        path, [&connection](const std::string& newFile) { return CopyDatabaseInto(connection, newFile); });
 }
 
-std::string SafetyCopyFolder(const std::string& databasePath) {
-    return (fs::path(databasePath).parent_path() / "backups").string();
-}
-
-FileOutcome WriteSafetyCopy(const CSqliteConnection& connection, std::string& written) {
-    const fs::path folder = SafetyCopyFolder(connection.FilePath());
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        return FileOutcome::System(errno);
+int CopyDatabaseInto(const CSqliteConnection& connection, const std::string& newFile) {
+    CSqliteConnection copy;
+    if (!connection.IsOpen() || !copy.OpenOrCreate(newFile)) {
+        return EIO;
     }
-    const std::time_t now = Clock::Now();
-    std::error_code ec;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        written = (folder / CopyName(now, attempt)).string();
-        if (!fs::exists(written, ec)) {
-            break;
-        }
+    // No one else opens the new file, and a copy cut short is thrown away whole: a journal beside it would
+    // only be one more file for a killed copy to leave behind. The caller syncs the finished file itself.
+    if (!copy.Execute("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF")) {
+        return EIO;
     }
-    const FileOutcome copied = CopyDatabaseTo(connection, written);
-    if (copied.Ok()) {
-        KeepNewest(folder);
-    }
-    return copied;
+    return Backup(copy.Handle(), connection.Handle());
 }
 
 BackupCheck CheckBackup(const std::string& path, int layoutVersion) {

@@ -1,6 +1,6 @@
 #pragma once
-// Copies of the whole database: a backup the player asks for, the safety copy taken before every change of
-// many rows (archiving, importing draws, restoring), and the check a file must pass before it may replace the
+// Copies of the whole database: a backup the player asks for (the safety copies taken before every change of
+// many rows are in store/SafetyCopy.h), and the check a file must pass before it may replace the
 // database. Every copy goes through SQLite's online backup API, so it is consistent even while another copy
 // of the program writes, and is written beside its final name first: a copy that was cut short never looks
 // like a finished one.
@@ -10,19 +10,12 @@
 
 class CSqliteConnection;
 
-// How many safety copies are kept; the oldest go first.
-inline constexpr int kSafetyCopiesKept = 10;
-
 // The whole database of connection into path (made, or a regular file replaced whole).
 FileOutcome CopyDatabaseTo(const CSqliteConnection& connection, const std::string& path);
 
-// The safety copy of connection's database: into the folder "backups" beside the database file (made when
-// missing, private to the user), named "morvint-YYYY-MM-DD-HHMMSS.db" after the clock's time; then only the
-// newest kSafetyCopiesKept such copies stay. written: the copy's path.
-FileOutcome WriteSafetyCopy(const CSqliteConnection& connection, std::string& written);
-
-// The folder the safety copies of the database at databasePath go to.
-std::string SafetyCopyFolder(const std::string& databasePath);
+// The whole database of connection into newFile, a fresh file of the caller's own that no one else opens
+// (so it is written without a journal): 0, or an errno. The step under CopyDatabaseTo and the safety copies.
+int CopyDatabaseInto(const CSqliteConnection& connection, const std::string& newFile);
 
 // Why a file cannot replace the database; none when it can.
 enum class BackupRefusal {

@@ -1,6 +1,7 @@
 #include "store/RegularFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +9,11 @@
 #include <array>
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -75,18 +81,95 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? std::string(".") : path.substr(0, std::max<std::size_t>(slash, 1));
 }
 
-// A new, empty file of our own in folder, under a name nobody else uses.
-FileOutcome MakeNewFile(const std::string& folder, std::string& newFile) {
+constexpr const char* kNewFilePrefix = ".morvint-";
+constexpr const char* kNewFileSuffix = ".new";
+constexpr const char* kJournalSuffix = "-journal";
+constexpr int kNewFileAttempts = 100;
+
+std::string NewFileName(long pid, int attempt) {
+    return kNewFilePrefix + std::to_string(pid) + "-" + std::to_string(attempt) + kNewFileSuffix;
+}
+
+// The writer of a temporary file holds a lock on its first byte until the file has its final name or is
+// gone. The lock belongs to the open file, not to a process id, so it says "still at work" across process
+// namespaces and goes away with the process however that ends. SQLite locks other bytes (at 1 GiB) of the
+// files it writes, so the two never meet.
+bool LockFirstByte(int fd, short type) {
+    struct flock lock {};
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = 0;
+    lock.l_len = 1;
+    return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
+}
+
+// A new, empty file of our own in folder, under a name nobody else uses; held: its descriptor, which holds
+// the file's lock while it stays open.
+FileOutcome MakeNewFile(const std::string& folder, std::string& newFile, int& held) {
     for (int attempt = 0;; ++attempt) {
-        newFile = folder + "/.morvint-" + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".new";
-        const int fd = ::open(newFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-        if (fd >= 0) {
-            ::close(fd);
+        newFile = folder + "/" + NewFileName(::getpid(), attempt);
+        held = ::open(newFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+        if (held >= 0) {
+            LockFirstByte(held, F_WRLCK);  // without it (a file system without locks) only the pid speaks
             return {};
         }
-        if (errno != EEXIST || attempt == 100) {
+        if (errno != EEXIST || attempt == kNewFileAttempts) {
             return FileOutcome::System(errno);
         }
+    }
+}
+
+// A whole number of at most nine digits, all of text; -1 when it is not one.
+long WholeNumber(const std::string& text) {
+    if (text.empty() || text.size() > 9) {
+        return -1;
+    }
+    long value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return -1;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// The process id in name when name is exactly a temporary file's name with after behind it, or 0.
+long WriterOf(const std::string& name, const std::string& after) {
+    const std::string ending = kNewFileSuffix + after;
+    if (!name.starts_with(kNewFilePrefix) || !name.ends_with(ending)) {
+        return 0;
+    }
+    const std::size_t start = std::char_traits<char>::length(kNewFilePrefix);
+    const std::size_t dash = name.find('-', start);
+    if (dash == std::string::npos || dash + ending.size() > name.size()) {
+        return 0;
+    }
+    const long pid = WholeNumber(name.substr(start, dash - start));
+    const long attempt = WholeNumber(name.substr(dash + 1, name.size() - ending.size() - dash - 1));
+    // Spelled back exactly as the program spells it: no leading zeros, nothing else in it.
+    return pid > 0 && attempt >= 0 && attempt <= kNewFileAttempts &&
+                   name == NewFileName(pid, static_cast<int>(attempt)) + after
+               ? pid
+               : 0;
+}
+
+// The process is gone for certain; a process of another user, or ourselves, is not.
+bool ProcessGone(long pid) {
+    return pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+bool IsRegularEntry(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// Removes the temporary file at path unless someone holds its lock. While we hold the lock ourselves, no
+// one else can be found writing it.
+void RemoveIfUnheld(const std::string& path) {
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (file.Get() >= 0 && LockFirstByte(file.Get(), F_RDLCK)) {
+        ::unlink(path.c_str());
     }
 }
 
@@ -160,25 +243,67 @@ FileOutcome ReplaceRegularFile(const std::string& path,
     if (const FileOutcome found = FindTarget(path, target); !found.Ok()) {
         return found;
     }
-    const std::string folder = FolderOf(target.path);
+    return WriteNewFileThenPlace(
+        FolderOf(target.path),
+        [&](const std::string& newFile) {
+            const int error = write(newFile);
+            if (error == 0) {
+                TakeOverAttributes(newFile, target);
+            }
+            return error;
+        },
+        [&target](const std::string& newFile) {
+            return ::rename(newFile.c_str(), target.path.c_str()) == 0 ? 0 : errno;
+        });
+}
+
+FileOutcome WriteNewFileThenPlace(const std::string& folder,
+                                  const std::function<int(const std::string& newFile)>& write,
+                                  const std::function<int(const std::string& newFile)>& place) {
+    RemoveLeftoverNewFiles(folder);
     std::string newFile;
-    if (const FileOutcome made = MakeNewFile(folder, newFile); !made.Ok()) {
+    int descriptor = -1;
+    if (const FileOutcome made = MakeNewFile(folder, newFile, descriptor); !made.Ok()) {
         return made;
     }
+    const FileDescriptor held(descriptor);  // and with it the lock, until the temporary name is gone
     int error = write(newFile);
     if (error == 0) {
-        TakeOverAttributes(newFile, target);
         error = SyncToDisk(newFile);
     }
-    if (error == 0 && ::rename(newFile.c_str(), target.path.c_str()) != 0) {
-        error = errno;
+    if (error == 0) {
+        error = place(newFile);
     }
+    ::unlink(newFile.c_str());  // still there after a failure, or after a place that made a link
     if (error != 0) {
-        ::unlink(newFile.c_str());
         return FileOutcome::System(error);
     }
     SyncToDisk(folder);  // the new name on the disk too; the file is in place whether or not this works
     return {};
+}
+
+void RemoveLeftoverNewFiles(const std::string& folder) {
+    std::error_code ec;
+    std::vector<std::string> names;
+    for (fs::directory_iterator entry(folder, ec), end; !ec && entry != end; entry.increment(ec)) {
+        names.push_back(entry->path().filename().string());
+    }
+    // The files first, then the journals whose file is gone (removed just now, or never there).
+    for (const std::string& name : names) {
+        const std::string path = folder + "/" + name;
+        if (ProcessGone(WriterOf(name, "")) && IsRegularEntry(path)) {
+            RemoveIfUnheld(path);
+        }
+    }
+    for (const std::string& name : names) {
+        const std::string path = folder + "/" + name;
+        const std::string file = path.substr(0, path.size() - std::char_traits<char>::length(kJournalSuffix));
+        struct stat info {};
+        if (ProcessGone(WriterOf(name, kJournalSuffix)) && IsRegularEntry(path) &&
+            ::lstat(file.c_str(), &info) != 0 && errno == ENOENT) {
+            ::unlink(path.c_str());
+        }
+    }
 }
 
 FileOutcome ReplaceRegularFileWith(const std::string& path, const std::string& bytes) {

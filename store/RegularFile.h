@@ -34,6 +34,20 @@ FileOutcome ReadRegularFile(const std::string& path, std::size_t limit, std::str
 FileOutcome ReplaceRegularFile(const std::string& path,
                                const std::function<int(const std::string& newFile)>& write);
 
+// The step under ReplaceRegularFile, for a file that gets a name of its own: write fills a new file in
+// folder, made under a temporary name of the program's own; once it is synced, place gives it its final name
+// (a rename) and returns 0 or an errno. Whatever happens, the temporary name is gone at the end. Leftovers of
+// copies of the program killed meanwhile in folder are removed first (RemoveLeftoverNewFiles).
+FileOutcome WriteNewFileThenPlace(const std::string& folder,
+                                  const std::function<int(const std::string& newFile)>& write,
+                                  const std::function<int(const std::string& newFile)>& place);
+
+// Removes from folder the temporary files that copies of the program killed while writing left behind, with
+// the journals SQLite kept beside them: only names of exactly the form the program gives them, and only once
+// the process that made the file is gone and no one holds the file's lock. A file another running copy is
+// still writing stays, whichever process namespace that copy runs in.
+void RemoveLeftoverNewFiles(const std::string& folder);
+
 // ReplaceRegularFile with these bytes as the new content, each write and the flush to the disk checked.
 FileOutcome ReplaceRegularFileWith(const std::string& path, const std::string& bytes);
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -11,6 +12,7 @@
 #include "store/CPredictStore.h"
 #include "store/CSqliteConnection.h"
 #include "store/DatabaseBackup.h"
+#include "store/SafetyCopy.h"
 #include "tests/store/StoreFixture.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/TestDatabase.h"
@@ -57,6 +59,27 @@ TEST_F(BackupTest, ABackupHoldsTheHistoryAndTheArchive) {
         << "the database and the backup, no leftovers";
 }
 
+// The names in the folder of the safety copies, in order.
+std::vector<std::string> NamesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::ranges::sort(names);
+    return names;
+}
+
+// Names of numbered copies: format takes the number, then the rest that changes with it.
+std::vector<std::string> Names(int from, int to, const char* format, int offset) {
+    std::vector<std::string> names;
+    for (int number = from; number <= to; ++number) {
+        char name[80];
+        std::snprintf(name, sizeof name, format, number, number + offset);
+        names.push_back(name);
+    }
+    return names;
+}
+
 // One copy a second for fifteen seconds: the ten newest stay, and the player's own files there stay too.
 TEST_F(BackupTest, TheSafetyCopiesAreKeptTenDeep) {
     FixedClock clock(2026, 12, 8, 9, 0, 0);
@@ -73,20 +96,98 @@ TEST_F(BackupTest, TheSafetyCopiesAreKeptTenDeep) {
     std::string twin;
     clock.Advance(-1);
     ASSERT_TRUE(store.WriteSafetyCopy(twin).Ok()) << "a second copy within one second gets a name of its own";
-    EXPECT_EQ(fs::path(twin).filename().string(), "morvint-2026-12-08-090014-2.db");
+    EXPECT_EQ(fs::path(twin).filename().string(), "morvint-0016-2026-12-08-090014.db");
 
-    std::vector<std::string> kept;
-    for (const fs::directory_entry& entry : fs::directory_iterator(dir / "backups")) {
-        kept.push_back(entry.path().filename().string());
-    }
-    std::ranges::sort(kept);
-    EXPECT_EQ(written.front(), "morvint-2026-12-08-090000.db");
-    EXPECT_EQ(kept.size(), 11u);
-    EXPECT_EQ(kept.front(), "morvint-2026-12-08-090006.db") << "the twin of 09:00:14 is newer than 09:00:05";
-    EXPECT_EQ(kept[8], "morvint-2026-12-08-090014-2.db");
-    EXPECT_EQ(kept[9], "morvint-2026-12-08-090014.db");
+    const std::vector<std::string> kept = NamesIn(dir / "backups");
+    EXPECT_EQ(written.front(), "morvint-0001-2026-12-08-090000.db");
+    EXPECT_EQ(written.back(), "morvint-0015-2026-12-08-090014.db");
+    EXPECT_EQ(kept.size(), 11u) << "ten copies and the player's file, no temporary file left";
+    EXPECT_EQ(kept.front(), "morvint-0007-2026-12-08-090006.db");
+    EXPECT_EQ(kept[9], "morvint-0016-2026-12-08-090014.db");
     EXPECT_EQ(kept.back(), "我的备份.db");
     EXPECT_EQ(fs::status(dir / "backups").permissions() & fs::perms::all, fs::perms::owner_all);
+    EXPECT_EQ(RowsAsText(twin, "SELECT count(*) FROM data_archive"), (std::vector<Strings>{{"2"}}));
+}
+
+// The copies' order is the one their numbers give: a clock put back a year and a half (or another time zone,
+// which moves the time in the name alike) makes no new copy look older than the ones before it.
+TEST_F(BackupTest, ANewSafetyCopyStaysWhateverTheClockSays) {
+    FixedClock clock(2026, 12, 8, 9, 30, 15);
+    std::string path;
+    for (int copy = 0; copy < kSafetyCopiesKept; ++copy) {
+        ASSERT_TRUE(store.WriteSafetyCopy(path).Ok());
+        clock.Advance(60);
+    }
+    clock.Set(Clock::MakeLocalTime(2025, 6, 1));
+    ASSERT_TRUE(store.WriteSafetyCopy(path).Ok());
+    EXPECT_EQ(fs::path(path).filename().string(), "morvint-0011-2025-06-01-000000.db");
+    EXPECT_TRUE(fs::exists(path)) << "the copy just taken is there";
+    clock.Set(Clock::MakeLocalTime(2031, 1, 1));
+    ASSERT_TRUE(store.WriteSafetyCopy(path).Ok());
+
+    // Copy n was taken at 09:(29 + n):15.
+    std::vector<std::string> expected = Names(3, 10, "morvint-%04d-2026-12-08-09%02d15.db", 29);
+    expected.push_back("morvint-0011-2025-06-01-000000.db");
+    expected.push_back("morvint-0012-2031-01-01-000000.db");
+    std::ranges::sort(expected);
+    EXPECT_EQ(NamesIn(dir / "backups"), expected) << "the two oldest went, by number";
+}
+
+// The folder is the player's too: only names the program gives its copies are pruned, the oldest first, those
+// of earlier versions before any numbered one (even one dated in the future); a name of any other form is not
+// a copy, whatever it looks like, and breaks nothing.
+TEST_F(BackupTest, OnlyTheProgramsOwnCopiesArePrunedAndNoNameBreaksIt) {
+    const fs::path backups = dir / "backups";
+    fs::create_directory(backups);
+    const std::vector<std::string> players = {
+        "morvint-2019-05-05 important.db",
+        "morvint-2020-01-01-my-own-copy.db",
+        "morvint-2026-12-08-093015-old.db",
+        "morvint-2026-12-08-093015-1.db",
+        "morvint-2026-12-08-093015-007.db",
+        "morvint-2026-13-08-093015.db",
+        "morvint-2026-12-08-093015.db.bak",
+        "morvint-00001-2026-12-08-093015.db",
+        "morvint-99999999999999999999-2026-12-08-093015.db",
+        "morvint-0x01-2026-12-08-093015.db",
+        "morvint--2026-12-08-093015.db",
+        "morvint-.db",
+        "Morvint-0001-2026-12-08-093015.db",
+    };
+    for (const std::string& name : players) {
+        std::ofstream(backups / name) << "the player's";
+    }
+    fs::create_directory(backups / "morvint-0001-2026-12-08-093015.db");
+    fs::create_symlink(backups / players[0], backups / "morvint-0002-2026-12-08-093015.db");
+    const std::vector<std::string> earlier = {"morvint-2099-01-01-000000.db", "morvint-2026-12-08-093015.db",
+                                              "morvint-2026-12-08-093015-2.db"};
+    for (const std::string& name : earlier) {
+        std::ofstream(backups / name) << "an earlier version's copy";
+    }
+
+    FixedClock clock(2026, 12, 8, 9, 0, 0);
+    std::string path;
+    for (int copy = 1; copy <= 11; ++copy) {
+        ASSERT_TRUE(store.WriteSafetyCopy(path).Ok()) << copy;
+        clock.Advance(1);
+        if (copy == 9) {
+            EXPECT_TRUE(fs::exists(backups / earlier[0]))
+                << "the future-dated copy is the last of the old ones";
+            EXPECT_FALSE(fs::exists(backups / earlier[1]));
+            EXPECT_FALSE(fs::exists(backups / earlier[2]));
+        }
+    }
+
+    std::vector<std::string> expected = players;
+    expected.push_back("morvint-0001-2026-12-08-093015.db");
+    expected.push_back("morvint-0002-2026-12-08-093015.db");
+    const std::vector<std::string> kept = Names(2, 11, "morvint-%04d-2026-12-08-0900%02d.db", -1);
+    expected.insert(expected.end(), kept.begin(), kept.end());
+    std::ranges::sort(expected);
+    EXPECT_EQ(NamesIn(backups), expected);
+    EXPECT_TRUE(fs::is_directory(backups / "morvint-0001-2026-12-08-093015.db"));
+    EXPECT_EQ(Bytes(backups / "morvint-0002-2026-12-08-093015.db"), "the player's")
+        << "the link and its file";
 }
 
 // Garbage, a copy cut short, another program's database, one of a later layout, one without a player, and a
