@@ -94,11 +94,13 @@ bool ImportDrawsFromMenu(QWidget* parent) {
         return false;
     }
     theApp().RefreshIfChanged();
-    if (!TakeSafetyCopy(theApp(), error)) {
+    // The safety copy comes right before the first write: a file that changes nothing takes none.
+    const DrawImportReport report =
+        ImportDraws(theApp(), bytes, [&error] { return TakeSafetyCopy(theApp(), error); });
+    if (report.notReady) {
         MessageBox(error, CaptionOf(Messages::kSafetyCopyFailed), parent, QMessageBox::Warning);
         return false;
     }
-    const DrawImportReport report = ImportDraws(theApp(), bytes);
     // A screenful at most; the whole list goes into the details, where it can be read and copied.
     MessageBox(QString::fromStdString(DrawImportSummary(report, kRefusalGroupsShown)),
                CaptionOf(Messages::kImportTally), parent, QMessageBox::NoIcon,

@@ -64,6 +64,8 @@ int ExportXlsx(const CPredictStore& store, const CommandLine& commandLine) {
     return 0;
 }
 
+// The import changes many rows: a safety copy of the database comes right before its first write, once the
+// file has been read and its lines checked; a file that changes nothing takes none.
 int Import(CPredictStore& store, const CommandLine& commandLine) {
     std::string bytes;
     QString error;
@@ -71,19 +73,13 @@ int Import(CPredictStore& store, const CommandLine& commandLine) {
         SayError(error.toStdString());
         return kExitFailure;
     }
-    const DrawImportReport report = ImportDraws(store, bytes);
-    std::printf("%s\n", DrawImportSummary(report, report.refused.size()).c_str());
-    return report.refused.empty() && report.failedLine == 0 ? 0 : kExitFailure;
-}
-
-// The import changes many rows: a safety copy of the database comes first.
-int ImportWithSafetyCopy(CPredictStore& store, const CommandLine& commandLine) {
-    QString error;
-    if (!TakeSafetyCopy(store, error)) {
+    const DrawImportReport report = ImportDraws(store, bytes, [&] { return TakeSafetyCopy(store, error); });
+    if (report.notReady) {
         SayError(error.toStdString());
         return kExitFailure;
     }
-    return Import(store, commandLine);
+    std::printf("%s\n", DrawImportSummary(report, report.refused.size()).c_str());
+    return report.refused.empty() && report.failedLine == 0 ? 0 : kExitFailure;
 }
 
 // Backup, restore and archive say what they did, or why not.
@@ -105,7 +101,7 @@ int RunCommand(CPredictStore& store, const CommandLine& commandLine) {
         return ExportXlsx(store, commandLine);
     }
     if (!commandLine.importDraws.empty()) {
-        return ImportWithSafetyCopy(store, commandLine);
+        return Import(store, commandLine);
     }
     if (!commandLine.backup.empty()) {
         return Said(BackUpDatabase(store, commandLine.backup, message), message);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <regex>
+#include <utility>
 
 #include "core/Utf8Text.h"
 #include "store/CPredictStore.h"
@@ -91,8 +92,11 @@ bool Matches(const HistoryRecord& record, const std::string& key, const std::opt
 
 class Importer {
 public:
-    Importer(CPredictStore& target, DrawImportReport& out)
-        : store(target), report(out), today(COleDateTime::GetCurrentTime().DateOnly()) {}
+    Importer(CPredictStore& target, DrawImportReport& out, std::function<bool()> beforeFirstWrite)
+        : store(target),
+          report(out),
+          today(COleDateTime::GetCurrentTime().DateOnly()),
+          notYetWritten(std::move(beforeFirstWrite)) {}
 
     // The record the line names, or nullopt once the line has been refused.
     std::optional<Claim> Resolve(const DrawLine& draw) {
@@ -123,6 +127,9 @@ public:
             Refuse(claim.draw, check);
             return true;
         }
+        if (!ReadyToWrite()) {
+            return false;
+        }
         const HistoryRecord before = store.history[static_cast<std::size_t>(claim.slot)];
         switch (store.EnterDrawResult(claim.slot, claim.draw.number,
                                       VerdictFor(before.data, claim.draw.number))) {
@@ -147,6 +154,14 @@ public:
 
 private:
     static constexpr int kNoRecord = 0;
+
+    // The caller's step before the first write, run once.
+    bool ReadyToWrite() {
+        if (notYetWritten) {
+            report.notReady = !std::exchange(notYetWritten, nullptr)();
+        }
+        return !report.notReady;
+    }
     static constexpr int kAllEntered = -1;
 
     std::nullopt_t Refuse(const DrawLine& draw, const DrawEntryCheck& check) {
@@ -181,6 +196,7 @@ private:
     CPredictStore& store;
     DrawImportReport& report;
     const COleDateTime today;
+    std::function<bool()> notYetWritten;
 };
 
 // The lines that hold a draw, each as its two fields; the others are skipped or refused here.
@@ -211,9 +227,10 @@ std::vector<DrawLine> ReadDrawLines(const std::string& fileBytes, Importer& impo
 
 }  // namespace
 
-DrawImportReport ImportDraws(CPredictStore& store, const std::string& fileBytes) {
+DrawImportReport ImportDraws(CPredictStore& store, const std::string& fileBytes,
+                             const std::function<bool()>& beforeFirstWrite) {
     DrawImportReport report;
-    Importer importer(store, report);
+    Importer importer(store, report, beforeFirstWrite);
     std::vector<Claim> claims;
     for (const DrawLine& draw : ReadDrawLines(fileBytes, importer)) {
         if (std::optional<Claim> claim = importer.Resolve(draw)) {

@@ -12,6 +12,7 @@
 // a lone CR. Full-width digits and separators ("１２３"，"，") count as their plain forms. Blank lines and
 // lines starting with '#' are skipped, and so is a first line without a single digit (a spreadsheet's column
 // titles). Fields may be separated by a comma, a semicolon or a tab, and may be quoted.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,9 +39,13 @@ struct DrawImportRefusal {
 struct DrawImportReport {
     int entered = 0;
     std::vector<DrawImportRefusal> refused;  // in the order of their lines
-    int failedLine = 0;  // the line whose write failed and stopped the import; 0 when it ran to its end
+    int failedLine = 0;     // the line whose write failed and stopped the import; 0 when it ran to its end
+    bool notReady = false;  // beforeFirstWrite failed: nothing was written
 };
 
 // Enters the draws of the file's bytes into the store's pending records, today being the clock's date. A
-// failed write stops the import; what was entered before it stays entered.
-DrawImportReport ImportDraws(CPredictStore& store, const std::string& fileBytes);
+// failed write stops the import; what was entered before it stays entered. beforeFirstWrite (the safety copy)
+// runs once, right before the first write, and not at all when nothing is to be written; when it returns
+// false the import stops there and writes nothing.
+DrawImportReport ImportDraws(CPredictStore& store, const std::string& fileBytes,
+                             const std::function<bool()>& beforeFirstWrite = {});

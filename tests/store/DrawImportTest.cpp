@@ -147,4 +147,32 @@ TEST_F(DrawImportTest, AFailedWriteStopsTheImportAndKeepsWhatWentInBeforeIt) {
     EXPECT_EQ(Results(), results);
 }
 
+// The step before the first write (the safety copy) runs once, and only when a line is about to go in; when
+// it fails, nothing goes in.
+TEST_F(DrawImportTest, TheStepBeforeTheFirstWriteRunsOnceAndOnlyForAChange) {
+    int runs = 0;
+    const auto counted = [&runs](bool ready) {
+        return [&runs, ready] {
+            ++runs;
+            return ready;
+        };
+    };
+    // Every line refused, one of them only when its turn comes (record 2 waits for record 1).
+    const DrawImportReport refused = ImportDraws(store, "4,401\n9,123\n2,202\n", counted(true));
+    EXPECT_EQ(refused.refused.size(), 3u);
+    EXPECT_EQ(runs, 0) << "nothing to write, no step";
+
+    const DrawImportReport notReady = ImportDraws(store, "1,101\n2,202\n", counted(false));
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(notReady.notReady);
+    EXPECT_EQ(notReady.entered, 0);
+    EXPECT_EQ(Results()[0], (std::vector<std::string>{"1", "未知", "11"}));
+
+    const DrawImportReport entered = ImportDraws(store, "1,101\n2,202\n", counted(true));
+    EXPECT_EQ(runs, 2) << "once for both lines";
+    EXPECT_FALSE(entered.notReady);
+    EXPECT_EQ(entered.entered, 2);
+    EXPECT_TRUE(messages.empty());
+}
+
 }  // namespace
