@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -64,6 +65,16 @@ protected:
 
     ShellRun Run(const std::string& arguments) const {
         return RunShell(ProgramWithoutDisplay(arguments + " --database " + ShellQuoted(db)));
+    }
+    // The names in the folder of the safety copies; none while there is no such folder.
+    std::set<std::string> SafetyCopies() const {
+        std::set<std::string> names;
+        std::error_code ec;
+        for (fs::directory_iterator entry(dir / "backups", ec), end; !ec && entry != end;
+             entry.increment(ec)) {
+            names.insert(entry->path().filename().string());
+        }
+        return names;
     }
 
     fs::path dir;
@@ -277,6 +288,87 @@ TEST_F(RecordsCommandTest, BackupArchiveAndRestoreWorkWithoutADisplay) {
 
     EXPECT_EQ(Run("--archive 0").exitCode, 2);
     EXPECT_EQ(Run("--backup a.db --restore b.db").exitCode, 2);
+}
+
+// A safety copy comes right before a change, never for nothing: an import file that cannot be read, or whose
+// lines are all refused, takes none, so failed runs never push good copies out. A copy that cannot be written
+// stops the import before its first write.
+TEST_F(RecordsCommandTest, OnlyAnImportThatEntersADrawTakesASafetyCopy) {
+    EXPECT_EQ(Run("--import-draws " + ShellQuoted(dir / "missing.txt")).exitCode, 1);
+    const fs::path refused = dir / "refused.txt";
+    std::ofstream(refused) << "09162,111\n09999,123\n";
+    EXPECT_EQ(Run("--import-draws " + ShellQuoted(refused)).exitCode, 1);
+    EXPECT_FALSE(fs::exists(dir / "backups"));
+
+    const fs::path draws = dir / "draws.txt";
+    std::ofstream(draws) << "09161,345\n";
+    std::ofstream(dir / "backups") << "in the way";
+    const ShellRun blocked = Run("--import-draws " + ShellQuoted(draws));
+    EXPECT_EQ(blocked.exitCode, 1);
+    EXPECT_TRUE(blocked.output.empty()) << blocked.output;
+    EXPECT_NE(blocked.errors.find(Opening(Messages::kSafetyCopyFailed, Quoted(dir / "backups"))),
+              std::string::npos)
+        << blocked.errors;
+    EXPECT_TRUE(blocked.errors.ends_with(Ending(Messages::kSafetyCopyFailed) + "\n")) << blocked.errors;
+    EXPECT_EQ(RowsAsText(db, "SELECT open_data FROM data_history WHERE record_order = 1"),
+              (TextRows{{"未知"}}));
+
+    fs::remove(dir / "backups");
+    const ShellRun entered = Run("--import-draws " + ShellQuoted(draws));
+    EXPECT_EQ(entered.exitCode, 0) << entered.errors;
+    const std::set<std::string> copies = SafetyCopies();
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(RowsAsText((dir / "backups" / *copies.begin()).string(),
+                         "SELECT open_data FROM data_history WHERE record_order = 1"),
+              (TextRows{{"未知"}}))
+        << "the copy holds the database as it was before the import";
+}
+
+// Ten restores in Shanghai, then one in New York, 13 hours behind: the copy just taken stays and the oldest
+// goes, though its name's time is the earliest of all.
+TEST_F(RecordsCommandTest, TheSafetyCopyJustTakenStaysInAnotherTimeZone) {
+    if (!fs::exists("/usr/share/zoneinfo/Asia/Shanghai") ||
+        !fs::exists("/usr/share/zoneinfo/America/New_York")) {
+        GTEST_SKIP() << "needs the time zone data (tzdata)";
+    }
+    const fs::path backup = dir / "backup.db";
+    ASSERT_EQ(Run("--backup " + ShellQuoted(backup)).exitCode, 0);
+    for (int restore = 0; restore < 10; ++restore) {
+        ASSERT_EQ(RunShell("TZ=Asia/Shanghai " + ProgramWithoutDisplay("--restore " + ShellQuoted(backup) +
+                                                                       " --database " + ShellQuoted(db)))
+                      .exitCode,
+                  0);
+    }
+    const std::set<std::string> before = SafetyCopies();
+    ASSERT_EQ(before.size(), 10u);
+    const ShellRun west =
+        RunShell("TZ=America/New_York " + ProgramWithoutDisplay("--restore " + ShellQuoted(backup) +
+                                                                " --database " + ShellQuoted(db)));
+    EXPECT_EQ(west.exitCode, 0) << west.errors;
+
+    const std::set<std::string> after = SafetyCopies();
+    EXPECT_EQ(after.size(), 10u);
+    std::vector<std::string> gone;
+    std::ranges::set_difference(before, after, std::back_inserter(gone));
+    std::vector<std::string> added;
+    std::ranges::set_difference(after, before, std::back_inserter(added));
+    EXPECT_EQ(gone, std::vector<std::string>{*before.begin()}) << "the oldest went";
+    ASSERT_EQ(added.size(), 1u) << "the new one stayed";
+    EXPECT_TRUE(added[0].starts_with("morvint-0011-")) << added[0];
+}
+
+// Two copies of the program restoring at the same moment, within one second mostly: each keeps its own
+// safety copy, none replaces the other's.
+TEST_F(RecordsCommandTest, TwoRunsAtOnceKeepTwoSafetyCopies) {
+    const fs::path backup = dir / "backup.db";
+    ASSERT_EQ(Run("--backup " + ShellQuoted(backup)).exitCode, 0);
+    const std::string restore = ProgramWithoutDisplay("--restore " + ShellQuoted(backup) + " --database " +
+                                                      ShellQuoted(db) + " >/dev/null");
+    for (std::size_t round = 1; round <= 4; ++round) {
+        const ShellRun both = RunShell(restore + " & first=$!; " + restore + " && wait $first");
+        ASSERT_EQ(both.exitCode, 0) << both.errors;
+        EXPECT_EQ(SafetyCopies().size(), 2 * round) << "round " << round;
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <random>
 #include <set>
 #include <thread>
@@ -210,4 +211,46 @@ TEST_F(CrashTest, KilledWhileRestoringLeavesOneBackupOrTheOther) {
     EXPECT_TRUE(state == (std::vector<std::vector<std::string>>{{"200", "新玩家"}}) ||
                 state == (std::vector<std::vector<std::string>>{{"50", "第二份"}}))
         << state[0][0] << " " << state[0][1];
+}
+
+namespace {
+
+// The child of the safety copy test: takes one safety copy after another, reporting each.
+[[noreturn]] void TakeSafetyCopiesUntilKilled(const std::string& path, int reportFd) {
+    CPredictStore store;
+    store.OpenDatabase(path);
+    for (int copy = 1;; ++copy) {
+        std::string written;
+        if (store.WriteSafetyCopy(written).Ok() && ::write(reportFd, &copy, sizeof copy) != sizeof copy) {
+            ::_exit(2);
+        }
+    }
+}
+
+}  // namespace
+
+// Killed while taking safety copies of a database of some megabytes, where most moments fall into a copy: the
+// next copy leaves nothing of the killed ones in the folder but whole copies, ten at most.
+TEST_F(CrashTest, KilledWhileTakingSafetyCopiesLeavesNothingHalfWritten) {
+    Sql("CREATE TABLE filler (bytes BLOB); WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+        "WHERE i < 1000) INSERT INTO filler SELECT randomblob(4000) FROM n");
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    KillRepeatedly([this](int reportFd) { TakeSafetyCopiesUntilKilled(dbPath, reportFd); }, random);
+
+    CPredictStore store;
+    store.OpenDatabase(dbPath);
+    std::string last;
+    ASSERT_TRUE(store.WriteSafetyCopy(last).Ok());
+    int copies = 0;
+    for (const std::filesystem::directory_entry& entry :
+         std::filesystem::directory_iterator(dir / "backups")) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_TRUE(name.starts_with("morvint-") && name.ends_with(".db")) << name << " left behind";
+        ++copies;
+    }
+    EXPECT_LE(copies, kSafetyCopiesKept);
+    EXPECT_EQ(RowsAsText(last, "SELECT count(*) FROM filler"),
+              (std::vector<std::vector<std::string>>{{"1000"}}));
 }

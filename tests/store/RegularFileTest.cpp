@@ -1,5 +1,6 @@
 // The files the records go out to and the draws come in from: only regular files are read or replaced, a
 // read never blocks or runs away, and a replacement that fails leaves the old file exactly as it was.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -9,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "store/RegularFile.h"
 #include "tests/store/StoreFixture.h"
@@ -100,6 +103,54 @@ TEST_F(RegularFileTest, NothingButARegularFileIsReplaced) {
     EXPECT_TRUE(!fs::exists(device) || fs::is_character_file(device));
     EXPECT_TRUE(fs::is_symlink(dangling));
     EXPECT_FALSE(fs::exists(dir / "nowhere"));
+}
+
+// A process id no process has: ids stay below pid_max.
+std::string UnusedProcessId() {
+    long last = 0;
+    std::ifstream("/proc/sys/kernel/pid_max") >> last;
+    return std::to_string(last > 0 ? last : 4194304);
+}
+
+// What copies of the program killed while writing left behind goes at the next write into that folder. What
+// a running copy is writing stays: told by its process (pid 1 always runs), or by the lock on the file (held
+// here as a copy in another process namespace would hold it, whose process id means nothing here).
+TEST_F(RegularFileTest, LeftoversOfKilledWritersGoAndAFileAtWorkStays) {
+    const std::string gone = ".morvint-" + UnusedProcessId();
+    const std::vector<std::string> leftovers = {gone + "-0.new", gone + "-0.new-journal",
+                                                gone + "-1.new-journal"};
+    const std::vector<std::string> kept = {
+        ".morvint-1-0.new",      ".morvint-1-0.new-journal", gone + "-2.new",
+        gone + "-2.new-journal", gone + "-03.new",           ".morvint-0" + gone.substr(9) + "-0.new",
+        ".morvint-notes.new",    gone + "-0.new.bak",        gone.substr(1) + "-0.new"};
+    for (const std::vector<std::string>& names : {leftovers, kept}) {
+        for (const std::string& name : names) {
+            std::ofstream(dir / name) << "x";
+        }
+    }
+    fs::create_directory(dir / (gone + "-4.new"));
+    const int held = ::open((dir / kept[2]).c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_len = 1;
+    ASSERT_EQ(::fcntl(held, F_OFD_SETLK, &lock), 0);
+
+    ASSERT_TRUE(ReplaceRegularFileWith((dir / "out.csv").string(), "new").Ok());
+    for (const std::string& name : leftovers) {
+        EXPECT_FALSE(fs::exists(dir / name)) << name;
+    }
+    for (const std::string& name : kept) {
+        EXPECT_TRUE(fs::exists(dir / name)) << name;
+    }
+    EXPECT_TRUE(fs::is_directory(dir / (gone + "-4.new")));
+
+    ::close(held);
+    ASSERT_TRUE(ReplaceRegularFileWith((dir / "out.csv").string(), "newer").Ok());
+    EXPECT_FALSE(fs::exists(dir / kept[2])) << "once its writer let go";
+    EXPECT_FALSE(fs::exists(dir / kept[3]));
+    EXPECT_TRUE(fs::exists(dir / kept[0]));
 }
 
 }  // namespace
