@@ -342,6 +342,41 @@ TEST_F(RecordsMenuTest, ArchivingAsksHowManyNamesThemCopiesTheFileAndNumbersTheR
         << "the copy holds the file as it was before";
 }
 
+// The backups folder is the player's too: files there whose names only look like a safety copy's break
+// neither the archive nor the import, and stay; an import whose lines are all refused takes no copy.
+TEST_F(RecordsMenuTest, ThePlayersOwnFilesInTheBackupsFolderStayAndBreakNothing) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("backups")));
+    const QDir backups(dir.filePath(QStringLiteral("backups")));
+    const QStringList players = {QStringLiteral("morvint-2020-01-01-my-own-copy.db"),
+                                 QStringLiteral("morvint-2026-12-08-093015-old.db")};
+    for (const QString& name : players) {
+        QFile file(backups.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("the player's");
+    }
+    const QString draws = dir.filePath(QStringLiteral("开奖.txt"));
+    QFile file(draws);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("2009-06-19,386\n");  // record 5 still waits for record 4
+    file.close();
+    {
+        ModalAnswer<QFileDialog> chooser([&draws](QFileDialog& dialog) {
+            dialog.selectFile(draws);
+            static_cast<QDialog&>(dialog).accept();
+        });
+        Action(*page.CreateListMenu(), QStringLiteral("导入开奖号码…"))->trigger();
+    }
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages.front().caption, CaptionOf(Messages::kImportTally));
+    EXPECT_EQ(backups.entryList(QDir::Files), players) << "nothing changed, no copy";
+
+    Archive(1, QStringLiteral("归档"));
+    EXPECT_EQ(Rows("SELECT open_order FROM data_archive"), (Rows_{{"10001"}}));
+    const QStringList after = backups.entryList(QDir::Files);
+    EXPECT_EQ(after.size(), 3);
+    EXPECT_TRUE(after.contains(players[0]) && after.contains(players[1])) << after.join(u' ').toStdString();
+}
+
 // The archive, read only, newest first, in the list's columns and colours; with nothing archived the menu
 // offers no view of it.
 TEST_F(RecordsMenuTest, TheArchiveIsSeenNewestFirst) {
