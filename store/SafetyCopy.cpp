@@ -27,13 +27,14 @@ constexpr std::string_view kCopyPrefix = "morvint-";
 constexpr std::string_view kCopySuffix = ".db";
 constexpr std::size_t kTimeLength = 17;  // YYYY-MM-DD-HHMMSS
 constexpr int kLastTwin = 100;           // earlier versions numbered a second copy in one second -2 .. -100
+constexpr int kNameAttempts = 100;       // numbers tried after the next one is found taken
 // How long a copy waits for another copy of the program that is naming its own copy (a few milliseconds).
 constexpr int kFolderWaitMs = 5000;
 constexpr int kFolderStepMs = 10;
 
 // A safety copy's place among the others: the copies of earlier versions first, by their time and then by
-// their number within a second; then the numbered ones, by number (their time only breaks a tie that two
-// copies of an earlier version of this scheme could leave).
+// their number within a second; then the numbered ones, by number (their time only breaks a tie, which two
+// copies of the program can leave only on a file system where the folder cannot be locked).
 struct CopyOrder {
     bool numbered = false;
     long long number = 0;
@@ -201,7 +202,7 @@ int PlaceCopy(const std::string& folder, const std::string& newFile, std::string
     // Past nine digits (after a file someone named so) the names still come out distinct, only no longer
     // ours.
     const std::string time = TimeText(Clock::Now());
-    for (int attempt = 0; attempt < kLastTwin; ++attempt, ++number) {
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt, ++number) {
         const std::string name = NameOf(number, time);
         const int error = RenameWithoutReplacing(newFile, folder + "/" + name);
         if (error == 0) {
