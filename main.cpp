@@ -39,5 +39,5 @@ int main(int argc, char** argv) {
     QApplication qtApplication(argc, argv);
     CMainApp app;
     app.InitInstance(commandLine);
-    return 0;
+    return app.ExitCode();
 }

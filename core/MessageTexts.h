@@ -62,6 +62,23 @@ inline constexpr MessageText kDatabaseReadOnly{
     "请检查这个文件和它所在文件夹的写入权限。",
     "数据库不能写入"};
 
+// The start without --database and without a home folder to keep the records in (%1: kHomeNotSet, or
+// kHomeNotAbsolute with the value found).
+inline constexpr MessageText kHomeUnusable{
+    "%1，程序不知道把预测记录保存在哪里。请把 HOME 设为主文件夹的绝对路径，或用 --database 指定数据库文件。",
+    "无法启动"};
+inline constexpr MessageText kHomeNotSet{"没有设置主文件夹（环境变量 HOME 为空）"};
+inline constexpr MessageText kHomeNotAbsolute{"主文件夹（环境变量 HOME）%1不是绝对路径"};
+// The settings file, said once at start and before an export to a workbook: one the program cannot use (%1:
+// why, as kNotRegularForReading, kCannotRead or kSettingsFileTooLarge), and a [ledger] value it ignored (%1:
+// the file, %2: the key, %3: the value found, %4: the default used instead).
+inline constexpr MessageText kSettingsFileUnusable{"%1程序不读也不改这个设置文件，各项设置都用默认值。",
+                                                   "设置文件"};
+inline constexpr MessageText kSettingsFileTooLarge{"文件%1太大，不像设置文件。"};
+inline constexpr MessageText kLedgerSettingIgnored{
+    "设置文件%1中 [ledger] 的 %2 = %3 不是 1 到 10000000 之间的整数，没有采用，按默认值 %4 计算。",
+    "设置文件"};
+
 // The lunar calendar, asked for a day outside its tables.
 inline constexpr MessageText kDateOutOfRange{"日期超出范围！"};
 

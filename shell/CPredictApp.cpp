@@ -12,6 +12,7 @@
 #include "shell/FileErrors.h"
 #include "shell/MessageBox.h"
 #include "shell/OpenHelp.h"
+#include "shell/UserSettings.h"
 
 namespace {
 
@@ -46,14 +47,26 @@ bool CPredictApp::InitInstance(const CommandLine& commandLine) {
     InstallChineseTranslations();
 
     random.FillRandomTable();
-    // A missing file is reported and the program carries on without a database.
-    const std::string database =
-        commandLine.database.empty() ? LocalPath(DatabaseFileForStart()) : commandLine.database;
+    // A missing file is reported and the program carries on without a database; without a home folder there
+    // is no place for the records at all, and the program ends once the player has read why.
+    std::string database = commandLine.database;
+    if (database.empty()) {
+        const QString chosen = DatabaseFileForStart();
+        if (chosen.isEmpty()) {
+            ShowMessage(HomeFolderProblem().toStdString(), Messages::kHomeUnusable.caption);
+            exitCode = kExitFailure;
+            return false;
+        }
+        database = LocalPath(chosen);
+    }
     OpenDatabase(database);
     // Said once, now: otherwise the player would only learn it from the first prediction that fails to save.
     if (IsDatabaseOpen() && !IsDatabaseWritable()) {
         ShowMessage(FormatText(Messages::kDatabaseReadOnly, QuotedFileName(database).toStdString()),
                     Messages::kDatabaseReadOnly.caption);
+    }
+    if (const QStringList notices = SettingsNotices(); !notices.isEmpty()) {
+        ShowMessage(notices.join(u'\n').toStdString(), Messages::kSettingsFileUnusable.caption);
     }
     state.minDrawDate = COleDateTime(2009, 6, 17);
     historyCount = 0;

@@ -22,8 +22,12 @@ public:
     // Start-up: chooses the calendar edition, fills the random table, opens the database (the file the
     // command line names, else the one OpenDatabase() chooses), sets the earliest draw date, loads the player
     // and the history, then runs the main window until it closes. Returns false: the program ends with the
-    // window. A QApplication must exist.
+    // window. Without --database and without a home folder to keep the records in, it says so and returns
+    // at once, with ExitCode() kExitFailure. A QApplication must exist.
     bool InitInstance(const CommandLine& commandLine = {});
+
+    // What the process ends with: 0, or kExitFailure when the start was refused.
+    int ExitCode() const { return exitCode; }
 
     // Opens the database of a start without --database: see shell/DatabaseLocation.h.
     void OpenDatabase();
@@ -43,6 +47,7 @@ protected:
 
 private:
     MessageSinkFunction previousSink;
+    int exitCode = 0;
 };
 
 // The one application object of the run.

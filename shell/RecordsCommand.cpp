@@ -8,6 +8,7 @@
 #include "shell/DatabaseLocation.h"
 #include "shell/DrawImportSummary.h"
 #include "shell/RecordsFiles.h"
+#include "shell/UserSettings.h"
 #include "store/CPredictStore.h"
 #include "store/DrawImport.h"
 
@@ -35,7 +36,8 @@ private:
     MessageSinkFunction previous;
 };
 
-// The file named on the command line (which must exist), or the one a start would open.
+// The file named on the command line (which must exist), or the one a start would open; empty when that
+// would be in a home folder there is none of.
 std::string DatabaseFor(const CommandLine& commandLine) {
     return commandLine.database.empty() ? LocalPath(DatabaseFileForStart()) : commandLine.database;
 }
@@ -55,6 +57,10 @@ int Export(const CPredictStore& store, const CommandLine& commandLine) {
 }
 
 int ExportXlsx(const CPredictStore& store, const CommandLine& commandLine) {
+    // The workbook's 统计 sheet counts with the ledger's prices: a setting it had to pass over is said first.
+    for (const QString& notice : SettingsNotices()) {
+        SayError(notice.toStdString());
+    }
     QString message;
     if (!ExportWorkbook(store, commandLine.exportXlsx, message)) {
         SayError(message.toStdString());
@@ -116,9 +122,14 @@ int RunCommand(CPredictStore& store, const CommandLine& commandLine) {
 
 int RunRecordsCommand(const CommandLine& commandLine) {
     QCoreApplication::setApplicationName(QString::fromUtf8(kAppTitle));
+    const std::string database = DatabaseFor(commandLine);
+    if (database.empty()) {
+        SayError(HomeFolderProblem().toStdString());
+        return kExitFailure;
+    }
     TerminalMessages messages;
     CPredictStore store;
-    store.OpenDatabase(DatabaseFor(commandLine));
+    store.OpenDatabase(database);
     store.LoadHistory();
     if (messages.count != 0) {
         return kExitFailure;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTimer>
 #include <string>
@@ -11,7 +12,9 @@
 #include "controls/ProgramFiles.h"
 #include "core/MessageSink.h"
 #include "shell/DatabaseLocation.h"
+#include "shell/FileErrors.h"
 #include "tests/support/AppFixture.h"
+#include "tests/support/EnvironmentScope.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/TestDatabase.h"
 
@@ -121,6 +124,90 @@ TEST_F(PredictAppTest, TheDatabaseNamedOnTheCommandLineIsOpenedInsteadOfTheUsual
     EXPECT_EQ(messages[0], RecordedMessage(Messages::kConnectFailed));
     EXPECT_FALSE(QFile::exists(elsewhere.filePath(QStringLiteral("无.db"))));
     EXPECT_FALSE(QFile::exists(UserFile()));
+}
+
+// Without a home folder an installed program has nowhere to keep the player's records: it says why and ends,
+// instead of making them under "/" (Qt's home when $HOME is unset) or the current folder. A database named on
+// the command line, or the one of a portable folder, needs no home.
+TEST_F(PredictAppTest, WithoutAHomeFolderTheStartSaysWhyAndEndsUnlessTheDatabaseIsKnown) {
+    WriteDatabase(dir.filePath(QStringLiteral("morvint.db")), "新玩家");
+    SetProgramFilesFolder(dir.path(), false);
+    QTemporaryDir current;
+    ASSERT_TRUE(current.isValid());
+    const QString previousFolder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(current.path()));
+    EnvironmentScope environment;
+    environment.Unset("XDG_DATA_HOME");
+    environment.Unset("HOME");
+    const auto refused = [](const QString& why) {
+        return RecordedMessage(TextOf(Messages::kHomeUnusable).arg(why), CaptionOf(Messages::kHomeUnusable));
+    };
+    const struct {
+        QByteArray home;
+        RecordedMessage said;
+    } kHomes[] = {
+        {{}, refused(TextOf(Messages::kHomeNotSet))},
+        {"", refused(TextOf(Messages::kHomeNotSet))},
+        {"home/player", refused(TextOf(Messages::kHomeNotAbsolute).arg(QuotedFileName("home/player")))}};
+    for (const auto& [home, said] : kHomes) {
+        if (!home.isNull()) {
+            environment.Set("HOME", home);
+        }
+        app.reset();
+        app = std::make_unique<CMainApp>();
+        messages.clear();
+        StartAndClose();
+        EXPECT_EQ(messages, std::vector<RecordedMessage>{said});
+        EXPECT_EQ(app->ExitCode(), kExitFailure);
+        EXPECT_EQ(windowsRun, 0);
+    }
+    EXPECT_TRUE(QDir(current.path()).isEmpty()) << "something was made under the current folder";
+
+    const QString named = current.filePath(QStringLiteral("试用.db"));
+    WriteDatabase(named, "试用");
+    app.reset();
+    app = std::make_unique<CMainApp>();
+    messages.clear();
+    StartAndClose(ParseCommandLine({"--database", named.toStdString()}));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(app->ExitCode(), 0);
+    EXPECT_EQ(windowsRun, 1);
+    EXPECT_EQ(app->name, "试用");
+
+    SetProgramFilesFolder(dir.path(), true);
+    app.reset();
+    app = std::make_unique<CMainApp>();
+    StartAndClose();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(windowsRun, 2) << "a portable folder's database needs no home";
+    EXPECT_EQ(app->name, "新玩家");
+    QDir::setCurrent(previousFolder);
+}
+
+// Ledger prices the program passes over are said once, before the window: otherwise the statistics would
+// show the defaults as if they were the player's.
+TEST_F(PredictAppTest, SettingsThatWereNotUsedAreSaidOnceBeforeTheMainWindow) {
+    ASSERT_TRUE(WriteFreshDatabase((dir.path() + QStringLiteral("/morvint.db")).toStdString()));
+    const QString settingsFile = configHome.filePath(QStringLiteral("morvint/morvint.conf"));
+    ASSERT_TRUE(QDir(configHome.path()).mkpath(QStringLiteral("morvint")));
+    QFile settings(settingsFile);
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[ledger]\nstake=1e308\nsixPrize=0x10\n");
+    settings.close();
+
+    StartAndClose();
+
+    const QString file = QuotedFileName(LocalPath(settingsFile));
+    const QString text =
+        TextOf(Messages::kLedgerSettingIgnored)
+            .arg(file, QStringLiteral("stake"), QStringLiteral("“1e308”"), QStringLiteral("2")) +
+        u'\n' +
+        TextOf(Messages::kLedgerSettingIgnored)
+            .arg(file, QStringLiteral("sixPrize"), QStringLiteral("“0x10”"), QStringLiteral("173"));
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{
+                            RecordedMessage(text, CaptionOf(Messages::kLedgerSettingIgnored))});
+    EXPECT_EQ(messagesBeforeWindow, 1u);
+    EXPECT_EQ(windowsRun, 1);
 }
 
 TEST_F(PredictAppTest, AFreshDatabaseStartsSilentlyWithTheNewPlayer) {

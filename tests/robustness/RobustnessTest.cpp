@@ -3,6 +3,9 @@
 // run is a separate process (morvint_robust_child), so a crash fails the test instead of ending it.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QProcess>
@@ -11,6 +14,7 @@
 #include <random>
 #include <vector>
 
+#include "shell/FileErrors.h"
 #include "shell/QtMessageTexts.h"
 #include "tests/support/CProgramFolder.h"
 
@@ -253,6 +257,33 @@ TEST(RobustnessTest, AReadOnlyPortableDatabaseIsStillTheDatabaseAndTheStartSaysI
     EXPECT_EQ(ReadDatabase(folder), before);
     EXPECT_FALSE(QFile::exists(dataHome.filePath(QStringLiteral("morvint/morvint.db"))))
         << "no second database splits the records";
+}
+
+// A pipe in place of the settings file once held the start up for ever, before any window. The program now
+// passes over it with one message at start, walks through everything, and leaves the pipe as it was.
+TEST(RobustnessTest, APipeAsTheSettingsFileIsSaidOnceAndTheProgramRunsOnItsDefaults) {
+    CProgramFolder folder;
+    ASSERT_TRUE(folder.IsValid()) << folder.Error().toStdString();
+    ASSERT_TRUE(QDir(folder.Path()).mkpath(QStringLiteral("config/morvint")));
+    const QByteArray settings =
+        QFile::encodeName(folder.FilePath(QStringLiteral("config/morvint/morvint.conf")));
+    ASSERT_EQ(::mkfifo(settings.constData(), 0600), 0);
+
+    const ProgramRun run = RunProgram(folder, false);
+
+    ASSERT_FALSE(run.crashed) << "the program crashed or hung";
+    EXPECT_EQ(run.walk, QStringLiteral("done"));
+    EXPECT_EQ(run.exitCode, 0);
+    const QString notice = TextOf(Messages::kSettingsFileUnusable)
+                               .arg(ReadFailureText(settings.toStdString(), {FileOutcome::Kind::notRegular}));
+    ASSERT_FALSE(run.messages.empty());
+    EXPECT_EQ(run.messages[0].text, notice);
+    EXPECT_EQ(run.messages[0].caption, CaptionOf(Messages::kSettingsFileUnusable));
+    EXPECT_EQ(Texts(run).count(notice), 1) << "said once";
+    EXPECT_TRUE(run.qtWarnings.isEmpty()) << run.qtWarnings.join(u'\n').toStdString();
+    struct stat info {};
+    ASSERT_EQ(::lstat(settings.constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 }  // namespace

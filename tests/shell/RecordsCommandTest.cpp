@@ -13,7 +13,11 @@
 #include <string>
 #include <vector>
 
+#include <QFile>
+#include <QString>
+
 #include "core/MessageTexts.h"
+#include "tests/support/EnvironmentScope.h"
 #include "tests/support/HistoryRowSql.h"
 #include "tests/support/MessageParts.h"
 #include "tests/support/ShellRun.h"
@@ -45,6 +49,9 @@ protected:
         std::string pattern = (fs::temp_directory_path() / "morvint-command-XXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         dir = pattern;
+        // The program's settings come from the run's folder, never from the home of whoever runs the tests.
+        environment.Set("XDG_CONFIG_HOME",
+                        QFile::encodeName(QString::fromStdString((dir / "config").string())));
         db = (dir / "试用.db").string();
         ASSERT_TRUE(WriteFreshDatabase(db));
         RunSql(db, InsertHistorySql({
@@ -77,6 +84,9 @@ protected:
         return names;
     }
 
+    fs::path SettingsFile() const { return dir / "config/morvint/morvint.conf"; }
+
+    EnvironmentScope environment;
     fs::path dir;
     std::string db;
 };
@@ -203,6 +213,75 @@ TEST_F(RecordsCommandTest, DevicesAndPipesAreRefusedAtOnce) {
               FailureLine(FormatText(Messages::kExportFailed,
                                      FormatText(Messages::kNotRegularForWriting, Quoted(fifo)))));
     EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
+// The settings file is read only when it is a regular file: a pipe in its place once held the program up for
+// ever, before the workbook was written. It is said on standard error, and the pipe stays.
+TEST_F(RecordsCommandTest, APipeAsTheSettingsFileIsPassedOverWithAWord) {
+    fs::create_directories(SettingsFile().parent_path());
+    ASSERT_EQ(::mkfifo(SettingsFile().c_str(), 0600), 0);
+    const fs::path xlsx = dir / "记录.xlsx";
+    const ShellRun exported =
+        RunShell("timeout -s KILL 30 " + ProgramWithoutDisplay("--export-xlsx " + ShellQuoted(xlsx) +
+                                                               " --database " + ShellQuoted(db)));
+    EXPECT_EQ(exported.exitCode, 0) << "137: killed, the program hung";
+    EXPECT_EQ(exported.errors,
+              FailureLine(FormatText(Messages::kSettingsFileUnusable,
+                                     FormatText(Messages::kNotRegularForReading, Quoted(SettingsFile())))));
+    EXPECT_EQ(exported.output, FormatText(Messages::kExported, 2, "", Quoted(xlsx)) + "\n");
+    EXPECT_TRUE(fs::is_fifo(SettingsFile()));
+}
+
+// Ledger prices the workbook's statistics cannot use are named, each with the default it counts with; the
+// export goes ahead. Full-width digits are plain ones.
+TEST_F(RecordsCommandTest, LedgerPricesThatCannotBeUsedAreNamedBeforeTheWorkbookIsWritten) {
+    fs::create_directories(SettingsFile().parent_path());
+    std::ofstream(SettingsFile()) << "[ledger]\nstake=\xEF\xBC\x93\nstraightPrize=10000001\npairPrize=abc\n";
+    const fs::path xlsx = dir / "记录.xlsx";
+    const ShellRun exported = Run("--export-xlsx " + ShellQuoted(xlsx));
+    EXPECT_EQ(exported.exitCode, 0);
+    EXPECT_EQ(exported.errors,
+              FailureLine(FormatText(Messages::kLedgerSettingIgnored, Quoted(SettingsFile()), "straightPrize",
+                                     "“10000001”", 1040)) +
+                  FailureLine(FormatText(Messages::kLedgerSettingIgnored, Quoted(SettingsFile()), "pairPrize",
+                                         "“abc”", 346)));
+    EXPECT_EQ(exported.output, FormatText(Messages::kExported, 2, "", Quoted(xlsx)) + "\n");
+
+    const ShellRun other = Run("--export-csv " + ShellQuoted(dir / "records.csv"));
+    EXPECT_EQ(other.errors, "") << "the prices matter only to the workbook";
+}
+
+// An installed program (its files in ../share/morvint) keeps each user's records in the home folder. Without
+// one, a command says why and fails, and makes nothing under "/" or the current folder; a database named on
+// the command line needs no home.
+TEST_F(RecordsCommandTest, WithoutAHomeFolderACommandSaysWhyUnlessTheDatabaseIsNamed) {
+    const fs::path installed = dir / "installed";
+    fs::create_directories(installed / "games");
+    fs::create_directories(installed / "share");
+    fs::copy_file(MORVINT_PROGRAM_DIR "/morvint", installed / "games/morvint");
+    fs::create_directory_symlink(MORVINT_PROGRAM_DIR, installed / "share/morvint");
+    const fs::path current = dir / "current";
+    fs::create_directories(current);
+    const std::string program =
+        "cd " + ShellQuoted(current) +
+        " && env -u XDG_DATA_HOME -u HOME -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ";
+    const std::string notSet = FormatText(Messages::kHomeNotSet);
+    for (const auto& [home, why] : std::vector<std::pair<std::string, std::string>>{
+             {"", notSet},
+             {"HOME= ", notSet},
+             {"HOME=home ", FormatText(Messages::kHomeNotAbsolute, "“home”")}}) {
+        const ShellRun run =
+            RunShell(program + home + ShellQuoted(installed / "games/morvint") + " --export-csv records.csv");
+        EXPECT_EQ(run.exitCode, 1) << home;
+        EXPECT_EQ(run.errors, FailureLine(FormatText(Messages::kHomeUnusable, why))) << home;
+        EXPECT_EQ(run.output, "");
+    }
+    EXPECT_TRUE(fs::is_empty(current)) << "something was made under the current folder";
+
+    const ShellRun named = RunShell(program + ShellQuoted(installed / "games/morvint") +
+                                    " --export-csv - --database " + ShellQuoted(db));
+    EXPECT_EQ(named.exitCode, 0) << named.errors;
+    EXPECT_NE(named.output.find("09161"), std::string::npos);
 }
 
 // A file name from an old GBK archive cannot be represented: it is refused as it is, never swapped for

@@ -11,7 +11,6 @@
 #include <QMediaDevices>
 #include <QMenu>
 #include <QPointer>
-#include <QSettings>
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,7 +26,6 @@
 #include "shell/MessageBox.h"
 #include "shell/OpenHelp.h"
 #include "shell/PageChrome.h"
-#include "shell/UserSettings.h"
 #include "tests/support/PendingEvents.h"
 
 namespace {
@@ -327,31 +325,6 @@ TEST_F(SoundTest, WithoutTheSoundPluginAWaveFileBeeps) {
     EXPECT_EQ(player.Play(wave), CSoundPlayer::Outcome::Beeped);
     CSoundPlayer::SetPluginFolders(buildFolders);
     EXPECT_EQ(beeps, 2);
-}
-
-}  // namespace
-
-namespace {
-
-// The ledger's prices come from [ledger] in morvint.conf; a missing or nonsensical value keeps its default.
-TEST(UserSettingsTest, TheLedgerPricesAreReadWithTheirDefaults) {
-    QTemporaryDir configHome;
-    ASSERT_TRUE(configHome.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path());
-    EXPECT_EQ(LedgerPricesSetting().straightPrize, 1040);
-    {
-        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("morvint"),
-                           QStringLiteral("morvint"));
-        settings.setValue(QStringLiteral("ledger/stake"), QStringLiteral(" 5 "));
-        settings.setValue(QStringLiteral("ledger/straightPrize"), QStringLiteral("abc"));
-        settings.setValue(QStringLiteral("ledger/pairPrize"), -3);
-        settings.setValue(QStringLiteral("ledger/sixPrize"), 200);
-    }
-    const LedgerPrices prices = LedgerPricesSetting();
-    EXPECT_EQ(prices.stake, 5);
-    EXPECT_EQ(prices.straightPrize, 1040);
-    EXPECT_EQ(prices.pairPrize, 346);
-    EXPECT_EQ(prices.sixPrize, 200);
 }
 
 }  // namespace

@@ -24,6 +24,8 @@ void AppFixture::SetUp() {
     SetProgramFilesFolder(dir.path());
     previousDataHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+    previousConfigHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
     SetMessageBoxHandler([this](const QString& text, const QString& caption) {
         messages.push_back({text, caption});
     });
@@ -35,10 +37,13 @@ void AppFixture::SetUp() {
 void AppFixture::TearDown() {
     DeliverPosted();
     app.reset();
-    if (previousDataHome.isEmpty()) {
-        qunsetenv("XDG_DATA_HOME");
-    } else {
-        qputenv("XDG_DATA_HOME", previousDataHome);
+    for (const auto& [variable, previous] :
+         {std::pair{"XDG_DATA_HOME", previousDataHome}, std::pair{"XDG_CONFIG_HOME", previousConfigHome}}) {
+        if (previous.isEmpty()) {
+            qunsetenv(variable);
+        } else {
+            qputenv(variable, previous);
+        }
     }
 }
 

@@ -44,11 +44,12 @@ protected:
     ProgramGlobalsScope globals;  // first in, last out: put back after the application is gone
     QTemporaryDir dir;            // the program files folder
     QTemporaryDir dataHome;       // $XDG_DATA_HOME
-    QTemporaryDir configHome;     // where QSettings keeps the user's settings
+    QTemporaryDir configHome;     // $XDG_CONFIG_HOME: where the user's settings are kept
     std::unique_ptr<CPredictApp> app;
     std::vector<RecordedMessage> messages;
     int sounds = 0;
 
 private:
     QByteArray previousDataHome;
+    QByteArray previousConfigHome;
 };

@@ -90,6 +90,7 @@ int main(int argc, char** argv) {
     UseOffscreenPlatform(runtimeDir);
     // The tour's settings stay in a folder of its own: it starts with the chime on, whatever the user chose.
     const QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome.path());
     qInstallMessageHandler(RecordMessage);
     QApplication application(argc, argv);
