@@ -11,6 +11,7 @@
 #include "store/CPredictStore.h"
 #include "store/CSqliteConnection.h"
 #include "store/DatabaseBackup.h"
+#include "store/DatabaseRestore.h"
 #include "tests/store/StoreFixture.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/TestDatabase.h"
