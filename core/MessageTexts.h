@@ -206,6 +206,20 @@ inline constexpr MessageText kBackupNotOurs{
     "文件%1不是本程序的数据库（没有玩家资料和预测记录的表），不能用来恢复。"};
 inline constexpr MessageText kBackupTooNew{"文件%1由更新版本的程序写成，本版本读不懂它，不能用来恢复。"};
 inline constexpr MessageText kBackupWithoutPlayer{"文件%1中没有玩家资料，不能用来恢复。"};
+inline constexpr MessageText kBackupIsTheDatabase{"文件%1就是现在的数据库，不能用它恢复它自己。"};
+inline constexpr MessageText kBackupBusy{
+    "文件%1正在被另一个程序写入，现在读不到完整的内容，不能用来恢复；请等它写完后再试。"};
+// A row the program would never have written: %2 is the table (kBackupPlayerTable, kBackupHistoryTable or
+// kBackupArchiveTable), %3 the row in the file's order, %4 the column; or the numbers of a table's rows
+// (%3: the column, %4: the number), which run 1, 2, 3 ... without gaps or repeats.
+inline constexpr MessageText kBackupBadValue{
+    "文件%1的%2第 %3 行的“%4”一栏不是本程序会写入的值，不能用来恢复。"};
+inline constexpr MessageText kBackupNumberRepeated{"文件%1的%2中有两行的“%3”都是 %4，不能用来恢复。"};
+inline constexpr MessageText kBackupNumberMissing{
+    "文件%1的%2中没有“%3”为 %4 的行（应从 1 起连续编号），不能用来恢复。"};
+inline constexpr MessageText kBackupPlayerTable{"玩家资料表（player）"};
+inline constexpr MessageText kBackupHistoryTable{"预测记录表（data_history）"};
+inline constexpr MessageText kBackupArchiveTable{"归档表（data_archive）"};
 inline constexpr MessageText kDatabaseUnchanged{"数据库没有改动。", "无法恢复"};
 inline constexpr MessageText kRestoreWriteFailed{"恢复失败：无法写入数据库。", "无法恢复"};
 // %1: the backup, %2: kRecordCounts, %3: the folder of the safety copies.

@@ -132,7 +132,7 @@ bool RestoreFromMenu(QWidget* parent) {
         return false;
     }
     const std::string path = LocalPath(file);
-    if (const QString refusal = BackupRefusalText(path); !refusal.isEmpty()) {
+    if (const QString refusal = BackupRefusalText(app, path); !refusal.isEmpty()) {
         MessageBox(refusal + TextOf(Messages::kDatabaseUnchanged), CaptionOf(Messages::kDatabaseUnchanged),
                    parent, QMessageBox::Warning);
         return false;

@@ -6,12 +6,62 @@
 #include "shell/QtMessageTexts.h"
 #include "store/CPredictStore.h"
 #include "store/DatabaseBackup.h"
+#include "store/DatabaseRestore.h"
 #include "store/SafetyCopy.h"
 
 namespace {
 
 QString Counts(const CPredictStore& store) {
     return TextOf(Messages::kRecordCounts).arg(store.RecordSlots().size()).arg(store.ArchiveCount());
+}
+
+QString TableText(BackupTable table) {
+    switch (table) {
+        case BackupTable::player:
+            return TextOf(Messages::kBackupPlayerTable);
+        case BackupTable::history:
+            return TextOf(Messages::kBackupHistoryTable);
+        case BackupTable::archive:
+            return TextOf(Messages::kBackupArchiveTable);
+    }
+    return {};
+}
+
+QString RefusalText(const std::string& path, const BackupCheck& check) {
+    const QString file = QuotedFileName(path);
+    const QString column = QString::fromStdString(check.column);
+    switch (check.refusal) {
+        case BackupRefusal::none:
+            return {};
+        case BackupRefusal::notRegular:
+            return TextOf(Messages::kBackupNotRegular).arg(file);
+        case BackupRefusal::unreadable:
+            return TextOf(Messages::kCannotRead).arg(file, SystemReason(check.error));
+        case BackupRefusal::isTheDatabase:
+            return TextOf(Messages::kBackupIsTheDatabase).arg(file);
+        case BackupRefusal::notADatabase:
+            return TextOf(Messages::kBackupNotDatabase).arg(file);
+        case BackupRefusal::busy:
+            return TextOf(Messages::kBackupBusy).arg(file);
+        case BackupRefusal::damaged:
+            return TextOf(Messages::kBackupDamaged).arg(file);
+        case BackupRefusal::notOurs:
+            return TextOf(Messages::kBackupNotOurs).arg(file);
+        case BackupRefusal::newerLayout:
+            return TextOf(Messages::kBackupTooNew).arg(file);
+        case BackupRefusal::noPlayer:
+            return TextOf(Messages::kBackupWithoutPlayer).arg(file);
+        case BackupRefusal::badValue:
+            return TextOf(Messages::kBackupBadValue)
+                .arg(file, TableText(check.table), QString::number(check.row), column);
+        case BackupRefusal::repeatedNumber:
+            return TextOf(Messages::kBackupNumberRepeated)
+                .arg(file, TableText(check.table), column, QString::number(check.number));
+        case BackupRefusal::missingNumber:
+            return TextOf(Messages::kBackupNumberMissing)
+                .arg(file, TableText(check.table), column, QString::number(check.number));
+    }
+    return {};
 }
 
 }  // namespace
@@ -40,40 +90,23 @@ bool BackUpDatabase(const CPredictStore& store, const std::string& path, QString
     return true;
 }
 
-QString BackupRefusalText(const std::string& path) {
-    const BackupCheck check = CheckBackup(path, CPredictStore::kLayoutVersion);
-    const QString file = QuotedFileName(path);
-    switch (check.refusal) {
-        case BackupRefusal::none:
-            return {};
-        case BackupRefusal::notRegular:
-            return TextOf(Messages::kBackupNotRegular).arg(file);
-        case BackupRefusal::unreadable:
-            return TextOf(Messages::kCannotRead).arg(file, SystemReason(check.error));
-        case BackupRefusal::notADatabase:
-            return TextOf(Messages::kBackupNotDatabase).arg(file);
-        case BackupRefusal::damaged:
-            return TextOf(Messages::kBackupDamaged).arg(file);
-        case BackupRefusal::notOurs:
-            return TextOf(Messages::kBackupNotOurs).arg(file);
-        case BackupRefusal::newerLayout:
-            return TextOf(Messages::kBackupTooNew).arg(file);
-        case BackupRefusal::noPlayer:
-            return TextOf(Messages::kBackupWithoutPlayer).arg(file);
-    }
-    return {};
+QString BackupRefusalText(const CPredictStore& store, const std::string& path) {
+    return RefusalText(path, CheckBackup(path, CPredictStore::kLayoutVersion, store.DatabasePath()));
 }
 
 bool RestoreDatabase(CPredictStore& store, const std::string& path, QString& message) {
-    if (const QString refusal = BackupRefusalText(path); !refusal.isEmpty()) {
+    if (const QString refusal = BackupRefusalText(store, path); !refusal.isEmpty()) {
         message = refusal + TextOf(Messages::kDatabaseUnchanged);
         return false;
     }
     if (!TakeSafetyCopy(store, message)) {
         return false;
     }
-    if (!store.RestoreFrom(path)) {
-        message = TextOf(Messages::kRestoreWriteFailed) + TextOf(Messages::kDatabaseUnchanged);
+    // Checked once more as it is read: the file may have changed since.
+    if (const RestoreOutcome outcome = store.RestoreFrom(path); !outcome.Ok()) {
+        message =
+            (outcome.check.Ok() ? TextOf(Messages::kRestoreWriteFailed) : RefusalText(path, outcome.check)) +
+            TextOf(Messages::kDatabaseUnchanged);
         return false;
     }
     message =

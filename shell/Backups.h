@@ -14,10 +14,11 @@ bool TakeSafetyCopy(const CPredictStore& store, QString& error);
 // sentence that says where it went, or false with the one that says what failed, in message.
 bool BackUpDatabase(const CPredictStore& store, const std::string& path, QString& message);
 
-// Why the file at path cannot replace the database, in a sentence; empty when it can.
-QString BackupRefusalText(const std::string& path);
+// Why the file at path cannot replace store's database, in a sentence; empty when it can.
+QString BackupRefusalText(const CPredictStore& store, const std::string& path);
 
-// Checks the backup at path, takes the safety copy, and replaces the database with the backup in one step.
+// Checks the backup at path, takes the safety copy, and replaces the database with the backup's rows in one
+// step.
 // True with what was restored in message; false with why nothing changed (Messages::kSaveFailed has been
 // shown when the write itself failed).
 bool RestoreDatabase(CPredictStore& store, const std::string& path, QString& message);

@@ -21,6 +21,9 @@ public:
     explicit CColumnValue(Blob blob) : value(blob) {}
 
     bool IsNull() const { return std::holds_alternative<std::monostate>(value); }
+    // The type the file stored, for a check that takes only what the program itself writes.
+    bool IsInteger() const { return std::holds_alternative<std::int64_t>(value); }
+    bool IsText() const { return std::holds_alternative<std::string>(value); }
 
     // Text unchanged; an integer as decimal digits; a real as up to 15 significant digits.
     bool ToText(std::string& out) const;

@@ -12,6 +12,7 @@
 #include "core/COleDateTime.h"
 #include "store/CSqliteConnection.h"
 #include "store/DatabaseBackup.h"
+#include "store/DatabaseRestore.h"
 #include "store/HistoryRecord.h"
 #include "store/SafetyCopy.h"
 
@@ -82,9 +83,11 @@ public:
     FileOutcome BackupTo(const std::string& path) const { return CopyDatabaseTo(connection, path); }
     // The safety copy before a change of many rows, into "backups" beside the database; written: its path.
     FileOutcome WriteSafetyCopy(std::string& written) const { return ::WriteSafetyCopy(connection, written); }
-    // Replaces the database with the backup at path (which passed CheckBackup) in one step, then reloads the
-    // player and the history. False after Messages::kSaveFailed, with the database as it was.
-    bool RestoreFrom(const std::string& path);
+    // Replaces the database with the rows of the backup at path (store/DatabaseRestore.h) in one step, then
+    // reloads the player and the history. A backup that fails its check is refused without a message (the
+    // outcome says why); a write that fails shows Messages::kSaveFailed. Either way the database is as it
+    // was.
+    RestoreOutcome RestoreFrom(const std::string& path);
     // The database file's path; empty without one.
     std::string DatabasePath() const { return connection.FilePath(); }
 

@@ -10,16 +10,10 @@
 #include "store/CPredictStore.h"
 #include "store/CSqliteStatement.h"
 #include "store/CSqliteTransaction.h"
+#include "store/DatabaseSchema.h"
 
 namespace {
 
-// Every column of data_history, the record's number when it was archived, and when that was. archive_order
-// numbers the archived records in the order they went in.
-constexpr const char* kCreateArchive =
-    "CREATE TABLE IF NOT EXISTS data_archive ("
-    "archive_order INTEGER PRIMARY KEY, record_order INTEGER NOT NULL, record_date TEXT, open_order TEXT, "
-    "data_1 TEXT, data_2 TEXT, data_3 TEXT, data_4 TEXT, data_5 TEXT, data_6 TEXT, data_7 TEXT, data_8 TEXT, "
-    "open_data TEXT, is_right INTEGER, archived_at TEXT NOT NULL)";
 // The values are copied as the history holds them, whatever their types there.
 constexpr const char* kMoveToArchive =
     "INSERT INTO data_archive (record_order, record_date, open_order, data_1, data_2, data_3, data_4, "
@@ -30,8 +24,6 @@ constexpr const char* kMoveToArchive =
 constexpr const char* kDeleteRow = "DELETE FROM data_history WHERE rowid = ?1";
 constexpr const char* kRenumberRow = "UPDATE data_history SET record_order = ?1 WHERE rowid = ?2";
 constexpr const char* kSelectArchive = "SELECT * FROM data_archive ORDER BY archive_order";
-constexpr const char* kArchiveLayout = "PRAGMA user_version = 1";
-static_assert(CPredictStore::kLayoutVersion == 1, "kArchiveLayout names the layout");
 
 // A record of the file as the scan found it.
 struct FileRow {
@@ -203,12 +195,12 @@ std::vector<int> CPredictStore::OldestWithResult(int count) const {
     return slots;
 }
 
-bool CPredictStore::RestoreFrom(const std::string& path) {
-    const bool restored = RestoreDatabase(connection, path) == 0;
-    if (!restored) {
+RestoreOutcome CPredictStore::RestoreFrom(const std::string& path) {
+    const RestoreOutcome outcome = RestoreDatabase(connection, path, kLayoutVersion);
+    if (outcome.error != 0) {
         ShowMessage(Messages::kSaveFailed);
     }
     LoadPlayer();
     LoadHistory();
-    return restored;
+    return outcome;
 }

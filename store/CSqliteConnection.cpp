@@ -35,6 +35,10 @@ bool CSqliteConnection::OpenReadOnly(const std::string& path) {
     return Open(path, SQLITE_OPEN_READONLY) && ReadSchema();
 }
 
+bool CSqliteConnection::OpenReadOnlyUri(const std::string& uri) {
+    return Open(uri, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+}
+
 std::string CSqliteConnection::FilePath() const {
     const char* file = db != nullptr ? sqlite3_db_filename(db, "main") : nullptr;
     return file != nullptr ? file : "";
@@ -81,6 +85,10 @@ bool CSqliteConnection::Execute(const char* sql) {
 
 int CSqliteConnection::Changes() const {
     return db != nullptr ? sqlite3_changes(db) : 0;
+}
+
+int CSqliteConnection::LastError() const {
+    return db != nullptr ? sqlite3_extended_errcode(db) : SQLITE_CANTOPEN;
 }
 
 bool CSqliteConnection::DataVersion(long long& version) const {

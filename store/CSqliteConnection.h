@@ -26,6 +26,10 @@ public:
     bool OpenOrCreate(const std::string& path);
     // Opens an existing database file for reading only, and reads its schema (a backup being checked).
     bool OpenReadOnly(const std::string& path);
+    // Opens a database for reading only through an SQLite URI ("file:/path?mode=ro"), which may say how (a
+    // file that nothing may write is opened "immutable", without locks or files beside it). Nothing is read
+    // yet; LastError tells why the first read failed.
+    bool OpenReadOnlyUri(const std::string& uri);
     void Close();
 
     bool IsOpen() const { return db != nullptr; }
@@ -37,6 +41,8 @@ public:
     bool Execute(const char* sql);
     // Rows changed by the last INSERT or UPDATE on this connection.
     int Changes() const;
+    // SQLite's extended result code of the last call that failed on this connection (SQLITE_BUSY, ...).
+    int LastError() const;
 
     // A number that changes whenever another connection (another copy of the program, the command line, the
     // sqlite3 tool) commits a change to the file, and only then: this connection's own writes leave it as

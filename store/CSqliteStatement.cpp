@@ -42,6 +42,10 @@ CSqliteStatement::StepResult CSqliteStatement::Step() {
     }
 }
 
+bool CSqliteStatement::Reset() {
+    return stmt != nullptr && sqlite3_reset(stmt) == SQLITE_OK && sqlite3_clear_bindings(stmt) == SQLITE_OK;
+}
+
 int CSqliteStatement::ColumnCount() const {
     return stmt != nullptr ? sqlite3_column_count(stmt) : 0;
 }

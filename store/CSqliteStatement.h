@@ -28,6 +28,8 @@ public:
     bool BindInteger(int index, std::int64_t value);
 
     StepResult Step();
+    // Makes the statement ready to run again with new values (the old ones are cleared).
+    bool Reset();
 
     int ColumnCount() const;
     // The result column with this name (ASCII letters compared without case, as SQL does), or -1.

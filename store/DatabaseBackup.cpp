@@ -1,15 +1,10 @@
 #include "store/DatabaseBackup.h"
 
 #include <sqlite3.h>
-#include <sys/stat.h>
 
-#include <algorithm>
 #include <cerrno>
-#include <set>
 
-#include "store/CHistoryRowReader.h"
 #include "store/CSqliteConnection.h"
-#include "store/CSqliteStatement.h"
 
 namespace {
 
@@ -61,49 +56,6 @@ int Backup(sqlite3* destination, sqlite3* source) {
     return finished == SQLITE_OK ? 0 : ErrnoOf(finished);
 }
 
-bool HasColumns(const CSqliteConnection& db, const char* table, const std::set<std::string>& wanted) {
-    CSqliteStatement info(db, (std::string("PRAGMA table_info(") + table + ")").c_str());
-    std::set<std::string> found;
-    const int nameColumn = info.ColumnIndex("name");
-    while (info.IsPrepared() && info.Step() == CSqliteStatement::StepResult::row) {
-        std::string name;
-        info.Column(nameColumn).ToText(name);
-        found.insert(name);
-    }
-    return std::ranges::includes(found, wanted);
-}
-
-std::string FirstText(const CSqliteConnection& db, const char* sql) {
-    CSqliteStatement query(db, sql);
-    std::string text;
-    if (query.IsPrepared() && query.Step() == CSqliteStatement::StepResult::row) {
-        query.Column(0).ToText(text);
-    }
-    return text;
-}
-
-const std::set<std::string> kPlayerColumns = {"name", "sex", "shuxiang", "yunqi"};
-const std::set<std::string> kHistoryColumns(kHistoryColumnNames.begin(), kHistoryColumnNames.end());
-
-BackupRefusal CheckContent(const CSqliteConnection& db, int layoutVersion) {
-    if (FirstText(db, "PRAGMA integrity_check") != "ok") {
-        return BackupRefusal::damaged;
-    }
-    if (std::stoll("0" + FirstText(db, "PRAGMA user_version")) > layoutVersion) {
-        return BackupRefusal::newerLayout;
-    }
-    std::set<std::string> archiveColumns = kHistoryColumns;
-    archiveColumns.insert({"archive_order", "archived_at"});
-    const bool hasArchive =
-        !FirstText(db, "SELECT name FROM sqlite_master WHERE name = 'data_archive'").empty();
-    if (!HasColumns(db, "player", kPlayerColumns) || !HasColumns(db, "data_history", kHistoryColumns) ||
-        (hasArchive && !HasColumns(db, "data_archive", archiveColumns))) {
-        return BackupRefusal::notOurs;
-    }
-    return FirstText(db, "SELECT count(*) FROM player") == "0" ? BackupRefusal::noPlayer
-                                                               : BackupRefusal::none;
-}
-
 }  // namespace
 
 FileOutcome CopyDatabaseTo(const CSqliteConnection& connection, const std::string& path) {
@@ -127,24 +79,8 @@ int CopyDatabaseInto(const CSqliteConnection& connection, const std::string& new
     return Backup(copy.Handle(), connection.Handle());
 }
 
-BackupCheck CheckBackup(const std::string& path, int layoutVersion) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        return {BackupRefusal::unreadable, errno};
-    }
-    if (!S_ISREG(info.st_mode)) {
-        return {BackupRefusal::notRegular, 0};  // SQLite's open of a pipe would wait for a writer
-    }
-    CSqliteConnection db;
-    if (!db.OpenReadOnly(path)) {
-        return {BackupRefusal::notADatabase, 0};
-    }
-    return {CheckContent(db, layoutVersion), 0};
-}
-
-int RestoreDatabase(CSqliteConnection& connection, const std::string& path) {
-    CSqliteConnection source;
-    if (!connection.IsOpen() || !source.OpenReadOnly(path)) {
+int ReplaceDatabase(CSqliteConnection& connection, const CSqliteConnection& source) {
+    if (!connection.IsOpen() || !source.IsOpen()) {
         return EIO;
     }
     return Backup(connection.Handle(), source.Handle());

@@ -12,7 +12,7 @@ seconds="${1:-60}"
 shift || true
 targets=("$@")
 if ((${#targets[@]} == 0)); then
-  targets=(fuzz_column_text fuzz_fortune_code fuzz_database fuzz_draw_import)
+  targets=(fuzz_column_text fuzz_fortune_code fuzz_database fuzz_draw_import fuzz_restore)
 fi
 build="${MORVINT_FUZZ_BUILD:-build-fuzz}"
 
@@ -40,6 +40,19 @@ INSERT INTO data_history VALUES (1, '2009-06-17 09:30:00', '2009160', '123', '23
 INSERT INTO data_history VALUES (2, 40000.5, 2009161, 12, 23, 34, 45, 56, 67, 78, 89, '未知', 11);
 INSERT INTO data_history (record_order, record_date) VALUES (3, NULL);
 SQL
+  # A sound backup with an archive, which a restore takes whole.
+  rm -f "$folder/archive.db"
+  cp "$folder/empty.db" "$folder/archive.db"
+  sqlite3 "$folder/archive.db" <<'SQL'
+INSERT INTO data_history VALUES (1, '2009-06-18 09:30:00', '2009161', '123', '234', '345', '456', '567', '678',
+                                 '789', '890', '未知', 11);
+CREATE TABLE data_archive (archive_order INTEGER PRIMARY KEY, record_order INTEGER NOT NULL, record_date TEXT,
+  open_order TEXT, data_1 TEXT, data_2 TEXT, data_3 TEXT, data_4 TEXT, data_5 TEXT, data_6 TEXT, data_7 TEXT,
+  data_8 TEXT, open_data TEXT, is_right INTEGER, archived_at TEXT NOT NULL);
+INSERT INTO data_archive VALUES (1, 1, '2009-06-17 09:30:00', '2009160', '123', '234', '345', '456', '567', '678',
+                                 '789', '890', '345', 3, '2026-12-08 09:00:00');
+PRAGMA user_version = 1;
+SQL
 }
 
 mkdir -p "$build/crashes"
@@ -50,7 +63,7 @@ for target in "${targets[@]}"; do
   if [ -d "fuzz/seeds/$target" ]; then
     cp -n fuzz/seeds/"$target"/* "$corpus/" 2>/dev/null || true
   fi
-  if [ "$target" = fuzz_database ]; then
+  if [ "$target" = fuzz_database ] || [ "$target" = fuzz_restore ]; then
     command -v sqlite3 >/dev/null && seed_databases "$corpus"
   fi
   log="$build/$target.log"

@@ -14,7 +14,9 @@
 #include <memory>
 
 #include "app/CMainDlg.h"
-#include "store/DatabaseBackup.h"
+#include "shell/FileErrors.h"
+#include "shell/QtMessageTexts.h"
+#include "store/DatabaseRestore.h"
 #include "tests/pages/PageStoreFixture.h"
 #include "tests/support/ModalAnswer.h"
 
@@ -102,6 +104,20 @@ TEST_F(BackupMenuTest, AFileThatIsNoBackupOfOursIsRefusedBeforeAnythingIsAsked) 
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages.front().caption, CaptionOf(Messages::kDatabaseUnchanged));
     EXPECT_TRUE(messages.front().text.endsWith(TextOf(Messages::kDatabaseUnchanged)));
+    EXPECT_FALSE(QDir(dir.filePath(QStringLiteral("backups"))).exists());
+}
+
+// Chosen in the file dialog, the database itself is refused at once, in its own words, before any question.
+TEST_F(BackupMenuTest, TheDatabaseItselfIsRefusedAtOnce) {
+    ModalAnswer<QMessageBox> question([](QMessageBox& box) { box.reject(); });
+
+    Choose(QStringLiteral("恢复数据…"), QString::fromStdString(database));
+
+    EXPECT_EQ(question.Count(), 0);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages.front().text.startsWith(
+        TextOf(Messages::kBackupIsTheDatabase).arg(QuotedFileName(database))))
+        << messages.front().text.toStdString();
     EXPECT_FALSE(QDir(dir.filePath(QStringLiteral("backups"))).exists());
 }
 

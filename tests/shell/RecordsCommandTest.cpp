@@ -450,4 +450,60 @@ TEST_F(RecordsCommandTest, TwoRunsAtOnceKeepTwoSafetyCopies) {
     }
 }
 
+// A restore from a terminal names the first row it cannot take, refuses the database itself at once, and
+// brings in only a backup's rows: a trigger in the backup is gone, so the next import neither empties the
+// archive nor renames the player.
+TEST_F(RecordsCommandTest, ARestoreSaysWhatItRefusesAndTakesOnlyRows) {
+    const fs::path backup = dir / "备份.db";
+    ASSERT_EQ(Run("--backup " + ShellQuoted(backup)).exitCode, 0);
+    const fs::path bad = dir / "坏.db";
+    fs::copy_file(backup, bad);
+    RunSql(bad.string(), "UPDATE data_history SET is_right = 'x' WHERE record_order = 2");
+    const ShellRun refused = Run("--restore " + ShellQuoted(bad));
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.errors, FailureLine(FormatText(Messages::kBackupBadValue, Quoted(bad),
+                                                     Messages::kBackupHistoryTable.text, 2, "is_right") +
+                                          Messages::kDatabaseUnchanged.text));
+
+    const ShellRun itself = Run("--restore " + ShellQuoted(db));
+    EXPECT_EQ(itself.exitCode, 1);
+    EXPECT_EQ(itself.errors, FailureLine(FormatText(Messages::kBackupIsTheDatabase, Quoted(db)) +
+                                         Messages::kDatabaseUnchanged.text));
+
+    RunSql(backup.string(),
+           "CREATE TRIGGER wipe AFTER UPDATE ON data_history BEGIN DELETE FROM data_archive; "
+           "UPDATE player SET name = 'PWNED'; END");
+    ASSERT_EQ(Run("--restore " + ShellQuoted(backup)).exitCode, 0);
+    const fs::path draws = dir / "draws.txt";
+    std::ofstream(draws) << "09161,345\n";
+    EXPECT_EQ(Run("--import-draws " + ShellQuoted(draws)).exitCode, 0);
+    EXPECT_EQ(RowsAsText(
+                  db, "SELECT name, (SELECT count(*) FROM sqlite_master WHERE type = 'trigger') FROM player"),
+              (TextRows{{"新玩家", "0"}}));
+}
+
+// A backup in WAL mode on a read-only disk (a bind mount made read-only in a mount namespace of the run's
+// own): it is read without its -wal and -shm files, which could not be made there, and the database keeps its
+// rollback journal.
+TEST_F(RecordsCommandTest, AWalBackupOnAReadOnlyDiskRestores) {
+    if (::geteuid() != 0 || RunShell("unshare -m true").exitCode != 0) {
+        GTEST_SKIP() << "a read-only mount needs root and mount namespaces";
+    }
+    const fs::path disk = dir / "只读盘";
+    fs::create_directory(disk);
+    const fs::path backup = disk / "wal.db";
+    ASSERT_EQ(Run("--backup " + ShellQuoted(backup)).exitCode, 0);
+    RunSql(backup.string(), "PRAGMA journal_mode = WAL");
+    RunSql(db, "DELETE FROM data_history");
+
+    const ShellRun run =
+        RunShell("unshare -m sh -c 'mount --bind \"$0\" \"$0\" && mount -o remount,ro,bind \"$0\" && " +
+                 ProgramWithoutDisplay("--database \"$1\" --restore \"$0/wal.db\"") +
+                 " >/dev/null; echo \"exit $?\"; ls \"$0\"' " + ShellQuoted(disk) + " " + ShellQuoted(db));
+
+    EXPECT_EQ(run.output, "exit 0\nwal.db\n") << run.errors;
+    EXPECT_EQ(RowsAsText(db, "SELECT count(*) FROM data_history"), (TextRows{{"2"}}));
+    EXPECT_EQ(RowsAsText(db, "PRAGMA journal_mode"), (TextRows{{"delete"}}));
+}
+
 }  // namespace

@@ -12,6 +12,7 @@
 #include "store/CPredictStore.h"
 #include "store/CSqliteConnection.h"
 #include "store/DatabaseBackup.h"
+#include "store/DatabaseRestore.h"
 #include "store/SafetyCopy.h"
 #include "tests/store/StoreFixture.h"
 #include "tests/support/FixedClock.h"

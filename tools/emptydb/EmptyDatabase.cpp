@@ -8,36 +8,7 @@
 #include <system_error>
 
 #include "store/CSqliteConnection.h"
-
-// record_order is unique so that two running copies of the program cannot both save record N: the second one
-// fails and reloads instead of hiding a prediction behind a duplicate. is_right defaults to 11, "no result
-// yet", which a new row gets because saving a prediction does not write it.
-const char* const kEmptyDatabaseScript = R"sql(
-BEGIN;
-CREATE TABLE player (
-    name TEXT NOT NULL,
-    sex TEXT NOT NULL,
-    shuxiang TEXT NOT NULL,
-    yunqi TEXT NOT NULL
-);
-CREATE TABLE data_history (
-    record_order INTEGER NOT NULL UNIQUE,
-    record_date TEXT,
-    open_order TEXT,
-    data_1 TEXT,
-    data_2 TEXT,
-    data_3 TEXT,
-    data_4 TEXT,
-    data_5 TEXT,
-    data_6 TEXT,
-    data_7 TEXT,
-    data_8 TEXT,
-    open_data TEXT,
-    is_right INTEGER DEFAULT 11
-);
-INSERT INTO player (name, sex, shuxiang, yunqi) VALUES ('新玩家', '先生', '龙', 'empty');
-COMMIT;
-)sql";
+#include "store/DatabaseSchema.h"
 
 namespace {
 
