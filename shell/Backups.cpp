@@ -30,6 +30,10 @@ bool TakeSafetyCopy(const CPredictStore& store, QString& error) {
 }
 
 bool BackUpDatabase(const CPredictStore& store, const std::string& path, QString& message) {
+    if (const QString refusal = ProtectedFileText(store.DatabasePath(), path); !refusal.isEmpty()) {
+        message = TextOf(Messages::kBackupFailed).arg(refusal);
+        return false;
+    }
     const FileOutcome outcome = store.BackupTo(path);
     if (!outcome.Ok()) {
         message = TextOf(Messages::kBackupFailed).arg(WriteFailureText(path, outcome, false));

@@ -10,8 +10,9 @@ class CPredictStore;
 // Writes the safety copy; false with the sentence that says what went wrong in error.
 bool TakeSafetyCopy(const CPredictStore& store, QString& error);
 
-// A consistent copy of the database into path (made, or a regular file replaced whole). True with the
-// sentence that says where it went, or false with the one that says what failed, in message.
+// A consistent copy of the database into path (made, or a regular file replaced whole; never the database,
+// its journal, a safety copy or a read-only file). True with the sentence that says where it went, or false
+// with the one that says what failed, in message.
 bool BackUpDatabase(const CPredictStore& store, const std::string& path, QString& message);
 
 // Why the file at path cannot replace the database, in a sentence; empty when it can.

@@ -54,6 +54,10 @@ bool ExportToFile(const CPredictStore& store, const std::string& path, QString& 
     if (!RecordsToExport(store, records, archived, message)) {
         return false;
     }
+    if (const QString refusal = ProtectedFileText(store.DatabasePath(), path); !refusal.isEmpty()) {
+        message = TextOf(Messages::kExportFailed).arg(refusal);
+        return false;
+    }
     const bool hadFile = Exists(path);
     const FileOutcome outcome = replace(records, archived);
     if (!outcome.Ok()) {

@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <filesystem>
@@ -158,6 +160,51 @@ BackupRefusal CheckContent(const CSqliteConnection& db, int layoutVersion) {
                                                                : BackupRefusal::none;
 }
 
+// The names SQLite gives the files beside a database: its rollback journal, and in WAL mode the log and
+// its shared memory.
+constexpr std::array<const char*, 3> kCompanionSuffixes = {"-journal", "-wal", "-shm"};
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+bool StatOf(const std::string& path, struct stat& info) {
+    return !path.empty() && ::stat(path.c_str(), &info) == 0;
+}
+
+std::string Resolved(const std::string& path) {
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) {
+        return path;
+    }
+    std::string text = resolved;
+    std::free(resolved);
+    return text;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::string folder = fs::path(path).parent_path().string();
+    return folder.empty() ? "." : folder;
+}
+
+// Whether target, which does not exist yet, would be the file name: the same name in the same folder.
+bool WouldBe(const std::string& target, const struct stat& targetFolder, const std::string& name) {
+    struct stat folder {};
+    return fs::path(target).filename() == fs::path(name).filename() && StatOf(FolderOf(name), folder) &&
+           SameFile(folder, targetFolder);
+}
+
+bool HoldsFile(const std::string& folder, const struct stat& target) {
+    std::error_code ec;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, ec)) {
+        struct stat info {};
+        if (StatOf(entry.path().string(), info) && SameFile(info, target)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 FileOutcome CopyDatabaseTo(const CSqliteConnection& connection, const std::string& path) {
@@ -171,6 +218,38 @@ FileOutcome CopyDatabaseTo(const CSqliteConnection& connection, const std::strin
         }
         return Backup(copy.Handle(), connection.Handle());
     });
+}
+
+ProtectedFile ProtectionOf(const std::string& databasePath, const std::string& target) {
+    if (databasePath.empty() || target.empty()) {
+        return ProtectedFile::none;
+    }
+    struct stat targetInfo {};
+    const bool exists = StatOf(target, targetInfo);
+    struct stat targetFolder {};
+    const bool hasFolder = StatOf(FolderOf(exists ? Resolved(target) : target), targetFolder);
+    // SQLite names the journal after the database behind any links; the safety copies go beside the name
+    // the program was given.
+    for (const std::string& database : {databasePath, Resolved(databasePath)}) {
+        std::vector<std::pair<std::string, ProtectedFile>> names = {{database, ProtectedFile::database}};
+        for (const char* suffix : kCompanionSuffixes) {
+            names.emplace_back(database + suffix, ProtectedFile::companion);
+        }
+        for (const auto& [name, kind] : names) {
+            struct stat info {};
+            if (exists ? StatOf(name, info) && SameFile(info, targetInfo)
+                       : hasFolder && WouldBe(target, targetFolder, name)) {
+                return kind;
+            }
+        }
+        const std::string copies = SafetyCopyFolder(database);
+        struct stat copiesInfo {};
+        if (StatOf(copies, copiesInfo) && ((hasFolder && SameFile(copiesInfo, targetFolder)) ||
+                                           (exists && HoldsFile(copies, targetInfo)))) {
+            return ProtectedFile::safetyCopy;
+        }
+    }
+    return ProtectedFile::none;
 }
 
 std::string SafetyCopyFolder(const std::string& databasePath) {

@@ -24,6 +24,14 @@ FileOutcome WriteSafetyCopy(const CSqliteConnection& connection, std::string& wr
 // The folder the safety copies of the database at databasePath go to.
 std::string SafetyCopyFolder(const std::string& databasePath);
 
+// The files no export or backup may write over: the database itself, its rollback journal and its WAL files
+// (SQLite takes a stray file of that name for its own, and rolls the database back with it or deletes it),
+// and whatever lies in the safety copies' folder. Files are compared by device and inode, so a link, a hard
+// link or another spelling of the path is caught; a companion file that does not exist yet by its folder's
+// device and inode and its name.
+enum class ProtectedFile { none, database, companion, safetyCopy };
+ProtectedFile ProtectionOf(const std::string& databasePath, const std::string& target);
+
 // Why a file cannot replace the database; none when it can.
 enum class BackupRefusal {
     none,

@@ -93,6 +93,14 @@ const Pinned kPinned[] = {
     {&Messages::kSystemError, "系统错误（错误码 %1）"},
     {&Messages::kNotRegularForWriting, "%1不是普通文件（而是文件夹、设备或管道等），只能写入普通文件。"},
     {&Messages::kCannotWrite, "无法写入文件%1：%2。"},
+    {&Messages::kWriteProtected, "文件%1有写保护（只读），没有改动。"},
+    {&Messages::kIsTheDatabase,
+     "%1是本程序正在使用的数据库，写到这里会毁掉全部记录，所以没有写入；请另选文件。", "不能写到这里"},
+    {&Messages::kIsTheJournal, "%1是本程序数据库的日志文件，写到这里会毁掉数据库，所以没有写入；请另选文件。",
+     "不能写到这里"},
+    {&Messages::kIsASafetyCopy,
+     "%1在本程序存放安全备份的 backups 文件夹里，写到这里会毁掉安全备份，所以没有写入；请另选位置。",
+     "不能写到这里"},
     {&Messages::kFileUnchanged, "原有的文件没有改动。"},
     {&Messages::kExportFailed, "导出失败：%1", "导出失败"},
     {&Messages::kNotRegularForReading, "%1不是普通文件（而是文件夹、设备或管道等），只能从普通文件读取。"},
@@ -178,6 +186,7 @@ const Pinned kPinned[] = {
      "（$XDG_DATA_HOME/morvint/morvint.db），第一次启动时由安装的空白数据库复制而来。\n"
      "\n"
      "导入、恢复和归档之前，程序先把数据库复制到它旁边的 backups 文件夹（保留最新的 10 份）。\n"
+     "导出和备份不会写到数据库、它的日志文件、backups 文件夹里或只读的文件上。\n"
      "\n"
      "导出、导入、备份、恢复和归档不需要显示器。成功时退出码为 0；文件或数据库无法读写、\n"
      "或有开奖号码被拒绝时为 1，并说明原因；命令行有误时为 2。\n"},

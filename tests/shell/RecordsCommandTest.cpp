@@ -279,4 +279,74 @@ TEST_F(RecordsCommandTest, BackupArchiveAndRestoreWorkWithoutADisplay) {
     EXPECT_EQ(Run("--backup a.db --restore b.db").exitCode, 2);
 }
 
+// The options that write a file, each with the head of its failure.
+struct Writer {
+    std::string option;
+    const MessageText& head;
+};
+const Writer kWriters[] = {
+    {"--export-csv", Messages::kExportFailed},
+    {"--export-xlsx", Messages::kExportFailed},
+    {"--backup", Messages::kBackupFailed},
+};
+
+// No export or backup writes over the program's own files, whatever the path is called: the rename of the
+// new file would swap the database for a CSV file, and SQLite takes a file named like its journal for its
+// own, to roll the database back with or to delete.
+TEST_F(RecordsCommandTest, NoExportOrBackupWritesOverTheDatabaseItsJournalOrASafetyCopy) {
+    const std::string name = fs::path(db).filename().string();
+    const fs::path around = dir / "sub" / "..";
+    const fs::path copy = dir / "backups" / "morvint-2009-06-17-100000.db";
+    fs::create_directories(dir / "sub");
+    fs::create_directories(copy.parent_path());
+    ASSERT_EQ(Run("--backup " + ShellQuoted(copy)).exitCode, 1)
+        << "the folder is refused before the file exists";
+    fs::copy_file(db, copy);
+    fs::create_symlink(db, dir / "link.db");
+    fs::create_hard_link(db, dir / "sub" / "hard.db");
+    const std::string database = Bytes(db);
+    const std::string safetyCopy = Bytes(copy);
+    const struct {
+        fs::path target;
+        const MessageText& why;
+    } targets[] = {
+        {db, Messages::kIsTheDatabase},
+        {around / name, Messages::kIsTheDatabase},
+        {dir / "link.db", Messages::kIsTheDatabase},
+        {dir / "sub" / "hard.db", Messages::kIsTheDatabase},
+        {db + "-journal", Messages::kIsTheJournal},
+        {around / (name + "-wal"), Messages::kIsTheJournal},
+        {copy, Messages::kIsASafetyCopy},
+        {copy.parent_path() / "new.db", Messages::kIsASafetyCopy},
+    };
+    for (const Writer& writer : kWriters) {
+        for (const auto& [target, why] : targets) {
+            const ShellRun run = Run(writer.option + " " + ShellQuoted(target));
+            EXPECT_EQ(run.exitCode, 1) << writer.option << " " << target;
+            EXPECT_EQ(run.errors, FailureLine(FormatText(writer.head, FormatText(why, Quoted(target)))));
+            EXPECT_EQ(run.output, "");
+        }
+    }
+    EXPECT_EQ(Bytes(db), database);
+    EXPECT_EQ(Bytes(copy), safetyCopy);
+    EXPECT_EQ(std::distance(fs::directory_iterator(copy.parent_path()), {}), 1);
+    EXPECT_FALSE(fs::exists(db + "-journal"));
+    EXPECT_FALSE(fs::exists(db + "-wal"));
+    EXPECT_EQ(RowsAsText(db, "SELECT count(*) FROM data_history"), (TextRows{{"2"}}));
+}
+
+// A file its owner made read-only is left as it is, as cp leaves it, and the message says why.
+TEST_F(RecordsCommandTest, AReadOnlyFileIsRefusedAndKept) {
+    const fs::path kept = dir / "kept.csv";
+    std::ofstream(kept) << "the player's own\n";
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    for (const Writer& writer : kWriters) {
+        const ShellRun run = Run(writer.option + " " + ShellQuoted(kept));
+        EXPECT_EQ(run.exitCode, 1) << writer.option;
+        EXPECT_EQ(run.errors,
+                  FailureLine(FormatText(writer.head, FormatText(Messages::kWriteProtected, Quoted(kept)))));
+    }
+    EXPECT_EQ(Bytes(kept), "the player's own\n");
+}
+
 }  // namespace
