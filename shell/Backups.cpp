@@ -43,6 +43,17 @@ bool BackUpDatabase(const CPredictStore& store, const std::string& path, QString
     return true;
 }
 
+bool BackUpDatabaseToDescriptor(const CPredictStore& store, int fd, QString& message) {
+    const FileOutcome outcome = store.BackupToDescriptor(fd);
+    if (!outcome.Ok()) {
+        message = TextOf(Messages::kBackupFailed)
+                      .arg(TextOf(Messages::kStandardOutputFailed).arg(SystemReason(outcome.error)));
+        return false;
+    }
+    message = TextOf(Messages::kBackedUp).arg(Counts(store), TextOf(Messages::kStandardOutput));
+    return true;
+}
+
 QString BackupRefusalText(const std::string& path) {
     const BackupCheck check = CheckBackup(path, CPredictStore::kLayoutVersion);
     const QString file = QuotedFileName(path);

@@ -15,6 +15,10 @@ bool TakeSafetyCopy(const CPredictStore& store, QString& error);
 // with the one that says what failed, in message.
 bool BackUpDatabase(const CPredictStore& store, const std::string& path, QString& message);
 
+// The same copy as bytes to fd, for "--backup -" into a pipe or a file; message as for a file, naming
+// standard output.
+bool BackUpDatabaseToDescriptor(const CPredictStore& store, int fd, QString& message);
+
 // Why the file at path cannot replace the database, in a sentence; empty when it can.
 QString BackupRefusalText(const std::string& path);
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/Utf8Text.h"
 #include "shell/FileErrors.h"
 #include "shell/QtMessageTexts.h"
 #include "shell/RecordsWorkbook.h"
@@ -95,7 +96,11 @@ bool ExportRecordsToStandardOutput(const CPredictStore& store, QString& message)
     if (!RecordsToExport(store, records, archived, message)) {
         return false;
     }
-    if (const int error = WriteAll(STDOUT_FILENO, HistoryCsv(records)); error != 0) {
+    // A field may hold anything; on a terminal, escape sequences in it would act on the screen, so there
+    // they are shown as escapes. A file or a pipe gets the records as they are stored.
+    const std::string csv = HistoryCsv(records);
+    const bool terminal = ::isatty(STDOUT_FILENO) != 0;
+    if (const int error = WriteAll(STDOUT_FILENO, terminal ? TerminalText(csv) : csv); error != 0) {
         message = TextOf(Messages::kExportFailed)
                       .arg(TextOf(Messages::kStandardOutputFailed).arg(SystemReason(error)));
         return false;

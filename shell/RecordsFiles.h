@@ -17,7 +17,7 @@ bool ExportRecords(const CPredictStore& store, const std::string& path, QString&
 // with the statistics of them all at the prices of morvint.conf. Replaced whole or not at all, like the CSV.
 bool ExportWorkbook(const CPredictStore& store, const std::string& path, QString& message);
 
-// The same CSV to standard output, for "--export-csv -".
+// The same CSV to standard output, for "--export-csv -"; to a terminal with its control characters escaped.
 bool ExportRecordsToStandardOutput(const CPredictStore& store, QString& message);
 
 // The whole content of a draws file in bytes; false with the sentence that says why in error. Only a regular

@@ -1,7 +1,9 @@
 #include "store/DatabaseBackup.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -205,6 +207,32 @@ bool HoldsFile(const std::string& folder, const struct stat& target) {
     return false;
 }
 
+// Copies the whole of the file at path to fd.
+int StreamFile(const std::string& path, int fd) {
+    const int file = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (file < 0) {
+        return errno;
+    }
+    std::string buffer(65536, '\0');
+    int error = 0;
+    for (;;) {
+        const ssize_t got = ::read(file, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            error = got < 0 ? errno : 0;
+            break;
+        }
+        error = WriteAll(fd, buffer.substr(0, static_cast<std::size_t>(got)));
+        if (error != 0) {
+            break;
+        }
+    }
+    ::close(file);
+    return error;
+}
+
 }  // namespace
 
 FileOutcome CopyDatabaseTo(const CSqliteConnection& connection, const std::string& path) {
@@ -218,6 +246,34 @@ FileOutcome CopyDatabaseTo(const CSqliteConnection& connection, const std::strin
         }
         return Backup(copy.Handle(), connection.Handle());
     });
+}
+
+FileOutcome CopyDatabaseToDescriptor(const CSqliteConnection& connection, int fd) {
+    if (!connection.IsOpen()) {
+        return FileOutcome::System(ENOENT);
+    }
+    std::error_code ec;
+    fs::path folder = fs::temp_directory_path(ec);
+    if (ec) {
+        folder = "/tmp";
+    }
+    std::string temporary = (folder / "morvint-backup-XXXXXX").string();
+    const int made = ::mkstemp(temporary.data());
+    if (made < 0) {
+        return FileOutcome::System(errno);
+    }
+    ::close(made);
+    int error = 0;
+    {
+        CSqliteConnection copy;
+        error = copy.OpenOrCreate(temporary) ? Backup(copy.Handle(), connection.Handle()) : EIO;
+    }
+    if (error == 0) {
+        error = StreamFile(temporary, fd);
+    }
+    ::unlink(temporary.c_str());
+    ::unlink((temporary + "-journal").c_str());
+    return error == 0 ? FileOutcome{} : FileOutcome::System(error);
 }
 
 ProtectedFile ProtectionOf(const std::string& databasePath, const std::string& target) {

@@ -24,6 +24,10 @@ FileOutcome WriteSafetyCopy(const CSqliteConnection& connection, std::string& wr
 // The folder the safety copies of the database at databasePath go to.
 std::string SafetyCopyFolder(const std::string& databasePath);
 
+// The whole database of connection, written to a temporary file first (SQLite needs one), then as bytes to
+// the open file descriptor fd (standard output into a pipe or a file). The temporary file is removed.
+FileOutcome CopyDatabaseToDescriptor(const CSqliteConnection& connection, int fd);
+
 // The files no export or backup may write over: the database itself, its rollback journal and its WAL files
 // (SQLite takes a stray file of that name for its own, and rolls the database back with it or deletes it),
 // and whatever lies in the safety copies' folder. Files are compared by device and inode, so a link, a hard

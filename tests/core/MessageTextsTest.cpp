@@ -118,6 +118,8 @@ const Pinned kPinned[] = {
     {&Messages::kNotRegularPlace, "这个位置不是普通文件"},
     {&Messages::kBackupFailed, "备份失败：%1", "备份失败"},
     {&Messages::kBackedUp, "已把数据库（%1）备份到%2。", "备份数据"},
+    {&Messages::kBackupToTerminal,
+     "数据库备份不能写到终端：请把标准输出转到文件或管道，或在“--backup”后面给出文件名。"},
     {&Messages::kBackupNotRegular, "%1不是普通文件（而是文件夹、设备或管道等），不能用来恢复。"},
     {&Messages::kBackupNotDatabase, "文件%1不是数据库文件，不能用来恢复。"},
     {&Messages::kBackupDamaged, "文件%1已经损坏（没有通过完整性检查），不能用来恢复。"},
@@ -174,7 +176,8 @@ const Pinned kPinned[] = {
      "  --import-draws 文件\n"
      "                     从文件录入开奖号码后退出；每行一期：“期数,开奖号码”或\n"
      "                     “日期,开奖号码”（日期如 2009-06-17），规则与【预测记录】页相同\n"
-     "  --backup 文件      把数据库完整备份到文件后退出\n"
+     "  --backup 文件      把数据库完整备份到文件后退出；文件为 - 时写到标准输出，\n"
+     "                     只能转到文件或管道，不能写到终端\n"
      "  --restore 文件     检查备份文件，先为现有数据库做安全备份，再用备份恢复后退出\n"
      "  --archive 条数     把最早的这么多条已开奖的记录移入归档后退出（1～399）\n"
      "  --help             显示本说明后退出\n"

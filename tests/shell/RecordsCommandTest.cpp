@@ -65,6 +65,14 @@ protected:
     ShellRun Run(const std::string& arguments) const {
         return RunShell(ProgramWithoutDisplay(arguments + " --database " + ShellQuoted(db)));
     }
+    // The same with standard output and standard error on a terminal of its own (a pseudo-terminal that
+    // script opens), both read back as output.
+    ShellRun RunOnTerminal(const std::string& arguments) const {
+        return RunShell("script -qec " +
+                        ShellQuoted(ProgramWithoutDisplay(arguments + " --database " + ShellQuoted(db))) +
+                        " /dev/null");
+    }
+    static bool HasTerminals() { return RunShell("script -qec true /dev/null").exitCode == 0; }
 
     fs::path dir;
     std::string db;
@@ -347,6 +355,54 @@ TEST_F(RecordsCommandTest, AReadOnlyFileIsRefusedAndKept) {
                   FailureLine(FormatText(writer.head, FormatText(Messages::kWriteProtected, Quoted(kept)))));
     }
     EXPECT_EQ(Bytes(kept), "the player's own\n");
+}
+
+// "--backup -" is standard output, as for the CSV: a whole database into a file or a pipe, with what was done
+// said beside it and no temporary file left; on a terminal it would only garble the screen, so it is refused.
+TEST_F(RecordsCommandTest, ABackupGoesToStandardOutputButNotOntoATerminal) {
+    const fs::path temporary = dir / "tmp";
+    fs::create_directories(temporary);
+    // Run in the test's folder, where a file named "-" would show.
+    const std::string program = "cd " + ShellQuoted(dir) + " && TMPDIR=" + ShellQuoted(temporary) + " " +
+                                ProgramWithoutDisplay("--backup - --database " + ShellQuoted(db));
+    const ShellRun toFile = RunShell(program);
+    EXPECT_EQ(toFile.exitCode, 0) << toFile.errors;
+    EXPECT_EQ(toFile.errors, FormatText(Messages::kBackedUp, FormatText(Messages::kRecordCounts, 2, 0),
+                                        Messages::kStandardOutput.text) +
+                                 "\n");
+    const fs::path copy = dir / "copy.db";
+    std::ofstream(copy, std::ios::binary) << toFile.output;
+    EXPECT_EQ(RowsAsText(copy.string(), "PRAGMA integrity_check"), (TextRows{{"ok"}}));
+    EXPECT_EQ(RowsAsText(copy.string(), "SELECT count(*) FROM data_history"), (TextRows{{"2"}}));
+    EXPECT_EQ(RunShell(program + " | cat").output, toFile.output) << "a pipe gets the same bytes";
+    EXPECT_FALSE(fs::exists(dir / "-"));
+    EXPECT_TRUE(fs::is_empty(temporary)) << "the temporary copy is removed";
+
+    if (!HasTerminals()) {
+        GTEST_SKIP() << "no pseudo-terminals here";
+    }
+    const ShellRun terminal = RunOnTerminal("--backup -");
+    EXPECT_EQ(terminal.exitCode, 1);
+    EXPECT_EQ(terminal.output,
+              FormatText(Messages::kTerminalError, Messages::kBackupToTerminal.text) + "\r\n");
+}
+
+// A stored field can hold escape sequences (written by another program, or a restored file): on a terminal
+// they are shown as escapes, not obeyed; a pipe or a file gets the records as they are stored.
+TEST_F(RecordsCommandTest, RecordsOnATerminalShowTheirControlBytesAsEscapes) {
+    RunSql(db,
+           "UPDATE data_history SET open_order = char(27) || ']2;owned' || char(7) || char(27) || '[2J' "
+           "WHERE record_order = 1");
+    EXPECT_NE(Run("--export-csv -").output.find("\x1B]2;owned\x07\x1B[2J"), std::string::npos);
+    if (!HasTerminals()) {
+        GTEST_SKIP() << "no pseudo-terminals here";
+    }
+    const ShellRun terminal = RunOnTerminal("--export-csv -");
+    EXPECT_EQ(terminal.exitCode, 0);
+    EXPECT_NE(terminal.output.find("2009-06-17,\\x1B]2;owned\\x07\\x1B[2J,123"), std::string::npos)
+        << terminal.output;
+    EXPECT_EQ(terminal.output.find('\x1B'), std::string::npos);
+    EXPECT_EQ(terminal.output.find('\x07'), std::string::npos);
 }
 
 }  // namespace
