@@ -80,6 +80,36 @@ std::string Escape(const char* format, unsigned value) {
     return text;
 }
 
+// Line ends a terminal may see as they are: \n, \r right before \n, and tabs.
+bool IsLineSpacing(const std::string& text, std::size_t i) {
+    return text[i] == '\n' || text[i] == '\t' ||
+           (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n');
+}
+
+std::string Escaped(const std::string& text, std::size_t maxCharacters, bool keepLines) {
+    std::string out;
+    std::size_t shown = 0;
+    for (std::size_t i = 0; i < text.size(); ++shown) {
+        if (shown == maxCharacters) {
+            return out + "…";
+        }
+        const Decoded decoded = DecodeAt(text, i);
+        if (decoded.length == 0) {
+            out += Escape("\\x%02X", static_cast<unsigned char>(text[i]));
+            ++i;
+            continue;
+        }
+        if (MustEscape(decoded.point) && !(keepLines && IsLineSpacing(text, i))) {
+            out += decoded.point < 0x100 ? Escape("\\x%02X", static_cast<unsigned>(decoded.point))
+                                         : Escape("\\u{%04X}", static_cast<unsigned>(decoded.point));
+        } else {
+            out.append(text, i, decoded.length);
+        }
+        i += decoded.length;
+    }
+    return out;
+}
+
 std::string Utf16ToUtf8(const std::string& bytes, bool bigEndian) {
     const auto unit = [&](std::size_t i) {
         const auto a = static_cast<unsigned char>(bytes[i]);
@@ -116,27 +146,11 @@ bool IsValidUtf8(const std::string& text) {
 }
 
 std::string EchoText(const std::string& text, std::size_t maxCharacters) {
-    std::string out;
-    std::size_t shown = 0;
-    for (std::size_t i = 0; i < text.size(); ++shown) {
-        if (shown == maxCharacters) {
-            return out + "…";
-        }
-        const Decoded decoded = DecodeAt(text, i);
-        if (decoded.length == 0) {
-            out += Escape("\\x%02X", static_cast<unsigned char>(text[i]));
-            ++i;
-            continue;
-        }
-        if (MustEscape(decoded.point)) {
-            out += decoded.point < 0x100 ? Escape("\\x%02X", static_cast<unsigned>(decoded.point))
-                                         : Escape("\\u{%04X}", static_cast<unsigned>(decoded.point));
-        } else {
-            out.append(text, i, decoded.length);
-        }
-        i += decoded.length;
-    }
-    return out;
+    return Escaped(text, maxCharacters, false);
+}
+
+std::string TerminalText(const std::string& text) {
+    return Escaped(text, std::string::npos, true);
 }
 
 std::string FoldFullWidth(const std::string& text) {

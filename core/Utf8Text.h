@@ -15,6 +15,10 @@ bool IsValidUtf8(const std::string& text);
 // character.
 std::string EchoText(const std::string& text, std::size_t maxCharacters);
 
+// Text bound for a terminal in full (records written to standard output): escaped as EchoText escapes, but
+// never cut, and with its line ends (\n, \r\n) and tabs kept, so that the lines stay lines.
+std::string TerminalText(const std::string& text);
+
 // Full-width forms as a Chinese input method or a spreadsheet types them, folded to their plain forms the way
 // Unicode's compatibility normalisation (NFKC) folds them: U+FF01 .. U+FF5E to ASCII ("１２３" to "123", "，"
 // to ","), and the ideographic space U+3000 to a space. Everything else is kept as it is.

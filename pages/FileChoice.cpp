@@ -4,7 +4,25 @@
 #include <QFileDialog>
 #include <QStandardPaths>
 
+#include "shell/CPredictApp.h"
+#include "shell/DatabaseLocation.h"
+#include "shell/FileErrors.h"
 #include "shell/MessageBox.h"
+
+namespace {
+
+// The program's own database, its journal and its safety copies are never written over; said as soon as
+// the dialog closes, before any work is done.
+bool MayWriteOver(const QString& file, QWidget* parent) {
+    const QString refusal = ProtectedFileText(theApp().DatabasePath(), LocalPath(file));
+    if (refusal.isEmpty()) {
+        return true;
+    }
+    MessageBox(refusal, CaptionOf(Messages::kIsTheDatabase), parent, QMessageBox::Warning);
+    return false;
+}
+
+}  // namespace
 
 QString DocumentsFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -24,5 +42,5 @@ QString ChooseFileToWrite(QWidget* parent, const QString& caption, const QString
                           const QString& filter) {
     const QString file = QFileDialog::getSaveFileName(
         parent, caption, QDir(DocumentsFolder()).filePath(suggestedName), filter);
-    return file.isEmpty() || !IsRepresentable(file, parent) ? QString() : file;
+    return file.isEmpty() || !IsRepresentable(file, parent) || !MayWriteOver(file, parent) ? QString() : file;
 }

@@ -12,6 +12,7 @@ QString DocumentsFolder();
 bool IsRepresentable(const QString& file, QWidget* parent);
 
 // A file to write, asked for with this caption, suggested name (in the documents folder) and filter; empty
-// when the user cancels or the name is refused.
+// when the user cancels or the name is refused (with a message), as is the program's own database, its
+// journal or a safety copy.
 QString ChooseFileToWrite(QWidget* parent, const QString& caption, const QString& suggestedName,
                           const QString& filter);

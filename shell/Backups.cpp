@@ -81,12 +81,27 @@ bool TakeSafetyCopy(const CPredictStore& store, QString& error) {
 }
 
 bool BackUpDatabase(const CPredictStore& store, const std::string& path, QString& message) {
+    if (const QString refusal = ProtectedFileText(store.DatabasePath(), path); !refusal.isEmpty()) {
+        message = TextOf(Messages::kBackupFailed).arg(refusal);
+        return false;
+    }
     const FileOutcome outcome = store.BackupTo(path);
     if (!outcome.Ok()) {
         message = TextOf(Messages::kBackupFailed).arg(WriteFailureText(path, outcome, false));
         return false;
     }
     message = TextOf(Messages::kBackedUp).arg(Counts(store), QuotedFileName(path));
+    return true;
+}
+
+bool BackUpDatabaseToDescriptor(const CPredictStore& store, int fd, QString& message) {
+    const FileOutcome outcome = store.BackupToDescriptor(fd);
+    if (!outcome.Ok()) {
+        message = TextOf(Messages::kBackupFailed)
+                      .arg(TextOf(Messages::kStandardOutputFailed).arg(SystemReason(outcome.error)));
+        return false;
+    }
+    message = TextOf(Messages::kBackedUp).arg(Counts(store), TextOf(Messages::kStandardOutput));
     return true;
 }
 

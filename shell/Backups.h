@@ -10,9 +10,14 @@ class CPredictStore;
 // Writes the safety copy; false with the sentence that says what went wrong in error.
 bool TakeSafetyCopy(const CPredictStore& store, QString& error);
 
-// A consistent copy of the database into path (made, or a regular file replaced whole). True with the
-// sentence that says where it went, or false with the one that says what failed, in message.
+// A consistent copy of the database into path (made, or a regular file replaced whole; never the database,
+// its journal, a safety copy or a read-only file). True with the sentence that says where it went, or false
+// with the one that says what failed, in message.
 bool BackUpDatabase(const CPredictStore& store, const std::string& path, QString& message);
+
+// The same copy as bytes to fd, for "--backup -" into a pipe or a file; message as for a file, naming
+// standard output.
+bool BackUpDatabaseToDescriptor(const CPredictStore& store, int fd, QString& message);
 
 // Why the file at path cannot replace store's database, in a sentence; empty when it can.
 QString BackupRefusalText(const CPredictStore& store, const std::string& path);

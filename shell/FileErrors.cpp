@@ -5,6 +5,7 @@
 
 #include "core/Utf8Text.h"
 #include "shell/QtMessageTexts.h"
+#include "store/DatabaseBackup.h"
 
 namespace {
 
@@ -48,8 +49,25 @@ QString WriteFailureText(const std::string& path, const FileOutcome& outcome, bo
     if (outcome.kind == FileOutcome::Kind::notRegular) {
         return TextOf(Messages::kNotRegularForWriting).arg(QuotedFileName(path));
     }
+    if (outcome.kind == FileOutcome::Kind::writeProtected) {
+        return TextOf(Messages::kWriteProtected).arg(QuotedFileName(path));
+    }
     return TextOf(Messages::kCannotWrite).arg(QuotedFileName(path), SystemReason(outcome.error)) +
            (hadFile ? TextOf(Messages::kFileUnchanged) : QString());
+}
+
+QString ProtectedFileText(const std::string& databasePath, const std::string& path) {
+    switch (ProtectionOf(databasePath, path)) {
+        case ProtectedFile::none:
+            break;
+        case ProtectedFile::database:
+            return TextOf(Messages::kIsTheDatabase).arg(QuotedFileName(path));
+        case ProtectedFile::companion:
+            return TextOf(Messages::kIsTheJournal).arg(QuotedFileName(path));
+        case ProtectedFile::safetyCopy:
+            return TextOf(Messages::kIsASafetyCopy).arg(QuotedFileName(path));
+    }
+    return {};
 }
 
 QString ExportFailureText(const std::string& path, const FileOutcome& outcome, bool hadFile) {
@@ -63,6 +81,7 @@ QString ReadFailureText(const std::string& path, const FileOutcome& outcome) {
         case FileOutcome::Kind::tooLarge:
             return TextOf(Messages::kDrawsFileTooLarge).arg(QuotedFileName(path));
         case FileOutcome::Kind::system:
+        case FileOutcome::Kind::writeProtected:
         case FileOutcome::Kind::ok:
             break;
     }

@@ -17,6 +17,10 @@ QString QuotedFileName(const std::string& path);
 // file was there before, and the sentence says it is unchanged.
 QString WriteFailureText(const std::string& path, const FileOutcome& outcome, bool hadFile);
 
+// Why nothing may be written at path, the program's own database being at databasePath: it is the database,
+// its journal or a safety copy (store/DatabaseBackup.h ProtectionOf), in a sentence; empty when it may be.
+QString ProtectedFileText(const std::string& databasePath, const std::string& path);
+
 // The whole sentence for a failed export (Messages::kExportFailed) or read (kCannotRead …) of path.
 QString ExportFailureText(const std::string& path, const FileOutcome& outcome, bool hadFile);
 QString ReadFailureText(const std::string& path, const FileOutcome& outcome);

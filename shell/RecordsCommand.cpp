@@ -1,5 +1,7 @@
 #include "shell/RecordsCommand.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <cstdio>
 
@@ -88,6 +90,21 @@ int Import(CPredictStore& store, const CommandLine& commandLine) {
     return report.refused.empty() && report.failedLine == 0 ? 0 : kExitFailure;
 }
 
+// "--backup -": the database's bytes into a pipe or a file. On a terminal they would only garble the screen.
+int BackupToStandardOutput(const CPredictStore& store) {
+    if (::isatty(STDOUT_FILENO) != 0) {
+        SayError(Messages::kBackupToTerminal.text);
+        return kExitFailure;
+    }
+    QString message;
+    if (!BackUpDatabaseToDescriptor(store, STDOUT_FILENO, message)) {
+        SayError(message.toStdString());
+        return kExitFailure;
+    }
+    std::fprintf(stderr, "%s\n", message.toStdString().c_str());
+    return 0;
+}
+
 // Backup, restore and archive say what they did, or why not.
 int Said(bool done, const QString& message) {
     if (!done) {
@@ -108,6 +125,9 @@ int RunCommand(CPredictStore& store, const CommandLine& commandLine) {
     }
     if (!commandLine.importDraws.empty()) {
         return Import(store, commandLine);
+    }
+    if (commandLine.backup == "-") {
+        return BackupToStandardOutput(store);
     }
     if (!commandLine.backup.empty()) {
         return Said(BackUpDatabase(store, commandLine.backup, message), message);

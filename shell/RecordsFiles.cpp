@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/Utf8Text.h"
 #include "shell/FileErrors.h"
 #include "shell/QtMessageTexts.h"
 #include "shell/RecordsWorkbook.h"
@@ -54,6 +55,10 @@ bool ExportToFile(const CPredictStore& store, const std::string& path, QString& 
     if (!RecordsToExport(store, records, archived, message)) {
         return false;
     }
+    if (const QString refusal = ProtectedFileText(store.DatabasePath(), path); !refusal.isEmpty()) {
+        message = TextOf(Messages::kExportFailed).arg(refusal);
+        return false;
+    }
     const bool hadFile = Exists(path);
     const FileOutcome outcome = replace(records, archived);
     if (!outcome.Ok()) {
@@ -91,7 +96,11 @@ bool ExportRecordsToStandardOutput(const CPredictStore& store, QString& message)
     if (!RecordsToExport(store, records, archived, message)) {
         return false;
     }
-    if (const int error = WriteAll(STDOUT_FILENO, HistoryCsv(records)); error != 0) {
+    // A field may hold anything; on a terminal, escape sequences in it would act on the screen, so there
+    // they are shown as escapes. A file or a pipe gets the records as they are stored.
+    const std::string csv = HistoryCsv(records);
+    const bool terminal = ::isatty(STDOUT_FILENO) != 0;
+    if (const int error = WriteAll(STDOUT_FILENO, terminal ? TerminalText(csv) : csv); error != 0) {
         message = TextOf(Messages::kExportFailed)
                       .arg(TextOf(Messages::kStandardOutputFailed).arg(SystemReason(error)));
         return false;

@@ -8,7 +8,8 @@ class CPredictStore;
 
 // Writes every record as CSV to path: the archive, oldest first, then the history. The file is replaced whole
 // or not at all: a failed export (a full disk, a folder that cannot be written) leaves the old file byte for
-// byte as it was, and anything but a regular file (a device, a pipe, a folder) is refused. True with the
+// byte as it was, and anything but a regular file (a device, a pipe, a folder), a read-only file, the
+// database itself, its journal and the safety copies are refused. True with the
 // sentence that says how many records went where, or false with the one that says what failed, in message.
 bool ExportRecords(const CPredictStore& store, const std::string& path, QString& message);
 
@@ -16,7 +17,7 @@ bool ExportRecords(const CPredictStore& store, const std::string& path, QString&
 // with the statistics of them all at the prices of morvint.conf. Replaced whole or not at all, like the CSV.
 bool ExportWorkbook(const CPredictStore& store, const std::string& path, QString& message);
 
-// The same CSV to standard output, for "--export-csv -".
+// The same CSV to standard output, for "--export-csv -"; to a terminal with its control characters escaped.
 bool ExportRecordsToStandardOutput(const CPredictStore& store, QString& message);
 
 // The whole content of a draws file in bytes; false with the sentence that says why in error. Only a regular

@@ -81,6 +81,8 @@ public:
     // Backups (store/DatabaseBackup.h). The whole database into path, consistent even while another copy
     // writes; a regular file there is replaced whole.
     FileOutcome BackupTo(const std::string& path) const { return CopyDatabaseTo(connection, path); }
+    // The same copy as bytes to an open file descriptor (standard output into a pipe).
+    FileOutcome BackupToDescriptor(int fd) const { return CopyDatabaseToDescriptor(connection, fd); }
     // The safety copy before a change of many rows, into "backups" beside the database; written: its path.
     FileOutcome WriteSafetyCopy(std::string& written) const { return ::WriteSafetyCopy(connection, written); }
     // Replaces the database with the rows of the backup at path (store/DatabaseRestore.h) in one step, then

@@ -51,10 +51,21 @@ struct Target {
     struct stat info {};
 };
 
+// No write bit at all (protected on purpose, which root's permissions would override), or none for us.
+bool IsWriteProtected(const std::string& path, const struct stat& info) {
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return true;
+    }
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
+}
+
 FileOutcome FindTarget(const std::string& path, Target& target) {
     if (::stat(path.c_str(), &target.info) == 0) {
         if (!S_ISREG(target.info.st_mode)) {
             return NotRegular();
+        }
+        if (IsWriteProtected(path, target.info)) {
+            return {FileOutcome::Kind::writeProtected, 0};
         }
         char* resolved = ::realpath(path.c_str(), nullptr);
         if (resolved == nullptr) {

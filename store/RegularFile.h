@@ -12,9 +12,10 @@
 struct FileOutcome {
     enum class Kind {
         ok,
-        notRegular,  // a folder, a device, a pipe, a socket, or a link that leads nowhere
-        tooLarge,    // more bytes than the reader's limit
-        system       // the system refused; error holds its errno
+        notRegular,      // a folder, a device, a pipe, a socket, or a link that leads nowhere
+        tooLarge,        // more bytes than the reader's limit
+        writeProtected,  // a file its owner made read-only (or that is not ours to write): never replaced
+        system           // the system refused; error holds its errno
     };
     Kind kind = Kind::ok;
     int error = 0;
@@ -30,7 +31,9 @@ FileOutcome ReadRegularFile(const std::string& path, std::size_t limit, std::str
 // Puts a new file at path in place of the old one (or makes it), once write has filled it completely: write
 // gets the path of the new file, in the same folder, and returns 0 or an errno. The new file takes the old
 // one's permissions (a file made new gets the usual ones); a link is followed, so the file it names is
-// replaced and the link stays. On any failure, nothing at path changes and the new file is removed.
+// replaced and the link stays. A file without write permission is refused, as cp and editors refuse it,
+// even for root: it was protected on purpose, and the rename beside it would otherwise ignore that. On any
+// failure, nothing at path changes and the new file is removed.
 FileOutcome ReplaceRegularFile(const std::string& path,
                                const std::function<int(const std::string& newFile)>& write);
 

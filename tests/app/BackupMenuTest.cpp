@@ -18,6 +18,7 @@
 #include "shell/QtMessageTexts.h"
 #include "store/DatabaseRestore.h"
 #include "tests/pages/PageStoreFixture.h"
+#include "tests/support/MessageParts.h"
 #include "tests/support/ModalAnswer.h"
 
 namespace {
@@ -119,6 +120,35 @@ TEST_F(BackupMenuTest, TheDatabaseItselfIsRefusedAtOnce) {
         TextOf(Messages::kBackupIsTheDatabase).arg(QuotedFileName(database))))
         << messages.front().text.toStdString();
     EXPECT_FALSE(QDir(dir.filePath(QStringLiteral("backups"))).exists());
+}
+
+// The database under another name and a file in the safety copies' folder: refused as soon as the file
+// dialog closes (after its own question whether to replace the file), and nothing is written.
+TEST_F(BackupMenuTest, ABackupOverTheDatabaseOrASafetyCopyIsRefused) {
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("backups")));
+    const QString copy = dir.filePath(QStringLiteral("backups/morvint-2009-06-17-100000.db"));
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(database), copy));
+    const QString link = dir.filePath(QStringLiteral("link.db"));
+    ASSERT_TRUE(QFile::link(QString::fromStdString(database), link));
+    QFile file(QString::fromStdString(database));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    ModalAnswer<QMessageBox> replace([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
+
+    const std::pair<QString, const MessageText&> refused[] = {{link, Messages::kIsTheDatabase},
+                                                              {copy, Messages::kIsASafetyCopy}};
+    for (const auto& [chosen, why] : refused) {
+        messages.clear();
+        Choose(QStringLiteral("备份数据…"), chosen);
+        ASSERT_EQ(messages.size(), 1u) << chosen.toStdString();
+        EXPECT_EQ(messages.front().caption, CaptionOf(why));
+        EXPECT_TRUE(messages.front().text.endsWith(QString::fromStdString(Ending(why))))
+            << messages.front().text.toStdString();
+    }
+    EXPECT_EQ(replace.Count(), 2);
+    EXPECT_TRUE(file.seek(0));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(QDir(dir.filePath(QStringLiteral("backups"))).entryList(QDir::Files).size(), 1);
 }
 
 }  // namespace

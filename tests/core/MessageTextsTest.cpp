@@ -103,6 +103,14 @@ const Pinned kPinned[] = {
     {&Messages::kSystemError, "系统错误（错误码 %1）"},
     {&Messages::kNotRegularForWriting, "%1不是普通文件（而是文件夹、设备或管道等），只能写入普通文件。"},
     {&Messages::kCannotWrite, "无法写入文件%1：%2。"},
+    {&Messages::kWriteProtected, "文件%1有写保护（只读），没有改动。"},
+    {&Messages::kIsTheDatabase,
+     "%1是本程序正在使用的数据库，写到这里会毁掉全部记录，所以没有写入；请另选文件。", "不能写到这里"},
+    {&Messages::kIsTheJournal, "%1是本程序数据库的日志文件，写到这里会毁掉数据库，所以没有写入；请另选文件。",
+     "不能写到这里"},
+    {&Messages::kIsASafetyCopy,
+     "%1在本程序存放安全备份的 backups 文件夹里，写到这里会毁掉安全备份，所以没有写入；请另选位置。",
+     "不能写到这里"},
     {&Messages::kFileUnchanged, "原有的文件没有改动。"},
     {&Messages::kExportFailed, "导出失败：%1", "导出失败"},
     {&Messages::kNotRegularForReading, "%1不是普通文件（而是文件夹、设备或管道等），只能从普通文件读取。"},
@@ -120,6 +128,8 @@ const Pinned kPinned[] = {
     {&Messages::kNotRegularPlace, "这个位置不是普通文件"},
     {&Messages::kBackupFailed, "备份失败：%1", "备份失败"},
     {&Messages::kBackedUp, "已把数据库（%1）备份到%2。", "备份数据"},
+    {&Messages::kBackupToTerminal,
+     "数据库备份不能写到终端：请把标准输出转到文件或管道，或在“--backup”后面给出文件名。"},
     {&Messages::kBackupNotRegular, "%1不是普通文件（而是文件夹、设备或管道等），不能用来恢复。"},
     {&Messages::kBackupNotDatabase, "文件%1不是数据库文件，不能用来恢复。"},
     {&Messages::kBackupDamaged, "文件%1已经损坏（没有通过完整性检查），不能用来恢复。"},
@@ -185,7 +195,8 @@ const Pinned kPinned[] = {
      "  --import-draws 文件\n"
      "                     从文件录入开奖号码后退出；每行一期：“期数,开奖号码”或\n"
      "                     “日期,开奖号码”（日期如 2009-06-17），规则与【预测记录】页相同\n"
-     "  --backup 文件      把数据库完整备份到文件后退出\n"
+     "  --backup 文件      把数据库完整备份到文件后退出；文件为 - 时写到标准输出，\n"
+     "                     只能转到文件或管道，不能写到终端\n"
      "  --restore 文件     检查备份文件，先为现有数据库做安全备份，再用备份恢复后退出\n"
      "  --archive 条数     把最早的这么多条已开奖的记录移入归档后退出（1～399）\n"
      "  --help             显示本说明后退出\n"
@@ -197,6 +208,7 @@ const Pinned kPinned[] = {
      "（$XDG_DATA_HOME/morvint/morvint.db），第一次启动时由安装的空白数据库复制而来。\n"
      "\n"
      "导入、恢复和归档之前，程序先把数据库复制到它旁边的 backups 文件夹（保留最新的 10 份）。\n"
+     "导出和备份不会写到数据库、它的日志文件、backups 文件夹里或只读的文件上。\n"
      "\n"
      "导出、导入、备份、恢复和归档不需要显示器。成功时退出码为 0；文件或数据库无法读写、\n"
      "或有开奖号码被拒绝时为 1，并说明原因；命令行有误时为 2。\n"},

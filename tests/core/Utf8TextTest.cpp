@@ -34,6 +34,16 @@ TEST(Utf8TextTest, EchoEscapesWhatActsOnATerminalAndCutsLongText) {
     EXPECT_EQ(EchoText("一二三", 3), "一二三");
 }
 
+// Records for a terminal: the same escapes, but the lines stay lines and nothing is cut.
+TEST(Utf8TextTest, TerminalTextKeepsTheLinesAndEscapesTheRest) {
+    EXPECT_EQ(TerminalText("日期,期数\r\n2009-06-17,\x1B]2;owned\x07\r\n\ta\n"),
+              "日期,期数\r\n2009-06-17,\\x1B]2;owned\\x07\r\n\ta\n");
+    EXPECT_EQ(TerminalText("a\rb\r"), "a\\x0Db\\x0D") << "a lone carriage return would overwrite the line";
+    EXPECT_EQ(TerminalText("\xE2\x80\xAE\xB2"), "\\u{202E}\\xB2");
+    const std::string longText(100000, 'x');
+    EXPECT_EQ(TerminalText(longText), longText);
+}
+
 TEST(Utf8TextTest, FullWidthFormsFoldToTheirPlainForms) {
     EXPECT_EQ(FoldFullWidth("１２３，２０２６－０１－０４；＠"), "123,2026-01-04;@");
     EXPECT_EQ(FoldFullWidth("\xE3\x80\x80期数"), " 期数") << "the ideographic space";

@@ -2,6 +2,7 @@
 // oldest records that have their draw result, after asking how many and naming them, with a safety copy first
 // and the rest numbered again; a cancelled question or a failed write changes nothing.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QClipboard>
@@ -272,6 +273,32 @@ TEST_F(RecordsMenuTest, ANameTheProgramCannotRepresentIsRefused) {
     Action(*page.CreateListMenu(), QStringLiteral("导出为 CSV…"))->trigger();
     EXPECT_EQ(messages, (std::vector<RecordedMessage>{{Messages::kFileNameNotUtf8, shown.toStdString()}}));
     EXPECT_FALSE(QFile::exists(shown));
+}
+
+// The database's journal, which SQLite would take for its own, and the database by a hard link: refused as
+// soon as the file dialog closes, with nothing written, for the CSV and the PDF slip alike.
+TEST_F(RecordsMenuTest, AnExportOverTheDatabaseOrItsJournalIsRefused) {
+    const QString journal = QString::fromStdString(database) + QStringLiteral("-journal");
+    const QString hardLink = dir.filePath(QStringLiteral("记录.csv"));
+    ASSERT_EQ(::link(database.c_str(), hardLink.toStdString().c_str()), 0);
+    QString chosen;
+    ModalAnswer<QFileDialog> chooser([&chosen](QFileDialog& dialog) {
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        dialog.selectFile(chosen);
+        static_cast<QDialog&>(dialog).accept();
+    });
+    const std::pair<QString, QString> refused[] = {{journal, QStringLiteral("导出为 CSV…")},
+                                                   {hardLink, QStringLiteral("导出 PDF…")}};
+    page.list.selectRow(1);
+    for (const auto& [file, item] : refused) {
+        chosen = file;
+        messages.clear();
+        Action(*page.CreateListMenu(), item)->trigger();
+        const MessageText& why = file == journal ? Messages::kIsTheJournal : Messages::kIsTheDatabase;
+        EXPECT_EQ(messages, (std::vector<RecordedMessage>{{why, "“" + file.toStdString() + "”"}}));
+    }
+    EXPECT_FALSE(QFile::exists(journal));
+    EXPECT_EQ(Rows("SELECT count(*) FROM data_history"), (Rows_{{"5"}}));
 }
 
 // Every refusal has its own words here, so none are grouped: the message lists twenty and counts the rest,

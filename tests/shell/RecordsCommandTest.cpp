@@ -83,6 +83,14 @@ protected:
         }
         return names;
     }
+    // The same with standard output and standard error on a terminal of its own (a pseudo-terminal that
+    // script opens), both read back as output.
+    ShellRun RunOnTerminal(const std::string& arguments) const {
+        return RunShell("script -qec " +
+                        ShellQuoted(ProgramWithoutDisplay(arguments + " --database " + ShellQuoted(db))) +
+                        " /dev/null");
+    }
+    static bool HasTerminals() { return RunShell("script -qec true /dev/null").exitCode == 0; }
 
     fs::path SettingsFile() const { return dir / "config/morvint/morvint.conf"; }
 
@@ -504,6 +512,124 @@ TEST_F(RecordsCommandTest, AWalBackupOnAReadOnlyDiskRestores) {
     EXPECT_EQ(run.output, "exit 0\nwal.db\n") << run.errors;
     EXPECT_EQ(RowsAsText(db, "SELECT count(*) FROM data_history"), (TextRows{{"2"}}));
     EXPECT_EQ(RowsAsText(db, "PRAGMA journal_mode"), (TextRows{{"delete"}}));
+}
+
+// The options that write a file, each with the head of its failure.
+struct Writer {
+    std::string option;
+    const MessageText& head;
+};
+const Writer kWriters[] = {
+    {"--export-csv", Messages::kExportFailed},
+    {"--export-xlsx", Messages::kExportFailed},
+    {"--backup", Messages::kBackupFailed},
+};
+
+// No export or backup writes over the program's own files, whatever the path is called: the rename of the
+// new file would swap the database for a CSV file, and SQLite takes a file named like its journal for its
+// own, to roll the database back with or to delete.
+TEST_F(RecordsCommandTest, NoExportOrBackupWritesOverTheDatabaseItsJournalOrASafetyCopy) {
+    const std::string name = fs::path(db).filename().string();
+    const fs::path around = dir / "sub" / "..";
+    const fs::path copy = dir / "backups" / "morvint-2009-06-17-100000.db";
+    fs::create_directories(dir / "sub");
+    fs::create_directories(copy.parent_path());
+    ASSERT_EQ(Run("--backup " + ShellQuoted(copy)).exitCode, 1)
+        << "the folder is refused before the file exists";
+    fs::copy_file(db, copy);
+    fs::create_symlink(db, dir / "link.db");
+    fs::create_hard_link(db, dir / "sub" / "hard.db");
+    const std::string database = Bytes(db);
+    const std::string safetyCopy = Bytes(copy);
+    const struct {
+        fs::path target;
+        const MessageText& why;
+    } targets[] = {
+        {db, Messages::kIsTheDatabase},
+        {around / name, Messages::kIsTheDatabase},
+        {dir / "link.db", Messages::kIsTheDatabase},
+        {dir / "sub" / "hard.db", Messages::kIsTheDatabase},
+        {db + "-journal", Messages::kIsTheJournal},
+        {around / (name + "-wal"), Messages::kIsTheJournal},
+        {copy, Messages::kIsASafetyCopy},
+        {copy.parent_path() / "new.db", Messages::kIsASafetyCopy},
+    };
+    for (const Writer& writer : kWriters) {
+        for (const auto& [target, why] : targets) {
+            const ShellRun run = Run(writer.option + " " + ShellQuoted(target));
+            EXPECT_EQ(run.exitCode, 1) << writer.option << " " << target;
+            EXPECT_EQ(run.errors, FailureLine(FormatText(writer.head, FormatText(why, Quoted(target)))));
+            EXPECT_EQ(run.output, "");
+        }
+    }
+    EXPECT_EQ(Bytes(db), database);
+    EXPECT_EQ(Bytes(copy), safetyCopy);
+    EXPECT_EQ(std::distance(fs::directory_iterator(copy.parent_path()), {}), 1);
+    EXPECT_FALSE(fs::exists(db + "-journal"));
+    EXPECT_FALSE(fs::exists(db + "-wal"));
+    EXPECT_EQ(RowsAsText(db, "SELECT count(*) FROM data_history"), (TextRows{{"2"}}));
+}
+
+// A file its owner made read-only is left as it is, as cp leaves it, and the message says why.
+TEST_F(RecordsCommandTest, AReadOnlyFileIsRefusedAndKept) {
+    const fs::path kept = dir / "kept.csv";
+    std::ofstream(kept) << "the player's own\n";
+    fs::permissions(kept, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    for (const Writer& writer : kWriters) {
+        const ShellRun run = Run(writer.option + " " + ShellQuoted(kept));
+        EXPECT_EQ(run.exitCode, 1) << writer.option;
+        EXPECT_EQ(run.errors,
+                  FailureLine(FormatText(writer.head, FormatText(Messages::kWriteProtected, Quoted(kept)))));
+    }
+    EXPECT_EQ(Bytes(kept), "the player's own\n");
+}
+
+// "--backup -" is standard output, as for the CSV: a whole database into a file or a pipe, with what was done
+// said beside it and no temporary file left; on a terminal it would only garble the screen, so it is refused.
+TEST_F(RecordsCommandTest, ABackupGoesToStandardOutputButNotOntoATerminal) {
+    const fs::path temporary = dir / "tmp";
+    fs::create_directories(temporary);
+    // Run in the test's folder, where a file named "-" would show.
+    const std::string program = "cd " + ShellQuoted(dir) + " && TMPDIR=" + ShellQuoted(temporary) + " " +
+                                ProgramWithoutDisplay("--backup - --database " + ShellQuoted(db));
+    const ShellRun toFile = RunShell(program);
+    EXPECT_EQ(toFile.exitCode, 0) << toFile.errors;
+    EXPECT_EQ(toFile.errors, FormatText(Messages::kBackedUp, FormatText(Messages::kRecordCounts, 2, 0),
+                                        Messages::kStandardOutput.text) +
+                                 "\n");
+    const fs::path copy = dir / "copy.db";
+    std::ofstream(copy, std::ios::binary) << toFile.output;
+    EXPECT_EQ(RowsAsText(copy.string(), "PRAGMA integrity_check"), (TextRows{{"ok"}}));
+    EXPECT_EQ(RowsAsText(copy.string(), "SELECT count(*) FROM data_history"), (TextRows{{"2"}}));
+    EXPECT_EQ(RunShell(program + " | cat").output, toFile.output) << "a pipe gets the same bytes";
+    EXPECT_FALSE(fs::exists(dir / "-"));
+    EXPECT_TRUE(fs::is_empty(temporary)) << "the temporary copy is removed";
+
+    if (!HasTerminals()) {
+        GTEST_SKIP() << "no pseudo-terminals here";
+    }
+    const ShellRun terminal = RunOnTerminal("--backup -");
+    EXPECT_EQ(terminal.exitCode, 1);
+    EXPECT_EQ(terminal.output,
+              FormatText(Messages::kTerminalError, Messages::kBackupToTerminal.text) + "\r\n");
+}
+
+// A stored field can hold escape sequences (written by another program, or a restored file): on a terminal
+// they are shown as escapes, not obeyed; a pipe or a file gets the records as they are stored.
+TEST_F(RecordsCommandTest, RecordsOnATerminalShowTheirControlBytesAsEscapes) {
+    RunSql(db,
+           "UPDATE data_history SET open_order = char(27) || ']2;owned' || char(7) || char(27) || '[2J' "
+           "WHERE record_order = 1");
+    EXPECT_NE(Run("--export-csv -").output.find("\x1B]2;owned\x07\x1B[2J"), std::string::npos);
+    if (!HasTerminals()) {
+        GTEST_SKIP() << "no pseudo-terminals here";
+    }
+    const ShellRun terminal = RunOnTerminal("--export-csv -");
+    EXPECT_EQ(terminal.exitCode, 0);
+    EXPECT_NE(terminal.output.find("2009-06-17,\\x1B]2;owned\\x07\\x1B[2J,123"), std::string::npos)
+        << terminal.output;
+    EXPECT_EQ(terminal.output.find('\x1B'), std::string::npos);
+    EXPECT_EQ(terminal.output.find('\x07'), std::string::npos);
 }
 
 }  // namespace

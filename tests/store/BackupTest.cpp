@@ -255,4 +255,47 @@ TEST_F(BackupTest, ARestoreBringsTheBackupInAndAnotherCopySeesIt) {
     EXPECT_EQ(other.name, "新玩家") << "the profile comes back too";
 }
 
+// The files no export or backup may write over, however the path names them: another spelling, a link, a
+// hard link; the journal and the WAL files before they exist; anything in the safety copies' folder.
+using ProtectedFileTest = StoreFixture;
+
+TEST_F(ProtectedFileTest, TheDatabaseItsCompanionsAndTheSafetyCopiesAreFoundUnderAnyName) {
+    const fs::path db = dbPath;
+    const std::string name = db.filename().string();
+    const fs::path sub = dir / "sub";
+    const fs::path around = sub / "..";
+    const fs::path copy = dir / "backups" / "morvint-2009-06-17-100000.db";
+    fs::create_directories(sub);
+    fs::create_directories(copy.parent_path());
+    std::ofstream(copy) << "copy";
+    fs::create_symlink(db, dir / "link.db");
+    fs::create_hard_link(db, sub / "hard.db");
+    fs::create_hard_link(copy, sub / "copy.db");
+    fs::create_directory_symlink(copy.parent_path(), dir / "folder-link");
+    const auto of = [this](const fs::path& target) { return ProtectionOf(dbPath, target.string()); };
+
+    for (const fs::path& database : {db, around / name, dir / "link.db", sub / "hard.db"}) {
+        EXPECT_EQ(of(database), ProtectedFile::database) << database;
+    }
+    for (const char* suffix : {"-journal", "-wal", "-shm"}) {
+        EXPECT_EQ(of(around / (name + suffix)), ProtectedFile::companion) << suffix << " before it exists";
+        EXPECT_EQ(ProtectionOf((dir / "link.db").string(), (db.string() + suffix)), ProtectedFile::companion)
+            << "beside the database a link names, where SQLite puts it";
+    }
+    std::ofstream(db.string() + "-wal") << "log";
+    fs::create_hard_link(db.string() + "-wal", sub / "log");
+    EXPECT_EQ(of(sub / "log"), ProtectedFile::companion);
+    for (const fs::path& kept :
+         {copy, sub / "copy.db", dir / "folder-link" / copy.filename(), copy.parent_path() / "new.db"}) {
+        EXPECT_EQ(of(kept), ProtectedFile::safetyCopy) << kept;
+    }
+
+    // Names like these elsewhere are the player's own files.
+    for (const fs::path& own : {dir / "other.db", sub / name, sub / (name + "-journal"),
+                                dir / ("x" + name + "-journal"), dir / "backups.db"}) {
+        EXPECT_EQ(of(own), ProtectedFile::none) << own;
+    }
+    EXPECT_EQ(ProtectionOf("", db.string()), ProtectedFile::none) << "no database open";
+}
+
 }  // namespace

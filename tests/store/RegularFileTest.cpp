@@ -153,4 +153,25 @@ TEST_F(RegularFileTest, LeftoversOfKilledWritersGoAndAFileAtWorkStays) {
     EXPECT_TRUE(fs::exists(dir / kept[0]));
 }
 
+// A file made read-only on purpose stays as it is, reached directly or through a link, and even for root,
+// whose permissions would let the rename beside it through.
+TEST_F(RegularFileTest, AReadOnlyFileIsNeverReplaced) {
+    const fs::path file = dir / "kept.csv";
+    std::ofstream(file) << "kept";
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const fs::path link = dir / "link.csv";
+    fs::create_symlink(file, link);
+    int written = 0;
+    for (const fs::path& path : {file, link}) {
+        const FileOutcome outcome = ReplaceRegularFile(path.string(), [&written](const std::string&) {
+            ++written;
+            return 0;
+        });
+        EXPECT_EQ(outcome.kind, FileOutcome::Kind::writeProtected) << path;
+    }
+    EXPECT_EQ(written, 0) << "refused before a new file is made";
+    EXPECT_EQ(Bytes(file), "kept");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 3) << "the database, the file and the link";
+}
+
 }  // namespace
