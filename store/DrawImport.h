@@ -18,14 +18,15 @@
 class CPredictStore;
 
 enum class DrawLineRefusal {
-    notTwoFields,     // not "issue,number" or "date,number"
-    noSuchDate,       // a date that does not exist (2009-02-30)
-    noRecordOnDay,    // no prediction for that day
-    noRecordOfIssue,  // no prediction with that issue
-    alreadyEntered,   // the record has its result (entered before, by another line, or by another copy)
-    notDue,           // the draw is still to come
-    notADrawNumber,   // the number is not three digits
-    earlierPending,   // an earlier record still waits for its result
+    notTwoFields,      // not "issue,number" or "date,number"
+    noSuchDate,        // a date that does not exist (2009-02-30)
+    noRecordOnDay,     // no prediction for that day
+    noRecordOfIssue,   // no prediction with that issue
+    alreadyEntered,    // the record has its result (entered before, by another line, or by another copy)
+    notDue,            // the draw is still to come
+    notADrawNumber,    // the number is not three digits
+    earlierPending,    // an earlier record still waits for its result
+    changedMeanwhile,  // another copy moved or archived the record while the import ran
 };
 
 struct DrawImportRefusal {
@@ -38,7 +39,8 @@ struct DrawImportRefusal {
 struct DrawImportReport {
     int entered = 0;
     std::vector<DrawImportRefusal> refused;  // in the order of their lines
-    int failedLine = 0;  // the line whose write failed and stopped the import; 0 when it ran to its end
+    int failedLine = 0;   // the line whose write failed and stopped the import; 0 when it ran to its end
+    bool locked = false;  // that write failed because another program held the database file locked
 };
 
 // Enters the draws of the file's bytes into the store's pending records, today being the clock's date. A
