@@ -74,6 +74,10 @@ inline constexpr MessageText kDrawChangedMeanwhile{
     "另一个正在运行的 morvint 刚刚改动了记录（这条预测记录已被移动或归档），开奖号码没有保存。\r\n"
     "列表已重新读取，请核对后再输入开奖号码。",
     "记录已改动"};
+inline constexpr MessageText kHistoryFilledMeanwhile{
+    "另一个正在运行的 morvint 刚刚改动了记录：预测记录已满（最多保存399条），这次的预测没有保存。\r\n"
+    "请先在【预测记录】页归档已开奖的记录，腾出位置后再保存。",
+    "预测记录已满"};
 inline constexpr MessageText kDrawEnteredMeanwhile{
     "另一个正在运行的 morvint 刚刚为这条预测记录录入了开奖号码，您输入的号码没有保存。\r\n"
     "列表已重新读取，显示的是已保存的开奖号码。",

@@ -50,7 +50,8 @@ public:
     bool IsDatabaseWritable() const { return connection.IsWritable(); }
     // Adds a prediction with the next record number the file leaves (one past the last record there; result
     // "未知", is_right 11) and reloads. Refused when the file already holds a prediction for that day (with
-    // the date dialog's words) or has no slot left (Messages::kSaveFailed), or when another program held the
+    // the date dialog's words) or has no slot left (Messages::kHistoryFilledMeanwhile when memory still had
+    // room, so that another copy saved since; else Messages::kSaveFailed), or when another program held the
     // file locked past the wait (Messages::kLockedNotSaved, without a reload); false then.
     bool AppendPrediction(const COleDateTime& recordDate, const std::string& openOrder,
                           const std::array<std::string, 8>& data);
@@ -128,9 +129,10 @@ public:
 
 private:
     // ok: the step went through; refused: the record has a result in the file; changed: the record is not in
-    // the file as it was loaded; dayTaken: a prediction for that day is there; locked: another connection
-    // held the file locked past the wait; failed: the file could not be read or written.
-    enum class WriteResult { ok, refused, changed, dayTaken, locked, failed };
+    // the file as it was loaded; dayTaken: a prediction for that day is there; full: no slot is left for a
+    // new one; locked: another connection held the file locked past the wait; failed: the file could not be
+    // read or written.
+    enum class WriteResult { ok, refused, changed, dayTaken, full, locked, failed };
 
     bool ReadPlayer();
     bool WritePlayerRow(CSqliteStatement& update);

@@ -52,6 +52,9 @@ bool CPredictStore::AppendPrediction(const COleDateTime& recordDate, const std::
     }
     if (result == WriteResult::dayTaken) {
         ShowMessage(Messages::kDayTaken);  // the date dialog's own words: another copy saved the day first
+    } else if (result == WriteResult::full && !IsHistoryFull()) {
+        // This copy still saw room (what it loaded is still in memory): another copy has saved since.
+        ShowMessage(Messages::kHistoryFilledMeanwhile);
     } else if (result != WriteResult::ok) {
         ShowMessage(Messages::kSaveFailed);
     }
@@ -89,8 +92,8 @@ CPredictStore::WriteResult CPredictStore::InsertPrediction(const COleDateTime& r
 }
 
 // The record number a new prediction for recordDate gets: one past the last record in the file, so a gap in
-// the numbers never blocks a save. dayTaken when the file has a record for that day already; failed when the
-// file cannot be read or slot 399 is taken (a 400th record would have nowhere to live in memory).
+// the numbers never blocks a save. dayTaken when the file has a record for that day already; full when slot
+// 399 is taken (a 400th record would have nowhere to live in memory); failed when the file cannot be read.
 CPredictStore::WriteResult CPredictStore::FindFreeOrder(const COleDateTime& recordDate, int& order) const {
     CHistoryScan scan(connection, false);
     int last = 0;
@@ -111,7 +114,7 @@ CPredictStore::WriteResult CPredictStore::FindFreeOrder(const COleDateTime& reco
         }
     }
     order = last + 1;
-    return order < HISTORY_SLOTS ? WriteResult::ok : WriteResult::failed;
+    return order < HISTORY_SLOTS ? WriteResult::ok : WriteResult::full;
 }
 
 bool CPredictStore::SetDrawResult(int recordOrder, const std::string& openData, int isRight) {

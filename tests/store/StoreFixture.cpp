@@ -19,7 +19,7 @@ void StoreFixture::SetUp() {
 void StoreFixture::TearDown() {
     // The messages of the store that have a caption of their own.
     const MessageText captioned[] = {Messages::kDayTaken, Messages::kDatabaseLocked,
-                                     Messages::kLockedNotSaved};
+                                     Messages::kLockedNotSaved, Messages::kHistoryFilledMeanwhile};
     for (std::size_t i = 0; i < messages.size(); ++i) {
         std::string caption = kAppTitle;
         for (const MessageText& message : captioned) {

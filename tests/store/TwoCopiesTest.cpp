@@ -122,6 +122,21 @@ TEST_F(TwoCopiesTest, AfterTheOtherCopyRenumberedNothingLandsOnAnotherPrediction
     EXPECT_EQ(Rows(query), renumbered);
 }
 
+// 398 records: the first copy saves the 399th while the second still has room in memory. The second copy's
+// save is refused in words that say the other copy filled the history, not as a failed write.
+TEST_F(TwoCopiesTest, ASaveIntoAHistoryTheOtherCopyFilledSaysSo) {
+    AddHistoryRows(1, HISTORY_SLOTS - 2);
+    LoadBoth();
+    ASSERT_TRUE(first.AppendPrediction(COleDateTime(2009, 7, 1), "a", kCodes));
+    ASSERT_FALSE(second.IsHistoryFull());
+
+    EXPECT_FALSE(second.AppendPrediction(COleDateTime(2009, 7, 2), "b", kCodes));
+
+    EXPECT_EQ(messages, Strings{Messages::kHistoryFilledMeanwhile.text});
+    EXPECT_TRUE(second.IsHistoryFull()) << "the refused copy reloaded";
+    EXPECT_EQ(Rows("SELECT count(*) FROM data_history"), (std::vector<Strings>{{"399"}}));
+}
+
 // Predictions for June 17 .. 20 as records 1 .. 4, June 17 drawn; both copies load them.
 class TwoCopiesRaceTest : public TwoCopiesTest {
 protected:
