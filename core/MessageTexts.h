@@ -56,6 +56,39 @@ inline constexpr MessageText kPlayerLoadFailed{"读取数据库player失败!"};
 inline constexpr MessageText kHistoryLoadFailed{"读取数据库history失败!"};
 inline constexpr MessageText kSaveFailed{"保存失败!"};
 
+// Another running copy of the program, or another program, got to the database file first. Locked: the file
+// stayed locked past the wait for it and nothing was read or written; try again. Changed: the other copy's
+// change is in the file, this copy has read the file again, and nothing of the action was done.
+inline constexpr MessageText kDatabaseLocked{
+    "数据库文件正被另一个程序锁定（也许是另一个正在运行的 morvint 正在写入），现在无法打开。"
+    "请等它写完或关闭它之后再试。",
+    "数据库被占用"};
+inline constexpr MessageText kLockedNotSaved{
+    "数据库文件正被另一个程序锁定（也许是另一个正在运行的 morvint "
+    "正在写入），这次的改动没有保存。请稍后再试。",
+    "数据库被占用"};
+inline constexpr MessageText kArchiveChangedMeanwhile{
+    "另一个正在运行的 morvint 刚刚改动了记录，没有归档任何记录。记录已重新读取，请重新查看后再归档。",
+    "归档已开奖的记录"};
+inline constexpr MessageText kDrawChangedMeanwhile{
+    "另一个正在运行的 morvint 刚刚改动了记录（这条预测记录已被移动或归档），开奖号码没有保存。\r\n"
+    "列表已重新读取，请核对后再输入开奖号码。",
+    "记录已改动"};
+inline constexpr MessageText kHistoryFilledMeanwhile{
+    "另一个正在运行的 morvint 刚刚改动了记录：预测记录已满（最多保存399条），这次的预测没有保存。\r\n"
+    "请先在【预测记录】页归档已开奖的记录，腾出位置后再保存。",
+    "预测记录已满"};
+inline constexpr MessageText kDrawEnteredMeanwhile{
+    "另一个正在运行的 morvint 刚刚为这条预测记录录入了开奖号码，您输入的号码没有保存。\r\n"
+    "列表已重新读取，显示的是已保存的开奖号码。",
+    "记录已改动"};
+// The import of draw numbers: a refused line, and the end of an import stopped by a lock (%1: the line).
+inline constexpr MessageText kDrawLineChangedMeanwhile{
+    "另一个正在运行的 morvint 刚刚改动了记录（这条预测记录已被移动或归档），这一行没有录入，请重新导入。"};
+inline constexpr MessageText kImportStoppedLocked{
+    "第%"
+    "1行无法保存：数据库文件正被另一个程序锁定，导入到此停止；此前录入的开奖号码已保存。请稍后再导入一次。"};
+
 // The start: a database that can be read but not written (%1: the file).
 inline constexpr MessageText kDatabaseReadOnly{
     "数据库文件%1只能读取，不能写入：本次新的预测、开奖号码和玩家资料都无法保存。\r\n"

@@ -41,10 +41,12 @@ void RemoveFiles(const std::string& path) {
 }
 
 // What the store may say, each under its caption; a save for a day the file already holds is refused in the
-// date dialog's words.
-const MessageText kStoreMessages[] = {Messages::kConnectFailed, Messages::kPlayerLoadFailed,
+// date dialog's words, and one into slots that a load cut short did not show as full in words of its own.
+// The file locked by another program cannot happen here, but is the store's to say.
+const MessageText kStoreMessages[] = {Messages::kConnectFailed,     Messages::kPlayerLoadFailed,
                                       Messages::kHistoryLoadFailed, Messages::kSaveFailed,
-                                      Messages::kDayTaken};
+                                      Messages::kDayTaken,          Messages::kHistoryFilledMeanwhile,
+                                      Messages::kDatabaseLocked,    Messages::kLockedNotSaved};
 
 bool IsStoreMessage(const std::string& text, const std::string& caption) {
     return std::ranges::any_of(kStoreMessages, [&](const MessageText& message) {

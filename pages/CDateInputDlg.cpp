@@ -202,7 +202,11 @@ bool CDateInputDlg::MakeRoom() {
         MessageBox(error, CaptionOf(Messages::kSafetyCopyFailed), this, QMessageBox::Warning);
         return false;
     }
-    return app.ArchiveRecords(oldest) && !app.IsHistoryFull();
+    const CPredictStore::ArchiveWrite written = app.MoveRecordsToArchive(oldest);
+    if (const MessageText* raced = ArchiveRaceMessage(written)) {
+        MessageBox(*raced, this, QMessageBox::Warning);
+    }
+    return written == CPredictStore::ArchiveWrite::archived && !app.IsHistoryFull();
 }
 
 void CDateInputDlg::Refuse(const QString& text, const QString& caption, bool dateNotice) {

@@ -269,19 +269,47 @@ void CHistoryPage::OnConfirm() {
 }
 
 // The store reloads the slots, so no record is read after the write. Once the result is in, the page moves on
-// to the next record whose result is due. A failed write has been reported by the store and keeps the record
-// and the typed number for another try; a record that another copy of the program gave a result first, or
-// removed, fails without a message and stays selected where it is now. Either way the list then shows what
-// the file holds.
+// to the next record whose result is due. A failed write has been reported by the store, and a file locked by
+// another program is reported here: both keep the record and the typed number for another try. When another
+// running copy gave the record its result first, or moved or archived records, the box says so; the record
+// stays selected where it is now if it is still listed, and keeps the typed number only if it can still take
+// it. Either way the list then shows what the file holds.
 void CHistoryPage::StoreDrawResult(int slot, int isRight) {
-    const bool written = theApp().EnterDrawResult(slot, drawNumberText.toStdString(), isRight) ==
-                         CPredictStore::DrawWrite::written;
-    if (written) {
-        drawNumberText.clear();
+    const QString typed = drawNumberText;
+    const std::optional<HistoryRecord> typedFor = selectedRecord;
+    const CPredictStore::DrawWrite outcome = theApp().EnterDrawResult(slot, typed.toStdString(), isRight);
+    const MessageText* said = nullptr;
+    switch (outcome) {
+        case CPredictStore::DrawWrite::written:
+        case CPredictStore::DrawWrite::failed:
+            break;
+        case CPredictStore::DrawWrite::refused:
+            said = &Messages::kDrawEnteredMeanwhile;
+            break;
+        case CPredictStore::DrawWrite::changed:
+            said = &Messages::kDrawChangedMeanwhile;
+            break;
+        case CPredictStore::DrawWrite::locked:
+            said = &Messages::kLockedNotSaved;
+            break;
+    }
+    const bool written = outcome == CPredictStore::DrawWrite::written;
+    const bool keepNumber =
+        outcome == CPredictStore::DrawWrite::failed || outcome == CPredictStore::DrawWrite::locked;
+    if (!keepNumber) {
+        drawNumberText.clear();  // so that the refresh does not put it into another record's entry
     }
     const QWidget* focused = window()->focusWidget();
     const bool entryHadFocus = focused == &confirmButton || focused == &drawNumberEdit;
     RefreshList(written ? Selection::opening : Selection::sameRecord);
+    if (outcome == CPredictStore::DrawWrite::changed && typedFor && selectedRecord &&
+        IsSamePrediction(*selectedRecord, *typedFor) && !drawNumberEdit.isHidden()) {
+        drawNumberText = typed;  // the same prediction under another number still waits for this result
+        drawNumberEdit.setText(drawNumberText);
+    }
+    if (said != nullptr) {
+        MessageBox(*said, this, QMessageBox::Warning);
+    }
     // The next result can be typed at once; when the entry goes, the focus it held goes back to the list
     // rather than on to the issue box after it.
     if (entryHadFocus) {

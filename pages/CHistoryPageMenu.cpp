@@ -114,7 +114,8 @@ std::vector<int> CHistoryPage::SlotsWithResult() const {
 
 // Asks how many, names them and moves them into the archive, after a safety copy of the file; the store
 // numbers the rest again and says Messages::kSaveFailed when it cannot, leaving the file as it was. The list
-// then shows the records as the file holds them.
+// then shows the records as the file holds them, and the box says so when another running copy changed them
+// first (or held the file locked) and nothing was archived.
 void CHistoryPage::ArchiveRecordsWithResult() {
     std::vector<int> chosen = SlotsWithResult();
     if (chosen.empty()) {
@@ -133,8 +134,11 @@ void CHistoryPage::ArchiveRecordsWithResult() {
         MessageBox(error, CaptionOf(Messages::kSafetyCopyFailed), this, QMessageBox::Warning);
         return;
     }
-    theApp().ArchiveRecords(chosen);
+    const CPredictStore::ArchiveWrite written = theApp().MoveRecordsToArchive(chosen);
     RefreshList(Selection::opening);
+    if (const MessageText* raced = ArchiveRaceMessage(written)) {
+        MessageBox(*raced, this, QMessageBox::Warning);
+    }
 }
 
 // 0 when the user cancels.

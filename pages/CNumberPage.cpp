@@ -95,8 +95,9 @@ void CNumberPage::SavePrediction() {
         return;
     }
     CPredictApp& app = theApp();
-    // The store reports its own failure (Messages::kSaveFailed); the page then stays unsaved and may try
-    // again.
+    // The store reports its own failure (Messages::kSaveFailed; Messages::kLockedNotSaved for a file another
+    // program holds locked; kDayTaken or kHistoryFilledMeanwhile when another copy saved first); the page
+    // then stays unsaved and may try again.
     if (!app.AppendPrediction(app.state.drawDate, app.state.issueNumber, codes)) {
         return;
     }

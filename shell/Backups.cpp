@@ -130,6 +130,17 @@ bool RestoreDatabase(CPredictStore& store, const std::string& path, QString& mes
     return true;
 }
 
+const MessageText* ArchiveRaceMessage(CPredictStore::ArchiveWrite written) {
+    switch (written) {
+        case CPredictStore::ArchiveWrite::changed:
+            return &Messages::kArchiveChangedMeanwhile;
+        case CPredictStore::ArchiveWrite::locked:
+            return &Messages::kLockedNotSaved;
+        default:
+            return nullptr;
+    }
+}
+
 bool ArchiveOldest(CPredictStore& store, int count, QString& message) {
     const std::vector<int> oldest = store.OldestWithResult(count);
     if (static_cast<int>(oldest.size()) < count) {
@@ -139,8 +150,10 @@ bool ArchiveOldest(CPredictStore& store, int count, QString& message) {
     if (!TakeSafetyCopy(store, message)) {
         return false;
     }
-    if (!store.ArchiveRecords(oldest)) {
-        message = TextOf(Messages::kArchiveWriteFailed);
+    if (const CPredictStore::ArchiveWrite written = store.MoveRecordsToArchive(oldest);
+        written != CPredictStore::ArchiveWrite::archived) {
+        const MessageText* raced = ArchiveRaceMessage(written);
+        message = TextOf(raced != nullptr ? *raced : Messages::kArchiveWriteFailed);
         return false;
     }
     message = TextOf(Messages::kArchived).arg(count).arg(Counts(store));

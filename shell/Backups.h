@@ -5,7 +5,8 @@
 #include <QString>
 #include <string>
 
-class CPredictStore;
+#include "core/MessageTexts.h"
+#include "store/CPredictStore.h"
 
 // Writes the safety copy; false with the sentence that says what went wrong in error.
 bool TakeSafetyCopy(const CPredictStore& store, QString& error);
@@ -27,6 +28,11 @@ QString BackupRefusalText(const CPredictStore& store, const std::string& path);
 // True with what was restored in message; false with why nothing changed (Messages::kSaveFailed has been
 // shown when the write itself failed).
 bool RestoreDatabase(CPredictStore& store, const std::string& path, QString& message);
+
+// Why an archive asked of the store did not happen when another running copy changed the records first (the
+// store has read them again) or the file stayed locked; nullptr when it did happen, or when the write failed
+// and the store has said so (Messages::kSaveFailed).
+const MessageText* ArchiveRaceMessage(CPredictStore::ArchiveWrite written);
 
 // Archives the count oldest records that have their draw result, after the safety copy. True with what was
 // done in message; false with why not.

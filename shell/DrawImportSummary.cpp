@@ -63,6 +63,8 @@ std::string DrawRefusalText(const DrawImportRefusal& refusal) {
             return FormatText(Messages::kDrawNotANumber, Echo(refusal.field));
         case DrawLineRefusal::earlierPending:
             return FormatText(Messages::kDrawEarlierPending, refusal.pendingRow);
+        case DrawLineRefusal::changedMeanwhile:
+            return Messages::kDrawLineChangedMeanwhile.text;
     }
     return {};
 }
@@ -70,7 +72,9 @@ std::string DrawRefusalText(const DrawImportRefusal& refusal) {
 std::string DrawImportSummary(const DrawImportReport& report, std::size_t maxGroups) {
     std::string summary = FormatText(Messages::kImportTally, report.entered, report.refused.size());
     if (report.failedLine != 0) {
-        summary += "\n" + FormatText(Messages::kImportStopped, report.failedLine);
+        summary +=
+            "\n" + FormatText(report.locked ? Messages::kImportStoppedLocked : Messages::kImportStopped,
+                              report.failedLine);
     }
     const std::vector<Group> groups = Grouped(report);
     int listedLines = 0;

@@ -150,7 +150,9 @@ int RunRecordsCommand(const CommandLine& commandLine) {
     TerminalMessages messages;
     CPredictStore store;
     store.OpenDatabase(database);
-    store.LoadHistory();
+    if (store.IsDatabaseOpen()) {  // else the store has said why, and a load could only add that it failed
+        store.LoadHistory();
+    }
     if (messages.count != 0) {
         return kExitFailure;
     }

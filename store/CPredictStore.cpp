@@ -20,7 +20,8 @@ constexpr const char* kUpdateFortuneCode =
 
 void CPredictStore::OpenDatabase(const std::string& path) {
     if (!connection.OpenExisting(path)) {
-        ShowMessage(Messages::kConnectFailed);
+        // A file another program holds locked is fine and can be opened later: that is not said as a failure.
+        ShowMessage(connection.FailedOnLock() ? Messages::kDatabaseLocked : Messages::kConnectFailed);
     }
 }
 

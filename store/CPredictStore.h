@@ -26,7 +26,9 @@ public:
     CPredictStore(const CPredictStore&) = delete;
     CPredictStore& operator=(const CPredictStore&) = delete;
 
-    // Opens the database file at path. The file must exist: it is never created here.
+    // Opens the database file at path. The file must exist: it is never created here. Says
+    // Messages::kConnectFailed when it cannot be opened, or Messages::kDatabaseLocked when another program
+    // held it locked past the wait.
     void OpenDatabase(const std::string& path);
     bool IsDatabaseOpen() const { return connection.IsOpen(); }
 
@@ -50,23 +52,34 @@ public:
     bool IsDatabaseWritable() const { return connection.IsWritable(); }
     // Adds a prediction with the next record number the file leaves (one past the last record there; result
     // "未知", is_right 11) and reloads. Refused when the file already holds a prediction for that day (with
-    // the date dialog's words) or has no slot left (Messages::kSaveFailed); false then.
+    // the date dialog's words) or has no slot left (Messages::kHistoryFilledMeanwhile when memory still had
+    // room, so that another copy saved since; else Messages::kSaveFailed), or when another program held the
+    // file locked past the wait (Messages::kLockedNotSaved, without a reload); false then.
     bool AppendPrediction(const COleDateTime& recordDate, const std::string& openOrder,
                           const std::array<std::string, 8>& data);
     // Writes the draw result of record recordOrder and reloads, only while the file still holds that
     // prediction as it was loaded and without a result. False without a message when it does not (the record
     // is gone, was moved, or another copy entered its result first); false after Messages::kSaveFailed when
-    // the write failed.
+    // the write failed, or Messages::kLockedNotSaved when the file stayed locked.
     bool SetDrawResult(int recordOrder, const std::string& openData, int isRight);
-    // SetDrawResult, telling a refusal from a failure: written; refused (no message: the record is gone or
-    // changed, or another copy entered its result first); failed (after Messages::kSaveFailed).
-    enum class DrawWrite { written, refused, failed };
+    // SetDrawResult, telling apart why nothing was written, for the caller to word: refused (another copy
+    // entered a result first; the reload shows it); changed (the record is not in the file as it was loaded:
+    // another copy moved, renumbered or archived it; reloaded); locked (another program held the file locked
+    // past the wait; nothing written and memory as it was); failed (after Messages::kSaveFailed).
+    enum class DrawWrite { written, refused, changed, locked, failed };
     DrawWrite EnterDrawResult(int recordOrder, const std::string& openData, int isRight);
     // Moves these records, each of which must still be in the file as it was loaded and have its draw result,
     // into the archive (table data_archive, made when the file has none), and numbers the records left 1, 2,
-    // 3, ... in their order; all in one transaction, then reloads. False after Messages::kSaveFailed, with
-    // the file as it was.
+    // 3, ... in their order; all in one transaction, then reloads. False after Messages::kSaveFailed (or
+    // Messages::kLockedNotSaved when the file stayed locked), with the file as it was.
     bool ArchiveRecords(const std::vector<int>& recordOrders);
+    // ArchiveRecords, telling apart why nothing was archived, for the caller to word: changed (another copy
+    // changed one of these records in the file, or archived it, since the last load; reloaded); locked
+    // (another program held the file locked past the wait; memory as it was); failed (after
+    // Messages::kSaveFailed; a record asked for that the last load did not show with its result is such a
+    // failure too). The file is as it was in each case.
+    enum class ArchiveWrite { archived, changed, locked, failed };
+    ArchiveWrite MoveRecordsToArchive(const std::vector<int>& recordOrders);
     // The archived records in the order they were archived. True with none for a file that has no archive;
     // false when the archive cannot be read.
     bool LoadArchive(std::vector<ArchivedRecord>& records) const;
@@ -121,9 +134,11 @@ public:
     int historyCount = 0;  // the rows the last load read, with the one it failed on
 
 private:
-    // ok: the step went through; refused: the file no longer allows it (no message); dayTaken: a prediction
-    // for that day is there; failed: the file could not be read or written (Messages::kSaveFailed).
-    enum class WriteResult { ok, refused, dayTaken, failed };
+    // ok: the step went through; refused: the record has a result in the file; changed: the record is not in
+    // the file as it was loaded; dayTaken: a prediction for that day is there; full: no slot is left for a
+    // new one; locked: another connection held the file locked past the wait; failed: the file could not be
+    // read or written.
+    enum class WriteResult { ok, refused, changed, dayTaken, full, locked, failed };
 
     bool ReadPlayer();
     bool WritePlayerRow(CSqliteStatement& update);
@@ -133,7 +148,9 @@ private:
     WriteResult FindFreeOrder(const COleDateTime& recordDate, int& order) const;
     WriteResult WriteDrawResult(int recordOrder, const std::string& openData, int isRight);
     WriteResult FindLoadedRecord(int recordOrder, long long& rowId, HistoryRecord& stored) const;
-    bool MoveToArchive(const std::vector<int>& recordOrders);
+    WriteResult WriteArchive(const std::vector<int>& recordOrders);
+    // A failed step as a WriteResult, read right after the failure: locked or failed.
+    WriteResult Failure() const;
     bool HasArchiveTable() const;
     bool WriteOneRow(CSqliteStatement& write);
     bool HasHistoryTable() const;

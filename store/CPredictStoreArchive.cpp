@@ -31,18 +31,20 @@ struct FileRow {
     long long rowId = 0;
 };
 
-// Sorts the file's records into those to move, each checked by asLoaded, and those to keep. False when the
-// file cannot be read, a record to move fails its check, or is not there (or was asked for twice). The scan
-// is over before anything is written.
-bool SplitRows(const CSqliteConnection& connection, const std::vector<int>& move,
-               const std::function<bool(const HistoryRecord&)>& asLoaded, std::vector<FileRow>& moved,
-               std::vector<FileRow>& kept) {
+enum class Split { ok, changed, failed };
+
+// Sorts the file's records into those to move, each checked by asLoaded, and those to keep. changed when a
+// record to move fails its check or is not there (the caller has made sure that it asks for each once);
+// failed when the file cannot be read. The scan is over before anything is written.
+Split SplitRows(const CSqliteConnection& connection, const std::vector<int>& move,
+                const std::function<bool(const HistoryRecord&)>& asLoaded, std::vector<FileRow>& moved,
+                std::vector<FileRow>& kept) {
     CHistoryScan scan(connection, true);
     for (CHistoryScan::Step step = scan.Next(); step != CHistoryScan::Step::done; step = scan.Next()) {
         FileRow row{scan.Slot(), 0};
         if (step == CHistoryScan::Step::failed ||
             (step == CHistoryScan::Step::row && !scan.RowId(row.rowId))) {
-            return false;
+            return Split::failed;
         }
         if (step != CHistoryScan::Step::row) {
             continue;  // a row without a readable number is not a record: it stays as it is
@@ -52,12 +54,15 @@ bool SplitRows(const CSqliteConnection& connection, const std::vector<int>& move
             continue;
         }
         HistoryRecord stored;
-        if (!scan.Reader().ReadRow(row.slot, stored) || !asLoaded(stored)) {
-            return false;
+        if (!scan.Reader().ReadRow(row.slot, stored)) {
+            return Split::failed;
+        }
+        if (!asLoaded(stored)) {
+            return Split::changed;
         }
         moved.push_back(row);
     }
-    return moved.size() == move.size();
+    return moved.size() == move.size() ? Split::ok : Split::changed;
 }
 
 bool StepRow(CSqliteStatement& write) {
@@ -98,35 +103,72 @@ bool Renumber(CSqliteConnection& connection, std::vector<FileRow> kept) {
 }  // namespace
 
 bool CPredictStore::ArchiveRecords(const std::vector<int>& recordOrders) {
-    const bool archived = HasHistoryTable() && MoveToArchive(recordOrders);
-    if (!archived) {
+    const ArchiveWrite outcome = MoveRecordsToArchive(recordOrders);
+    if (outcome == ArchiveWrite::changed) {
+        ShowMessage(Messages::kSaveFailed);
+    } else if (outcome == ArchiveWrite::locked) {
+        ShowMessage(Messages::kLockedNotSaved);
+    }
+    return outcome == ArchiveWrite::archived;
+}
+
+CPredictStore::ArchiveWrite CPredictStore::MoveRecordsToArchive(const std::vector<int>& recordOrders) {
+    const WriteResult result = HasHistoryTable() ? WriteArchive(recordOrders) : Failure();
+    if (result == WriteResult::locked) {
+        return ArchiveWrite::locked;  // nothing written; a reload would wait for the same lock
+    }
+    if (result == WriteResult::failed) {
         ShowMessage(Messages::kSaveFailed);
     }
     LoadHistory();
-    return archived;
+    switch (result) {
+        case WriteResult::ok:
+            return ArchiveWrite::archived;
+        case WriteResult::changed:
+            return ArchiveWrite::changed;
+        default:
+            return ArchiveWrite::failed;
+    }
 }
 
 // Each record must be in the file exactly as loaded, result included: the user confirmed these very records.
-// A file without the archive table gets it in the same transaction.
-bool CPredictStore::MoveToArchive(const std::vector<int>& recordOrders) {
+// What the last load did not show as one record with its result was never confirmed, and is no race but a
+// failure. A file without the archive table gets it in the same transaction.
+CPredictStore::WriteResult CPredictStore::WriteArchive(const std::vector<int>& recordOrders) {
+    for (auto order = recordOrders.begin(); order != recordOrders.end(); ++order) {
+        if (!IsRecordSlot(*order) || !history[static_cast<std::size_t>(*order)].HasDrawResult() ||
+            std::find(recordOrders.begin(), order, *order) != order) {
+            return WriteResult::failed;
+        }
+    }
     CSqliteTransaction transaction(connection);
+    if (!transaction.IsActive()) {
+        return Failure();
+    }
     std::vector<FileRow> moved;
     std::vector<FileRow> kept;
     const auto asLoaded = [this](const HistoryRecord& stored) {
         const HistoryRecord& loaded = history[static_cast<std::size_t>(stored.record_order)];
-        return IsRecordSlot(stored.record_order) && stored.HasDrawResult() &&
-               IsSamePrediction(stored, loaded) && stored.is_right == loaded.is_right &&
-               stored.open_data == loaded.open_data;
+        return stored.HasDrawResult() && IsSamePrediction(stored, loaded) &&
+               stored.is_right == loaded.is_right && stored.open_data == loaded.open_data;
     };
-    if (!transaction.IsActive() || !SplitRows(connection, recordOrders, asLoaded, moved, kept)) {
-        return false;
+    switch (SplitRows(connection, recordOrders, asLoaded, moved, kept)) {
+        case Split::ok:
+            break;
+        case Split::changed:
+            return WriteResult::changed;
+        case Split::failed:
+            return Failure();
     }
     // The file's layout says it has an archive from now on.
     if (!HasArchiveTable() && (!connection.Execute(kCreateArchive) || !connection.Execute(kArchiveLayout))) {
-        return false;
+        return Failure();
     }
     const std::string now = CColumnValue::FormatDate(COleDateTime::GetCurrentTime());
-    return MoveRows(connection, moved, now) && Renumber(connection, kept) && transaction.Commit();
+    if (!MoveRows(connection, moved, now) || !Renumber(connection, kept)) {
+        return Failure();
+    }
+    return transaction.Commit() ? WriteResult::ok : Failure();
 }
 
 bool CPredictStore::LoadArchive(std::vector<ArchivedRecord>& records) const {

@@ -33,15 +33,28 @@ bool CPredictStore::HasHistoryTable() const {
     return CSqliteStatement(connection, "SELECT * FROM data_history").IsPrepared();
 }
 
+CPredictStore::WriteResult CPredictStore::Failure() const {
+    return connection.FailedOnLock() ? WriteResult::locked : WriteResult::failed;
+}
+
 bool CPredictStore::AppendPrediction(const COleDateTime& recordDate, const std::string& openOrder,
                                      const std::array<std::string, 8>& data) {
-    if (!HasHistoryTable()) {
+    const bool table = HasHistoryTable();
+    const WriteResult result = table ? InsertPrediction(recordDate, openOrder, data) : Failure();
+    if (result == WriteResult::locked) {
+        // Nothing was written, and a reload would only wait for the same lock and then empty the list.
+        ShowMessage(Messages::kLockedNotSaved);
+        return false;
+    }
+    if (!table) {
         ShowMessage(Messages::kSaveFailed);  // no table to write to and none to reload from
         return false;
     }
-    const WriteResult result = InsertPrediction(recordDate, openOrder, data);
     if (result == WriteResult::dayTaken) {
         ShowMessage(Messages::kDayTaken);  // the date dialog's own words: another copy saved the day first
+    } else if (result == WriteResult::full && !IsHistoryFull()) {
+        // This copy still saw room (what it loaded is still in memory): another copy has saved since.
+        ShowMessage(Messages::kHistoryFilledMeanwhile);
     } else if (result != WriteResult::ok) {
         ShowMessage(Messages::kSaveFailed);
     }
@@ -58,7 +71,7 @@ CPredictStore::WriteResult CPredictStore::InsertPrediction(const COleDateTime& r
     }
     CSqliteTransaction transaction(connection);
     if (!transaction.IsActive()) {
-        return WriteResult::failed;
+        return Failure();
     }
     int order = 0;
     if (const WriteResult found = FindFreeOrder(recordDate, order); found != WriteResult::ok) {
@@ -72,15 +85,15 @@ CPredictStore::WriteResult CPredictStore::InsertPrediction(const COleDateTime& r
             bound = insert.BindText(4 + code, data[static_cast<std::size_t>(code)]);
         }
         if (!bound || !insert.BindText(12, kUnknownDraw) || !WriteOneRow(insert)) {
-            return WriteResult::failed;
+            return Failure();
         }
     }
-    return transaction.Commit() ? WriteResult::ok : WriteResult::failed;
+    return transaction.Commit() ? WriteResult::ok : Failure();
 }
 
 // The record number a new prediction for recordDate gets: one past the last record in the file, so a gap in
-// the numbers never blocks a save. dayTaken when the file has a record for that day already; failed when the
-// file cannot be read or slot 399 is taken (a 400th record would have nowhere to live in memory).
+// the numbers never blocks a save. dayTaken when the file has a record for that day already; full when slot
+// 399 is taken (a 400th record would have nowhere to live in memory); failed when the file cannot be read.
 CPredictStore::WriteResult CPredictStore::FindFreeOrder(const COleDateTime& recordDate, int& order) const {
     CHistoryScan scan(connection, false);
     int last = 0;
@@ -90,7 +103,7 @@ CPredictStore::WriteResult CPredictStore::FindFreeOrder(const COleDateTime& reco
             break;
         }
         if (step == CHistoryScan::Step::failed) {
-            return WriteResult::failed;
+            return Failure();
         }
         COleDateTime saved;
         if (step == CHistoryScan::Step::row) {
@@ -101,41 +114,49 @@ CPredictStore::WriteResult CPredictStore::FindFreeOrder(const COleDateTime& reco
         }
     }
     order = last + 1;
-    return order < HISTORY_SLOTS ? WriteResult::ok : WriteResult::failed;
+    return order < HISTORY_SLOTS ? WriteResult::ok : WriteResult::full;
 }
 
 bool CPredictStore::SetDrawResult(int recordOrder, const std::string& openData, int isRight) {
-    return EnterDrawResult(recordOrder, openData, isRight) == DrawWrite::written;
+    const DrawWrite outcome = EnterDrawResult(recordOrder, openData, isRight);
+    if (outcome == DrawWrite::locked) {
+        ShowMessage(Messages::kLockedNotSaved);
+    }
+    return outcome == DrawWrite::written;
 }
 
 CPredictStore::DrawWrite CPredictStore::EnterDrawResult(int recordOrder, const std::string& openData,
                                                         int isRight) {
-    if (!HasHistoryTable()) {
-        ShowMessage(Messages::kSaveFailed);
-        return DrawWrite::failed;
+    const bool table = HasHistoryTable();
+    const WriteResult result = table ? WriteDrawResult(recordOrder, openData, isRight) : Failure();
+    if (result == WriteResult::locked) {
+        return DrawWrite::locked;  // nothing written; a reload would wait for the same lock
     }
-    const WriteResult result = WriteDrawResult(recordOrder, openData, isRight);
     if (result == WriteResult::failed) {
         ShowMessage(Messages::kSaveFailed);
     }
-    LoadHistory();
+    if (table) {
+        LoadHistory();
+    }
     switch (result) {
         case WriteResult::ok:
             return DrawWrite::written;
-        case WriteResult::failed:
-            return DrawWrite::failed;
-        default:
+        case WriteResult::refused:
             return DrawWrite::refused;
+        case WriteResult::changed:
+            return DrawWrite::changed;
+        default:
+            return DrawWrite::failed;
     }
 }
 
-// refused: the record the caller saw is not in the file as it was loaded, or already has a result there. The
-// page then shows what the reload brings, as it does for a record that is gone.
+// refused: the record the caller saw already has a result in the file; changed: it is not in the file as it
+// was loaded. The page then shows what the reload brings.
 CPredictStore::WriteResult CPredictStore::WriteDrawResult(int recordOrder, const std::string& openData,
                                                           int isRight) {
     CSqliteTransaction transaction(connection);
     if (!transaction.IsActive()) {
-        return WriteResult::failed;
+        return Failure();
     }
     long long rowId = 0;
     HistoryRecord stored;
@@ -148,37 +169,37 @@ CPredictStore::WriteResult CPredictStore::WriteDrawResult(int recordOrder, const
     CSqliteStatement update(connection, kUpdateDrawResult);
     if (!update.BindInteger(1, isRight) || !update.BindText(2, openData) || !update.BindInteger(3, rowId) ||
         update.Step() != CSqliteStatement::StepResult::done) {
-        return WriteResult::failed;
+        return Failure();
     }
     if (connection.Changes() != 1) {
         return WriteResult::refused;
     }
-    return transaction.Commit() ? WriteResult::ok : WriteResult::failed;
+    return transaction.Commit() ? WriteResult::ok : Failure();
 }
 
-// The file's row of a record this copy loaded, read into stored: written when it is there and still holds the
-// prediction memory holds, refused when it is not (gone, or another prediction in its place), failed when the
-// file cannot be read.
+// The file's row of a record this copy loaded, read into stored: ok when it is there and still holds the
+// prediction memory holds, changed when it is not (gone, or another prediction in its place: another copy
+// archived or renumbered the records), failed when the file cannot be read.
 CPredictStore::WriteResult CPredictStore::FindLoadedRecord(int recordOrder, long long& rowId,
                                                            HistoryRecord& stored) const {
     if (!IsRecordSlot(recordOrder)) {
-        return WriteResult::refused;
+        return WriteResult::changed;
     }
     CHistoryScan scan(connection, true);
     for (;;) {
         const CHistoryScan::Step step = scan.Next();
         if (step == CHistoryScan::Step::done) {
-            return WriteResult::refused;
+            return WriteResult::changed;
         }
         if (step == CHistoryScan::Step::failed) {
-            return WriteResult::failed;
+            return Failure();
         }
         if (step == CHistoryScan::Step::row && scan.Slot() == recordOrder) {
             if (!scan.RowId(rowId) || !scan.Reader().ReadRow(recordOrder, stored)) {
                 return WriteResult::failed;
             }
             const bool same = IsSamePrediction(stored, history[static_cast<std::size_t>(recordOrder)]);
-            return same ? WriteResult::ok : WriteResult::refused;
+            return same ? WriteResult::ok : WriteResult::changed;
         }
     }
 }

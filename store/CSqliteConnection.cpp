@@ -13,12 +13,13 @@ CSqliteConnection::~CSqliteConnection() {
 }
 
 CSqliteConnection::CSqliteConnection(CSqliteConnection&& other) noexcept
-    : db(std::exchange(other.db, nullptr)) {}
+    : db(std::exchange(other.db, nullptr)), openFailedOnLock(other.openFailedOnLock) {}
 
 CSqliteConnection& CSqliteConnection::operator=(CSqliteConnection&& other) noexcept {
     if (this != &other) {
         Close();
         db = std::exchange(other.db, nullptr);
+        openFailedOnLock = other.openFailedOnLock;
     }
     return *this;
 }
@@ -46,6 +47,7 @@ std::string CSqliteConnection::FilePath() const {
 
 bool CSqliteConnection::Open(const std::string& path, int flags) {
     Close();
+    openFailedOnLock = false;
     sqlite3* handle = nullptr;
     const int rc = sqlite3_open_v2(path.c_str(), &handle, flags, nullptr);
     // sqlite3_open_v2 hands out a handle even when it fails; it must still be closed.
@@ -67,6 +69,7 @@ bool CSqliteConnection::ReadSchema() {
         ok = probe.IsPrepared() && probe.Step() == CSqliteStatement::StepResult::row;
     }
     if (!ok) {
+        openFailedOnLock = FailedOnLock();  // read before Close takes the connection's error away
         Close();
     }
     return ok;
@@ -100,6 +103,15 @@ bool CSqliteConnection::DataVersion(long long& version) const {
     }
     version = value;
     return true;
+}
+
+bool CSqliteConnection::FailedOnLock() const {
+    if (db == nullptr) {
+        return openFailedOnLock;
+    }
+    // The primary code: SQLITE_BUSY_SNAPSHOT, SQLITE_BUSY_TIMEOUT and the like are a lock all the same.
+    const int code = sqlite3_extended_errcode(db) & 0xff;
+    return code == SQLITE_BUSY || code == SQLITE_LOCKED;
 }
 
 bool CSqliteConnection::IsWritable() const {

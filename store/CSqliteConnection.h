@@ -51,10 +51,15 @@ public:
     // The file can be written through this connection: it was not opened read-only, and its folder takes the
     // journal SQLite writes beside it during every write.
     bool IsWritable() const;
+    // Asked right after a call on this connection failed, or after OpenExisting or OpenReadOnly failed: true
+    // when it failed only because another connection (another copy of the program, the sqlite3 tool, any
+    // program) held the file locked for longer than kBusyTimeoutMs, so that the same call may work later.
+    bool FailedOnLock() const;
 
 private:
     bool Open(const std::string& path, int flags);
     bool ReadSchema();
 
     sqlite3* db = nullptr;
+    bool openFailedOnLock = false;
 };

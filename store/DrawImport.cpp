@@ -122,6 +122,15 @@ public:
 
     // False when the write failed: the import stops there.
     bool Enter(const Claim& claim) {
+        // The slot was found before the first line went in. The store reloads after every write, and when
+        // another copy has archived records since, the records after them have new numbers: this slot may
+        // hold another record now, which the line must not reach.
+        const auto slot = static_cast<std::size_t>(claim.slot);
+        if (!store.IsRecordSlot(claim.slot) ||
+            !Matches(store.history[slot], claim.draw.key, DateOfKey(claim.draw.key))) {
+            Refuse(claim.draw, DrawLineRefusal::changedMeanwhile, {});
+            return true;
+        }
         const DrawEntryCheck check = CheckDrawEntry(store, claim.slot, claim.draw.number, today);
         if (check.refusal != DrawEntryRefusal::none) {
             Refuse(claim.draw, check);
@@ -130,16 +139,23 @@ public:
         if (!ReadyToWrite()) {
             return false;
         }
-        const HistoryRecord before = store.history[static_cast<std::size_t>(claim.slot)];
+        const HistoryRecord before = store.history[slot];
         switch (store.EnterDrawResult(claim.slot, claim.draw.number,
                                       VerdictFor(before.data, claim.draw.number))) {
             case CPredictStore::DrawWrite::written:
                 ++report.entered;
                 return true;
             case CPredictStore::DrawWrite::refused:
-                // Another copy of the program got there first; the store has reloaded what it wrote.
+                // Another copy of the program entered this result first; the store has reloaded it.
                 Refuse(claim.draw, DrawLineRefusal::alreadyEntered, {});
                 return true;
+            case CPredictStore::DrawWrite::changed:
+                // Another copy moved or archived the record: it may well still wait for its result.
+                Refuse(claim.draw, DrawLineRefusal::changedMeanwhile, {});
+                return true;
+            case CPredictStore::DrawWrite::locked:
+                report.locked = true;
+                break;
             case CPredictStore::DrawWrite::failed:
                 break;
         }

@@ -19,14 +19,15 @@
 class CPredictStore;
 
 enum class DrawLineRefusal {
-    notTwoFields,     // not "issue,number" or "date,number"
-    noSuchDate,       // a date that does not exist (2009-02-30)
-    noRecordOnDay,    // no prediction for that day
-    noRecordOfIssue,  // no prediction with that issue
-    alreadyEntered,   // the record has its result (entered before, by another line, or by another copy)
-    notDue,           // the draw is still to come
-    notADrawNumber,   // the number is not three digits
-    earlierPending,   // an earlier record still waits for its result
+    notTwoFields,      // not "issue,number" or "date,number"
+    noSuchDate,        // a date that does not exist (2009-02-30)
+    noRecordOnDay,     // no prediction for that day
+    noRecordOfIssue,   // no prediction with that issue
+    alreadyEntered,    // the record has its result (entered before, by another line, or by another copy)
+    notDue,            // the draw is still to come
+    notADrawNumber,    // the number is not three digits
+    earlierPending,    // an earlier record still waits for its result
+    changedMeanwhile,  // another copy moved or archived the record while the import ran
 };
 
 struct DrawImportRefusal {
@@ -41,6 +42,7 @@ struct DrawImportReport {
     std::vector<DrawImportRefusal> refused;  // in the order of their lines
     int failedLine = 0;     // the line whose write failed and stopped the import; 0 when it ran to its end
     bool notReady = false;  // beforeFirstWrite failed: nothing was written
+    bool locked = false;    // the write that stopped it failed because another program held the file locked
 };
 
 // Enters the draws of the file's bytes into the store's pending records, today being the clock's date. A

@@ -204,6 +204,31 @@ TEST_F(DateInputDlgTest, AFullHistoryOffersToArchiveAfterTheOtherChecks) {
     EXPECT_EQ(QDir(dir.filePath(QStringLiteral("backups"))).entryList(QDir::Files).size(), 1);
 }
 
+// Another running copy changes the oldest record's result while the question is open: nothing is archived,
+// the box says that the records changed, and the dialog stays open for another try.
+TEST_F(DateInputDlgTest, AnArchiveRacedByTheOtherCopySaysTheRecordsChangedAndKeepsTheDialog) {
+    FixedClock clock(2010, 3, 5, 9, 0, 0);
+    FillHistory("未知", 11);
+    Sql("UPDATE data_history SET open_data = '000', is_right = 0 WHERE record_order <= 3");
+    app->LoadHistory();
+    CDateInputDlg dialog;
+    ModalAnswer<QMessageBox> question([this](QMessageBox& box) {
+        Sql("UPDATE data_history SET open_data = '111', is_right = 0 WHERE record_order = 1");
+        for (QAbstractButton* button : box.buttons()) {
+            if (button->text() == QStringLiteral("归档并继续")) {
+                button->click();
+            }
+        }
+    });
+
+    Enter(dialog, QDate(2010, 3, 5), QStringLiteral("10064"));
+
+    EXPECT_TRUE(StillOpen(dialog));
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kArchiveChangedMeanwhile});
+    EXPECT_EQ(Rows("SELECT count(*) FROM data_history"), (TextRows{{"399"}}));
+    EXPECT_EQ(app->history[1].open_data, "111") << "the dialog's copy read the file again";
+}
+
 TEST_F(DateInputDlgTest, APastDateThatWasAlsoPredictedShowsOnlyThePastRefusal) {
     FixedClock clock(2010, 3, 5);
     SaveHistory(1, "2010-03-01 12:00:00");

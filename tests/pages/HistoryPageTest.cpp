@@ -335,8 +335,8 @@ TEST_F(HistoryPageTest, AFailedWriteLeavesRowEntryAndNumberForAnotherTry) {
     EXPECT_TRUE(EntryHidden());
 }
 
-// Another copy of the program entered 914 for the record while this page showed it without a result: this
-// page's 111 is not written, nothing is said, and the row shows what the file holds.
+// Another copy of the program entered 012 for the record while this page showed it without a result: this
+// page's 111 is not written, the box says why, and the row shows what the file holds.
 TEST_F(HistoryPageTest, AResultTheOtherCopyEnteredFirstIsShownInsteadOfWrittenOver) {
     AddRecord(1, "2010-03-01 00:00:00", kCodes);
     OpenStore();
@@ -345,7 +345,7 @@ TEST_F(HistoryPageTest, AResultTheOtherCopyEnteredFirstIsShownInsteadOfWrittenOv
 
     Enter(0, QStringLiteral("111"));
 
-    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kDrawEnteredMeanwhile});
     EXPECT_EQ(StoredResult(1), (std::vector<std::string>{"012", "2"}));
     EXPECT_EQ(RowTexts(0).mid(10), (QStringList{"012", "正确"}));
     EXPECT_EQ(page.list.CellTextColour(0, 3), RGB(0, 200, 100));
@@ -353,10 +353,10 @@ TEST_F(HistoryPageTest, AResultTheOtherCopyEnteredFirstIsShownInsteadOfWrittenOv
     EXPECT_TRUE(EntryHidden());
 }
 
-// Another copy removed the record before the selected one and numbered the rest again: this page's entry is
-// refused without a word, and the selection stays on the record it was on, now one row up, with the number
-// as typed.
-TEST_F(HistoryPageTest, ASilentlyRefusedEntryKeepsTheSelectionOnItsRecord) {
+// Another copy archived the record before the selected one and numbered the rest again: this page's entry is
+// refused, the box says that the records changed, and the selection stays on the record it was on, now one
+// row up, with the number as typed, ready to be confirmed again.
+TEST_F(HistoryPageTest, AnEntryRefusedAfterTheOtherCopyRenumberedSaysSoAndKeepsItsRecord) {
     AddRecord(1, "2010-03-01 00:00:00", kCodes, 0, "123");
     AddRecord(2, "2010-03-02 00:00:00", kCodes);
     AddRecord(3, "2010-03-03 00:00:00", kCodes);
@@ -369,7 +369,7 @@ TEST_F(HistoryPageTest, ASilentlyRefusedEntryKeepsTheSelectionOnItsRecord) {
     page.drawNumberEdit.setText(QStringLiteral("012"));
     page.confirmButton.click();
 
-    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kDrawChangedMeanwhile});
     EXPECT_EQ(page.list.rowCount(), 2);
     EXPECT_EQ(page.selectedRow, 0);
     EXPECT_EQ(page.list.currentRow(), 0);
@@ -377,6 +377,30 @@ TEST_F(HistoryPageTest, ASilentlyRefusedEntryKeepsTheSelectionOnItsRecord) {
     EXPECT_TRUE(EntryShown());
     EXPECT_EQ(page.drawNumberEdit.text(), QStringLiteral("012"));
     EXPECT_EQ(Rows("SELECT open_data FROM data_history"), (TextRows{{"未知"}, {"未知"}}));
+
+    messages.clear();
+    page.confirmButton.click();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(StoredResult(1), (std::vector<std::string>{"012", "2"})) << "the same prediction, renumbered";
+}
+
+// The record typed for is gone from the file altogether: the box says the records changed, and the number
+// goes with it rather than into the entry of whatever record the list opens on now.
+TEST_F(HistoryPageTest, AnEntryForARecordTheOtherCopyRemovedSaysSoAndDropsTheNumber) {
+    AddRecord(1, "2010-03-01 00:00:00", kCodes);
+    AddRecord(2, "2010-03-02 00:00:00", kCodes);
+    OpenStore();
+    Show(page);
+    ASSERT_EQ(page.selectedRow, 0);
+    Sql("DELETE FROM data_history WHERE record_order = 1; UPDATE data_history SET record_order = 1");
+
+    Enter(0, QStringLiteral("012"));
+
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kDrawChangedMeanwhile});
+    EXPECT_EQ(page.list.rowCount(), 1);
+    EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("10002"));
+    EXPECT_EQ(page.drawNumberEdit.text(), QString());
+    EXPECT_EQ(Rows("SELECT open_data FROM data_history"), (TextRows{{"未知"}}));
 }
 
 // Records 2 and 4 by hand, 1 and 3 missing: two rows and no empty slot listed. The refusal names the row as

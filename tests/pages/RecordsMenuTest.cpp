@@ -454,6 +454,29 @@ TEST_F(RecordsMenuTest, AFailedArchiveSaysSoAndLeavesTheFileAndTheListAsTheyWere
     EXPECT_EQ(Issues(), (QStringList{"10001", "10002", "10003", "10004", "10005"}));
 }
 
+// Another running copy archives record 1 while the question is open: nothing is archived by this one, the
+// box says that the records changed, and the list shows them as the file holds them now.
+TEST_F(RecordsMenuTest, AnArchiveRacedByTheOtherCopySaysTheRecordsChangedAndArchivesNothing) {
+    ModalAnswer<QInputDialog> countDialog([](QInputDialog& dialog) {
+        dialog.setIntValue(2);
+        dialog.accept();
+    });
+    ModalAnswer<QMessageBox> questionBox([this](QMessageBox& box) {
+        Sql("DELETE FROM data_history WHERE record_order = 1; "
+            "UPDATE data_history SET record_order = record_order - 1");
+        for (QAbstractButton* button : box.buttons()) {
+            if (button->text() == QStringLiteral("归档")) {
+                button->click();
+            }
+        }
+    });
+    ArchiveAction(*page.CreateListMenu())->trigger();
+
+    EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kArchiveChangedMeanwhile});
+    EXPECT_EQ(Rows("SELECT count(*) FROM sqlite_master WHERE name = 'data_archive'"), (Rows_{{"0"}}));
+    EXPECT_EQ(Issues(), (QStringList{"10002", "10003", "10004", "10005"}));
+}
+
 // Without its safety copy (the folder for it is taken by a file) nothing is archived.
 TEST_F(RecordsMenuTest, ASafetyCopyThatCannotBeWrittenStopsTheArchive) {
     QFile blocker(dir.filePath(QStringLiteral("backups")));

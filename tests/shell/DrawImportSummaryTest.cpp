@@ -22,10 +22,21 @@ TEST(DrawImportSummaryTest, EachRefusalHasItsWords) {
         {Refused(1, DrawLineRefusal::notDue), Messages::kNotDue.text},
         {Refused(1, DrawLineRefusal::notADrawNumber, "12"), FormatText(Messages::kDrawNotANumber, "12")},
         {Refused(1, DrawLineRefusal::earlierPending, "", 7), FormatText(Messages::kDrawEarlierPending, 7)},
+        {Refused(1, DrawLineRefusal::changedMeanwhile), Messages::kDrawLineChangedMeanwhile.text},
     };
     for (const auto& [refusal, words] : cases) {
         EXPECT_EQ(DrawRefusalText(refusal), words);
     }
+}
+
+// A write stopped by a lock says so, and that trying again later may work; any other failed write does not.
+TEST(DrawImportSummaryTest, AnImportStoppedByALockSaysTheFileWasLocked) {
+    DrawImportReport report;
+    report.entered = 1;
+    report.failedLine = 4;
+    report.locked = true;
+    EXPECT_EQ(DrawImportSummary(report, 5), FormatText(Messages::kImportTally, 1, 0) + "\n" +
+                                                FormatText(Messages::kImportStoppedLocked, 4));
 }
 
 TEST(DrawImportSummaryTest, RepeatedReasonsReadAsOneRangeAndTheListStopsAtItsLimit) {

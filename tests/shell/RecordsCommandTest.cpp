@@ -17,6 +17,9 @@
 #include <QString>
 
 #include "core/MessageTexts.h"
+#include "shell/Backups.h"
+#include "store/CPredictStore.h"
+#include "store/CSqliteConnection.h"
 #include "tests/support/EnvironmentScope.h"
 #include "tests/support/HistoryRowSql.h"
 #include "tests/support/MessageParts.h"
@@ -630,6 +633,40 @@ TEST_F(RecordsCommandTest, RecordsOnATerminalShowTheirControlBytesAsEscapes) {
         << terminal.output;
     EXPECT_EQ(terminal.output.find('\x1B'), std::string::npos);
     EXPECT_EQ(terminal.output.find('\x07'), std::string::npos);
+}
+
+// Another program holds the database locked (the sqlite3 tool in a transaction, say): the run waits out the
+// busy timeout and says that the file is locked, not that it cannot be opened; once let go, it works.
+TEST_F(RecordsCommandTest, AFileLockedByAnotherProgramIsSaidToBeLockedAndWorksOnceLetGo) {
+    CSqliteConnection holder;
+    ASSERT_TRUE(holder.OpenExisting(db));
+    ASSERT_TRUE(holder.Execute("BEGIN EXCLUSIVE"));
+    const ShellRun locked = Run("--export-csv -");
+    EXPECT_EQ(locked.exitCode, 1);
+    EXPECT_EQ(locked.errors, FailureLine(Messages::kDatabaseLocked.text));
+    EXPECT_EQ(locked.output, "");
+
+    ASSERT_TRUE(holder.Execute("ROLLBACK"));
+    const ShellRun exported = Run("--export-csv -");
+    EXPECT_EQ(exported.exitCode, 0) << exported.errors;
+}
+
+// Two archives at once: this copy loaded the records, then the other running copy (the command line) archived
+// first. The loser says that the records were changed by another running copy and that nothing was archived,
+// instead of a failed write; the file keeps the winner's archive only.
+TEST_F(RecordsCommandTest, TheLoserOfTwoArchivesSaysTheOtherCopyChangedTheRecords) {
+    RunSql(db, "UPDATE data_history SET open_data = '345', is_right = 5 WHERE record_order = 1");
+    CPredictStore loser;
+    loser.OpenDatabase(db);
+    loser.LoadHistory();
+    ASSERT_EQ(Run("--archive 1").exitCode, 0);
+
+    QString message;
+    EXPECT_FALSE(ArchiveOldest(loser, 1, message));
+
+    EXPECT_EQ(message.toStdString(), Messages::kArchiveChangedMeanwhile.text);
+    EXPECT_EQ(RowsAsText(db, "SELECT count(*) FROM data_archive"), (TextRows{{"1"}}));
+    EXPECT_EQ(loser.RecordSlots(), std::vector<int>{1}) << "the loser read the file again";
 }
 
 }  // namespace

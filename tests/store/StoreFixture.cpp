@@ -17,9 +17,17 @@ void StoreFixture::SetUp() {
 }
 
 void StoreFixture::TearDown() {
+    // The messages of the store that have a caption of their own.
+    const MessageText captioned[] = {Messages::kDayTaken, Messages::kDatabaseLocked,
+                                     Messages::kLockedNotSaved, Messages::kHistoryFilledMeanwhile};
     for (std::size_t i = 0; i < messages.size(); ++i) {
-        const bool dayTaken = messages[i] == Messages::kDayTaken.text;
-        EXPECT_EQ(captions[i], dayTaken ? Messages::kDayTaken.caption : kAppTitle) << messages[i];
+        std::string caption = kAppTitle;
+        for (const MessageText& message : captioned) {
+            if (messages[i] == message.text) {
+                caption = message.caption;
+            }
+        }
+        EXPECT_EQ(captions[i], caption) << messages[i];
     }
     std::error_code ec;
     std::filesystem::permissions(dir, std::filesystem::perms::owner_all, ec);

@@ -1,7 +1,8 @@
 #pragma once
 // Every store test works on its own fresh database in its own temporary directory, records the messages the
-// store shows (each captioned with the application's title, but for the refusal of a day already saved), and
-// reads and changes the file directly (as another program would) to set up and check cases.
+// store shows (each captioned with the application's title, but for the refusal of a day already saved and
+// the file locked by another program), and reads and changes the file directly (as another program would) to
+// set up and check cases.
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -1,6 +1,7 @@
 // Two running copies of the program on one database file, each with its own connection and its own history in
 // memory: whatever one of them saved meanwhile, the other never writes a wrong history.
 #include "store/CPredictStore.h"
+#include "store/DrawImport.h"
 #include "tests/store/StoreFixture.h"
 
 namespace {
@@ -119,6 +120,110 @@ TEST_F(TwoCopiesTest, AfterTheOtherCopyRenumberedNothingLandsOnAnotherPrediction
     EXPECT_FALSE(stale.ArchiveRecords({1})) << "record 1 is the 19th now, without a result";
     EXPECT_EQ(messages, Strings{Messages::kSaveFailed.text});
     EXPECT_EQ(Rows(query), renumbered);
+}
+
+// 398 records: the first copy saves the 399th while the second still has room in memory. The second copy's
+// save is refused in words that say the other copy filled the history, not as a failed write.
+TEST_F(TwoCopiesTest, ASaveIntoAHistoryTheOtherCopyFilledSaysSo) {
+    AddHistoryRows(1, HISTORY_SLOTS - 2);
+    LoadBoth();
+    ASSERT_TRUE(first.AppendPrediction(COleDateTime(2009, 7, 1), "a", kCodes));
+    ASSERT_FALSE(second.IsHistoryFull());
+
+    EXPECT_FALSE(second.AppendPrediction(COleDateTime(2009, 7, 2), "b", kCodes));
+
+    EXPECT_EQ(messages, Strings{Messages::kHistoryFilledMeanwhile.text});
+    EXPECT_TRUE(second.IsHistoryFull()) << "the refused copy reloaded";
+    EXPECT_EQ(Rows("SELECT count(*) FROM data_history"), (std::vector<Strings>{{"399"}}));
+}
+
+// Predictions for June 17 .. 20 as records 1 .. 4, June 17 drawn; both copies load them.
+class TwoCopiesRaceTest : public TwoCopiesTest {
+protected:
+    void SetUp() override {
+        TwoCopiesTest::SetUp();
+        for (int day = 17; day <= 20; ++day) {
+            ASSERT_TRUE(first.AppendPrediction(COleDateTime(2009, 6, day), std::to_string(day), kCodes));
+        }
+        ASSERT_TRUE(first.SetDrawResult(1, "000", 0));
+        LoadBoth();
+    }
+    // Record number, issue and result of every record in the file.
+    std::vector<Strings> Records() const {
+        return Rows("SELECT record_order, open_order, open_data FROM data_history ORDER BY record_order");
+    }
+};
+
+// The first copy enters June 18's result and archives June 17 and 18: June 19 is record 1 now. Whatever the
+// second copy still asks of the old numbers is told apart from a failure as "changed", without a message
+// of the store's own (the caller words it), the file stays as the first copy left it, and the second copy
+// has read the file again. A result the first copy entered first is "refused", as before.
+TEST_F(TwoCopiesRaceTest, WritesAfterTheOtherCopyArchivedAreToldApartAsChanged) {
+    CPredictStore stale;
+    stale.OpenDatabase(dbPath);
+    stale.LoadHistory();
+    ASSERT_EQ(first.EnterDrawResult(2, "111", 0), CPredictStore::DrawWrite::written);
+    second.LoadHistory();
+    ASSERT_EQ(first.MoveRecordsToArchive({1, 2}), CPredictStore::ArchiveWrite::archived);
+    const std::vector<Strings> archived{{"1", "19", "未知"}, {"2", "20", "未知"}};
+    ASSERT_EQ(Records(), archived);
+
+    EXPECT_EQ(second.MoveRecordsToArchive({1, 2}), CPredictStore::ArchiveWrite::changed);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Records(), archived);
+    EXPECT_EQ(second.ArchiveCount(), 2);
+    EXPECT_EQ(second.RecordSlots(), (std::vector<int>{1, 2})) << "the refused copy reloaded";
+    EXPECT_EQ(second.history[1].open_order, "19");
+
+    EXPECT_EQ(stale.EnterDrawResult(2, "914", 2), CPredictStore::DrawWrite::changed)
+        << "record 2 is June 20 now, no longer June 18";
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Records(), archived);
+    EXPECT_EQ(stale.history[2].open_order, "20");
+
+    ASSERT_EQ(first.EnterDrawResult(1, "222", 0), CPredictStore::DrawWrite::written);
+    EXPECT_EQ(second.EnterDrawResult(1, "333", 0), CPredictStore::DrawWrite::refused);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(second.history[1].open_data, "222");
+}
+
+// An import on what its copy loaded, while the other copy archives: no line says its record has a result when
+// the record still waits for one. The lines whose records moved are refused as changed meanwhile; the records
+// keep waiting, and the same file imported again puts them in.
+TEST_F(TwoCopiesRaceTest, AnImportRacingTheOtherCopysArchiveSaysTheRecordsChanged) {
+    ASSERT_EQ(first.MoveRecordsToArchive({1}), CPredictStore::ArchiveWrite::archived);
+    const std::string draws = "2009-06-18,123\n2009-06-19,456\n2009-06-20,789\n";
+
+    const DrawImportReport raced = ImportDraws(second, draws);
+
+    EXPECT_EQ(raced.entered, 0);
+    ASSERT_EQ(raced.refused.size(), 3u);
+    for (const DrawImportRefusal& refusal : raced.refused) {
+        EXPECT_EQ(refusal.reason, DrawLineRefusal::changedMeanwhile) << "line " << refusal.line;
+    }
+    EXPECT_EQ(Records(),
+              (std::vector<Strings>{{"1", "18", "未知"}, {"2", "19", "未知"}, {"3", "20", "未知"}}));
+    EXPECT_TRUE(messages.empty());
+
+    const DrawImportReport again = ImportDraws(second, draws);
+    EXPECT_EQ(again.entered, 3);
+    EXPECT_TRUE(again.refused.empty());
+}
+
+// The other copy entered a result without moving anything: that line keeps the words that its record has a
+// result, and the lines after it go in.
+TEST_F(TwoCopiesRaceTest, AnImportRacingTheOtherCopysEntryKeepsAlreadyEntered) {
+    ASSERT_EQ(first.EnterDrawResult(2, "111", 0), CPredictStore::DrawWrite::written);
+
+    const DrawImportReport raced = ImportDraws(second, "2009-06-18,123\n2009-06-19,456\n");
+
+    EXPECT_EQ(raced.entered, 1);
+    ASSERT_EQ(raced.refused.size(), 1u);
+    EXPECT_EQ(raced.refused[0].line, 1);
+    EXPECT_EQ(raced.refused[0].reason, DrawLineRefusal::alreadyEntered);
+    EXPECT_EQ(Records(),
+              (std::vector<Strings>{
+                  {"1", "17", "000"}, {"2", "18", "111"}, {"3", "19", "456"}, {"4", "20", "未知"}}));
 }
 
 }  // namespace
