@@ -1,26 +1,58 @@
 #include "controls/CColorCellDelegate.h"
 
+#include <QApplication>
+#include <QBrush>
+#include <QHeaderView>
 #include <QPainter>
+#include <QPalette>
+#include <QTableView>
 
-#include "controls/CColorListCtrl.h"
+ListColours ListColours::OfPalette(const QWidget* widget) {
+    const QPalette pal = QApplication::palette(widget);
+    return {FromQColor(pal.color(QPalette::WindowText)), FromQColor(pal.color(QPalette::Base)),
+            FromQColor(pal.color(QPalette::HighlightedText)), FromQColor(pal.color(QPalette::Highlight))};
+}
 
-CColorCellDelegate::CColorCellDelegate(CColorListCtrl* owner) : QStyledItemDelegate(owner), list(owner) {}
+COLORREF CellColour(const QModelIndex& index, int role, COLORREF fallback) {
+    const QVariant value = index.data(role);
+    return value.isValid() ? FromQColor(value.value<QBrush>().color()) : fallback;
+}
+
+void SetUpColourList(QTableView& view) {
+    view.horizontalHeader()->hide();
+    view.verticalHeader()->hide();
+    view.horizontalHeader()->setMinimumSectionSize(0);
+    view.setShowGrid(true);
+    view.setSelectionBehavior(QAbstractItemView::SelectRows);
+    view.setSelectionMode(QAbstractItemView::SingleSelection);
+    view.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab moves on to the page's next field; the arrow keys move between rows.
+    view.setTabKeyNavigation(false);
+    view.setWordWrap(false);
+    view.verticalHeader()->setDefaultSectionSize(view.fontMetrics().height() + 4);
+}
+
+void RepaintRows(QTableView& view, const QModelIndex& current, const QModelIndex& previous) {
+    for (const QModelIndex& index : {current, previous}) {
+        if (index.isValid()) {
+            const QRect row = view.visualRect(index);
+            view.viewport()->update(QRect(0, row.top(), view.viewport()->width(), row.height()));
+        }
+    }
+}
+
+CColorCellDelegate::CColorCellDelegate(QTableView* owner, const ListColours* listColours)
+    : QStyledItemDelegate(owner), list(owner), colours(listColours) {}
 
 void CColorCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
     const bool selected = option.state.testFlag(QStyle::State_Selected);
-    COLORREF text = list->CellTextColour(index.row(), index.column());
-    COLORREF back = list->CellBackColour(index.row(), index.column());
-    if (text == CColorListCtrl::kDefaultColour) {
-        text = list->DefaultTextColour();
-    }
-    if (back == CColorListCtrl::kDefaultColour) {
-        back = list->DefaultBackColour();
-    }
+    COLORREF text = CellColour(index, Qt::ForegroundRole, colours->text);
+    COLORREF back = CellColour(index, Qt::BackgroundRole, colours->back);
     // Selection wins over the cell's own colours, so the whole row reads as one.
     if (selected) {
-        text = list->SelectedTextColour();
-        back = list->SelectedBackColour();
+        text = colours->selectedText;
+        back = colours->selectedBack;
     }
     painter->save();
     painter->setClipRect(option.rect);
@@ -32,21 +64,22 @@ void CColorCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         painter->drawText(option.rect, ColumnAlignment(index) | Qt::AlignVCenter | Qt::TextSingleLine,
                           caption);
     }
-    if (list->hasFocus() && index.row() == list->currentRow()) {
-        PaintFocusFrame(*painter, option.rect, index.column());
+    if (list->hasFocus() && index.row() == list->currentIndex().row()) {
+        PaintFocusFrame(*painter, option.rect, index.column(), index.model()->columnCount());
     }
     painter->restore();
 }
 
 // Top and bottom edge of every cell of the row, the left edge of the first and the right edge of the last.
-void CColorCellDelegate::PaintFocusFrame(QPainter& painter, const QRect& cell, int column) const {
+void CColorCellDelegate::PaintFocusFrame(QPainter& painter, const QRect& cell, int column,
+                                         int columns) const {
     const QColor ink = QColor::fromRgb(kFocusFrameRgb);
     painter.fillRect(QRect(cell.left(), cell.top(), cell.width(), 1), ink);
     painter.fillRect(QRect(cell.left(), cell.bottom(), cell.width(), 1), ink);
     if (column == 0) {
         painter.fillRect(QRect(cell.left(), cell.top(), 1, cell.height()), ink);
     }
-    if (column == list->columnCount() - 1) {
+    if (column == columns - 1) {
         painter.fillRect(QRect(cell.right(), cell.top(), 1, cell.height()), ink);
     }
 }

@@ -34,20 +34,10 @@ int LeadingDecimal(QStringView text) {
 
 }  // namespace
 
-CColorListCtrl::CColorListCtrl(QWidget* parent) : QTableWidget(parent) {
-    ReadSystemColours();
-    setItemDelegate(new CColorCellDelegate(this));
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    horizontalHeader()->setMinimumSectionSize(0);
-    setShowGrid(true);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Tab moves on to the page's next field; the arrow keys move between rows.
-    setTabKeyNavigation(false);
-    setWordWrap(false);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+CColorListCtrl::CColorListCtrl(QWidget* parent)
+    : QTableWidget(parent), colours(ListColours::OfPalette(this)) {
+    setItemDelegate(new CColorCellDelegate(this, &colours));
+    SetUpColourList(*this);
     connect(this, &QTableWidget::currentCellChanged, this, [this](int currentRow, int, int previousRow, int) {
         if (currentRow != previousRow) {
             emit itemChanged(currentRow);
@@ -55,19 +45,11 @@ CColorListCtrl::CColorListCtrl(QWidget* parent) : QTableWidget(parent) {
     });
 }
 
-void CColorListCtrl::ReadSystemColours() {
-    const QPalette pal = QApplication::palette(this);
-    defaultText = FromQColor(pal.color(QPalette::WindowText));
-    defaultBack = FromQColor(pal.color(QPalette::Base));
-    selectedBack = FromQColor(pal.color(QPalette::Highlight));
-    selectedText = FromQColor(pal.color(QPalette::HighlightedText));
-}
-
 void CColorListCtrl::changeEvent(QEvent* event) {
     QTableWidget::changeEvent(event);
     // New system colours become the defaults of rows appended from now on; existing rows keep theirs.
     if (event->type() == QEvent::PaletteChange) {
-        ReadSystemColours();
+        colours = ListColours::OfPalette(this);
     } else if (event->type() == QEvent::FontChange) {
         verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     }
@@ -86,12 +68,7 @@ void CColorListCtrl::focusOutEvent(QFocusEvent* event) {
 
 void CColorListCtrl::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableWidget::currentChanged(current, previous);
-    for (const QModelIndex& index : {current, previous}) {
-        if (index.isValid()) {
-            const QRect row = visualRect(index);
-            viewport()->update(QRect(0, row.top(), viewport()->width(), row.height()));
-        }
-    }
+    RepaintRows(*this, current, previous);
 }
 
 // An item view makes its first row current when it takes the focus without one, and reports that as a
@@ -142,8 +119,8 @@ int CColorListCtrl::AppendRow(const QStringList& texts) {
     for (int column = 0; column < columnCount(); ++column) {
         auto* cell = new QTableWidgetItem(column < texts.size() ? texts[column] : QString());
         cell->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-        cell->setForeground(ToQColor(defaultText));
-        cell->setBackground(ToQColor(defaultBack));
+        cell->setForeground(ToQColor(colours.text));
+        cell->setBackground(ToQColor(colours.back));
         setItem(row, column, cell);
     }
     // The row's data has just been set: like any change of a row, that is reported.
@@ -164,8 +141,8 @@ void CColorListCtrl::SetCellColours(int row, int column, COLORREF text, COLORREF
     if (cell == nullptr) {
         return;
     }
-    cell->setForeground(ToQColor(text == kDefaultColour ? defaultText : text));
-    cell->setBackground(ToQColor(back == kDefaultColour ? defaultBack : back));
+    cell->setForeground(ToQColor(text == kDefaultColour ? colours.text : text));
+    cell->setBackground(ToQColor(back == kDefaultColour ? colours.back : back));
 }
 
 void CColorListCtrl::SetCellText(int row, int column, const QString& text) {

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTableWidget>
 
+#include "controls/CColorCellDelegate.h"
 #include "controls/Colour.h"
 
 class CColorListCtrl : public QTableWidget {
@@ -46,10 +47,10 @@ public:
     COLORREF CellTextColour(int row, int column) const;
     COLORREF CellBackColour(int row, int column) const;
 
-    COLORREF DefaultTextColour() const { return defaultText; }
-    COLORREF DefaultBackColour() const { return defaultBack; }
-    COLORREF SelectedTextColour() const { return selectedText; }
-    COLORREF SelectedBackColour() const { return selectedBack; }
+    COLORREF DefaultTextColour() const { return colours.text; }
+    COLORREF DefaultBackColour() const { return colours.back; }
+    COLORREF SelectedTextColour() const { return colours.selectedText; }
+    COLORREF SelectedBackColour() const { return colours.selectedBack; }
 
 signals:
     // A row was appended, or the current row changed (-1 when there is none).
@@ -63,10 +64,5 @@ protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
-    void ReadSystemColours();
-
-    COLORREF defaultText = 0;
-    COLORREF defaultBack = 0;
-    COLORREF selectedBack = 0;
-    COLORREF selectedText = 0;
+    ListColours colours;
 };

@@ -1,7 +1,6 @@
 #include "pages/CArchiveDlg.h"
 
 #include <QPainter>
-#include <algorithm>
 
 #include "pages/DialogFont.h"
 #include "pages/PageLayout.h"
@@ -17,9 +16,8 @@ namespace A = Layout::ArchiveDialog;
 
 }  // namespace
 
-CArchiveDlg::CArchiveDlg(std::vector<ArchivedRecord> archive, QWidget* parent)
-    : CPageDialog(parent), list(this), backButton(this), records(std::move(archive)) {
-    std::ranges::reverse(records);
+CArchiveDlg::CArchiveDlg(const CPredictStore& store, QWidget* parent)
+    : CPageDialog(parent), list(this), backButton(this), archive(store) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("预测记录归档"));
     setFixedSize(A::client.w, A::client.h);
@@ -31,13 +29,11 @@ bool CArchiveDlg::OnInitDialog() {
     CPageDialog::OnInitDialog();
     SetUpSkinButton(backButton, A::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey, QStringLiteral("返回"));
     list.setFont(DialogFont());
-    list.DefineColumns(RecordColumnsSpec());
+    list.setModel(&archive);
+    list.SetColumnWidths(RecordColumnsSpec());
     Place(list, A::list);
     list.setAccessibleName(QStringLiteral("预测记录归档"));
-    for (const ArchivedRecord& archived : records) {
-        ColourRecordRow(list, list.AppendRow(RecordRowTexts(archived.record)), archived.record.is_right);
-    }
-    if (!records.empty()) {
+    if (archive.Count() > 0) {
         list.setCurrentCell(0, 0);
     }
     list.setFocus();
@@ -46,12 +42,10 @@ bool CArchiveDlg::OnInitDialog() {
 }
 
 QString CArchiveDlg::CountText() const {
-    if (records.empty()) {
+    if (archive.Count() == 0) {
         return TextOf(Messages::kArchiveEmpty);
     }
-    return TextOf(Messages::kArchiveCount)
-        .arg(records.size())
-        .arg(QString::fromStdString(records.front().archivedAt.substr(0, 16)));
+    return TextOf(Messages::kArchiveCount).arg(archive.Count()).arg(archive.NewestArchivedAt().left(16));
 }
 
 void CArchiveDlg::paintEvent(QPaintEvent* event) {

@@ -54,18 +54,48 @@ QStringList RecordRowTexts(const HistoryRecord& record) {
 }
 
 void ColourRecordRow(CColorListCtrl& list, int row, int isRight) {
-    const int verdict = static_cast<int>(RecordColumns::ColumnOf(RecordColumns::Value::verdict));
-    if (isRight == 0) {
-        list.SetCellColours(row, verdict, kMissText, kWhite);
-    } else if (IsHit(isRight)) {
-        const std::size_t hit = RecordColumns::CodeColumn(isRight);
-        list.SetCellColours(row, static_cast<int>(hit), kHitCodeText, kWhite);
-        list.SetCellColours(row, verdict, kHitVerdictText, kWhite);
-        // The green of the hit code is too pale on white to be the only sign of it.
-        list.SetRowDescription(row, QStringLiteral("命中：%1 %2")
-                                        .arg(QString::fromUtf8(RecordColumns::kColumns[hit].title),
-                                             list.CellText(row, static_cast<int>(hit))));
+    for (int column = 0; column < list.ColumnCount(); ++column) {
+        COLORREF text = 0;
+        COLORREF back = 0;
+        if (RecordCellColours(isRight, column, text, back)) {
+            list.SetCellColours(row, column, text, back);
+        }
     }
+    if (IsHit(isRight)) {
+        QStringList texts;
+        for (int column = 0; column < list.ColumnCount(); ++column) {
+            texts << list.CellText(row, column);
+        }
+        list.SetRowDescription(row, RecordRowDescription(isRight, texts));
+    }
+}
+
+bool RecordCellColours(int isRight, int column, COLORREF& text, COLORREF& back) {
+    const auto verdict = static_cast<int>(RecordColumns::ColumnOf(RecordColumns::Value::verdict));
+    back = kWhite;
+    if (isRight == 0 && column == verdict) {
+        text = kMissText;
+        return true;
+    }
+    if (IsHit(isRight) && column == verdict) {
+        text = kHitVerdictText;
+        return true;
+    }
+    if (IsHit(isRight) && column == static_cast<int>(RecordColumns::CodeColumn(isRight))) {
+        text = kHitCodeText;
+        return true;
+    }
+    return false;
+}
+
+QString RecordRowDescription(int isRight, const QStringList& texts) {
+    if (!IsHit(isRight)) {
+        return {};
+    }
+    // The green of the hit code is too pale on white to be the only sign of it.
+    const std::size_t hit = RecordColumns::CodeColumn(isRight);
+    return QStringLiteral("命中：%1 %2")
+        .arg(QString::fromUtf8(RecordColumns::kColumns[hit].title), texts.value(static_cast<qsizetype>(hit)));
 }
 
 QString ArchiveQuestion(const std::vector<const HistoryRecord*>& records) {

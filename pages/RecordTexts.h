@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "controls/Colour.h"
 #include "core/COleDateTime.h"
 
 class CColorListCtrl;
@@ -19,6 +20,12 @@ QStringList RecordRowTexts(const HistoryRecord& record);
 // The row's colours by its verdict: a miss in red on the verdict; a hit in green on the code that was hit and
 // on the verdict. A record without a result keeps the list's colours.
 void ColourRecordRow(CColorListCtrl& list, int row, int isRight);
+// The same for one cell of a row, for a list that asks for its cells as it paints them: true with the cell's
+// own colours, false for a cell in the list's colours.
+bool RecordCellColours(int isRight, int column, COLORREF& text, COLORREF& back);
+// What a screen reader adds to every cell of a hit's row, whose texts are texts (the hit code is green
+// only): "命中：预测码二 345". Empty for any other row.
+QString RecordRowDescription(int isRight, const QStringList& texts);
 
 // The draw date as the list shows it: year, month and day without leading zeros ("2009-6-17").
 QString RecordDateText(const COleDateTime& date);

@@ -42,30 +42,40 @@ void ExportFromMenu(QWidget* parent, const MessageText& box, const QString& sugg
 
 }  // namespace
 
-// Everything there is by default, the archive first; the window switches to the history alone.
+// Everything there is by default, the archive first; the window switches to the history alone. The archive
+// is counted as it is read, one record at a time: years of records never lie in memory together. An archive
+// that cannot be read is left out whole, as the message says, not counted up to the record that failed.
 void OpenStatistics(QWidget* parent) {
     CPredictApp& app = theApp();
     app.RefreshIfChanged();
-    std::vector<HistoryRecord> all;
-    int archived = 0;
-    if (!app.AllRecords(all, archived)) {
-        MessageBox(Messages::kArchiveUnreadableForStatistics, parent, QMessageBox::Warning);
-    }
     const LedgerPrices prices = LedgerPricesSetting();
-    CStatisticsDlg dialog(ComputeStatisticsFigures(all, prices),
-                          ComputeStatisticsFigures(app.ListedRecords(), prices), archived, prices, parent);
+    StatisticsFigures all;
+    int archived = 0;
+    if (!app.ReadArchive([&](const ArchivedRecord& record) {
+            AddToFigures(all, record.record, prices);
+            ++archived;
+        })) {
+        MessageBox(Messages::kArchiveUnreadableForStatistics, parent, QMessageBox::Warning);
+        all = {};
+        archived = 0;
+    }
+    StatisticsFigures current;
+    for (const HistoryRecord& record : app.ListedRecords()) {
+        AddToFigures(all, record, prices);
+        AddToFigures(current, record, prices);
+    }
+    CStatisticsDlg dialog(std::move(all), std::move(current), archived, prices, parent);
     dialog.DoModal();
 }
 
 void OpenArchive(QWidget* parent) {
     CPredictApp& app = theApp();
     app.RefreshIfChanged();
-    std::vector<ArchivedRecord> archive;
-    if (!app.LoadArchive(archive)) {
+    CArchiveDlg dialog(app, parent);
+    if (!dialog.IsReadable()) {
         MessageBox(Messages::kArchiveUnreadable, parent, QMessageBox::Warning);
         return;
     }
-    CArchiveDlg dialog(std::move(archive), parent);
     dialog.DoModal();
 }
 

@@ -157,7 +157,8 @@ lxw_format* CellFormat(const HistoryRecord& record, const RecordColumns::Column&
     }
 }
 
-// One row per record under the title row, which stays in view; each column as wide as its widest text.
+// One row per record under the title row, which stays in view; each column as wide as its widest text. The
+// widths are known only after the last row; the library writes them ahead of the rows when it closes.
 lxw_error WriteRecordsSheet(lxw_worksheet* sheet, const std::vector<HistoryRecord>& records,
                             const Formats& formats) {
     Writes writes;
@@ -192,7 +193,8 @@ lxw_error WriteRecordsSheet(lxw_worksheet* sheet, const std::vector<HistoryRecor
     return writes.first;
 }
 
-// A table of the statistics window: its caption, its column titles, then each row's caption and cells.
+// A table of the statistics window: its caption, its column titles, then each row's caption and cells, row
+// after row from row on.
 lxw_error WriteTable(lxw_worksheet* sheet, lxw_row_t& row, const StatisticsTable& table,
                      const Formats& formats) {
     Writes writes;
@@ -255,7 +257,12 @@ lxw_error WriteStatisticsSheet(lxw_worksheet* sheet, const WorkbookStatistics& s
 int WriteRecordsWorkbook(const std::string& path, const std::vector<HistoryRecord>& records,
                          const WorkbookStatistics& statistics) {
     const QuietStandardError quiet;
-    lxw_workbook* book = workbook_new(path.c_str());
+    // Years of records are hundreds of thousands of cells: each row goes to the library's temporary file as
+    // the next one starts, instead of every cell staying in memory until the close. Rows must then come in
+    // order, top to bottom, as both sheets write them; strings are written inline in their cells.
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    lxw_workbook* book = workbook_new_opt(path.c_str(), &options);
     if (book == nullptr) {
         return errno != 0 ? errno : EIO;
     }

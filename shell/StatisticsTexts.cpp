@@ -75,6 +75,11 @@ StatisticsFigures ComputeStatisticsFigures(const std::vector<HistoryRecord>& rec
     return {ComputeHistoryStatistics(records), ComputeLedger(records, prices)};
 }
 
+void AddToFigures(StatisticsFigures& figures, const HistoryRecord& record, const LedgerPrices& prices) {
+    AddToStatistics(figures.stats, record);
+    AddToLedger(figures.ledger, record, prices);
+}
+
 std::vector<StatisticsTable> StatisticsTables(const StatisticsFigures& figures) {
     return {Counts(figures.stats), Hits(figures.stats), Positions(figures.stats),
             LedgerTable(figures.ledger)};

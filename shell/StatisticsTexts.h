@@ -16,6 +16,8 @@ struct StatisticsFigures {
 };
 StatisticsFigures ComputeStatisticsFigures(const std::vector<HistoryRecord>& records,
                                            const LedgerPrices& prices);
+// Counts one more record, the next in list order: the figures of records read one at a time.
+void AddToFigures(StatisticsFigures& figures, const HistoryRecord& record, const LedgerPrices& prices);
 
 // One of the window's tables: its caption (only the ledger has one), its column titles (none for the counts),
 // and its rows, each a caption and its cells.

@@ -6,6 +6,8 @@
 // Failures are reported through the message sink (core/MessageSink.h), once per failed operation.
 #include <array>
 #include <bitset>
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -83,8 +85,20 @@ public:
     // The archived records in the order they were archived. True with none for a file that has no archive;
     // false when the archive cannot be read.
     bool LoadArchive(std::vector<ArchivedRecord>& records) const;
+    // The archived records one by one in the order they were archived, each handed to each and gone after
+    // it: years of records are read in the memory of one. True with none for a file that has no archive;
+    // false when the archive cannot be read (the records before the one that failed were handed over).
+    bool ReadArchive(const std::function<void(const ArchivedRecord&)>& each) const;
     // How many records the archive holds; 0 without an archive (or when it cannot be read).
     int ArchiveCount() const;
+    // The numbers (archive_order) of the archive: how many records, the newest's and the oldest's (0 and 0
+    // without any). False when the archive cannot be read.
+    bool ReadArchiveSpan(ArchiveSpan& span) const;
+    // A page of the archive for a view that shows it newest first: up to count records numbered fromOrder or
+    // lower, newest first, after passing over the first skip of them. A view that knows the numbers have no
+    // gaps pages by number (skip 0); otherwise by place. False when the archive cannot be read.
+    bool LoadArchivePage(std::int64_t fromOrder, int skip, int count,
+                         std::vector<ArchivedRecord>& records) const;
     // Every record there is: the archive, oldest first, then the history in list order; archived tells how
     // many of them come from the archive. False when the archive could not be read (the history still comes).
     bool AllRecords(std::vector<HistoryRecord>& records, int& archived) const;

@@ -24,6 +24,9 @@ constexpr const char* kMoveToArchive =
 constexpr const char* kDeleteRow = "DELETE FROM data_history WHERE rowid = ?1";
 constexpr const char* kRenumberRow = "UPDATE data_history SET record_order = ?1 WHERE rowid = ?2";
 constexpr const char* kSelectArchive = "SELECT * FROM data_archive ORDER BY archive_order";
+// A page of the archive, newest first, for the view that shows it.
+constexpr const char* kSelectArchivePage =
+    "SELECT * FROM data_archive WHERE archive_order <= ?1 ORDER BY archive_order DESC LIMIT ?2 OFFSET ?3";
 
 // A record of the file as the scan found it.
 struct FileRow {
@@ -100,6 +103,32 @@ bool Renumber(CSqliteConnection& connection, std::vector<FileRow> kept) {
     return true;
 }
 
+// Hands each row of select, a query of whole rows of data_archive, to each. A row that cannot be read ends
+// the walk with false.
+bool ReadArchiveRows(CSqliteStatement& select, const std::function<void(const ArchivedRecord&)>& each) {
+    const CHistoryRowReader reader(select);
+    const int archiveOrder = select.ColumnIndex("archive_order");
+    const int archivedAt = select.ColumnIndex("archived_at");
+    ArchivedRecord archived;
+    for (;;) {
+        switch (select.Step()) {
+            case CSqliteStatement::StepResult::done:
+                return true;
+            case CSqliteStatement::StepResult::error:
+                return false;
+            case CSqliteStatement::StepResult::row:
+                break;
+        }
+        int order = 0;
+        if (!reader.ReadOrder(order) || !reader.ReadRow(order, archived.record) ||
+            !select.Column(archiveOrder).ToInteger(archived.archiveOrder) ||
+            !select.Column(archivedAt).ToText(archived.archivedAt)) {
+            return false;
+        }
+        each(archived);
+    }
+}
+
 }  // namespace
 
 bool CPredictStore::ArchiveRecords(const std::vector<int>& recordOrders) {
@@ -173,40 +202,49 @@ CPredictStore::WriteResult CPredictStore::WriteArchive(const std::vector<int>& r
 
 bool CPredictStore::LoadArchive(std::vector<ArchivedRecord>& records) const {
     records.clear();
+    return ReadArchive([&records](const ArchivedRecord& archived) { records.push_back(archived); });
+}
+
+bool CPredictStore::ReadArchive(const std::function<void(const ArchivedRecord&)>& each) const {
     if (!HasArchiveTable()) {
         return IsDatabaseOpen();  // a file that never archived has an empty archive
     }
     CSqliteStatement select(connection, kSelectArchive);
-    const CHistoryRowReader reader(select);
-    const int archiveOrder = select.ColumnIndex("archive_order");
-    const int archivedAt = select.ColumnIndex("archived_at");
-    for (;;) {
-        switch (select.Step()) {
-            case CSqliteStatement::StepResult::done:
-                return true;
-            case CSqliteStatement::StepResult::error:
-                return false;
-            case CSqliteStatement::StepResult::row:
-                break;
-        }
-        ArchivedRecord& archived = records.emplace_back();
-        int order = 0;
-        if (!reader.ReadOrder(order) || !reader.ReadRow(order, archived.record) ||
-            !select.Column(archiveOrder).ToInteger(archived.archiveOrder) ||
-            !select.Column(archivedAt).ToText(archived.archivedAt)) {
-            return false;
-        }
+    return ReadArchiveRows(select, each);
+}
+
+bool CPredictStore::LoadArchivePage(std::int64_t fromOrder, int skip, int count,
+                                    std::vector<ArchivedRecord>& records) const {
+    records.clear();
+    if (!HasArchiveTable()) {
+        return IsDatabaseOpen();
     }
+    CSqliteStatement select(connection, kSelectArchivePage);
+    return select.BindInteger(1, fromOrder) && select.BindInteger(2, count) && select.BindInteger(3, skip) &&
+           ReadArchiveRows(select,
+                           [&records](const ArchivedRecord& archived) { records.push_back(archived); });
 }
 
 int CPredictStore::ArchiveCount() const {
-    CSqliteStatement count(connection, "SELECT count(*) FROM data_archive");
-    std::int64_t archived = 0;
-    if (!count.IsPrepared() || count.Step() != CSqliteStatement::StepResult::row ||
-        !count.Column(0).ToInteger(archived)) {
-        return 0;
+    ArchiveSpan span;
+    return ReadArchiveSpan(span) ? span.count : 0;
+}
+
+bool CPredictStore::ReadArchiveSpan(ArchiveSpan& span) const {
+    span = {};
+    if (!HasArchiveTable()) {
+        return IsDatabaseOpen();
     }
-    return static_cast<int>(archived);
+    CSqliteStatement extent(connection,
+                            "SELECT count(*), min(archive_order), max(archive_order) FROM data_archive");
+    std::int64_t count = 0;
+    if (!extent.IsPrepared() || extent.Step() != CSqliteStatement::StepResult::row ||
+        !extent.Column(0).ToInteger(count)) {
+        return false;
+    }
+    span.count = static_cast<int>(count);
+    // An empty archive has no numbers: min and max are NULL then.
+    return count == 0 || (extent.Column(1).ToInteger(span.oldest) && extent.Column(2).ToInteger(span.newest));
 }
 
 bool CPredictStore::HasArchiveTable() const {
@@ -214,14 +252,12 @@ bool CPredictStore::HasArchiveTable() const {
 }
 
 bool CPredictStore::AllRecords(std::vector<HistoryRecord>& records, int& archived) const {
-    std::vector<ArchivedRecord> archive;
-    const bool read = LoadArchive(archive);
     records.clear();
-    for (const ArchivedRecord& record : archive) {
-        records.push_back(record.record);
-    }
-    archived = static_cast<int>(records.size());
     const std::vector<HistoryRecord> listed = ListedRecords();
+    records.reserve(static_cast<std::size_t>(ArchiveCount()) + listed.size());
+    const bool read =
+        ReadArchive([&records](const ArchivedRecord& record) { records.push_back(record.record); });
+    archived = static_cast<int>(records.size());
     records.insert(records.end(), listed.begin(), listed.end());
     return read;
 }

@@ -34,3 +34,10 @@ struct ArchivedRecord {
     std::int64_t archiveOrder = 0;  // 1, 2, 3 ... in the order the records were archived
     std::string archivedAt;         // when, as "YYYY-MM-DD HH:MM:SS" in local time
 };
+
+// The archive's extent: how many records it holds and the numbers (archive_order) of its newest and oldest.
+struct ArchiveSpan {
+    int count = 0;
+    std::int64_t newest = 0;
+    std::int64_t oldest = 0;
+};

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <numeric>
-#include <set>
+#include <utility>
 
 #include "core/ExactBinomial.h"
 #include "core/MessageTexts.h"
@@ -28,9 +28,36 @@ std::string PValueText(double p) {
     return FormatText(Messages::kPValue, Format("%.2g", p));
 }
 
-std::string SortedDigits(std::string code) {
-    std::ranges::sort(code);
-    return code;
+// The digits of a draw number in ascending order, read as one number (12 for 201, 777 for 777), which names
+// its box; -1 for a code that is no draw number. Counted for every code of every record, so without a copy.
+int BoxKey(const std::string& code) {
+    if (!IsDrawNumber(code)) {
+        return -1;
+    }
+    char a = code[0];
+    char b = code[1];
+    char c = code[2];
+    if (a > b) {
+        std::swap(a, b);
+    }
+    if (b > c) {
+        std::swap(b, c);
+    }
+    if (a > b) {
+        std::swap(a, b);
+    }
+    return (a - '0') * 100 + (b - '0') * 10 + (c - '0');
+}
+
+// OrdersOfBox of a box named by BoxKey.
+int OrdersOfKey(int key) {
+    const int low = key / 100;
+    const int middle = key / 10 % 10;
+    const int high = key % 10;
+    if (key < 0 || low == high) {
+        return 0;
+    }
+    return low == middle || middle == high ? 3 : 6;
 }
 
 void CountDraw(HistoryStatistics& stats, const HistoryRecord& record) {
@@ -58,34 +85,38 @@ void CountDraw(HistoryStatistics& stats, const HistoryRecord& record) {
 }  // namespace
 
 DrawChance ChanceOfCodes(const std::array<std::string, 8>& codes) {
-    std::set<std::string> distinct;
-    std::set<std::string> boxes;
+    // Eight codes at most: a look back over those seen so far finds each distinct code and box once.
+    std::array<int, 8> distinct{};
+    std::array<int, 8> boxes{};
+    std::size_t distinctCount = 0;
+    std::size_t boxCount = 0;
+    int boxDraws = 0;
     for (const std::string& code : codes) {
-        if (IsDrawNumber(code)) {
-            distinct.insert(code);
-            boxes.insert(SortedDigits(code));
+        const int key = BoxKey(code);
+        if (key < 0) {
+            continue;
+        }
+        const int number = (code[0] - '0') * 100 + (code[1] - '0') * 10 + (code[2] - '0');
+        if (std::find(distinct.begin(), distinct.begin() + static_cast<std::ptrdiff_t>(distinctCount),
+                      number) == distinct.begin() + static_cast<std::ptrdiff_t>(distinctCount)) {
+            distinct[distinctCount++] = number;
+        }
+        if (std::find(boxes.begin(), boxes.begin() + static_cast<std::ptrdiff_t>(boxCount), key) ==
+            boxes.begin() + static_cast<std::ptrdiff_t>(boxCount)) {
+            boxes[boxCount++] = key;
+            boxDraws += OrdersOfKey(key);  // a triple is not sold as 组选: 0
         }
     }
-    int boxDraws = 0;
-    for (const std::string& box : boxes) {
-        boxDraws += OrdersOfBox(box);  // a triple is not sold as 组选: 0
-    }
-    return {static_cast<double>(distinct.size()) / kDraws, boxDraws / kDraws};
+    return {static_cast<double>(distinctCount) / kDraws, boxDraws / kDraws};
 }
 
 int OrdersOfBox(const std::string& code) {
-    if (!IsDrawNumber(code)) {
-        return 0;
-    }
-    const std::string digits = SortedDigits(code);
-    if (digits[0] == digits[2]) {
-        return 0;
-    }
-    return digits[0] == digits[1] || digits[1] == digits[2] ? 3 : 6;
+    return OrdersOfKey(BoxKey(code));
 }
 
 bool IsBoxMatch(const std::string& code, const std::string& draw) {
-    return OrdersOfBox(code) > 0 && IsDrawNumber(draw) && SortedDigits(code) == SortedDigits(draw);
+    const int key = BoxKey(code);
+    return OrdersOfKey(key) > 0 && key == BoxKey(draw);
 }
 
 double HistoryStatistics::ExpectedExactHits() const {
@@ -98,15 +129,20 @@ double HistoryStatistics::ExpectedBoxHits() const {
 
 HistoryStatistics ComputeHistoryStatistics(const std::vector<HistoryRecord>& records) {
     HistoryStatistics stats;
-    stats.saved = static_cast<int>(records.size());
     for (const HistoryRecord& record : records) {
-        if (record.HasDrawResult()) {
-            ++stats.entered;
-            CountDraw(stats, record);
-        }
+        AddToStatistics(stats, record);
     }
-    stats.pending = stats.saved - stats.entered;
     return stats;
+}
+
+void AddToStatistics(HistoryStatistics& stats, const HistoryRecord& record) {
+    ++stats.saved;
+    if (record.HasDrawResult()) {
+        ++stats.entered;
+        CountDraw(stats, record);
+    } else {
+        ++stats.pending;
+    }
 }
 
 std::string ChanceSentence(const HistoryStatistics& stats) {

@@ -52,6 +52,8 @@ struct HistoryStatistics {
 
 // The statistics of these records, given in list order.
 HistoryStatistics ComputeHistoryStatistics(const std::vector<HistoryRecord>& records);
+// Counts one more record, the next in list order: records read one at a time give the same statistics.
+void AddToStatistics(HistoryStatistics& stats, const HistoryRecord& record);
 
 // One plain sentence on whether the exact hits could be chance, by the exact two-sided binomial test at the
 // usual 5% level. It says what the test says and nothing more.

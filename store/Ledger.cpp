@@ -45,18 +45,22 @@ long long Share(double part, long long whole) {
 Ledger ComputeLedger(const std::vector<HistoryRecord>& records, const LedgerPrices& prices) {
     Ledger ledger;
     for (const HistoryRecord& record : records) {
-        if (!record.HasDrawResult() || !IsDrawNumber(record.open_data)) {
-            continue;
-        }
-        ++ledger.draws;
-        for (const std::string& code : record.data) {
-            if (IsDrawNumber(code)) {
-                BuyStraight(ledger.straight, code, record.open_data, prices);
-                BuyBox(ledger.box, code, record.open_data, prices);
-            }
-        }
+        AddToLedger(ledger, record, prices);
     }
     return ledger;
+}
+
+void AddToLedger(Ledger& ledger, const HistoryRecord& record, const LedgerPrices& prices) {
+    if (!record.HasDrawResult() || !IsDrawNumber(record.open_data)) {
+        return;
+    }
+    ++ledger.draws;
+    for (const std::string& code : record.data) {
+        if (IsDrawNumber(code)) {
+            BuyStraight(ledger.straight, code, record.open_data, prices);
+            BuyBox(ledger.box, code, record.open_data, prices);
+        }
+    }
 }
 
 std::string LedgerSentence(const Ledger& ledger) {

@@ -34,6 +34,8 @@ struct Ledger {
 
 // Over the records that have their draw number.
 Ledger ComputeLedger(const std::vector<HistoryRecord>& records, const LedgerPrices& prices);
+// Adds one more record to the ledger.
+void AddToLedger(Ledger& ledger, const HistoryRecord& record, const LedgerPrices& prices);
 
 // One sentence on the two lines of the ledger, in the words of the statistics window.
 std::string LedgerSentence(const Ledger& ledger);

@@ -106,6 +106,50 @@ TEST_F(HistoryArchiveTest, AFileWithoutAnArchiveReadsAsAnEmptyOne) {
         << "reading makes no table";
 }
 
+// The view of the archive reads it a page at a time, newest first: by number from any record down, or by
+// place below one when the numbers have gaps; its extent comes in one read. Without an archive all are
+// empty.
+TEST_F(HistoryArchiveTest, ThePagesOfTheArchiveComeNewestFirstByNumberOrByPlace) {
+    ArchiveSpan span{7, 7, 7};
+    std::vector<ArchivedRecord> page{ArchivedRecord{}};
+    EXPECT_TRUE(store.ReadArchiveSpan(span));
+    EXPECT_EQ(span.count, 0);
+    EXPECT_EQ(span.newest, 0);
+    EXPECT_TRUE(store.LoadArchivePage(10, 0, 5, page));
+    EXPECT_TRUE(page.empty());
+
+    ASSERT_TRUE(store.ArchiveRecords({1, 2, 3}));
+    Sql("UPDATE data_archive SET archive_order = archive_order * 10");  // numbers 10, 20, 30
+    const auto issues = [](const std::vector<ArchivedRecord>& records) {
+        Strings named;
+        for (const ArchivedRecord& archived : records) {
+            named.push_back(archived.record.open_order + "@" + std::to_string(archived.archiveOrder));
+        }
+        return named;
+    };
+    ASSERT_TRUE(store.ReadArchiveSpan(span));
+    EXPECT_EQ(span.count, 3);
+    EXPECT_EQ(span.newest, 30);
+    EXPECT_EQ(span.oldest, 10);
+    EXPECT_EQ(store.ArchiveCount(), 3);
+    ASSERT_TRUE(store.LoadArchivePage(30, 0, 2, page));
+    EXPECT_EQ(issues(page), (Strings{"3@30", "2@20"}));
+    ASSERT_TRUE(store.LoadArchivePage(25, 0, 5, page));
+    EXPECT_EQ(issues(page), (Strings{"2@20", "1@10"})) << "by number: from the record numbered 25 or lower";
+    ASSERT_TRUE(store.LoadArchivePage(30, 2, 5, page));
+    EXPECT_EQ(issues(page), (Strings{"1@10"})) << "by place: two below the newest";
+    ASSERT_TRUE(store.LoadArchivePage(30, 3, 5, page));
+    EXPECT_TRUE(page.empty());
+
+    Sql("UPDATE data_archive SET is_right = 'hit' WHERE archive_order = 20");
+    EXPECT_FALSE(store.LoadArchivePage(30, 0, 5, page)) << "a row that cannot be read";
+    std::vector<HistoryRecord> all;
+    int archived = 0;
+    EXPECT_FALSE(store.AllRecords(all, archived));
+    EXPECT_EQ(archived, 1) << "only the records read before the one that failed";
+    EXPECT_EQ(all.size(), 4u) << "the history still comes";
+}
+
 // Renumbering closes a gap left by hand as well.
 TEST_F(HistoryArchiveTest, RenumberingClosesAGap) {
     Sql("DELETE FROM data_history WHERE record_order = 4");

@@ -2,6 +2,9 @@
 // exact and box hits per code position.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <set>
 #include <vector>
 
 #include "core/MessageTexts.h"
@@ -80,6 +83,61 @@ TEST(HistoryStatisticsTest, HitsAreCountedPerPositionAndRatesRunOverTheEnteredDr
     EXPECT_DOUBLE_EQ(stats.running[0].hitRate, 1.0);
     EXPECT_DOUBLE_EQ(stats.running[3].hitRate, 0.25);
     EXPECT_DOUBLE_EQ(stats.running[3].chanceRate, 8 / 1000.0);
+}
+
+// The chance of the codes and the box matches, counted with sets of sorted strings as the rules read, on
+// random codes drawn from few digits (so that repeats, pairs and triples are common) and now and then no
+// draw number at all.
+TEST(HistoryStatisticsTest, ChancesAndBoxMatchesAgreeWithThePlainCountOnRandomCodes) {
+    const auto isNumber = [](const std::string& code) {
+        return code.size() == 3 && std::ranges::all_of(code, [](char c) { return c >= '0' && c <= '9'; });
+    };
+    const auto sorted = [](std::string code) {
+        std::ranges::sort(code);
+        return code;
+    };
+    const auto plainOrders = [&](const std::string& code) {
+        if (!isNumber(code)) {
+            return 0;
+        }
+        const std::string digits = sorted(code);
+        return digits[0] == digits[2] ? 0 : digits[0] == digits[1] || digits[1] == digits[2] ? 3 : 6;
+    };
+    std::mt19937 random(399);
+    const std::string alphabet = "0127";
+    std::uniform_int_distribution<std::size_t> pick(0, alphabet.size() - 1);
+    std::uniform_int_distribution<int> oddOne(0, 19);
+    const auto randomCode = [&] {
+        std::string code{alphabet[pick(random)], alphabet[pick(random)], alphabet[pick(random)]};
+        const int odd = oddOne(random);
+        return odd == 0 ? code.substr(0, 2) : odd == 1 ? std::string("未知") : odd == 2 ? code + "1" : code;
+    };
+    for (int round = 0; round < 2000; ++round) {
+        std::array<std::string, 8> codes;
+        std::ranges::generate(codes, randomCode);
+        std::set<std::string> distinct;
+        std::set<std::string> boxes;
+        for (const std::string& code : codes) {
+            if (isNumber(code)) {
+                distinct.insert(code);
+                boxes.insert(sorted(code));
+            }
+        }
+        int boxDraws = 0;
+        for (const std::string& box : boxes) {
+            boxDraws += plainOrders(box);
+        }
+        const DrawChance chance = ChanceOfCodes(codes);
+        ASSERT_EQ(chance.exact, static_cast<double>(distinct.size()) / 1000.0) << round;
+        ASSERT_EQ(chance.box, boxDraws / 1000.0) << round;
+        const std::string draw = randomCode();
+        for (const std::string& code : codes) {
+            ASSERT_EQ(OrdersOfBox(code), plainOrders(code)) << code;
+            ASSERT_EQ(IsBoxMatch(code, draw),
+                      plainOrders(code) > 0 && isNumber(draw) && sorted(code) == sorted(draw))
+                << code << " on " << draw;
+        }
+    }
 }
 
 // The sentence at the edges of the 5% level: 100 draws of eight distinct codes expect 0.8 hits; two hits
