@@ -24,15 +24,6 @@ const std::string& DatabasePath() {
     return path;
 }
 
-bool WriteFile(const std::string& path, const std::uint8_t* data, std::size_t size) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        return false;
-    }
-    const bool written = std::fwrite(data, 1, size, file) == size;
-    return std::fclose(file) == 0 && written;
-}
-
 void RemoveFiles(const std::string& path) {
     std::error_code ec;
     for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {

@@ -1,7 +1,10 @@
 #pragma once
-// What every fuzzer needs: a check that stops the run where it fails, and a scratch file of its own.
+// What every fuzzer needs: a check that stops the run where it fails, and a scratch file of its own that the
+// input is written to.
 #include <unistd.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -21,4 +24,14 @@ inline std::string ScratchFilePath(const std::string& stem) {
     const std::filesystem::path folder =
         std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm" : std::filesystem::temp_directory_path();
     return (folder / (stem + "-" + std::to_string(::getpid()) + ".db")).string();
+}
+
+// The fuzzer's input as the whole content of the file at path.
+inline bool WriteFile(const std::string& path, const std::uint8_t* data, std::size_t size) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        return false;
+    }
+    const bool written = std::fwrite(data, 1, size, file) == size;
+    return std::fclose(file) == 0 && written;
 }

@@ -26,15 +26,6 @@ void RemoveFiles(const std::string& path) {
     }
 }
 
-bool WriteFile(const std::string& path, const std::uint8_t* data, std::size_t size) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        return false;
-    }
-    const bool written = std::fwrite(data, 1, size, file) == size;
-    return std::fclose(file) == 0 && written;
-}
-
 // Every name in the restored file's schema is one of the program's tables or the index of its UNIQUE column.
 bool HasOnlyTheProgramsSchema(const std::string& path) {
     CSqliteConnection db;

@@ -21,6 +21,7 @@
 #include "store/CPredictStore.h"
 #include "store/CSqliteConnection.h"
 #include "tests/support/EnvironmentScope.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/HistoryRowSql.h"
 #include "tests/support/MessageParts.h"
 #include "tests/support/ShellRun.h"
@@ -38,11 +39,6 @@ std::string Quoted(const fs::path& path) {
 // A line of what a run from the terminal failed at.
 std::string FailureLine(const std::string& text) {
     return FormatText(Messages::kTerminalError, text) + "\n";
-}
-
-std::string Bytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 class RecordsCommandTest : public ::testing::Test {

@@ -15,6 +15,7 @@
 #include "store/DatabaseRestore.h"
 #include "store/SafetyCopy.h"
 #include "tests/store/StoreFixture.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/TestDatabase.h"
 
@@ -23,11 +24,6 @@ namespace fs = std::filesystem;
 namespace {
 
 using Strings = std::vector<std::string>;
-
-std::string Bytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 class BackupTest : public StoreFixture {
 protected:

@@ -15,17 +15,13 @@
 
 #include "store/RegularFile.h"
 #include "tests/store/StoreFixture.h"
+#include "tests/support/FileBytes.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 using RegularFileTest = StoreFixture;
-
-std::string Bytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 TEST_F(RegularFileTest, OnlyARegularFileWithinTheLimitIsRead) {
     const fs::path file = dir / "draws.txt";

@@ -14,6 +14,7 @@
 #include "store/CSqliteConnection.h"
 #include "store/DatabaseRestore.h"
 #include "tests/store/StoreFixture.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/HistoryRowSql.h"
 #include "tests/support/TestDatabase.h"
 
@@ -22,11 +23,6 @@ namespace fs = std::filesystem;
 namespace {
 
 using Strings = std::vector<std::string>;
-
-std::string Bytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 std::vector<std::string> FilesIn(const fs::path& folder) {
     std::vector<std::string> names;
