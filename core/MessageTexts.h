@@ -86,8 +86,8 @@ inline constexpr MessageText kDrawEnteredMeanwhile{
 inline constexpr MessageText kDrawLineChangedMeanwhile{
     "另一个正在运行的 morvint 刚刚改动了记录（这条预测记录已被移动或归档），这一行没有录入，请重新导入。"};
 inline constexpr MessageText kImportStoppedLocked{
-    "第%"
-    "1行无法保存：数据库文件正被另一个程序锁定，导入到此停止；此前录入的开奖号码已保存。请稍后再导入一次。"};
+    "第%1行无法保存：数据库文件正被另一个程序锁定，导入到此停止；"
+    "此前录入的开奖号码已保存。请稍后再导入一次。"};
 
 // The start: a database that can be read but not written (%1: the file).
 inline constexpr MessageText kDatabaseReadOnly{
