@@ -110,15 +110,13 @@ QString BackupRefusalText(const CPredictStore& store, const std::string& path) {
 }
 
 bool RestoreDatabase(CPredictStore& store, const std::string& path, QString& message) {
-    if (const QString refusal = BackupRefusalText(store, path); !refusal.isEmpty()) {
-        message = refusal + TextOf(Messages::kDatabaseUnchanged);
-        return false;
+    // The backup is checked as it is read, once; the safety copy comes only for one that passed.
+    const RestoreOutcome outcome =
+        store.RestoreFrom(path, [&store, &message] { return TakeSafetyCopy(store, message); });
+    if (outcome.notReady) {
+        return false;  // message: why the safety copy failed
     }
-    if (!TakeSafetyCopy(store, message)) {
-        return false;
-    }
-    // Checked once more as it is read: the file may have changed since.
-    if (const RestoreOutcome outcome = store.RestoreFrom(path); !outcome.Ok()) {
+    if (!outcome.Ok()) {
         message =
             (outcome.check.Ok() ? TextOf(Messages::kRestoreWriteFailed) : RefusalText(path, outcome.check)) +
             TextOf(Messages::kDatabaseUnchanged);

@@ -273,8 +273,9 @@ std::vector<int> CPredictStore::OldestWithResult(int count) const {
     return slots;
 }
 
-RestoreOutcome CPredictStore::RestoreFrom(const std::string& path) {
-    const RestoreOutcome outcome = RestoreDatabase(connection, path, kLayoutVersion);
+RestoreOutcome CPredictStore::RestoreFrom(const std::string& path,
+                                          const std::function<bool()>& beforeReplace) {
+    const RestoreOutcome outcome = RestoreDatabase(connection, path, kLayoutVersion, beforeReplace);
     if (outcome.error != 0) {
         ShowMessage(Messages::kSaveFailed);
     }

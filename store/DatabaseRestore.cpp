@@ -484,7 +484,8 @@ BackupCheck CheckBackup(const std::string& path, int layoutVersion, const std::s
     return ReadBackup(path, layoutVersion, databasePath, nullptr, 0);
 }
 
-RestoreOutcome RestoreDatabase(CSqliteConnection& connection, const std::string& path, int layoutVersion) {
+RestoreOutcome RestoreDatabase(CSqliteConnection& connection, const std::string& path, int layoutVersion,
+                               const std::function<bool()>& beforeReplace) {
     RestoreOutcome outcome;
     if (!connection.IsOpen()) {
         outcome.error = EIO;
@@ -492,7 +493,8 @@ RestoreOutcome RestoreDatabase(CSqliteConnection& connection, const std::string&
     }
     CRestoredDatabase restored;
     outcome.check = ReadBackup(path, layoutVersion, connection.FilePath(), &restored, PageSize(connection));
-    if (outcome.check.Ok()) {
+    outcome.notReady = outcome.check.Ok() && beforeReplace && !beforeReplace();
+    if (outcome.check.Ok() && !outcome.notReady) {
         UseRollbackJournal(connection);
         outcome.error = ReplaceDatabase(connection, restored.Connection());
     }

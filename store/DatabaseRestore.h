@@ -6,6 +6,7 @@
 // program's own tables and filled with those rows; that one replaces the database in one step. Triggers,
 // views, indexes, extra tables, the journal mode and the pragmas of the backup never reach the user's file.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class CSqliteConnection;
@@ -50,15 +51,19 @@ struct BackupCheck {
 BackupCheck CheckBackup(const std::string& path, int layoutVersion, const std::string& databasePath = {});
 
 struct RestoreOutcome {
-    BackupCheck check;  // refused: nothing was written
-    int error = 0;      // the check passed but writing the database failed: the errno; the file is as it was
+    BackupCheck check;      // refused: nothing was written
+    bool notReady = false;  // the check passed but beforeReplace failed: nothing was written
+    int error = 0;  // the check passed but writing the database failed: the errno; the file is as it was
 
-    bool Ok() const { return check.Ok() && error == 0; }
+    bool Ok() const { return check.Ok() && !notReady && error == 0; }
     explicit operator bool() const { return Ok(); }
 };
 
 // Checks the backup at path as CheckBackup does against connection's file and, when it passes, replaces the
 // whole database of connection with a new one of the program's own tables holding the backup's rows (its
 // first player row, its history, its archive), in one step of the backup API: the file is never half old and
-// half new, and a copy of the program killed meanwhile leaves the old one.
-RestoreOutcome RestoreDatabase(CSqliteConnection& connection, const std::string& path, int layoutVersion);
+// half new, and a copy of the program killed meanwhile leaves the old one. The backup is read once: the new
+// database is built as it is checked, and beforeReplace (the safety copy) runs only once it has passed, right
+// before the replacement; when it returns false nothing is written.
+RestoreOutcome RestoreDatabase(CSqliteConnection& connection, const std::string& path, int layoutVersion,
+                               const std::function<bool()>& beforeReplace = {});
