@@ -97,7 +97,7 @@ constexpr const char* kNewFileSuffix = ".new";
 constexpr const char* kJournalSuffix = "-journal";
 constexpr int kNewFileAttempts = 100;
 
-std::string NewFileName(long pid, int attempt) {
+std::string NewFileName(long long pid, int attempt) {
     return kNewFilePrefix + std::to_string(pid) + "-" + std::to_string(attempt) + kNewFileSuffix;
 }
 
@@ -130,23 +130,8 @@ FileOutcome MakeNewFile(const std::string& folder, std::string& newFile, int& he
     }
 }
 
-// A whole number of at most nine digits, all of text; -1 when it is not one.
-long WholeNumber(const std::string& text) {
-    if (text.empty() || text.size() > 9) {
-        return -1;
-    }
-    long value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return -1;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 // The process id in name when name is exactly a temporary file's name with after behind it, or 0.
-long WriterOf(const std::string& name, const std::string& after) {
+long long WriterOf(const std::string& name, const std::string& after) {
     const std::string ending = kNewFileSuffix + after;
     if (!name.starts_with(kNewFilePrefix) || !name.ends_with(ending)) {
         return 0;
@@ -156,8 +141,8 @@ long WriterOf(const std::string& name, const std::string& after) {
     if (dash == std::string::npos || dash + ending.size() > name.size()) {
         return 0;
     }
-    const long pid = WholeNumber(name.substr(start, dash - start));
-    const long attempt = WholeNumber(name.substr(dash + 1, name.size() - ending.size() - dash - 1));
+    const long long pid = NumberInName(name.substr(start, dash - start));
+    const long long attempt = NumberInName(name.substr(dash + 1, name.size() - ending.size() - dash - 1));
     // Spelled back exactly as the program spells it: no leading zeros, nothing else in it.
     return pid > 0 && attempt >= 0 && attempt <= kNewFileAttempts &&
                    name == NewFileName(pid, static_cast<int>(attempt)) + after
@@ -166,7 +151,7 @@ long WriterOf(const std::string& name, const std::string& after) {
 }
 
 // The process is gone for certain; a process of another user, or ourselves, is not.
-bool ProcessGone(long pid) {
+bool ProcessGone(long long pid) {
     return pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
 
@@ -291,6 +276,20 @@ FileOutcome WriteNewFileThenPlace(const std::string& folder,
     }
     SyncToDisk(folder);  // the new name on the disk too; the file is in place whether or not this works
     return {};
+}
+
+long long NumberInName(std::string_view text) {
+    if (text.empty() || text.size() > 9) {
+        return -1;
+    }
+    long long value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            return -1;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
 }
 
 void RemoveLeftoverNewFiles(const std::string& folder) {

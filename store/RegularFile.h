@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 
 struct FileOutcome {
     enum class Kind {
@@ -44,6 +45,10 @@ FileOutcome ReplaceRegularFile(const std::string& path,
 FileOutcome WriteNewFileThenPlace(const std::string& folder,
                                   const std::function<int(const std::string& newFile)>& write,
                                   const std::function<int(const std::string& newFile)>& place);
+
+// The number the program wrote into one of its file names: a whole number of at most nine digits that is
+// all of text, or -1 when text is anything else (no sign, no spaces, nothing that could overflow).
+long long NumberInName(std::string_view text);
 
 // Removes from folder the temporary files that copies of the program killed while writing left behind, with
 // the journals SQLite kept beside them: only names of exactly the form the program gives them, and only once

@@ -63,32 +63,17 @@ std::string NameOf(long long number, const std::string& time) {
     return std::string(kCopyPrefix) + text + "-" + time + std::string(kCopySuffix);
 }
 
-// A whole number of at most nine digits, all of text; -1 when it is not one.
-long long WholeNumber(std::string_view text) {
-    if (text.empty() || text.size() > 9) {
-        return -1;
-    }
-    long long value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return -1;
-        }
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 // YYYY-MM-DD-HHMMSS, each part within its range.
 bool IsTimeText(std::string_view text) {
     if (text.size() != kTimeLength || text[4] != '-' || text[7] != '-' || text[10] != '-') {
         return false;
     }
-    const long long year = WholeNumber(text.substr(0, 4));
-    const long long month = WholeNumber(text.substr(5, 2));
-    const long long day = WholeNumber(text.substr(8, 2));
-    const long long hour = WholeNumber(text.substr(11, 2));
-    const long long minute = WholeNumber(text.substr(13, 2));
-    const long long second = WholeNumber(text.substr(15, 2));
+    const long long year = NumberInName(text.substr(0, 4));
+    const long long month = NumberInName(text.substr(5, 2));
+    const long long day = NumberInName(text.substr(8, 2));
+    const long long hour = NumberInName(text.substr(11, 2));
+    const long long minute = NumberInName(text.substr(13, 2));
+    const long long second = NumberInName(text.substr(15, 2));
     return year >= 0 && month >= 1 && month <= 12 && day >= 1 && day <= 31 && hour >= 0 && hour <= 23 &&
            minute >= 0 && minute <= 59 && second >= 0 && second <= 60;
 }
@@ -102,7 +87,7 @@ std::optional<CopyOrder> OrderOfName(const std::string& name) {
         kCopyPrefix.size(), name.size() - kCopyPrefix.size() - kCopySuffix.size());
     // morvint-NNNN-YYYY-MM-DD-HHMMSS.db, spelled exactly as NameOf spells it
     if (body.size() > kTimeLength + 1 && body[body.size() - kTimeLength - 1] == '-') {
-        const long long number = WholeNumber(body.substr(0, body.size() - kTimeLength - 1));
+        const long long number = NumberInName(body.substr(0, body.size() - kTimeLength - 1));
         const std::string time(body.substr(body.size() - kTimeLength));
         if (number >= 1 && IsTimeText(time) && NameOf(number, time) == name) {
             return CopyOrder{true, number, time, 1};
@@ -117,7 +102,7 @@ std::optional<CopyOrder> OrderOfName(const std::string& name) {
     if (rest.empty()) {
         return CopyOrder{false, 0, time, 1};
     }
-    const long long twin = rest.starts_with('-') ? WholeNumber(rest.substr(1)) : -1;
+    const long long twin = rest.starts_with('-') ? NumberInName(rest.substr(1)) : -1;
     if (twin >= 2 && twin <= kLastTwin && std::to_string(twin) == rest.substr(1)) {
         return CopyOrder{false, 0, time, static_cast<int>(twin)};
     }
