@@ -1,7 +1,6 @@
 #include "controls/CColorListCtrl.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QHeaderView>
 #include <QPalette>
 #include <algorithm>
@@ -34,51 +33,12 @@ int LeadingDecimal(QStringView text) {
 
 }  // namespace
 
-CColorListCtrl::CColorListCtrl(QWidget* parent)
-    : QTableWidget(parent), colours(ListColours::OfPalette(this)) {
-    setItemDelegate(new CColorCellDelegate(this, &colours));
-    SetUpColourList(*this);
+CColorListCtrl::CColorListCtrl(QWidget* parent) : CColourList<QTableWidget>(parent) {
     connect(this, &QTableWidget::currentCellChanged, this, [this](int currentRow, int, int previousRow, int) {
         if (currentRow != previousRow) {
             emit itemChanged(currentRow);
         }
     });
-}
-
-void CColorListCtrl::changeEvent(QEvent* event) {
-    QTableWidget::changeEvent(event);
-    // New system colours become the defaults of rows appended from now on; existing rows keep theirs.
-    if (event->type() == QEvent::PaletteChange) {
-        colours = ListColours::OfPalette(this);
-    } else if (event->type() == QEvent::FontChange) {
-        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-    }
-}
-
-// The current row's focus frame spans the whole row: the view itself repaints only the current cell.
-void CColorListCtrl::focusInEvent(QFocusEvent* event) {
-    QTableWidget::focusInEvent(event);
-    viewport()->update();
-}
-
-void CColorListCtrl::focusOutEvent(QFocusEvent* event) {
-    QTableWidget::focusOutEvent(event);
-    viewport()->update();
-}
-
-void CColorListCtrl::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    QTableWidget::currentChanged(current, previous);
-    RepaintRows(*this, current, previous);
-}
-
-// An item view makes its first row current when it takes the focus without one, and reports that as a
-// change. A list has no current row until a click or an arrow key picks one: the last change reported (the
-// last row appended) stands. Tab does not move between cells here, so only that focus step asks for MoveNext.
-QModelIndex CColorListCtrl::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
-    if (cursorAction == MoveNext && !currentIndex().isValid()) {
-        return {};
-    }
-    return QTableWidget::moveCursor(cursorAction, modifiers);
 }
 
 QList<CColorListCtrl::ColumnSpec> CColorListCtrl::ParseColumns(const QString& spec) {

@@ -7,10 +7,10 @@
 #include <QStringList>
 #include <QTableWidget>
 
-#include "controls/CColorCellDelegate.h"
+#include "controls/CColourList.h"
 #include "controls/Colour.h"
 
-class CColorListCtrl : public QTableWidget {
+class CColorListCtrl : public CColourList<QTableWidget> {
     Q_OBJECT
 
 public:
@@ -55,14 +55,4 @@ public:
 signals:
     // A row was appended, or the current row changed (-1 when there is none).
     void itemChanged(int row);
-
-protected:
-    void changeEvent(QEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
-    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
-
-private:
-    ListColours colours;
 };

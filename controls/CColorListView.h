@@ -5,9 +5,9 @@
 // brushes); every other cell takes the list's default colours, and the selected row the selection colours.
 #include <QTableView>
 
-#include "controls/CColorCellDelegate.h"
+#include "controls/CColourList.h"
 
-class CColorListView : public QTableView {
+class CColorListView : public CColourList<QTableView> {
     Q_OBJECT
 
 public:
@@ -26,16 +26,4 @@ public:
     // CColorListCtrl::kDefaultColour for a cell that does not exist.
     COLORREF CellTextColour(int row, int column) const;
     COLORREF CellBackColour(int row, int column) const;
-
-    const ListColours& Colours() const { return colours; }
-
-protected:
-    void changeEvent(QEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
-    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
-
-private:
-    ListColours colours;
 };
