@@ -29,12 +29,7 @@ class BackupTest : public StoreFixture {
 protected:
     void SetUp() override {
         StoreFixture::SetUp();
-        AddHistoryRows(1, 5);
-        Sql("UPDATE data_history SET open_data = '000', is_right = 0 WHERE record_order <= 3");
-        store.OpenDatabase(dbPath);
-        store.LoadPlayer();
-        store.LoadHistory();
-        ASSERT_TRUE(store.ArchiveRecords({1, 2}));
+        ASSERT_NO_FATAL_FAILURE(OpenWithHistoryAndArchive(store));
     }
     BackupRefusal Check(const fs::path& file) const {
         return CheckBackup(file.string(), CPredictStore::kLayoutVersion).refusal;

@@ -52,12 +52,7 @@ class RestoreTest : public StoreFixture {
 protected:
     void SetUp() override {
         StoreFixture::SetUp();
-        AddHistoryRows(1, 5);
-        Sql("UPDATE data_history SET open_data = '000', is_right = 0 WHERE record_order <= 3");
-        store.OpenDatabase(dbPath);
-        store.LoadPlayer();
-        store.LoadHistory();
-        ASSERT_TRUE(store.ArchiveRecords({1, 2}));
+        ASSERT_NO_FATAL_FAILURE(OpenWithHistoryAndArchive(store));
         good = dir / "good.db";
         ASSERT_TRUE(store.BackupTo(good.string()).Ok());
         Sql("DELETE FROM data_history; DELETE FROM data_archive; UPDATE player SET name = '李明'");

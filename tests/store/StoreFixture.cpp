@@ -49,3 +49,12 @@ void StoreFixture::AddHistoryRows(int from, int to) const {
     }
     Sql(InsertHistorySql(rows));
 }
+
+void StoreFixture::OpenWithHistoryAndArchive(CPredictStore& store) const {
+    AddHistoryRows(1, 5);
+    Sql("UPDATE data_history SET open_data = '000', is_right = 0 WHERE record_order <= 3");
+    store.OpenDatabase(dbPath);
+    store.LoadPlayer();
+    store.LoadHistory();
+    ASSERT_TRUE(store.ArchiveRecords({1, 2}));
+}

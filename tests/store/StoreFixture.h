@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/MessageSink.h"
+#include "store/CPredictStore.h"
 #include "tests/support/CoreGlobalsScope.h"
 #include "tests/support/TestDatabase.h"
 
@@ -25,6 +26,9 @@ protected:
     // Adds rows record_order = from .. to with date 2009-06-<order % 28 + 1>, codes "i01".."i08" and no
     // result.
     void AddHistoryRows(int from, int to) const;
+    // Records 1 .. 5, the first three with their result (a miss), opened in store, and records 1 and 2
+    // archived: a database with both a history and an archive, as the backup and restore tests start from.
+    void OpenWithHistoryAndArchive(CPredictStore& store) const;
 
     std::filesystem::path dir;
     std::string dbPath;                 // a fresh empty database in dir
