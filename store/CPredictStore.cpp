@@ -26,9 +26,11 @@ void CPredictStore::OpenDatabase(const std::string& path) {
 }
 
 void CPredictStore::LoadPlayer() {
-    if (!ReadPlayer()) {
+    const bool read = ReadPlayer();
+    if (!read) {
         ShowMessage(Messages::kPlayerLoadFailed);
     }
+    listeners.Tell(read ? StoreEvent::playerLoaded : StoreEvent::playerUnreadable);
 }
 
 bool CPredictStore::ReadPlayer() {
@@ -89,6 +91,7 @@ void CPredictStore::LoadHistory() {
     CHistoryScan scan(connection, false);
     if (!scan.IsPrepared()) {
         ShowMessage(Messages::kHistoryLoadFailed);  // historyCount and the slots it lists keep their values
+        listeners.Tell(StoreEvent::historyUnreadable);
         return;
     }
     historyCount = 0;
@@ -99,6 +102,7 @@ void CPredictStore::LoadHistory() {
     if (!read) {
         ShowMessage(Messages::kHistoryLoadFailed);
     }
+    listeners.Tell(read ? StoreEvent::historyLoaded : StoreEvent::historyUnreadable);
 }
 
 bool CPredictStore::RefreshIfChanged() {
