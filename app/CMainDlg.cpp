@@ -108,11 +108,12 @@ void CMainDlg::OnInitDialog() {
 
 void CMainDlg::ShowPlayer() {
     const CPredictApp& app = theApp();
-    if (app.name == "新玩家") {
+    if (app.Player().name == "新玩家") {
         // A player who has not entered a name yet: the blanks keep the label as wide as a real name.
         SetPlayerLines(QStringLiteral("新玩家    "), QStringLiteral("龙"));
     } else {
-        SetPlayerLines(FromUtf8(app.name), FromUtf8(app.sex), FromUtf8(app.shuxiang));
+        SetPlayerLines(FromUtf8(app.Player().name), FromUtf8(app.Player().sex),
+                       FromUtf8(app.Player().shuxiang));
     }
 }
 
@@ -268,7 +269,8 @@ void CMainDlg::OnNavigate(NavStage stage, NavCode code) {
             break;
         case NavTarget::PlayerLabels: {
             const CPredictApp& app = theApp();
-            SetPlayerLines(FromUtf8(app.name), FromUtf8(app.sex), FromUtf8(app.shuxiang));
+            SetPlayerLines(FromUtf8(app.Player().name), FromUtf8(app.Player().sex),
+                           FromUtf8(app.Player().shuxiang));
             break;
         }
         case NavTarget::Ignore:
@@ -338,7 +340,9 @@ void CMainDlg::OnNewPrediction() {
     }
     PredictionState& state = theApp().state;
     state.drawDate = dialog.dateInput;
-    state.lunar.Convert(state.drawDate);
+    if (!state.lunar.Convert(state.drawDate)) {
+        ShowMessage(Messages::kDateOutOfRange);  // the dialog takes only dates the calendar converts
+    }
     state.issueNumber = dialog.issueInput.toStdString();
     if (pageContainer.GetPageCount() >= 3) {
         pageContainer.RemovePage(kNumberSlot);

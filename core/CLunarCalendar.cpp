@@ -8,7 +8,6 @@
 #include "core/CalendarEdition.h"
 #include "core/CalendarTables.h"
 #include "core/LunarTables.h"
-#include "core/MessageSink.h"
 
 namespace {
 
@@ -61,13 +60,12 @@ std::string Sexagenary(int number) {
 
 }  // namespace
 
-void CLunarCalendar::Convert(const COleDateTime& date) {
+bool CLunarCalendar::Convert(const COleDateTime& date) {
     const COleDateTime midnight = date.DateOnly();
     const long day = static_cast<long>(midnight.GetOleDate());
     if (midnight.GetStatus() != COleDateTime::valid || day < kFirstDay ||
         day > LastDay(CurrentCalendarEdition())) {
-        ShowMessage(Messages::kDateOutOfRange);
-        return;
+        return false;
     }
     const std::chrono::year_month_day ymd{kOleEpoch + std::chrono::days{day}};
     gregorianYear = static_cast<int>(ymd.year());
@@ -75,6 +73,7 @@ void CLunarCalendar::Convert(const COleDateTime& date) {
     gregorianDay = static_cast<int>(static_cast<unsigned>(ymd.day()));
     ComputeLunarDate(day);
     ComputePillars(day);
+    return true;
 }
 
 void CLunarCalendar::ComputeLunarDate(long day) {

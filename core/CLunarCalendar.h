@@ -14,9 +14,9 @@ public:
     CLunarCalendar(const CLunarCalendar&) = default;
     CLunarCalendar& operator=(const CLunarCalendar&) = default;
 
-    // Converts the day of this date (its time of day is ignored). Outside the current edition's span it shows
-    // Messages::kDateOutOfRange and keeps the previous values.
-    void Convert(const COleDateTime& date);
+    // Converts the day of this date (its time of day is ignored). False outside the current edition's span
+    // (the caller says Messages::kDateOutOfRange), with the previous values kept.
+    [[nodiscard]] bool Convert(const COleDateTime& date);
 
     int lunarMonth = 0;          // 1..12; a leap month keeps the number of the month it follows
     int lunarDay = 0;            // 1..30

@@ -12,9 +12,10 @@
 #include <vector>
 
 #include "core/COleDateTime.h"
-#include "core/MessageSink.h"
+#include "shell/MessageSink.h"
 #include "fuzz/FuzzSupport.h"
 #include "store/CPredictStore.h"
+#include "tests/support/StoreRecords.h"
 
 namespace {
 
@@ -47,10 +48,10 @@ bool IsStoreMessage(const std::string& text, const std::string& caption) {
 
 // The first record waiting for its result is a record, or one past the count when there is none.
 void RequireSoundHistory(const CPredictStore& store) {
-    Require(store.historyCount >= 0 && store.historyCount < HISTORY_SLOTS);
+    Require(store.HistoryCount() >= 0 && store.HistoryCount() < HISTORY_SLOTS);
     const int pending = store.FirstPendingRecord();
-    Require(pending == store.historyCount + 1 ||
-            (store.IsRecordSlot(pending) && store.history[static_cast<std::size_t>(pending)].is_right == 11));
+    Require(pending == store.HistoryCount() + 1 ||
+            (store.IsRecordSlot(pending) && store.Record(pending).is_right == 11));
     Require(store.NextRecordOrder() >= 1 && store.NextRecordOrder() <= HISTORY_SLOTS);
 }
 
@@ -69,20 +70,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         });
     {
         CPredictStore store;
-        store.OpenDatabase(path);
+        static_cast<void>(store.OpenDatabase(path));
         store.LoadPlayer();
         store.LoadHistory();
         RequireSoundHistory(store);
 
         // The program's three writes, on whatever the file turned out to hold.
-        store.AppendPrediction(COleDateTime(2009, 6, 17, 9, 30, 0), "2009160",
+        SaveRecord(store, COleDateTime(2009, 6, 17, 9, 30, 0), "2009160",
                                {"123", "234", "345", "456", "567", "678", "789", "890"});
         RequireSoundHistory(store);
-        store.SetDrawResult(store.FirstPendingRecord(), "345", 3);
+        EnterResult(store, store.FirstPendingRecord(), "345");
         RequireSoundHistory(store);
         std::vector<int> withResult;
         for (const int slot : store.RecordSlots()) {
-            if (store.history[static_cast<std::size_t>(slot)].HasDrawResult()) {
+            if (store.Record(slot).HasDrawResult()) {
                 withResult.push_back(slot);
             }
         }

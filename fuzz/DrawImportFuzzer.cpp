@@ -8,7 +8,7 @@
 #include <string>
 #include <system_error>
 
-#include "core/MessageSink.h"
+#include "shell/MessageSink.h"
 #include "core/Utf8Text.h"
 #include "fuzz/FuzzSupport.h"
 #include "store/CPredictStore.h"
@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     });
     {
         CPredictStore store;
-        store.OpenDatabase(path);
+        static_cast<void>(store.OpenDatabase(path));
         store.LoadHistory();
         const DrawImportReport report = ImportDraws(store, bytes);
         Require(report.failedLine == 0);

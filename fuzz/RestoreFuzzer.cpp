@@ -9,7 +9,7 @@
 #include <system_error>
 #include <vector>
 
-#include "core/MessageSink.h"
+#include "shell/MessageSink.h"
 #include "fuzz/FuzzSupport.h"
 #include "store/CPredictStore.h"
 #include "store/CSqliteConnection.h"
@@ -58,15 +58,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         SetMessageSink([&messages](const std::string&, const std::string&) { ++messages; });
     {
         CPredictStore store;
-        store.OpenDatabase(database);
+        static_cast<void>(store.OpenDatabase(database));
         const BackupCheck check = CheckBackup(backup, CPredictStore::kLayoutVersion, database);
         const RestoreOutcome restored = store.RestoreFrom(backup);
         Require(check.refusal == restored.check.refusal && check.row == restored.check.row &&
                 check.column == restored.check.column && check.number == restored.check.number);
         // Taken or refused, the database loads whole afterwards: the player, the history and the archive.
         Require(messages == 0);
-        std::vector<ArchivedRecord> archive;
-        Require(store.LoadArchive(archive));
+        Require(store.LoadArchive().has_value());
     }
     SetMessageSink(previous);
     Require(HasOnlyTheProgramsSchema(database));

@@ -2,6 +2,8 @@
 
 #include <QBrush>
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "pages/RecordTexts.h"
 #include "res/RecordColumns.h"
@@ -10,7 +12,9 @@
 CArchiveModel::CArchiveModel(const CPredictStore& archiveStore, QObject* parent)
     : QAbstractTableModel(parent), store(archiveStore) {
     std::vector<ArchivedRecord> newest;
-    readable = store.ReadArchiveSpan(span) && ReadPage(0, newest);
+    const std::optional<ArchiveSpan> extent = store.ReadArchiveSpan();
+    span = extent.value_or(ArchiveSpan{});
+    readable = extent && ReadPage(0, newest);
     if (!readable) {
         span = {};
         return;
@@ -26,8 +30,10 @@ CArchiveModel::CArchiveModel(const CPredictStore& archiveStore, QObject* parent)
 bool CArchiveModel::ReadPage(int number, std::vector<ArchivedRecord>& records) const {
     const std::int64_t firstRow = static_cast<std::int64_t>(number) * kPageRows;
     const bool noGaps = span.newest - span.oldest + 1 == span.count;
-    return store.LoadArchivePage(noGaps ? span.newest - firstRow : span.newest,
-                                 noGaps ? 0 : static_cast<int>(firstRow), kPageRows, records);
+    std::optional<std::vector<ArchivedRecord>> page = store.LoadArchivePage(
+        noGaps ? span.newest - firstRow : span.newest, noGaps ? 0 : static_cast<int>(firstRow), kPageRows);
+    records = page ? std::move(*page) : std::vector<ArchivedRecord>();
+    return page.has_value();
 }
 
 std::vector<CArchiveModel::Row> CArchiveModel::RowsOf(const std::vector<ArchivedRecord>& records) {

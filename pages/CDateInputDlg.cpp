@@ -18,6 +18,7 @@
 #include "shell/CPredictApp.h"
 #include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
+#include "shell/StoreMessages.h"
 #include "store/HistoryRules.h"
 
 namespace {
@@ -153,7 +154,7 @@ void CDateInputDlg::OnOK() {
     app.RefreshIfChanged();
     const int lastYear = LastDrawYear(CurrentCalendarEdition());
     const PredictionRefusal refusal =
-        CheckNewPrediction(app, dateInput, issueInput.toStdString(), COleDateTime::GetCurrentTime(),
+        CheckNewPrediction(app.History(), dateInput, issueInput.toStdString(), COleDateTime::GetCurrentTime(),
                            {app.state.minDrawDate, lastYear});
     switch (refusal) {
         case PredictionRefusal::none:
@@ -186,7 +187,7 @@ void CDateInputDlg::OnOK() {
 // such records there is nothing to archive, and the dialog says what to do first.
 bool CDateInputDlg::MakeRoom() {
     CPredictApp& app = theApp();
-    const int needed = std::max(1, static_cast<int>(app.RecordSlots().size()) - (HISTORY_SLOTS - 2));
+    const int needed = app.History().RoomNeeded();
     const std::vector<int> oldest = app.OldestWithResult(needed);
     if (static_cast<int>(oldest.size()) < needed) {
         Refuse(TextOf(Messages::kHistoryFull), CaptionOf(Messages::kHistoryFull), false);
@@ -202,11 +203,11 @@ bool CDateInputDlg::MakeRoom() {
         MessageBox(error, CaptionOf(Messages::kSafetyCopyFailed), this, QMessageBox::Warning);
         return false;
     }
-    const CPredictStore::ArchiveWrite written = app.MoveRecordsToArchive(oldest);
-    if (const MessageText* raced = ArchiveRaceMessage(written)) {
-        MessageBox(*raced, this, QMessageBox::Warning);
+    const ArchiveOutcome outcome = app.ArchiveRecords(oldest);
+    if (const MessageText* said = MessageFor(outcome)) {
+        MessageBox(*said, this, QMessageBox::Warning);
     }
-    return written == CPredictStore::ArchiveWrite::archived && !app.IsHistoryFull();
+    return outcome == ArchiveOutcome::archived && !app.IsHistoryFull();
 }
 
 void CDateInputDlg::Refuse(const QString& text, const QString& caption, bool dateNotice) {

@@ -22,6 +22,7 @@
 #include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
 #include "shell/PageChrome.h"
+#include "shell/StoreMessages.h"
 #include "store/HistoryRecord.h"
 #include "store/HistoryRules.h"
 #include "store/HistoryVerdict.h"
@@ -44,6 +45,13 @@ CHistoryPage::CHistoryPage()
     connect(&list, &CColorListCtrl::itemChanged, this, &CHistoryPage::OnItemChanged);
     slipActions = AddSlipActions(*this, list, [this] { return SelectedSlip(); });
     CopyKeyRunsAction(list, *slipActions.copy);
+    // Whatever made the store load (a write of this page, another copy's change found on activation, a
+    // restore), the list is refilled the next time it is brought up to date.
+    listening = theApp().Listen([this](StoreEvent) { listStale = true; });
+}
+
+CHistoryPage::~CHistoryPage() {
+    theApp().StopListening(listening);
 }
 
 bool CHistoryPage::OnInitDialog() {
@@ -121,11 +129,11 @@ void CHistoryPage::SetUpList() {
 void CHistoryPage::FillList() {
     const CPredictApp& app = theApp();
     rowSlots = app.RecordSlots();
-    loadsShown = app.LoadCount();
+    listStale = false;
     const QSignalBlocker quiet(list);
     list.setRowCount(0);
     for (const int slot : rowSlots) {
-        const HistoryRecord& record = app.history[static_cast<std::size_t>(slot)];
+        const HistoryRecord& record = app.Record(slot);
         ColourRecordRow(list, list.AppendRow(RecordRowTexts(record)), record.is_right);
     }
 }
@@ -147,7 +155,7 @@ void CHistoryPage::RefreshList(Selection selection) {
 
 void CHistoryPage::SyncWithFile() {
     theApp().RefreshIfChanged();
-    if (theApp().LoadCount() != loadsShown) {
+    if (listStale) {
         RefreshList(Selection::sameRecord);
     }
 }
@@ -157,7 +165,7 @@ void CHistoryPage::SyncWithFile() {
 int CHistoryPage::OpeningRow() const {
     const CPredictApp& app = theApp();
     const int pending = app.FirstPendingRecord();
-    if (IsEntryOpen(app, pending, COleDateTime::GetCurrentTime())) {
+    if (IsEntryOpen(app.History(), pending, COleDateTime::GetCurrentTime())) {
         return RowOfSlot(pending);
     }
     return list.rowCount() - 1;
@@ -211,7 +219,7 @@ const HistoryRecord* CHistoryPage::RecordOfRow(int row) const {
     if (row < 0 || row >= static_cast<int>(rowSlots.size()) || !app.IsRecordSlot(rowSlots[row])) {
         return nullptr;
     }
-    return &app.history[static_cast<std::size_t>(rowSlots[row])];
+    return &app.Record(rowSlots[static_cast<std::size_t>(row)]);
 }
 
 int CHistoryPage::RowOfSlot(int slot) const {
@@ -237,78 +245,50 @@ void CHistoryPage::OnItemChanged(int row) {
     // A list emptied of its current row has nothing to show or to enter.
     issueText = record != nullptr ? QString::fromStdString(record->open_order) : QString();
     UpdateData(false);
-    ShowEntry(record != nullptr &&
-              IsEntryOpen(theApp(), rowSlots[static_cast<std::size_t>(row)], COleDateTime::GetCurrentTime()));
+    ShowEntry(record != nullptr && IsEntryOpen(theApp().History(), rowSlots[static_cast<std::size_t>(row)],
+                                               COleDateTime::GetCurrentTime()));
 }
 
 void CHistoryPage::OnConfirm() {
     UpdateData(true);
-    if (RecordOfRow(selectedRow) == nullptr) {
-        return;
-    }
-    const int slot = rowSlots[static_cast<std::size_t>(selectedRow)];
-    const DrawEntryCheck check =
-        CheckDrawEntry(theApp(), slot, drawNumberText.toStdString(), COleDateTime::GetCurrentTime());
-    switch (check.refusal) {
-        case DrawEntryRefusal::none:
-            StoreDrawResult(slot, VerdictFor(RecordOfRow(selectedRow)->data, drawNumberText.toStdString()));
-            return;
-        case DrawEntryRefusal::notDue:
-            Refuse(TextOf(Messages::kNotDue), CaptionOf(Messages::kNotDue));
-            return;
-        case DrawEntryRefusal::notADrawNumber:
-            Refuse(TextOf(Messages::kNoDrawNumber), CaptionOf(Messages::kNoDrawNumber));
-            return;
-        case DrawEntryRefusal::earlierPending:
-            Refuse(TextOf(Messages::kEarlierPending).arg(check.pendingRow),
-                   CaptionOf(Messages::kEarlierPending));
-            return;
-        case DrawEntryRefusal::alreadyEntered:
-            return;  // the list shows its result; there is no entry to refuse
+    if (RecordOfRow(selectedRow) != nullptr) {
+        StoreDrawResult(rowSlots[static_cast<std::size_t>(selectedRow)]);
     }
 }
 
-// The store reloads the slots, so no record is read after the write. Once the result is in, the page moves on
-// to the next record whose result is due. A failed write has been reported by the store, and a file locked by
-// another program is reported here: both keep the record and the typed number for another try. When another
-// running copy gave the record its result first, or moved or archived records, the box says so; the record
-// stays selected where it is now if it is still listed, and keeps the typed number only if it can still take
-// it. Either way the list then shows what the file holds.
-void CHistoryPage::StoreDrawResult(int slot, int isRight) {
+// The store checks the number against the file as it is and writes it in one step, then reloads, so no record
+// is read after the write. Once the result is in, the page moves on to the next record whose result is due.
+// A failed write, or a file locked by another program, keeps the record and the typed number for another try.
+// A refusal clears the number. When another running copy gave the record its result first, or moved or
+// archived records, the box says so; the record stays selected where it is now if it is still listed, and
+// keeps the typed number only if it can still take it. Either way the list then shows what the file holds.
+void CHistoryPage::StoreDrawResult(int slot) {
     const QString typed = drawNumberText;
     const std::optional<HistoryRecord> typedFor = selectedRecord;
-    const CPredictStore::DrawWrite outcome = theApp().EnterDrawResult(slot, typed.toStdString(), isRight);
-    const MessageText* said = nullptr;
-    switch (outcome) {
-        case CPredictStore::DrawWrite::written:
-        case CPredictStore::DrawWrite::failed:
-            break;
-        case CPredictStore::DrawWrite::refused:
-            said = &Messages::kDrawEnteredMeanwhile;
-            break;
-        case CPredictStore::DrawWrite::changed:
-            said = &Messages::kDrawChangedMeanwhile;
-            break;
-        case CPredictStore::DrawWrite::locked:
-            said = &Messages::kLockedNotSaved;
-            break;
-    }
-    const bool written = outcome == CPredictStore::DrawWrite::written;
+    const DrawEntry entry = theApp().EnterDraw(slot, typed.toStdString(), COleDateTime::GetCurrentTime());
     const bool keepNumber =
-        outcome == CPredictStore::DrawWrite::failed || outcome == CPredictStore::DrawWrite::locked;
+        entry.reason == DrawEntry::Reason::failed || entry.reason == DrawEntry::Reason::locked;
     if (!keepNumber) {
         drawNumberText.clear();  // so that the refresh does not put it into another record's entry
     }
     const QWidget* focused = window()->focusWidget();
     const bool entryHadFocus = focused == &confirmButton || focused == &drawNumberEdit;
-    RefreshList(written ? Selection::opening : Selection::sameRecord);
-    if (outcome == CPredictStore::DrawWrite::changed && typedFor && selectedRecord &&
+    RefreshList(entry.Written() ? Selection::opening : Selection::sameRecord);
+    if (entry.reason == DrawEntry::Reason::changedMeanwhile && typedFor && selectedRecord &&
         IsSamePrediction(*selectedRecord, *typedFor) && !drawNumberEdit.isHidden()) {
         drawNumberText = typed;  // the same prediction under another number still waits for this result
         drawNumberEdit.setText(drawNumberText);
     }
-    if (said != nullptr) {
-        MessageBox(*said, this, QMessageBox::Warning);
+    if (const MessageText* said = MessageFor(entry.reason)) {
+        QString text = TextOf(*said);
+        if (entry.reason == DrawEntry::Reason::earlierPending) {
+            text = text.arg(entry.pendingRow);
+        }
+        // A refusal by the rules is the page's own word; what went wrong with the file is a warning.
+        const bool byTheRules = entry.reason == DrawEntry::Reason::notDue ||
+                                entry.reason == DrawEntry::Reason::notADrawNumber ||
+                                entry.reason == DrawEntry::Reason::earlierPending;
+        MessageBox(text, CaptionOf(*said), this, byTheRules ? QMessageBox::NoIcon : QMessageBox::Warning);
     }
     // The next result can be typed at once; when the entry goes, the focus it held goes back to the list
     // rather than on to the issue box after it.
@@ -319,10 +299,4 @@ void CHistoryPage::StoreDrawResult(int slot, int isRight) {
             drawNumberEdit.setFocus();
         }
     }
-}
-
-void CHistoryPage::Refuse(const QString& text, const QString& caption) {
-    MessageBox(text, caption, this);
-    drawNumberText.clear();
-    UpdateData(false);
 }

@@ -26,6 +26,7 @@ class CHistoryPage : public CPageDialog {
 
 public:
     CHistoryPage();
+    ~CHistoryPage() override;
 
     CSkinButton confirmButton;  // 1050 确定
     CColorEdit issueEdit;       // 1047, the issue of the selected row
@@ -70,8 +71,7 @@ private:
 
     void OnItemChanged(int row);
     void OnConfirm();
-    void StoreDrawResult(int slot, int isRight);
-    void Refuse(const QString& text, const QString& caption);
+    void StoreDrawResult(int slot);
     // The record shown on row, or null when the row holds none (or it is no longer in the history).
     const HistoryRecord* RecordOfRow(int row) const;
     // The list row, from 0, that shows the record in slot; -1 when none does.
@@ -95,7 +95,8 @@ private:
     bool listFilled = false;
     // The slot of the record each row shows, as the list was last filled, and the store's load it came from.
     std::vector<int> rowSlots;
-    int loadsShown = -1;
+    bool listStale = false;  // the store has loaded since the list was filled
+    int listening = 0;
     // The prediction the selected row showed when it was selected, kept across a reload.
     std::optional<HistoryRecord> selectedRecord;
     QFont issueFont;

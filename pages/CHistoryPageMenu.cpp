@@ -14,6 +14,7 @@
 #include "shell/Backups.h"
 #include "shell/CPredictApp.h"
 #include "shell/MessageBox.h"
+#include "shell/StoreMessages.h"
 #include "store/HistoryRecord.h"
 
 // One line per command, in menu order; a command that has nothing to act on is shown greyed.
@@ -105,7 +106,7 @@ std::vector<int> CHistoryPage::SlotsWithResult() const {
     const CPredictApp& app = theApp();
     std::vector<int> chosen;
     for (const int slot : app.RecordSlots()) {
-        if (app.history[static_cast<std::size_t>(slot)].HasDrawResult()) {
+        if (app.Record(slot).HasDrawResult()) {
             chosen.push_back(slot);
         }
     }
@@ -113,9 +114,9 @@ std::vector<int> CHistoryPage::SlotsWithResult() const {
 }
 
 // Asks how many, names them and moves them into the archive, after a safety copy of the file; the store
-// numbers the rest again and says Messages::kSaveFailed when it cannot, leaving the file as it was. The list
-// then shows the records as the file holds them, and the box says so when another running copy changed them
-// first (or held the file locked) and nothing was archived.
+// numbers the rest again, or leaves the file as it was. The list then shows the records as the file holds
+// them, and a box says why when nothing was archived (another running copy changed them first, the file was
+// locked, or the write failed).
 void CHistoryPage::ArchiveRecordsWithResult() {
     std::vector<int> chosen = SlotsWithResult();
     if (chosen.empty()) {
@@ -134,10 +135,10 @@ void CHistoryPage::ArchiveRecordsWithResult() {
         MessageBox(error, CaptionOf(Messages::kSafetyCopyFailed), this, QMessageBox::Warning);
         return;
     }
-    const CPredictStore::ArchiveWrite written = theApp().MoveRecordsToArchive(chosen);
+    const ArchiveOutcome outcome = theApp().ArchiveRecords(chosen);
     RefreshList(Selection::opening);
-    if (const MessageText* raced = ArchiveRaceMessage(written)) {
-        MessageBox(*raced, this, QMessageBox::Warning);
+    if (const MessageText* said = MessageFor(outcome)) {
+        MessageBox(*said, this, QMessageBox::Warning);
     }
 }
 
@@ -160,7 +161,7 @@ bool CHistoryPage::ConfirmArchive(const std::vector<int>& chosen) {
     const CPredictApp& app = theApp();
     std::vector<const HistoryRecord*> records;
     for (const int slot : chosen) {
-        records.push_back(&app.history[static_cast<std::size_t>(slot)]);
+        records.push_back(&app.Record(slot));
     }
     return AskQuestion(ArchiveQuestion(records), CaptionOf(Messages::kArchiveQuestion),
                        QStringLiteral("归档"), this);

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "core/CRandomTable.h"
+#include "core/CalendarEdition.h"
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
 #include "shell/CNoticeDlg.h"
@@ -10,6 +11,7 @@
 #include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
 #include "shell/PageChrome.h"
+#include "shell/StoreMessages.h"
 
 namespace {
 
@@ -95,10 +97,17 @@ void CNumberPage::SavePrediction() {
         return;
     }
     CPredictApp& app = theApp();
-    // The store reports its own failure (Messages::kSaveFailed; Messages::kLockedNotSaved for a file another
-    // program holds locked; kDayTaken or kHistoryFilledMeanwhile when another copy saved first); the page
-    // then stays unsaved and may try again.
-    if (!app.AppendPrediction(app.state.drawDate, app.state.issueNumber, codes)) {
+    // The store checks the date dialog's rules once more, on the file as the save finds it: another copy may
+    // have saved the day, or filled the history, since. The clock was the dialog's to ask: the prediction is
+    // judged as on its own draw day, so a save that runs past midnight is not refused as a prediction of the
+    // past. Refused or failed, the page stays unsaved and may try again.
+    const int lastYear = LastDrawYear(CurrentCalendarEdition());
+    const PredictionSave outcome = app.SavePrediction({app.state.drawDate, app.state.issueNumber, codes},
+                                                      app.state.drawDate, {app.state.minDrawDate, lastYear});
+    if (const MessageText* said = MessageFor(outcome)) {
+        const QString text =
+            outcome == PredictionSave::beyondCalendar ? TextOf(*said).arg(lastYear + 1) : TextOf(*said);
+        MessageBox(text, CaptionOf(*said), this);
         return;
     }
     MessageBox(Messages::kSaved, this);

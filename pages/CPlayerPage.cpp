@@ -14,6 +14,7 @@
 #include "shell/CPredictApp.h"
 #include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
+#include "shell/StoreMessages.h"
 
 namespace {
 
@@ -93,10 +94,10 @@ bool CPlayerPage::OnInitDialog() {
     SetUpEdits();
 
     const CPredictApp& app = theApp();
-    playerName = QString::fromStdString(app.name);
-    playerSex = QString::fromStdString(app.sex);
-    playerShuxiang = QString::fromStdString(app.shuxiang);
-    fortuneCodeText = QString::fromStdString(app.yunqi);
+    playerName = QString::fromStdString(app.Player().name);
+    playerSex = QString::fromStdString(app.Player().sex);
+    playerShuxiang = QString::fromStdString(app.Player().shuxiang);
+    fortuneCodeText = QString::fromStdString(app.Player().yunqi);
 
     SetSexFaces(playerSex == kMale);
     // A stored animal that is none of the twelve leaves the list without selection.
@@ -183,17 +184,17 @@ void CPlayerPage::OnFemale() {
 }
 
 // Saves name, sex and animal only, then lets the main window relabel itself whether or not the save worked:
-// a failed save has been reported, and the record in memory holds the new profile for the rest of the run.
+// a failed save is said, and memory holds the new profile for the rest of the run.
 void CPlayerPage::OnSave() {
     UpdateData(true);
     if (shuxiangIndex >= 0 && shuxiangIndex < static_cast<int>(kAnimals.size())) {
         playerShuxiang = kAnimals[static_cast<std::size_t>(shuxiangIndex)];
     }
-    CPredictApp& app = theApp();
-    app.name = playerName.toStdString();
-    app.sex = playerSex.toStdString();
-    app.shuxiang = playerShuxiang.toStdString();
-    app.SavePlayer();
+    const SaveOutcome outcome =
+        theApp().SavePlayer(playerName.toStdString(), playerSex.toStdString(), playerShuxiang.toStdString());
+    if (const MessageText* said = MessageFor(outcome)) {
+        MessageBox(*said, this);
+    }
     PostNavigate(NavStage::Player, NavCode::ProfileSaved);
 }
 
@@ -204,9 +205,9 @@ void CPlayerPage::OnApplyCode() {
         MessageBox(Messages::kFortuneCodeWrong, this);
         return;
     }
-    CPredictApp& app = theApp();
-    app.yunqi = fortuneCodeText.toStdString();
-    app.SaveFortuneCode();
+    if (const MessageText* said = MessageFor(theApp().SaveFortuneCode(fortuneCodeText.toStdString()))) {
+        MessageBox(*said, this);
+    }
     ComputeFortuneChart();
     update();
 }

@@ -4,10 +4,10 @@
 
 #include "core/COleDateTime.h"
 #include "core/CalendarEdition.h"
-#include "core/MessageSink.h"
 #include "pages/CPlayerPage.h"
 #include "pages/DialogInteger.h"
 #include "shell/MessageBox.h"
+#include "shell/MessageSink.h"
 
 namespace {
 

@@ -103,13 +103,10 @@ void PaintFooter(QPainter& painter, double bottom) {
 // The calendar lines of a date, when the calendar reaches it: quietly none otherwise, rather than the
 // converter's message on a slip being printed.
 void FillCalendar(const COleDateTime& date, PredictionSlip& slip) {
-    const COleDateTime day = date.DateOnly();
-    if (day.GetStatus() != COleDateTime::valid || day < FirstConvertibleDate() ||
-        day > LastConvertibleDate(CurrentCalendarEdition())) {
-        return;
-    }
     CLunarCalendar lunar;
-    lunar.Convert(day);
+    if (!lunar.Convert(date)) {
+        return;  // a day the calendar cannot convert: the slip goes without its lunar lines
+    }
     slip.lunarDate =
         QStringLiteral("农历%1月%2").arg(FromUtf8(lunar.lunarMonthName), FromUtf8(lunar.lunarDayName));
     slip.pillars = FromUtf8(lunar.yearPillar) + QStringLiteral("年") + FromUtf8(lunar.monthPillar) +

@@ -4,6 +4,7 @@
 
 #include "shell/FileErrors.h"
 #include "shell/QtMessageTexts.h"
+#include "shell/StoreMessages.h"
 #include "store/CPredictStore.h"
 #include "store/DatabaseBackup.h"
 #include "store/DatabaseRestore.h"
@@ -128,17 +129,6 @@ bool RestoreDatabase(CPredictStore& store, const std::string& path, QString& mes
     return true;
 }
 
-const MessageText* ArchiveRaceMessage(CPredictStore::ArchiveWrite written) {
-    switch (written) {
-        case CPredictStore::ArchiveWrite::changed:
-            return &Messages::kArchiveChangedMeanwhile;
-        case CPredictStore::ArchiveWrite::locked:
-            return &Messages::kLockedNotSaved;
-        default:
-            return nullptr;
-    }
-}
-
 bool ArchiveOldest(CPredictStore& store, int count, QString& message) {
     const std::vector<int> oldest = store.OldestWithResult(count);
     if (static_cast<int>(oldest.size()) < count) {
@@ -148,10 +138,10 @@ bool ArchiveOldest(CPredictStore& store, int count, QString& message) {
     if (!TakeSafetyCopy(store, message)) {
         return false;
     }
-    if (const CPredictStore::ArchiveWrite written = store.MoveRecordsToArchive(oldest);
-        written != CPredictStore::ArchiveWrite::archived) {
-        const MessageText* raced = ArchiveRaceMessage(written);
-        message = TextOf(raced != nullptr ? *raced : Messages::kArchiveWriteFailed);
+    if (const ArchiveOutcome outcome = store.ArchiveRecords(oldest); outcome != ArchiveOutcome::archived) {
+        // A write that failed has words of its own here, where no window shows the file's state.
+        message =
+            TextOf(outcome == ArchiveOutcome::failed ? Messages::kArchiveWriteFailed : *MessageFor(outcome));
         return false;
     }
     message = TextOf(Messages::kArchived).arg(count).arg(Counts(store));

@@ -24,15 +24,8 @@ bool BackUpDatabaseToDescriptor(const CPredictStore& store, int fd, QString& mes
 QString BackupRefusalText(const CPredictStore& store, const std::string& path);
 
 // Checks the backup at path, takes the safety copy, and replaces the database with the backup's rows in one
-// step.
-// True with what was restored in message; false with why nothing changed (Messages::kSaveFailed has been
-// shown when the write itself failed).
+// step. True with what was restored in message; false with why nothing changed.
 bool RestoreDatabase(CPredictStore& store, const std::string& path, QString& message);
-
-// Why an archive asked of the store did not happen when another running copy changed the records first (the
-// store has read them again) or the file stayed locked; nullptr when it did happen, or when the write failed
-// and the store has said so (Messages::kSaveFailed).
-const MessageText* ArchiveRaceMessage(CPredictStore::ArchiveWrite written);
 
 // Archives the count oldest records that have their draw result, after the safety copy. True with what was
 // done in message; false with why not.

@@ -7,7 +7,7 @@
 #include <QShortcut>
 #include <QUrl>
 
-#include "core/MessageSink.h"
+#include "shell/MessageSink.h"
 
 namespace {
 

@@ -12,14 +12,15 @@
 #include "shell/FileErrors.h"
 #include "shell/MessageBox.h"
 #include "shell/OpenHelp.h"
+#include "shell/StoreMessages.h"
 #include "shell/UserSettings.h"
 
 namespace {
 
 CPredictApp* currentApp = nullptr;
 
-// The store and the core report through the sink; the user sees each message in a box that waits for OK, in
-// front of whatever window is active (none during start-up).
+// Messages said through the sink (ShowMessage) show in a box that waits for OK, in front of whatever window
+// is active (none during start-up).
 void ShowMessageBox(const std::string& text, const std::string& caption) {
     MessageBox(QString::fromStdString(text), QString::fromStdString(caption), QApplication::activeWindow());
 }
@@ -31,6 +32,7 @@ CPredictApp::CPredictApp() : previousSink(SetMessageSink(ShowMessageBox)) {
     currentApp = this;
     QCoreApplication::setApplicationName(QString::fromUtf8(kAppTitle));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.morvint.Quintara"));
+    Listen(SayFailedLoad);
 }
 
 CPredictApp::~CPredictApp() {
@@ -59,7 +61,7 @@ bool CPredictApp::InitInstance(const CommandLine& commandLine) {
         }
         database = LocalPath(chosen);
     }
-    OpenDatabase(database);
+    SayOpenOutcome(OpenDatabase(database));
     // Said once, now: otherwise the player would only learn it from the first prediction that fails to save.
     if (IsDatabaseOpen() && !IsDatabaseWritable()) {
         ShowMessage(FormatText(Messages::kDatabaseReadOnly, QuotedFileName(database).toStdString()),
@@ -69,7 +71,6 @@ bool CPredictApp::InitInstance(const CommandLine& commandLine) {
         ShowMessage(notices.join(u'\n').toStdString(), Messages::kSettingsFileUnusable.caption);
     }
     state.minDrawDate = COleDateTime(2009, 6, 17);
-    historyCount = 0;
     LoadPlayer();
     LoadHistory();
 
@@ -78,7 +79,13 @@ bool CPredictApp::InitInstance(const CommandLine& commandLine) {
 }
 
 void CPredictApp::OpenDatabase() {
-    CPredictStore::OpenDatabase(LocalPath(DatabaseFileForStart()));
+    SayOpenOutcome(CPredictStore::OpenDatabase(LocalPath(DatabaseFileForStart())));
+}
+
+void CPredictApp::SayOpenOutcome(OpenOutcome outcome) {
+    if (const MessageText* said = MessageFor(outcome)) {
+        ShowMessage(*said);
+    }
 }
 
 void CPredictApp::OpenHelp(int kind) {

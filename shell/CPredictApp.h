@@ -3,17 +3,17 @@
 // codes are drawn from, and the prediction in progress. Everything that outlives a page lives here; pages
 // reach it through theApp(), never through the main window.
 #include "core/CRandomTable.h"
-#include "core/MessageSink.h"
 #include "core/PredictionState.h"
 #include "shell/CommandLine.h"
+#include "shell/MessageSink.h"
 #include "store/CPredictStore.h"
 
 class CPredictApp : public CPredictStore {
 public:
-    // Becomes the application reached by theApp() and routes the messages of the core and the store to modal
-    // message boxes captioned with the application's title. Names the process for the desktop: "morvint"
-    // (its data folder) and the desktop entry "org.morvint.Quintara" (which its windows belong to). One
-    // object at a time.
+    // Becomes the application reached by theApp(), routes the messages said through the sink to modal
+    // message boxes captioned with the application's title, and says every load of the store that fails.
+    // Names the process for the desktop: "morvint" (its data folder) and the desktop entry
+    // "org.morvint.Quintara" (which its windows belong to). One object at a time.
     CPredictApp();
     ~CPredictApp() override;
     CPredictApp(const CPredictApp&) = delete;
@@ -29,7 +29,8 @@ public:
     // What the process ends with: 0, or kExitFailure when the start was refused.
     int ExitCode() const { return exitCode; }
 
-    // Opens the database of a start without --database: see shell/DatabaseLocation.h.
+    // Opens the database of a start without --database (see shell/DatabaseLocation.h), and says when it
+    // cannot.
     void OpenDatabase();
     using CPredictStore::OpenDatabase;
 
@@ -46,6 +47,8 @@ protected:
     virtual void RunMainWindow() {}
 
 private:
+    static void SayOpenOutcome(OpenOutcome outcome);
+
     MessageSinkFunction previousSink;
     int exitCode = 0;
 };

@@ -5,11 +5,12 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "core/MessageSink.h"
 #include "shell/Backups.h"
 #include "shell/DatabaseLocation.h"
 #include "shell/DrawImportSummary.h"
+#include "shell/MessageSink.h"
 #include "shell/RecordsFiles.h"
+#include "shell/StoreMessages.h"
 #include "shell/UserSettings.h"
 #include "store/CPredictStore.h"
 #include "store/DrawImport.h"
@@ -20,7 +21,8 @@ void SayError(const std::string& text) {
     std::fprintf(stderr, "%s\n", FormatText(Messages::kTerminalError, text).c_str());
 }
 
-// The store's own messages (Messages::kConnectFailed, kSaveFailed …) go to the terminal, and are counted.
+// The messages said through the sink (a file that cannot be opened or read) go to the terminal, and are
+// counted.
 class TerminalMessages {
 public:
     TerminalMessages()
@@ -149,8 +151,10 @@ int RunRecordsCommand(const CommandLine& commandLine) {
     }
     TerminalMessages messages;
     CPredictStore store;
-    store.OpenDatabase(database);
-    if (store.IsDatabaseOpen()) {  // else the store has said why, and a load could only add that it failed
+    store.Listen(SayFailedLoad);
+    if (const MessageText* unopened = MessageFor(store.OpenDatabase(database))) {
+        ShowMessage(*unopened);  // and no load: it could only add that it failed
+    } else {
         store.LoadHistory();
     }
     if (messages.count != 0) {

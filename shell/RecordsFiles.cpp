@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "core/Utf8Text.h"
@@ -37,10 +38,13 @@ bool Exists(const std::string& path) {
 // The archive and the history together, oldest first: an export never leaves out what was archived.
 bool RecordsToExport(const CPredictStore& store, std::vector<HistoryRecord>& records, int& archived,
                      QString& message) {
-    if (!store.AllRecords(records, archived)) {
+    CPredictStore::EveryRecord every = store.AllRecords();
+    if (!every.archiveRead) {
         message = TextOf(Messages::kExportFailed).arg(TextOf(Messages::kArchiveNotExported));
         return false;
     }
+    records = std::move(every.records);
+    archived = every.archived;
     return true;
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/MessageSink.h"
 #include "store/CHistoryScan.h"
 #include "store/CSqliteStatement.h"
 #include "store/HistoryVerdict.h"
@@ -18,19 +17,17 @@ constexpr const char* kUpdateFortuneCode =
     "UPDATE player SET yunqi = ?1 WHERE rowid = (SELECT rowid FROM player ORDER BY rowid LIMIT 1)";
 }  // namespace
 
-void CPredictStore::OpenDatabase(const std::string& path) {
-    if (!connection.OpenExisting(path)) {
-        // A file another program holds locked is fine and can be opened later: that is not said as a failure.
-        ShowMessage(connection.FailedOnLock() ? Messages::kDatabaseLocked : Messages::kConnectFailed);
+OpenOutcome CPredictStore::OpenDatabase(const std::string& path) {
+    if (connection.OpenExisting(path)) {
+        return OpenOutcome::opened;
     }
+    return connection.FailedOnLock() ? OpenOutcome::locked : OpenOutcome::failed;
 }
 
-void CPredictStore::LoadPlayer() {
+LoadOutcome CPredictStore::LoadPlayer() {
     const bool read = ReadPlayer();
-    if (!read) {
-        ShowMessage(Messages::kPlayerLoadFailed);
-    }
     listeners.Tell(read ? StoreEvent::playerLoaded : StoreEvent::playerUnreadable);
+    return read ? LoadOutcome::loaded : LoadOutcome::failed;
 }
 
 bool CPredictStore::ReadPlayer() {
@@ -48,31 +45,44 @@ bool CPredictStore::ReadPlayer() {
         return false;
     }
     // Converted and stored one by one: a value that has no text leaves the fields after it unchanged.
-    std::string* const fields[] = {&name, &sex, &shuxiang, &yunqi};
+    std::string* const fields[] = {&player.name, &player.sex, &player.shuxiang, &player.yunqi};
     for (std::size_t i = 0; i < columns.size(); ++i) {
         if (!select.Column(columns[i]).ToText(*fields[i])) {
             return false;
         }
     }
-    if (yunqi == "empty") {  // the stored placeholder of a player without a fortune code
-        yunqi.clear();
+    if (player.yunqi == "empty") {  // the stored placeholder of a player without a fortune code
+        player.yunqi.clear();
     }
     return true;
 }
 
-void CPredictStore::SavePlayer() {
+SaveOutcome CPredictStore::SavePlayer(const std::string& name, const std::string& sex,
+                                      const std::string& shuxiang) {
+    player.name = name;
+    player.sex = sex;
+    player.shuxiang = shuxiang;
     CSqliteStatement update(connection, kUpdateProfile);
-    const bool bound = update.BindText(1, name) && update.BindText(2, sex) && update.BindText(3, shuxiang);
-    if (!bound || !WriteOneRow(update)) {
-        ShowMessage(Messages::kSaveFailed);
+    if (!update.BindText(1, name) || !update.BindText(2, sex) || !update.BindText(3, shuxiang)) {
+        return SaveOutcome::failed;
     }
+    return WritePlayerRow(update);
 }
 
-void CPredictStore::SaveFortuneCode() {
+SaveOutcome CPredictStore::SaveFortuneCode(const std::string& code) {
+    player.yunqi = code;
     CSqliteStatement update(connection, kUpdateFortuneCode);
-    if (!update.BindText(1, yunqi) || !WriteOneRow(update)) {
-        ShowMessage(Messages::kSaveFailed);
+    if (!update.BindText(1, code)) {
+        return SaveOutcome::failed;
     }
+    return WritePlayerRow(update);
+}
+
+SaveOutcome CPredictStore::WritePlayerRow(CSqliteStatement& update) {
+    if (WriteOneRow(update)) {
+        return SaveOutcome::saved;
+    }
+    return Failure() == Step::locked ? SaveOutcome::locked : SaveOutcome::failed;
 }
 
 // One statement, committed on its own: a crash leaves either the old row or the new one. A table without rows
@@ -81,28 +91,18 @@ bool CPredictStore::WriteOneRow(CSqliteStatement& write) {
     return write.Step() == CSqliteStatement::StepResult::done && connection.Changes() == 1;
 }
 
-void CPredictStore::LoadHistory() {
+LoadOutcome CPredictStore::LoadHistory() {
     // Read before the rows: a change committed while they are read then shows as a newer version next time,
     // and is loaded once more rather than missed.
     if (!connection.DataVersion(loadedVersion)) {
         loadedVersion = -1;
     }
-    ++loads;
     CHistoryScan scan(connection, false);
-    if (!scan.IsPrepared()) {
-        ShowMessage(Messages::kHistoryLoadFailed);  // historyCount and the slots it lists keep their values
-        listeners.Tell(StoreEvent::historyUnreadable);
-        return;
-    }
-    historyCount = 0;
-    const bool read = ReadHistoryRows(scan);
-    // A slot counts as part of the history only when this load filled it: a reload never clears slots, so a
-    // record that is gone from the file (or a gap in its numbers) would otherwise still be shown.
-    filledSlots = scan.Filled();
-    if (!read) {
-        ShowMessage(Messages::kHistoryLoadFailed);
-    }
+    // A table that cannot be read at all leaves the history as it was; a row that cannot be read ends the
+    // history before it.
+    const bool read = scan.IsPrepared() && loaded.Read(scan);
     listeners.Tell(read ? StoreEvent::historyLoaded : StoreEvent::historyUnreadable);
+    return read ? LoadOutcome::loaded : LoadOutcome::failed;
 }
 
 bool CPredictStore::RefreshIfChanged() {
@@ -114,70 +114,4 @@ bool CPredictStore::RefreshIfChanged() {
     LoadPlayer();
     LoadHistory();
     return true;
-}
-
-// Rows may come in any order: record_order picks the slot. historyCount counts a row before anything of it is
-// read, so the row a load fails on is counted, even when its record_order itself cannot be read. A row that
-// reads but has no slot (outside 1 .. 399, or a second row for a slot already filled) is skipped and not
-// counted, so good rows never count past the 399 slots.
-bool CPredictStore::ReadHistoryRows(CHistoryScan& scan) {
-    for (;;) {
-        switch (scan.Next()) {
-            case CHistoryScan::Step::done:
-                return true;
-            case CHistoryScan::Step::failed:
-                return false;
-            case CHistoryScan::Step::unreadable:
-                ++historyCount;
-                return false;
-            case CHistoryScan::Step::row:
-                break;
-        }
-        ++historyCount;
-        const int slot = scan.Slot();
-        if (!scan.Reader().ReadRow(slot, history[static_cast<std::size_t>(slot)])) {
-            return false;
-        }
-    }
-}
-
-int CPredictStore::FirstPendingRecord() const {
-    for (int slot = 1; slot < HISTORY_SLOTS; ++slot) {
-        if (IsRecordSlot(slot) && IsPending(history[static_cast<std::size_t>(slot)])) {
-            return slot;
-        }
-    }
-    return historyCount + 1;
-}
-
-std::vector<int> CPredictStore::RecordSlots() const {
-    std::vector<int> slots;
-    slots.reserve(filledSlots.count());
-    for (int slot = 1; slot < HISTORY_SLOTS; ++slot) {
-        if (IsRecordSlot(slot)) {
-            slots.push_back(slot);
-        }
-    }
-    return slots;
-}
-
-bool CPredictStore::IsRecordSlot(int slot) const {
-    return slot >= 1 && slot < HISTORY_SLOTS && filledSlots.test(static_cast<std::size_t>(slot));
-}
-
-int CPredictStore::NextRecordOrder() const {
-    for (int slot = HISTORY_SLOTS - 1; slot >= 1; --slot) {
-        if (IsRecordSlot(slot)) {
-            return slot + 1;
-        }
-    }
-    return 1;
-}
-
-std::vector<HistoryRecord> CPredictStore::ListedRecords() const {
-    std::vector<HistoryRecord> records;
-    for (const int slot : RecordSlots()) {
-        records.push_back(history[static_cast<std::size_t>(slot)]);
-    }
-    return records;
 }

@@ -1,13 +1,17 @@
 #pragma once
-// The prediction store: the one connection to the database file, the player profile and the history table in
-// memory, and the operations that load and write them. The application object derives from it.
+// The prediction store: the one connection to the database file, the player profile and the history as last
+// loaded, and one call for each thing a user does to them (save a prediction, enter a draw, archive, save the
+// profile or the fortune code, back up, restore). Each call applies the rules (store/HistoryRules.h) to the
+// file as it finds it, inside one transaction, and returns what happened (store/StoreOutcomes.h); the store
+// never shows a message. The pages and the command line word the outcome.
 //
-// Every change goes to the file first and comes back into memory by a reload; memory is never written back.
-// Failures are reported through the message sink (core/MessageSink.h), once per failed operation.
+// Every change goes to the file first and comes back into memory by a reload, which the listeners hear
+// (store/StoreEvents.h); memory is never written back.
 #include <array>
-#include <bitset>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,11 +21,29 @@
 #include "store/DatabaseBackup.h"
 #include "store/DatabaseRestore.h"
 #include "store/HistoryRecord.h"
+#include "store/HistoryRules.h"
+#include "store/HistorySlots.h"
 #include "store/SafetyCopy.h"
 #include "store/StoreEvents.h"
+#include "store/StoreOutcomes.h"
 
 class CHistoryScan;
 class CSqliteStatement;
+
+// The player's profile: the first row of table player.
+struct PlayerProfile {
+    std::string name;
+    std::string sex;
+    std::string shuxiang;
+    std::string yunqi;  // the 14-character fortune code, or empty
+};
+
+// A prediction to save: its draw date (with the time of day the date dialog held), issue and eight codes.
+struct NewPrediction {
+    COleDateTime date;
+    std::string issue;
+    std::array<std::string, 8> codes;
+};
 
 class CPredictStore {
 public:
@@ -30,84 +52,74 @@ public:
     CPredictStore(const CPredictStore&) = delete;
     CPredictStore& operator=(const CPredictStore&) = delete;
 
-    // Opens the database file at path. The file must exist: it is never created here. Says
-    // Messages::kConnectFailed when it cannot be opened, or Messages::kDatabaseLocked when another program
-    // held it locked past the wait.
-    void OpenDatabase(const std::string& path);
+    // Opens the database file at path. The file must exist: it is never created here.
+    OpenOutcome OpenDatabase(const std::string& path);
     bool IsDatabaseOpen() const { return connection.IsOpen(); }
 
-    // Fills the player fields from the first row of table player; with no row they keep their values.
-    void LoadPlayer();
-    // Writes name, sex and shuxiang into the first player row.
-    void SavePlayer();
-    // Writes yunqi into the first player row.
-    void SaveFortuneCode();
-
-    // Reloads the history slots and historyCount from table data_history.
-    void LoadHistory();
+    // Fills the profile from the first row of table player; with no row it keeps its values. The listeners
+    // hear playerLoaded or playerUnreadable.
+    LoadOutcome LoadPlayer();
+    // Reloads the history from table data_history; the listeners hear historyLoaded or historyUnreadable. A
+    // table that cannot be read at all leaves the history as it was.
+    LoadOutcome LoadHistory();
     // Reloads the player and the history when something other than this store (another copy of the program,
     // the command line) has changed the file since the last load; true when it did. An unchanged file costs
     // one pragma. Every read that reports to the user starts here, so that it tells what the file holds now.
     bool RefreshIfChanged();
-    // How many times the history has been loaded.
-    int LoadCount() const { return loads; }
-    // Listeners hear every load (store/StoreEvents.h); Listen returns the number to stop listening with.
-    int Listen(CStoreListeners::Listener listener) { return listeners.Add(std::move(listener)); }
-    void StopListening(int id) { listeners.Remove(id); }
     // The file takes writes: not read-only, in a folder where its journal can be written.
     bool IsDatabaseWritable() const { return connection.IsWritable(); }
-    // Adds a prediction with the next record number the file leaves (one past the last record there; result
-    // "未知", is_right 11) and reloads. Refused when the file already holds a prediction for that day (with
-    // the date dialog's words) or has no slot left (Messages::kHistoryFilledMeanwhile when memory still had
-    // room, so that another copy saved since; else Messages::kSaveFailed), or when another program held the
-    // file locked past the wait (Messages::kLockedNotSaved, without a reload); false then.
-    bool AppendPrediction(const COleDateTime& recordDate, const std::string& openOrder,
-                          const std::array<std::string, 8>& data);
-    // Writes the draw result of record recordOrder and reloads, only while the file still holds that
-    // prediction as it was loaded and without a result. False without a message when it does not (the record
-    // is gone, was moved, or another copy entered its result first); false after Messages::kSaveFailed when
-    // the write failed, or Messages::kLockedNotSaved when the file stayed locked.
-    bool SetDrawResult(int recordOrder, const std::string& openData, int isRight);
-    // SetDrawResult, telling apart why nothing was written, for the caller to word: refused (another copy
-    // entered a result first; the reload shows it); changed (the record is not in the file as it was loaded:
-    // another copy moved, renumbered or archived it; reloaded); locked (another program held the file locked
-    // past the wait; nothing written and memory as it was); failed (after Messages::kSaveFailed).
-    enum class DrawWrite { written, refused, changed, locked, failed };
-    DrawWrite EnterDrawResult(int recordOrder, const std::string& openData, int isRight);
+
+    const PlayerProfile& Player() const { return player; }
+    // Writes name, sex and shuxiang of profile into the first player row; memory holds them whether or not
+    // the write went through, for the rest of the run.
+    SaveOutcome SavePlayer(const std::string& name, const std::string& sex, const std::string& shuxiang);
+    // Writes the fortune code into the first player row; memory holds it either way.
+    SaveOutcome SaveFortuneCode(const std::string& code);
+
+    // Saves a prediction with the next record number the file leaves (one past its last record; result
+    // "未知", is_right 11) after checking it as the date dialog does (CheckNewPrediction, on the file's
+    // records), then reloads. A file locked past the wait is not reloaded (the reload would wait for the same
+    // lock and then empty the list).
+    PredictionSave SavePrediction(const NewPrediction& prediction, const COleDateTime& today,
+                                  const PredictionBounds& bounds);
+    // Enters number as the draw result of the record in slot, on the day today, with the verdict the codes
+    // give it, after checking it as the records page does (CheckDrawEntry) on the file's own records; the
+    // record must still be the prediction this copy loaded in that slot. beforeWrite (the import's safety
+    // copy) runs once the checks passed, right before the write (which checks once more); when it returns
+    // false nothing is written.
+    // Then reloads, unless the file stayed locked.
+    DrawEntry EnterDraw(int slot, const std::string& number, const COleDateTime& today,
+                        const std::function<bool()>& beforeWrite = {});
     // Moves these records, each of which must still be in the file as it was loaded and have its draw result,
     // into the archive (table data_archive, made when the file has none), and numbers the records left 1, 2,
-    // 3, ... in their order; all in one transaction, then reloads. False after Messages::kSaveFailed (or
-    // Messages::kLockedNotSaved when the file stayed locked), with the file as it was.
-    bool ArchiveRecords(const std::vector<int>& recordOrders);
-    // ArchiveRecords, telling apart why nothing was archived, for the caller to word: changed (another copy
-    // changed one of these records in the file, or archived it, since the last load; reloaded); locked
-    // (another program held the file locked past the wait; memory as it was); failed (after
-    // Messages::kSaveFailed; a record asked for that the last load did not show with its result is such a
-    // failure too). The file is as it was in each case.
-    enum class ArchiveWrite { archived, changed, locked, failed };
-    ArchiveWrite MoveRecordsToArchive(const std::vector<int>& recordOrders);
-    // The archived records in the order they were archived. True with none for a file that has no archive;
-    // false when the archive cannot be read.
-    bool LoadArchive(std::vector<ArchivedRecord>& records) const;
+    // 3, ... in their order; all in one transaction, then reloads (unless locked). A record asked for that
+    // the last load did not show with its result was never confirmed by the user: failed, with nothing
+    // written.
+    ArchiveOutcome ArchiveRecords(const std::vector<int>& recordOrders);
+
     // The archived records one by one in the order they were archived, each handed to each and gone after
     // it: years of records are read in the memory of one. True with none for a file that has no archive;
     // false when the archive cannot be read (the records before the one that failed were handed over).
-    bool ReadArchive(const std::function<void(const ArchivedRecord&)>& each) const;
+    [[nodiscard]] bool ReadArchive(const std::function<void(const ArchivedRecord&)>& each) const;
+    // The archived records in the order they were archived; nothing when the archive cannot be read.
+    [[nodiscard]] std::optional<std::vector<ArchivedRecord>> LoadArchive() const;
     // How many records the archive holds; 0 without an archive (or when it cannot be read).
     int ArchiveCount() const;
     // The numbers (archive_order) of the archive: how many records, the newest's and the oldest's (0 and 0
-    // without any). False when the archive cannot be read.
-    bool ReadArchiveSpan(ArchiveSpan& span) const;
+    // without any); nothing when the archive cannot be read.
+    [[nodiscard]] std::optional<ArchiveSpan> ReadArchiveSpan() const;
     // A page of the archive for a view that shows it newest first: up to count records numbered fromOrder or
     // lower, newest first, after passing over the first skip of them. A view that knows the numbers have no
-    // gaps pages by number (skip 0); otherwise by place. False when the archive cannot be read.
-    bool LoadArchivePage(std::int64_t fromOrder, int skip, int count,
-                         std::vector<ArchivedRecord>& records) const;
-    // Every record there is: the archive, oldest first, then the history in list order; archived tells how
-    // many of them come from the archive. False when the archive could not be read (the history still comes).
-    bool AllRecords(std::vector<HistoryRecord>& records, int& archived) const;
-    // The first count records of the list that have their draw result: the oldest ones.
-    std::vector<int> OldestWithResult(int count) const;
+    // gaps pages by number (skip 0); otherwise by place. Nothing when the archive cannot be read.
+    [[nodiscard]] std::optional<std::vector<ArchivedRecord>> LoadArchivePage(std::int64_t fromOrder, int skip,
+                                                                             int count) const;
+    // Every record there is: the archive, oldest first, then the history in list order.
+    struct EveryRecord {
+        std::vector<HistoryRecord> records;
+        int archived = 0;         // how many of them come from the archive
+        bool archiveRead = true;  // false: the archive could not be read, and only the history came
+    };
+    EveryRecord AllRecords() const;
 
     // Backups (store/DatabaseBackup.h). The whole database into path, consistent even while another copy
     // writes; a regular file there is replaced whole.
@@ -127,56 +139,48 @@ public:
     // The layout of the file this program writes: 1 since the archive. A file of a later layout is not ours
     // to restore.
     static constexpr int kLayoutVersion = 1;
-    // The first record that still waits for its result, or historyCount + 1.
-    int FirstPendingRecord() const;
-    // The records the history holds, in list order: slots 1 .. historyCount.
-    std::vector<HistoryRecord> ListedRecords() const;
 
-    // The slots the last load filled, in record order: the records there are. A gap in the file's numbers
-    // leaves its slot out; a slot no row filled is never part of the history, whatever it still holds.
-    std::vector<int> RecordSlots() const;
-    bool IsRecordSlot(int slot) const;
-    // One past the last record: the number the next prediction is saved with, as far as the last load knows.
-    int NextRecordOrder() const;
-    // No slot is left for another prediction.
-    bool IsHistoryFull() const { return NextRecordOrder() >= HISTORY_SLOTS; }
+    // The history as last loaded, and read access to it.
+    const CHistorySlots& History() const { return loaded; }
+    const HistoryRecord& Record(int slot) const { return loaded.Record(slot); }
+    int HistoryCount() const { return loaded.Count(); }
+    int FirstPendingRecord() const { return loaded.FirstPendingRecord(); }
+    std::vector<HistoryRecord> ListedRecords() const { return loaded.ListedRecords(); }
+    std::vector<int> RecordSlots() const { return loaded.RecordSlots(); }
+    bool IsRecordSlot(int slot) const { return loaded.IsRecordSlot(slot); }
+    int NextRecordOrder() const { return loaded.NextRecordOrder(); }
+    bool IsHistoryFull() const { return loaded.IsFull(); }
+    std::vector<int> OldestWithResult(int count) const { return loaded.OldestWithResult(count); }
 
-    // The player profile.
-    std::string name;
-    std::string sex;
-    std::string shuxiang;
-    std::string yunqi;  // the 14-character fortune code, or empty
-
-    // Slot i holds record_order i; the slots RecordSlots() names are the history.
-    std::array<HistoryRecord, HISTORY_SLOTS> history{};
-    int historyCount = 0;  // the rows the last load read, with the one it failed on
+    // Listeners hear every load (store/StoreEvents.h); Listen returns the number to stop listening with.
+    int Listen(CStoreListeners::Listener listener) { return listeners.Add(std::move(listener)); }
+    void StopListening(int id) { listeners.Remove(id); }
 
 private:
-    // ok: the step went through; refused: the record has a result in the file; changed: the record is not in
-    // the file as it was loaded; dayTaken: a prediction for that day is there; full: no slot is left for a
-    // new one; locked: another connection held the file locked past the wait; failed: the file could not be
-    // read or written.
-    enum class WriteResult { ok, refused, changed, dayTaken, full, locked, failed };
+    // How a write's own steps went: ok, or why it stopped.
+    enum class Step { ok, locked, failed };
 
     bool ReadPlayer();
-    bool WritePlayerRow(CSqliteStatement& update);
-    bool ReadHistoryRows(CHistoryScan& scan);
-    WriteResult InsertPrediction(const COleDateTime& recordDate, const std::string& openOrder,
-                                 const std::array<std::string, 8>& data);
-    WriteResult FindFreeOrder(const COleDateTime& recordDate, int& order) const;
-    WriteResult WriteDrawResult(int recordOrder, const std::string& openData, int isRight);
-    WriteResult FindLoadedRecord(int recordOrder, long long& rowId, HistoryRecord& stored) const;
-    WriteResult WriteArchive(const std::vector<int>& recordOrders);
-    // A failed step as a WriteResult, read right after the failure: locked or failed.
-    WriteResult Failure() const;
+    // The file's records as a write finds them, read inside its transaction, with their rowids; nothing
+    // when the table cannot be read whole.
+    std::unique_ptr<CHistorySlots> ReadFileRecords() const;
+    PredictionSave InsertPrediction(const NewPrediction& prediction, const COleDateTime& today,
+                                    const PredictionBounds& bounds);
+    // check: only the checks, "written" when the entry would go in; write: the checks and the write.
+    enum class Pass { check, write };
+    DrawEntry WriteDraw(int slot, const std::string& number, const COleDateTime& today, Pass pass);
+    ArchiveOutcome WriteArchive(const std::vector<int>& recordOrders);
+    // A failed step, read right after the failure: locked or failed.
+    Step Failure() const;
+    SaveOutcome WritePlayerRow(CSqliteStatement& update);
     bool HasArchiveTable() const;
     bool WriteOneRow(CSqliteStatement& write);
     bool HasHistoryTable() const;
 
     CSqliteConnection connection;
-    std::bitset<HISTORY_SLOTS> filledSlots;
+    PlayerProfile player;
+    CHistorySlots loaded;
     // The file's data version when the history was last loaded; -1 before the first load.
     long long loadedVersion = -1;
-    int loads = 0;
     CStoreListeners listeners;
 };

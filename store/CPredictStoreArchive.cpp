@@ -4,7 +4,6 @@
 #include <functional>
 #include <vector>
 
-#include "core/MessageSink.h"
 #include "store/CHistoryRowReader.h"
 #include "store/CHistoryScan.h"
 #include "store/CPredictStore.h"
@@ -131,78 +130,66 @@ bool ReadArchiveRows(CSqliteStatement& select, const std::function<void(const Ar
 
 }  // namespace
 
-bool CPredictStore::ArchiveRecords(const std::vector<int>& recordOrders) {
-    const ArchiveWrite outcome = MoveRecordsToArchive(recordOrders);
-    if (outcome == ArchiveWrite::changed) {
-        ShowMessage(Messages::kSaveFailed);
-    } else if (outcome == ArchiveWrite::locked) {
-        ShowMessage(Messages::kLockedNotSaved);
+ArchiveOutcome CPredictStore::ArchiveRecords(const std::vector<int>& recordOrders) {
+    if (!HasHistoryTable()) {
+        return Failure() == Step::locked ? ArchiveOutcome::locked : ArchiveOutcome::failed;
     }
-    return outcome == ArchiveWrite::archived;
-}
-
-CPredictStore::ArchiveWrite CPredictStore::MoveRecordsToArchive(const std::vector<int>& recordOrders) {
-    const WriteResult result = HasHistoryTable() ? WriteArchive(recordOrders) : Failure();
-    if (result == WriteResult::locked) {
-        return ArchiveWrite::locked;  // nothing written; a reload would wait for the same lock
+    const ArchiveOutcome outcome = WriteArchive(recordOrders);
+    if (outcome != ArchiveOutcome::locked) {
+        LoadHistory();  // a reload under the lock would only wait for it again
     }
-    if (result == WriteResult::failed) {
-        ShowMessage(Messages::kSaveFailed);
-    }
-    LoadHistory();
-    switch (result) {
-        case WriteResult::ok:
-            return ArchiveWrite::archived;
-        case WriteResult::changed:
-            return ArchiveWrite::changed;
-        default:
-            return ArchiveWrite::failed;
-    }
+    return outcome;
 }
 
 // Each record must be in the file exactly as loaded, result included: the user confirmed these very records.
 // What the last load did not show as one record with its result was never confirmed, and is no race but a
 // failure. A file without the archive table gets it in the same transaction.
-CPredictStore::WriteResult CPredictStore::WriteArchive(const std::vector<int>& recordOrders) {
+ArchiveOutcome CPredictStore::WriteArchive(const std::vector<int>& recordOrders) {
+    const auto failure = [this] {
+        return Failure() == Step::locked ? ArchiveOutcome::locked : ArchiveOutcome::failed;
+    };
     for (auto order = recordOrders.begin(); order != recordOrders.end(); ++order) {
-        if (!IsRecordSlot(*order) || !history[static_cast<std::size_t>(*order)].HasDrawResult() ||
+        if (!loaded.IsRecordSlot(*order) || !loaded.Record(*order).HasDrawResult() ||
             std::find(recordOrders.begin(), order, *order) != order) {
-            return WriteResult::failed;
+            return ArchiveOutcome::failed;
         }
     }
     CSqliteTransaction transaction(connection);
     if (!transaction.IsActive()) {
-        return Failure();
+        return failure();
     }
     std::vector<FileRow> moved;
     std::vector<FileRow> kept;
     const auto asLoaded = [this](const HistoryRecord& stored) {
-        const HistoryRecord& loaded = history[static_cast<std::size_t>(stored.record_order)];
-        return stored.HasDrawResult() && IsSamePrediction(stored, loaded) &&
-               stored.is_right == loaded.is_right && stored.open_data == loaded.open_data;
+        const HistoryRecord& seen = loaded.Record(stored.record_order);
+        return stored.HasDrawResult() && IsSamePrediction(stored, seen) && stored.is_right == seen.is_right &&
+               stored.open_data == seen.open_data;
     };
     switch (SplitRows(connection, recordOrders, asLoaded, moved, kept)) {
         case Split::ok:
             break;
         case Split::changed:
-            return WriteResult::changed;
+            return ArchiveOutcome::changed;
         case Split::failed:
-            return Failure();
+            return failure();
     }
     // The file's layout says it has an archive from now on.
     if (!HasArchiveTable() && (!connection.Execute(kCreateArchive) || !connection.Execute(kArchiveLayout))) {
-        return Failure();
+        return failure();
     }
     const std::string now = CColumnValue::FormatDate(COleDateTime::GetCurrentTime());
     if (!MoveRows(connection, moved, now) || !Renumber(connection, kept)) {
-        return Failure();
+        return failure();
     }
-    return transaction.Commit() ? WriteResult::ok : Failure();
+    return transaction.Commit() ? ArchiveOutcome::archived : failure();
 }
 
-bool CPredictStore::LoadArchive(std::vector<ArchivedRecord>& records) const {
-    records.clear();
-    return ReadArchive([&records](const ArchivedRecord& archived) { records.push_back(archived); });
+std::optional<std::vector<ArchivedRecord>> CPredictStore::LoadArchive() const {
+    std::vector<ArchivedRecord> records;
+    if (!ReadArchive([&records](const ArchivedRecord& archived) { records.push_back(archived); })) {
+        return std::nullopt;
+    }
+    return records;
 }
 
 bool CPredictStore::ReadArchive(const std::function<void(const ArchivedRecord&)>& each) const {
@@ -213,72 +200,63 @@ bool CPredictStore::ReadArchive(const std::function<void(const ArchivedRecord&)>
     return ReadArchiveRows(select, each);
 }
 
-bool CPredictStore::LoadArchivePage(std::int64_t fromOrder, int skip, int count,
-                                    std::vector<ArchivedRecord>& records) const {
-    records.clear();
+std::optional<std::vector<ArchivedRecord>> CPredictStore::LoadArchivePage(std::int64_t fromOrder, int skip,
+                                                                          int count) const {
+    std::vector<ArchivedRecord> records;
     if (!HasArchiveTable()) {
-        return IsDatabaseOpen();
+        return IsDatabaseOpen() ? std::optional(records) : std::nullopt;
     }
     CSqliteStatement select(connection, kSelectArchivePage);
-    return select.BindInteger(1, fromOrder) && select.BindInteger(2, count) && select.BindInteger(3, skip) &&
-           ReadArchiveRows(select,
-                           [&records](const ArchivedRecord& archived) { records.push_back(archived); });
+    const bool read =
+        select.BindInteger(1, fromOrder) && select.BindInteger(2, count) && select.BindInteger(3, skip) &&
+        ReadArchiveRows(select, [&records](const ArchivedRecord& archived) { records.push_back(archived); });
+    return read ? std::optional(records) : std::nullopt;
 }
 
 int CPredictStore::ArchiveCount() const {
-    ArchiveSpan span;
-    return ReadArchiveSpan(span) ? span.count : 0;
+    const std::optional<ArchiveSpan> span = ReadArchiveSpan();
+    return span ? span->count : 0;
 }
 
-bool CPredictStore::ReadArchiveSpan(ArchiveSpan& span) const {
-    span = {};
+std::optional<ArchiveSpan> CPredictStore::ReadArchiveSpan() const {
+    ArchiveSpan span;
     if (!HasArchiveTable()) {
-        return IsDatabaseOpen();
+        return IsDatabaseOpen() ? std::optional(span) : std::nullopt;
     }
     CSqliteStatement extent(connection,
                             "SELECT count(*), min(archive_order), max(archive_order) FROM data_archive");
     std::int64_t count = 0;
     if (!extent.IsPrepared() || extent.Step() != CSqliteStatement::StepResult::row ||
         !extent.Column(0).ToInteger(count)) {
-        return false;
+        return std::nullopt;
     }
     span.count = static_cast<int>(count);
     // An empty archive has no numbers: min and max are NULL then.
-    return count == 0 || (extent.Column(1).ToInteger(span.oldest) && extent.Column(2).ToInteger(span.newest));
+    if (count != 0 &&
+        (!extent.Column(1).ToInteger(span.oldest) || !extent.Column(2).ToInteger(span.newest))) {
+        return std::nullopt;
+    }
+    return span;
 }
 
 bool CPredictStore::HasArchiveTable() const {
     return CSqliteStatement(connection, kSelectArchive).IsPrepared();
 }
 
-bool CPredictStore::AllRecords(std::vector<HistoryRecord>& records, int& archived) const {
-    records.clear();
+CPredictStore::EveryRecord CPredictStore::AllRecords() const {
+    EveryRecord every;
     const std::vector<HistoryRecord> listed = ListedRecords();
-    records.reserve(static_cast<std::size_t>(ArchiveCount()) + listed.size());
-    const bool read =
-        ReadArchive([&records](const ArchivedRecord& record) { records.push_back(record.record); });
-    archived = static_cast<int>(records.size());
-    records.insert(records.end(), listed.begin(), listed.end());
-    return read;
-}
-
-std::vector<int> CPredictStore::OldestWithResult(int count) const {
-    std::vector<int> slots;
-    for (const int slot : RecordSlots()) {
-        if (static_cast<int>(slots.size()) < count &&
-            history[static_cast<std::size_t>(slot)].HasDrawResult()) {
-            slots.push_back(slot);
-        }
-    }
-    return slots;
+    every.records.reserve(static_cast<std::size_t>(ArchiveCount()) + listed.size());
+    every.archiveRead =
+        ReadArchive([&every](const ArchivedRecord& record) { every.records.push_back(record.record); });
+    every.archived = static_cast<int>(every.records.size());
+    every.records.insert(every.records.end(), listed.begin(), listed.end());
+    return every;
 }
 
 RestoreOutcome CPredictStore::RestoreFrom(const std::string& path,
                                           const std::function<bool()>& beforeReplace) {
     const RestoreOutcome outcome = RestoreDatabase(connection, path, kLayoutVersion, beforeReplace);
-    if (outcome.error != 0) {
-        ShowMessage(Messages::kSaveFailed);
-    }
     LoadPlayer();
     LoadHistory();
     return outcome;

@@ -30,7 +30,7 @@ enum class BackupRefusal {
 
 enum class BackupTable { player, history, archive };
 
-struct BackupCheck {
+struct [[nodiscard]] BackupCheck {
     BackupRefusal refusal = BackupRefusal::none;
     int error = 0;  // unreadable: the errno
     // badValue, repeatedNumber, missingNumber: where.
@@ -50,7 +50,7 @@ struct BackupCheck {
 // UTF-8 text where text belongs. The first thing that fails is the answer.
 BackupCheck CheckBackup(const std::string& path, int layoutVersion, const std::string& databasePath = {});
 
-struct RestoreOutcome {
+struct [[nodiscard]] RestoreOutcome {
     BackupCheck check;      // refused: nothing was written
     bool notReady = false;  // the check passed but beforeReplace failed: nothing was written
     int error = 0;  // the check passed but writing the database failed: the errno; the file is as it was

@@ -7,7 +7,6 @@
 
 #include "core/Utf8Text.h"
 #include "store/CPredictStore.h"
-#include "store/HistoryRules.h"
 #include "store/HistoryVerdict.h"
 
 namespace {
@@ -90,6 +89,30 @@ bool Matches(const HistoryRecord& record, const std::string& key, const std::opt
     return date ? record.record_date.DateOnly() == *date : FoldFullWidth(record.open_order) == key;
 }
 
+// The line's reason when the store refused its entry; nullopt when the entry was not refused but stopped
+// (or went in).
+std::optional<DrawLineRefusal> LineRefusalOf(DrawEntry::Reason reason) {
+    switch (reason) {
+        case DrawEntry::Reason::alreadyEntered:
+        case DrawEntry::Reason::enteredMeanwhile:  // another copy entered it: the record has its result
+            return DrawLineRefusal::alreadyEntered;
+        case DrawEntry::Reason::notDue:
+            return DrawLineRefusal::notDue;
+        case DrawEntry::Reason::notADrawNumber:
+            return DrawLineRefusal::notADrawNumber;
+        case DrawEntry::Reason::earlierPending:
+            return DrawLineRefusal::earlierPending;
+        case DrawEntry::Reason::changedMeanwhile:  // it may well still wait for its result
+            return DrawLineRefusal::changedMeanwhile;
+        case DrawEntry::Reason::written:
+        case DrawEntry::Reason::notReady:
+        case DrawEntry::Reason::locked:
+        case DrawEntry::Reason::failed:
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 class Importer {
 public:
     Importer(CPredictStore& target, DrawImportReport& out, std::function<bool()> beforeFirstWrite)
@@ -98,7 +121,8 @@ public:
           today(COleDateTime::GetCurrentTime().DateOnly()),
           notYetWritten(std::move(beforeFirstWrite)) {}
 
-    // The record the line names, or nullopt once the line has been refused.
+    // The record the line names, or nullopt once the line has been refused. Whether its number can go in is
+    // the store's to say, as the lines go in.
     std::optional<Claim> Resolve(const DrawLine& draw) {
         const std::optional<COleDateTime> date = DateOfKey(draw.key);
         if (date && date->GetStatus() != COleDateTime::valid) {
@@ -112,52 +136,45 @@ public:
         if (slot == kAllEntered) {
             return Refuse(draw, DrawLineRefusal::alreadyEntered, {});
         }
-        // The order of the records is checked as the lines go in, in the records' order.
-        const DrawEntryCheck check = CheckDrawEntry(store, slot, draw.number, today);
-        if (check.refusal != DrawEntryRefusal::none && check.refusal != DrawEntryRefusal::earlierPending) {
-            return Refuse(draw, check);
-        }
         return Claim{slot, draw};
     }
 
-    // False when the write failed: the import stops there.
+    // False when the import stops there: the write failed, or the step before the first write did.
     bool Enter(const Claim& claim) {
         // The slot was found before the first line went in. The store reloads after every write, and when
         // another copy has archived records since, the records after them have new numbers: this slot may
         // hold another record now, which the line must not reach.
-        const auto slot = static_cast<std::size_t>(claim.slot);
         if (!store.IsRecordSlot(claim.slot) ||
-            !Matches(store.history[slot], claim.draw.key, DateOfKey(claim.draw.key))) {
+            !Matches(store.Record(claim.slot), claim.draw.key, DateOfKey(claim.draw.key))) {
             Refuse(claim.draw, DrawLineRefusal::changedMeanwhile, {});
             return true;
         }
-        const DrawEntryCheck check = CheckDrawEntry(store, claim.slot, claim.draw.number, today);
-        if (check.refusal != DrawEntryRefusal::none) {
-            Refuse(claim.draw, check);
+        const DrawEntry entry = store.EnterDraw(claim.slot, claim.draw.number, today, StepBeforeWrite());
+        if (const std::optional<DrawLineRefusal> refusal = LineRefusalOf(entry.reason)) {
+            const std::string field =
+                *refusal == DrawLineRefusal::notADrawNumber ? claim.draw.number : std::string();
+            report.refused.push_back({claim.draw.line, *refusal, field, entry.pendingRow});
             return true;
         }
-        if (!ReadyToWrite()) {
-            return false;
-        }
-        const HistoryRecord before = store.history[slot];
-        switch (store.EnterDrawResult(claim.slot, claim.draw.number,
-                                      VerdictFor(before.data, claim.draw.number))) {
-            case CPredictStore::DrawWrite::written:
+        switch (entry.reason) {
+            case DrawEntry::Reason::written:
                 ++report.entered;
                 return true;
-            case CPredictStore::DrawWrite::refused:
-                // Another copy of the program entered this result first; the store has reloaded it.
-                Refuse(claim.draw, DrawLineRefusal::alreadyEntered, {});
-                return true;
-            case CPredictStore::DrawWrite::changed:
-                // Another copy moved or archived the record: it may well still wait for its result.
-                Refuse(claim.draw, DrawLineRefusal::changedMeanwhile, {});
-                return true;
-            case CPredictStore::DrawWrite::locked:
+            case DrawEntry::Reason::notReady:
+                report.notReady = true;
+                return false;
+            case DrawEntry::Reason::locked:
                 report.locked = true;
                 break;
-            case CPredictStore::DrawWrite::failed:
+            case DrawEntry::Reason::failed:
                 break;
+            case DrawEntry::Reason::alreadyEntered:
+            case DrawEntry::Reason::enteredMeanwhile:
+            case DrawEntry::Reason::notDue:
+            case DrawEntry::Reason::notADrawNumber:
+            case DrawEntry::Reason::earlierPending:
+            case DrawEntry::Reason::changedMeanwhile:
+                return true;  // refused above
         }
         report.failedLine = claim.draw.line;
         return false;
@@ -170,35 +187,21 @@ public:
 
 private:
     static constexpr int kNoRecord = 0;
-
-    // The caller's step before the first write, run once.
-    bool ReadyToWrite() {
-        if (notYetWritten) {
-            report.notReady = !std::exchange(notYetWritten, nullptr)();
-        }
-        return !report.notReady;
-    }
     static constexpr int kAllEntered = -1;
 
-    std::nullopt_t Refuse(const DrawLine& draw, const DrawEntryCheck& check) {
-        switch (check.refusal) {
-            case DrawEntryRefusal::alreadyEntered:
-                return Refuse(draw, DrawLineRefusal::alreadyEntered, {});
-            case DrawEntryRefusal::notDue:
-                return Refuse(draw, DrawLineRefusal::notDue, {});
-            case DrawEntryRefusal::notADrawNumber:
-                return Refuse(draw, DrawLineRefusal::notADrawNumber, draw.number);
-            default:
-                report.refused.push_back({draw.line, DrawLineRefusal::earlierPending, {}, check.pendingRow});
-                return std::nullopt;
+    // The caller's step before the first write, handed to the first entry that passes its checks only.
+    std::function<bool()> StepBeforeWrite() {
+        if (!notYetWritten) {
+            return {};
         }
+        return [this] { return std::exchange(notYetWritten, nullptr)(); };
     }
 
     // The first listed record the key names that still waits for its result.
     int FindRecord(const std::string& key, const std::optional<COleDateTime>& date) const {
         int found = kNoRecord;
         for (const int slot : store.RecordSlots()) {
-            const HistoryRecord& record = store.history[static_cast<std::size_t>(slot)];
+            const HistoryRecord& record = store.Record(slot);
             if (Matches(record, key, date)) {
                 if (IsPending(record)) {
                     return slot;

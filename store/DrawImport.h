@@ -37,7 +37,7 @@ struct DrawImportRefusal {
     int pendingRow = 0;  // earlierPending: the list row, from 1, of the record that waits first
 };
 
-struct DrawImportReport {
+struct [[nodiscard]] DrawImportReport {
     int entered = 0;
     std::vector<DrawImportRefusal> refused;  // in the order of their lines
     int failedLine = 0;     // the line whose write failed and stopped the import; 0 when it ran to its end

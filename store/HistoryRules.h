@@ -1,14 +1,15 @@
 #pragma once
-// The rules the history keeps, each stated once and answered with a reason: the records page, the import of a
-// file of draws and whatever else enters results ask here, and each chooses its own words for the reason.
+// The rules the history keeps, each stated once and answered with a reason. The store applies them to the
+// file as each write finds it (store/StoreOutcomes.h); the date dialog and the records page ask them of what
+// the store last loaded, to refuse before anything is written or to offer an entry.
 #include <string>
 
 #include "core/COleDateTime.h"
 
-class CPredictStore;
+class CHistorySlots;
 
 // Why a new prediction cannot start; none when it can.
-enum class PredictionRefusal {
+enum class [[nodiscard]] PredictionRefusal {
     none,
     past,              // before the first draw the program knows, or before today (today itself is fine)
     alreadyPredicted,  // the history holds a prediction for that day, whatever its issue
@@ -23,10 +24,10 @@ struct PredictionBounds {
     int lastYear = 0;       // the last year the calendar can predict
 };
 
-// Whether a prediction for date with this issue can start on the day today, by the history the store holds
-// now. The checks run in this order and the first that fails is the answer: past, already predicted, beyond
-// the calendar, no issue, history full. Only the year, month and day of the dates count.
-PredictionRefusal CheckNewPrediction(const CPredictStore& store, const COleDateTime& date,
+// Whether a prediction for date with this issue can start on the day today, by the records of history. The
+// checks run in this order and the first that fails is the answer: past, already predicted, beyond the
+// calendar, no issue, history full. Only the year, month and day of the dates count.
+PredictionRefusal CheckNewPrediction(const CHistorySlots& history, const COleDateTime& date,
                                      const std::string& issue, const COleDateTime& today,
                                      const PredictionBounds& bounds);
 
@@ -39,7 +40,7 @@ enum class DrawEntryRefusal {
     earlierPending,  // an earlier record still waits: results go in strictly in the order of the list
 };
 
-struct DrawEntryCheck {
+struct [[nodiscard]] DrawEntryCheck {
     DrawEntryRefusal refusal = DrawEntryRefusal::none;
     // earlierPending: the row of the list, from 1, that holds the record waiting first. With a gap in the
     // file's record numbers this is not its record number.
@@ -49,12 +50,9 @@ struct DrawEntryCheck {
 // Whether number can be entered as the draw of the record in slot, on the day today. The checks run in this
 // order and the first that fails is the answer: already entered, not due, not a draw number, an earlier
 // record waiting.
-DrawEntryCheck CheckDrawEntry(const CPredictStore& store, int slot, const std::string& number,
+DrawEntryCheck CheckDrawEntry(const CHistorySlots& history, int slot, const std::string& number,
                               const COleDateTime& today);
 
 // The record in slot can take its draw number today: it waits for it, its date has come and no earlier record
 // waits. Only such a record is offered an entry, so that no entry is offered that could only be refused.
-bool IsEntryOpen(const CPredictStore& store, int slot, const COleDateTime& today);
-
-// The row of the list, from 1, that shows the record in slot; 0 when no row does.
-int ListRowOfSlot(const CPredictStore& store, int slot);
+bool IsEntryOpen(const CHistorySlots& history, int slot, const COleDateTime& today);

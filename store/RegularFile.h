@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-struct FileOutcome {
+struct [[nodiscard]] FileOutcome {
     enum class Kind {
         ok,
         notRegular,      // a folder, a device, a pipe, a socket, or a link that leads nowhere

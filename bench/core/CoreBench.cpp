@@ -24,7 +24,7 @@ void ConvertEveryDate(benchmark::State& state, CalendarEdition edition) {
     CLunarCalendar calendar;
     std::size_t next = 0;
     for (auto _ : state) {
-        calendar.Convert(dates[next]);
+        benchmark::DoNotOptimize(calendar.Convert(dates[next]));
         benchmark::DoNotOptimize(calendar.dayPillar.data());
         next = next + 1 == dates.size() ? 0 : next + 1;
     }
@@ -46,7 +46,7 @@ BENCHMARK(BM_ConvertExtendedSpan);
 // One cast per iteration, walking every casting number.
 void BM_CastFromNumber(benchmark::State& state) {
     PredictionState prediction;
-    prediction.lunar.Convert(COleDateTime(2009, 6, 17));
+    benchmark::DoNotOptimize(prediction.lunar.Convert(COleDateTime(2009, 6, 17)));
     int number = 10;
     for (auto _ : state) {
         CastFromNumber(prediction, number);

@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "core/MessageSink.h"
 #include "store/CPredictStore.h"
 #include "store/CSqliteConnection.h"
 #include "store/DatabaseSchema.h"
 #include "tools/emptydb/EmptyDatabase.h"
+#include "tests/support/StoreRecords.h"
 
 namespace {
 
@@ -41,13 +41,13 @@ public:
         if (!WriteEmptyDatabase(path, error)) {
             return;
         }
-        filler.OpenDatabase(path);
+        static_cast<void>(filler.OpenDatabase(path));
         filler.LoadHistory();
         // One prediction a day: a second one for a day is refused.
-        while (filler.historyCount < rows &&
-               filler.AppendPrediction(Day(filler.historyCount), "09161", kCodes)) {
+        while (filler.HistoryCount() < rows &&
+               SaveRecord(filler, Day(filler.HistoryCount()), "09161", kCodes)) {
         }
-        ok = filler.historyCount == rows;
+        ok = filler.HistoryCount() == rows;
     }
     ~CBenchDatabase() {
         std::error_code ec;
@@ -64,12 +64,12 @@ public:
 void BM_LoadHistory399(benchmark::State& state) {
     const CBenchDatabase db(399);
     CPredictStore store;
-    store.OpenDatabase(db.path);
+    static_cast<void>(store.OpenDatabase(db.path));
     for (auto _ : state) {
         store.LoadHistory();
-        benchmark::DoNotOptimize(store.historyCount);
+        benchmark::DoNotOptimize(store.HistoryCount());
     }
-    if (!db.ok || store.historyCount != 399) {
+    if (!db.ok || store.HistoryCount() != 399) {
         state.SkipWithError("the history did not load");
     }
 }
@@ -79,17 +79,17 @@ void BM_AppendPredictionWithReload398(benchmark::State& state) {
     CSqliteConnection remover;
     remover.OpenExisting(db.path);
     CPredictStore store;
-    store.OpenDatabase(db.path);
+    static_cast<void>(store.OpenDatabase(db.path));
     store.LoadHistory();
     bool ok = db.ok;
     for (auto _ : state) {
-        ok = store.AppendPrediction(COleDateTime(2011, 1, 1, 20, 0, 0), "09161", kCodes) && ok;
+        ok = SaveRecord(store, COleDateTime(2011, 1, 1, 20, 0, 0), "09161", kCodes) && ok;
         state.PauseTiming();  // back to 398 rows for the next round
         ok = remover.Execute("DELETE FROM data_history WHERE record_order = 399") && ok;
         store.LoadHistory();
         state.ResumeTiming();
     }
-    if (!ok || store.historyCount != 398) {
+    if (!ok || store.HistoryCount() != 398) {
         state.SkipWithError("an append failed");
     }
 }
@@ -113,10 +113,10 @@ void BM_ArchiveOldest300Of399(benchmark::State& state) {
         store.reset();
         std::filesystem::copy_file(db.path, work, std::filesystem::copy_options::overwrite_existing);
         store.emplace();
-        store->OpenDatabase(work);
+        static_cast<void>(store->OpenDatabase(work));
         store->LoadHistory();
         state.ResumeTiming();
-        ok = store->ArchiveRecords(oldest) && store->NextRecordOrder() == 100 && ok;
+        ok = store->ArchiveRecords(oldest) == ArchiveOutcome::archived && store->NextRecordOrder() == 100 && ok;
     }
     if (!ok) {
         state.SkipWithError("the archive failed");
@@ -145,7 +145,7 @@ public:
 void BM_BackupFullHistoryAnd10000Archived(benchmark::State& state) {
     const CBenchArchive db;
     CPredictStore store;
-    store.OpenDatabase(db.path);
+    static_cast<void>(store.OpenDatabase(db.path));
     bool ok = db.ok;
     for (auto _ : state) {
         ok = store.BackupTo((db.dir / "backup.db").string()).Ok() && ok;
@@ -160,14 +160,14 @@ void BM_BackupFullHistoryAnd10000Archived(benchmark::State& state) {
 void BM_RestoreFullHistoryAndArchived(benchmark::State& state) {
     const CBenchArchive db(static_cast<int>(state.range(0)));
     CPredictStore store;
-    store.OpenDatabase(db.path);
+    static_cast<void>(store.OpenDatabase(db.path));
     const std::string backup = (db.dir / "backup.db").string();
     bool ok = db.ok && store.BackupTo(backup).Ok();
     for (auto _ : state) {
         ok = CheckBackup(backup, CPredictStore::kLayoutVersion, db.path).Ok() && store.RestoreFrom(backup) &&
              ok;
     }
-    if (!ok || store.historyCount != 399 || store.ArchiveCount() != state.range(0)) {
+    if (!ok || store.HistoryCount() != 399 || store.ArchiveCount() != state.range(0)) {
         state.SkipWithError("the restore failed");
     }
 }
@@ -186,7 +186,6 @@ BENCHMARK(BM_LoadHistory399)->Unit(benchmark::kMillisecond)->UseRealTime()->Repe
 BENCHMARK(BM_AppendPredictionWithReload398)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5);
 
 int main(int argc, char** argv) {
-    SetMessageSink([](const std::string&, const std::string&) {});  // a failure shows up as SkipWithError
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

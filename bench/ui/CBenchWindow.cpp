@@ -54,7 +54,7 @@ CBenchWindow::CBenchWindow(int records) : folder(records) {
     app->LoadHistory();
     PredictionState& state = app->state;
     state.drawDate = COleDateTime(2011, 6, 17, 9, 30, 0);
-    state.lunar.Convert(state.drawDate);
+    static_cast<void>(state.lunar.Convert(state.drawDate));
     state.issueNumber = "2011160";
     CastFromNumber(state, 4721);
 

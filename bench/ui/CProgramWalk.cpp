@@ -57,7 +57,7 @@ void CProgramWalk::Start() {
         std::fprintf(stderr, "walk: the first window is not the main window\n");
         return;
     }
-    historyBefore = theApp().historyCount;
+    historyBefore = theApp().HistoryCount();
     BuildSteps();
     poll.start(5);
     deadline.start(60000);
@@ -135,7 +135,7 @@ void CProgramWalk::BuildSteps() {
 }
 
 void CProgramWalk::Finish(CMainDlg& main) {
-    succeeded = theApp().historyCount == historyBefore + 1;
+    succeeded = theApp().HistoryCount() == historyBefore + 1;
     if (!succeeded) {
         std::fprintf(stderr, "walk: the prediction was not stored\n");
     }

@@ -26,6 +26,7 @@
 #include "tests/support/AppFixture.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/StoreRecords.h"
 
 namespace {
 
@@ -33,9 +34,9 @@ class MainDlgTest : public AppFixture {
 protected:
     void SetUp() override {
         AppFixture::SetUp();
-        app->name = "新玩家";
-        app->sex = "先生";
-        app->shuxiang = "龙";
+        SetProfileField(*app, &PlayerProfile::name, "新玩家");
+        SetProfileField(*app, &PlayerProfile::sex, "先生");
+        SetProfileField(*app, &PlayerProfile::shuxiang, "龙");
     }
     void TearDown() override {
         window.reset();
@@ -157,7 +158,7 @@ TEST_F(MainDlgTest, EscOnTheHomeViewAndOnEveryPageLeavesTheWindowAsItWas) {
 }
 
 TEST_F(MainDlgTest, ANewPlayerIsShownWithPaddedNameAndTheDragon) {
-    app->shuxiang = "虎";  // ignored for a new player
+    SetProfileField(*app, &PlayerProfile::shuxiang, "虎");  // ignored for a new player
     CMainDlg& main = Open();
 
     EXPECT_EQ(main.playerLabel.text(), QStringLiteral("新玩家    "));
@@ -165,9 +166,9 @@ TEST_F(MainDlgTest, ANewPlayerIsShownWithPaddedNameAndTheDragon) {
 }
 
 TEST_F(MainDlgTest, AKnownPlayerIsShownAsNameAndSexWithTheirAnimal) {
-    app->name = "李明";
-    app->sex = "小姐";
-    app->shuxiang = "兔";
+    SetProfileField(*app, &PlayerProfile::name, "李明");
+    SetProfileField(*app, &PlayerProfile::sex, "小姐");
+    SetProfileField(*app, &PlayerProfile::shuxiang, "兔");
     CMainDlg& main = Open();
 
     EXPECT_EQ(main.playerLabel.text(), QStringLiteral("李明小姐"));
@@ -175,8 +176,8 @@ TEST_F(MainDlgTest, AKnownPlayerIsShownAsNameAndSexWithTheirAnimal) {
 }
 
 TEST_F(MainDlgTest, ALongNameIsCutWithAnEllipsisAndTheTitleAfterItStays) {
-    app->name = "欧阳诸葛司马上官东方皇甫尉迟公孙";
-    app->sex = "先生";
+    SetProfileField(*app, &PlayerProfile::name, "欧阳诸葛司马上官东方皇甫尉迟公孙");
+    SetProfileField(*app, &PlayerProfile::sex, "先生");
     CMainDlg& main = Open();
 
     const QString shown = main.playerLabel.text();
@@ -189,7 +190,7 @@ TEST_F(MainDlgTest, ALongNameIsCutWithAnEllipsisAndTheTitleAfterItStays) {
 
 TEST_F(MainDlgTest, ASavedProfileRelabelsEvenWhenTheNameIsStillTheNewPlayer) {
     CMainDlg& main = Open();
-    app->shuxiang = "猴";
+    SetProfileField(*app, &PlayerProfile::shuxiang, "猴");
 
     Navigate(30, 2);
 

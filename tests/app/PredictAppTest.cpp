@@ -10,7 +10,7 @@
 #include "app/CMainApp.h"
 #include "app/CMainDlg.h"
 #include "controls/ProgramFiles.h"
-#include "core/MessageSink.h"
+#include "shell/MessageSink.h"
 #include "shell/DatabaseLocation.h"
 #include "shell/FileErrors.h"
 #include "tests/support/AppFixture.h"
@@ -72,7 +72,7 @@ TEST_F(PredictAppTest, WithoutADatabaseTheThreeFailuresAreShownInOrderBeforeTheM
     EXPECT_EQ(messages, expected);
     EXPECT_EQ(windowsRun, 1);
     EXPECT_EQ(messagesBeforeWindow, 3u);
-    EXPECT_EQ(app->historyCount, 0);
+    EXPECT_EQ(app->HistoryCount(), 0);
     EXPECT_EQ(playerLabel, QString()) << "an empty profile shows an empty name";
     EXPECT_FALSE(QFile::exists(UserFile())) << "without a template nothing is made for the user";
 }
@@ -113,7 +113,7 @@ TEST_F(PredictAppTest, TheDatabaseNamedOnTheCommandLineIsOpenedInsteadOfTheUsual
 
     StartAndClose(ParseCommandLine({"--database", named.toStdString()}));
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(app->name, "试用");
+    EXPECT_EQ(app->Player().name, "试用");
 
     // A named file that is not there is not made: the three messages say so.
     app.reset();
@@ -172,7 +172,7 @@ TEST_F(PredictAppTest, WithoutAHomeFolderTheStartSaysWhyAndEndsUnlessTheDatabase
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(app->ExitCode(), 0);
     EXPECT_EQ(windowsRun, 1);
-    EXPECT_EQ(app->name, "试用");
+    EXPECT_EQ(app->Player().name, "试用");
 
     SetProgramFilesFolder(dir.path(), true);
     app.reset();
@@ -180,7 +180,7 @@ TEST_F(PredictAppTest, WithoutAHomeFolderTheStartSaysWhyAndEndsUnlessTheDatabase
     StartAndClose();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(windowsRun, 2) << "a portable folder's database needs no home";
-    EXPECT_EQ(app->name, "新玩家");
+    EXPECT_EQ(app->Player().name, "新玩家");
     QDir::setCurrent(previousFolder);
 }
 
@@ -217,7 +217,7 @@ TEST_F(PredictAppTest, AFreshDatabaseStartsSilentlyWithTheNewPlayer) {
 
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(windowsRun, 1);
-    EXPECT_EQ(app->name, "新玩家");
+    EXPECT_EQ(app->Player().name, "新玩家");
     EXPECT_EQ(playerLabel, QStringLiteral("新玩家    "));
     EXPECT_EQ(modality, Qt::NonModal) << "a modal main window is marked as a modal dialog on the desktop";
 }
@@ -225,12 +225,11 @@ TEST_F(PredictAppTest, AFreshDatabaseStartsSilentlyWithTheNewPlayer) {
 TEST_F(PredictAppTest, StartUpSetsTheEarliestDrawDateAndFillsTheRandomTableFromTheClock) {
     FixedClock clock(2010, 3, 5, 8, 0, 0);
     app->state.minDrawDate = COleDateTime();
-    app->historyCount = 7;  // whatever was there: start-up counts from zero
 
     StartAndClose();
 
     EXPECT_EQ(app->state.minDrawDate, COleDateTime(2009, 6, 17));
-    EXPECT_EQ(app->historyCount, 0);
+    EXPECT_EQ(app->HistoryCount(), 0);
     CRandomTable expected;
     expected.Fill(static_cast<std::uint32_t>(Clock::Now()));
     EXPECT_EQ(app->random.randomTable, expected.randomTable);

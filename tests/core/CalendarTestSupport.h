@@ -20,7 +20,7 @@ inline std::string Sexagenary(long n) {
 
 inline CLunarCalendar Converted(int year, int month, int day) {
     CLunarCalendar calendar;
-    calendar.Convert(COleDateTime(year, month, day));
+    EXPECT_TRUE(calendar.Convert(COleDateTime(year, month, day)));
     return calendar;
 }
 

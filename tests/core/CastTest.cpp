@@ -58,7 +58,7 @@ TEST(Cast, WorkedCastingNumbers) {
 // The main reading of 2009-06-17 with its mutual and changed readings, sentences derived by hand.
 TEST(Cast, WorkedExampleSentencesOfAllThreeReadings) {
     PredictionState state;
-    state.lunar.Convert(COleDateTime(2009, 6, 17));
+    EXPECT_TRUE(state.lunar.Convert(COleDateTime(2009, 6, 17)));
     CastFromNumber(state, 10);
     EXPECT_EQ(state.mainGua->judgementText,
               "初爻为动爻，故上卦为体，下卦为用。体卦乾金在午月为处死地，临日建巳为死地，受用卦坤土之生，"

@@ -25,6 +25,7 @@
 #include "shell/CAboutDlg.h"
 #include "shell/CNoticeDlg.h"
 #include "tests/pages/PagesTestSupport.h"
+#include "tests/support/StoreRecords.h"
 
 namespace {
 
@@ -92,7 +93,7 @@ protected:
 };
 
 TEST_F(AccessibleNamesTest, TheMainWindowNamesThePanelAndReadsThePlayerLabelsAsText) {
-    app->name = "新玩家";
+    SetProfileField(*app, &PlayerProfile::name, "新玩家");
     CMainDlg window;
     auto& panel = dynamic_cast<CNavPanel&>(*window.navContainer.Page(0));
     ExpectNamed({{&panel.predictButton, kButton, QStringLiteral("周易预测号码")},
@@ -217,7 +218,7 @@ TEST_F(AccessibleNamesTest, TheRecordsAndPlayerPages) {
 
 // The squares' pictures show the chosen sex; a screen reader hears it as the checked option, and a change.
 TEST_F(AccessibleNamesTest, TheSexSquaresSayWhichIsChosen) {
-    app->sex = "先生";
+    SetProfileField(*app, &PlayerProfile::sex, "先生");
     auto& player = Make<CPlayerPage>();
     QAccessibleInterface* male = QAccessible::queryAccessibleInterface(&player.maleButton);
     QAccessibleInterface* female = QAccessible::queryAccessibleInterface(&player.femaleButton);

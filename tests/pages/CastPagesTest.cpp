@@ -72,7 +72,7 @@ TEST_F(CastPagesTest, TheStartWheelTurnsThroughEighteenFramesAndANewPageGoesOnWh
 
 TEST_F(CastPagesTest, EachClickOnCastCastsAnewAndAsksForTheMakePage) {
     FixedClock clock(2010, 3, 5, 9, 0, 0);
-    app->state.lunar.Convert(COleDateTime(2010, 3, 5));
+    EXPECT_TRUE(app->state.lunar.Convert(COleDateTime(2010, 3, 5)));
     auto* page = CreatePage<CStartPage>(container, mainWindow);
     PredictionState expected;
     expected.lunar = app->state.lunar;

@@ -154,7 +154,7 @@ TEST_F(DateInputDlgTest, TheDatesAlreadyPredictedAreThoseOfTheFileWhenOKIsPresse
     Enter(dialog, QDate(2010, 3, 7), QStringLiteral("10063"));
     EXPECT_TRUE(Accepted(dialog));
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(app->history[2].open_order, "10002") << "the slot still holds the record that went";
+    EXPECT_EQ(app->Record(2).open_order, "10002") << "the slot still holds the record that went";
 }
 
 // 399 saved predictions: the four checks come first, in their order; then the full history is refused before
@@ -226,7 +226,7 @@ TEST_F(DateInputDlgTest, AnArchiveRacedByTheOtherCopySaysTheRecordsChangedAndKee
     EXPECT_TRUE(StillOpen(dialog));
     EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kArchiveChangedMeanwhile});
     EXPECT_EQ(Rows("SELECT count(*) FROM data_history"), (TextRows{{"399"}}));
-    EXPECT_EQ(app->history[1].open_data, "111") << "the dialog's copy read the file again";
+    EXPECT_EQ(app->Record(1).open_data, "111") << "the dialog's copy read the file again";
 }
 
 TEST_F(DateInputDlgTest, APastDateThatWasAlsoPredictedShowsOnlyThePastRefusal) {

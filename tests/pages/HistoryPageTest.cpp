@@ -211,7 +211,7 @@ TEST_F(HistoryPageTest, TheDrawNumberHitsTheFirstEqualCodeAndIsStored) {
     EXPECT_EQ(page.list.CellTextColour(0, 11), RGB(0, 128, 80));
     EXPECT_TRUE(page.drawNumberText.isEmpty());
     EXPECT_EQ(StoredResult(1), (std::vector<std::string>{"012", "2"}));
-    EXPECT_EQ(app->history[1].is_right, 2);
+    EXPECT_EQ(app->Record(1).is_right, 2);
     // On to the next record whose result is due, its entry open and empty.
     EXPECT_EQ(page.selectedRow, 1);
     EXPECT_TRUE(EntryShown());
@@ -282,7 +282,7 @@ TEST_F(HistoryPageTest, AFourDigitDrawNumberIsKeptWholeAndRefused) {
     EXPECT_EQ(messages, std::vector<RecordedMessage>{kNoNumber});
     EXPECT_EQ(StoredResult(1), (std::vector<std::string>{"未知", "11"}));
     EXPECT_EQ(RowTexts(0).mid(10), (QStringList{"未知", "未知"}));
-    EXPECT_EQ(app->history[1].is_right, 11);
+    EXPECT_EQ(app->Record(1).is_right, 11);
     EXPECT_TRUE(page.drawNumberEdit.text().isEmpty());
     EXPECT_TRUE(EntryShown());
 }
@@ -327,7 +327,7 @@ TEST_F(HistoryPageTest, AFailedWriteLeavesRowEntryAndNumberForAnotherTry) {
     EXPECT_EQ(page.list.CellTextColour(0, 3), page.list.DefaultTextColour());
     EXPECT_TRUE(EntryShown());
     EXPECT_EQ(page.drawNumberEdit.text(), QStringLiteral("012"));
-    EXPECT_EQ(app->history[1].is_right, 11);
+    EXPECT_EQ(app->Record(1).is_right, 11);
 
     Sql("DROP TRIGGER refuse;");
     page.confirmButton.click();

@@ -123,8 +123,8 @@ TEST_F(PlayerPageTest, AnAppliedCodeIsSavedAloneAndRedrawn) {
 
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(StoredPlayer(), (std::vector<std::string>{"新玩家", "先生", "龙", "9CABCDEFGFEDCB"}));
-    EXPECT_EQ(app->yunqi, "9CABCDEFGFEDCB");
-    EXPECT_EQ(app->name, "新玩家");
+    EXPECT_EQ(app->Player().yunqi, "9CABCDEFGFEDCB");
+    EXPECT_EQ(app->Player().name, "新玩家");
     EXPECT_EQ(Labels(),
               (QStringList{"2009", "12", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "2010"}));
     ExpectChart({402, 382, 361, 341, 320, 300, 279, 300, 320, 341, 361, 382});
@@ -185,7 +185,7 @@ TEST_F(PlayerPageTest, CodesOfAnyOtherLengthAreRefusedAndNothingIsSaved) {
         EXPECT_EQ(messages, (std::vector<RecordedMessage>{kBadLength})) << code.toStdString();
     }
     EXPECT_EQ(StoredPlayer().back(), "8A012345654321");
-    EXPECT_EQ(app->yunqi, "8A012345654321");
+    EXPECT_EQ(app->Player().yunqi, "8A012345654321");
     ExpectChart({402, 382, 361, 341, 320, 300, 279, 300, 320, 341, 361, 382});
 
     // Twelve digits and one Chinese character make fourteen bytes: saved, and its two bytes are bad levels.
@@ -205,7 +205,7 @@ TEST_F(PlayerPageTest, TheProfileIsSavedAloneAndTheMainWindowRelabelled) {
     page.saveButton.click();
 
     EXPECT_EQ(StoredPlayer(), (std::vector<std::string>{"李明", "小姐", "虎", "8A012345654321"}));
-    EXPECT_EQ(app->shuxiang, "虎");
+    EXPECT_EQ(app->Player().shuxiang, "虎");
     EXPECT_EQ(DeliveredPosts(), (std::vector<PostedRecorder::Post>{{WM_NAVIGATE, 30, 2}}));
     EXPECT_TRUE(messages.empty());
 }
@@ -218,7 +218,7 @@ TEST_F(PlayerPageTest, AFailedSaveStillLetsTheMainWindowRelabel) {
     page.saveButton.click();
 
     EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kSaveFailed});
-    EXPECT_EQ(app->name, "李明");
+    EXPECT_EQ(app->Player().name, "李明");
     EXPECT_EQ(DeliveredPosts(), (std::vector<PostedRecorder::Post>{{WM_NAVIGATE, 30, 2}}));
 }
 

@@ -31,7 +31,7 @@ protected:
     void Predict(const COleDateTime& date, int castingNumber) {
         PredictionState& state = app->state;
         state.drawDate = COleDateTime(date.GetYear(), date.GetMonth(), date.GetDay(), 10, 0, 0);
-        state.lunar.Convert(state.drawDate);
+        EXPECT_TRUE(state.lunar.Convert(state.drawDate));
         CastFromNumber(state, castingNumber);
     }
     static QString Text(int id) { return QString::fromStdString(std::string(HexagramText(id))); }
@@ -203,7 +203,7 @@ TEST_F(ReadingPagesTest, TheLongestSummaryAnyCastCanComposeFitsItsBox) {
 
 TEST_F(ReadingPagesTest, WithoutACastThePagesShowTheDatesAndLeaveTheRestEmpty) {
     app->state.drawDate = COleDateTime(2010, 3, 5);
-    app->state.lunar.Convert(app->state.drawDate);
+    EXPECT_TRUE(app->state.lunar.Convert(app->state.drawDate));
     auto* show = CreatePage<CShowGuaPage>(container, mainWindow);
     auto* explain = CreatePage<CExplainPage>(container, mainWindow);
 

@@ -20,6 +20,7 @@
 #include "tests/pages/PageStoreFixture.h"
 #include "tests/support/FixedClock.h"
 #include "tests/support/ModalAnswer.h"
+#include "tests/support/StoreRecords.h"
 
 namespace {
 
@@ -149,9 +150,9 @@ TEST_F(RecordPagesWindowTest, ASavedProfileRelabelsTheMainWindow) {
 TEST_F(RecordPagesWindowTest, ADaySavedByTheOtherCopyIsRefusedByThisCopysDateDialog) {
     Start();
     CPredictStore otherCopy;
-    otherCopy.OpenDatabase(database);
+    EXPECT_EQ(otherCopy.OpenDatabase(database), OpenOutcome::opened);
     otherCopy.LoadHistory();
-    ASSERT_TRUE(otherCopy.AppendPrediction(COleDateTime(2010, 3, 5, 8, 0, 0), "10064", kCodes));
+    ASSERT_TRUE(SaveRecord(otherCopy, COleDateTime(2010, 3, 5, 8, 0, 0), "10064", kCodes));
 
     EXPECT_FALSE(StartPrediction());
 

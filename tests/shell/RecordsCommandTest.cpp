@@ -653,7 +653,7 @@ TEST_F(RecordsCommandTest, AFileLockedByAnotherProgramIsSaidToBeLockedAndWorksOn
 TEST_F(RecordsCommandTest, TheLoserOfTwoArchivesSaysTheOtherCopyChangedTheRecords) {
     RunSql(db, "UPDATE data_history SET open_data = '345', is_right = 5 WHERE record_order = 1");
     CPredictStore loser;
-    loser.OpenDatabase(db);
+    EXPECT_EQ(loser.OpenDatabase(db), OpenOutcome::opened);
     loser.LoadHistory();
     ASSERT_EQ(Run("--archive 1").exitCode, 0);
 

@@ -227,23 +227,23 @@ TEST_F(BackupTest, ARestoreBringsTheBackupInAndAnotherCopySeesIt) {
     const fs::path backup = dir / "backup.db";
     ASSERT_TRUE(store.BackupTo(backup.string()).Ok());
     CPredictStore other;
-    other.OpenDatabase(dbPath);
+    EXPECT_EQ(other.OpenDatabase(dbPath), OpenOutcome::opened);
     other.LoadHistory();
     Sql("DELETE FROM data_history; DELETE FROM data_archive; UPDATE player SET name = '李明'");
     store.LoadHistory();
     other.RefreshIfChanged();
-    ASSERT_EQ(other.historyCount, 0);
+    ASSERT_EQ(other.HistoryCount(), 0);
 
     ASSERT_TRUE(store.RestoreFrom(backup.string()));
 
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(store.historyCount, 3);
-    EXPECT_EQ(store.name, "新玩家");
+    EXPECT_EQ(store.HistoryCount(), 3);
+    EXPECT_EQ(store.Player().name, "新玩家");
     EXPECT_EQ(Rows("SELECT count(*) FROM data_archive"), (std::vector<Strings>{{"2"}}));
     EXPECT_EQ(Rows("PRAGMA integrity_check"), (std::vector<Strings>{{"ok"}}));
     EXPECT_TRUE(other.RefreshIfChanged());
-    EXPECT_EQ(other.historyCount, 3);
-    EXPECT_EQ(other.name, "新玩家") << "the profile comes back too";
+    EXPECT_EQ(other.HistoryCount(), 3);
+    EXPECT_EQ(other.Player().name, "新玩家") << "the profile comes back too";
 }
 
 // The files no export or backup may write over, however the path names them: another spelling, a link, a

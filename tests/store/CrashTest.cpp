@@ -14,6 +14,7 @@
 
 #include "store/CPredictStore.h"
 #include "tests/store/StoreFixture.h"
+#include "tests/support/StoreRecords.h"
 
 using CrashTest = StoreFixture;
 
@@ -23,15 +24,15 @@ namespace {
 [[noreturn]] void AppendUntilKilled(const std::string& path, int reportFd) {
     SetMessageSink([](const std::string&, const std::string&) {});
     CPredictStore store;
-    store.OpenDatabase(path);
+    EXPECT_EQ(store.OpenDatabase(path), OpenOutcome::opened);
     store.LoadHistory();
     const std::array<std::string, 8> codes{"047", "000", "999", "123", "504", "318", "762", "081"};
-    while (store.historyCount < HISTORY_SLOTS - 1) {
-        const int order = store.historyCount + 1;
+    while (store.HistoryCount() < HISTORY_SLOTS - 1) {
+        const int order = store.HistoryCount() + 1;
         // One prediction a day, as the program saves them: a second one for a day is refused.
         const COleDateTime day =
             COleDateTime::FromOleDate(COleDateTime(2009, 6, 17, 20, 0, 0).GetOleDate() + order);
-        if (store.AppendPrediction(day, std::to_string(order), codes) &&
+        if (SaveRecord(store, day, std::to_string(order), codes) &&
             ::write(reportFd, &order, sizeof order) != sizeof order) {
             ::_exit(2);
         }
@@ -102,10 +103,10 @@ TEST_F(CrashTest, KilledWhileAppendingLosesNothingReportedAndLeavesNoHalfRow) {
     EXPECT_LE(*reported.rbegin(), static_cast<int>(orders.size()));  // 1 .. N without gaps holds them all
 
     CPredictStore store;
-    store.OpenDatabase(dbPath);
+    EXPECT_EQ(store.OpenDatabase(dbPath), OpenOutcome::opened);
     store.LoadHistory();
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(store.historyCount, static_cast<int>(orders.size()));
+    EXPECT_EQ(store.HistoryCount(), static_cast<int>(orders.size()));
 }
 
 namespace {
@@ -114,10 +115,10 @@ namespace {
 [[noreturn]] void ArchiveUntilKilled(const std::string& path, int reportFd) {
     SetMessageSink([](const std::string&, const std::string&) {});
     CPredictStore store;
-    store.OpenDatabase(path);
+    EXPECT_EQ(store.OpenDatabase(path), OpenOutcome::opened);
     store.LoadHistory();
     for (int archived = 1; !store.RecordSlots().empty(); ++archived) {
-        if (store.ArchiveRecords(store.OldestWithResult(1)) &&
+        if (store.ArchiveRecords(store.OldestWithResult(1)) == ArchiveOutcome::archived &&
             ::write(reportFd, &archived, sizeof archived) != sizeof archived) {
             ::_exit(2);
         }
@@ -132,7 +133,7 @@ namespace {
                                      const std::string& second, int reportFd) {
     SetMessageSink([](const std::string&, const std::string&) {});
     CPredictStore store;
-    store.OpenDatabase(path);
+    EXPECT_EQ(store.OpenDatabase(path), OpenOutcome::opened);
     for (int round = 1;; ++round) {
         if (store.RestoreFrom(round % 2 == 0 ? first : second) &&
             ::write(reportFd, &round, sizeof round) != sizeof round) {
@@ -196,7 +197,7 @@ TEST_F(CrashTest, KilledWhileRestoringLeavesOneBackupOrTheOther) {
     const std::string second = (dir / "second.db").string();
     {
         CPredictStore store;
-        store.OpenDatabase(dbPath);
+        EXPECT_EQ(store.OpenDatabase(dbPath), OpenOutcome::opened);
         ASSERT_TRUE(store.BackupTo(first).Ok());
         Sql("DELETE FROM data_history WHERE record_order > 50; UPDATE player SET name = '第二份'");
         ASSERT_TRUE(store.BackupTo(second).Ok());
@@ -218,7 +219,7 @@ namespace {
 // The child of the safety copy test: takes one safety copy after another, reporting each.
 [[noreturn]] void TakeSafetyCopiesUntilKilled(const std::string& path, int reportFd) {
     CPredictStore store;
-    store.OpenDatabase(path);
+    EXPECT_EQ(store.OpenDatabase(path), OpenOutcome::opened);
     for (int copy = 1;; ++copy) {
         std::string written;
         if (store.WriteSafetyCopy(written).Ok() && ::write(reportFd, &copy, sizeof copy) != sizeof copy) {
@@ -240,7 +241,7 @@ TEST_F(CrashTest, KilledWhileTakingSafetyCopiesLeavesNothingHalfWritten) {
     KillRepeatedly([this](int reportFd) { TakeSafetyCopiesUntilKilled(dbPath, reportFd); }, random);
 
     CPredictStore store;
-    store.OpenDatabase(dbPath);
+    EXPECT_EQ(store.OpenDatabase(dbPath), OpenOutcome::opened);
     std::string last;
     ASSERT_TRUE(store.WriteSafetyCopy(last).Ok());
     int copies = 0;

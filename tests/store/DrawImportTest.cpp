@@ -15,7 +15,7 @@ protected:
     void SetUp() override {
         StoreFixture::SetUp();
         AddHistoryRows(1, 4);
-        store.OpenDatabase(dbPath);
+        EXPECT_EQ(store.OpenDatabase(dbPath), OpenOutcome::opened);
         store.LoadHistory();
     }
     std::vector<std::vector<std::string>> Results() const {
@@ -141,7 +141,7 @@ TEST_F(DrawImportTest, AFailedWriteStopsTheImportAndKeepsWhatWentInBeforeIt) {
     EXPECT_EQ(report.entered, 1);
     EXPECT_EQ(report.failedLine, 2);
     EXPECT_TRUE(report.refused.empty()) << "the line after the failure does not run at all";
-    EXPECT_EQ(messages, std::vector<std::string>{Messages::kSaveFailed.text});
+    EXPECT_TRUE(messages.empty()) << "the report says it";
     const std::vector<std::vector<std::string>> results = {
         {"1", "101", "1"}, {"2", "未知", "11"}, {"3", "未知", "11"}, {"4", "未知", "11"}};
     EXPECT_EQ(Results(), results);

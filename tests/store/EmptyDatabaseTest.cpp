@@ -40,12 +40,12 @@ TEST_F(EmptyDatabaseTool, WritesADatabaseTheStoreOpensCleanly) {
     const std::filesystem::path fresh = dir / "fresh.db";
     ASSERT_EQ(RunTool("--keep-existing '" + fresh.string() + "'"), 0);
     CPredictStore store;
-    store.OpenDatabase(fresh.string());
+    EXPECT_EQ(store.OpenDatabase(fresh.string()), OpenOutcome::opened);
     store.LoadPlayer();
     store.LoadHistory();
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(store.name, "新玩家");
-    EXPECT_EQ(store.historyCount, 0);
+    EXPECT_EQ(store.Player().name, "新玩家");
+    EXPECT_EQ(store.HistoryCount(), 0);
     // Only the database itself is left: no building file, no journal.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2);
 }

@@ -39,7 +39,7 @@ TEST_F(HistoryCsvTest, ASpreadsheetReadsBackEveryFieldAsSaved) {
         "WHERE record_order = 2;"
         "UPDATE data_history SET open_data = '999', is_right = 0 WHERE record_order = 3;");
     CPredictStore store;
-    store.OpenDatabase(dbPath);
+    EXPECT_EQ(store.OpenDatabase(dbPath), OpenOutcome::opened);
     store.LoadHistory();
 
     const std::string csv = HistoryCsv(store.ListedRecords());

@@ -6,6 +6,7 @@
 #include "store/CSqliteConnection.h"
 #include "store/DrawImport.h"
 #include "tests/store/StoreFixture.h"
+#include "tests/support/StoreRecords.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ protected:
         StoreFixture::SetUp();
         AddHistoryRows(1, 3);
         Sql("UPDATE data_history SET open_data = '101', is_right = 1 WHERE record_order = 1");
-        store.OpenDatabase(dbPath);
+        EXPECT_EQ(store.OpenDatabase(dbPath), OpenOutcome::opened);
         store.LoadHistory();
         ASSERT_TRUE(messages.empty());
     }
@@ -40,46 +41,44 @@ protected:
 TEST_F(LockedFileTest, ALockedFileIsNotSaidToBeUnopenable) {
     Lock();
     CPredictStore late;
-    late.OpenDatabase(dbPath);
+    EXPECT_EQ(late.OpenDatabase(dbPath), OpenOutcome::locked);
     EXPECT_FALSE(late.IsDatabaseOpen());
-    EXPECT_EQ(messages, Strings{Messages::kDatabaseLocked.text});
-    EXPECT_EQ(captions, Strings{Messages::kDatabaseLocked.caption});
 
     Unlock();
-    messages.clear();
-    captions.clear();
-    late.OpenDatabase(dbPath);
+    EXPECT_EQ(late.OpenDatabase(dbPath), OpenOutcome::opened);
     EXPECT_TRUE(late.IsDatabaseOpen());
-    EXPECT_TRUE(messages.empty());
 
-    late.OpenDatabase((dir / "missing.db").string());
-    EXPECT_EQ(messages, Strings{Messages::kConnectFailed.text}) << "a file that is not there is no lock";
+    EXPECT_EQ(late.OpenDatabase((dir / "missing.db").string()), OpenOutcome::failed)
+        << "a file that is not there is no lock";
+    EXPECT_TRUE(messages.empty()) << "the store says nothing itself";
 }
 
-// The outcomes say "locked" and the store says nothing itself; the wrappers that cannot tell their callers
-// say kLockedNotSaved, never kSaveFailed. Memory stays as loaded (a reload would only meet the lock again).
+// The outcomes say "locked" and the store says nothing itself. Memory stays as loaded (a reload would only
+// meet the lock again).
 TEST_F(LockedFileTest, WritesToALockedFileSayLockedAndChangeNothing) {
     const TextRows before = Records();
     Lock();
 
-    EXPECT_EQ(store.EnterDrawResult(2, "202", 1), CPredictStore::DrawWrite::locked);
-    EXPECT_EQ(store.MoveRecordsToArchive({1}), CPredictStore::ArchiveWrite::locked);
+    EXPECT_EQ(store.EnterDraw(2, "202", kAfterEveryDraw).reason, DrawEntry::Reason::locked);
+    EXPECT_EQ(store.ArchiveRecords({1}), ArchiveOutcome::locked);
     const DrawImportReport import = ImportDraws(store, "2,202\n3,303\n");
     EXPECT_EQ(import.failedLine, 1) << "the import stops at its first write";
     EXPECT_TRUE(import.locked);
     EXPECT_EQ(import.entered, 0);
+    const COleDateTime day(2009, 6, 20);
+    EXPECT_EQ(store.SavePrediction({day, "x", kCodes}, day, {COleDateTime(2009, 6, 17), 2011}),
+              PredictionSave::locked);
+    EXPECT_EQ(store.SavePlayer("x", "先生", "龙"), SaveOutcome::locked);
     EXPECT_TRUE(messages.empty());
-    EXPECT_FALSE(store.AppendPrediction(COleDateTime(2009, 6, 20), "x", kCodes));
-    EXPECT_EQ(messages, Strings{Messages::kLockedNotSaved.text});
     EXPECT_EQ(store.RecordSlots(), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(store.history[2].open_order, "2");
+    EXPECT_EQ(store.Record(2).open_order, "2");
 
     Unlock();
     EXPECT_EQ(Records(), before);
-    EXPECT_EQ(store.EnterDrawResult(2, "202", 1), CPredictStore::DrawWrite::written)
+    EXPECT_EQ(store.EnterDraw(2, "202", kAfterEveryDraw).reason, DrawEntry::Reason::written)
         << "no transaction was left open";
-    EXPECT_EQ(store.MoveRecordsToArchive({1}), CPredictStore::ArchiveWrite::archived);
-    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(store.ArchiveRecords({1}), ArchiveOutcome::archived);
+    EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace

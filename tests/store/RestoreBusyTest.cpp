@@ -16,7 +16,7 @@ class RestoreBusyTest : public StoreFixture {};
 TEST_F(RestoreBusyTest, ABackupBeingWrittenIsRefusedAsBusy) {
     AddHistoryRows(1, 3);
     CPredictStore store;
-    store.OpenDatabase(dbPath);
+    EXPECT_EQ(store.OpenDatabase(dbPath), OpenOutcome::opened);
     const std::string backup = (dir / "backup.db").string();
     ASSERT_TRUE(store.BackupTo(backup).Ok());
     Sql("DELETE FROM data_history");
@@ -33,8 +33,8 @@ TEST_F(RestoreBusyTest, ABackupBeingWrittenIsRefusedAsBusy) {
 
     ASSERT_TRUE(writer.Execute("COMMIT"));
     ASSERT_TRUE(store.RestoreFrom(backup));
-    EXPECT_EQ(store.historyCount, 3);
-    EXPECT_EQ(store.name, "写到一半");
+    EXPECT_EQ(store.HistoryCount(), 3);
+    EXPECT_EQ(store.Player().name, "写到一半");
     EXPECT_TRUE(messages.empty());
 }
 

@@ -16,6 +16,7 @@
 #include "tests/store/StoreFixture.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/HistoryRowSql.h"
+#include "tests/support/StoreRecords.h"
 #include "tests/support/TestDatabase.h"
 
 namespace fs = std::filesystem;
@@ -77,8 +78,8 @@ protected:
 
     // The database as it was restored from good.db.
     void ExpectGoodRestored() {
-        EXPECT_EQ(store.historyCount, 3);
-        EXPECT_EQ(store.name, "新玩家");
+        EXPECT_EQ(store.HistoryCount(), 3);
+        EXPECT_EQ(store.Player().name, "新玩家");
         EXPECT_EQ(Rows("SELECT count(*) FROM data_archive"), (TextRows{{"2"}}));
         EXPECT_EQ(Rows("PRAGMA integrity_check"), (TextRows{{"ok"}}));
         EXPECT_EQ(Rows(kSchema), kProgramSchema);
@@ -106,7 +107,7 @@ TEST_F(RestoreTest, OnlyTheBackupsRowsComeInNeverItsSchema) {
     ExpectGoodRestored();
     EXPECT_EQ(Rows("PRAGMA application_id"), (TextRows{{"0"}}));
     EXPECT_EQ(Rows("PRAGMA user_version"), (TextRows{{"1"}}));
-    ASSERT_TRUE(store.SetDrawResult(2, "123", 0));
+    ASSERT_TRUE(EnterResult(store, 2, "123"));
     EXPECT_EQ(Rows("SELECT count(*) FROM data_archive"), (TextRows{{"2"}}));
     EXPECT_EQ(Rows("SELECT name FROM player"), (TextRows{{"新玩家"}}));
     EXPECT_TRUE(messages.empty());
@@ -223,7 +224,7 @@ TEST_F(RestoreTest, ABackupWithoutAnArchiveRestores) {
 
     ASSERT_TRUE(store.RestoreFrom(old.string()));
 
-    EXPECT_EQ(store.historyCount, 2);
+    EXPECT_EQ(store.HistoryCount(), 2);
     EXPECT_EQ(Rows("PRAGMA user_version"), (TextRows{{"0"}}));
     EXPECT_EQ(Rows("SELECT count(*) FROM sqlite_master WHERE name = 'data_archive'"), (TextRows{{"0"}}));
 }
@@ -257,7 +258,7 @@ TEST_F(RestoreTest, AWalBackupInUseIsReadWithItsLatestChanges) {
 
     ASSERT_TRUE(store.RestoreFrom(wal.string()));
 
-    EXPECT_EQ(store.name, "王五");
+    EXPECT_EQ(store.Player().name, "王五");
     EXPECT_EQ(JournalBytes(dbPath), "1 1");
 }
 
@@ -292,7 +293,7 @@ TEST_F(RestoreTest, TheDatabaseItselfAndAHalfWrittenFileAreRefusedInTheirOwnWord
 
     EXPECT_EQ(Bytes(halfWritten), bytes);
     EXPECT_EQ(Bytes(halfWritten.string() + "-journal"), journal);
-    EXPECT_EQ(store.historyCount, 0);
+    EXPECT_EQ(store.HistoryCount(), 0);
 }
 
 }  // namespace

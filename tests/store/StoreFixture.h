@@ -1,15 +1,14 @@
 #pragma once
-// Every store test works on its own fresh database in its own temporary directory, records the messages the
-// store shows (each captioned with the application's title, but for the refusal of a day already saved and
-// the file locked by another program), and reads and changes the file directly (as another program would) to
-// set up and check cases.
+// Every store test works on its own fresh database in its own temporary directory, and reads and changes the
+// file directly (as another program would) to set up and check cases. Any message shown during a test fails
+// it: the store returns what happened and leaves the words to its callers.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "core/MessageSink.h"
+#include "shell/MessageSink.h"
 #include "store/CPredictStore.h"
 #include "tests/support/CoreGlobalsScope.h"
 #include "tests/support/TestDatabase.h"
@@ -32,7 +31,7 @@ protected:
 
     std::filesystem::path dir;
     std::string dbPath;                 // a fresh empty database in dir
-    std::vector<std::string> messages;  // the texts the store showed, in order
+    std::vector<std::string> messages;  // the texts shown through the message sink, in order
     std::vector<std::string> captions;  // and their captions
 
 private:

@@ -3,6 +3,7 @@
 #include "store/CPredictStore.h"
 #include "store/DrawImport.h"
 #include "tests/store/StoreFixture.h"
+#include "tests/support/StoreRecords.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ protected:
     void SetUp() override {
         StoreFixture::SetUp();
         for (CPredictStore* copy : {&first, &second}) {
-            copy->OpenDatabase(dbPath);
+            EXPECT_EQ(copy->OpenDatabase(dbPath), OpenOutcome::opened);
             copy->LoadHistory();
         }
     }
@@ -32,37 +33,38 @@ protected:
 // A copy reloads only when the other has changed the file since its last load: an unchanged file costs one
 // pragma and no reload, its own writes are no news to it.
 TEST_F(TwoCopiesTest, ACopyReloadsExactlyWhenTheOtherChangedTheFile) {
-    const int loads = second.LoadCount();
+    int loads = 0;
+    second.Listen([&loads](StoreEvent event) { loads += event == StoreEvent::historyLoaded ? 1 : 0; });
     EXPECT_FALSE(second.RefreshIfChanged());
-    EXPECT_EQ(second.LoadCount(), loads);
+    EXPECT_EQ(loads, 0);
 
-    ASSERT_TRUE(first.AppendPrediction(COleDateTime(2009, 6, 18, 10, 0, 0), "2009161", kCodes));
+    ASSERT_TRUE(SaveRecord(first, COleDateTime(2009, 6, 18, 10, 0, 0), "2009161", kCodes));
     EXPECT_FALSE(first.RefreshIfChanged()) << "its own write";
     EXPECT_TRUE(second.RefreshIfChanged());
-    EXPECT_EQ(second.historyCount, 1);
-    EXPECT_EQ(second.history[1].open_order, "2009161");
+    EXPECT_EQ(second.HistoryCount(), 1);
+    EXPECT_EQ(second.Record(1).open_order, "2009161");
     EXPECT_FALSE(second.RefreshIfChanged());
 
     Sql("UPDATE data_history SET open_data = '914', is_right = 2");  // the command line, say
     EXPECT_TRUE(first.RefreshIfChanged());
-    EXPECT_EQ(first.history[1].open_data, "914");
+    EXPECT_EQ(first.Record(1).open_data, "914");
     EXPECT_TRUE(messages.empty());
 }
 
 // The second copy still believes the day is free: the file says otherwise and the save is refused in the date
 // dialog's words. A day still free is saved with the number after the first copy's record.
 TEST_F(TwoCopiesTest, ADaySavedByTheOtherCopyIsRefusedAndTheNextNumberComesFromTheFile) {
-    ASSERT_TRUE(first.AppendPrediction(COleDateTime(2009, 6, 18, 10, 0, 0), "2009161", kCodes));
+    ASSERT_TRUE(SaveRecord(first, COleDateTime(2009, 6, 18, 10, 0, 0), "2009161", kCodes));
 
-    EXPECT_FALSE(second.AppendPrediction(COleDateTime(2009, 6, 18, 22, 15, 0), "other", kCodes));
-    EXPECT_EQ(messages, Strings{Messages::kDayTaken.text});
-    EXPECT_EQ(captions, Strings{Messages::kDayTaken.caption});
-    EXPECT_EQ(second.historyCount, 1) << "the refused copy reloaded";
-    EXPECT_EQ(second.history[1].open_order, "2009161");
+    const COleDateTime evening(2009, 6, 18, 22, 15, 0);
+    EXPECT_EQ(second.SavePrediction({evening, "other", kCodes}, evening, {COleDateTime(2009, 6, 17), 2011}),
+              PredictionSave::alreadyPredicted);
+    EXPECT_EQ(second.HistoryCount(), 1) << "the refused copy reloaded";
+    EXPECT_EQ(second.Record(1).open_order, "2009161");
 
     messages.clear();
     captions.clear();
-    EXPECT_TRUE(second.AppendPrediction(COleDateTime(2009, 6, 19, 10, 0, 0), "2009162", kCodes));
+    EXPECT_TRUE(SaveRecord(second, COleDateTime(2009, 6, 19, 10, 0, 0), "2009162", kCodes));
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Rows("SELECT record_order, substr(record_date, 1, 10), open_order FROM data_history "
                    "ORDER BY record_order"),
@@ -71,28 +73,28 @@ TEST_F(TwoCopiesTest, ADaySavedByTheOtherCopyIsRefusedAndTheNextNumberComesFromT
 
 // A record numbered before the last load: the stale copy's count would say 1, the file says 3.
 TEST_F(TwoCopiesTest, AStaleCopySavesAfterTheOtherCopysRecordsWithoutAFailure) {
-    ASSERT_TRUE(first.AppendPrediction(COleDateTime(2009, 6, 18), "a", kCodes));
-    ASSERT_TRUE(first.AppendPrediction(COleDateTime(2009, 6, 19), "b", kCodes));
-    ASSERT_EQ(second.historyCount, 0);
-    EXPECT_TRUE(second.AppendPrediction(COleDateTime(2009, 6, 20), "c", kCodes));
+    ASSERT_TRUE(SaveRecord(first, COleDateTime(2009, 6, 18), "a", kCodes));
+    ASSERT_TRUE(SaveRecord(first, COleDateTime(2009, 6, 19), "b", kCodes));
+    ASSERT_EQ(second.HistoryCount(), 0);
+    EXPECT_TRUE(SaveRecord(second, COleDateTime(2009, 6, 20), "c", kCodes));
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(second.RecordSlots(), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(second.history[3].open_order, "c");
+    EXPECT_EQ(second.Record(3).open_order, "c");
 }
 
 // Both enter the result of one record: the first to write keeps it; the other's write fails as if the record
 // had gone (no message) and its reload shows the result that is stored.
 TEST_F(TwoCopiesTest, ADrawResultIsNeverWrittenOverTheOtherCopysResult) {
-    ASSERT_TRUE(first.AppendPrediction(COleDateTime(2009, 6, 18), "2009161", kCodes));
+    ASSERT_TRUE(SaveRecord(first, COleDateTime(2009, 6, 18), "2009161", kCodes));
     second.LoadHistory();
 
-    ASSERT_TRUE(second.SetDrawResult(1, "914", 2));
-    EXPECT_FALSE(first.SetDrawResult(1, "111", 0));
+    ASSERT_TRUE(EnterResult(second, 1, "914"));
+    EXPECT_FALSE(EnterResult(first, 1, "111"));
 
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Rows("SELECT open_data, is_right FROM data_history"), (std::vector<Strings>{{"914", "2"}}));
-    EXPECT_EQ(first.history[1].open_data, "914");
-    EXPECT_EQ(first.history[1].is_right, 2);
+    EXPECT_EQ(first.Record(1).open_data, "914");
+    EXPECT_EQ(first.Record(1).is_right, 2);
 }
 
 // The other copy made room: in the file, record 1 is now the prediction for the 19th and record 2 that for
@@ -100,25 +102,25 @@ TEST_F(TwoCopiesTest, ADrawResultIsNeverWrittenOverTheOtherCopysResult) {
 // 19th, or a removal of the 18th, must not land on another prediction.
 TEST_F(TwoCopiesTest, AfterTheOtherCopyRenumberedNothingLandsOnAnotherPrediction) {
     for (int day = 18; day <= 20; ++day) {
-        ASSERT_TRUE(first.AppendPrediction(COleDateTime(2009, 6, day), std::to_string(day), kCodes));
+        ASSERT_TRUE(SaveRecord(first, COleDateTime(2009, 6, day), std::to_string(day), kCodes));
     }
-    ASSERT_TRUE(first.SetDrawResult(1, "000", 0));
+    ASSERT_TRUE(EnterResult(first, 1, "000"));
     LoadBoth();
     CPredictStore stale;
-    stale.OpenDatabase(dbPath);
+    EXPECT_EQ(stale.OpenDatabase(dbPath), OpenOutcome::opened);
     stale.LoadHistory();
-    ASSERT_TRUE(second.ArchiveRecords({1}));
+    ASSERT_EQ(second.ArchiveRecords({1}), ArchiveOutcome::archived);
     const std::vector<Strings> renumbered{{"1", "19", "未知", "11"}, {"2", "20", "未知", "11"}};
     const char* const query = "SELECT record_order, open_order, open_data, is_right FROM data_history";
     ASSERT_EQ(Rows(query), renumbered);
 
-    EXPECT_FALSE(first.SetDrawResult(2, "914", 2)) << "record 2 is the 20th now";
+    EXPECT_FALSE(EnterResult(first, 2, "914")) << "record 2 is the 20th now";
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Rows(query), renumbered);
-    EXPECT_EQ(first.history[2].open_order, "20") << "the refused copy reloaded";
+    EXPECT_EQ(first.Record(2).open_order, "20") << "the refused copy reloaded";
 
-    EXPECT_FALSE(stale.ArchiveRecords({1})) << "record 1 is the 19th now, without a result";
-    EXPECT_EQ(messages, Strings{Messages::kSaveFailed.text});
+    EXPECT_EQ(stale.ArchiveRecords({1}), ArchiveOutcome::changed)
+        << "record 1 is the 19th now, without a result";
     EXPECT_EQ(Rows(query), renumbered);
 }
 
@@ -127,12 +129,13 @@ TEST_F(TwoCopiesTest, AfterTheOtherCopyRenumberedNothingLandsOnAnotherPrediction
 TEST_F(TwoCopiesTest, ASaveIntoAHistoryTheOtherCopyFilledSaysSo) {
     AddHistoryRows(1, HISTORY_SLOTS - 2);
     LoadBoth();
-    ASSERT_TRUE(first.AppendPrediction(COleDateTime(2009, 7, 1), "a", kCodes));
+    ASSERT_TRUE(SaveRecord(first, COleDateTime(2009, 7, 1), "a", kCodes));
     ASSERT_FALSE(second.IsHistoryFull());
 
-    EXPECT_FALSE(second.AppendPrediction(COleDateTime(2009, 7, 2), "b", kCodes));
-
-    EXPECT_EQ(messages, Strings{Messages::kHistoryFilledMeanwhile.text});
+    const COleDateTime day(2009, 7, 2);
+    EXPECT_EQ(second.SavePrediction({day, "b", kCodes}, day, {COleDateTime(2009, 6, 17), 2011}),
+              PredictionSave::filledMeanwhile);
+    EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(second.IsHistoryFull()) << "the refused copy reloaded";
     EXPECT_EQ(Rows("SELECT count(*) FROM data_history"), (std::vector<Strings>{{"399"}}));
 }
@@ -143,9 +146,9 @@ protected:
     void SetUp() override {
         TwoCopiesTest::SetUp();
         for (int day = 17; day <= 20; ++day) {
-            ASSERT_TRUE(first.AppendPrediction(COleDateTime(2009, 6, day), std::to_string(day), kCodes));
+            ASSERT_TRUE(SaveRecord(first, COleDateTime(2009, 6, day), std::to_string(day), kCodes));
         }
-        ASSERT_TRUE(first.SetDrawResult(1, "000", 0));
+        ASSERT_TRUE(EnterResult(first, 1, "000"));
         LoadBoth();
     }
     // Record number, issue and result of every record in the file.
@@ -160,38 +163,38 @@ protected:
 // has read the file again. A result the first copy entered first is "refused", as before.
 TEST_F(TwoCopiesRaceTest, WritesAfterTheOtherCopyArchivedAreToldApartAsChanged) {
     CPredictStore stale;
-    stale.OpenDatabase(dbPath);
+    EXPECT_EQ(stale.OpenDatabase(dbPath), OpenOutcome::opened);
     stale.LoadHistory();
-    ASSERT_EQ(first.EnterDrawResult(2, "111", 0), CPredictStore::DrawWrite::written);
+    ASSERT_EQ(first.EnterDraw(2, "111", kAfterEveryDraw).reason, DrawEntry::Reason::written);
     second.LoadHistory();
-    ASSERT_EQ(first.MoveRecordsToArchive({1, 2}), CPredictStore::ArchiveWrite::archived);
+    ASSERT_EQ(first.ArchiveRecords({1, 2}), ArchiveOutcome::archived);
     const std::vector<Strings> archived{{"1", "19", "未知"}, {"2", "20", "未知"}};
     ASSERT_EQ(Records(), archived);
 
-    EXPECT_EQ(second.MoveRecordsToArchive({1, 2}), CPredictStore::ArchiveWrite::changed);
+    EXPECT_EQ(second.ArchiveRecords({1, 2}), ArchiveOutcome::changed);
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Records(), archived);
     EXPECT_EQ(second.ArchiveCount(), 2);
     EXPECT_EQ(second.RecordSlots(), (std::vector<int>{1, 2})) << "the refused copy reloaded";
-    EXPECT_EQ(second.history[1].open_order, "19");
+    EXPECT_EQ(second.Record(1).open_order, "19");
 
-    EXPECT_EQ(stale.EnterDrawResult(2, "914", 2), CPredictStore::DrawWrite::changed)
+    EXPECT_EQ(stale.EnterDraw(2, "914", kAfterEveryDraw).reason, DrawEntry::Reason::changedMeanwhile)
         << "record 2 is June 20 now, no longer June 18";
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Records(), archived);
-    EXPECT_EQ(stale.history[2].open_order, "20");
+    EXPECT_EQ(stale.Record(2).open_order, "20");
 
-    ASSERT_EQ(first.EnterDrawResult(1, "222", 0), CPredictStore::DrawWrite::written);
-    EXPECT_EQ(second.EnterDrawResult(1, "333", 0), CPredictStore::DrawWrite::refused);
+    ASSERT_EQ(first.EnterDraw(1, "222", kAfterEveryDraw).reason, DrawEntry::Reason::written);
+    EXPECT_EQ(second.EnterDraw(1, "333", kAfterEveryDraw).reason, DrawEntry::Reason::enteredMeanwhile);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(second.history[1].open_data, "222");
+    EXPECT_EQ(second.Record(1).open_data, "222");
 }
 
 // An import on what its copy loaded, while the other copy archives: no line says its record has a result when
 // the record still waits for one. The lines whose records moved are refused as changed meanwhile; the records
 // keep waiting, and the same file imported again puts them in.
 TEST_F(TwoCopiesRaceTest, AnImportRacingTheOtherCopysArchiveSaysTheRecordsChanged) {
-    ASSERT_EQ(first.MoveRecordsToArchive({1}), CPredictStore::ArchiveWrite::archived);
+    ASSERT_EQ(first.ArchiveRecords({1}), ArchiveOutcome::archived);
     const std::string draws = "2009-06-18,123\n2009-06-19,456\n2009-06-20,789\n";
 
     const DrawImportReport raced = ImportDraws(second, draws);
@@ -213,7 +216,7 @@ TEST_F(TwoCopiesRaceTest, AnImportRacingTheOtherCopysArchiveSaysTheRecordsChange
 // The other copy entered a result without moving anything: that line keeps the words that its record has a
 // result, and the lines after it go in.
 TEST_F(TwoCopiesRaceTest, AnImportRacingTheOtherCopysEntryKeepsAlreadyEntered) {
-    ASSERT_EQ(first.EnterDrawResult(2, "111", 0), CPredictStore::DrawWrite::written);
+    ASSERT_EQ(first.EnterDraw(2, "111", kAfterEveryDraw).reason, DrawEntry::Reason::written);
 
     const DrawImportReport raced = ImportDraws(second, "2009-06-18,123\n2009-06-19,456\n");
 

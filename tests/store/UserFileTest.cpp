@@ -8,6 +8,7 @@
 #include "store/CPredictStore.h"
 #include "tests/store/StoreFixture.h"
 #include "tests/support/HistoryRowSql.h"
+#include "tests/support/StoreRecords.h"
 
 using UserFileTest = StoreFixture;
 using Strings = std::vector<std::string>;
@@ -25,17 +26,13 @@ std::string ReadBytes(const std::string& path) {
 void ExpectEveryOperationFails(const std::string& path, std::vector<std::string>& messages) {
     const std::string before = ReadBytes(path);
     CPredictStore store;
-    store.OpenDatabase(path);
-    store.LoadPlayer();
-    store.LoadHistory();
-    ASSERT_GE(messages.size(), 2u);
-    EXPECT_EQ(messages[messages.size() - 2], Messages::kPlayerLoadFailed.text);
-    EXPECT_EQ(messages.back(), Messages::kHistoryLoadFailed.text);
-    messages.clear();
-    EXPECT_FALSE(store.AppendPrediction(COleDateTime(2009, 6, 17), "1", kCodes));
-    EXPECT_FALSE(store.SetDrawResult(1, "123", 0));
-    store.SavePlayer();
-    EXPECT_EQ(messages, Strings(3, Messages::kSaveFailed.text));
+    static_cast<void>(store.OpenDatabase(path));  // some open and fail at the first read
+    EXPECT_EQ(store.LoadPlayer(), LoadOutcome::failed);
+    EXPECT_EQ(store.LoadHistory(), LoadOutcome::failed);
+    EXPECT_FALSE(SaveRecord(store, COleDateTime(2009, 6, 17), "1", kCodes));
+    EXPECT_FALSE(EnterResult(store, 1, "123"));
+    EXPECT_EQ(store.SavePlayer("x", "先生", "龙"), SaveOutcome::failed);
+    EXPECT_TRUE(messages.empty()) << "the store says nothing itself";
     EXPECT_EQ(ReadBytes(path), before);
 }
 
@@ -55,18 +52,18 @@ TEST_F(UserFileTest, TruncatedFileIsNoDatabase) {
 TEST_F(UserFileTest, MissingHistoryTableFailsItsOperationsOnceEach) {
     AddHistoryRows(1, 2);
     CPredictStore store;
-    store.OpenDatabase(dbPath);
+    EXPECT_EQ(store.OpenDatabase(dbPath), OpenOutcome::opened);
     store.LoadHistory();
     Sql("DROP TABLE data_history");
     store.LoadPlayer();
-    store.LoadHistory();
-    EXPECT_EQ(messages, Strings{Messages::kHistoryLoadFailed.text});
-    EXPECT_EQ(store.name, "新玩家");
-    EXPECT_EQ(store.historyCount, 2);  // a load that could not start keeps the count it had
+    EXPECT_EQ(store.LoadHistory(), LoadOutcome::failed);
+    EXPECT_EQ(store.Player().name, "新玩家");
+    EXPECT_EQ(store.HistoryCount(), 2);  // a load that could not start keeps the count it had
     messages.clear();
-    EXPECT_FALSE(store.AppendPrediction(COleDateTime(2009, 6, 17), "1", kCodes));
-    EXPECT_FALSE(store.SetDrawResult(1, "123", 0));
-    EXPECT_EQ(messages, Strings(2, Messages::kSaveFailed.text));
+    EXPECT_EQ(store.SavePrediction({COleDateTime(2009, 6, 17), "1", kCodes}, kAfterEveryDraw, {}),
+              PredictionSave::failed);
+    EXPECT_EQ(store.EnterDraw(1, "123", kAfterEveryDraw).reason, DrawEntry::Reason::failed);
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(UserFileTest, ColumnsOfAnotherTypeConvertOrFailTheLoad) {
@@ -81,14 +78,14 @@ TEST_F(UserFileTest, ColumnsOfAnotherTypeConvertOrFailTheLoad) {
                           .openData = 203,
                           .isRight = "5"}));
     CPredictStore store;
-    store.OpenDatabase(dbPath);
+    EXPECT_EQ(store.OpenDatabase(dbPath), OpenOutcome::opened);
     store.LoadHistory();
     ASSERT_TRUE(messages.empty());
-    ASSERT_EQ(store.historyCount, 1);
-    EXPECT_EQ(store.history[1].data[2], "47");  // an integer where text is expected gives its digits
-    EXPECT_EQ(store.history[1].open_order, "9161");
-    EXPECT_EQ(store.history[1].open_data, "203");
-    EXPECT_EQ(store.history[1].is_right, 5);
+    ASSERT_EQ(store.HistoryCount(), 1);
+    EXPECT_EQ(store.Record(1).data[2], "47");  // an integer where text is expected gives its digits
+    EXPECT_EQ(store.Record(1).open_order, "9161");
+    EXPECT_EQ(store.Record(1).open_data, "203");
+    EXPECT_EQ(store.Record(1).is_right, 5);
 
     // Text that is no number in record_order, and a date that is not date text, each fail the load.
     for (const char* bad :
@@ -98,8 +95,7 @@ TEST_F(UserFileTest, ColumnsOfAnotherTypeConvertOrFailTheLoad) {
           "UPDATE data_history SET record_date = '2009-06-17 08:00:00', is_right = x'05'"}) {
         Sql(bad);
         messages.clear();
-        store.LoadHistory();
-        EXPECT_EQ(messages, Strings{Messages::kHistoryLoadFailed.text}) << bad;
+        EXPECT_EQ(store.LoadHistory(), LoadOutcome::failed) << bad;
     }
 }
 
@@ -118,21 +114,20 @@ TEST_F(UserFileTest, ReadOnlyFileRefusesEveryWriteAndMemoryStaysTheFile) {
             ::_exit(3);
         }
         CPredictStore store;
-        store.OpenDatabase(dbPath);
+        EXPECT_EQ(store.OpenDatabase(dbPath), OpenOutcome::opened);
         store.LoadPlayer();
         store.LoadHistory();
         EXPECT_TRUE(messages.empty());
-        EXPECT_EQ(store.historyCount, 3);
-        store.name = "typed";
-        store.SavePlayer();
-        EXPECT_FALSE(store.AppendPrediction(COleDateTime(2009, 6, 17), "4", kCodes));
-        EXPECT_FALSE(store.SetDrawResult(2, "203", 3));
-        EXPECT_EQ(messages, Strings(3, Messages::kSaveFailed.text));
-        EXPECT_EQ(store.name, "typed");
-        EXPECT_EQ(store.historyCount, 3);
-        EXPECT_EQ(store.history[2].is_right, 11);
-        EXPECT_EQ(store.history[2].open_data, "未知");
-        EXPECT_EQ(store.history[4].record_order, 0);
+        EXPECT_EQ(store.HistoryCount(), 3);
+        EXPECT_EQ(store.SavePlayer("typed", "先生", "龙"), SaveOutcome::failed);
+        EXPECT_FALSE(SaveRecord(store, COleDateTime(2009, 6, 17), "4", kCodes));
+        EXPECT_FALSE(EnterResult(store, 2, "203"));
+        EXPECT_TRUE(messages.empty());
+        EXPECT_EQ(store.Player().name, "typed");
+        EXPECT_EQ(store.HistoryCount(), 3);
+        EXPECT_EQ(store.Record(2).is_right, 11);
+        EXPECT_EQ(store.Record(2).open_data, "未知");
+        EXPECT_EQ(store.Record(4).record_order, 0);
         ::_exit(::testing::Test::HasFailure() ? 1 : 0);
     }
     int status = 0;

@@ -4,9 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "core/MessageSink.h"
+#include "shell/MessageSink.h"
 #include "store/CPredictStore.h"
 #include "tools/emptydb/EmptyDatabase.h"
+#include "tests/support/StoreRecords.h"
 
 CProgramFolder::CProgramFolder() {
     if (!folder.isValid()) {
@@ -48,9 +49,11 @@ bool CProgramFolder::SavePrediction(const COleDateTime& drawDate, const std::str
     bool saved = false;
     {
         CPredictStore store;
-        store.OpenDatabase(DatabasePath());
+        if (store.OpenDatabase(DatabasePath()) != OpenOutcome::opened) {
+            reported = true;
+        }
         store.LoadHistory();
-        saved = store.AppendPrediction(drawDate, issue, codes);
+        saved = SaveRecord(store, drawDate, issue, codes);
     }
     SetMessageSink(previous);
     return saved && !reported;

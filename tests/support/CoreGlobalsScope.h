@@ -7,7 +7,7 @@
 
 #include "core/CalendarEdition.h"
 #include "core/Clock.h"
-#include "core/MessageSink.h"
+#include "shell/MessageSink.h"
 
 class CoreGlobalsScope {
 public:

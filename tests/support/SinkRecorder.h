@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/MessageSink.h"
+#include "shell/MessageSink.h"
 
 class SinkRecorder {
 public:

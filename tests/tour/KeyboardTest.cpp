@@ -120,7 +120,7 @@ TEST_F(KeyboardTest, TabLeadsFromTheDateToTheIssueAndOnToTheButtons) {
 TEST_F(KeyboardTest, TabWalksTheNumberPageButtonsPastTheCodes) {
     app->random.Fill(20090617);
     app->state.drawDate = COleDateTime(2009, 6, 17);
-    app->state.lunar.Convert(app->state.drawDate);
+    EXPECT_TRUE(app->state.lunar.Convert(app->state.drawDate));
     CastFromNumber(app->state, 4721);
     CMainDlg main;
     main.show();
@@ -141,7 +141,7 @@ TEST_F(KeyboardTest, TabWalksTheNumberPageButtonsPastTheCodes) {
 
 TEST_F(KeyboardTest, TabLeavesTheNameBoxesOfTheShowPageAndPassesTheDateLabelsBy) {
     app->state.drawDate = COleDateTime(2009, 6, 17);
-    app->state.lunar.Convert(app->state.drawDate);
+    EXPECT_TRUE(app->state.lunar.Convert(app->state.drawDate));
     CastFromNumber(app->state, 4721);
     CMainDlg main;
     main.show();

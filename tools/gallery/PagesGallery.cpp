@@ -16,6 +16,7 @@
 #include "shell/CPredictApp.h"
 #include "shell/Navigation.h"
 #include "tools/OffscreenPlatform.h"
+#include "tests/support/StoreRecords.h"
 
 namespace {
 
@@ -59,11 +60,11 @@ int main(int argc, char** argv) {
     SetProgramFilesFolder(QStringLiteral(MORVINT_PROGRAM_DIR));
 
     CPredictApp app;
-    app.name = "新玩家";
+    SetProfileField(app, &PlayerProfile::name, "新玩家");
     app.random.Fill(20090625);
     // A day in the leap fifth month of 2009, and 坤 doubled: the longest judgement of all.
     app.state.drawDate = COleDateTime(2009, 6, 25, 9, 30, 0);
-    app.state.lunar.Convert(app.state.drawDate);
+    static_cast<void>(app.state.lunar.Convert(app.state.drawDate));
     app.state.issueNumber = "2009168";
     CMainDlg window;
     window.show();

@@ -1,4 +1,4 @@
-#include "core/MessageSink.h"
+#include "shell/MessageSink.h"
 
 #include <cstdio>
 #include <utility>
