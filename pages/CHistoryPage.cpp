@@ -18,21 +18,27 @@
 #include "pages/PageLayout.h"
 #include "pages/RecordTexts.h"
 #include "res/ResourceIds.h"
-#include "shell/CPredictApp.h"
 #include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
 #include "shell/PageChrome.h"
+#include "store/CPredictStore.h"
 #include "store/HistoryRecord.h"
 #include "store/HistoryRules.h"
 #include "store/HistoryVerdict.h"
 
-CHistoryPage::CHistoryPage()
+CHistoryPage::CHistoryPage(CPredictStore& pageStore)
     : confirmButton(this),
       issueEdit(CColorEdit::SingleLine, this),
       drawNumberEdit(this),
       backButton(this),
       list(this),
-      drawNumberLabel(this) {
+      drawNumberLabel(this),
+      store(pageStore) {
+    listener = store.Listen([this](StoreEvent event) {
+        if (event == StoreEvent::historyLoaded || event == StoreEvent::historyUnreadable) {
+            listStale = true;
+        }
+    });
     SetBackgroundFile(QStringLiteral("history.ggr"), Layout::HistoryPage::client.w,
                       Layout::HistoryPage::client.h);
     drawNumberLabel.hide();
@@ -42,8 +48,12 @@ CHistoryPage::CHistoryPage()
     connect(&backButton, &QAbstractButton::clicked, this,
             [this] { PostNavigate(NavStage::Records, NavCode::Home); });
     connect(&list, &CColorListCtrl::itemChanged, this, &CHistoryPage::OnItemChanged);
-    slipActions = AddSlipActions(*this, list, [this] { return SelectedSlip(); });
+    slipActions = AddSlipActions(store, *this, list, [this] { return SelectedSlip(); });
     CopyKeyRunsAction(list, *slipActions.copy);
+}
+
+CHistoryPage::~CHistoryPage() {
+    store.StopListening(listener);
 }
 
 bool CHistoryPage::OnInitDialog() {
@@ -87,7 +97,7 @@ bool CHistoryPage::OnInitDialog() {
 void CHistoryPage::showEvent(QShowEvent* event) {
     if (!listFilled) {
         listFilled = true;
-        theApp().RefreshIfChanged();
+        store.RefreshIfChanged();
         FillList();
         SelectRow(OpeningRow(), true);
     }
@@ -119,13 +129,12 @@ void CHistoryPage::SetUpList() {
 // Only the records of the last load are listed: a gap in the file's numbers, or a record gone from it, leaves
 // no row behind. The rows go in quietly; the caller selects one.
 void CHistoryPage::FillList() {
-    const CPredictApp& app = theApp();
-    rowSlots = app.RecordSlots();
-    loadsShown = app.LoadCount();
+    rowSlots = store.RecordSlots();
+    listStale = false;
     const QSignalBlocker quiet(list);
     list.setRowCount(0);
     for (const int slot : rowSlots) {
-        const HistoryRecord& record = app.history[static_cast<std::size_t>(slot)];
+        const HistoryRecord& record = store.history[static_cast<std::size_t>(slot)];
         ColourRecordRow(list, list.AppendRow(RecordRowTexts(record)), record.is_right);
     }
 }
@@ -146,8 +155,8 @@ void CHistoryPage::RefreshList(Selection selection) {
 }
 
 void CHistoryPage::SyncWithFile() {
-    theApp().RefreshIfChanged();
-    if (theApp().LoadCount() != loadsShown) {
+    store.RefreshIfChanged();
+    if (listStale) {
         RefreshList(Selection::sameRecord);
     }
 }
@@ -155,9 +164,8 @@ void CHistoryPage::SyncWithFile() {
 // The record whose draw result can be entered now, so that a player coming for yesterday's draw finds it
 // selected and the entry open; when no result is due, the last record, with the entry closed.
 int CHistoryPage::OpeningRow() const {
-    const CPredictApp& app = theApp();
-    const int pending = app.FirstPendingRecord();
-    if (IsEntryOpen(app, pending, COleDateTime::GetCurrentTime())) {
+    const int pending = store.FirstPendingRecord();
+    if (IsEntryOpen(store, pending, COleDateTime::GetCurrentTime())) {
         return RowOfSlot(pending);
     }
     return list.rowCount() - 1;
@@ -207,11 +215,10 @@ QFont CHistoryPage::IssueFontFor(const QString& text) const {
 }
 
 const HistoryRecord* CHistoryPage::RecordOfRow(int row) const {
-    const CPredictApp& app = theApp();
-    if (row < 0 || row >= static_cast<int>(rowSlots.size()) || !app.IsRecordSlot(rowSlots[row])) {
+    if (row < 0 || row >= static_cast<int>(rowSlots.size()) || !store.IsRecordSlot(rowSlots[row])) {
         return nullptr;
     }
-    return &app.history[static_cast<std::size_t>(rowSlots[row])];
+    return &store.history[static_cast<std::size_t>(rowSlots[row])];
 }
 
 int CHistoryPage::RowOfSlot(int slot) const {
@@ -238,7 +245,7 @@ void CHistoryPage::OnItemChanged(int row) {
     issueText = record != nullptr ? QString::fromStdString(record->open_order) : QString();
     UpdateData(false);
     ShowEntry(record != nullptr &&
-              IsEntryOpen(theApp(), rowSlots[static_cast<std::size_t>(row)], COleDateTime::GetCurrentTime()));
+              IsEntryOpen(store, rowSlots[static_cast<std::size_t>(row)], COleDateTime::GetCurrentTime()));
 }
 
 void CHistoryPage::OnConfirm() {
@@ -248,7 +255,7 @@ void CHistoryPage::OnConfirm() {
     }
     const int slot = rowSlots[static_cast<std::size_t>(selectedRow)];
     const DrawEntryCheck check =
-        CheckDrawEntry(theApp(), slot, drawNumberText.toStdString(), COleDateTime::GetCurrentTime());
+        CheckDrawEntry(store, slot, drawNumberText.toStdString(), COleDateTime::GetCurrentTime());
     switch (check.refusal) {
         case DrawEntryRefusal::none:
             StoreDrawResult(slot, VerdictFor(RecordOfRow(selectedRow)->data, drawNumberText.toStdString()));
@@ -277,7 +284,7 @@ void CHistoryPage::OnConfirm() {
 void CHistoryPage::StoreDrawResult(int slot, int isRight) {
     const QString typed = drawNumberText;
     const std::optional<HistoryRecord> typedFor = selectedRecord;
-    const CPredictStore::DrawWrite outcome = theApp().EnterDrawResult(slot, typed.toStdString(), isRight);
+    const CPredictStore::DrawWrite outcome = store.EnterDrawResult(slot, typed.toStdString(), isRight);
     const MessageText* said = nullptr;
     switch (outcome) {
         case CPredictStore::DrawWrite::written:

@@ -3,13 +3,14 @@
 #include <QLineEdit>
 
 #include "core/CRandomTable.h"
+#include "core/PredictionState.h"
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
 #include "shell/CNoticeDlg.h"
-#include "shell/CPredictApp.h"
 #include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
 #include "shell/PageChrome.h"
+#include "store/CPredictStore.h"
 
 namespace {
 
@@ -18,7 +19,14 @@ constexpr int kDigitLift = 4;
 
 }  // namespace
 
-CNumberPage::CNumberPage() : saveButton(this), previousButton(this), backButton(this) {
+CNumberPage::CNumberPage(CPredictStore& pageStore, const PredictionState& prediction,
+                         CRandomTable& randomTable)
+    : saveButton(this),
+      previousButton(this),
+      backButton(this),
+      store(pageStore),
+      state(prediction),
+      random(randomTable) {
     SetBackgroundFile(QStringLiteral("get_num.ggr"), Layout::NumberPage::client.w,
                       Layout::NumberPage::client.h);
     for (CColorEdit*& edit : codeEdits) {
@@ -29,8 +37,8 @@ CNumberPage::CNumberPage() : saveButton(this), previousButton(this), backButton(
             [this] { PostNavigate(NavStage::Number, NavCode::ToExplain); });
     connect(&backButton, &QAbstractButton::clicked, this,
             [this] { PostNavigate(NavStage::Number, NavCode::Home); });
-    slipActions = AddSlipActions(*this, *this,
-                                 [this] { return std::optional(SlipOfPrediction(theApp().state, codes)); });
+    slipActions =
+        AddSlipActions(store, *this, *this, [this] { return std::optional(SlipOfPrediction(state, codes)); });
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -44,7 +52,7 @@ bool CNumberPage::OnInitDialog() {
                     QStringLiteral("保存预测"));
     SetUpSkinButton(backButton, N::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey, QStringLiteral("返回"));
     SetUpCodeEdits();
-    codes = FormEightCodes(theApp().random);
+    codes = FormEightCodes(random);
     UpdateData(false);
     saved = false;
     return true;
@@ -94,11 +102,10 @@ void CNumberPage::SavePrediction() {
     if (notice.DoModal() == QDialog::Rejected) {
         return;
     }
-    CPredictApp& app = theApp();
     // The store reports its own failure (Messages::kSaveFailed; Messages::kLockedNotSaved for a file another
     // program holds locked; kDayTaken or kHistoryFilledMeanwhile when another copy saved first); the page
     // then stays unsaved and may try again.
-    if (!app.AppendPrediction(app.state.drawDate, app.state.issueNumber, codes)) {
+    if (!store.AppendPrediction(state.drawDate, state.issueNumber, codes)) {
         return;
     }
     MessageBox(Messages::kSaved, this);

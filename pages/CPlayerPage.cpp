@@ -6,14 +6,15 @@
 #include <QPoint>
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 #include "controls/ImageFile.h"
 #include "pages/DialogFont.h"
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
-#include "shell/CPredictApp.h"
 #include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
+#include "store/CPredictStore.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ const std::array<QString, 12> CPlayerPage::kAnimals = {
     QStringLiteral("龙"), QStringLiteral("蛇"), QStringLiteral("马"), QStringLiteral("羊"),
     QStringLiteral("猴"), QStringLiteral("鸡"), QStringLiteral("狗"), QStringLiteral("猪")};
 
-CPlayerPage::CPlayerPage()
+CPlayerPage::CPlayerPage(CPredictStore& pageStore, HelpOpener helpOpener)
     : saveButton(this),
       backButton(this),
       maleButton(this),
@@ -60,7 +61,9 @@ CPlayerPage::CPlayerPage()
       zodiacCombo(this),
       fortuneCodeEdit(CColorEdit::SingleLine, this),
       startYearEdit(CColorEdit::SingleLine, this),
-      nextYearEdit(CColorEdit::SingleLine, this) {
+      nextYearEdit(CColorEdit::SingleLine, this),
+      store(pageStore),
+      openHelp(std::move(helpOpener)) {
     for (CColorEdit*& box : monthEdits) {
         box = new CColorEdit(CColorEdit::SingleLine, this);
     }
@@ -81,7 +84,7 @@ CPlayerPage::CPlayerPage()
     // Enter in a box presses the button that saves what the box holds.
     connect(&nameEdit, &QLineEdit::returnPressed, &saveButton, &QAbstractButton::click);
     connect(fortuneCodeEdit.lineEdit(), &QLineEdit::returnPressed, &applyCodeButton, &QAbstractButton::click);
-    connect(&fortuneHelpButton, &QAbstractButton::clicked, this, [] { theApp().OpenHelp(2); });
+    connect(&fortuneHelpButton, &QAbstractButton::clicked, this, [this] { openHelp(2); });
     connect(&backButton, &QAbstractButton::clicked, this,
             [this] { PostNavigate(NavStage::Player, NavCode::Home); });
 }
@@ -92,11 +95,10 @@ bool CPlayerPage::OnInitDialog() {
     SetUpButtons();
     SetUpEdits();
 
-    const CPredictApp& app = theApp();
-    playerName = QString::fromStdString(app.name);
-    playerSex = QString::fromStdString(app.sex);
-    playerShuxiang = QString::fromStdString(app.shuxiang);
-    fortuneCodeText = QString::fromStdString(app.yunqi);
+    playerName = QString::fromStdString(store.name);
+    playerSex = QString::fromStdString(store.sex);
+    playerShuxiang = QString::fromStdString(store.shuxiang);
+    fortuneCodeText = QString::fromStdString(store.yunqi);
 
     SetSexFaces(playerSex == kMale);
     // A stored animal that is none of the twelve leaves the list without selection.
@@ -189,7 +191,7 @@ void CPlayerPage::OnSave() {
     if (shuxiangIndex >= 0 && shuxiangIndex < static_cast<int>(kAnimals.size())) {
         playerShuxiang = kAnimals[static_cast<std::size_t>(shuxiangIndex)];
     }
-    CPredictApp& app = theApp();
+    CPredictStore& app = store;
     app.name = playerName.toStdString();
     app.sex = playerSex.toStdString();
     app.shuxiang = playerShuxiang.toStdString();
@@ -204,7 +206,7 @@ void CPlayerPage::OnApplyCode() {
         MessageBox(Messages::kFortuneCodeWrong, this);
         return;
     }
-    CPredictApp& app = theApp();
+    CPredictStore& app = store;
     app.yunqi = fortuneCodeText.toStdString();
     app.SaveFortuneCode();
     ComputeFortuneChart();

@@ -87,7 +87,6 @@ void CPredictStore::LoadHistory() {
     if (!connection.DataVersion(loadedVersion)) {
         loadedVersion = -1;
     }
-    ++loads;
     CHistoryScan scan(connection, false);
     if (!scan.IsPrepared()) {
         ShowMessage(Messages::kHistoryLoadFailed);  // historyCount and the slots it lists keep their values

@@ -49,11 +49,11 @@ public:
     // the command line) has changed the file since the last load; true when it did. An unchanged file costs
     // one pragma. Every read that reports to the user starts here, so that it tells what the file holds now.
     bool RefreshIfChanged();
-    // How many times the history has been loaded.
-    int LoadCount() const { return loads; }
     // Listeners hear every load (store/StoreEvents.h); Listen returns the number to stop listening with.
     int Listen(CStoreListeners::Listener listener) { return listeners.Add(std::move(listener)); }
     void StopListening(int id) { listeners.Remove(id); }
+    // How many listen now: a view that is gone must have stopped.
+    int ListenerCount() const { return listeners.Count(); }
     // The file takes writes: not read-only, in a folder where its journal can be written.
     bool IsDatabaseWritable() const { return connection.IsWritable(); }
     // Adds a prediction with the next record number the file leaves (one past the last record there; result
@@ -177,6 +177,5 @@ private:
     std::bitset<HISTORY_SLOTS> filledSlots;
     // The file's data version when the history was last loaded; -1 before the first load.
     long long loadedVersion = -1;
-    int loads = 0;
     CStoreListeners listeners;
 };

@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     app.state.drawDate = COleDateTime(2009, 6, 25, 9, 30, 0);
     app.state.lunar.Convert(app.state.drawDate);
     app.state.issueNumber = "2009168";
-    CMainDlg window;
+    CMainDlg window(app);
     window.show();
     window.ShowPageView(CMainDlg::kStepSlot, false);
     auto* start = dynamic_cast<CStartPage*>(window.pageContainer.Page(CMainDlg::kStepSlot));
