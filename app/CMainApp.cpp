@@ -5,6 +5,6 @@
 
 void CMainApp::RunMainWindow() {
     InitResources();
-    CMainDlg mainWindow;
+    CMainDlg mainWindow(*this);
     mainWindow.RunUntilClosed();
 }

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <utility>
 
 #include "app/CNavPanel.h"
 #include "app/HoverCards.h"
@@ -48,7 +49,7 @@ QString FromUtf8(const std::string& text) {
 
 }  // namespace
 
-CMainDlg::CMainDlg(QWidget* parent)
+CMainDlg::CMainDlg(CPredictApp& application, QWidget* parent)
     : QDialog(parent),
       navContainer(this),
       pageContainer(this),
@@ -56,6 +57,7 @@ CMainDlg::CMainDlg(QWidget* parent)
       playerLabel(this),
       zodiacLabel(this),
       exitButton(this),
+      app(application),
       icon(QPixmap::fromImage(ReadImageFile(QStringLiteral(":/icons/%1.png").arg(IDI_MAINFRAME), "PNG"))) {
     // A normal application window: window managers give it a minimise button and a taskbar entry, and
     // none treats it as a dialog. Its size is fixed, so it has no maximise button.
@@ -107,7 +109,6 @@ void CMainDlg::OnInitDialog() {
 }
 
 void CMainDlg::ShowPlayer() {
-    const CPredictApp& app = theApp();
     if (app.Player().name == "新玩家") {
         // A player who has not entered a name yet: the blanks keep the label as wide as a real name.
         SetPlayerLines(QStringLiteral("新玩家    "), QStringLiteral("龙"));
@@ -120,7 +121,7 @@ void CMainDlg::ShowPlayer() {
 // Coming back to the window: another copy of the program may have restored a backup, with another profile.
 void CMainDlg::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && theApp().RefreshIfChanged()) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && app.RefreshIfChanged()) {
         ShowPlayer();
     }
 }
@@ -138,7 +139,7 @@ void CMainDlg::SetUpLabel(CSkinButton& label, COLORREF colour) {
 // The panel in its container; behind the hidden page container a records page and a start page wait, so that
 // both slots below the number page are taken from the start.
 void CMainDlg::CreateStartPages() {
-    auto* panel = NewPage<CNavPanel>();
+    auto* panel = NewPage<CNavPanel>(Help());
     navContainer.AddPage(panel, kNavPanelTemplate);
     // Focus starts on the first button of the panel, and Tab walks the panel down to 退出; a Space pressed
     // right after start opens a prediction instead of ending the program.
@@ -147,8 +148,8 @@ void CMainDlg::CreateStartPages() {
     FocusFirstPanelButton();
     // Opening the records or a new prediction builds pages of its own, so these two are seldom shown: they
     // are built only if they ever are, and the start does not pay for their controls and fonts.
-    pageContainer.AddPage([this] { return NewPage<CHistoryPage>(); }, kHistoryTemplate);
-    pageContainer.AddPage([this] { return NewPage<CStartPage>(); }, kStartTemplate);
+    pageContainer.AddPage([this] { return NewPage<CHistoryPage>(app); }, kHistoryTemplate);
+    pageContainer.AddPage([this] { return NewPage<CStartPage>(app.state); }, kStartTemplate);
 }
 
 void CMainDlg::SetPlayerLines(const QString& player, const QString& zodiac) {
@@ -174,11 +175,15 @@ void CMainDlg::SetPlayerLines(const QString& name, const QString& sex, const QSt
     playerLabel.setToolTip(playerLine);
 }
 
-template <class Page>
-Page* CMainDlg::NewPage() {
-    auto* page = new Page();
+template <class Page, class... Arguments>
+Page* CMainDlg::NewPage(Arguments&&... arguments) {
+    auto* page = new Page(std::forward<Arguments>(arguments)...);
     page->mainWindow = this;
     return page;
+}
+
+HelpOpener CMainDlg::Help() const {
+    return [&application = app](int kind) { application.OpenHelp(kind); };
 }
 
 void CMainDlg::ShowPageView(int index, bool fullHeight) {
@@ -250,29 +255,27 @@ void CMainDlg::OnNavigate(NavStage stage, NavCode code) {
             ShowPageView(kStepSlot, false);
             break;
         case NavTarget::ShowPage:
-            pageContainer.SetPage(kStepSlot, NewPage<CShowGuaPage>(), kShowTemplate);
+            pageContainer.SetPage(kStepSlot, NewPage<CShowGuaPage>(app.state), kShowTemplate);
             ShowPageView(kStepSlot, false);
             break;
         case NavTarget::ExplainPage:
-            pageContainer.SetPage(kStepSlot, NewPage<CExplainPage>(), kExplainTemplate);
+            pageContainer.SetPage(kStepSlot, NewPage<CExplainPage>(app.state), kExplainTemplate);
             ShowPageView(kStepSlot, true);
             break;
         case NavTarget::NumberPage:
             // Going back and forward again shows the same number page with the same codes.
             if (pageContainer.GetPageCount() < 3) {
-                pageContainer.AddPage(NewPage<CNumberPage>(), kNumberTemplate);
+                pageContainer.AddPage(NewPage<CNumberPage>(app, app.state, app.random), kNumberTemplate);
             }
             ShowPageView(kNumberSlot, false);
             break;
         case NavTarget::ExplainPageAgain:
             ShowPageView(kStepSlot, true);
             break;
-        case NavTarget::PlayerLabels: {
-            const CPredictApp& app = theApp();
+        case NavTarget::PlayerLabels:
             SetPlayerLines(FromUtf8(app.Player().name), FromUtf8(app.Player().sex),
                            FromUtf8(app.Player().shuxiang));
             break;
-        }
         case NavTarget::Ignore:
             break;
     }
@@ -314,12 +317,12 @@ void CMainDlg::OnOpenView(ViewKind kind) {
             break;
         case ViewKind::Records:
             navContainer.hide();
-            pageContainer.SetPage(kRecordsOrPlayerSlot, NewPage<CHistoryPage>(), kHistoryTemplate);
+            pageContainer.SetPage(kRecordsOrPlayerSlot, NewPage<CHistoryPage>(app), kHistoryTemplate);
             ShowPageView(kRecordsOrPlayerSlot, false);
             break;
         case ViewKind::Player:
             navContainer.hide();
-            pageContainer.SetPage(kRecordsOrPlayerSlot, NewPage<CPlayerPage>(), kPlayerTemplate);
+            pageContainer.SetPage(kRecordsOrPlayerSlot, NewPage<CPlayerPage>(app, Help()), kPlayerTemplate);
             ShowPageView(kRecordsOrPlayerSlot, false);
             break;
         case ViewKind::About: {
@@ -334,11 +337,11 @@ void CMainDlg::OnOpenView(ViewKind kind) {
 
 // A confirmed date starts a fresh prediction: the number page of the last one goes, a new start page comes.
 void CMainDlg::OnNewPrediction() {
-    CDateInputDlg dialog(this);
+    CDateInputDlg dialog(app, app.state, Help(), this);
     if (dialog.DoModal() != QDialog::Accepted) {
         return;
     }
-    PredictionState& state = theApp().state;
+    PredictionState& state = app.state;
     state.drawDate = dialog.dateInput;
     if (!state.lunar.Convert(state.drawDate)) {
         ShowMessage(Messages::kDateOutOfRange);  // the dialog takes only dates the calendar converts
@@ -347,7 +350,7 @@ void CMainDlg::OnNewPrediction() {
     if (pageContainer.GetPageCount() >= 3) {
         pageContainer.RemovePage(kNumberSlot);
     }
-    pageContainer.SetPage(kStepSlot, NewPage<CStartPage>(), kStartTemplate);
+    pageContainer.SetPage(kStepSlot, NewPage<CStartPage>(app.state), kStartTemplate);
     ShowPageView(kStepSlot, false);
 }
 

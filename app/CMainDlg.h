@@ -17,8 +17,10 @@
 #include "controls/CSkinButton.h"
 #include "controls/Colour.h"
 #include "shell/Navigation.h"
+#include "shell/OpenHelp.h"
 
 class CPageDialog;
+class CPredictApp;
 
 class CMainDlg : public QDialog {
     Q_OBJECT
@@ -29,7 +31,9 @@ public:
     static constexpr int kStepSlot = 1;  // start, make, show or explanation page
     static constexpr int kNumberSlot = 2;
 
-    explicit CMainDlg(QWidget* parent = nullptr);
+    // The window of app, which must outlive it: the one place that takes the store, the prediction in
+    // progress, the random table and the help from the application and hands each page what it works on.
+    explicit CMainDlg(CPredictApp& application, QWidget* parent = nullptr);
 
     // Shows the window and runs the event loop until the window closes. Returns Accepted after 退出,
     // Rejected after the close button or the window manager's close.
@@ -82,9 +86,14 @@ private:
     void OnMute(bool muted);
     void OnExit();
 
-    // Gives a new page this window as the target of its messages, as every page gets before it is created.
-    template <class Page>
-    Page* NewPage();
+    // Gives a new page, built from arguments, this window as the target of its messages, as every page gets
+    // before it is created.
+    template <class Page, class... Arguments>
+    Page* NewPage(Arguments&&... arguments);
+    // What the help buttons of the panel and the pages are handed.
+    HelpOpener Help() const;
+
+    CPredictApp& app;
 
     QFont labelFont;
     QIcon icon;

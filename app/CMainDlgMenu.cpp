@@ -6,6 +6,7 @@
 #include "app/CMainDlg.h"
 #include "pages/RecordsMenuActions.h"
 #include "shell/CAboutDlg.h"
+#include "shell/CPredictApp.h"
 #include "shell/CSoundPlayer.h"
 #include "shell/UserSettings.h"
 
@@ -33,8 +34,8 @@ void CMainDlg::contextMenuEvent(QContextMenuEvent* event) {
     if (chosen == mute) {
         OnMute(mute->isChecked());
     } else if (chosen == backUp) {
-        BackUpFromMenu(this);
-    } else if (chosen == restore && RestoreFromMenu(this)) {
+        BackUpFromMenu(app, this);
+    } else if (chosen == restore && RestoreFromMenu(app, this)) {
         ShowPlayer();
     } else if (chosen == about) {
         OnSysCommand(kAboutCommand);

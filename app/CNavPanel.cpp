@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <initializer_list>
+#include <utility>
 
 #include "app/HoverCards.h"
 #include "controls/Colour.h"
@@ -11,16 +12,16 @@
 #include "controls/PostedMessage.h"
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
-#include "shell/CPredictApp.h"
 #include "shell/FaceKeys.h"
 
-CNavPanel::CNavPanel()
+CNavPanel::CNavPanel(HelpOpener helpOpener)
     : predictButton(this),
       recordsButton(this),
       playerButton(this),
       answersButton(this),
       aboutButton(this),
-      seal(this) {
+      seal(this),
+      openHelp(std::move(helpOpener)) {
     SetBackgroundFile(QStringLiteral("left.ggr"), Layout::NavPanel::client.w, Layout::NavPanel::client.h);
     // Moves over bare panel must reach the panel even with no mouse button held.
     setMouseTracking(true);
@@ -31,7 +32,7 @@ CNavPanel::CNavPanel()
     connect(&predictButton, &QAbstractButton::clicked, this, openView(ViewKind::Prediction));
     connect(&recordsButton, &QAbstractButton::clicked, this, openView(ViewKind::Records));
     connect(&playerButton, &QAbstractButton::clicked, this, openView(ViewKind::Player));
-    connect(&answersButton, &QAbstractButton::clicked, this, [] { theApp().OpenHelp(0); });
+    connect(&answersButton, &QAbstractButton::clicked, this, [this] { openHelp(0); });
     connect(&aboutButton, &QAbstractButton::clicked, this, openView(ViewKind::About));
     // Posted: when it arrives, the focus has left one button and reached the next.
     for (CSkinButton* button : std::initializer_list<CSkinButton*>{

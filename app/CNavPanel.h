@@ -11,12 +11,14 @@
 #include "res/Layout.h"
 #include "shell/CPageDialog.h"
 #include "shell/Navigation.h"
+#include "shell/OpenHelp.h"
 
 class CNavPanel : public CPageDialog {
     Q_OBJECT
 
 public:
-    CNavPanel();
+    // 答疑 opens the general help through openHelp.
+    explicit CNavPanel(HelpOpener helpOpener);
 
     // The kind of the last picture asked for; ViewKind::NoPicture when none is shown.
     ViewKind lastHoverKind = ViewKind::NoPicture;
@@ -42,4 +44,5 @@ private:
     bool PictureAllowed() const;
 
     QLabel seal;
+    HelpOpener openHelp;
 };

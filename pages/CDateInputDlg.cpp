@@ -7,18 +7,20 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <algorithm>
+#include <utility>
 
 #include "core/CalendarEdition.h"
+#include "core/PredictionState.h"
 #include "pages/DialogFont.h"
 #include "pages/PageLayout.h"
 #include "res/PictureWords.h"
 #include "res/ResourceIds.h"
 #include "shell/Backups.h"
 #include "shell/CNoticeDlg.h"
-#include "shell/CPredictApp.h"
 #include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
 #include "shell/StoreMessages.h"
+#include "store/CPredictStore.h"
 #include "store/HistoryRules.h"
 
 namespace {
@@ -66,17 +68,21 @@ void OpenCalendar(QDateEdit& picker) {
 
 }  // namespace
 
-CDateInputDlg::CDateInputDlg(QWidget* parent)
+CDateInputDlg::CDateInputDlg(CPredictStore& pageStore, const PredictionState& prediction,
+                             HelpOpener helpOpener, QWidget* parent)
     : CPageDialog(parent),
       dateInput(COleDateTime::GetCurrentTime()),
       datePicker(this),
       issueEdit(this),
       okButton(this),
       cancelButton(this),
-      helpButton(this) {
+      helpButton(this),
+      store(pageStore),
+      state(prediction),
+      openHelp(std::move(helpOpener)) {
     connect(&okButton, &QAbstractButton::clicked, this, &CDateInputDlg::OnOK);
     connect(&cancelButton, &QAbstractButton::clicked, this, &QDialog::reject);
-    connect(&helpButton, &QAbstractButton::clicked, this, [] { theApp().OpenHelp(1); });
+    connect(&helpButton, &QAbstractButton::clicked, this, [this] { openHelp(1); });
     // A small picture without caption, like the other notices of the program.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     SetBackgroundFile(QStringLiteral("inputdate.ggr"), Layout::DateDialog::client.w,
@@ -148,14 +154,14 @@ void CDateInputDlg::UpdateData(bool saveAndValidate) {
 
 void CDateInputDlg::OnOK() {
     UpdateData(true);
-    CPredictApp& app = theApp();
+    CPredictStore& app = store;
     // Another copy of the program may have saved a prediction since this one loaded its history: the checks
     // see the file as it is now (an unchanged file is not read again).
     app.RefreshIfChanged();
     const int lastYear = LastDrawYear(CurrentCalendarEdition());
     const PredictionRefusal refusal =
         CheckNewPrediction(app.History(), dateInput, issueInput.toStdString(), COleDateTime::GetCurrentTime(),
-                           {app.state.minDrawDate, lastYear});
+                           {state.minDrawDate, lastYear});
     switch (refusal) {
         case PredictionRefusal::none:
             // The caller takes the picker's date with its time of day.
@@ -186,7 +192,7 @@ void CDateInputDlg::OnOK() {
 // as a new prediction needs, one as a rule), after a question and a safety copy of the file. With too few
 // such records there is nothing to archive, and the dialog says what to do first.
 bool CDateInputDlg::MakeRoom() {
-    CPredictApp& app = theApp();
+    CPredictStore& app = store;
     const int needed = app.History().RoomNeeded();
     const std::vector<int> oldest = app.OldestWithResult(needed);
     if (static_cast<int>(oldest.size()) < needed) {

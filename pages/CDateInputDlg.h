@@ -9,13 +9,21 @@
 #include "controls/CSkinButton.h"
 #include "core/COleDateTime.h"
 #include "shell/CPageDialog.h"
+#include "shell/OpenHelp.h"
+
+class CPredictStore;
+struct PredictionState;
 
 class CDateInputDlg : public CPageDialog {
     Q_OBJECT
 
 public:
     // The picker opens on the current date; the time of day of this moment rides along with the chosen date.
-    explicit CDateInputDlg(QWidget* parent = nullptr);
+    // OK checks the date against pageStore's records and prediction's earliest draw date, and makes room in
+    // a full history there; 关于预测 opens the predicting help through helpOpener. The store and the
+    // prediction must outlive the dialog.
+    CDateInputDlg(CPredictStore& pageStore, const PredictionState& prediction, HelpOpener helpOpener,
+                  QWidget* parent = nullptr);
 
     // Members <-> controls: true reads the controls into the members, false shows the members.
     void UpdateData(bool saveAndValidate);
@@ -50,4 +58,8 @@ private:
 
     // The picker holds a date and the time of day last put into it; it hands both back.
     TimeOfDay pickerTime;
+
+    CPredictStore& store;
+    const PredictionState& state;
+    HelpOpener openHelp;
 };

@@ -6,7 +6,6 @@
 #include "pages/PageLayout.h"
 #include "pages/ReadingDisplay.h"
 #include "res/ResourceIds.h"
-#include "shell/CPredictApp.h"
 #include "shell/FaceKeys.h"
 
 namespace {
@@ -24,7 +23,7 @@ constexpr int kTextMargin = 2;
 
 }  // namespace
 
-CExplainPage::CExplainPage()
+CExplainPage::CExplainPage(const PredictionState& prediction)
     : sexagenaryLabel(this),
       calendarLabel(this),
       mainNameEdit(CColorEdit::MultiLine, this),
@@ -43,7 +42,8 @@ CExplainPage::CExplainPage()
       changedUpper(this),
       changedLower(this),
       nextButton(this),
-      backButton(this) {
+      backButton(this),
+      state(prediction) {
     SetBackgroundFile(QStringLiteral("gua_exp.ggr"), Layout::ExplainPage::client.w,
                       Layout::ExplainPage::client.h);
     setFont(TemplateFont(kTextPixels));
@@ -58,7 +58,6 @@ bool CExplainPage::OnInitDialog() {
     PlaceControls();
     SetUpEdits();
     FillTexts();
-    const PredictionState& state = theApp().state;
     ShowTrigramPictures(mainUpper, mainLower, state.mainGua.get());
     ShowTrigramPictures(mutualUpper, mutualLower, state.mutualGua.get());
     ShowTrigramPictures(changedUpper, changedLower, state.changedGua.get());
@@ -69,7 +68,6 @@ bool CExplainPage::OnInitDialog() {
 void CExplainPage::PlaceControls() {
     namespace E = Layout::ExplainPage;
     Place(*this, E::client);
-    const PredictionState& state = theApp().state;
     ShowDateLabels(sexagenaryLabel, E::sexagenaryLabel, calendarLabel, E::calendarLabel, state);
     Place(mainUpper, E::mainUpper);
     Place(mainLower, E::mainLower);
@@ -132,7 +130,6 @@ void CExplainPage::SetUpEdits() {
 }
 
 void CExplainPage::FillTexts() {
-    const PredictionState& state = theApp().state;
     const CGuaReading* main = state.mainGua.get();
     const CGuaReading* mutual = state.mutualGua.get();
     const CGuaReading* changed = state.changedGua.get();

@@ -10,11 +10,14 @@
 #include "controls/CSkinButton.h"
 #include "shell/CPageDialog.h"
 
+struct PredictionState;
+
 class CExplainPage : public CPageDialog {
     Q_OBJECT
 
 public:
-    CExplainPage();
+    // Explains the cast prediction holds; prediction must outlive the page.
+    explicit CExplainPage(const PredictionState& prediction);
 
     // Members <-> boxes: true reads the boxes into the members, false shows the members.
     void UpdateData(bool saveAndValidate);
@@ -59,4 +62,6 @@ private:
     void PlaceControls();
     void SetUpEdits();
     void FillTexts();
+
+    const PredictionState& state;
 };

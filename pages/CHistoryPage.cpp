@@ -18,22 +18,28 @@
 #include "pages/PageLayout.h"
 #include "pages/RecordTexts.h"
 #include "res/ResourceIds.h"
-#include "shell/CPredictApp.h"
 #include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
 #include "shell/PageChrome.h"
 #include "shell/StoreMessages.h"
+#include "store/CPredictStore.h"
 #include "store/HistoryRecord.h"
 #include "store/HistoryRules.h"
 #include "store/HistoryVerdict.h"
 
-CHistoryPage::CHistoryPage()
+CHistoryPage::CHistoryPage(CPredictStore& pageStore)
     : confirmButton(this),
       issueEdit(CColorEdit::SingleLine, this),
       drawNumberEdit(this),
       backButton(this),
       list(this),
-      drawNumberLabel(this) {
+      drawNumberLabel(this),
+      store(pageStore) {
+    listener = store.Listen([this](StoreEvent event) {
+        if (event == StoreEvent::historyLoaded || event == StoreEvent::historyUnreadable) {
+            listStale = true;
+        }
+    });
     SetBackgroundFile(QStringLiteral("history.ggr"), Layout::HistoryPage::client.w,
                       Layout::HistoryPage::client.h);
     drawNumberLabel.hide();
@@ -43,15 +49,12 @@ CHistoryPage::CHistoryPage()
     connect(&backButton, &QAbstractButton::clicked, this,
             [this] { PostNavigate(NavStage::Records, NavCode::Home); });
     connect(&list, &CColorListCtrl::itemChanged, this, &CHistoryPage::OnItemChanged);
-    slipActions = AddSlipActions(*this, list, [this] { return SelectedSlip(); });
+    slipActions = AddSlipActions(store, *this, list, [this] { return SelectedSlip(); });
     CopyKeyRunsAction(list, *slipActions.copy);
-    // Whatever made the store load (a write of this page, another copy's change found on activation, a
-    // restore), the list is refilled the next time it is brought up to date.
-    listening = theApp().Listen([this](StoreEvent) { listStale = true; });
 }
 
 CHistoryPage::~CHistoryPage() {
-    theApp().StopListening(listening);
+    store.StopListening(listener);
 }
 
 bool CHistoryPage::OnInitDialog() {
@@ -95,7 +98,7 @@ bool CHistoryPage::OnInitDialog() {
 void CHistoryPage::showEvent(QShowEvent* event) {
     if (!listFilled) {
         listFilled = true;
-        theApp().RefreshIfChanged();
+        store.RefreshIfChanged();
         FillList();
         SelectRow(OpeningRow(), true);
     }
@@ -127,7 +130,7 @@ void CHistoryPage::SetUpList() {
 // Only the records of the last load are listed: a gap in the file's numbers, or a record gone from it, leaves
 // no row behind. The rows go in quietly; the caller selects one.
 void CHistoryPage::FillList() {
-    const CPredictApp& app = theApp();
+    const CPredictStore& app = store;
     rowSlots = app.RecordSlots();
     listStale = false;
     const QSignalBlocker quiet(list);
@@ -154,7 +157,7 @@ void CHistoryPage::RefreshList(Selection selection) {
 }
 
 void CHistoryPage::SyncWithFile() {
-    theApp().RefreshIfChanged();
+    store.RefreshIfChanged();
     if (listStale) {
         RefreshList(Selection::sameRecord);
     }
@@ -163,7 +166,7 @@ void CHistoryPage::SyncWithFile() {
 // The record whose draw result can be entered now, so that a player coming for yesterday's draw finds it
 // selected and the entry open; when no result is due, the last record, with the entry closed.
 int CHistoryPage::OpeningRow() const {
-    const CPredictApp& app = theApp();
+    const CPredictStore& app = store;
     const int pending = app.FirstPendingRecord();
     if (IsEntryOpen(app.History(), pending, COleDateTime::GetCurrentTime())) {
         return RowOfSlot(pending);
@@ -215,11 +218,10 @@ QFont CHistoryPage::IssueFontFor(const QString& text) const {
 }
 
 const HistoryRecord* CHistoryPage::RecordOfRow(int row) const {
-    const CPredictApp& app = theApp();
-    if (row < 0 || row >= static_cast<int>(rowSlots.size()) || !app.IsRecordSlot(rowSlots[row])) {
+    if (row < 0 || row >= static_cast<int>(rowSlots.size()) || !store.IsRecordSlot(rowSlots[row])) {
         return nullptr;
     }
-    return &app.Record(rowSlots[static_cast<std::size_t>(row)]);
+    return &store.Record(rowSlots[static_cast<std::size_t>(row)]);
 }
 
 int CHistoryPage::RowOfSlot(int slot) const {
@@ -245,7 +247,7 @@ void CHistoryPage::OnItemChanged(int row) {
     // A list emptied of its current row has nothing to show or to enter.
     issueText = record != nullptr ? QString::fromStdString(record->open_order) : QString();
     UpdateData(false);
-    ShowEntry(record != nullptr && IsEntryOpen(theApp().History(), rowSlots[static_cast<std::size_t>(row)],
+    ShowEntry(record != nullptr && IsEntryOpen(store.History(), rowSlots[static_cast<std::size_t>(row)],
                                                COleDateTime::GetCurrentTime()));
 }
 
@@ -265,7 +267,7 @@ void CHistoryPage::OnConfirm() {
 void CHistoryPage::StoreDrawResult(int slot) {
     const QString typed = drawNumberText;
     const std::optional<HistoryRecord> typedFor = selectedRecord;
-    const DrawEntry entry = theApp().EnterDraw(slot, typed.toStdString(), COleDateTime::GetCurrentTime());
+    const DrawEntry entry = store.EnterDraw(slot, typed.toStdString(), COleDateTime::GetCurrentTime());
     const bool keepNumber =
         entry.reason == DrawEntry::Reason::failed || entry.reason == DrawEntry::Reason::locked;
     if (!keepNumber) {

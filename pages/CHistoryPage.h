@@ -19,13 +19,16 @@
 #include "shell/CPageDialog.h"
 #include "store/HistoryRecord.h"
 
+class CPredictStore;
 class QPoint;
 
 class CHistoryPage : public CPageDialog {
     Q_OBJECT
 
 public:
-    CHistoryPage();
+    // Lists the records of pageStore, which must outlive the page, and listens to its loads for as long as
+    // the page lives.
+    explicit CHistoryPage(CPredictStore& pageStore);
     ~CHistoryPage() override;
 
     CSkinButton confirmButton;  // 1050 确定
@@ -62,7 +65,8 @@ private:
     void SetUpList();
     void FillList();
     void RefreshList(Selection selection);
-    // Fills the list again when the file or memory changed since it was filled.
+    // Fills the list again when the store has loaded the history since it was filled: reloads it first when
+    // the file changed since the last load.
     void SyncWithFile();
     int OpeningRow() const;
     void SelectRow(int row, bool centred);
@@ -92,11 +96,15 @@ private:
     int AskArchiveCount(int available);
     bool ConfirmArchive(const std::vector<int>& chosen);
 
+    CPredictStore& store;
+    // The store's number for this page's listener, and whether the store has loaded the history since the
+    // list was last filled. A load only marks the list: it is filled again where the page chooses to, never
+    // in the middle of its own write.
+    int listener = 0;
+    bool listStale = true;
     bool listFilled = false;
-    // The slot of the record each row shows, as the list was last filled, and the store's load it came from.
+    // The slot of the record each row shows, as the list was last filled.
     std::vector<int> rowSlots;
-    bool listStale = false;  // the store has loaded since the list was filled
-    int listening = 0;
     // The prediction the selected row showed when it was selected, kept across a reload.
     std::optional<HistoryRecord> selectedRecord;
     QFont issueFont;

@@ -12,9 +12,9 @@
 #include "pages/RecordTexts.h"
 #include "pages/RecordsMenuActions.h"
 #include "shell/Backups.h"
-#include "shell/CPredictApp.h"
 #include "shell/MessageBox.h"
 #include "shell/StoreMessages.h"
+#include "store/CPredictStore.h"
 #include "store/HistoryRecord.h"
 
 // One line per command, in menu order; a command that has nothing to act on is shown greyed.
@@ -24,9 +24,9 @@ std::unique_ptr<QMenu> CHistoryPage::CreateListMenu() {
         bool enabled;
         void (CHistoryPage::*run)();
     };
-    const bool hasRecords = !theApp().RecordSlots().empty();
+    const bool hasRecords = !store.RecordSlots().empty();
     // The exports cover the archive too: an emptied history still has records to export.
-    const bool hasAnyRecords = hasRecords || theApp().ArchiveCount() > 0;
+    const bool hasAnyRecords = hasRecords || store.ArchiveCount() > 0;
     const Command commands[] = {
         {QStringLiteral("统计"), true, &CHistoryPage::ShowStatistics},
         {QStringLiteral("导出为 CSV…"), hasAnyRecords, &CHistoryPage::ExportRecords},
@@ -34,7 +34,7 @@ std::unique_ptr<QMenu> CHistoryPage::CreateListMenu() {
         {QStringLiteral("导入开奖号码…"), hasRecords, &CHistoryPage::ImportDraws},
         {QStringLiteral("归档已开奖的记录…"), !SlotsWithResult().empty(),
          &CHistoryPage::ArchiveRecordsWithResult},
-        {QStringLiteral("查看归档…"), theApp().ArchiveCount() > 0, &CHistoryPage::ShowArchive},
+        {QStringLiteral("查看归档…"), store.ArchiveCount() > 0, &CHistoryPage::ShowArchive},
     };
     auto menu = std::make_unique<QMenu>(this);
     for (const Command& command : commands) {
@@ -55,22 +55,22 @@ std::unique_ptr<QMenu> CHistoryPage::CreateListMenu() {
 // Each command reads the file as it is now; should that bring news from another copy of the program, the list
 // shows it too afterwards.
 void CHistoryPage::ShowStatistics() {
-    OpenStatistics(this);
+    OpenStatistics(store, this);
     SyncWithFile();
 }
 
 void CHistoryPage::ExportRecords() {
-    ExportRecordsFromMenu(this);
+    ExportRecordsFromMenu(store, this);
     SyncWithFile();
 }
 
 void CHistoryPage::ShowArchive() {
-    OpenArchive(this);
+    OpenArchive(store, this);
     SyncWithFile();
 }
 
 void CHistoryPage::ExportWorkbook() {
-    ExportWorkbookFromMenu(this);
+    ExportWorkbookFromMenu(store, this);
     SyncWithFile();
 }
 
@@ -82,7 +82,7 @@ std::optional<PredictionSlip> CHistoryPage::SelectedSlip() const {
 
 // Draws that went in change rows anywhere in the list: it is filled again, on the next record due.
 void CHistoryPage::ImportDraws() {
-    if (ImportDrawsFromMenu(this)) {
+    if (ImportDrawsFromMenu(store, this)) {
         RefreshList(Selection::opening);
     } else {
         SyncWithFile();
@@ -103,10 +103,9 @@ void CHistoryPage::OnListMenu(const QPoint& position) {
 // The records that have their draw result, oldest first. Results are entered in record order, so normally
 // these are the first records of the list.
 std::vector<int> CHistoryPage::SlotsWithResult() const {
-    const CPredictApp& app = theApp();
     std::vector<int> chosen;
-    for (const int slot : app.RecordSlots()) {
-        if (app.Record(slot).HasDrawResult()) {
+    for (const int slot : store.RecordSlots()) {
+        if (store.Record(slot).HasDrawResult()) {
             chosen.push_back(slot);
         }
     }
@@ -131,11 +130,11 @@ void CHistoryPage::ArchiveRecordsWithResult() {
         return;
     }
     QString error;
-    if (!TakeSafetyCopy(theApp(), error)) {
+    if (!TakeSafetyCopy(store, error)) {
         MessageBox(error, CaptionOf(Messages::kSafetyCopyFailed), this, QMessageBox::Warning);
         return;
     }
-    const ArchiveOutcome outcome = theApp().ArchiveRecords(chosen);
+    const ArchiveOutcome outcome = store.ArchiveRecords(chosen);
     RefreshList(Selection::opening);
     if (const MessageText* said = MessageFor(outcome)) {
         MessageBox(*said, this, QMessageBox::Warning);
@@ -158,10 +157,9 @@ int CHistoryPage::AskArchiveCount(int available) {
 
 // The question names the records; the safe answer is the default.
 bool CHistoryPage::ConfirmArchive(const std::vector<int>& chosen) {
-    const CPredictApp& app = theApp();
     std::vector<const HistoryRecord*> records;
     for (const int slot : chosen) {
-        records.push_back(&app.Record(slot));
+        records.push_back(&store.Record(slot));
     }
     return AskQuestion(ArchiveQuestion(records), CaptionOf(Messages::kArchiveQuestion),
                        QStringLiteral("归档"), this);

@@ -4,14 +4,15 @@
 
 #include "core/CRandomTable.h"
 #include "core/CalendarEdition.h"
+#include "core/PredictionState.h"
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
 #include "shell/CNoticeDlg.h"
-#include "shell/CPredictApp.h"
 #include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
 #include "shell/PageChrome.h"
 #include "shell/StoreMessages.h"
+#include "store/CPredictStore.h"
 
 namespace {
 
@@ -20,7 +21,14 @@ constexpr int kDigitLift = 4;
 
 }  // namespace
 
-CNumberPage::CNumberPage() : saveButton(this), previousButton(this), backButton(this) {
+CNumberPage::CNumberPage(CPredictStore& pageStore, const PredictionState& prediction,
+                         CRandomTable& randomTable)
+    : saveButton(this),
+      previousButton(this),
+      backButton(this),
+      store(pageStore),
+      state(prediction),
+      random(randomTable) {
     SetBackgroundFile(QStringLiteral("get_num.ggr"), Layout::NumberPage::client.w,
                       Layout::NumberPage::client.h);
     for (CColorEdit*& edit : codeEdits) {
@@ -31,8 +39,8 @@ CNumberPage::CNumberPage() : saveButton(this), previousButton(this), backButton(
             [this] { PostNavigate(NavStage::Number, NavCode::ToExplain); });
     connect(&backButton, &QAbstractButton::clicked, this,
             [this] { PostNavigate(NavStage::Number, NavCode::Home); });
-    slipActions = AddSlipActions(*this, *this,
-                                 [this] { return std::optional(SlipOfPrediction(theApp().state, codes)); });
+    slipActions =
+        AddSlipActions(store, *this, *this, [this] { return std::optional(SlipOfPrediction(state, codes)); });
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
@@ -46,7 +54,7 @@ bool CNumberPage::OnInitDialog() {
                     QStringLiteral("保存预测"));
     SetUpSkinButton(backButton, N::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey, QStringLiteral("返回"));
     SetUpCodeEdits();
-    codes = FormEightCodes(theApp().random);
+    codes = FormEightCodes(random);
     UpdateData(false);
     saved = false;
     return true;
@@ -96,14 +104,14 @@ void CNumberPage::SavePrediction() {
     if (notice.DoModal() == QDialog::Rejected) {
         return;
     }
-    CPredictApp& app = theApp();
+    CPredictStore& app = store;
     // The store checks the date dialog's rules once more, on the file as the save finds it: another copy may
     // have saved the day, or filled the history, since. The clock was the dialog's to ask: the prediction is
     // judged as on its own draw day, so a save that runs past midnight is not refused as a prediction of the
     // past. Refused or failed, the page stays unsaved and may try again.
     const int lastYear = LastDrawYear(CurrentCalendarEdition());
-    const PredictionSave outcome = app.SavePrediction({app.state.drawDate, app.state.issueNumber, codes},
-                                                      app.state.drawDate, {app.state.minDrawDate, lastYear});
+    const PredictionSave outcome = app.SavePrediction({state.drawDate, state.issueNumber, codes},
+                                                      state.drawDate, {state.minDrawDate, lastYear});
     if (const MessageText* said = MessageFor(outcome)) {
         const QString text =
             outcome == PredictionSave::beyondCalendar ? TextOf(*said).arg(lastYear + 1) : TextOf(*said);

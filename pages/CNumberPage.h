@@ -12,13 +12,19 @@
 #include "pages/SlipActions.h"
 #include "shell/CPageDialog.h"
 
+class CPredictStore;
+class CRandomTable;
+struct PredictionState;
+
 class CNumberPage : public CPageDialog {
     Q_OBJECT
 
 public:
     static constexpr int kCodeCount = 8;
 
-    CNumberPage();
+    // The codes are drawn from randomTable; the prediction's date and issue come from prediction, and it is
+    // saved into pageStore. All three must outlive the page.
+    CNumberPage(CPredictStore& pageStore, const PredictionState& prediction, CRandomTable& randomTable);
 
     // Members <-> boxes: true reads the boxes into the codes, false shows the codes.
     void UpdateData(bool saveAndValidate);
@@ -48,4 +54,7 @@ private:
     void SetUpCodeEdits();
 
     QFont codeFont;
+    CPredictStore& store;
+    const PredictionState& state;
+    CRandomTable& random;
 };

@@ -6,15 +6,16 @@
 #include <QPoint>
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 #include "controls/ImageFile.h"
 #include "pages/DialogFont.h"
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
-#include "shell/CPredictApp.h"
 #include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
 #include "shell/StoreMessages.h"
+#include "store/CPredictStore.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ const std::array<QString, 12> CPlayerPage::kAnimals = {
     QStringLiteral("龙"), QStringLiteral("蛇"), QStringLiteral("马"), QStringLiteral("羊"),
     QStringLiteral("猴"), QStringLiteral("鸡"), QStringLiteral("狗"), QStringLiteral("猪")};
 
-CPlayerPage::CPlayerPage()
+CPlayerPage::CPlayerPage(CPredictStore& pageStore, HelpOpener helpOpener)
     : saveButton(this),
       backButton(this),
       maleButton(this),
@@ -61,7 +62,9 @@ CPlayerPage::CPlayerPage()
       zodiacCombo(this),
       fortuneCodeEdit(CColorEdit::SingleLine, this),
       startYearEdit(CColorEdit::SingleLine, this),
-      nextYearEdit(CColorEdit::SingleLine, this) {
+      nextYearEdit(CColorEdit::SingleLine, this),
+      store(pageStore),
+      openHelp(std::move(helpOpener)) {
     for (CColorEdit*& box : monthEdits) {
         box = new CColorEdit(CColorEdit::SingleLine, this);
     }
@@ -82,7 +85,7 @@ CPlayerPage::CPlayerPage()
     // Enter in a box presses the button that saves what the box holds.
     connect(&nameEdit, &QLineEdit::returnPressed, &saveButton, &QAbstractButton::click);
     connect(fortuneCodeEdit.lineEdit(), &QLineEdit::returnPressed, &applyCodeButton, &QAbstractButton::click);
-    connect(&fortuneHelpButton, &QAbstractButton::clicked, this, [] { theApp().OpenHelp(2); });
+    connect(&fortuneHelpButton, &QAbstractButton::clicked, this, [this] { openHelp(2); });
     connect(&backButton, &QAbstractButton::clicked, this,
             [this] { PostNavigate(NavStage::Player, NavCode::Home); });
 }
@@ -93,7 +96,7 @@ bool CPlayerPage::OnInitDialog() {
     SetUpButtons();
     SetUpEdits();
 
-    const CPredictApp& app = theApp();
+    const CPredictStore& app = store;
     playerName = QString::fromStdString(app.Player().name);
     playerSex = QString::fromStdString(app.Player().sex);
     playerShuxiang = QString::fromStdString(app.Player().shuxiang);
@@ -191,7 +194,7 @@ void CPlayerPage::OnSave() {
         playerShuxiang = kAnimals[static_cast<std::size_t>(shuxiangIndex)];
     }
     const SaveOutcome outcome =
-        theApp().SavePlayer(playerName.toStdString(), playerSex.toStdString(), playerShuxiang.toStdString());
+        store.SavePlayer(playerName.toStdString(), playerSex.toStdString(), playerShuxiang.toStdString());
     if (const MessageText* said = MessageFor(outcome)) {
         MessageBox(*said, this);
     }
@@ -205,7 +208,7 @@ void CPlayerPage::OnApplyCode() {
         MessageBox(Messages::kFortuneCodeWrong, this);
         return;
     }
-    if (const MessageText* said = MessageFor(theApp().SaveFortuneCode(fortuneCodeText.toStdString()))) {
+    if (const MessageText* said = MessageFor(store.SaveFortuneCode(fortuneCodeText.toStdString()))) {
         MessageBox(*said, this);
     }
     ComputeFortuneChart();

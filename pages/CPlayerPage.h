@@ -12,12 +12,17 @@
 #include "controls/CSkinButton.h"
 #include "pages/FortuneCode.h"
 #include "shell/CPageDialog.h"
+#include "shell/OpenHelp.h"
+
+class CPredictStore;
 
 class CPlayerPage : public CPageDialog {
     Q_OBJECT
 
 public:
-    CPlayerPage();
+    // Shows and saves the profile of pageStore, which must outlive the page; 关于财运代码 opens the fortune
+    // code's help through helpOpener.
+    CPlayerPage(CPredictStore& pageStore, HelpOpener helpOpener);
 
     // The twelve animals in the order of the zodiac list.
     static const std::array<QString, 12> kAnimals;
@@ -72,4 +77,7 @@ private:
     void OnFemale();
     void OnSave();
     void OnApplyCode();
+
+    CPredictStore& store;
+    HelpOpener openHelp;
 };

@@ -3,7 +3,6 @@
 #include "pages/PageLayout.h"
 #include "pages/ReadingDisplay.h"
 #include "res/ResourceIds.h"
-#include "shell/CPredictApp.h"
 #include "shell/FaceKeys.h"
 
 namespace {
@@ -15,7 +14,7 @@ constexpr int kBoxMargin = 2;
 
 }  // namespace
 
-CShowGuaPage::CShowGuaPage()
+CShowGuaPage::CShowGuaPage(const PredictionState& prediction)
     : sexagenaryLabel(this),
       calendarLabel(this),
       mainNameEdit(CColorEdit::MultiLine, this),
@@ -29,7 +28,8 @@ CShowGuaPage::CShowGuaPage()
       changedUpper(this),
       changedLower(this),
       nextButton(this),
-      backButton(this) {
+      backButton(this),
+      state(prediction) {
     SetBackgroundFile(QStringLiteral("get_gua.ggr"), Layout::ShowPage::client.w, Layout::ShowPage::client.h);
     setFont(TemplateFont(kTextPixels));
     connect(&nextButton, &QAbstractButton::clicked, this,
@@ -42,7 +42,6 @@ bool CShowGuaPage::OnInitDialog() {
     namespace S = Layout::ShowPage;
     CPageDialog::OnInitDialog();
     Place(*this, S::client);
-    const PredictionState& state = theApp().state;
     ShowDateLabels(sexagenaryLabel, S::sexagenaryLabel, calendarLabel, S::calendarLabel, state);
 
     Place(mainUpper, S::mainUpper);

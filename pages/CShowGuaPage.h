@@ -9,11 +9,14 @@
 #include "controls/CSkinButton.h"
 #include "shell/CPageDialog.h"
 
+struct PredictionState;
+
 class CShowGuaPage : public CPageDialog {
     Q_OBJECT
 
 public:
-    CShowGuaPage();
+    // Shows the cast prediction holds; prediction must outlive the page.
+    explicit CShowGuaPage(const PredictionState& prediction);
 
     // Members <-> boxes: true reads the boxes into the members, false shows the members.
     void UpdateData(bool saveAndValidate);
@@ -45,4 +48,6 @@ protected:
 
 private:
     void SetUpEdits();
+
+    const PredictionState& state;
 };

@@ -3,7 +3,6 @@
 #include "core/Cast.h"
 #include "pages/PageLayout.h"
 #include "res/ResourceIds.h"
-#include "shell/CPredictApp.h"
 #include "shell/FaceKeys.h"
 
 namespace {
@@ -13,7 +12,8 @@ constexpr int kFrameSize = 243;
 
 }  // namespace
 
-CStartPage::CStartPage() : castButton(this), backButton(this), animation(this) {
+CStartPage::CStartPage(PredictionState& prediction)
+    : castButton(this), backButton(this), animation(this), state(prediction) {
     SetBackgroundFile(QStringLiteral("start.ggr"), Layout::StartPage::client.w, Layout::StartPage::client.h);
     connect(&castButton, &QAbstractButton::clicked, this, &CStartPage::OnCast);
     connect(&backButton, &QAbstractButton::clicked, this,
@@ -43,6 +43,6 @@ void CStartPage::timerEvent(QTimerEvent* event) {
 
 // Every click casts anew and asks for the make page again; the main window shows the last cast.
 void CStartPage::OnCast() {
-    CastHexagrams(theApp().state);
+    CastHexagrams(state);
     PostNavigate(NavStage::Start, NavCode::ToMake);
 }

@@ -8,6 +8,8 @@
 #include "controls/CSkinButton.h"
 #include "shell/CPageDialog.h"
 
+struct PredictionState;
+
 class CStartPage : public CPageDialog {
     Q_OBJECT
 
@@ -15,7 +17,8 @@ public:
     static constexpr int kFrameCount = 18;
     static constexpr int kFrameInterval = 100;  // ms
 
-    CStartPage();
+    // 立即起卦 casts into prediction, which must outlive the page.
+    explicit CStartPage(PredictionState& prediction);
 
     // The frame the next tick of any start page shows, 1 .. kFrameCount.
     static int NextFrame() { return animationFrame; }
@@ -37,4 +40,5 @@ private:
 
     static inline int animationFrame = 1;
     int animationTimer = 0;
+    PredictionState& state;
 };

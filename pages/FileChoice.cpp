@@ -4,17 +4,17 @@
 #include <QFileDialog>
 #include <QStandardPaths>
 
-#include "shell/CPredictApp.h"
 #include "shell/DatabaseLocation.h"
 #include "shell/FileErrors.h"
 #include "shell/MessageBox.h"
+#include "store/CPredictStore.h"
 
 namespace {
 
 // The program's own database, its journal and its safety copies are never written over; said as soon as
 // the dialog closes, before any work is done.
-bool MayWriteOver(const QString& file, QWidget* parent) {
-    const QString refusal = ProtectedFileText(theApp().DatabasePath(), LocalPath(file));
+bool MayWriteOver(const CPredictStore& store, const QString& file, QWidget* parent) {
+    const QString refusal = ProtectedFileText(store.DatabasePath(), LocalPath(file));
     if (refusal.isEmpty()) {
         return true;
     }
@@ -38,9 +38,10 @@ bool IsRepresentable(const QString& file, QWidget* parent) {
     return false;
 }
 
-QString ChooseFileToWrite(QWidget* parent, const QString& caption, const QString& suggestedName,
-                          const QString& filter) {
+QString ChooseFileToWrite(const CPredictStore& store, QWidget* parent, const QString& caption,
+                          const QString& suggestedName, const QString& filter) {
     const QString file = QFileDialog::getSaveFileName(
         parent, caption, QDir(DocumentsFolder()).filePath(suggestedName), filter);
-    return file.isEmpty() || !IsRepresentable(file, parent) || !MayWriteOver(file, parent) ? QString() : file;
+    return file.isEmpty() || !IsRepresentable(file, parent) || !MayWriteOver(store, file, parent) ? QString()
+                                                                                                  : file;
 }

@@ -2,6 +2,7 @@
 // Choosing the file a command of the pages writes to or reads from.
 #include <QString>
 
+class CPredictStore;
 class QWidget;
 
 // The user's documents folder, where spreadsheets usually live; the home folder when there is none.
@@ -13,6 +14,6 @@ bool IsRepresentable(const QString& file, QWidget* parent);
 
 // A file to write, asked for with this caption, suggested name (in the documents folder) and filter; empty
 // when the user cancels or the name is refused (with a message), as is the program's own database, its
-// journal or a safety copy.
-QString ChooseFileToWrite(QWidget* parent, const QString& caption, const QString& suggestedName,
-                          const QString& filter);
+// journal or a safety copy: those of store.
+QString ChooseFileToWrite(const CPredictStore& store, QWidget* parent, const QString& caption,
+                          const QString& suggestedName, const QString& filter);

@@ -8,13 +8,13 @@
 #include "pages/CStatisticsDlg.h"
 #include "pages/FileChoice.h"
 #include "shell/Backups.h"
-#include "shell/CPredictApp.h"
 #include "shell/DatabaseLocation.h"
 #include "shell/DrawImportSummary.h"
 #include "shell/FileErrors.h"
 #include "shell/MessageBox.h"
 #include "shell/RecordsFiles.h"
 #include "shell/UserSettings.h"
+#include "store/CPredictStore.h"
 #include "store/DrawImport.h"
 
 namespace {
@@ -24,16 +24,16 @@ constexpr std::size_t kRefusalGroupsShown = 20;
 
 // Writes the records with export to the file the user picks, and says how it went in box, whose caption
 // names the file dialog too.
-void ExportFromMenu(QWidget* parent, const MessageText& box, const QString& suggestedName,
-                    const QString& filter,
+void ExportFromMenu(CPredictStore& store, QWidget* parent, const MessageText& box,
+                    const QString& suggestedName, const QString& filter,
                     bool (*write)(const CPredictStore&, const std::string&, QString&)) {
-    const QString file = ChooseFileToWrite(parent, CaptionOf(box), suggestedName, filter);
+    const QString file = ChooseFileToWrite(store, parent, CaptionOf(box), suggestedName, filter);
     if (file.isEmpty()) {
         return;
     }
-    theApp().RefreshIfChanged();
+    store.RefreshIfChanged();
     QString message;
-    if (!write(theApp(), LocalPath(file), message)) {
+    if (!write(store, LocalPath(file), message)) {
         MessageBox(message, CaptionOf(Messages::kExportFailed), parent, QMessageBox::Warning);
         return;
     }
@@ -45,13 +45,12 @@ void ExportFromMenu(QWidget* parent, const MessageText& box, const QString& sugg
 // Everything there is by default, the archive first; the window switches to the history alone. The archive
 // is counted as it is read, one record at a time: years of records never lie in memory together. An archive
 // that cannot be read is left out whole, as the message says, not counted up to the record that failed.
-void OpenStatistics(QWidget* parent) {
-    CPredictApp& app = theApp();
-    app.RefreshIfChanged();
+void OpenStatistics(CPredictStore& store, QWidget* parent) {
+    store.RefreshIfChanged();
     const LedgerPrices prices = LedgerPricesSetting();
     StatisticsFigures all;
     int archived = 0;
-    if (!app.ReadArchive([&](const ArchivedRecord& record) {
+    if (!store.ReadArchive([&](const ArchivedRecord& record) {
             AddToFigures(all, record.record, prices);
             ++archived;
         })) {
@@ -60,7 +59,7 @@ void OpenStatistics(QWidget* parent) {
         archived = 0;
     }
     StatisticsFigures current;
-    for (const HistoryRecord& record : app.ListedRecords()) {
+    for (const HistoryRecord& record : store.ListedRecords()) {
         AddToFigures(all, record, prices);
         AddToFigures(current, record, prices);
     }
@@ -68,10 +67,9 @@ void OpenStatistics(QWidget* parent) {
     dialog.DoModal();
 }
 
-void OpenArchive(QWidget* parent) {
-    CPredictApp& app = theApp();
-    app.RefreshIfChanged();
-    CArchiveDlg dialog(app, parent);
+void OpenArchive(CPredictStore& store, QWidget* parent) {
+    store.RefreshIfChanged();
+    CArchiveDlg dialog(store, parent);
     if (!dialog.IsReadable()) {
         MessageBox(Messages::kArchiveUnreadable, parent, QMessageBox::Warning);
         return;
@@ -79,17 +77,17 @@ void OpenArchive(QWidget* parent) {
     dialog.DoModal();
 }
 
-void ExportRecordsFromMenu(QWidget* parent) {
-    ExportFromMenu(parent, Messages::kCsvExportBox, QStringLiteral("预测记录.csv"),
+void ExportRecordsFromMenu(CPredictStore& store, QWidget* parent) {
+    ExportFromMenu(store, parent, Messages::kCsvExportBox, QStringLiteral("预测记录.csv"),
                    QStringLiteral("CSV 文件 (*.csv)"), &ExportRecords);
 }
 
-void ExportWorkbookFromMenu(QWidget* parent) {
-    ExportFromMenu(parent, Messages::kWorkbookExportBox, QStringLiteral("预测记录.xlsx"),
+void ExportWorkbookFromMenu(CPredictStore& store, QWidget* parent) {
+    ExportFromMenu(store, parent, Messages::kWorkbookExportBox, QStringLiteral("预测记录.xlsx"),
                    QStringLiteral("Excel 表格 (*.xlsx)"), &ExportWorkbook);
 }
 
-bool ImportDrawsFromMenu(QWidget* parent) {
+bool ImportDrawsFromMenu(CPredictStore& store, QWidget* parent) {
     const QString file =
         QFileDialog::getOpenFileName(parent, CaptionOf(Messages::kImportTally), DocumentsFolder(),
                                      QStringLiteral("开奖号码 (*.txt *.csv);;所有文件 (*)"));
@@ -103,10 +101,10 @@ bool ImportDrawsFromMenu(QWidget* parent) {
                    parent, QMessageBox::Warning);
         return false;
     }
-    theApp().RefreshIfChanged();
+    store.RefreshIfChanged();
     // The safety copy comes right before the first write: a file that changes nothing takes none.
     const DrawImportReport report =
-        ImportDraws(theApp(), bytes, [&error] { return TakeSafetyCopy(theApp(), error); });
+        ImportDraws(store, bytes, [&error, &store] { return TakeSafetyCopy(store, error); });
     if (report.notReady) {
         MessageBox(error, CaptionOf(Messages::kSafetyCopyFailed), parent, QMessageBox::Warning);
         return false;
@@ -118,22 +116,22 @@ bool ImportDrawsFromMenu(QWidget* parent) {
     return report.entered > 0;
 }
 
-void BackUpFromMenu(QWidget* parent) {
+void BackUpFromMenu(const CPredictStore& store, QWidget* parent) {
     const QString name =
         QStringLiteral("morvint-备份-%1.db").arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
-    const QString file =
-        ChooseFileToWrite(parent, CaptionOf(Messages::kBackedUp), name, QStringLiteral("数据库 (*.db)"));
+    const QString file = ChooseFileToWrite(store, parent, CaptionOf(Messages::kBackedUp), name,
+                                           QStringLiteral("数据库 (*.db)"));
     if (file.isEmpty()) {
         return;
     }
     QString message;
-    const bool done = BackUpDatabase(theApp(), LocalPath(file), message);
+    const bool done = BackUpDatabase(store, LocalPath(file), message);
     MessageBox(message, CaptionOf(done ? Messages::kBackedUp : Messages::kBackupFailed), parent,
                done ? QMessageBox::NoIcon : QMessageBox::Warning);
 }
 
-bool RestoreFromMenu(QWidget* parent) {
-    CPredictApp& app = theApp();
+bool RestoreFromMenu(CPredictStore& store, QWidget* parent) {
+    CPredictStore& app = store;
     const QString backups = QString::fromStdString(SafetyCopyFolder(app.DatabasePath()));
     const QString file = QFileDialog::getOpenFileName(parent, CaptionOf(Messages::kRestoreQuestion),
                                                       QDir(backups).exists() ? backups : DocumentsFolder(),

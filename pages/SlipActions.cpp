@@ -36,9 +36,9 @@ void PrintSlip(const PredictionSlip& slip, QWidget* parent) {
     preview.exec();
 }
 
-void ExportSlipPdf(const PredictionSlip& slip, QWidget* parent) {
+void ExportSlipPdf(const CPredictStore& store, const PredictionSlip& slip, QWidget* parent) {
     const QString file = ChooseFileToWrite(
-        parent, CaptionOf(Messages::kSlipExported),
+        store, parent, CaptionOf(Messages::kSlipExported),
         QStringLiteral("预测单 %1.pdf").arg(QString::fromStdString(IsoDateText(slip.drawDate))),
         QStringLiteral("PDF 文件 (*.pdf)"));
     if (file.isEmpty()) {
@@ -83,10 +83,11 @@ void CopyKeyRunsAction(QAbstractItemView& view, QAction& copy) {
     view.installEventFilter(new CopyKeyFilter(&view, copy));
 }
 
-SlipActions AddSlipActions(QWidget& owner, QWidget& keys,
+SlipActions AddSlipActions(const CPredictStore& store, QWidget& owner, QWidget& keys,
                            std::function<std::optional<PredictionSlip>()> slip) {
+    using Command = std::function<void(const PredictionSlip&, QWidget*)>;
     const auto make = [&owner, &keys, slip](const QString& text, const QKeySequence& key,
-                                            void (*run)(const PredictionSlip&, QWidget*)) {
+                                            const Command& run) {
         auto* action = new QAction(text, &owner);
         action->setShortcut(key);
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -101,5 +102,8 @@ SlipActions AddSlipActions(QWidget& owner, QWidget& keys,
     return {make(QStringLiteral("复制号码"), QKeySequence::Copy,
                  [](const PredictionSlip& chosen, QWidget*) { CopySlipCodes(chosen); }),
             make(QStringLiteral("打印预测单…"), QKeySequence::Print, &PrintSlip),
-            make(QStringLiteral("导出 PDF…"), QKeySequence(), &ExportSlipPdf)};
+            make(QStringLiteral("导出 PDF…"), QKeySequence(),
+                 [&store](const PredictionSlip& chosen, QWidget* parent) {
+                     ExportSlipPdf(store, chosen, parent);
+                 })};
 }

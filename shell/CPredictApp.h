@@ -1,7 +1,8 @@
 #pragma once
 // The application object: the store with the player profile and the history, the table of random numbers the
-// codes are drawn from, and the prediction in progress. Everything that outlives a page lives here; pages
-// reach it through theApp(), never through the main window.
+// codes are drawn from, and the prediction in progress. Everything that outlives a page lives here. The main
+// window is handed this object and hands each page the part it works on (the store, the prediction, the
+// random table, a way to open the help); no page reaches for the application itself.
 #include "core/CRandomTable.h"
 #include "core/PredictionState.h"
 #include "shell/CommandLine.h"

@@ -155,6 +155,8 @@ public:
     // Listeners hear every load (store/StoreEvents.h); Listen returns the number to stop listening with.
     int Listen(CStoreListeners::Listener listener) { return listeners.Add(std::move(listener)); }
     void StopListening(int id) { listeners.Remove(id); }
+    // How many listen now: a view that is gone must have stopped.
+    int ListenerCount() const { return listeners.Count(); }
 
 private:
     // How a write's own steps went: ok, or why it stopped.

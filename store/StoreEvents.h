@@ -27,6 +27,7 @@ public:
     void Remove(int id) {
         std::erase_if(entries, [id](const auto& entry) { return entry.first == id; });
     }
+    int Count() const { return static_cast<int>(entries.size()); }
     // A listener may stop listening (or another start) while the event is told: those listening when it
     // came hear it, unless they stopped before their turn.
     void Tell(StoreEvent event) const {

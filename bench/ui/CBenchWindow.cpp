@@ -58,7 +58,7 @@ CBenchWindow::CBenchWindow(int records) : folder(records) {
     state.issueNumber = "2011160";
     CastFromNumber(state, 4721);
 
-    window = std::make_unique<CMainDlg>();
+    window = std::make_unique<CMainDlg>(*app);
     window->show();
     QCoreApplication::processEvents();
 }

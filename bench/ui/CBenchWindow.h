@@ -22,6 +22,7 @@ public:
     // Empty when everything is ready; otherwise what went wrong.
     QString Error() const;
     CMainDlg& Window() { return *window; }
+    CPredictApp& App() { return *app; }
 
     // Posts one message to the main window and returns once the page it leads to has been painted, with the
     // page it replaced deleted. False when no page was painted.

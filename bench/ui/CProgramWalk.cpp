@@ -15,8 +15,8 @@
 #include "pages/CShowGuaPage.h"
 #include "pages/CStartPage.h"
 #include "shell/CNoticeDlg.h"
-#include "shell/CPredictApp.h"
 #include "shell/QtMessageTexts.h"
+#include "store/CPredictStore.h"
 
 namespace {
 
@@ -45,8 +45,8 @@ Page* ShownPage(CMainDlg& main) {
 
 }  // namespace
 
-CProgramWalk::CProgramWalk(QWidget& mainWindow, bool alsoRecordsAndPlayer)
-    : window(dynamic_cast<CMainDlg*>(&mainWindow)), visitOtherPages(alsoRecordsAndPlayer) {
+CProgramWalk::CProgramWalk(QWidget& mainWindow, const CPredictStore& store, bool alsoRecordsAndPlayer)
+    : window(dynamic_cast<CMainDlg*>(&mainWindow)), records(store), visitOtherPages(alsoRecordsAndPlayer) {
     connect(&poll, &QTimer::timeout, this, &CProgramWalk::Poll);
     deadline.setSingleShot(true);
     connect(&deadline, &QTimer::timeout, this, [this] { Fail("the walk did not finish within 60 s"); });
@@ -57,7 +57,7 @@ void CProgramWalk::Start() {
         std::fprintf(stderr, "walk: the first window is not the main window\n");
         return;
     }
-    historyBefore = theApp().HistoryCount();
+    historyBefore = records.HistoryCount();
     BuildSteps();
     poll.start(5);
     deadline.start(60000);
@@ -135,7 +135,7 @@ void CProgramWalk::BuildSteps() {
 }
 
 void CProgramWalk::Finish(CMainDlg& main) {
-    succeeded = theApp().HistoryCount() == historyBefore + 1;
+    succeeded = records.HistoryCount() == historyBefore + 1;
     if (!succeeded) {
         std::fprintf(stderr, "walk: the prediction was not stored\n");
     }

@@ -9,12 +9,14 @@
 #include <vector>
 
 class CMainDlg;
+class CPredictStore;
 class QWidget;
 
 class CProgramWalk : public QObject {
 public:
-    // With alsoRecordsAndPlayer the walk opens the records page and the player page before it ends.
-    CProgramWalk(QWidget& mainWindow, bool alsoRecordsAndPlayer);
+    // With alsoRecordsAndPlayer the walk opens the records page and the player page before it ends. The
+    // prediction must reach store, the program's.
+    CProgramWalk(QWidget& mainWindow, const CPredictStore& store, bool alsoRecordsAndPlayer);
 
     void Start();
     // True once every step ran and the prediction was stored; false after a timeout or an unexpected message.
@@ -32,6 +34,7 @@ private:
     void Finish(CMainDlg& main);
 
     CMainDlg* window = nullptr;
+    const CPredictStore& records;
     bool visitOtherPages = false;
     std::vector<Step> steps;
     std::size_t next = 0;

@@ -72,20 +72,20 @@ int main(int argc, char** argv) {
         const std::time_t fixed = Clock::MakeLocalTime(2009, 6, 17, 9, 30, 0);
         Clock::SetSource([fixed] { return fixed; });
     }
+    CMainApp app;
     std::unique_ptr<CProgramWalk> walker;
     std::unique_ptr<CReadySignal> ready;
     ready = std::make_unique<CReadySignal>([&](QWidget& window) {
         if (exit) {
             ExitLater(window, *ready, exitAfterChime);
         } else if (walk) {
-            walker = std::make_unique<CProgramWalk>(window, walkAll);
+            walker = std::make_unique<CProgramWalk>(window, app, walkAll);
             walker->Start();
         } else {
             window.close();
         }
     });
     qtApplication.installEventFilter(ready.get());
-    CMainApp app;
     app.InitInstance();
     return walker && !walker->Succeeded() ? 1 : 0;
 }

@@ -50,16 +50,15 @@ bool FillArchive(const std::string& path, int archived) {
 class CArchiveBench {
 public:
     explicit CArchiveBench(int archived) : window(399) {
-        ok = window.Error().isEmpty() && FillArchive(theApp().DatabasePath(), archived);
+        ok = window.Error().isEmpty() && FillArchive(window.App().DatabasePath(), archived);
     }
     CBenchWindow window;
     bool ok = false;
 };
 
-// Opens a modal window through open and ends it once it has been painted: the time to a window the player
-// can read.
-template <class Open>
-bool OpenPaintAndClose(QWidget* parent, Open open) {
+// Opens a modal window through open (one of the records menu's actions) and ends it once it has been painted:
+// the time to a window the player can read.
+bool OpenPaintAndClose(CBenchWindow& window, void (*open)(CPredictStore&, QWidget*)) {
     bool painted = false;
     QTimer::singleShot(0, [&painted] {
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
@@ -68,7 +67,7 @@ bool OpenPaintAndClose(QWidget* parent, Open open) {
             dialog->reject();
         }
     });
-    open(parent);
+    open(window.App(), &window.Window());
     return painted;
 }
 
@@ -76,7 +75,7 @@ void BM_OpenStatistics(benchmark::State& state) {
     CArchiveBench bench(static_cast<int>(state.range(0)));
     bool ok = bench.ok;
     for (auto _ : state) {
-        ok = OpenPaintAndClose(&bench.window.Window(), &OpenStatistics) && ok;
+        ok = OpenPaintAndClose(bench.window, &OpenStatistics) && ok;
     }
     if (!ok || !bench.window.Error().isEmpty()) {
         state.SkipWithError("the statistics window did not open");
@@ -87,7 +86,7 @@ void BM_OpenArchive(benchmark::State& state) {
     CArchiveBench bench(static_cast<int>(state.range(0)));
     bool ok = bench.ok;
     for (auto _ : state) {
-        ok = OpenPaintAndClose(&bench.window.Window(), &OpenArchive) && ok;
+        ok = OpenPaintAndClose(bench.window, &OpenArchive) && ok;
     }
     if (!ok || !bench.window.Error().isEmpty()) {
         state.SkipWithError("the archive's view did not open");
@@ -101,7 +100,7 @@ void BM_ExportWorkbook(benchmark::State& state) {
     bool ok = bench.ok && out.isValid();
     for (auto _ : state) {
         QString message;
-        ok = ExportWorkbook(theApp(), path, message) && ok;
+        ok = ExportWorkbook(bench.window.App(), path, message) && ok;
     }
     if (!ok) {
         state.SkipWithError("the workbook was not written");

@@ -28,7 +28,7 @@ protected:
     void SetUp() override {
         PageStoreFixture::SetUp();
         OpenStore();
-        window = std::make_unique<CMainDlg>();
+        window = std::make_unique<CMainDlg>(*app);
         window->show();
     }
     void TearDown() override {

@@ -44,7 +44,7 @@ protected:
     }
 
     CMainDlg& Open() {
-        window = std::make_unique<CMainDlg>();
+        window = std::make_unique<CMainDlg>(*app);
         window->show();
         return *window;
     }

@@ -34,7 +34,7 @@ protected:
     CNavPanel& Start() {
         window.reset();
         CSoundPlayer::Instance().SetMuted(false);
-        window = std::make_unique<CMainDlg>();
+        window = std::make_unique<CMainDlg>(*app);
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         return *dynamic_cast<CNavPanel*>(window->navContainer.Page(0));

@@ -23,7 +23,7 @@ protected:
     void SetUp() override {
         AppFixture::SetUp();
         QCursor::setPos(0, 0);
-        window = std::make_unique<CMainDlg>();
+        window = std::make_unique<CMainDlg>(*app);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));

@@ -18,7 +18,7 @@ protected:
     void SetUp() override {
         AppFixture::SetUp();
         QCursor::setPos(0, 0);
-        window = std::make_unique<CMainDlg>();
+        window = std::make_unique<CMainDlg>(*app);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         panel = dynamic_cast<CNavPanel*>(window->navContainer.Page(0));

@@ -83,9 +83,15 @@ protected:
         EXPECT_EQ(accessible->text(QAccessible::Description), description);
     }
 
-    template <class Page>
-    Page& Make() {
-        return *CreatePage<Page>(container, recorder);
+    // The pages go before the application whose store and prediction they were handed.
+    void TearDown() override {
+        qDeleteAll(container.findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+        AppFixture::TearDown();
+    }
+
+    template <class Page, class... Arguments>
+    Page& Make(Arguments&&... arguments) {
+        return *CreatePage<Page>(container, recorder, std::forward<Arguments>(arguments)...);
     }
 
     QWidget container;
@@ -94,7 +100,7 @@ protected:
 
 TEST_F(AccessibleNamesTest, TheMainWindowNamesThePanelAndReadsThePlayerLabelsAsText) {
     SetProfileField(*app, &PlayerProfile::name, "新玩家");
-    CMainDlg window;
+    CMainDlg window(*app);
     auto& panel = dynamic_cast<CNavPanel&>(*window.navContainer.Page(0));
     ExpectNamed({{&panel.predictButton, kButton, QStringLiteral("周易预测号码")},
                  {&panel.recordsButton, kButton, QStringLiteral("预测记录")},
@@ -117,7 +123,7 @@ TEST_F(AccessibleNamesTest, TheMainWindowNamesThePanelAndReadsThePlayerLabelsAsT
 }
 
 TEST_F(AccessibleNamesTest, TheDateNoticeAndAboutDialogs) {
-    CDateInputDlg date;
+    CDateInputDlg date(*app, app->state, OpenHelp);
     date.show();
     ExpectNamed({{&date.datePicker, QAccessible::SpinBox, QStringLiteral("开奖日期")},
                  {&date.issueEdit, kText, QStringLiteral("期号")},
@@ -155,11 +161,11 @@ TEST_F(AccessibleNamesTest, TheDateNoticeAndAboutDialogs) {
 }
 
 TEST_F(AccessibleNamesTest, ThePagesOfAPrediction) {
-    auto& start = Make<CStartPage>();
+    auto& start = Make<CStartPage>(app->state);
     ExpectNamed({{&start.castButton, kButton, QStringLiteral("立即起卦")},
                  {&start.backButton, kButton, QStringLiteral("返回")}});
 
-    auto& show = Make<CShowGuaPage>();
+    auto& show = Make<CShowGuaPage>(app->state);
     ExpectNamed({{&show.nextButton, kButton, QStringLiteral("卦辞详解")},
                  {&show.backButton, kButton, QStringLiteral("返回")},
                  {show.mainNameEdit.editor(), kText, QStringLiteral("主卦")},
@@ -169,7 +175,7 @@ TEST_F(AccessibleNamesTest, ThePagesOfAPrediction) {
                  {&show.calendarLabel, QAccessible::StaticText, show.calendarLabel.text()}});
     EXPECT_TRUE(show.calendarLabel.text().startsWith(QStringLiteral("公历:")));
 
-    auto& explain = Make<CExplainPage>();
+    auto& explain = Make<CExplainPage>(app->state);
     ExpectNamed({{&explain.nextButton, kButton, QStringLiteral("下一步：预测号码")},
                  {&explain.backButton, kButton, QStringLiteral("返回")},
                  {explain.mainNameEdit.editor(), kText, QStringLiteral("主卦")},
@@ -180,7 +186,7 @@ TEST_F(AccessibleNamesTest, ThePagesOfAPrediction) {
                  {explain.summaryEdit.editor(), kText, QStringLiteral("体用断语")},
                  {&explain.sexagenaryLabel, QAccessible::StaticText, explain.sexagenaryLabel.text()}});
 
-    auto& numbers = Make<CNumberPage>();
+    auto& numbers = Make<CNumberPage>(*app, app->state, app->random);
     ExpectNamed({{&numbers.previousButton, kButton, QStringLiteral("返回解卦")},
                  {&numbers.saveButton, kButton, QStringLiteral("保存预测")},
                  {&numbers.backButton, kButton, QStringLiteral("返回")},
@@ -192,14 +198,14 @@ TEST_F(AccessibleNamesTest, ThePagesOfAPrediction) {
 }
 
 TEST_F(AccessibleNamesTest, TheRecordsAndPlayerPages) {
-    auto& records = Make<CHistoryPage>();
+    auto& records = Make<CHistoryPage>(*app);
     ExpectNamed({{records.issueEdit.editor(), kText, QStringLiteral("期号")},
                  {&records.drawNumberEdit, kText, QStringLiteral("输入开奖号码")},
                  {&records.confirmButton, kButton, QStringLiteral("确定")},
                  {&records.backButton, kButton, QStringLiteral("返回")},
                  {&records.list, QAccessible::Table, QStringLiteral("预测记录")}});
 
-    auto& player = Make<CPlayerPage>();
+    auto& player = Make<CPlayerPage>(*app, OpenHelp);
     ExpectNamed({{&player.nameEdit, kText, QStringLiteral("姓名")},
                  {&player.maleButton, QAccessible::RadioButton, QStringLiteral("先生")},
                  {&player.femaleButton, QAccessible::RadioButton, QStringLiteral("小姐")},
@@ -219,7 +225,7 @@ TEST_F(AccessibleNamesTest, TheRecordsAndPlayerPages) {
 // The squares' pictures show the chosen sex; a screen reader hears it as the checked option, and a change.
 TEST_F(AccessibleNamesTest, TheSexSquaresSayWhichIsChosen) {
     SetProfileField(*app, &PlayerProfile::sex, "先生");
-    auto& player = Make<CPlayerPage>();
+    auto& player = Make<CPlayerPage>(*app, OpenHelp);
     QAccessibleInterface* male = QAccessible::queryAccessibleInterface(&player.maleButton);
     QAccessibleInterface* female = QAccessible::queryAccessibleInterface(&player.femaleButton);
     EXPECT_TRUE(male->state().checked);

@@ -115,7 +115,7 @@ TEST_F(UnreadableArchiveTest, TheStatisticsCountTheHistoryAloneAndSaySo) {
             scope = dialog.ScopeText();
             dialog.okButton.click();
         });
-        OpenStatistics(nullptr);
+        OpenStatistics(*app, nullptr);
     }
     EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kArchiveUnreadableForStatistics});
     EXPECT_EQ(counts, (QStringList{"2 条", "1 期", "1 条", "1"}));
@@ -131,7 +131,7 @@ TEST_F(UnreadableArchiveTest, TheViewSaysTheArchiveCannotBeRead) {
             ++opened;
             dialog.backButton.click();
         });
-        OpenArchive(nullptr);
+        OpenArchive(*app, nullptr);
     }
     EXPECT_EQ(opened, 0);
     EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kArchiveUnreadable});

@@ -36,7 +36,7 @@ protected:
 };
 
 TEST_F(CastPagesTest, TheStartWheelTurnsThroughEighteenFramesAndANewPageGoesOnWhereTheLastStopped) {
-    auto* first = CreatePage<CStartPage>(container, mainWindow);
+    auto* first = CreatePage<CStartPage>(container, mainWindow, app->state);
     EXPECT_EQ(first->geometry(), QRect(0, 0, 700, 455));
     EXPECT_EQ(first->animation.geometry(), QRect(223, 155, 190, 190));
     EXPECT_EQ(first->castButton.geometry(), QRect(243, 394, 145, 31));
@@ -65,7 +65,7 @@ TEST_F(CastPagesTest, TheStartWheelTurnsThroughEighteenFramesAndANewPageGoesOnWh
     }
     const int next = CStartPage::NextFrame();
     delete first;  // the user went home and confirmed a new date
-    auto* second = CreatePage<CStartPage>(container, mainWindow);
+    auto* second = CreatePage<CStartPage>(container, mainWindow, app->state);
     Tick(*second, second->AnimationTimer());
     EXPECT_EQ(second->animation.PictureFile(), FrameFile(next));
 }
@@ -73,7 +73,7 @@ TEST_F(CastPagesTest, TheStartWheelTurnsThroughEighteenFramesAndANewPageGoesOnWh
 TEST_F(CastPagesTest, EachClickOnCastCastsAnewAndAsksForTheMakePage) {
     FixedClock clock(2010, 3, 5, 9, 0, 0);
     EXPECT_TRUE(app->state.lunar.Convert(COleDateTime(2010, 3, 5)));
-    auto* page = CreatePage<CStartPage>(container, mainWindow);
+    auto* page = CreatePage<CStartPage>(container, mainWindow, app->state);
     PredictionState expected;
     expected.lunar = app->state.lunar;
 

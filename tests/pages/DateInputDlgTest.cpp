@@ -72,7 +72,7 @@ protected:
 
 TEST_F(DateInputDlgTest, OpensOnTodayAndHandsBackTheChosenDateWithTheTimeItOpenedAt) {
     FixedClock clock(2010, 3, 5, 14, 30, 15);
-    CDateInputDlg dialog;
+    CDateInputDlg dialog(*app, app->state, OpenHelp);
     dialog.show();
     EXPECT_EQ(dialog.datePicker.date(), QDate(2010, 3, 5));
     EXPECT_TRUE(dialog.datePicker.calendarPopup());
@@ -92,11 +92,11 @@ TEST_F(DateInputDlgTest, OpensOnTodayAndHandsBackTheChosenDateWithTheTimeItOpene
 
 TEST_F(DateInputDlgTest, TodayIsAcceptedAndYesterdayRefusedAsPastWithTheDateNotice) {
     FixedClock clock(2010, 3, 5, 23, 59, 0);
-    CDateInputDlg today;
+    CDateInputDlg today(*app, app->state, OpenHelp);
     Enter(today, QDate(2010, 3, 5), QStringLiteral("1"));
     EXPECT_TRUE(Accepted(today));
 
-    CDateInputDlg yesterday;
+    CDateInputDlg yesterday(*app, app->state, OpenHelp);
     Enter(yesterday, QDate(2010, 3, 4), QStringLiteral("1"));
     EXPECT_TRUE(StillOpen(yesterday));
     EXPECT_EQ(messages, std::vector<RecordedMessage>{kPast});
@@ -107,12 +107,12 @@ TEST_F(DateInputDlgTest, TodayIsAcceptedAndYesterdayRefusedAsPastWithTheDateNoti
 
 TEST_F(DateInputDlgTest, NothingBeforeTheFirstDrawIsAcceptedEvenWhenTheClockIsEarlier) {
     FixedClock clock(2009, 1, 1);
-    CDateInputDlg beforeFirst;
+    CDateInputDlg beforeFirst(*app, app->state, OpenHelp);
     Enter(beforeFirst, QDate(2009, 6, 16), QStringLiteral("1"));
     EXPECT_TRUE(StillOpen(beforeFirst));
     EXPECT_EQ(messages, std::vector<RecordedMessage>{kPast});
 
-    CDateInputDlg firstDraw;
+    CDateInputDlg firstDraw(*app, app->state, OpenHelp);
     Enter(firstDraw, QDate(2009, 6, 17), QStringLiteral("1"));
     EXPECT_TRUE(Accepted(firstDraw));
 }
@@ -121,7 +121,7 @@ TEST_F(DateInputDlgTest, ADateAlreadyPredictedIsRefusedWhateverItsTimeAndIssue) 
     FixedClock clock(2010, 3, 5, 9, 0, 0);
     SaveHistory(1, "2010-03-06 21:15:00");
     SaveHistory(2, "2010-03-08 10:00:00");
-    CDateInputDlg dialog;
+    CDateInputDlg dialog(*app, app->state, OpenHelp);
 
     Enter(dialog, QDate(2010, 3, 8), QStringLiteral("another issue"));
 
@@ -141,7 +141,7 @@ TEST_F(DateInputDlgTest, TheDatesAlreadyPredictedAreThoseOfTheFileWhenOKIsPresse
     FixedClock clock(2010, 3, 5, 9, 0, 0);
     SaveHistory(1, "2010-03-06 21:15:00");
     SaveHistory(2, "2010-03-07 21:15:00");
-    CDateInputDlg dialog;
+    CDateInputDlg dialog(*app, app->state, OpenHelp);
     dialog.show();
     Sql("DELETE FROM data_history WHERE record_order = 2");
     AddRecord(3, "2010-03-08 10:00:00", kCodes);
@@ -165,7 +165,7 @@ TEST_F(DateInputDlgTest, AFullHistoryOffersToArchiveAfterTheOtherChecks) {
     FixedClock clock(2010, 3, 5, 9, 0, 0);
     FillHistory("未知", 11);
     app->LoadHistory();
-    CDateInputDlg dialog;
+    CDateInputDlg dialog(*app, app->state, OpenHelp);
 
     Enter(dialog, QDate(2010, 3, 4), QStringLiteral("10063"));
     Enter(dialog, QDate(2012, 1, 1), QStringLiteral("12001"));
@@ -211,7 +211,7 @@ TEST_F(DateInputDlgTest, AnArchiveRacedByTheOtherCopySaysTheRecordsChangedAndKee
     FillHistory("未知", 11);
     Sql("UPDATE data_history SET open_data = '000', is_right = 0 WHERE record_order <= 3");
     app->LoadHistory();
-    CDateInputDlg dialog;
+    CDateInputDlg dialog(*app, app->state, OpenHelp);
     ModalAnswer<QMessageBox> question([this](QMessageBox& box) {
         Sql("UPDATE data_history SET open_data = '111', is_right = 0 WHERE record_order = 1");
         for (QAbstractButton* button : box.buttons()) {
@@ -232,7 +232,7 @@ TEST_F(DateInputDlgTest, AnArchiveRacedByTheOtherCopySaysTheRecordsChangedAndKee
 TEST_F(DateInputDlgTest, APastDateThatWasAlsoPredictedShowsOnlyThePastRefusal) {
     FixedClock clock(2010, 3, 5);
     SaveHistory(1, "2010-03-01 12:00:00");
-    CDateInputDlg dialog;
+    CDateInputDlg dialog(*app, app->state, OpenHelp);
 
     Enter(dialog, QDate(2010, 3, 1), QString());
 
@@ -242,11 +242,11 @@ TEST_F(DateInputDlgTest, APastDateThatWasAlsoPredictedShowsOnlyThePastRefusal) {
 
 TEST_F(DateInputDlgTest, TheLastYearOfTheCalendarIsAcceptedAndTheNextRefusedWithoutNotice) {
     FixedClock clock(2011, 12, 30);
-    CDateInputDlg lastDay;
+    CDateInputDlg lastDay(*app, app->state, OpenHelp);
     Enter(lastDay, QDate(2011, 12, 31), QStringLiteral("11356"));
     EXPECT_TRUE(Accepted(lastDay));
 
-    CDateInputDlg nextYear;
+    CDateInputDlg nextYear(*app, app->state, OpenHelp);
     Enter(nextYear, QDate(2012, 1, 1), QStringLiteral("12001"));
     EXPECT_TRUE(StillOpen(nextYear));
     EXPECT_EQ(messages, std::vector<RecordedMessage>{kTooNew});
@@ -257,15 +257,15 @@ TEST_F(DateInputDlgTest, TheLastYearOfTheCalendarIsAcceptedAndTheNextRefusedWith
 TEST_F(DateInputDlgTest, TheExtendedCalendarTakesDrawsUpTo2099AndNamesTheNextYearWhenRefusing) {
     const EditionScope extended(CalendarEdition::Extended);
     FixedClock clock(2026, 12, 7, 10, 0, 0);
-    CDateInputDlg today;
+    CDateInputDlg today(*app, app->state, OpenHelp);
     Enter(today, QDate(2026, 12, 7), QStringLiteral("2026333"));
     EXPECT_TRUE(Accepted(today));
 
-    CDateInputDlg lastDay;
+    CDateInputDlg lastDay(*app, app->state, OpenHelp);
     Enter(lastDay, QDate(2099, 12, 31), QStringLiteral("2099365"));
     EXPECT_TRUE(Accepted(lastDay));
 
-    CDateInputDlg nextYear;
+    CDateInputDlg nextYear(*app, app->state, OpenHelp);
     Enter(nextYear, QDate(2100, 1, 1), QStringLiteral("2100001"));
     EXPECT_TRUE(StillOpen(nextYear));
     EXPECT_EQ(messages, (std::vector<RecordedMessage>{{Messages::kCalendarTooOld, 2100}}));
@@ -278,14 +278,14 @@ TEST_F(DateInputDlgTest, ThePickerReachesTodayAndTheFirstRefusedYear) {
     FixedClock clock(2026, 12, 7);
     {
         const EditionScope classic(CalendarEdition::Classic);
-        CDateInputDlg dialog;
+        CDateInputDlg dialog(*app, app->state, OpenHelp);
         dialog.show();
         EXPECT_EQ(dialog.datePicker.date(), QDate(2026, 12, 7));
         EXPECT_EQ(dialog.datePicker.minimumDate(), QDate(2007, 1, 1));
         EXPECT_EQ(dialog.datePicker.maximumDate(), QDate(2026, 12, 31));
     }
     const EditionScope extended(CalendarEdition::Extended);
-    CDateInputDlg dialog;
+    CDateInputDlg dialog(*app, app->state, OpenHelp);
     dialog.show();
     EXPECT_EQ(dialog.datePicker.maximumDate(), QDate(2100, 12, 31));
 }
@@ -294,14 +294,14 @@ TEST_F(DateInputDlgTest, UpToTwoBlanksAreNoIssueButThreeBlanksAreTakenAsTyped) {
     FixedClock clock(2010, 3, 5);
     for (const QString& blank : {QString(), QStringLiteral(" "), QStringLiteral("  ")}) {
         messages.clear();
-        CDateInputDlg dialog;
+        CDateInputDlg dialog(*app, app->state, OpenHelp);
         Enter(dialog, QDate(2010, 3, 5), blank);
         EXPECT_TRUE(StillOpen(dialog)) << '"' << blank.toStdString() << '"';
         EXPECT_EQ(messages, std::vector<RecordedMessage>{kNoIssue});
     }
     EXPECT_TRUE(noticeModes.empty());
 
-    CDateInputDlg threeBlanks;
+    CDateInputDlg threeBlanks(*app, app->state, OpenHelp);
     Enter(threeBlanks, QDate(2010, 3, 5), QStringLiteral("   "));
     EXPECT_TRUE(Accepted(threeBlanks));
     EXPECT_EQ(threeBlanks.issueInput, QStringLiteral("   "));
@@ -309,7 +309,7 @@ TEST_F(DateInputDlgTest, UpToTwoBlanksAreNoIssueButThreeBlanksAreTakenAsTyped) {
 
 TEST_F(DateInputDlgTest, EnterInTheIssueFieldRunsTheSameChecks) {
     FixedClock clock(2010, 3, 5);
-    CDateInputDlg dialog;
+    CDateInputDlg dialog(*app, app->state, OpenHelp);
     dialog.show();
     dialog.issueEdit.setFocus();
 
@@ -324,7 +324,7 @@ TEST_F(DateInputDlgTest, EnterInTheIssueFieldRunsTheSameChecks) {
 
 TEST_F(DateInputDlgTest, F4AndAltDownOpenTheCalendarFromTheKeyboard) {
     FixedClock clock(2010, 3, 5);
-    CDateInputDlg dialog;
+    CDateInputDlg dialog(*app, app->state, OpenHelp);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
     for (const auto& [key, modifiers] :
@@ -341,7 +341,7 @@ TEST_F(DateInputDlgTest, F4AndAltDownOpenTheCalendarFromTheKeyboard) {
 
 TEST_F(DateInputDlgTest, CancelEndsTheDialogWithoutChecks) {
     FixedClock clock(2010, 3, 5);
-    CDateInputDlg dialog;
+    CDateInputDlg dialog(*app, app->state, OpenHelp);
     dialog.show();
     dialog.datePicker.setDate(QDate(2001, 1, 1));
 
@@ -359,7 +359,7 @@ TEST_F(DateInputDlgTest, TheHelpButtonOpensThePredictingHelpAndKeepsTheDialogOpe
     ASSERT_TRUE(document.open(QIODevice::WriteOnly));
     document.write("<html><body>predicting</body></html>");
     document.close();
-    CDateInputDlg dialog;
+    CDateInputDlg dialog(*app, app->state, OpenHelp);
     dialog.show();
 
     dialog.helpButton.click();
@@ -373,7 +373,7 @@ TEST_F(DateInputDlgTest, TheHelpButtonOpensThePredictingHelpAndKeepsTheDialogOpe
 
 // The dialog is a 12-point 宋体 window: its picker and issue field use that font, 16 pixels high.
 TEST_F(DateInputDlgTest, TheFieldsUseTheDialogsTwelvePointFont) {
-    CDateInputDlg dialog;
+    CDateInputDlg dialog(*app, app->state, OpenHelp);
     dialog.show();
     const QString song = QFont(QStringLiteral("宋体")).family();
     for (const QWidget* field :

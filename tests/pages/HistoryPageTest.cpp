@@ -2,16 +2,20 @@
 // in their order, the verdict, what reaches the file, and a failed write that changes nothing.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
 #include <QTest>
+#include <memory>
 
 #include "controls/Colour.h"
 #include "pages/CHistoryPage.h"
 #include "res/RecordColumns.h"
 #include "tests/pages/PageStoreFixture.h"
 #include "tests/support/FixedClock.h"
+#include "tests/support/StoreRecords.h"
 
 namespace {
 
@@ -25,24 +29,33 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 class HistoryPageTest : public PageStoreFixture {
 protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(PageStoreFixture::SetUp());
+        page = std::make_unique<CHistoryPage>(*app);
+    }
+    // The page goes before the application whose store it was handed.
+    void TearDown() override {
+        page.reset();
+        PageStoreFixture::TearDown();
+    }
     // Selects row and enters number as the user would.
     void Enter(int row, const QString& number) {
-        page.list.setCurrentCell(row, 0);
-        page.drawNumberEdit.setText(number);
-        page.confirmButton.click();
+        page->list.setCurrentCell(row, 0);
+        page->drawNumberEdit.setText(number);
+        page->confirmButton.click();
     }
     bool EntryShown() const {
-        return page.drawNumberLabel.isVisible() && page.drawNumberEdit.isVisible() &&
-               page.confirmButton.isVisible();
+        return page->drawNumberLabel.isVisible() && page->drawNumberEdit.isVisible() &&
+               page->confirmButton.isVisible();
     }
     bool EntryHidden() const {
-        return !page.drawNumberLabel.isVisible() && !page.drawNumberEdit.isVisible() &&
-               !page.confirmButton.isVisible();
+        return !page->drawNumberLabel.isVisible() && !page->drawNumberEdit.isVisible() &&
+               !page->confirmButton.isVisible();
     }
     QStringList RowTexts(int row) const {
         QStringList texts;
-        for (int column = 0; column < page.list.ColumnCount(); ++column) {
-            texts << page.list.CellText(row, column);
+        for (int column = 0; column < page->list.ColumnCount(); ++column) {
+            texts << page->list.CellText(row, column);
         }
         return texts;
     }
@@ -54,26 +67,26 @@ protected:
     }
 
     FixedClock clock{2010, 3, 5, 9, 0, 0};
-    CHistoryPage page;
+    std::unique_ptr<CHistoryPage> page;
 };
 
 TEST_F(HistoryPageTest, AnEmptyHistoryHasTwelveHeaderlessColumnsAndNoEntry) {
     OpenStore();
-    Show(page);
+    Show(*page);
 
-    ASSERT_EQ(page.list.ColumnCount(), 12);
+    ASSERT_EQ(page->list.ColumnCount(), 12);
     for (int column = 0; column < 12; ++column) {
         const RecordColumns::Column& expected = RecordColumns::kColumns[static_cast<std::size_t>(column)];
-        EXPECT_EQ(page.list.horizontalHeaderItem(column)->text(), QString::fromUtf8(expected.title));
-        EXPECT_EQ(page.list.columnWidth(column), expected.width);
+        EXPECT_EQ(page->list.horizontalHeaderItem(column)->text(), QString::fromUtf8(expected.title));
+        EXPECT_EQ(page->list.columnWidth(column), expected.width);
     }
-    EXPECT_TRUE(page.list.horizontalHeader()->isHidden());
-    EXPECT_EQ(page.list.rowCount(), 0);
-    EXPECT_TRUE(page.issueEdit.isVisible());
-    EXPECT_TRUE(page.issueEdit.Text().isEmpty());
-    EXPECT_EQ(page.selectedRow, -1);
+    EXPECT_TRUE(page->list.horizontalHeader()->isHidden());
+    EXPECT_EQ(page->list.rowCount(), 0);
+    EXPECT_TRUE(page->issueEdit.isVisible());
+    EXPECT_TRUE(page->issueEdit.Text().isEmpty());
+    EXPECT_EQ(page->selectedRow, -1);
     EXPECT_TRUE(EntryHidden());
-    EXPECT_EQ(page.size(), QSize(700, 455));
+    EXPECT_EQ(page->size(), QSize(700, 455));
 }
 
 TEST_F(HistoryPageTest, RowsShowDatesCodesResultsAndColouredVerdicts) {
@@ -81,29 +94,29 @@ TEST_F(HistoryPageTest, RowsShowDatesCodesResultsAndColouredVerdicts) {
     AddRecord(2, "2009-12-08 00:00:00", kCodes, 5, "243");
     AddRecord(3, "2010-01-02 00:00:00", kCodes);
     OpenStore();
-    Show(page);
+    Show(*page);
 
-    ASSERT_EQ(page.list.rowCount(), 3);
+    ASSERT_EQ(page->list.rowCount(), 3);
     EXPECT_EQ(RowTexts(0), (QStringList{"2009-6-18", "10001", "386", "012", "907", "555", "243", "555", "659",
                                         "760", "123", "错误"}));
     EXPECT_EQ(RowTexts(1).mid(10), (QStringList{"243", "正确"}));
     EXPECT_EQ(RowTexts(1).front(), QStringLiteral("2009-12-8"));
     EXPECT_EQ(RowTexts(2).mid(10), (QStringList{"未知", "未知"}));
 
-    EXPECT_EQ(page.list.CellTextColour(0, 11), RGB(200, 20, 20));
-    EXPECT_EQ(page.list.CellBackColour(0, 11), kWhite);
-    EXPECT_EQ(page.list.CellTextColour(1, 6), RGB(0, 200, 100)) << "code five is column six";
-    EXPECT_EQ(page.list.CellBackColour(1, 6), kWhite);
-    EXPECT_EQ(page.list.CellTextColour(1, 11), RGB(0, 128, 80));
-    const COLORREF plain = page.list.DefaultTextColour();
+    EXPECT_EQ(page->list.CellTextColour(0, 11), RGB(200, 20, 20));
+    EXPECT_EQ(page->list.CellBackColour(0, 11), kWhite);
+    EXPECT_EQ(page->list.CellTextColour(1, 6), RGB(0, 200, 100)) << "code five is column six";
+    EXPECT_EQ(page->list.CellBackColour(1, 6), kWhite);
+    EXPECT_EQ(page->list.CellTextColour(1, 11), RGB(0, 128, 80));
+    const COLORREF plain = page->list.DefaultTextColour();
     for (int column = 0; column < 11; ++column) {
-        EXPECT_EQ(page.list.CellTextColour(0, column), plain) << column;
+        EXPECT_EQ(page->list.CellTextColour(0, column), plain) << column;
         if (column != 6) {
-            EXPECT_EQ(page.list.CellTextColour(1, column), plain) << column;
+            EXPECT_EQ(page->list.CellTextColour(1, column), plain) << column;
         }
     }
     for (int column = 0; column < 12; ++column) {
-        EXPECT_EQ(page.list.CellTextColour(2, column), plain) << column;
+        EXPECT_EQ(page->list.CellTextColour(2, column), plain) << column;
     }
 }
 
@@ -124,19 +137,19 @@ TEST_F(HistoryPageTest, OpensOnTheRecordWhoseResultIsDueElseOnTheLastWithTheEntr
         }
     }
     OpenStore();
-    Show(page);
-    EXPECT_EQ(page.selectedRow, 99);
-    EXPECT_EQ(page.list.currentRow(), 99);
-    EXPECT_EQ(page.list.selectedItems().size(), 12);
-    EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("1000100"));
+    Show(*page);
+    EXPECT_EQ(page->selectedRow, 99);
+    EXPECT_EQ(page->list.currentRow(), 99);
+    EXPECT_EQ(page->list.selectedItems().size(), 12);
+    EXPECT_EQ(page->issueEdit.Text(), QStringLiteral("1000100"));
     EXPECT_TRUE(EntryShown());
-    EXPECT_TRUE(page.list.viewport()->rect().contains(page.list.visualItemRect(page.list.item(99, 0))));
+    EXPECT_TRUE(page->list.viewport()->rect().contains(page->list.visualItemRect(page->list.item(99, 0))));
 
     // Behind a record that waits, or still to be drawn: selectable, but no entry.
-    page.list.setCurrentCell(100, 0);
-    EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("1000101"));
+    page->list.setCurrentCell(100, 0);
+    EXPECT_EQ(page->issueEdit.Text(), QStringLiteral("1000101"));
     EXPECT_TRUE(EntryHidden());
-    page.list.setCurrentCell(122, 0);
+    page->list.setCurrentCell(122, 0);
     EXPECT_TRUE(EntryHidden());
 }
 
@@ -144,13 +157,13 @@ TEST_F(HistoryPageTest, WithNoResultDueThePageOpensOnTheLastRecord) {
     AddRecord(1, "2009-06-18 00:00:00", kCodes, 3, "907");
     AddRecord(2, "2010-03-06 00:00:00", kCodes);  // tomorrow
     OpenStore();
-    Show(page);
-    EXPECT_EQ(page.selectedRow, 1);
-    EXPECT_EQ(page.list.currentRow(), 1);
-    EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("10002"));
+    Show(*page);
+    EXPECT_EQ(page->selectedRow, 1);
+    EXPECT_EQ(page->list.currentRow(), 1);
+    EXPECT_EQ(page->issueEdit.Text(), QStringLiteral("10002"));
     EXPECT_TRUE(EntryHidden());
 
-    CHistoryPage finished;
+    CHistoryPage finished(*app);
     Sql("DELETE FROM data_history WHERE record_order = 2");
     app->LoadHistory();
     Show(finished);
@@ -163,21 +176,21 @@ TEST_F(HistoryPageTest, SelectingShowsTheIssueAndOffersTheEntryOnlyWithoutAResul
     AddRecord(1, "2009-06-18 00:00:00", kCodes, 0, "123");
     AddRecord(2, "2009-06-19 00:00:00", kCodes);
     OpenStore();
-    Show(page);
+    Show(*page);
 
-    page.list.setCurrentCell(0, 0);
-    page.list.setCurrentCell(1, 3);
-    EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("10002"));
+    page->list.setCurrentCell(0, 0);
+    page->list.setCurrentCell(1, 3);
+    EXPECT_EQ(page->issueEdit.Text(), QStringLiteral("10002"));
     EXPECT_TRUE(EntryShown());
-    page.list.setCurrentCell(0, 0);
-    EXPECT_EQ(page.selectedRow, 0);
-    EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("10001"));
+    page->list.setCurrentCell(0, 0);
+    EXPECT_EQ(page->selectedRow, 0);
+    EXPECT_EQ(page->issueEdit.Text(), QStringLiteral("10001"));
     EXPECT_TRUE(EntryHidden());
 
-    EXPECT_EQ(page.issueEdit.editor()->font().family(), QFont(QStringLiteral("黑体")).family());
-    EXPECT_EQ(page.issueEdit.editor()->font().pixelSize(), 20);
-    EXPECT_EQ(page.issueEdit.BackColour(), RGB(155, 197, 207));
-    EXPECT_EQ(page.issueEdit.TextColour(), RGB(0, 40, 40));
+    EXPECT_EQ(page->issueEdit.editor()->font().family(), QFont(QStringLiteral("黑体")).family());
+    EXPECT_EQ(page->issueEdit.editor()->font().pixelSize(), 20);
+    EXPECT_EQ(page->issueEdit.BackColour(), RGB(155, 197, 207));
+    EXPECT_EQ(page->issueEdit.TextColour(), RGB(0, 40, 40));
 }
 
 TEST_F(HistoryPageTest, ASevenDigitIssueFitsItsBoxWhileAShortOneKeepsTheFullSize) {
@@ -185,15 +198,15 @@ TEST_F(HistoryPageTest, ASevenDigitIssueFitsItsBoxWhileAShortOneKeepsTheFullSize
     AddRecord(2, "2009-06-19 00:00:00", kCodes);
     Sql("UPDATE data_history SET open_order = '2009160' WHERE record_order = 1");
     OpenStore();
-    Show(page);
+    Show(*page);
 
-    page.list.setCurrentCell(0, 0);
-    const QWidget& box = *page.issueEdit.editor();
-    EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("2009160"));
+    page->list.setCurrentCell(0, 0);
+    const QWidget& box = *page->issueEdit.editor();
+    EXPECT_EQ(page->issueEdit.Text(), QStringLiteral("2009160"));
     EXPECT_LT(box.font().pixelSize(), 20);
     EXPECT_LE(QFontMetrics(box.font()).horizontalAdvance(QStringLiteral("2009160")), box.width() - 6);
 
-    page.list.setCurrentCell(1, 0);
+    page->list.setCurrentCell(1, 0);
     EXPECT_EQ(box.font().pixelSize(), 20);
 }
 
@@ -201,44 +214,44 @@ TEST_F(HistoryPageTest, TheDrawNumberHitsTheFirstEqualCodeAndIsStored) {
     AddRecord(1, "2010-03-05 20:00:00", kCodes);  // drawn tonight: today's draw takes its result
     AddRecord(2, "2010-03-04 00:00:00", kCodes);
     OpenStore();
-    Show(page);
+    Show(*page);
 
     Enter(0, QStringLiteral("012"));
 
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(RowTexts(0).mid(10), (QStringList{"012", "正确"}));
-    EXPECT_EQ(page.list.CellTextColour(0, 3), RGB(0, 200, 100));
-    EXPECT_EQ(page.list.CellTextColour(0, 11), RGB(0, 128, 80));
-    EXPECT_TRUE(page.drawNumberText.isEmpty());
+    EXPECT_EQ(page->list.CellTextColour(0, 3), RGB(0, 200, 100));
+    EXPECT_EQ(page->list.CellTextColour(0, 11), RGB(0, 128, 80));
+    EXPECT_TRUE(page->drawNumberText.isEmpty());
     EXPECT_EQ(StoredResult(1), (std::vector<std::string>{"012", "2"}));
     EXPECT_EQ(app->Record(1).is_right, 2);
     // On to the next record whose result is due, its entry open and empty.
-    EXPECT_EQ(page.selectedRow, 1);
+    EXPECT_EQ(page->selectedRow, 1);
     EXPECT_TRUE(EntryShown());
-    EXPECT_TRUE(page.drawNumberEdit.text().isEmpty());
+    EXPECT_TRUE(page->drawNumberEdit.text().isEmpty());
 
     // Two equal codes: the lower one is the hit.
     Enter(1, QStringLiteral("555"));
     EXPECT_TRUE(EntryHidden()) << "no result is due any more";
     EXPECT_EQ(StoredResult(2), (std::vector<std::string>{"555", "4"}));
-    EXPECT_EQ(page.list.CellTextColour(1, 5), RGB(0, 200, 100));
-    EXPECT_EQ(page.list.CellTextColour(1, 7), page.list.DefaultTextColour());
+    EXPECT_EQ(page->list.CellTextColour(1, 5), RGB(0, 200, 100));
+    EXPECT_EQ(page->list.CellTextColour(1, 7), page->list.DefaultTextColour());
     EXPECT_EQ(RowTexts(1).mid(10), (QStringList{"555", "正确"}));
 }
 
 TEST_F(HistoryPageTest, TheSameDigitsInAnotherOrderMiss) {
     AddRecord(1, "2010-03-01 00:00:00", kCodes);
     OpenStore();
-    Show(page);
+    Show(*page);
 
     Enter(0, QStringLiteral("210"));
 
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(RowTexts(0).mid(10), (QStringList{"210", "错误"}));
-    EXPECT_EQ(page.list.CellTextColour(0, 11), RGB(200, 20, 20));
-    EXPECT_EQ(page.list.CellBackColour(0, 11), kWhite);
+    EXPECT_EQ(page->list.CellTextColour(0, 11), RGB(200, 20, 20));
+    EXPECT_EQ(page->list.CellBackColour(0, 11), kWhite);
     for (int column = 2; column < 10; ++column) {
-        EXPECT_EQ(page.list.CellTextColour(0, column), page.list.DefaultTextColour()) << column;
+        EXPECT_EQ(page->list.CellTextColour(0, column), page->list.DefaultTextColour()) << column;
     }
     EXPECT_EQ(StoredResult(1), (std::vector<std::string>{"210", "0"}));
 }
@@ -250,7 +263,7 @@ TEST_F(HistoryPageTest, RefusalsComeInTheirOrderAndLeaveTheRecordsAlone) {
     AddRecord(2, "2010-03-02 00:00:00", kCodes);
     AddRecord(3, "2010-03-06 00:00:00", kCodes);  // tomorrow
     OpenStore();
-    Show(page);
+    Show(*page);
 
     Enter(2, QStringLiteral("12"));
     Enter(2, QStringLiteral("012"));
@@ -259,7 +272,7 @@ TEST_F(HistoryPageTest, RefusalsComeInTheirOrderAndLeaveTheRecordsAlone) {
     Enter(0, QStringLiteral(""));
 
     EXPECT_EQ(messages, (std::vector<RecordedMessage>{kNotYet, kNotYet, kNoNumber, kRowOneFirst, kNoNumber}));
-    EXPECT_TRUE(page.drawNumberEdit.text().isEmpty());
+    EXPECT_TRUE(page->drawNumberEdit.text().isEmpty());
     EXPECT_TRUE(EntryShown());
     for (int order = 1; order <= 3; ++order) {
         EXPECT_EQ(StoredResult(order), (std::vector<std::string>{"未知", "11"})) << order;
@@ -273,17 +286,17 @@ TEST_F(HistoryPageTest, AFourDigitDrawNumberIsKeptWholeAndRefused) {
     const std::array<std::string, 8> codes = {"386", "781", "907", "555", "243", "555", "659", "760"};
     AddRecord(1, "2010-03-01 00:00:00", codes);
     OpenStore();
-    Show(page);
+    Show(*page);
 
-    QTest::keyClicks(&page.drawNumberEdit, QStringLiteral("78a1-2"));
-    EXPECT_EQ(page.drawNumberEdit.text(), QStringLiteral("7812"));
-    page.confirmButton.click();
+    QTest::keyClicks(&page->drawNumberEdit, QStringLiteral("78a1-2"));
+    EXPECT_EQ(page->drawNumberEdit.text(), QStringLiteral("7812"));
+    page->confirmButton.click();
 
     EXPECT_EQ(messages, std::vector<RecordedMessage>{kNoNumber});
     EXPECT_EQ(StoredResult(1), (std::vector<std::string>{"未知", "11"}));
     EXPECT_EQ(RowTexts(0).mid(10), (QStringList{"未知", "未知"}));
     EXPECT_EQ(app->Record(1).is_right, 11);
-    EXPECT_TRUE(page.drawNumberEdit.text().isEmpty());
+    EXPECT_TRUE(page->drawNumberEdit.text().isEmpty());
     EXPECT_TRUE(EntryShown());
 }
 
@@ -291,16 +304,16 @@ TEST_F(HistoryPageTest, AFourDigitDrawNumberIsKeptWholeAndRefused) {
 TEST_F(HistoryPageTest, CellTextsAreLeftAligned) {
     AddRecord(1, "2010-03-01 00:00:00", kCodes);
     OpenStore();
-    Show(page);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    Show(*page);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
 
-    for (int column = 0; column < page.list.ColumnCount(); ++column) {
-        EXPECT_EQ(page.list.horizontalHeaderItem(column)->textAlignment() & Qt::AlignHorizontal_Mask,
+    for (int column = 0; column < page->list.ColumnCount(); ++column) {
+        EXPECT_EQ(page->list.horizontalHeaderItem(column)->textAlignment() & Qt::AlignHorizontal_Mask,
                   Qt::AlignLeft)
             << column;
     }
-    const QImage view = page.list.viewport()->grab().toImage();
-    const QRect cell = page.list.visualRect(page.list.model()->index(0, 1));  // the issue, 10001
+    const QImage view = page->list.viewport()->grab().toImage();
+    const QRect cell = page->list.visualRect(page->list.model()->index(0, 1));  // the issue, 10001
     int firstInk = -1;
     for (int x = cell.left(); x < cell.right() && firstInk < 0; ++x) {
         for (int y = cell.top(); y < cell.bottom(); ++y) {
@@ -317,20 +330,20 @@ TEST_F(HistoryPageTest, CellTextsAreLeftAligned) {
 TEST_F(HistoryPageTest, AFailedWriteLeavesRowEntryAndNumberForAnotherTry) {
     AddRecord(1, "2010-03-01 00:00:00", kCodes);
     OpenStore();
-    Show(page);
+    Show(*page);
     Sql("CREATE TRIGGER refuse BEFORE UPDATE ON data_history BEGIN SELECT RAISE(ABORT, 'disk full'); END;");
 
     Enter(0, QStringLiteral("012"));
 
     EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kSaveFailed});
     EXPECT_EQ(RowTexts(0).mid(10), (QStringList{"未知", "未知"}));
-    EXPECT_EQ(page.list.CellTextColour(0, 3), page.list.DefaultTextColour());
+    EXPECT_EQ(page->list.CellTextColour(0, 3), page->list.DefaultTextColour());
     EXPECT_TRUE(EntryShown());
-    EXPECT_EQ(page.drawNumberEdit.text(), QStringLiteral("012"));
+    EXPECT_EQ(page->drawNumberEdit.text(), QStringLiteral("012"));
     EXPECT_EQ(app->Record(1).is_right, 11);
 
     Sql("DROP TRIGGER refuse;");
-    page.confirmButton.click();
+    page->confirmButton.click();
     EXPECT_EQ(StoredResult(1), (std::vector<std::string>{"012", "2"}));
     EXPECT_TRUE(EntryHidden());
 }
@@ -340,7 +353,7 @@ TEST_F(HistoryPageTest, AFailedWriteLeavesRowEntryAndNumberForAnotherTry) {
 TEST_F(HistoryPageTest, AResultTheOtherCopyEnteredFirstIsShownInsteadOfWrittenOver) {
     AddRecord(1, "2010-03-01 00:00:00", kCodes);
     OpenStore();
-    Show(page);
+    Show(*page);
     Sql("UPDATE data_history SET open_data = '012', is_right = 2 WHERE record_order = 1");
 
     Enter(0, QStringLiteral("111"));
@@ -348,8 +361,8 @@ TEST_F(HistoryPageTest, AResultTheOtherCopyEnteredFirstIsShownInsteadOfWrittenOv
     EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kDrawEnteredMeanwhile});
     EXPECT_EQ(StoredResult(1), (std::vector<std::string>{"012", "2"}));
     EXPECT_EQ(RowTexts(0).mid(10), (QStringList{"012", "正确"}));
-    EXPECT_EQ(page.list.CellTextColour(0, 3), RGB(0, 200, 100));
-    EXPECT_EQ(page.list.CellTextColour(0, 11), RGB(0, 128, 80));
+    EXPECT_EQ(page->list.CellTextColour(0, 3), RGB(0, 200, 100));
+    EXPECT_EQ(page->list.CellTextColour(0, 11), RGB(0, 128, 80));
     EXPECT_TRUE(EntryHidden());
 }
 
@@ -361,25 +374,25 @@ TEST_F(HistoryPageTest, AnEntryRefusedAfterTheOtherCopyRenumberedSaysSoAndKeepsI
     AddRecord(2, "2010-03-02 00:00:00", kCodes);
     AddRecord(3, "2010-03-03 00:00:00", kCodes);
     OpenStore();
-    Show(page);
-    ASSERT_EQ(page.selectedRow, 1);
+    Show(*page);
+    ASSERT_EQ(page->selectedRow, 1);
     Sql("DELETE FROM data_history WHERE record_order = 1; UPDATE data_history SET record_order = "
         "record_order - 1");
 
-    page.drawNumberEdit.setText(QStringLiteral("012"));
-    page.confirmButton.click();
+    page->drawNumberEdit.setText(QStringLiteral("012"));
+    page->confirmButton.click();
 
     EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kDrawChangedMeanwhile});
-    EXPECT_EQ(page.list.rowCount(), 2);
-    EXPECT_EQ(page.selectedRow, 0);
-    EXPECT_EQ(page.list.currentRow(), 0);
-    EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("10002"));
+    EXPECT_EQ(page->list.rowCount(), 2);
+    EXPECT_EQ(page->selectedRow, 0);
+    EXPECT_EQ(page->list.currentRow(), 0);
+    EXPECT_EQ(page->issueEdit.Text(), QStringLiteral("10002"));
     EXPECT_TRUE(EntryShown());
-    EXPECT_EQ(page.drawNumberEdit.text(), QStringLiteral("012"));
+    EXPECT_EQ(page->drawNumberEdit.text(), QStringLiteral("012"));
     EXPECT_EQ(Rows("SELECT open_data FROM data_history"), (TextRows{{"未知"}, {"未知"}}));
 
     messages.clear();
-    page.confirmButton.click();
+    page->confirmButton.click();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(StoredResult(1), (std::vector<std::string>{"012", "2"})) << "the same prediction, renumbered";
 }
@@ -390,16 +403,16 @@ TEST_F(HistoryPageTest, AnEntryForARecordTheOtherCopyRemovedSaysSoAndDropsTheNum
     AddRecord(1, "2010-03-01 00:00:00", kCodes);
     AddRecord(2, "2010-03-02 00:00:00", kCodes);
     OpenStore();
-    Show(page);
-    ASSERT_EQ(page.selectedRow, 0);
+    Show(*page);
+    ASSERT_EQ(page->selectedRow, 0);
     Sql("DELETE FROM data_history WHERE record_order = 1; UPDATE data_history SET record_order = 1");
 
     Enter(0, QStringLiteral("012"));
 
     EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kDrawChangedMeanwhile});
-    EXPECT_EQ(page.list.rowCount(), 1);
-    EXPECT_EQ(page.issueEdit.Text(), QStringLiteral("10002"));
-    EXPECT_EQ(page.drawNumberEdit.text(), QString());
+    EXPECT_EQ(page->list.rowCount(), 1);
+    EXPECT_EQ(page->issueEdit.Text(), QStringLiteral("10002"));
+    EXPECT_EQ(page->drawNumberEdit.text(), QString());
     EXPECT_EQ(Rows("SELECT open_data FROM data_history"), (TextRows{{"未知"}}));
 }
 
@@ -409,9 +422,9 @@ TEST_F(HistoryPageTest, GapsInTheRecordNumbersLeaveNoRowAndRowsNameTheirOwnRecor
     AddRecord(2, "2010-03-01 00:00:00", kCodes);
     AddRecord(4, "2010-03-03 00:00:00", kCodes);
     OpenStore();
-    Show(page);
+    Show(*page);
 
-    ASSERT_EQ(page.list.rowCount(), 2);
+    ASSERT_EQ(page->list.rowCount(), 2);
     EXPECT_EQ(RowTexts(0).mid(0, 2), (QStringList{"2010-3-1", "10002"}));
     EXPECT_EQ(RowTexts(1).mid(0, 2), (QStringList{"2010-3-3", "10004"}));
     Enter(1, QStringLiteral("012"));
@@ -428,11 +441,44 @@ TEST_F(HistoryPageTest, GapsInTheRecordNumbersLeaveNoRowAndRowsNameTheirOwnRecor
 
 TEST_F(HistoryPageTest, BackGoesHome) {
     OpenStore();
-    Show(page);
+    Show(*page);
 
-    page.backButton.click();
+    page->backButton.click();
 
     EXPECT_EQ(DeliveredPosts(), (std::vector<PostedRecorder::Post>{{WM_NAVIGATE, 20, 0}}));
+}
+
+// Another copy of the program enters a draw. Coming back to the window, the main window's refresh may load
+// the file before the page asks: the page heard that load, and its list shows the result even though its own
+// refresh then finds nothing new.
+TEST_F(HistoryPageTest, TheListShowsWhatAnotherCopyEnteredOnceTheStoreHasLoadedIt) {
+    AddRecord(1, "2010-03-04 00:00:00", kCodes);
+    OpenStore();
+    Show(*page);
+    page->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
+    ASSERT_EQ(RowTexts(0).mid(10), (QStringList{"未知", "未知"}));
+    CPredictStore otherCopy;
+    EXPECT_EQ(otherCopy.OpenDatabase(database), OpenOutcome::opened);
+    otherCopy.LoadHistory();
+    ASSERT_TRUE(EnterResult(otherCopy, 1, "907"));
+
+    ASSERT_TRUE(app->RefreshIfChanged());
+    EXPECT_EQ(RowTexts(0).mid(10), (QStringList{"未知", "未知"})) << "a load only marks the list";
+    QEvent activation(QEvent::ActivationChange);
+    QApplication::sendEvent(page.get(), &activation);
+
+    EXPECT_EQ(RowTexts(0).mid(10), (QStringList{"907", "正确"}));
+    EXPECT_TRUE(EntryHidden());
+}
+
+// A page stops listening when it goes: the loads after it tell nobody about it.
+TEST_F(HistoryPageTest, APageThatIsGoneStopsListening) {
+    OpenStore();
+    const int listening = app->ListenerCount();
+    page.reset();
+    EXPECT_EQ(app->ListenerCount(), listening - 1);
+    app->LoadHistory();
 }
 
 }  // namespace

@@ -50,7 +50,9 @@ protected:
         AppFixture::TearDown();
     }
 
-    CNumberPage* Open() { return CreatePage<CNumberPage>(container, mainWindow); }
+    CNumberPage* Open() {
+        return CreatePage<CNumberPage>(container, mainWindow, *app, app->state, app->random);
+    }
     // The row the page should have stored for these codes.
     std::vector<std::string> RowFor(int order, const std::array<std::string, 8>& codes) const {
         std::vector<std::string> row = {std::to_string(order), "2010-03-05 09:41:07", "10059"};

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 #include <string>
+#include <utility>
 
 #include "tests/support/AppFixture.h"
 #include "tests/support/PostedRecorder.h"
@@ -22,11 +23,11 @@ inline std::string FreshDatabase(const QString& folder) {
     return path;
 }
 
-// A page as the main window makes it: built without parent, told where to post, then created in its
-// container (which runs its set-up). The container owns it.
-template <class Page>
-Page* CreatePage(QWidget& container, QObject& mainWindow) {
-    auto* page = new Page();
+// A page as the main window makes it: built without parent from what it is handed, told where to post, then
+// created in its container (which runs its set-up). The container owns it.
+template <class Page, class... Arguments>
+Page* CreatePage(QWidget& container, QObject& mainWindow, Arguments&&... arguments) {
+    auto* page = new Page(std::forward<Arguments>(arguments)...);
     page->mainWindow = &mainWindow;
     page->Create(&container);
     return page;

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QTest>
+#include <memory>
 
 #include "pages/CPlayerPage.h"
 #include "shell/CHelpWindow.h"
@@ -25,24 +26,33 @@ const RecordedMessage kNotAnInteger{Messages::kNotAnInteger};
 
 class PlayerPageTest : public PageStoreFixture {
 protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(PageStoreFixture::SetUp());
+        page = std::make_unique<CPlayerPage>(*app, OpenHelp);
+    }
+    // The page goes before the application whose store it was handed.
+    void TearDown() override {
+        page.reset();
+        PageStoreFixture::TearDown();
+    }
     void Open(const std::string& playerValues = "") {
         if (!playerValues.empty()) {
             Sql("UPDATE player SET " + playerValues + ";");
         }
         OpenStore();
-        Show(page);
+        Show(*page);
     }
     void Apply(const QString& code) {
-        page.fortuneCodeEdit.SetText(code);
-        page.applyCodeButton.click();
+        page->fortuneCodeEdit.SetText(code);
+        page->applyCodeButton.click();
     }
     // The fourteen label boxes, left to right.
     QStringList Labels() const {
-        QStringList labels{page.startYearEdit.Text()};
-        for (const CColorEdit* box : page.monthEdits) {
+        QStringList labels{page->startYearEdit.Text()};
+        for (const CColorEdit* box : page->monthEdits) {
             labels << box->Text();
         }
-        return labels << page.nextYearEdit.Text();
+        return labels << page->nextYearEdit.Text();
     }
     std::vector<std::string> StoredPlayer() const {
         const auto rows = Rows("SELECT name, sex, shuxiang, yunqi FROM player");
@@ -51,7 +61,7 @@ protected:
     // Checks the painted page: a white point at each height, and no white a few pixels above or below it
     // (outside the marker and the line), so a point drawn at another level is caught.
     void ExpectChart(const Heights& heights) {
-        const QImage painted = page.grab().toImage();
+        const QImage painted = page->grab().toImage();
         for (int i = 0; i < 12; ++i) {
             const int x = kMonthX[i];
             const int y = heights[static_cast<std::size_t>(i)];
@@ -70,27 +80,27 @@ protected:
     }
     // Whether a sex square shows the filled face (dark centre) or the empty one (light centre).
     bool Filled(const CSkinButton& square) {
-        const QImage painted = page.grab().toImage();
+        const QImage painted = page->grab().toImage();
         const QPoint centre = square.geometry().center();
         return qGray(painted.pixel(centre)) < 128;
     }
 
     FixedClock clock{2010, 3, 5, 9, 0, 0};
-    CPlayerPage page;
+    std::unique_ptr<CPlayerPage> page;
 };
 
 TEST_F(PlayerPageTest, ANewPlayerWithoutCodeSeesThisYearFromThisMonthAndAFlatLine) {
     Open();
 
-    EXPECT_EQ(page.nameEdit.text(), QStringLiteral("新玩家"));
-    EXPECT_EQ(page.zodiacCombo.currentText(), QStringLiteral("龙"));
-    EXPECT_TRUE(page.fortuneCodeEdit.Text().isEmpty());
+    EXPECT_EQ(page->nameEdit.text(), QStringLiteral("新玩家"));
+    EXPECT_EQ(page->zodiacCombo.currentText(), QStringLiteral("龙"));
+    EXPECT_TRUE(page->fortuneCodeEdit.Text().isEmpty());
     EXPECT_EQ(Labels(),
               (QStringList{"2010", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "1", "2", "2011"}));
-    EXPECT_FALSE(page.codeValid);
+    EXPECT_FALSE(page->codeValid);
     ExpectChart(kFlat);
-    EXPECT_TRUE(Filled(page.maleButton));
-    EXPECT_FALSE(Filled(page.femaleButton));
+    EXPECT_TRUE(Filled(page->maleButton));
+    EXPECT_FALSE(Filled(page->femaleButton));
     EXPECT_TRUE(messages.empty());
 }
 
@@ -99,7 +109,7 @@ TEST_F(PlayerPageTest, AStoredCodeIsDrawnAtItsTwelveHeights) {
 
     EXPECT_EQ(Labels(),
               (QStringList{"2008", "10", "11", "12", "1", "2", "3", "4", "5", "6", "7", "8", "9", "2009"}));
-    EXPECT_TRUE(page.codeValid);
+    EXPECT_TRUE(page->codeValid);
     ExpectChart({402, 382, 361, 341, 320, 300, 279, 300, 320, 341, 361, 382});
     EXPECT_TRUE(messages.empty());
 }
@@ -112,12 +122,12 @@ TEST_F(PlayerPageTest, InTheExtendedEditionTheCodesYearIsOneNearToday) {
 
     EXPECT_EQ(Labels(),
               (QStringList{"2026", "12", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "2027"}));
-    EXPECT_TRUE(page.codeValid);
+    EXPECT_TRUE(page->codeValid);
 }
 
 TEST_F(PlayerPageTest, AnAppliedCodeIsSavedAloneAndRedrawn) {
     Open();
-    page.nameEdit.setText(QStringLiteral("李明"));  // typed but not saved: the code's save leaves it alone
+    page->nameEdit.setText(QStringLiteral("李明"));  // typed but not saved: the code's save leaves it alone
 
     Apply(QStringLiteral("9CABCDEFGFEDCB"));
 
@@ -135,21 +145,21 @@ TEST_F(PlayerPageTest, AFirstCharacterThatNamesNoYearKeepsTheYearsShown) {
     EXPECT_EQ(Labels().front(), QStringLiteral("0"));
     EXPECT_EQ(Labels().back(), QStringLiteral("0"));
 
-    page.startYearEdit.SetText(QStringLiteral("2015"));
-    page.nextYearEdit.SetText(QStringLiteral("2017"));
+    page->startYearEdit.SetText(QStringLiteral("2015"));
+    page->nextYearEdit.SetText(QStringLiteral("2017"));
     Apply(QStringLiteral("53012345654321"));
 
     EXPECT_EQ(Labels(),
               (QStringList{"2015", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "1", "2", "2017"}));
-    EXPECT_TRUE(page.codeValid);
+    EXPECT_TRUE(page->codeValid);
 }
 
 // Every typed digit stays: a fifth one is not dropped to leave another year that looks accepted.
 TEST_F(PlayerPageTest, ALabelBoxKeepsEveryTypedDigitAndNothingElse) {
     Open("yunqi = '5A012345654321'");
-    page.startYearEdit.SetText(QString());
-    QTest::keyClicks(page.startYearEdit.lineEdit(), QStringLiteral("20-1a55"));
-    EXPECT_EQ(page.startYearEdit.Text(), QStringLiteral("20155"));
+    page->startYearEdit.SetText(QString());
+    QTest::keyClicks(page->startYearEdit.lineEdit(), QStringLiteral("20-1a55"));
+    EXPECT_EQ(page->startYearEdit.Text(), QStringLiteral("20155"));
 
     Apply(QStringLiteral("53012345654321"));
 
@@ -168,7 +178,7 @@ TEST_F(PlayerPageTest, ABadLevelIsSavedThenReportedOnceAndDrawnFlat) {
 
     EXPECT_EQ(messages, (std::vector<RecordedMessage>{kBadLevel}));
     EXPECT_EQ(StoredPlayer().back(), "8A012745654321");
-    EXPECT_FALSE(page.codeValid);
+    EXPECT_FALSE(page->codeValid);
     EXPECT_EQ(Labels().front(), QStringLiteral("2008"));
     EXPECT_EQ(Labels()[1], QStringLiteral("10"));
     ExpectChart(kFlat);
@@ -197,12 +207,12 @@ TEST_F(PlayerPageTest, CodesOfAnyOtherLengthAreRefusedAndNothingIsSaved) {
 
 TEST_F(PlayerPageTest, TheProfileIsSavedAloneAndTheMainWindowRelabelled) {
     Open("yunqi = '8A012345654321'");
-    page.nameEdit.setText(QStringLiteral("李明"));
-    page.femaleButton.click();
-    page.zodiacCombo.setCurrentIndex(2);
-    page.fortuneCodeEdit.SetText(QStringLiteral("7100000000000"));  // typed, not applied
+    page->nameEdit.setText(QStringLiteral("李明"));
+    page->femaleButton.click();
+    page->zodiacCombo.setCurrentIndex(2);
+    page->fortuneCodeEdit.SetText(QStringLiteral("7100000000000"));  // typed, not applied
 
-    page.saveButton.click();
+    page->saveButton.click();
 
     EXPECT_EQ(StoredPlayer(), (std::vector<std::string>{"李明", "小姐", "虎", "8A012345654321"}));
     EXPECT_EQ(app->Player().shuxiang, "虎");
@@ -213,9 +223,9 @@ TEST_F(PlayerPageTest, TheProfileIsSavedAloneAndTheMainWindowRelabelled) {
 TEST_F(PlayerPageTest, AFailedSaveStillLetsTheMainWindowRelabel) {
     Open();
     Sql("DELETE FROM player;");
-    page.nameEdit.setText(QStringLiteral("李明"));
+    page->nameEdit.setText(QStringLiteral("李明"));
 
-    page.saveButton.click();
+    page->saveButton.click();
 
     EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kSaveFailed});
     EXPECT_EQ(app->Player().name, "李明");
@@ -224,50 +234,50 @@ TEST_F(PlayerPageTest, AFailedSaveStillLetsTheMainWindowRelabel) {
 
 TEST_F(PlayerPageTest, AnUnknownStoredAnimalIsNotSelectedAndSavingKeepsIt) {
     Open("shuxiang = '麒麟'");
-    EXPECT_EQ(page.zodiacCombo.currentIndex(), -1);
+    EXPECT_EQ(page->zodiacCombo.currentIndex(), -1);
 
-    page.saveButton.click();
+    page->saveButton.click();
 
     EXPECT_EQ(StoredPlayer()[2], "麒麟");
 }
 
 TEST_F(PlayerPageTest, TheSexSquaresSwapOnlyBetweenTheTwoSexes) {
     Open("sex = ''");
-    EXPECT_FALSE(Filled(page.maleButton));
-    EXPECT_TRUE(Filled(page.femaleButton));
+    EXPECT_FALSE(Filled(page->maleButton));
+    EXPECT_TRUE(Filled(page->femaleButton));
 
-    page.maleButton.click();
-    page.femaleButton.click();
-    EXPECT_EQ(page.playerSex, QString());
-    EXPECT_FALSE(Filled(page.maleButton));
-    EXPECT_TRUE(Filled(page.femaleButton));
+    page->maleButton.click();
+    page->femaleButton.click();
+    EXPECT_EQ(page->playerSex, QString());
+    EXPECT_FALSE(Filled(page->maleButton));
+    EXPECT_TRUE(Filled(page->femaleButton));
 
-    page.playerSex = QStringLiteral("先生");
-    page.femaleButton.click();
-    EXPECT_EQ(page.playerSex, QStringLiteral("小姐"));
-    EXPECT_FALSE(Filled(page.maleButton));
-    page.maleButton.click();
-    EXPECT_EQ(page.playerSex, QStringLiteral("先生"));
-    EXPECT_TRUE(Filled(page.maleButton));
-    EXPECT_FALSE(Filled(page.femaleButton));
+    page->playerSex = QStringLiteral("先生");
+    page->femaleButton.click();
+    EXPECT_EQ(page->playerSex, QStringLiteral("小姐"));
+    EXPECT_FALSE(Filled(page->maleButton));
+    page->maleButton.click();
+    EXPECT_EQ(page->playerSex, QStringLiteral("先生"));
+    EXPECT_TRUE(Filled(page->maleButton));
+    EXPECT_FALSE(Filled(page->femaleButton));
 }
 
 // The boxes are read in the order first month, last three months, the other months, the years, the code; an
 // empty box stops the reading there, and the command goes on with what was read before.
 TEST_F(PlayerPageTest, AnEmptiedLabelBoxPromptsAndTheRestKeepsItsValues) {
     Open();
-    page.monthEdits[0]->SetText(QStringLiteral("7"));
-    page.monthEdits[9]->SetText(QStringLiteral("8"));
-    page.monthEdits[1]->SetText(QString());
-    page.monthEdits[2]->SetText(QStringLiteral("99"));
+    page->monthEdits[0]->SetText(QStringLiteral("7"));
+    page->monthEdits[9]->SetText(QStringLiteral("8"));
+    page->monthEdits[1]->SetText(QString());
+    page->monthEdits[2]->SetText(QStringLiteral("99"));
 
     Apply(QStringLiteral("8A012345654321"));  // typed after the box that stops the reading
 
     EXPECT_EQ(messages, (std::vector<RecordedMessage>{kNotAnInteger, kBadLength}));
-    EXPECT_EQ(page.monthLabels[0], 7);
-    EXPECT_EQ(page.monthLabels[9], 8);
-    EXPECT_EQ(page.monthLabels[2], 5) << "read after the empty box";
-    EXPECT_TRUE(page.fortuneCodeText.isEmpty());
+    EXPECT_EQ(page->monthLabels[0], 7);
+    EXPECT_EQ(page->monthLabels[9], 8);
+    EXPECT_EQ(page->monthLabels[2], 5) << "read after the empty box";
+    EXPECT_TRUE(page->fortuneCodeText.isEmpty());
     EXPECT_EQ(StoredPlayer().back(), "empty") << "the file still holds the new player's code";
 }
 
@@ -279,8 +289,8 @@ TEST_F(PlayerPageTest, HelpOpensTheFortuneCodeDocumentAndBackGoesHome) {
     document.close();
     Open();
 
-    page.fortuneHelpButton.click();
-    page.backButton.click();
+    page->fortuneHelpButton.click();
+    page->backButton.click();
 
     CHelpWindow* help = CHelpWindow::Current();
     ASSERT_NE(help, nullptr);

@@ -37,7 +37,7 @@ protected:
         app->LoadPlayer();
         app->LoadHistory();
         app->random.Fill(1267753267);
-        window = std::make_unique<CMainDlg>();
+        window = std::make_unique<CMainDlg>(*app);
         window->show();
         notices =
             std::make_unique<ModalAnswer<CNoticeDlg>>([](CNoticeDlg& notice) { notice.saveButton.click(); });

@@ -42,7 +42,7 @@ protected:
 
 TEST_F(ReadingPagesTest, TheShowPageShowsBothDatesTheThreeNamesTheMovingLineAndTheTrigrams) {
     Predict(COleDateTime(2010, 3, 5), 12345);  // 离 over 震, line 3: 噬嗑, mutual 蹇, changed 离
-    auto* page = CreatePage<CShowGuaPage>(container, mainWindow);
+    auto* page = CreatePage<CShowGuaPage>(container, mainWindow, app->state);
 
     EXPECT_EQ(page->sexagenaryLabel.text(), QStringLiteral("庚寅年戊寅月甲寅日"));
     EXPECT_EQ(page->calendarLabel.text(), QStringLiteral("公历:2010-3-5  农历:一月二十"));
@@ -62,7 +62,7 @@ TEST_F(ReadingPagesTest, TheShowPageShowsBothDatesTheThreeNamesTheMovingLineAndT
 
 TEST_F(ReadingPagesTest, TheShowPageSitsOnItsPictureInItsColours) {
     Predict(COleDateTime(2010, 3, 5), 12345);
-    auto* page = CreatePage<CShowGuaPage>(container, mainWindow);
+    auto* page = CreatePage<CShowGuaPage>(container, mainWindow, app->state);
 
     EXPECT_EQ(page->geometry(), QRect(0, 0, 700, 455));
     EXPECT_EQ(page->BackgroundFile(), QStringLiteral("get_gua.ggr"));
@@ -83,8 +83,8 @@ TEST_F(ReadingPagesTest, TheShowPageSitsOnItsPictureInItsColours) {
 
 TEST_F(ReadingPagesTest, ADateInTheLeapFifthMonthShowsItsLeapMonthName) {
     Predict(COleDateTime(2009, 7, 21), 10);
-    auto* show = CreatePage<CShowGuaPage>(container, mainWindow);
-    auto* explain = CreatePage<CExplainPage>(container, mainWindow);
+    auto* show = CreatePage<CShowGuaPage>(container, mainWindow, app->state);
+    auto* explain = CreatePage<CExplainPage>(container, mainWindow, app->state);
 
     EXPECT_EQ(show->calendarLabel.text(), QStringLiteral("公历:2009-7-21  农历:闰五月二十九"));
     EXPECT_EQ(explain->calendarLabel.text(), show->calendarLabel.text());
@@ -93,7 +93,7 @@ TEST_F(ReadingPagesTest, ADateInTheLeapFifthMonthShowsItsLeapMonthName) {
 
 TEST_F(ReadingPagesTest, TheExplanationShowsTheTextsOfEachHexagramAndTheMainMovingLine) {
     Predict(COleDateTime(2010, 3, 5), 12345);  // 噬嗑 (21), 蹇 (39), 离 (30); line 3
-    auto* page = CreatePage<CExplainPage>(container, mainWindow);
+    auto* page = CreatePage<CExplainPage>(container, mainWindow, app->state);
 
     EXPECT_EQ(page->mainName, QStringLiteral("噬嗑"));
     EXPECT_EQ(page->mainJudgement, Text(8 * 21 + 1994));
@@ -112,7 +112,7 @@ TEST_F(ReadingPagesTest, TheExplanationShowsTheTextsOfEachHexagramAndTheMainMovi
 TEST_F(ReadingPagesTest, TheSummaryPutsTheThreeJudgementsUnderTheirLabelsOneToALine) {
     Predict(COleDateTime(2009, 6, 17), 10);  // 乾 over 坤, line 1: the worked example of the judgement
     app->state.mutualGua->judgementText.clear();
-    auto* page = CreatePage<CExplainPage>(container, mainWindow);
+    auto* page = CreatePage<CExplainPage>(container, mainWindow, app->state);
 
     const QString expected =
         QStringLiteral(
@@ -127,7 +127,7 @@ TEST_F(ReadingPagesTest, TheSummaryPutsTheThreeJudgementsUnderTheirLabelsOneToAL
 
 TEST_F(ReadingPagesTest, EveryClassicalTextAndALongSummaryFitTheirBoxesWithoutScrolling) {
     Predict(COleDateTime(2009, 6, 25), 8888);  // 坤 doubled (the longest judgement), line 2
-    auto* page = CreatePage<CExplainPage>(container, mainWindow);
+    auto* page = CreatePage<CExplainPage>(container, mainWindow, app->state);
     container.show();
     page->show();  // the boxes lay their texts out at their real width once shown
     const auto fits = [](const CColorEdit& edit) {
@@ -153,7 +153,7 @@ TEST_F(ReadingPagesTest, EveryClassicalTextAndALongSummaryFitTheirBoxesWithoutSc
 // and moving line) on every month and day branch, the one with the most lines must still fit without
 // scrolling.
 TEST_F(ReadingPagesTest, TheLongestSummaryAnyCastCanComposeFitsItsBox) {
-    auto* page = CreatePage<CExplainPage>(container, mainWindow);
+    auto* page = CreatePage<CExplainPage>(container, mainWindow, app->state);
     container.show();
     page->show();
     const QFontMetrics metrics(page->summaryEdit.plainTextEdit()->font());
@@ -195,7 +195,7 @@ TEST_F(ReadingPagesTest, TheLongestSummaryAnyCastCanComposeFitsItsBox) {
     state.lunar.monthBranch = std::get<0>(longest);
     state.lunar.dayBranch = std::get<1>(longest);
     CastFromNumber(state, std::get<2>(longest));
-    auto* longestPage = CreatePage<CExplainPage>(container, mainWindow);
+    auto* longestPage = CreatePage<CExplainPage>(container, mainWindow, app->state);
     longestPage->show();
     EXPECT_EQ(longestPage->summaryEdit.plainTextEdit()->verticalScrollBar()->maximum(), 0)
         << longestPage->judgementSummary.toStdString();
@@ -204,8 +204,8 @@ TEST_F(ReadingPagesTest, TheLongestSummaryAnyCastCanComposeFitsItsBox) {
 TEST_F(ReadingPagesTest, WithoutACastThePagesShowTheDatesAndLeaveTheRestEmpty) {
     app->state.drawDate = COleDateTime(2010, 3, 5);
     EXPECT_TRUE(app->state.lunar.Convert(app->state.drawDate));
-    auto* show = CreatePage<CShowGuaPage>(container, mainWindow);
-    auto* explain = CreatePage<CExplainPage>(container, mainWindow);
+    auto* show = CreatePage<CShowGuaPage>(container, mainWindow, app->state);
+    auto* explain = CreatePage<CExplainPage>(container, mainWindow, app->state);
 
     EXPECT_EQ(show->calendarLabel.text(), QStringLiteral("公历:2010-3-5  农历:一月二十"));
     EXPECT_TRUE(show->mainName.isEmpty());
@@ -215,8 +215,8 @@ TEST_F(ReadingPagesTest, WithoutACastThePagesShowTheDatesAndLeaveTheRestEmpty) {
 
 TEST_F(ReadingPagesTest, NextLeadsOnAndBackLeadsHome) {
     Predict(COleDateTime(2010, 3, 5), 12345);
-    auto* show = CreatePage<CShowGuaPage>(container, mainWindow);
-    auto* explain = CreatePage<CExplainPage>(container, mainWindow);
+    auto* show = CreatePage<CShowGuaPage>(container, mainWindow, app->state);
+    auto* explain = CreatePage<CExplainPage>(container, mainWindow, app->state);
 
     show->nextButton.click();
     show->backButton.click();

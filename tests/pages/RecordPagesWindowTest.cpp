@@ -33,7 +33,7 @@ protected:
     // The main window of a program started on the file, as start-up opens it.
     CMainDlg& Start() {
         OpenStore();
-        window = std::make_unique<CMainDlg>();
+        window = std::make_unique<CMainDlg>(*app);
         window->show();
         return *window;
     }

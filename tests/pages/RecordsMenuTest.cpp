@@ -2,6 +2,7 @@
 // oldest records that have their draw result, after asking how many and naming them, with a safety copy first
 // and the rest numbered again; a cancelled question or a failed write changes nothing.
 #include <gtest/gtest.h>
+
 #include <unistd.h>
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 #include "pages/CArchiveDlg.h"
 #include "pages/CHistoryPage.h"
@@ -58,8 +60,14 @@ QString ArchiveQuestionText(const std::vector<std::pair<std::string, std::string
 class RecordsMenuTest : public PageStoreFixture {
 protected:
     // Records 1 .. 5 of June 2009, the first three with their results.
+    // The page goes before the application whose store it was handed.
+    void TearDown() override {
+        page.reset();
+        PageStoreFixture::TearDown();
+    }
     void SetUp() override {
         PageStoreFixture::SetUp();
+        page = std::make_unique<CHistoryPage>(*app);
         for (int order = 1; order <= 5; ++order) {
             const std::string date = "2009-06-1" + std::to_string(order + 4) + " 10:00:00";
             if (order <= 3) {
@@ -69,7 +77,7 @@ protected:
             }
         }
         OpenStore();
-        Show(page);
+        Show(*page);
     }
     // Runs the archiving from the menu: the count dialog gets count (0: cancelled), the question the answer.
     void Archive(int count, const QString& answer) {
@@ -90,7 +98,7 @@ protected:
                 }
             }
         });
-        ArchiveAction(*page.CreateListMenu())->trigger();
+        ArchiveAction(*page->CreateListMenu())->trigger();
     }
     static QAction* ArchiveAction(QMenu& menu) { return Action(menu, kArchiveItem); }
     static QAction* Action(QMenu& menu, const QString& text) {
@@ -107,14 +115,14 @@ protected:
     }
     QStringList Issues() const {
         QStringList issues;
-        for (int row = 0; row < page.list.rowCount(); ++row) {
-            issues << page.list.CellText(row, 1);
+        for (int row = 0; row < page->list.rowCount(); ++row) {
+            issues << page->list.CellText(row, 1);
         }
         return issues;
     }
 
     FixedClock clock{2009, 6, 25, 9, 0, 0};
-    CHistoryPage page;
+    std::unique_ptr<CHistoryPage> page;
     std::pair<int, int> countRange;
     std::vector<RecordedMessage> questions;
 };
@@ -132,8 +140,8 @@ TEST_F(RecordsMenuTest, ARightClickOnTheListOpensTheMenu) {
     });
     closer.start(5);
     const QPoint at(20, 10);
-    QContextMenuEvent click(QContextMenuEvent::Mouse, at, page.list.viewport()->mapToGlobal(at));
-    QApplication::sendEvent(page.list.viewport(), &click);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, page->list.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(page->list.viewport(), &click);
     const QStringList expected{QStringLiteral("统计"),
                                QStringLiteral("导出为 CSV…"),
                                QStringLiteral("导出为 Excel 表格…"),
@@ -156,7 +164,7 @@ TEST_F(RecordsMenuTest, TheStatisticsAndTheDrawImportWorkFromTheMenu) {
             counts = dialog.CellTexts().mid(0, 4);
             dialog.okButton.click();
         });
-        Action(*page.CreateListMenu(), QStringLiteral("统计"))->trigger();
+        Action(*page->CreateListMenu(), QStringLiteral("统计"))->trigger();
     }
     EXPECT_EQ(counts, (QStringList{"5 条", "3 期", "2 条", "0"}));
 
@@ -170,7 +178,7 @@ TEST_F(RecordsMenuTest, TheStatisticsAndTheDrawImportWorkFromTheMenu) {
             dialog.selectFile(draws);
             static_cast<QDialog&>(dialog).accept();  // QFileDialog keeps its own accept() protected
         });
-        Action(*page.CreateListMenu(), QStringLiteral("导入开奖号码…"))->trigger();
+        Action(*page->CreateListMenu(), QStringLiteral("导入开奖号码…"))->trigger();
     }
     const RecordedMessage summary{
         QString::fromStdString(
@@ -179,8 +187,8 @@ TEST_F(RecordsMenuTest, TheStatisticsAndTheDrawImportWorkFromTheMenu) {
         CaptionOf(Messages::kImportTally)};
     EXPECT_EQ(messages, std::vector<RecordedMessage>{summary});
     EXPECT_EQ(Records()[3], (std::vector<std::string>{"4", "10004", "386"}));
-    EXPECT_EQ(page.list.CellText(3, 10), QStringLiteral("386"));
-    EXPECT_EQ(page.list.CellText(3, 11), QStringLiteral("正确"));
+    EXPECT_EQ(page->list.CellText(3, 10), QStringLiteral("386"));
+    EXPECT_EQ(page->list.CellText(3, 11), QStringLiteral("正确"));
 }
 
 // Another copy of the program (or the command line) changes the file while this page is open: each command
@@ -198,11 +206,11 @@ TEST_F(RecordsMenuTest, EveryCommandStartsFromWhatTheFileHoldsNow) {
         static_cast<QDialog&>(dialog).accept();
     });
 
-    Action(*page.CreateListMenu(), QStringLiteral("导入开奖号码…"))->trigger();
+    Action(*page->CreateListMenu(), QStringLiteral("导入开奖号码…"))->trigger();
     EXPECT_EQ(messages.front(), RecordedMessage(Messages::kImportTally, 1, 0))
         << "record 4 is no longer waiting";
-    EXPECT_EQ(page.list.CellText(3, 10), QStringLiteral("012"));
-    EXPECT_EQ(page.list.CellText(4, 10), QStringLiteral("243"));
+    EXPECT_EQ(page->list.CellText(3, 10), QStringLiteral("012"));
+    EXPECT_EQ(page->list.CellText(4, 10), QStringLiteral("243"));
 
     Sql("UPDATE data_history SET open_data = '未知', is_right = 11 WHERE record_order = 5");
     QStringList counts;
@@ -211,13 +219,13 @@ TEST_F(RecordsMenuTest, EveryCommandStartsFromWhatTheFileHoldsNow) {
             counts = dialog.CellTexts().mid(0, 3);
             dialog.okButton.click();
         });
-        Action(*page.CreateListMenu(), QStringLiteral("统计"))->trigger();
+        Action(*page->CreateListMenu(), QStringLiteral("统计"))->trigger();
     }
     EXPECT_EQ(counts, (QStringList{"5 条", "4 期", "1 条"}));
-    EXPECT_EQ(page.list.CellText(4, 10), QStringLiteral("未知"));
+    EXPECT_EQ(page->list.CellText(4, 10), QStringLiteral("未知"));
 
     Sql("UPDATE data_history SET open_data = '555', is_right = 4 WHERE record_order = 5");
-    Action(*page.CreateListMenu(), QStringLiteral("导出为 CSV…"))->trigger();
+    Action(*page->CreateListMenu(), QStringLiteral("导出为 CSV…"))->trigger();
     QFile exported(csv);
     ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
     EXPECT_TRUE(
@@ -233,7 +241,7 @@ TEST_F(RecordsMenuTest, TheWorkbookTheCopiedCodesAndTheSlipOfTheSelectedRecord) 
         static_cast<QDialog&>(dialog).accept();
     });
     chosen = dir.filePath(QStringLiteral("记录.xlsx"));
-    Action(*page.CreateListMenu(), QStringLiteral("导出为 Excel 表格…"))->trigger();
+    Action(*page->CreateListMenu(), QStringLiteral("导出为 Excel 表格…"))->trigger();
     const std::string exported = FormatText(Messages::kExported, 5, "", "“" + chosen.toStdString() + "”");
     EXPECT_EQ(messages, (std::vector<RecordedMessage>{{Messages::kWorkbookExportBox, exported}}));
     QFile workbook(chosen);
@@ -241,17 +249,17 @@ TEST_F(RecordsMenuTest, TheWorkbookTheCopiedCodesAndTheSlipOfTheSelectedRecord) 
     EXPECT_TRUE(workbook.read(2) == "PK") << "a zip file";
     messages.clear();
 
-    page.list.selectRow(1);
-    ASSERT_TRUE(Action(*page.CreateListMenu(), QStringLiteral("复制号码"))->isEnabled());
-    page.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    page->list.selectRow(1);
+    ASSERT_TRUE(Action(*page->CreateListMenu(), QStringLiteral("复制号码"))->isEnabled());
+    page->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
     QGuiApplication::clipboard()->clear();
-    QTest::keyClick(&page.list, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(&page->list, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(),
               QStringLiteral("2009-06-16 第10002期 预测号码：386 012 907 555 243 555 659 760"));
 
     chosen = dir.filePath(QStringLiteral("预测单.pdf"));
-    Action(*page.CreateListMenu(), QStringLiteral("导出 PDF…"))->trigger();
+    Action(*page->CreateListMenu(), QStringLiteral("导出 PDF…"))->trigger();
     EXPECT_EQ(messages,
               (std::vector<RecordedMessage>{{Messages::kSlipExported, "“" + chosen.toStdString() + "”"}}));
     const QString text = PdfText(chosen);
@@ -270,7 +278,7 @@ TEST_F(RecordsMenuTest, ANameTheProgramCannotRepresentIsRefused) {
         dialog.selectFile(shown);
         static_cast<QDialog&>(dialog).accept();
     });
-    Action(*page.CreateListMenu(), QStringLiteral("导出为 CSV…"))->trigger();
+    Action(*page->CreateListMenu(), QStringLiteral("导出为 CSV…"))->trigger();
     EXPECT_EQ(messages, (std::vector<RecordedMessage>{{Messages::kFileNameNotUtf8, shown.toStdString()}}));
     EXPECT_FALSE(QFile::exists(shown));
 }
@@ -289,11 +297,11 @@ TEST_F(RecordsMenuTest, AnExportOverTheDatabaseOrItsJournalIsRefused) {
     });
     const std::pair<QString, QString> refused[] = {{journal, QStringLiteral("导出为 CSV…")},
                                                    {hardLink, QStringLiteral("导出 PDF…")}};
-    page.list.selectRow(1);
+    page->list.selectRow(1);
     for (const auto& [file, item] : refused) {
         chosen = file;
         messages.clear();
-        Action(*page.CreateListMenu(), item)->trigger();
+        Action(*page->CreateListMenu(), item)->trigger();
         const MessageText& why = file == journal ? Messages::kIsTheJournal : Messages::kIsTheDatabase;
         EXPECT_EQ(messages, (std::vector<RecordedMessage>{{why, "“" + file.toStdString() + "”"}}));
     }
@@ -326,7 +334,7 @@ TEST_F(RecordsMenuTest, TheImportMessageStaysAScreenfulWithTheWholeListInItsDeta
         shown.accept();
     });
 
-    Action(*page.CreateListMenu(), QStringLiteral("导入开奖号码…"))->trigger();
+    Action(*page->CreateListMenu(), QStringLiteral("导入开奖号码…"))->trigger();
 
     EXPECT_EQ(text.count(u'\n'), 21) << text.toStdString();
     const auto refused = [](int line) {
@@ -340,10 +348,10 @@ TEST_F(RecordsMenuTest, TheImportMessageStaysAScreenfulWithTheWholeListInItsDeta
 }
 
 TEST_F(RecordsMenuTest, ArchivingIsOfferedOnlyWhenSomeRecordHasItsResult) {
-    EXPECT_TRUE(ArchiveAction(*page.CreateListMenu())->isEnabled());
+    EXPECT_TRUE(ArchiveAction(*page->CreateListMenu())->isEnabled());
     Sql("UPDATE data_history SET is_right = 11, open_data = '未知'");
     app->LoadHistory();
-    EXPECT_FALSE(ArchiveAction(*page.CreateListMenu())->isEnabled());
+    EXPECT_FALSE(ArchiveAction(*page->CreateListMenu())->isEnabled());
 }
 
 // Two of the three records with a result move into the archive, after a safety copy of the file; the three
@@ -391,7 +399,7 @@ TEST_F(RecordsMenuTest, ThePlayersOwnFilesInTheBackupsFolderStayAndBreakNothing)
             dialog.selectFile(draws);
             static_cast<QDialog&>(dialog).accept();
         });
-        Action(*page.CreateListMenu(), QStringLiteral("导入开奖号码…"))->trigger();
+        Action(*page->CreateListMenu(), QStringLiteral("导入开奖号码…"))->trigger();
     }
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages.front().caption, CaptionOf(Messages::kImportTally));
@@ -407,10 +415,10 @@ TEST_F(RecordsMenuTest, ThePlayersOwnFilesInTheBackupsFolderStayAndBreakNothing)
 // The archive, read only, newest first, in the list's columns and colours; with nothing archived the menu
 // offers no view of it.
 TEST_F(RecordsMenuTest, TheArchiveIsSeenNewestFirst) {
-    EXPECT_FALSE(Action(*page.CreateListMenu(), QStringLiteral("查看归档…"))->isEnabled());
+    EXPECT_FALSE(Action(*page->CreateListMenu(), QStringLiteral("查看归档…"))->isEnabled());
     Archive(1, QStringLiteral("归档"));
     Archive(1, QStringLiteral("归档"));
-    ASSERT_TRUE(Action(*page.CreateListMenu(), QStringLiteral("查看归档…"))->isEnabled());
+    ASSERT_TRUE(Action(*page->CreateListMenu(), QStringLiteral("查看归档…"))->isEnabled());
 
     QStringList issues;
     QString count;
@@ -424,7 +432,7 @@ TEST_F(RecordsMenuTest, TheArchiveIsSeenNewestFirst) {
             missColour = dialog.list.CellTextColour(0, 11);
             dialog.backButton.click();
         });
-        Action(*page.CreateListMenu(), QStringLiteral("查看归档…"))->trigger();
+        Action(*page->CreateListMenu(), QStringLiteral("查看归档…"))->trigger();
     }
     EXPECT_EQ(issues, (QStringList{"10002", "10001"}));
     const std::string lastArchived = Rows("SELECT max(archived_at) FROM data_archive").front().front();
@@ -470,7 +478,7 @@ TEST_F(RecordsMenuTest, AnArchiveRacedByTheOtherCopySaysTheRecordsChangedAndArch
             }
         }
     });
-    ArchiveAction(*page.CreateListMenu())->trigger();
+    ArchiveAction(*page->CreateListMenu())->trigger();
 
     EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kArchiveChangedMeanwhile});
     EXPECT_EQ(Rows("SELECT count(*) FROM sqlite_master WHERE name = 'data_archive'"), (Rows_{{"0"}}));

@@ -34,13 +34,14 @@ protected:
 // pragma and no reload, its own writes are no news to it.
 TEST_F(TwoCopiesTest, ACopyReloadsExactlyWhenTheOtherChangedTheFile) {
     int loads = 0;
-    second.Listen([&loads](StoreEvent event) { loads += event == StoreEvent::historyLoaded ? 1 : 0; });
+    second.Listen([&loads](StoreEvent event) { loads += event == StoreEvent::historyLoaded; });
     EXPECT_FALSE(second.RefreshIfChanged());
     EXPECT_EQ(loads, 0);
 
     ASSERT_TRUE(SaveRecord(first, COleDateTime(2009, 6, 18, 10, 0, 0), "2009161", kCodes));
     EXPECT_FALSE(first.RefreshIfChanged()) << "its own write";
     EXPECT_TRUE(second.RefreshIfChanged());
+    EXPECT_EQ(loads, 1);
     EXPECT_EQ(second.HistoryCount(), 1);
     EXPECT_EQ(second.Record(1).open_order, "2009161");
     EXPECT_FALSE(second.RefreshIfChanged());

@@ -53,14 +53,14 @@ protected:
 
 TEST_F(KeyboardTest, EnterInTheDateDialogRunsTheChecksAndEscCancels) {
     FixedClock clock(2009, 6, 17, 10, 0, 0);
-    CDateInputDlg blank;
+    CDateInputDlg blank(*app, app->state, OpenHelp);
     blank.show();
     Press(blank, Qt::Key_Return);  // no issue yet: refused, still open
     EXPECT_TRUE(blank.isVisible());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], RecordedMessage(Messages::kNoIssue));
 
-    CDateInputDlg filled;
+    CDateInputDlg filled(*app, app->state, OpenHelp);
     filled.show();
     filled.issueEdit.setFocus();
     QTest::keyClicks(&filled.issueEdit, QStringLiteral("2009160"));
@@ -68,7 +68,7 @@ TEST_F(KeyboardTest, EnterInTheDateDialogRunsTheChecksAndEscCancels) {
     EXPECT_FALSE(filled.isVisible());
     EXPECT_EQ(filled.result(), QDialog::Accepted);
 
-    CDateInputDlg cancelled;
+    CDateInputDlg cancelled(*app, app->state, OpenHelp);
     cancelled.show();
     Press(cancelled, Qt::Key_Escape);
     EXPECT_FALSE(cancelled.isVisible());
@@ -104,7 +104,7 @@ TEST_F(KeyboardTest, EnterAndEscBothCloseTheAboutBox) {
 
 TEST_F(KeyboardTest, TabLeadsFromTheDateToTheIssueAndOnToTheButtons) {
     FixedClock clock(2009, 6, 17);
-    CDateInputDlg dialog;
+    CDateInputDlg dialog(*app, app->state, OpenHelp);
     dialog.show();
     // Within the picker Tab first steps through day, month and year, as a date field does.
     const std::vector<QWidget*> chain = TabChain(dialog.datePicker, 8);
@@ -122,7 +122,7 @@ TEST_F(KeyboardTest, TabWalksTheNumberPageButtonsPastTheCodes) {
     app->state.drawDate = COleDateTime(2009, 6, 17);
     EXPECT_TRUE(app->state.lunar.Convert(app->state.drawDate));
     CastFromNumber(app->state, 4721);
-    CMainDlg main;
+    CMainDlg main(*app);
     main.show();
     for (const auto& [stage, code] : {std::pair{12, 13}, std::pair{13, 14}}) {
         PostMessageTo(&main, WM_NAVIGATE, stage, code);
@@ -143,7 +143,7 @@ TEST_F(KeyboardTest, TabLeavesTheNameBoxesOfTheShowPageAndPassesTheDateLabelsBy)
     app->state.drawDate = COleDateTime(2009, 6, 17);
     EXPECT_TRUE(app->state.lunar.Convert(app->state.drawDate));
     CastFromNumber(app->state, 4721);
-    CMainDlg main;
+    CMainDlg main(*app);
     main.show();
     PostMessageTo(&main, WM_NAVIGATE, 11, 12);
     DeliverPosted();
@@ -162,7 +162,7 @@ TEST_F(KeyboardTest, TabLeavesTheNameBoxesOfTheShowPageAndPassesTheDateLabelsBy)
 }
 
 TEST_F(KeyboardTest, TabLeavesTheRecordsListForTheButtons) {
-    CMainDlg main;
+    CMainDlg main(*app);
     main.show();
     PostMessageTo(&main, WM_OPENVIEW, 20, 0);
     DeliverPosted();
@@ -174,7 +174,7 @@ TEST_F(KeyboardTest, TabLeavesTheRecordsListForTheButtons) {
 }
 
 TEST_F(KeyboardTest, TabFollowsThePlayerFormFromTheNameDownToTheChartLabels) {
-    CMainDlg main;
+    CMainDlg main(*app);
     main.show();
     PostMessageTo(&main, WM_OPENVIEW, 30, 0);
     DeliverPosted();

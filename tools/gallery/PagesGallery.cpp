@@ -15,8 +15,8 @@
 #include "res/Resources.h"
 #include "shell/CPredictApp.h"
 #include "shell/Navigation.h"
-#include "tools/OffscreenPlatform.h"
 #include "tests/support/StoreRecords.h"
+#include "tools/OffscreenPlatform.h"
 
 namespace {
 
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     app.state.drawDate = COleDateTime(2009, 6, 25, 9, 30, 0);
     static_cast<void>(app.state.lunar.Convert(app.state.drawDate));
     app.state.issueNumber = "2009168";
-    CMainDlg window;
+    CMainDlg window(app);
     window.show();
     window.ShowPageView(CMainDlg::kStepSlot, false);
     auto* start = dynamic_cast<CStartPage*>(window.pageContainer.Page(CMainDlg::kStepSlot));
