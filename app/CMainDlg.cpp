@@ -58,7 +58,7 @@ CMainDlg::CMainDlg(CPredictApp& application, QWidget* parent)
       zodiacLabel(this),
       exitButton(this),
       app(application),
-      icon(QPixmap::fromImage(ReadImageFile(QStringLiteral(":/icons/%1.png").arg(IDI_MAINFRAME), "PNG"))) {
+      icon(QPixmap::fromImage(ReadImageFile(QStringLiteral(":/icons/%1.png").arg(kProgramIcon), "PNG"))) {
     // A normal application window: window managers give it a minimise button and a taskbar entry, and
     // none treats it as a dialog. Its size is fixed, so it has no maximise button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -97,7 +97,7 @@ void CMainDlg::OnInitDialog() {
     SetUpLabel(playerLabel, RGB(40, 60, 100));
     SetUpLabel(zodiacLabel, RGB(0, 40, 40));
 
-    SetUpSkinButton(exitButton, Layout::MainWindow::exitButton, IDB_EXIT_HOT, IDB_EXIT, kCeladonKey,
+    SetUpSkinButton(exitButton, Layout::MainWindow::exitButton, kExitHotBitmap, kExitBitmap, kCeladonKey,
                     QStringLiteral("退出"));
 
     // The chime stays off for a user who turned it off in an earlier run.

@@ -38,7 +38,7 @@ CNavPanel::CNavPanel(HelpOpener helpOpener)
     for (CSkinButton* button : std::initializer_list<CSkinButton*>{
              &predictButton, &recordsButton, &playerButton, &answersButton, &aboutButton}) {
         connect(button, &CSkinButton::keyboardFocusChanged, this,
-                [this] { PostMessageTo(this, WM_NAVFOCUS, 0, 0); });
+                [this] { PostMessageTo(this, kNavFocusMessage, 0, 0); });
     }
 }
 
@@ -46,15 +46,15 @@ bool CNavPanel::OnInitDialog() {
     CPageDialog::OnInitDialog();
     Place(*this, Layout::NavPanel::client);
 
-    SetUpSkinButton(predictButton, Layout::NavPanel::predictButton, IDB_NAV_PREDICT_HOT, IDB_NAV_PREDICT,
+    SetUpSkinButton(predictButton, Layout::NavPanel::predictButton, kNavPredictHotBitmap, kNavPredictBitmap,
                     kTealKey, QStringLiteral("周易预测号码"));
-    SetUpSkinButton(recordsButton, Layout::NavPanel::recordsButton, IDB_NAV_RECORDS_HOT, IDB_NAV_RECORDS,
+    SetUpSkinButton(recordsButton, Layout::NavPanel::recordsButton, kNavRecordsHotBitmap, kNavRecordsBitmap,
                     kTealKey, QStringLiteral("预测记录"));
-    SetUpSkinButton(playerButton, Layout::NavPanel::playerButton, IDB_NAV_PLAYER_HOT, IDB_NAV_PLAYER,
+    SetUpSkinButton(playerButton, Layout::NavPanel::playerButton, kNavPlayerHotBitmap, kNavPlayerBitmap,
                     kTealKey, QStringLiteral("玩家资料"));
-    SetUpSkinButton(answersButton, Layout::NavPanel::answersButton, IDB_NAV_ANSWERS_HOT, IDB_NAV_ANSWERS,
+    SetUpSkinButton(answersButton, Layout::NavPanel::answersButton, kNavAnswersHotBitmap, kNavAnswersBitmap,
                     kTealKey, QStringLiteral("答疑"));
-    SetUpSkinButton(aboutButton, Layout::NavPanel::aboutButton, IDB_NAV_ABOUT_HOT, IDB_NAV_ABOUT, kTealKey,
+    SetUpSkinButton(aboutButton, Layout::NavPanel::aboutButton, kNavAboutHotBitmap, kNavAboutBitmap, kTealKey,
                     QStringLiteral("关于"));
 
     const std::pair<CHoverNotifyButton*, ViewKind> hoverButtons[] = {{&predictButton, ViewKind::Prediction},
@@ -71,7 +71,7 @@ bool CNavPanel::OnInitDialog() {
     lastHoverKind = ViewKind::NoPicture;
 
     // The seal is a plain picture: moves over it count as moves over bare panel.
-    seal.setPixmap(QPixmap::fromImage(ResourceBitmap(IDB_PANEL_SEAL)));
+    seal.setPixmap(QPixmap::fromImage(ResourceBitmap(kPanelSealBitmap)));
     seal.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Place(seal, Layout::NavPanel::seal);
     seal.setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -83,7 +83,7 @@ void CNavPanel::customEvent(QEvent* event) {
         const auto* posted = static_cast<CPostedMessage*>(event);
         if (posted->message == WM_NAVHOVER) {
             OnNavHover(static_cast<ViewKind>(static_cast<int>(posted->wParam)));
-        } else if (posted->message == WM_NAVFOCUS) {
+        } else if (posted->message == kNavFocusMessage) {
             OnNavFocus();
         }
         return;

@@ -5,12 +5,18 @@
 #include <QObject>
 #include <QtGlobal>
 
-inline constexpr int WM_USER = 0x400;
-inline constexpr int WM_NAVIGATE = WM_USER + 100;     // wParam stage, lParam code
-inline constexpr int WM_NAVHOVER = WM_USER + 101;     // wParam picture kind
-inline constexpr int WM_NAVFOCUS = WM_USER + 102;     // keyboard focus moved on the navigation panel
-inline constexpr int WM_SHOWPICTURE = WM_USER + 103;  // wParam picture kind, lParam 0 or kShowPictureQuietly
-inline constexpr int WM_OPENVIEW = WM_USER + 104;     // wParam view kind
+// The first number of the messages a program defines for itself; its own come after it.
+inline constexpr int kUserMessageBase = 0x400;
+// wParam stage, lParam code
+inline constexpr int WM_NAVIGATE = kUserMessageBase + 100;
+// wParam picture kind
+inline constexpr int WM_NAVHOVER = kUserMessageBase + 101;
+// Keyboard focus moved on the navigation panel.
+inline constexpr int kNavFocusMessage = kUserMessageBase + 102;
+// wParam picture kind, lParam 0 or kShowPictureQuietly
+inline constexpr int WM_SHOWPICTURE = kUserMessageBase + 103;
+// wParam view kind
+inline constexpr int WM_OPENVIEW = kUserMessageBase + 104;
 
 // lParam of WM_SHOWPICTURE for a picture that follows the keyboard focus: shown without the chime.
 inline constexpr qintptr kShowPictureQuietly = 1;

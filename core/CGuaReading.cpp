@@ -103,15 +103,15 @@ CGuaReading::CGuaReading(int upper, int lower, int moving, const std::string& mo
 }
 
 std::string CGuaReading::TrigramName(int trigram) {
-    return IsTrigram(trigram) ? TRIGRAM_NAMES[trigram] : " ";
+    return IsTrigram(trigram) ? kTrigramNames[trigram] : " ";
 }
 
 int CGuaReading::TrigramPhase(int trigram) {
-    return IsTrigram(trigram) ? TRIGRAM_PHASES[trigram] : 0;
+    return IsTrigram(trigram) ? kTrigramPhases[trigram] : 0;
 }
 
 std::string CGuaReading::PhaseName(int phase) {
-    return IsPhase(phase) ? PHASE_NAMES[phase] : " ";
+    return IsPhase(phase) ? kPhaseNames[phase] : " ";
 }
 
 int CGuaReading::TrigramFromLines(int bottom, int middle, int top) {
@@ -124,11 +124,11 @@ int CGuaReading::TrigramFromLines(int bottom, int middle, int top) {
 }
 
 std::string CGuaReading::UpperPicture() const {
-    return IsTrigram(upperTrigram) ? TRIGRAM_PICTURES[upperTrigram] : "";
+    return IsTrigram(upperTrigram) ? kTrigramPictures[upperTrigram] : "";
 }
 
 std::string CGuaReading::LowerPicture() const {
-    return IsTrigram(lowerTrigram) ? TRIGRAM_PICTURES[lowerTrigram] : "";
+    return IsTrigram(lowerTrigram) ? kTrigramPictures[lowerTrigram] : "";
 }
 
 std::string CGuaReading::HexagramJudgement() const {

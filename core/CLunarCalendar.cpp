@@ -22,9 +22,9 @@ constexpr const char* kDayNames[31] = {
     "二十二", "二十三", "二十四", "二十五", "二十六", "二十七", "二十八", "二十九", "三十"};
 constexpr const char* kLeapPrefix = "闰";
 
-constexpr long kFirstDay = OleDayNumber(FIRST_CONVERTIBLE_DATE);
-constexpr long kClassicLastDay = OleDayNumber(LAST_CONVERTIBLE_DATE);
-constexpr long kExtendedLastDay = OleDayNumber(EXTENDED_LAST_CONVERTIBLE_DATE);
+constexpr long kFirstDay = OleDayNumber(kFirstConvertibleDate);
+constexpr long kClassicLastDay = OleDayNumber(kLastConvertibleDate);
+constexpr long kExtendedLastDay = OleDayNumber(kExtendedLastConvertibleDate);
 constexpr long kEpoch = OleDayNumber(DAY_CYCLE_EPOCH);
 
 // Every accepted day lies after the first month start of both tables and before the last one, so that the

@@ -25,13 +25,12 @@ int LastDrawYear(CalendarEdition edition) {
 }
 
 COleDateTime FirstConvertibleDate() {
-    return COleDateTime(FIRST_CONVERTIBLE_DATE.year, FIRST_CONVERTIBLE_DATE.month,
-                        FIRST_CONVERTIBLE_DATE.day);
+    return COleDateTime(kFirstConvertibleDate.year, kFirstConvertibleDate.month, kFirstConvertibleDate.day);
 }
 
 COleDateTime LastConvertibleDate(CalendarEdition edition) {
     const CalendarDate last =
-        edition == CalendarEdition::Classic ? LAST_CONVERTIBLE_DATE : EXTENDED_LAST_CONVERTIBLE_DATE;
+        edition == CalendarEdition::Classic ? kLastConvertibleDate : kExtendedLastConvertibleDate;
     return COleDateTime(last.year, last.month, last.day);
 }
 

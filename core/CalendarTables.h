@@ -9,9 +9,9 @@
 #include "core/CalendarDate.h"
 #include "core/LunarCalendarData.h"
 
-// The last date the extended edition converts (the classic edition stops at LAST_CONVERTIBLE_DATE, both start
-// at FIRST_CONVERTIBLE_DATE of LunarTables.h).
-inline constexpr CalendarDate EXTENDED_LAST_CONVERTIBLE_DATE{2099, 12, 31};
+// The last date the extended edition converts (the classic edition stops at kLastConvertibleDate, both start
+// at kFirstConvertibleDate of LunarTables.h).
+inline constexpr CalendarDate kExtendedLastConvertibleDate{2099, 12, 31};
 
 struct LunarMonthStart {
     long day;    // OLE day number of 初一
@@ -38,7 +38,7 @@ constexpr int MonthCount(const LunarYear& year) {
 
 constexpr std::size_t LunarMonthTotal() {
     std::size_t total = 0;
-    for (const LunarYear& year : LUNAR_YEARS) {
+    for (const LunarYear& year : kLunarYears) {
         total += static_cast<std::size_t>(MonthCount(year));
     }
     return total + 1;  // and the first month after the last year
@@ -46,14 +46,14 @@ constexpr std::size_t LunarMonthTotal() {
 
 }  // namespace calendar_tables_detail
 
-inline constexpr std::size_t kSolarMonthCount = std::size(SOLAR_TERM_DAYS) * 12;
+inline constexpr std::size_t kSolarMonthCount = std::size(kSolarTermDays) * 12;
 inline constexpr std::size_t kLunarMonthCount = calendar_tables_detail::LunarMonthTotal();
 
 inline constexpr std::array<long, kSolarMonthCount> kSolarMonthStarts = [] {
     std::array<long, kSolarMonthCount> starts{};
     std::size_t k = 0;
-    for (const SolarTermYear& row : SOLAR_TERM_DAYS) {
-        calendar_tables_detail::Check(row.year == SOLAR_TERM_DAYS[0].year + static_cast<int>(k / 12));
+    for (const SolarTermYear& row : kSolarTermDays) {
+        calendar_tables_detail::Check(row.year == kSolarTermDays[0].year + static_cast<int>(k / 12));
         for (int month = 1; month <= 12; ++month) {
             calendar_tables_detail::Check(row.days[month - 1] >= 1 && row.days[month - 1] <= 28);
             starts[k++] = OleDayNumber({row.year, month, row.days[month - 1]});
@@ -65,8 +65,8 @@ inline constexpr std::array<long, kSolarMonthCount> kSolarMonthStarts = [] {
 inline constexpr std::array<LunarMonthStart, kLunarMonthCount> kLunarMonthStarts = [] {
     std::array<LunarMonthStart, kLunarMonthCount> months{};
     std::size_t k = 0;
-    long day = OleDayNumber({LUNAR_YEARS[0].year, LUNAR_YEARS[0].firstMonth, LUNAR_YEARS[0].firstDay});
-    for (const LunarYear& year : LUNAR_YEARS) {
+    long day = OleDayNumber({kLunarYears[0].year, kLunarYears[0].firstMonth, kLunarYears[0].firstDay});
+    for (const LunarYear& year : kLunarYears) {
         calendar_tables_detail::Check(day == OleDayNumber({year.year, year.firstMonth, year.firstDay}));
         int number = 0;
         for (int i = 0; i < calendar_tables_detail::MonthCount(year); ++i) {
@@ -82,5 +82,5 @@ inline constexpr std::array<LunarMonthStart, kLunarMonthCount> kLunarMonthStarts
 
 // The Gregorian year whose 立春 opened the year pillar in force from solar entry k on (k >= 1).
 constexpr int PillarYearOfSolarEntry(std::size_t k) {
-    return SOLAR_TERM_DAYS[0].year + static_cast<int>((k - 1) / 12);
+    return kSolarTermDays[0].year + static_cast<int>((k - 1) / 12);
 }

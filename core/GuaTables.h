@@ -22,11 +22,11 @@ inline constexpr int TRIGRAM_LINES[9][4] = {
     {0, 0, 0, 0},  // 坤
 };
 
-inline constexpr const char* TRIGRAM_NAMES[9] = {"", "乾", "兑", "离", "震", "巽", "坎", "艮", "坤"};
-inline constexpr int TRIGRAM_PHASES[9] = {0, 1, 1, 4, 2, 2, 3, 5, 5};
-inline constexpr const char* TRIGRAM_PICTURES[9] = {"",       "乾.bmp", "兑.bmp", "离.bmp", "震.bmp",
+inline constexpr const char* kTrigramNames[9] = {"", "乾", "兑", "离", "震", "巽", "坎", "艮", "坤"};
+inline constexpr int kTrigramPhases[9] = {0, 1, 1, 4, 2, 2, 3, 5, 5};
+inline constexpr const char* kTrigramPictures[9] = {"",       "乾.bmp", "兑.bmp", "离.bmp", "震.bmp",
                                                     "巽.bmp", "坎.bmp", "艮.bmp", "坤.bmp"};
-inline constexpr const char* PHASE_NAMES[6] = {"", "金", "木", "水", "火", "土"};
+inline constexpr const char* kPhaseNames[6] = {"", "金", "木", "水", "火", "土"};
 
 // Indexed [upper trigram][lower trigram].
 inline constexpr HexagramEntry HEXAGRAM_TABLE[9][9] = {

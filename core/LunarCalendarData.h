@@ -39,7 +39,7 @@ struct LunarYear {
 };
 
 // clang-format off
-inline constexpr SolarTermYear SOLAR_TERM_DAYS[] = {
+inline constexpr SolarTermYear kSolarTermDays[] = {
     // year    小寒 立春 惊蛰 清明 立夏 芒种 小暑 立秋 白露 寒露 立冬 大雪
     {2007, {   6,   4,   6,   5,   6,   6,   7,   8,   8,   9,   8,   7}},
     {2008, {   6,   4,   5,   4,   5,   5,   7,   7,   7,   8,   7,   7}},
@@ -137,7 +137,7 @@ inline constexpr SolarTermYear SOLAR_TERM_DAYS[] = {
     {2100, {   5,   4,   5,   5,   5,   5,   7,   7,   7,   8,   7,   7}},
 };
 
-inline constexpr LunarYear LUNAR_YEARS[] = {
+inline constexpr LunarYear kLunarYears[] = {
     // year  正月初一  闰   month lengths
     {2006, 1, 29,  7, {30, 29, 30, 29, 30, 29, 30, 29, 30, 30, 29, 30, 30}},
     {2007, 2, 18,  0, {29, 29, 30, 29, 29, 30, 29, 30, 30, 30, 29, 30,  0}},

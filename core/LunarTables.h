@@ -31,7 +31,7 @@ inline constexpr CalendarDate SOLAR_MONTH_STARTS[kLastMonthEntry + 1] = {
 
 // Entry k is the first day (初一) of a lunar month numbered k mod 12 (0 read as 12): entry 1 is the first
 // month of 2007 (2007-02-18). Entry 0 is the twelfth month before it, entry 61 the first month of 2012. The
-// leap fifth month of 2009 has no entry of its own: it lies inside entry 29 (see LEAP_MONTH_FIRST).
+// leap fifth month of 2009 has no entry of its own: it lies inside entry 29 (see kLeapMonthFirst).
 inline constexpr CalendarDate LUNAR_MONTH_STARTS[kLastMonthEntry + 1] = {
     // clang-format off
     {2007, 1, 19},  // entry 0
@@ -50,8 +50,8 @@ inline constexpr CalendarDate LUNAR_MONTH_STARTS[kLastMonthEntry + 1] = {
 };
 
 // The leap fifth month of 2009 (闰五月), inside the span of entry 29, which began 30 days before it.
-inline constexpr CalendarDate LEAP_MONTH_FIRST{2009, 6, 23};
-inline constexpr CalendarDate LEAP_MONTH_LAST{2009, 7, 21};
+inline constexpr CalendarDate kLeapMonthFirst{2009, 6, 23};
+inline constexpr CalendarDate kLeapMonthLast{2009, 7, 21};
 inline constexpr int kLeapMonthOffset = 30;
 
 // A 甲子 day: day pillars count on from here.
@@ -62,11 +62,11 @@ struct YearPillarStart {
     CalendarDate start;
     const char* pillar;
 };
-inline constexpr YearPillarStart YEAR_PILLARS[6] = {
+inline constexpr YearPillarStart kYearPillars[6] = {
     {{2007, 2, 4}, "丁亥"}, {{2008, 2, 4}, "戊子"}, {{2009, 2, 4}, "己丑"},
     {{2010, 2, 4}, "庚寅"}, {{2011, 2, 4}, "辛卯"}, {{2012, 2, 4}, "壬辰"},
 };
 
 // The dates Convert accepts, both included.
-inline constexpr CalendarDate FIRST_CONVERTIBLE_DATE{2007, 2, 4};
-inline constexpr CalendarDate LAST_CONVERTIBLE_DATE{2012, 2, 4};
+inline constexpr CalendarDate kFirstConvertibleDate{2007, 2, 4};
+inline constexpr CalendarDate kLastConvertibleDate{2012, 2, 4};

@@ -27,7 +27,8 @@ CArchiveDlg::CArchiveDlg(const CPredictStore& store, QWidget* parent)
 
 bool CArchiveDlg::OnInitDialog() {
     CPageDialog::OnInitDialog();
-    SetUpSkinButton(backButton, A::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey, QStringLiteral("返回"));
+    SetUpSkinButton(backButton, A::backButton, kBackHotBitmap, kBackBitmap, kCeladonKey,
+                    QStringLiteral("返回"));
     list.setFont(DialogFont());
     list.setModel(&archive);
     list.SetColumnWidths(RecordColumnsSpec());

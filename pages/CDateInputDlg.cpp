@@ -110,11 +110,11 @@ bool CDateInputDlg::OnInitDialog() {
     datePicker.setAccessibleName(QStringLiteral("开奖日期"));
     issueEdit.setAccessibleName(QStringLiteral("期号"));
 
-    SetUpSkinButton(okButton, Layout::DateDialog::okButton, IDB_OK_HOT, IDB_OK, kCeladonKey,
+    SetUpSkinButton(okButton, Layout::DateDialog::okButton, kOkHotBitmap, kOkBitmap, kCeladonKey,
                     QStringLiteral("确定"));
-    SetUpSkinButton(cancelButton, Layout::DateDialog::cancelButton, IDB_CANCEL_HOT, IDB_CANCEL, kCeladonKey,
-                    QStringLiteral("取消"));
-    SetUpSkinButton(helpButton, Layout::DateDialog::helpButton, IDB_PREDICT_HELP_HOT, IDB_PREDICT_HELP,
+    SetUpSkinButton(cancelButton, Layout::DateDialog::cancelButton, kCancelHotBitmap, kCancelBitmap,
+                    kCeladonKey, QStringLiteral("取消"));
+    SetUpSkinButton(helpButton, Layout::DateDialog::helpButton, kPredictHelpHotBitmap, kPredictHelpBitmap,
                     kOliveKey, QStringLiteral("关于预测"));
     UpdateData(false);
     datePicker.setFocus();

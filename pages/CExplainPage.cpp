@@ -75,9 +75,10 @@ void CExplainPage::PlaceControls() {
     Place(mutualLower, E::mutualLower);
     Place(changedUpper, E::changedUpper);
     Place(changedLower, E::changedLower);
-    SetUpSkinButton(nextButton, E::nextButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, kDeepKey,
+    SetUpSkinButton(nextButton, E::nextButton, kArrowRightHotBitmap, kArrowRightBitmap, kDeepKey,
                     QStringLiteral("下一步：预测号码"));
-    SetUpSkinButton(backButton, E::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey, QStringLiteral("返回"));
+    SetUpSkinButton(backButton, E::backButton, kBackHotBitmap, kBackBitmap, kCeladonKey,
+                    QStringLiteral("返回"));
     Place(mainNameEdit, E::mainName);
     Place(mutualNameEdit, E::mutualName);
     Place(changedNameEdit, E::changedName);

@@ -61,8 +61,10 @@ bool CHistoryPage::OnInitDialog() {
     CPageDialog::OnInitDialog();
     namespace L = Layout::HistoryPage;
     Place(*this, L::client);
-    SetUpSkinButton(confirmButton, L::confirmButton, IDB_OK_HOT, IDB_OK, kCeladonKey, QStringLiteral("确定"));
-    SetUpSkinButton(backButton, L::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey, QStringLiteral("返回"));
+    SetUpSkinButton(confirmButton, L::confirmButton, kOkHotBitmap, kOkBitmap, kCeladonKey,
+                    QStringLiteral("确定"));
+    SetUpSkinButton(backButton, L::backButton, kBackHotBitmap, kBackBitmap, kCeladonKey,
+                    QStringLiteral("返回"));
 
     issueFont = PageFont(20, QStringLiteral("黑体"));
     issueEdit.SetFont(issueFont);
@@ -73,7 +75,7 @@ bool CHistoryPage::OnInitDialog() {
     issueEdit.SetAccessibleName(QStringLiteral("期号"));
 
     // A picture static shows its bitmap at the bitmap's own size from its corner.
-    drawNumberLabel.setPixmap(QPixmap::fromImage(ResourceBitmap(IDB_DRAW_NUMBER_LABEL)));
+    drawNumberLabel.setPixmap(QPixmap::fromImage(ResourceBitmap(kDrawNumberLabelBitmap)));
     drawNumberLabel.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Place(drawNumberLabel, L::drawNumberLabel);
 

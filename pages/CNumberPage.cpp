@@ -48,11 +48,12 @@ bool CNumberPage::OnInitDialog() {
     namespace N = Layout::NumberPage;
     CPageDialog::OnInitDialog();
     Place(*this, N::client);
-    SetUpSkinButton(previousButton, N::previousButton, IDB_ARROW_LEFT_HOT, IDB_ARROW_LEFT, kDeepKey,
+    SetUpSkinButton(previousButton, N::previousButton, kArrowLeftHotBitmap, kArrowLeftBitmap, kDeepKey,
                     QStringLiteral("返回解卦"));
-    SetUpSkinButton(saveButton, N::saveButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, kDeepKey,
+    SetUpSkinButton(saveButton, N::saveButton, kArrowRightHotBitmap, kArrowRightBitmap, kDeepKey,
                     QStringLiteral("保存预测"));
-    SetUpSkinButton(backButton, N::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey, QStringLiteral("返回"));
+    SetUpSkinButton(backButton, N::backButton, kBackHotBitmap, kBackBitmap, kCeladonKey,
+                    QStringLiteral("返回"));
     SetUpCodeEdits();
     codes = FormEightCodes(random);
     UpdateData(false);

@@ -114,9 +114,9 @@ bool CPlayerPage::OnInitDialog() {
 
 void CPlayerPage::SetUpButtons() {
     namespace L = Layout::PlayerPage;
-    SetUpSkinButton(saveButton, L::saveButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT, kWhiteKey,
+    SetUpSkinButton(saveButton, L::saveButton, kSaveLightHotBitmap, kSaveLightBitmap, kWhiteKey,
                     QStringLiteral("保存资料"));
-    SetUpSkinButton(backButton, L::backButton, IDB_BACK_LIGHT_HOT, IDB_BACK_LIGHT, kWhiteKey,
+    SetUpSkinButton(backButton, L::backButton, kBackLightHotBitmap, kBackLightBitmap, kWhiteKey,
                     QStringLiteral("返回"));
     // The sex squares get their faces from the profile, afterwards. To a screen reader they are the two
     // options, named by the words beside them.
@@ -128,10 +128,10 @@ void CPlayerPage::SetUpButtons() {
         button->SetRole(CSkinButton::ButtonRole::Option);
         button->setAccessibleName(name);
     }
-    SetUpSkinButton(applyCodeButton, L::applyCodeButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT, kWhiteKey,
+    SetUpSkinButton(applyCodeButton, L::applyCodeButton, kSaveLightHotBitmap, kSaveLightBitmap, kWhiteKey,
                     QStringLiteral("保存财运代码"));
-    SetUpSkinButton(fortuneHelpButton, L::fortuneHelpButton, IDB_FORTUNE_HELP_HOT, IDB_FORTUNE_HELP, kRedKey,
-                    QStringLiteral("关于财运代码"));
+    SetUpSkinButton(fortuneHelpButton, L::fortuneHelpButton, kFortuneHelpHotBitmap, kFortuneHelpBitmap,
+                    kRedKey, QStringLiteral("关于财运代码"));
 }
 
 void CPlayerPage::SetUpEdits() {
@@ -165,8 +165,8 @@ void CPlayerPage::SetUpEdits() {
 
 // The chosen option shows the filled square, the other one the empty square.
 void CPlayerPage::SetSexFaces(bool male) {
-    maleButton.SetFaceBitmaps(male ? IDB_OPTION_ON : IDB_OPTION_OFF, kWhiteKey, 0, kWhiteKey);
-    femaleButton.SetFaceBitmaps(male ? IDB_OPTION_OFF : IDB_OPTION_ON, kWhiteKey, 0, kWhiteKey);
+    maleButton.SetFaceBitmaps(male ? kOptionOnBitmap : kOptionOffBitmap, kWhiteKey, 0, kWhiteKey);
+    femaleButton.SetFaceBitmaps(male ? kOptionOffBitmap : kOptionOnBitmap, kWhiteKey, 0, kWhiteKey);
     maleButton.SetOptionChosen(male);
     femaleButton.SetOptionChosen(!male);
 }
@@ -219,7 +219,7 @@ void CPlayerPage::paintEvent(QPaintEvent* event) {
     CPageDialog::paintEvent(event);
     QPainter painter(this);
     // The markers are copied whole, centred on their points; the line runs over them.
-    const QImage marker = ResourceBitmap(IDB_CHART_MARKER);
+    const QImage marker = ResourceBitmap(kChartMarkerBitmap);
     const int half = Layout::PlayerPage::markerSize / 2;
     std::array<QPoint, kFortuneMonths> points;
     for (std::size_t i = 0; i < chartPoints.size(); ++i) {

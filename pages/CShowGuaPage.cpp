@@ -50,9 +50,10 @@ bool CShowGuaPage::OnInitDialog() {
     Place(mutualLower, S::mutualLower);
     Place(changedUpper, S::changedUpper);
     Place(changedLower, S::changedLower);
-    SetUpSkinButton(nextButton, S::nextButton, IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT, kDeepKey,
+    SetUpSkinButton(nextButton, S::nextButton, kArrowRightHotBitmap, kArrowRightBitmap, kDeepKey,
                     QStringLiteral("卦辞详解"));
-    SetUpSkinButton(backButton, S::backButton, IDB_BACK_HOT, IDB_BACK, kCeladonKey, QStringLiteral("返回"));
+    SetUpSkinButton(backButton, S::backButton, kBackHotBitmap, kBackBitmap, kCeladonKey,
+                    QStringLiteral("返回"));
     SetUpEdits();
 
     const CGuaReading* main = state.mainGua.get();

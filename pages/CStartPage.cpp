@@ -23,10 +23,10 @@ CStartPage::CStartPage(PredictionState& prediction)
 bool CStartPage::OnInitDialog() {
     CPageDialog::OnInitDialog();
     Place(*this, Layout::StartPage::client);
-    SetUpSkinButton(castButton, Layout::StartPage::castButton, IDB_CAST_HOT, IDB_CAST, kMistKey,
+    SetUpSkinButton(castButton, Layout::StartPage::castButton, kCastHotBitmap, kCastBitmap, kMistKey,
                     QStringLiteral("立即起卦"));
-    SetUpSkinButton(backButton, Layout::StartPage::backButton, IDB_START_BACK_HOT, IDB_START_BACK, kMistKey,
-                    QStringLiteral("返回"));
+    SetUpSkinButton(backButton, Layout::StartPage::backButton, kStartBackHotBitmap, kStartBackBitmap,
+                    kMistKey, QStringLiteral("返回"));
     Place(animation, Layout::StartPage::animation);
     // The wheel turns for as long as the page lives, shown or not.
     animationTimer = startTimer(kFrameInterval);

@@ -54,7 +54,7 @@ CStatisticsDlg::CStatisticsDlg(StatisticsFigures allRecords, StatisticsFigures c
 
 bool CStatisticsDlg::OnInitDialog() {
     CPageDialog::OnInitDialog();
-    SetUpSkinButton(okButton, S::okButton, IDB_OK_HOT, IDB_OK, kCeladonKey, QStringLiteral("确定"));
+    SetUpSkinButton(okButton, S::okButton, kOkHotBitmap, kOkBitmap, kCeladonKey, QStringLiteral("确定"));
     currentOnlyButton.SetTransparentBackground(true);
     currentOnlyButton.SetFlatBorder(false, true);
     Place(currentOnlyButton, S::currentOnlyButton);
@@ -69,7 +69,8 @@ bool CStatisticsDlg::OnInitDialog() {
 
 void CStatisticsDlg::ShowCurrentOnly(bool only) {
     currentOnly = only && archived > 0;
-    currentOnlyButton.SetFaceBitmaps(currentOnly ? IDB_OPTION_ON : IDB_OPTION_OFF, kWhiteKey, 0, kWhiteKey);
+    currentOnlyButton.SetFaceBitmaps(currentOnly ? kOptionOnBitmap : kOptionOffBitmap, kWhiteKey, 0,
+                                     kWhiteKey);
     currentOnlyButton.setChecked(currentOnly);
     setAccessibleDescription(ScopeText() + QLatin1Char('\n') + Sentence());
     update();

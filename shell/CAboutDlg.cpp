@@ -29,8 +29,8 @@ CAboutDlg::CAboutDlg(QWidget* parent) : CPageDialog(parent), link(this), credit(
     const Layout::Rect& client = Layout::AboutDialog::client;
     setFixedSize(client.w, client.h);
     SetBackgroundFile(QStringLiteral("about.ggr"), client.w, client.h);
-    ShowPicture(link, IDB_ABOUT_LINK, Layout::AboutDialog::link);
-    ShowPicture(credit, IDB_ABOUT_CREDIT, Layout::AboutDialog::credit);
+    ShowPicture(link, kAboutLinkBitmap, Layout::AboutDialog::link);
+    ShowPicture(credit, kAboutCreditBitmap, Layout::AboutDialog::credit);
     // Both lines are pictures: a screen reader gets their words from here.
     link.setAccessibleName(QStringLiteral("访问 Quintara 主页"));
     credit.setAccessibleName(QStringLiteral("© Quintara 工作室　预测仅供娱乐"));

@@ -33,11 +33,11 @@ CNoticeDlg::CNoticeDlg(QWidget* parent)
 
 bool CNoticeDlg::OnInitDialog() {
     CPageDialog::OnInitDialog();
-    SetUpButton(okButton, Layout::NoticeDialog::okButton, IDB_OK_HOT, IDB_OK, kCeladonKey,
+    SetUpButton(okButton, Layout::NoticeDialog::okButton, kOkHotBitmap, kOkBitmap, kCeladonKey,
                 QStringLiteral("确定"));
-    SetUpButton(saveButton, Layout::NoticeDialog::saveButton, IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT, kWhiteKey,
-                QStringLiteral("保存"));
-    SetUpButton(cancelButton, Layout::NoticeDialog::cancelButton, IDB_CANCEL_LIGHT_HOT, IDB_CANCEL_LIGHT,
+    SetUpButton(saveButton, Layout::NoticeDialog::saveButton, kSaveLightHotBitmap, kSaveLightBitmap,
+                kWhiteKey, QStringLiteral("保存"));
+    SetUpButton(cancelButton, Layout::NoticeDialog::cancelButton, kCancelLightHotBitmap, kCancelLightBitmap,
                 kWhiteKey, QStringLiteral("取消"));
     const bool dateNotice = noticeMode == 1;
     okButton.setVisible(dateNotice);

@@ -93,7 +93,7 @@ int SexagenaryNumber(const std::string& name) {
 
 // The Gregorian year whose 立春 began the year in force on a date.
 int PillarYear(const COleDateTime& date) {
-    const SolarTermYear& row = SOLAR_TERM_DAYS[date.GetYear() - SOLAR_TERM_DAYS[0].year];
+    const SolarTermYear& row = kSolarTermDays[date.GetYear() - kSolarTermDays[0].year];
     const bool beforeLiChun = date.GetMonth() < 2 || (date.GetMonth() == 2 && date.GetDay() < row.days[1]);
     return date.GetYear() - (beforeLiChun ? 1 : 0);
 }
@@ -183,8 +183,8 @@ TEST(CLunarCalendarEditions, LeapMonthsAreNamedAfterTheMonthTheyRepeat) {
 TEST(CLunarCalendarSweep, EveryDayOfTheExtendedSpan) {
     const EditionScope extended(CalendarEdition::Extended);
     const std::vector<LunarDay> reference = LunardateDays();
-    const long first = OleDayNumber(FIRST_CONVERTIBLE_DATE);
-    const long last = OleDayNumber(EXTENDED_LAST_CONVERTIBLE_DATE);
+    const long first = OleDayNumber(kFirstConvertibleDate);
+    const long last = OleDayNumber(kExtendedLastConvertibleDate);
     ASSERT_EQ(reference.size(), static_cast<std::size_t>(last - first + 1))
         << "python3-lunardate did not answer: bash tools/setup.sh installs it";
     const std::set<long> solarStarts(kSolarMonthStarts.begin(), kSolarMonthStarts.end());

@@ -35,20 +35,20 @@ TEST(LunarCalendarData, ReproducesTheClassicLunarMonthsAndTheirOneLeapMonth) {
     }
     ASSERT_EQ(leapMonths.size(), 1u);
     EXPECT_EQ(leapMonths[0]->number, 5);
-    EXPECT_EQ(leapMonths[0]->day, OleDayNumber(LEAP_MONTH_FIRST));
+    EXPECT_EQ(leapMonths[0]->day, OleDayNumber(kLeapMonthFirst));
     EXPECT_EQ(leapMonths[0]->day - OleDayNumber(LUNAR_MONTH_STARTS[29]), kLeapMonthOffset);
-    EXPECT_EQ(leapMonths[0][1].day - 1, OleDayNumber(LEAP_MONTH_LAST));
+    EXPECT_EQ(leapMonths[0][1].day - 1, OleDayNumber(kLeapMonthLast));
 }
 
 TEST(LunarCalendarData, ReproducesTheClassicYearPillarsAndDayCycle) {
     const EditionScope classic(CalendarEdition::Classic);
-    for (std::size_t i = 0; i < std::size(YEAR_PILLARS); ++i) {
-        const CalendarDate start = YEAR_PILLARS[i].start;
+    for (std::size_t i = 0; i < std::size(kYearPillars); ++i) {
+        const CalendarDate start = kYearPillars[i].start;
         EXPECT_EQ(kSolarMonthStarts[1 + 12 * i], OleDayNumber(start)) << start.year;
-        EXPECT_EQ(Converted(start.year, start.month, start.day).yearPillar, YEAR_PILLARS[i].pillar);
+        EXPECT_EQ(Converted(start.year, start.month, start.day).yearPillar, kYearPillars[i].pillar);
         if (i > 0) {
             EXPECT_EQ(Converted(start.year, start.month, start.day - 1).yearPillar,
-                      YEAR_PILLARS[i - 1].pillar);
+                      kYearPillars[i - 1].pillar);
         }
     }
     // The epoch itself lies before the first convertible date: count from 1949-10-01, a 甲子 day (its Julian
@@ -79,7 +79,7 @@ TEST(LunarCalendarData, JieDaysAgreeWithPublishedAlmanacs) {
         {2028, 1, 6}, {2028, 2, 4},                                                             // HKO 2028
     };
     for (const CalendarDate& jie : published) {
-        const SolarTermYear& row = SOLAR_TERM_DAYS[jie.year - SOLAR_TERM_DAYS[0].year];
+        const SolarTermYear& row = kSolarTermDays[jie.year - kSolarTermDays[0].year];
         ASSERT_EQ(row.year, jie.year);
         EXPECT_EQ(row.days[jie.month - 1], jie.day) << jie.year << '-' << jie.month;
     }

@@ -69,25 +69,25 @@ TEST(ResourceBitmaps, FacesAreFramedByTheirKeyColourAndShowSomethingInside) {
 TEST(ResourceBitmaps, HotFacesDifferFromTheirNormalFaces) {
     InitResources();
     const std::pair<unsigned, unsigned> pairs[] = {
-        {IDB_NAV_ANSWERS_HOT, IDB_NAV_ANSWERS},
-        {IDB_NAV_PLAYER_HOT, IDB_NAV_PLAYER},
-        {IDB_NAV_RECORDS_HOT, IDB_NAV_RECORDS},
-        {IDB_NAV_PREDICT_HOT, IDB_NAV_PREDICT},
-        {IDB_NAV_ABOUT_HOT, IDB_NAV_ABOUT},
-        {IDB_CAST_HOT, IDB_CAST},
-        {IDB_START_BACK_HOT, IDB_START_BACK},
-        {IDB_ARROW_RIGHT_HOT, IDB_ARROW_RIGHT},
-        {IDB_ARROW_LEFT_HOT, IDB_ARROW_LEFT},
-        {IDB_BACK_HOT, IDB_BACK},
-        {IDB_OK_HOT, IDB_OK},
-        {IDB_CANCEL_HOT, IDB_CANCEL},
-        {IDB_EXIT_HOT, IDB_EXIT},
-        {IDB_SAVE_LIGHT_HOT, IDB_SAVE_LIGHT},
-        {IDB_BACK_LIGHT_HOT, IDB_BACK_LIGHT},
-        {IDB_CANCEL_LIGHT_HOT, IDB_CANCEL_LIGHT},
-        {IDB_PREDICT_HELP_HOT, IDB_PREDICT_HELP},
-        {IDB_FORTUNE_HELP_HOT, IDB_FORTUNE_HELP},
-        {IDB_OPTION_ON, IDB_OPTION_OFF},
+        {kNavAnswersHotBitmap, kNavAnswersBitmap},
+        {kNavPlayerHotBitmap, kNavPlayerBitmap},
+        {kNavRecordsHotBitmap, kNavRecordsBitmap},
+        {kNavPredictHotBitmap, kNavPredictBitmap},
+        {kNavAboutHotBitmap, kNavAboutBitmap},
+        {kCastHotBitmap, kCastBitmap},
+        {kStartBackHotBitmap, kStartBackBitmap},
+        {kArrowRightHotBitmap, kArrowRightBitmap},
+        {kArrowLeftHotBitmap, kArrowLeftBitmap},
+        {kBackHotBitmap, kBackBitmap},
+        {kOkHotBitmap, kOkBitmap},
+        {kCancelHotBitmap, kCancelBitmap},
+        {kExitHotBitmap, kExitBitmap},
+        {kSaveLightHotBitmap, kSaveLightBitmap},
+        {kBackLightHotBitmap, kBackLightBitmap},
+        {kCancelLightHotBitmap, kCancelLightBitmap},
+        {kPredictHelpHotBitmap, kPredictHelpBitmap},
+        {kFortuneHelpHotBitmap, kFortuneHelpBitmap},
+        {kOptionOnBitmap, kOptionOffBitmap},
     };
     for (const auto& [hot, normal] : pairs) {
         SCOPED_TRACE(hot);
@@ -97,13 +97,13 @@ TEST(ResourceBitmaps, HotFacesDifferFromTheirNormalFaces) {
         ASSERT_EQ(a.size(), b.size());
         EXPECT_NE(a, b);
     }
-    EXPECT_NE(Resource(IDB_OK), Resource(IDB_CANCEL));
-    EXPECT_NE(Resource(IDB_ARROW_LEFT), Resource(IDB_ARROW_RIGHT));
+    EXPECT_NE(Resource(kOkBitmap), Resource(kCancelBitmap));
+    EXPECT_NE(Resource(kArrowLeftBitmap), Resource(kArrowRightBitmap));
 }
 
 TEST(ResourceBitmaps, ChartMarkerIsAWhiteDot) {
     InitResources();
-    const QImage marker = Resource(IDB_CHART_MARKER);
+    const QImage marker = Resource(kChartMarkerBitmap);
     ASSERT_FALSE(marker.isNull());
     EXPECT_EQ(marker.pixel(5, 5), qRgb(255, 255, 255));
     EXPECT_NE(marker.pixel(0, 0), qRgb(255, 255, 255));

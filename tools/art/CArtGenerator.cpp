@@ -89,11 +89,11 @@ void CArtGenerator::WriteResources() {
     for (const FaceSpec& face : kFaces) {
         Bmp(CFaceRenderer::Render(face), dir + QString::number(face.id) + QStringLiteral(".bmp"));
     }
-    Bmp(Pictures::DrawNumberLabel(), dir + QString::number(IDB_DRAW_NUMBER_LABEL) + QStringLiteral(".bmp"));
-    Bmp(Pictures::PanelSeal(), dir + QString::number(IDB_PANEL_SEAL) + QStringLiteral(".bmp"));
-    Bmp(Pictures::ChartMarker(), dir + QString::number(IDB_CHART_MARKER) + QStringLiteral(".bmp"));
-    Bmp(Pictures::AboutLink(), dir + QString::number(IDB_ABOUT_LINK) + QStringLiteral(".bmp"));
-    Bmp(Pictures::AboutCredit(), dir + QString::number(IDB_ABOUT_CREDIT) + QStringLiteral(".bmp"));
+    Bmp(Pictures::DrawNumberLabel(), dir + QString::number(kDrawNumberLabelBitmap) + QStringLiteral(".bmp"));
+    Bmp(Pictures::PanelSeal(), dir + QString::number(kPanelSealBitmap) + QStringLiteral(".bmp"));
+    Bmp(Pictures::ChartMarker(), dir + QString::number(kChartMarkerBitmap) + QStringLiteral(".bmp"));
+    Bmp(Pictures::AboutLink(), dir + QString::number(kAboutLinkBitmap) + QStringLiteral(".bmp"));
+    Bmp(Pictures::AboutCredit(), dir + QString::number(kAboutCreditBitmap) + QStringLiteral(".bmp"));
     Png(Pictures::Icon(128), resourceDir + QStringLiteral("/icons/128.png"));
 }
 

@@ -65,7 +65,7 @@ struct LunarYear {
 
 // The 节 are the odd multiples of 15 degrees; 小寒 (285) falls in January, 大雪 (255) in December.
 void WriteSolarTerms(std::ostream& out, const CalendarSpan& span, const std::vector<SolarTerm>& terms) {
-    out << "inline constexpr SolarTermYear SOLAR_TERM_DAYS[] = {\n";
+    out << "inline constexpr SolarTermYear kSolarTermDays[] = {\n";
     out << "    // year    小寒 立春 惊蛰 清明 立夏 芒种 小暑 立秋 白露 寒露 立冬 大雪\n";
     for (int year = span.firstSolarYear; year <= span.lastSolarYear; ++year) {
         int days[12] = {};
@@ -105,7 +105,7 @@ void WriteLunarYear(std::ostream& out, const std::vector<LunarMonth>& months, st
 }
 
 void WriteLunarYears(std::ostream& out, const CalendarSpan& span, const std::vector<LunarMonth>& months) {
-    out << "inline constexpr LunarYear LUNAR_YEARS[] = {\n";
+    out << "inline constexpr LunarYear kLunarYears[] = {\n";
     out << "    // year  正月初一  闰   month lengths\n";
     std::size_t first = 0;
     while (months[first].number != 1 || months[first].leap ||

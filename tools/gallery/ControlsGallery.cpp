@@ -61,9 +61,9 @@ void Hover(QWidget* button) {
 
 void AddButtons(QWidget* page) {
     Caption(page, 20, 12, QStringLiteral("CSkinButton: at rest, hovered, held; a label"));
-    FaceButton(page, {20, 36, 71, 25}, IDB_OK_HOT, IDB_OK, kCeladonKey);
-    Hover(FaceButton(page, {110, 36, 71, 25}, IDB_OK_HOT, IDB_OK, kCeladonKey));
-    FaceButton(page, {200, 36, 71, 25}, IDB_OK_HOT, IDB_OK, kCeladonKey)->setDown(true);
+    FaceButton(page, {20, 36, 71, 25}, kOkHotBitmap, kOkBitmap, kCeladonKey);
+    Hover(FaceButton(page, {110, 36, 71, 25}, kOkHotBitmap, kOkBitmap, kCeladonKey));
+    FaceButton(page, {200, 36, 71, 25}, kOkHotBitmap, kOkBitmap, kCeladonKey)->setDown(true);
     auto* label = new CSkinButton(page);
     label->SetTransparentBackground(true);
     label->SetFlatBorder(false, true);
@@ -80,9 +80,9 @@ void AddButtons(QWidget* page) {
     predict->SetTransparentBackground(true);
     predict->SetFlatBorder(false, true);
     predict->setGeometry(10, 8, 131, 35);
-    predict->SetFaceBitmaps(IDB_NAV_PREDICT_HOT, kTealKey, IDB_NAV_PREDICT, kTealKey);
+    predict->SetFaceBitmaps(kNavPredictHotBitmap, kTealKey, kNavPredictBitmap, kTealKey);
     Hover(predict);
-    FaceButton(panel, {10, 50, 131, 35}, IDB_NAV_RECORDS_HOT, IDB_NAV_RECORDS, kTealKey);
+    FaceButton(panel, {10, 50, 131, 35}, kNavRecordsHotBitmap, kNavRecordsBitmap, kTealKey);
 }
 
 void AddEditsAndPictures(QWidget* page) {
@@ -112,7 +112,7 @@ void AddEditsAndPictures(QWidget* page) {
 
     Caption(page, 310, 188, QStringLiteral("CHyperLinkCtrl"));
     auto* link = new CHyperLinkCtrl(page);
-    link->setPixmap(QPixmap(QStringLiteral(":/bitmaps/%1.bmp").arg(IDB_ABOUT_LINK)));
+    link->setPixmap(QPixmap(QStringLiteral(":/bitmaps/%1.bmp").arg(kAboutLinkBitmap)));
     link->setGeometry(310, 212, 206, 18);
     link->SetLinkTarget(QStringLiteral("file:///usr/share/morvint/help.html"));
 }
