@@ -330,7 +330,8 @@ void CMainDlg::OnOpenView(ViewKind kind) {
             about.DoModal();
             break;
         }
-        default:
+        case ViewKind::NoPicture:
+        case ViewKind::Answers:
             break;
     }
 }

@@ -22,9 +22,11 @@ inline HoverCard CardOf(ViewKind kind) {
             return {"player.mid", &PictureWords::kPlayerCard};
         case ViewKind::Answers:
             return {"answer.mid", &PictureWords::kAnswersCard};
-        default:
-            return {nullptr, nullptr};
+        case ViewKind::NoPicture:
+        case ViewKind::About:
+            break;
     }
+    return {nullptr, nullptr};
 }
 
 // The card's two lines as one sentence: what the button does.

@@ -44,16 +44,12 @@ void CKeyboardCues::Forget() {
 }
 
 bool CKeyboardCues::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-        case QEvent::KeyPress:
-            keyboardInUse = keyboardInUse || MovesTheFocus(*event);
-            break;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-            keyboardInUse = false;
-            break;
-        default:
-            break;
+    // An if, not a switch: a switch over Qt's hundred-odd event types would have to name them all.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress) {
+        keyboardInUse = keyboardInUse || MovesTheFocus(*event);
+    } else if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+        keyboardInUse = false;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -152,9 +152,12 @@ lxw_format* CellFormat(const HistoryRecord& record, const RecordColumns::Column&
             return IsHit(record.is_right) && column.code == record.is_right ? formats.hitCode : formats.code;
         case RecordColumns::Value::verdict:
             return record.is_right == 0 ? formats.miss : IsHit(record.is_right) ? formats.hit : formats.code;
-        default:
-            return formats.code;
+        case RecordColumns::Value::drawDate:
+        case RecordColumns::Value::issue:
+        case RecordColumns::Value::drawNumber:
+            break;
     }
+    return formats.code;
 }
 
 // One row per record under the title row, which stays in view; each column as wide as its widest text. The
