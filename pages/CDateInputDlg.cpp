@@ -220,7 +220,7 @@ void CDateInputDlg::Refuse(const QString& text, const QString& caption, bool dat
     MessageBox(text, caption, this);
     if (dateNotice) {
         CNoticeDlg notice(this);
-        notice.noticeMode = 1;
+        notice.noticeMode = NoticeMode::dateNotPredictable;
         notice.DoModal();
     }
 }

@@ -101,7 +101,7 @@ void CNumberPage::SavePrediction() {
         return;
     }
     CNoticeDlg notice(window());
-    notice.noticeMode = 2;
+    notice.noticeMode = NoticeMode::saveQuestion;
     if (notice.DoModal() == QDialog::Rejected) {
         return;
     }

@@ -39,7 +39,7 @@ bool CNoticeDlg::OnInitDialog() {
                 kWhiteKey, QStringLiteral("保存"));
     SetUpButton(cancelButton, Layout::NoticeDialog::cancelButton, kCancelLightHotBitmap, kCancelLightBitmap,
                 kWhiteKey, QStringLiteral("取消"));
-    const bool dateNotice = noticeMode == 1;
+    const bool dateNotice = noticeMode == NoticeMode::dateNotPredictable;
     okButton.setVisible(dateNotice);
     saveButton.setVisible(!dateNotice);
     cancelButton.setVisible(!dateNotice);

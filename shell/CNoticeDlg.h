@@ -1,8 +1,13 @@
 #pragma once
-// A small picture notice without caption. Mode 1 says the chosen draw date cannot be predicted and offers
-// 确定 alone; mode 2 asks whether to save the prediction and offers 保存 and 取消.
+// A small picture notice without caption: one that says the chosen draw date cannot be predicted, or one that
+// asks whether to save the prediction.
 #include "controls/CSkinButton.h"
 #include "shell/CPageDialog.h"
+
+enum class NoticeMode {
+    dateNotPredictable,  // 此日不能预测: the date was drawn already or has a saved prediction; 确定 alone
+    saveQuestion,        // 保存预测: whether to save the prediction; 保存 and 取消
+};
 
 class CNoticeDlg : public CPageDialog {
     Q_OBJECT
@@ -11,11 +16,11 @@ public:
     explicit CNoticeDlg(QWidget* parent = nullptr);
 
     // Set by the caller before the dialog is shown.
-    int noticeMode = 0;
+    NoticeMode noticeMode = NoticeMode::saveQuestion;
 
-    CSkinButton okButton;      // 1: 确定, mode 1
-    CSkinButton saveButton;    // 3: 保存, mode 2
-    CSkinButton cancelButton;  // 2: 取消, mode 2
+    CSkinButton okButton;      // 1: 确定, date notice
+    CSkinButton saveButton;    // 3: 保存, save question
+    CSkinButton cancelButton;  // 2: 取消, save question
 
 protected:
     // Sets up the three buttons, shows those of the mode and picks the mode's background.

@@ -136,13 +136,13 @@ TEST_F(AccessibleNamesTest, TheDateNoticeAndAboutDialogs) {
     ExpectDescribed(date, QStringLiteral("开奖日期与期号"),
                     QStringLiteral("请选择尚未开奖的日期，并输入该期期号"));
     CNoticeDlg dateNotice;
-    dateNotice.noticeMode = 1;
+    dateNotice.noticeMode = NoticeMode::dateNotPredictable;
     dateNotice.show();
     ExpectDescribed(dateNotice, QStringLiteral("此日不能预测"),
                     QStringLiteral("所选日期已经开奖，或这一天的号码已经预测并保存过。请重新选择开奖日期。"));
 
     CNoticeDlg notice;
-    notice.noticeMode = 2;
+    notice.noticeMode = NoticeMode::saveQuestion;
     notice.show();
     ExpectDescribed(
         notice, QStringLiteral("保存预测"),

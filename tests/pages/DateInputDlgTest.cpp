@@ -67,7 +67,7 @@ protected:
     }
 
     std::unique_ptr<ModalAnswer<CNoticeDlg>> notices;
-    std::vector<int> noticeModes;
+    std::vector<NoticeMode> noticeModes;
 };
 
 TEST_F(DateInputDlgTest, OpensOnTodayAndHandsBackTheChosenDateWithTheTimeItOpenedAt) {
@@ -100,7 +100,7 @@ TEST_F(DateInputDlgTest, TodayIsAcceptedAndYesterdayRefusedAsPastWithTheDateNoti
     Enter(yesterday, QDate(2010, 3, 4), QStringLiteral("1"));
     EXPECT_TRUE(StillOpen(yesterday));
     EXPECT_EQ(messages, std::vector<RecordedMessage>{kPast});
-    EXPECT_EQ(noticeModes, std::vector<int>{1});
+    EXPECT_EQ(noticeModes, std::vector{NoticeMode::dateNotPredictable});
     EXPECT_EQ(yesterday.datePicker.date(), QDate(2010, 3, 4)) << "a refusal keeps what was entered";
     EXPECT_EQ(yesterday.issueEdit.text(), QStringLiteral("1"));
 }
@@ -127,7 +127,7 @@ TEST_F(DateInputDlgTest, ADateAlreadyPredictedIsRefusedWhateverItsTimeAndIssue) 
 
     EXPECT_TRUE(StillOpen(dialog));
     EXPECT_EQ(messages, std::vector<RecordedMessage>{kAlreadyPredicted});
-    EXPECT_EQ(noticeModes, std::vector<int>{1});
+    EXPECT_EQ(noticeModes, std::vector{NoticeMode::dateNotPredictable});
 
     messages.clear();
     Enter(dialog, QDate(2010, 3, 7), QStringLiteral("another issue"));
@@ -174,7 +174,8 @@ TEST_F(DateInputDlgTest, AFullHistoryOffersToArchiveAfterTheOtherChecks) {
 
     EXPECT_TRUE(StillOpen(dialog));
     EXPECT_EQ(messages, (std::vector<RecordedMessage>{kPast, kTooNew, kNoIssue, kFull}));
-    EXPECT_EQ(noticeModes, std::vector<int>{1}) << "only the past date brings the date notice";
+    EXPECT_EQ(noticeModes, std::vector{NoticeMode::dateNotPredictable})
+        << "only the past date brings the date notice";
 
     Sql("UPDATE data_history SET open_data = '000', is_right = 0 WHERE record_order <= 3");
     messages.clear();
@@ -237,7 +238,7 @@ TEST_F(DateInputDlgTest, APastDateThatWasAlsoPredictedShowsOnlyThePastRefusal) {
     Enter(dialog, QDate(2010, 3, 1), QString());
 
     EXPECT_EQ(messages, std::vector<RecordedMessage>{kPast});
-    EXPECT_EQ(noticeModes, std::vector<int>{1});
+    EXPECT_EQ(noticeModes, std::vector{NoticeMode::dateNotPredictable});
 }
 
 TEST_F(DateInputDlgTest, TheLastYearOfTheCalendarIsAcceptedAndTheNextRefusedWithoutNotice) {

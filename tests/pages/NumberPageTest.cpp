@@ -65,7 +65,7 @@ protected:
     PostedRecorder mainWindow;
     QWidget container;
     std::unique_ptr<ModalAnswer<CNoticeDlg>> notices;
-    std::vector<int> noticeModes;
+    std::vector<NoticeMode> noticeModes;
     bool answerSave = true;
 };
 
@@ -131,7 +131,7 @@ TEST_F(NumberPageTest, TheCodeBoxesOnlyShowTheCodesAndTheSavedCodesAreTheShownOn
 
     page->saveButton.click();
 
-    EXPECT_EQ(noticeModes, std::vector<int>{2});
+    EXPECT_EQ(noticeModes, std::vector{NoticeMode::saveQuestion});
     EXPECT_EQ(messages, std::vector<RecordedMessage>{kSaved});
     EXPECT_TRUE(page->saved);
     EXPECT_EQ(HistoryRows(dbPath), std::vector<std::vector<std::string>>{RowFor(1, shown)});

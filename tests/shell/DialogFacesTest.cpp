@@ -38,7 +38,7 @@ protected:
 
 TEST_F(DialogFacesTest, DateNoticeOkLiesOnItsBackground) {
     CNoticeDlg notice;
-    notice.noticeMode = 1;
+    notice.noticeMode = NoticeMode::dateNotPredictable;
     notice.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&notice));
     ASSERT_TRUE(notice.okButton.HasHotFace());
@@ -52,7 +52,7 @@ TEST_F(DialogFacesTest, DateNoticeOkLiesOnItsBackground) {
 
 TEST_F(DialogFacesTest, SaveQuestionButtonsLieOnTheirBackground) {
     CNoticeDlg notice;
-    notice.noticeMode = 2;
+    notice.noticeMode = NoticeMode::saveQuestion;
     notice.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&notice));
     QImage background;

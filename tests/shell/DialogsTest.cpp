@@ -34,7 +34,7 @@ QPoint Middle(const QWidget& widget) {
 
 TEST(NoticeDialogTest, DateNoticeShowsOnlyOkAndEndsWithOk) {
     CNoticeDlg notice;
-    notice.noticeMode = 1;
+    notice.noticeMode = NoticeMode::dateNotPredictable;
     const int result = RunModal(notice, [&notice] {
         EXPECT_TRUE(notice.okButton.isVisible());
         EXPECT_FALSE(notice.saveButton.isVisible());
@@ -50,13 +50,13 @@ TEST(NoticeDialogTest, DateNoticeShowsOnlyOkAndEndsWithOk) {
 
 TEST(NoticeDialogTest, DateNoticeEndsWithOkOnEnter) {
     CNoticeDlg notice;
-    notice.noticeMode = 1;
+    notice.noticeMode = NoticeMode::dateNotPredictable;
     EXPECT_EQ(RunModal(notice, [&notice] { QTest::keyClick(&notice, Qt::Key_Return); }), QDialog::Accepted);
 }
 
 TEST(NoticeDialogTest, SaveQuestionOffersSaveAndCancel) {
     CNoticeDlg notice;
-    notice.noticeMode = 2;
+    notice.noticeMode = NoticeMode::saveQuestion;
     const int result = RunModal(notice, [&notice] {
         EXPECT_FALSE(notice.okButton.isVisible());
         EXPECT_TRUE(notice.saveButton.isVisible());
@@ -71,7 +71,7 @@ TEST(NoticeDialogTest, SaveQuestionOffersSaveAndCancel) {
 
 TEST(NoticeDialogTest, SaveQuestionCancelsOnCancelAndEsc) {
     CNoticeDlg byButton;
-    byButton.noticeMode = 2;
+    byButton.noticeMode = NoticeMode::saveQuestion;
     EXPECT_EQ(RunModal(byButton,
                        [&byButton] {
                            QTest::mouseClick(&byButton.cancelButton, Qt::LeftButton, {},
@@ -80,19 +80,19 @@ TEST(NoticeDialogTest, SaveQuestionCancelsOnCancelAndEsc) {
               QDialog::Rejected);
 
     CNoticeDlg byEscape;
-    byEscape.noticeMode = 2;
+    byEscape.noticeMode = NoticeMode::saveQuestion;
     EXPECT_EQ(RunModal(byEscape, [&byEscape] { QTest::keyClick(&byEscape, Qt::Key_Escape); }),
               QDialog::Rejected);
 }
 
 TEST(NoticeDialogTest, EnterPressesTheFocusedButton) {
     CNoticeDlg saveByDefault;
-    saveByDefault.noticeMode = 2;
+    saveByDefault.noticeMode = NoticeMode::saveQuestion;
     EXPECT_EQ(RunModal(saveByDefault, [&saveByDefault] { QTest::keyClick(&saveByDefault, Qt::Key_Return); }),
               QDialog::Accepted);
 
     CNoticeDlg cancelFocused;
-    cancelFocused.noticeMode = 2;
+    cancelFocused.noticeMode = NoticeMode::saveQuestion;
     EXPECT_EQ(RunModal(cancelFocused,
                        [&cancelFocused] {
                            cancelFocused.cancelButton.setFocus();

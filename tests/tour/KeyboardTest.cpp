@@ -76,20 +76,21 @@ TEST_F(KeyboardTest, EnterInTheDateDialogRunsTheChecksAndEscCancels) {
 }
 
 TEST_F(KeyboardTest, EnterAnswersEachNoticeWithItsFirstButtonAndEscCancels) {
-    for (const int mode : {1, 2}) {
+    for (const NoticeMode mode : {NoticeMode::dateNotPredictable, NoticeMode::saveQuestion}) {
+        SCOPED_TRACE(mode == NoticeMode::dateNotPredictable ? "date notice" : "save question");
         CNoticeDlg entered;
         entered.noticeMode = mode;
         entered.show();
         Press(entered, Qt::Key_Return);
-        EXPECT_FALSE(entered.isVisible()) << "mode " << mode;
-        EXPECT_EQ(entered.result(), QDialog::Accepted) << "mode " << mode;
+        EXPECT_FALSE(entered.isVisible());
+        EXPECT_EQ(entered.result(), QDialog::Accepted);
 
         CNoticeDlg escaped;
         escaped.noticeMode = mode;
         escaped.show();
         Press(escaped, Qt::Key_Escape);
-        EXPECT_FALSE(escaped.isVisible()) << "mode " << mode;
-        EXPECT_EQ(escaped.result(), QDialog::Rejected) << "mode " << mode;
+        EXPECT_FALSE(escaped.isVisible());
+        EXPECT_EQ(escaped.result(), QDialog::Rejected);
     }
 }
 

@@ -95,7 +95,7 @@ void CTour::AddRefusal(const QString& date, const QString& issue, const QString&
             QStringLiteral("date notice after ") + date,
             [] {
                 const CNoticeDlg* notice = ActiveModal<CNoticeDlg>();
-                return notice != nullptr && notice->noticeMode == 1;
+                return notice != nullptr && notice->noticeMode == NoticeMode::dateNotPredictable;
             },
             [this, noticeShot] {
                 CNoticeDlg* notice = ActiveModal<CNoticeDlg>();
@@ -118,7 +118,7 @@ void CTour::AddSaveSteps() {
         QStringLiteral("save question"),
         [] {
             const CNoticeDlg* notice = ActiveModal<CNoticeDlg>();
-            return notice != nullptr && notice->noticeMode == 2;
+            return notice != nullptr && notice->noticeMode == NoticeMode::saveQuestion;
         },
         [this] {
             CNoticeDlg* notice = ActiveModal<CNoticeDlg>();
