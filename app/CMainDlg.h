@@ -47,12 +47,12 @@ public:
     // Ends the dialog whichever way it closes: the pages go first.
     void done(int result) override;
 
-    CPageTab navContainer;    // 1000: the navigation panel
-    CPageTab pageContainer;   // 1001
-    CPictureStatic picture;   // 1003: hover picture of the navigation buttons
-    CSkinButton playerLabel;  // 1034
-    CSkinButton zodiacLabel;  // 1035
-    CSkinButton exitButton;   // 1067
+    CPageTab navContainer;  // the navigation panel
+    CPageTab pageContainer;
+    CPictureStatic picture;  // hover picture of the navigation buttons
+    CSkinButton playerLabel;
+    CSkinButton zodiacLabel;
+    CSkinButton exitButton;
     QString playerLine;
     QString zodiacLine;
 

@@ -25,11 +25,11 @@ public:
     // True while the picture shown is the one of the focused button (not of the button under the pointer).
     bool pictureFollowsFocus = false;
 
-    CHoverNotifyButton predictButton;  // 1002
-    CHoverNotifyButton recordsButton;  // 1003
-    CHoverNotifyButton playerButton;   // 1004
-    CHoverNotifyButton answersButton;  // 1006
-    CSkinButton aboutButton;           // 1058
+    CHoverNotifyButton predictButton;
+    CHoverNotifyButton recordsButton;
+    CHoverNotifyButton playerButton;
+    CHoverNotifyButton answersButton;
+    CSkinButton aboutButton;
 
 protected:
     bool OnInitDialog() override;

@@ -34,11 +34,11 @@ public:
     QString issueInput;
     COleDateTime dateInput;
 
-    QDateEdit datePicker;      // 1030
-    QLineEdit issueEdit;       // 1031
-    CSkinButton okButton;      // 1032
+    QDateEdit datePicker;
+    QLineEdit issueEdit;
+    CSkinButton okButton;
     CSkinButton cancelButton;  // 2
-    CSkinButton helpButton;    // 1077
+    CSkinButton helpButton;
 
 protected:
     bool OnInitDialog() override;

@@ -22,36 +22,36 @@ public:
     // Members <-> boxes: true reads the boxes into the members, false shows the members.
     void UpdateData(bool saveAndValidate);
 
-    QString changedJudgement;  // 1014
-    QString mutualJudgement;   // 1013
-    QString mainJudgement;     // 1012
-    QString movingLineVerse;   // 1015
-    QString mainName;          // 1018
-    QString mutualName;        // 1019
-    QString changedName;       // 1020
-    QString movingLineWord;    // 1021
+    QString changedJudgement;
+    QString mutualJudgement;
+    QString mainJudgement;
+    QString movingLineVerse;
+    QString mainName;
+    QString mutualName;
+    QString changedName;
+    QString movingLineWord;
     // The three judgement sentences under their labels, one to a line (CR LF between them).
-    QString judgementSummary;  // 1016
+    QString judgementSummary;
 
-    CSkinButton sexagenaryLabel;      // 1066
-    CSkinButton calendarLabel;        // 1067
-    CColorEdit mainNameEdit;          // 1018
-    CColorEdit mutualNameEdit;        // 1019
-    CColorEdit changedNameEdit;       // 1020
-    CColorEdit movingLineEdit;        // 1021
-    CColorEdit mainJudgementEdit;     // 1012
-    CColorEdit mutualJudgementEdit;   // 1013
-    CColorEdit changedJudgementEdit;  // 1014
-    CColorEdit movingLineVerseEdit;   // 1015
-    CColorEdit summaryEdit;           // 1016
-    CPictureStatic mainUpper;         // 1022
-    CPictureStatic mainLower;         // 1025
-    CPictureStatic mutualUpper;       // 1023
-    CPictureStatic mutualLower;       // 1026
-    CPictureStatic changedUpper;      // 1024
-    CPictureStatic changedLower;      // 1027
-    CSkinButton nextButton;           // 1007
-    CSkinButton backButton;           // 1004
+    CSkinButton sexagenaryLabel;
+    CSkinButton calendarLabel;
+    CColorEdit mainNameEdit;
+    CColorEdit mutualNameEdit;
+    CColorEdit changedNameEdit;
+    CColorEdit movingLineEdit;
+    CColorEdit mainJudgementEdit;
+    CColorEdit mutualJudgementEdit;
+    CColorEdit changedJudgementEdit;
+    CColorEdit movingLineVerseEdit;
+    CColorEdit summaryEdit;
+    CPictureStatic mainUpper;
+    CPictureStatic mainLower;
+    CPictureStatic mutualUpper;
+    CPictureStatic mutualLower;
+    CPictureStatic changedUpper;
+    CPictureStatic changedLower;
+    CSkinButton nextButton;
+    CSkinButton backButton;
 
     QWidget* FirstControl() override { return &nextButton; }
 

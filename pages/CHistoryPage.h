@@ -31,20 +31,20 @@ public:
     explicit CHistoryPage(CPredictStore& pageStore);
     ~CHistoryPage() override;
 
-    CSkinButton confirmButton;  // 1050 确定
-    CColorEdit issueEdit;       // 1047, the issue of the selected row
-    QLineEdit drawNumberEdit;   // 1048, hidden until a row without result is selected
-    CSkinButton backButton;     // 1004
-    CColorListCtrl list;        // 1003
-    QLabel drawNumberLabel;     // 1049, the picture 输入开奖号码:
+    CSkinButton confirmButton;  // 确定
+    CColorEdit issueEdit;       // the issue of the selected row
+    QLineEdit drawNumberEdit;   // hidden until a row without result is selected
+    CSkinButton backButton;
+    CColorListCtrl list;
+    QLabel drawNumberLabel;  // the picture 输入开奖号码:
 
     // The list's context menu as a right click opens it; its items act on this page.
     std::unique_ptr<QMenu> CreateListMenu();
 
     // The row of the last selection change; -1 before the first one.
     int selectedRow = -1;
-    QString drawNumberText;  // 1048
-    QString issueText;       // 1047
+    QString drawNumberText;
+    QString issueText;
 
     QWidget* FirstControl() override { return &list; }
 

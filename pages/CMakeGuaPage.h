@@ -19,7 +19,7 @@ public:
     int frameIndex = 0;  // the taiji frame of the next tick, 0 .. 5
     int tickCount = 0;   // ticks so far
 
-    CPictureStatic animation;  // 1003
+    CPictureStatic animation;
 
 protected:
     bool OnInitDialog() override;

@@ -36,10 +36,10 @@ public:
     std::array<std::string, kCodeCount> codes;  // codes 1..8, three digits each
     bool saved = false;
 
-    std::array<CColorEdit*, kCodeCount> codeEdits{};  // 1028 .. 1035, read-only, owned by the page
-    CSkinButton saveButton;                           // 1007
-    CSkinButton previousButton;                       // 1008, back to the explanation page
-    CSkinButton backButton;                           // 1004, home
+    std::array<CColorEdit*, kCodeCount> codeEdits{};  // read-only, owned by the page
+    CSkinButton saveButton;
+    CSkinButton previousButton;  // back to the explanation page
+    CSkinButton backButton;      // home
 
     QWidget* FirstControl() override { return &saveButton; }
 

@@ -30,18 +30,18 @@ public:
     // The code as the chart reads it: the bytes of its GBK encoding (a Chinese character counts two bytes).
     static std::string FortuneCodeBytes(const QString& code);
 
-    CSkinButton saveButton;                    // 1070 保存 (profile)
-    CSkinButton backButton;                    // 1004
-    CSkinButton maleButton;                    // 1042 先生
-    CSkinButton femaleButton;                  // 1043 小姐
-    CSkinButton applyCodeButton;               // 1073 保存 (fortune code)
-    CSkinButton fortuneHelpButton;             // 1074 关于财运代码
-    QLineEdit nameEdit;                        // 1026
-    QComboBox zodiacCombo;                     // 1035
-    CColorEdit fortuneCodeEdit;                // 1072
-    CColorEdit startYearEdit;                  // 1075
-    std::array<CColorEdit*, 12> monthEdits{};  // 1076 .. 1087, left to right, owned by the page
-    CColorEdit nextYearEdit;                   // 1088
+    CSkinButton saveButton;  // 保存 (profile)
+    CSkinButton backButton;
+    CSkinButton maleButton;         // 先生
+    CSkinButton femaleButton;       // 小姐
+    CSkinButton applyCodeButton;    // 保存 (fortune code)
+    CSkinButton fortuneHelpButton;  // 关于财运代码
+    QLineEdit nameEdit;
+    QComboBox zodiacCombo;
+    CColorEdit fortuneCodeEdit;
+    CColorEdit startYearEdit;
+    std::array<CColorEdit*, 12> monthEdits{};  // left to right, owned by the page
+    CColorEdit nextYearEdit;
 
     QString playerName = QStringLiteral("新玩家");
     QString playerSex = QStringLiteral("先生");

@@ -21,25 +21,25 @@ public:
     // Members <-> boxes: true reads the boxes into the members, false shows the members.
     void UpdateData(bool saveAndValidate);
 
-    QString mainName;        // 1018
-    QString mutualName;      // 1019
-    QString changedName;     // 1020
-    QString movingLineWord;  // 1021
+    QString mainName;
+    QString mutualName;
+    QString changedName;
+    QString movingLineWord;
 
-    CSkinButton sexagenaryLabel;  // 1066
-    CSkinButton calendarLabel;    // 1067
-    CColorEdit mainNameEdit;      // 1018
-    CColorEdit mutualNameEdit;    // 1019
-    CColorEdit changedNameEdit;   // 1020
-    CColorEdit movingLineEdit;    // 1021
-    CPictureStatic mainUpper;     // 1022
-    CPictureStatic mainLower;     // 1025
-    CPictureStatic mutualUpper;   // 1023
-    CPictureStatic mutualLower;   // 1026
-    CPictureStatic changedUpper;  // 1024
-    CPictureStatic changedLower;  // 1027
-    CSkinButton nextButton;       // 1007
-    CSkinButton backButton;       // 1004
+    CSkinButton sexagenaryLabel;
+    CSkinButton calendarLabel;
+    CColorEdit mainNameEdit;
+    CColorEdit mutualNameEdit;
+    CColorEdit changedNameEdit;
+    CColorEdit movingLineEdit;
+    CPictureStatic mainUpper;
+    CPictureStatic mainLower;
+    CPictureStatic mutualUpper;
+    CPictureStatic mutualLower;
+    CPictureStatic changedUpper;
+    CPictureStatic changedLower;
+    CSkinButton nextButton;
+    CSkinButton backButton;
 
     QWidget* FirstControl() override { return &nextButton; }
 

@@ -25,9 +25,9 @@ public:
     // The timer of this page's animation, once the page is created (0 before).
     int AnimationTimer() const { return animationTimer; }
 
-    CSkinButton castButton;    // 1005 立即起卦
-    CSkinButton backButton;    // 1004 返回
-    CPictureStatic animation;  // 1003
+    CSkinButton castButton;  // 立即起卦
+    CSkinButton backButton;  // 返回
+    CPictureStatic animation;
 
     QWidget* FirstControl() override { return &castButton; }
 

@@ -41,94 +41,94 @@ constexpr Rect client{0, 0, 700, 500};
 constexpr Rect navContainer{0, 0, 187, 455};
 constexpr Rect pageContainer{0, 0, 700, 455};
 constexpr Rect pageContainerFull{0, 0, 700, 500};
-constexpr Rect hoverPicture{258, 118, 342, 280};         // 1003
-constexpr Rect playerLabel = FromDu9(60, 310, 77, 15);   // 1034: name and sex
-constexpr Rect zodiacLabel = FromDu9(185, 310, 19, 15);  // 1035: zodiac animal
-constexpr Rect exitButton{580, 463, 71, 25};             // 1067
+constexpr Rect hoverPicture{258, 118, 342, 280};
+constexpr Rect playerLabel = FromDu9(60, 310, 77, 15);   // name and sex
+constexpr Rect zodiacLabel = FromDu9(185, 310, 19, 15);  // zodiac animal
+constexpr Rect exitButton{580, 463, 71, 25};
 }  // namespace MainWindow
 
 namespace NavPanel {
 constexpr Rect client{0, 0, 187, 455};
-constexpr Rect predictButton{24, 50, 131, 35};   // 1002 周易预测号码
-constexpr Rect recordsButton{24, 100, 131, 35};  // 1003 预测记录
-constexpr Rect playerButton{24, 150, 131, 35};   // 1004 玩家资料
-constexpr Rect answersButton{24, 200, 131, 35};  // 1006 答疑
-constexpr Rect aboutButton{24, 250, 131, 35};    // 1058 关于
+constexpr Rect predictButton{24, 50, 131, 35};   // 周易预测号码
+constexpr Rect recordsButton{24, 100, 131, 35};  // 预测记录
+constexpr Rect playerButton{24, 150, 131, 35};   // 玩家资料
+constexpr Rect answersButton{24, 200, 131, 35};  // 答疑
+constexpr Rect aboutButton{24, 250, 131, 35};    // 关于
 constexpr Rect seal = FromDu9(57, 273, 55, 18);  // static showing bitmap 194 at its own size
 }  // namespace NavPanel
 
 namespace StartPage {
 constexpr Rect client{0, 0, 700, 455};
-constexpr Rect castButton{243, 394, 145, 31};  // 1005 立即起卦
-constexpr Rect backButton{432, 394, 97, 31};   // 1004 返回
-constexpr Rect animation{223, 155, 190, 190};  // 1003, frames drawn 243 x 243 from its origin
+constexpr Rect castButton{243, 394, 145, 31};  // 立即起卦
+constexpr Rect backButton{432, 394, 97, 31};   // 返回
+constexpr Rect animation{223, 155, 190, 190};  // frames drawn 243 x 243 from its origin
 }  // namespace StartPage
 
 namespace MakePage {
 constexpr Rect client{0, 0, 700, 455};
-constexpr Rect animation{234, 124, 225, 225};  // 1003, frames drawn 243 x 243 from its origin
+constexpr Rect animation{234, 124, 225, 225};  // frames drawn 243 x 243 from its origin
 }  // namespace MakePage
 
 namespace ShowPage {
 constexpr Rect client{0, 0, 700, 455};
-constexpr Rect sexagenaryLabel{210, 11, 168, 18};  // 1066
-constexpr Rect calendarLabel{375, 11, 300, 18};    // 1067
-constexpr Rect mainName{118, 150, 54, 30};         // 1018
-constexpr Rect mutualName{336, 150, 54, 30};       // 1019
-constexpr Rect changedName{556, 150, 54, 30};      // 1020
-constexpr Rect movingLineWord{176, 213, 54, 30};   // 1021
-constexpr Rect mainUpper{122, 182, 45, 22};        // 1022
-constexpr Rect mainLower{122, 209, 45, 22};        // 1025
-constexpr Rect mutualUpper{340, 182, 45, 22};      // 1023
-constexpr Rect mutualLower{340, 209, 45, 22};      // 1026
-constexpr Rect changedUpper{560, 182, 45, 22};     // 1024
-constexpr Rect changedLower{560, 209, 45, 22};     // 1027
-constexpr Rect nextButton{370, 323, 42, 27};       // 1007
-constexpr Rect backButton{580, 398, 71, 25};       // 1004
+constexpr Rect sexagenaryLabel{210, 11, 168, 18};
+constexpr Rect calendarLabel{375, 11, 300, 18};
+constexpr Rect mainName{118, 150, 54, 30};
+constexpr Rect mutualName{336, 150, 54, 30};
+constexpr Rect changedName{556, 150, 54, 30};
+constexpr Rect movingLineWord{176, 213, 54, 30};
+constexpr Rect mainUpper{122, 182, 45, 22};
+constexpr Rect mainLower{122, 209, 45, 22};
+constexpr Rect mutualUpper{340, 182, 45, 22};
+constexpr Rect mutualLower{340, 209, 45, 22};
+constexpr Rect changedUpper{560, 182, 45, 22};
+constexpr Rect changedLower{560, 209, 45, 22};
+constexpr Rect nextButton{370, 323, 42, 27};
+constexpr Rect backButton{580, 398, 71, 25};
 }  // namespace ShowPage
 
 namespace ExplainPage {
 constexpr Rect client{0, 0, 700, 500};
-constexpr Rect sexagenaryLabel{210, 11, 168, 18};              // 1066
-constexpr Rect calendarLabel{375, 11, 300, 18};                // 1067
-constexpr Rect mainName = FromDu12(65, 26, 27, 12);            // 1018
-constexpr Rect mutualName = FromDu12(176, 26, 27, 12);         // 1019
-constexpr Rect changedName = FromDu12(286, 26, 27, 12);        // 1020
-constexpr Rect movingLineWord = FromDu12(97, 54, 31, 12);      // 1021
-constexpr Rect mainUpper{133, 78, 45, 22};                     // 1022
-constexpr Rect mainLower{133, 105, 45, 22};                    // 1025
-constexpr Rect mutualUpper{353, 78, 45, 22};                   // 1023
-constexpr Rect mutualLower{353, 105, 45, 22};                  // 1026
-constexpr Rect changedUpper{573, 78, 45, 22};                  // 1024
-constexpr Rect changedLower{573, 105, 45, 22};                 // 1027
-constexpr Rect mainJudgement = FromDu12(28, 79, 97, 30);       // 1012
-constexpr Rect mutualJudgement = FromDu12(137, 79, 97, 30);    // 1013
-constexpr Rect changedJudgement = FromDu12(246, 79, 97, 30);   // 1014
-constexpr Rect movingLineVerse = FromDu12(28, 118, 206, 22);   // 1015
-constexpr Rect judgementSummary = FromDu12(37, 150, 305, 54);  // 1016
-constexpr Rect nextButton{407, 431, 42, 27};                   // 1007
-constexpr Rect backButton{546, 434, 71, 25};                   // 1004
+constexpr Rect sexagenaryLabel{210, 11, 168, 18};
+constexpr Rect calendarLabel{375, 11, 300, 18};
+constexpr Rect mainName = FromDu12(65, 26, 27, 12);
+constexpr Rect mutualName = FromDu12(176, 26, 27, 12);
+constexpr Rect changedName = FromDu12(286, 26, 27, 12);
+constexpr Rect movingLineWord = FromDu12(97, 54, 31, 12);
+constexpr Rect mainUpper{133, 78, 45, 22};
+constexpr Rect mainLower{133, 105, 45, 22};
+constexpr Rect mutualUpper{353, 78, 45, 22};
+constexpr Rect mutualLower{353, 105, 45, 22};
+constexpr Rect changedUpper{573, 78, 45, 22};
+constexpr Rect changedLower{573, 105, 45, 22};
+constexpr Rect mainJudgement = FromDu12(28, 79, 97, 30);
+constexpr Rect mutualJudgement = FromDu12(137, 79, 97, 30);
+constexpr Rect changedJudgement = FromDu12(246, 79, 97, 30);
+constexpr Rect movingLineVerse = FromDu12(28, 118, 206, 22);
+constexpr Rect judgementSummary = FromDu12(37, 150, 305, 54);
+constexpr Rect nextButton{407, 431, 42, 27};
+constexpr Rect backButton{546, 434, 71, 25};
 }  // namespace ExplainPage
 
 namespace NumberPage {
 constexpr Rect client{0, 0, 700, 455};
-// 1028 .. 1035, left to right.
+// The eight codes, left to right.
 constexpr Rect codes[8] = {FromDu9(45, 116, 38, 18),  FromDu9(94, 116, 38, 18),  FromDu9(143, 116, 38, 18),
                            FromDu9(192, 116, 38, 18), FromDu9(241, 116, 38, 18), FromDu9(290, 116, 38, 18),
                            FromDu9(339, 116, 38, 18), FromDu9(388, 116, 38, 18)};
-constexpr Rect previousButton{60, 320, 42, 27};  // 1008, back to the explanation page
-constexpr Rect saveButton{505, 320, 42, 27};     // 1007
-constexpr Rect backButton{580, 395, 71, 25};     // 1004
+constexpr Rect previousButton{60, 320, 42, 27};  // back to the explanation page
+constexpr Rect saveButton{505, 320, 42, 27};
+constexpr Rect backButton{580, 395, 71, 25};
 }  // namespace NumberPage
 
 namespace HistoryPage {
 constexpr Rect client{0, 0, 700, 455};
-constexpr Rect list = FromDu12(6, 48, 334, 138);              // 1003
-constexpr Rect issueEdit = FromDu12(29, 202, 40, 12);         // 1047
-constexpr Rect drawNumberLabel = FromDu12(103, 202, 69, 11);  // 1049, shows bitmap 183 (138 x 21)
-constexpr Rect drawNumberEdit = FromDu12(175, 202, 34, 12);   // 1048
-constexpr Rect confirmButton{445, 404, 71, 25};               // 1050
-constexpr Rect backButton{580, 404, 71, 25};                  // 1004
+constexpr Rect list = FromDu12(6, 48, 334, 138);
+constexpr Rect issueEdit = FromDu12(29, 202, 40, 12);
+constexpr Rect drawNumberLabel = FromDu12(103, 202, 69, 11);  // shows bitmap 183 (138 x 21)
+constexpr Rect drawNumberEdit = FromDu12(175, 202, 34, 12);
+constexpr Rect confirmButton{445, 404, 71, 25};
+constexpr Rect backButton{580, 404, 71, 25};
 // The list's columns and their widths are those of res/RecordColumns.h; the list shows no header, so the
 // background carries the titles.
 }  // namespace HistoryPage
@@ -143,23 +143,23 @@ constexpr Rect backButton = HistoryPage::backButton;
 
 namespace PlayerPage {
 constexpr Rect client{0, 0, 700, 455};
-constexpr Rect nameEdit = FromDu12(139, 7, 43, 12);         // 1026
-constexpr Rect maleButton{296, 55, 15, 15};                 // 1042 先生
-constexpr Rect femaleButton{362, 55, 15, 15};               // 1043 小姐
-constexpr Rect zodiacCombo = FromDu12(139, 45, 27, 54);     // 1035, height includes the dropped list
-constexpr Rect saveButton{410, 92, 71, 25};                 // 1070
-constexpr Rect backButton{604, 92, 71, 25};                 // 1004
-constexpr Rect fortuneCodeEdit = FromDu12(90, 83, 98, 12);  // 1072
-constexpr Rect applyCodeButton{410, 168, 71, 25};           // 1073
-constexpr Rect fortuneHelpButton{566, 168, 117, 25};        // 1074
-constexpr Rect startYearEdit = FromDu12(11, 214, 22, 12);   // 1075
-// 1076 .. 1087, left to right under the chart.
+constexpr Rect nameEdit = FromDu12(139, 7, 43, 12);
+constexpr Rect maleButton{296, 55, 15, 15};              // 先生
+constexpr Rect femaleButton{362, 55, 15, 15};            // 小姐
+constexpr Rect zodiacCombo = FromDu12(139, 45, 27, 54);  // height includes the dropped list
+constexpr Rect saveButton{410, 92, 71, 25};
+constexpr Rect backButton{604, 92, 71, 25};
+constexpr Rect fortuneCodeEdit = FromDu12(90, 83, 98, 12);
+constexpr Rect applyCodeButton{410, 168, 71, 25};
+constexpr Rect fortuneHelpButton{566, 168, 117, 25};
+constexpr Rect startYearEdit = FromDu12(11, 214, 22, 12);
+// The twelve months, left to right under the chart.
 constexpr Rect monthEdits[12] = {
     FromDu12(40, 214, 13, 12),  FromDu12(61, 214, 13, 12),  FromDu12(85, 214, 13, 12),
     FromDu12(108, 214, 13, 12), FromDu12(135, 214, 13, 12), FromDu12(157, 214, 13, 12),
     FromDu12(180, 214, 13, 12), FromDu12(204, 214, 13, 12), FromDu12(227, 214, 13, 12),
     FromDu12(250, 214, 13, 12), FromDu12(274, 214, 13, 12), FromDu12(297, 214, 13, 12)};
-constexpr Rect nextYearEdit = FromDu12(318, 214, 22, 12);  // 1088
+constexpr Rect nextYearEdit = FromDu12(318, 214, 22, 12);
 // The fortune chart: the point of month 1 .. 12 and the height of level 0 .. 6 (a higher level is drawn
 // higher), in integer arithmetic. The player page places its points with them, the background draws its grid
 // through the same positions.
@@ -190,11 +190,11 @@ constexpr int markerSize = 11;  // bitmap 240, centred on each point
 
 namespace DateDialog {
 constexpr Rect client{0, 0, 350, 230};
-constexpr Rect datePicker = FromDu12(59, 26, 57, 15);  // 1030
-constexpr Rect issueEdit = FromDu12(59, 50, 57, 14);   // 1031
-constexpr Rect okButton{98, 175, 71, 25};              // 1032
-constexpr Rect cancelButton{194, 175, 71, 25};         // 2
-constexpr Rect helpButton{250, 15, 85, 25};            // 1077 关于预测
+constexpr Rect datePicker = FromDu12(59, 26, 57, 15);
+constexpr Rect issueEdit = FromDu12(59, 50, 57, 14);
+constexpr Rect okButton{98, 175, 71, 25};
+constexpr Rect cancelButton{194, 175, 71, 25};  // 2
+constexpr Rect helpButton{250, 15, 85, 25};     // 关于预测
 }  // namespace DateDialog
 
 namespace NoticeDialog {
@@ -237,8 +237,8 @@ constexpr int ledgerColumnW = 102;
 
 namespace AboutDialog {
 constexpr Rect client{0, 0, 350, 230};
-constexpr Rect link = FromDu9(64, 107, 137, 12);    // 1058, shows bitmap 204 (206 x 18)
-constexpr Rect credit = FromDu9(64, 124, 143, 12);  // 1059, shows bitmap 205 (215 x 18)
+constexpr Rect link = FromDu9(64, 107, 137, 12);    // shows bitmap 204 (206 x 18)
+constexpr Rect credit = FromDu9(64, 124, 143, 12);  // shows bitmap 205 (215 x 18)
 }  // namespace AboutDialog
 
 }  // namespace Layout

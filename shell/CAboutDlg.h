@@ -17,8 +17,8 @@ public:
     // program's help window, so no desktop opener is needed.
     static QString HelpAddress();
 
-    CHyperLinkCtrl link;  // 1058
-    QLabel credit;        // 1059
+    CHyperLinkCtrl link;
+    QLabel credit;
 
 protected:
     bool OnInitDialog() override;
