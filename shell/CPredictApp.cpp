@@ -91,8 +91,3 @@ void CPredictApp::SayOpenOutcome(OpenOutcome outcome) {
 void CPredictApp::OpenHelp(int kind) {
     ::OpenHelp(kind);
 }
-
-CPredictApp& theApp() {
-    assert(currentApp != nullptr && "theApp() used without an application object");
-    return *currentApp;
-}

@@ -11,8 +11,8 @@
 
 class CPredictApp : public CPredictStore {
 public:
-    // Becomes the application reached by theApp(), routes the messages said through the sink to modal
-    // message boxes captioned with the application's title, and says every load of the store that fails.
+    // Routes the messages said through the sink to modal message boxes captioned with the application's
+    // title, and says every load of the store that fails.
     // Names the process for the desktop: "morvint" (its data folder) and the desktop entry
     // "org.morvint.Quintara" (which its windows belong to). One object at a time.
     CPredictApp();
@@ -53,6 +53,3 @@ private:
     MessageSinkFunction previousSink;
     int exitCode = 0;
 };
-
-// The one application object of the run.
-CPredictApp& theApp();

@@ -129,9 +129,8 @@ public:
     // The safety copy before a change of many rows, into "backups" beside the database; written: its path.
     FileOutcome WriteSafetyCopy(std::string& written) const { return ::WriteSafetyCopy(connection, written); }
     // Replaces the database with the rows of the backup at path (store/DatabaseRestore.h) in one step, then
-    // reloads the player and the history. A backup that fails its check is refused without a message (the
-    // outcome says why); a write that fails shows Messages::kSaveFailed. Either way the database is as it
-    // was. beforeReplace (the safety copy) runs once the backup has passed, right before the replacement.
+    // reloads the player and the history. The outcome says why a backup was refused (its check) or why the
+    // write failed (its errno); either way the database is as it was. beforeReplace (the safety copy) runs once the backup has passed, right before the replacement.
     RestoreOutcome RestoreFrom(const std::string& path, const std::function<bool()>& beforeReplace = {});
     // The database file's path; empty without one.
     std::string DatabasePath() const { return connection.FilePath(); }
