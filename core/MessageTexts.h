@@ -1,6 +1,6 @@
 #pragma once
 // Every message the program shows, each with one name: the message boxes and questions of the windows, the
-// store's messages, what the command line says, and the pieces the longer sentences are built from. The code
+// words for what the store's actions came to, what the command line says, and the pieces the longer sentences are built from. The code
 // refers to the names, so a message is worded in one place and cannot drift apart between the window, the
 // command line and the tests. Plain C++ so that every layer can include it.
 //
@@ -49,8 +49,8 @@ std::string FormatText(const MessageText& message, const Arguments&... arguments
 
 namespace Messages {
 
-// The store, through the message sink: the database file cannot be opened, read or written. The words and
-// the caption are the program's since its first version.
+// The database file cannot be opened, read or written (shell/StoreMessages.h words the store's outcomes with
+// these). The words and the caption are the program's since its first version.
 inline constexpr MessageText kConnectFailed{"连接数据库失败!"};
 inline constexpr MessageText kPlayerLoadFailed{"读取数据库player失败!"};
 inline constexpr MessageText kHistoryLoadFailed{"读取数据库history失败!"};
@@ -115,8 +115,8 @@ inline constexpr MessageText kLedgerSettingIgnored{
 // The lunar calendar, asked for a day outside its tables.
 inline constexpr MessageText kDateOutOfRange{"日期超出范围！"};
 
-// The date dialog: why a date cannot be predicted. The store says kDayTaken too, when another copy of the
-// program saved that day first.
+// The date dialog: why a date cannot be predicted. A save refused by the store for the same reason says the
+// same words: kDayTaken when another copy of the program saved that day first.
 inline constexpr MessageText kPredictingThePast{"请勿对已开过奖的号码进行预测！", "请勿“预测”过去！"};
 inline constexpr MessageText kDayTaken{"这一天的开奖号码已被预测并保存过了。", "请勿重复预测！"};
 inline constexpr MessageText kCalendarTooOld{"此软件版本已经过旧，欲预测%1年的开奖号码，请下载升级版本。",
