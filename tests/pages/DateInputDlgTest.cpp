@@ -12,6 +12,7 @@
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QTest>
+#include <optional>
 #include <vector>
 
 #include "pages/CDateInputDlg.h"
@@ -90,49 +91,103 @@ TEST_F(DateInputDlgTest, OpensOnTodayAndHandsBackTheChosenDateWithTheTimeItOpene
     EXPECT_TRUE(noticeModes.empty());
 }
 
-TEST_F(DateInputDlgTest, TodayIsAcceptedAndYesterdayRefusedAsPastWithTheDateNotice) {
-    FixedClock clock(2010, 3, 5, 23, 59, 0);
-    CDateInputDlg today(*app, app->state, OpenHelp);
-    Enter(today, QDate(2010, 3, 5), QStringLiteral("1"));
-    EXPECT_TRUE(Accepted(today));
+// The dialog asks the rules of the history (tested case by case in HistoryRulesTest) and says each refusal in
+// its own words, with the date notice for a date that cannot be predicted; the dialog stays open with what
+// was entered. Each case on its own clock and history.
+struct DateCase {
+    const char* what;
+    COleDateTime clock;
+    std::vector<std::string> saved;  // the records' dates
+    QDate date;
+    QString issue;
+    std::optional<RecordedMessage> refusal;  // none: accepted
+    bool notice = false;
+};
 
-    CDateInputDlg yesterday(*app, app->state, OpenHelp);
-    Enter(yesterday, QDate(2010, 3, 4), QStringLiteral("1"));
-    EXPECT_TRUE(StillOpen(yesterday));
-    EXPECT_EQ(messages, std::vector<RecordedMessage>{kPast});
-    EXPECT_EQ(noticeModes, std::vector{NoticeMode::dateNotPredictable});
-    EXPECT_EQ(yesterday.datePicker.date(), QDate(2010, 3, 4)) << "a refusal keeps what was entered";
-    EXPECT_EQ(yesterday.issueEdit.text(), QStringLiteral("1"));
-}
+TEST_F(DateInputDlgTest, EachRefusalIsSaidInItsWordsAndOnlyADateThatCannotBePredictedBringsTheNotice) {
+    const COleDateTime evening(2010, 3, 5, 23, 59, 0);
+    const std::vector<DateCase> cases = {
+        {"today, a minute before midnight", evening, {}, QDate(2010, 3, 5), QStringLiteral("1"), {}},
+        {"yesterday", evening, {}, QDate(2010, 3, 4), QStringLiteral("1"), kPast, true},
+        {"before the first draw, on an earlier clock",
+         COleDateTime(2009, 1, 1),
+         {},
+         QDate(2009, 6, 16),
+         QStringLiteral("1"),
+         kPast,
+         true},
+        {"the first draw", COleDateTime(2009, 1, 1), {}, QDate(2009, 6, 17), QStringLiteral("1"), {}},
+        {"a day predicted at another time, with another issue",
+         COleDateTime(2010, 3, 5, 9, 0, 0),
+         {"2010-03-06 21:15:00", "2010-03-08 10:00:00"},
+         QDate(2010, 3, 8),
+         QStringLiteral("another issue"),
+         kAlreadyPredicted,
+         true},
+        {"the day between two predicted ones",
+         COleDateTime(2010, 3, 5, 9, 0, 0),
+         {"2010-03-06 21:15:00", "2010-03-08 10:00:00"},
+         QDate(2010, 3, 7),
+         QStringLiteral("another issue"),
+         {}},
+        {"a past day that was predicted too: only the past is said",
+         COleDateTime(2010, 3, 5),
+         {"2010-03-01 12:00:00"},
+         QDate(2010, 3, 1),
+         QString(),
+         kPast,
+         true},
+        {"the calendar's last day",
+         COleDateTime(2011, 12, 30),
+         {},
+         QDate(2011, 12, 31),
+         QStringLiteral("11356"),
+         {}},
+        {"the year after the calendar",
+         COleDateTime(2011, 12, 30),
+         {},
+         QDate(2012, 1, 1),
+         QStringLiteral("12001"),
+         kTooNew},
+        {"no issue", COleDateTime(2010, 3, 5), {}, QDate(2010, 3, 5), QString(), kNoIssue},
+        {"one blank", COleDateTime(2010, 3, 5), {}, QDate(2010, 3, 5), QStringLiteral(" "), kNoIssue},
+        {"two blanks", COleDateTime(2010, 3, 5), {}, QDate(2010, 3, 5), QStringLiteral("  "), kNoIssue},
+        {"three blanks are taken as typed",
+         COleDateTime(2010, 3, 5),
+         {},
+         QDate(2010, 3, 5),
+         QStringLiteral("   "),
+         {}},
+    };
+    for (const DateCase& date : cases) {
+        SCOPED_TRACE(date.what);
+        FixedClock clock(date.clock.GetYear(), date.clock.GetMonth(), date.clock.GetDay(),
+                         date.clock.GetHour(), date.clock.GetMinute(), date.clock.GetSecond());
+        Sql("DELETE FROM data_history");
+        int order = 0;
+        for (const std::string& saved : date.saved) {
+            AddRecord(++order, saved, kCodes);
+        }
+        app->LoadHistory();
+        messages.clear();
+        noticeModes.clear();
+        CDateInputDlg dialog(*app, app->state, OpenHelp);
 
-TEST_F(DateInputDlgTest, NothingBeforeTheFirstDrawIsAcceptedEvenWhenTheClockIsEarlier) {
-    FixedClock clock(2009, 1, 1);
-    CDateInputDlg beforeFirst(*app, app->state, OpenHelp);
-    Enter(beforeFirst, QDate(2009, 6, 16), QStringLiteral("1"));
-    EXPECT_TRUE(StillOpen(beforeFirst));
-    EXPECT_EQ(messages, std::vector<RecordedMessage>{kPast});
+        Enter(dialog, date.date, date.issue);
 
-    CDateInputDlg firstDraw(*app, app->state, OpenHelp);
-    Enter(firstDraw, QDate(2009, 6, 17), QStringLiteral("1"));
-    EXPECT_TRUE(Accepted(firstDraw));
-}
-
-TEST_F(DateInputDlgTest, ADateAlreadyPredictedIsRefusedWhateverItsTimeAndIssue) {
-    FixedClock clock(2010, 3, 5, 9, 0, 0);
-    SaveHistory(1, "2010-03-06 21:15:00");
-    SaveHistory(2, "2010-03-08 10:00:00");
-    CDateInputDlg dialog(*app, app->state, OpenHelp);
-
-    Enter(dialog, QDate(2010, 3, 8), QStringLiteral("another issue"));
-
-    EXPECT_TRUE(StillOpen(dialog));
-    EXPECT_EQ(messages, std::vector<RecordedMessage>{kAlreadyPredicted});
-    EXPECT_EQ(noticeModes, std::vector{NoticeMode::dateNotPredictable});
-
-    messages.clear();
-    Enter(dialog, QDate(2010, 3, 7), QStringLiteral("another issue"));
-    EXPECT_TRUE(Accepted(dialog));
-    EXPECT_TRUE(messages.empty());
+        if (!date.refusal) {
+            EXPECT_TRUE(Accepted(dialog));
+            EXPECT_EQ(dialog.issueInput, date.issue);
+            EXPECT_TRUE(messages.empty());
+            continue;
+        }
+        EXPECT_TRUE(StillOpen(dialog));
+        EXPECT_EQ(messages, std::vector<RecordedMessage>{*date.refusal});
+        EXPECT_EQ(noticeModes,
+                  date.notice ? std::vector{NoticeMode::dateNotPredictable} : std::vector<NoticeMode>{});
+        EXPECT_EQ(dialog.datePicker.date(), date.date) << "a refusal keeps what was entered";
+        EXPECT_EQ(dialog.issueEdit.text(), date.issue);
+    }
 }
 
 // Another copy saved the 8th after this one loaded its history; a record this one had loaded is gone from the
@@ -230,30 +285,6 @@ TEST_F(DateInputDlgTest, AnArchiveRacedByTheOtherCopySaysTheRecordsChangedAndKee
     EXPECT_EQ(app->Record(1).open_data, "111") << "the dialog's copy read the file again";
 }
 
-TEST_F(DateInputDlgTest, APastDateThatWasAlsoPredictedShowsOnlyThePastRefusal) {
-    FixedClock clock(2010, 3, 5);
-    SaveHistory(1, "2010-03-01 12:00:00");
-    CDateInputDlg dialog(*app, app->state, OpenHelp);
-
-    Enter(dialog, QDate(2010, 3, 1), QString());
-
-    EXPECT_EQ(messages, std::vector<RecordedMessage>{kPast});
-    EXPECT_EQ(noticeModes, std::vector{NoticeMode::dateNotPredictable});
-}
-
-TEST_F(DateInputDlgTest, TheLastYearOfTheCalendarIsAcceptedAndTheNextRefusedWithoutNotice) {
-    FixedClock clock(2011, 12, 30);
-    CDateInputDlg lastDay(*app, app->state, OpenHelp);
-    Enter(lastDay, QDate(2011, 12, 31), QStringLiteral("11356"));
-    EXPECT_TRUE(Accepted(lastDay));
-
-    CDateInputDlg nextYear(*app, app->state, OpenHelp);
-    Enter(nextYear, QDate(2012, 1, 1), QStringLiteral("12001"));
-    EXPECT_TRUE(StillOpen(nextYear));
-    EXPECT_EQ(messages, std::vector<RecordedMessage>{kTooNew});
-    EXPECT_TRUE(noticeModes.empty());
-}
-
 // The extended calendar runs to the end of 2099; its refusal names the year after, in the same words.
 TEST_F(DateInputDlgTest, TheExtendedCalendarTakesDrawsUpTo2099AndNamesTheNextYearWhenRefusing) {
     const EditionScope extended(CalendarEdition::Extended);
@@ -289,23 +320,6 @@ TEST_F(DateInputDlgTest, ThePickerReachesTodayAndTheFirstRefusedYear) {
     CDateInputDlg dialog(*app, app->state, OpenHelp);
     dialog.show();
     EXPECT_EQ(dialog.datePicker.maximumDate(), QDate(2100, 12, 31));
-}
-
-TEST_F(DateInputDlgTest, UpToTwoBlanksAreNoIssueButThreeBlanksAreTakenAsTyped) {
-    FixedClock clock(2010, 3, 5);
-    for (const QString& blank : {QString(), QStringLiteral(" "), QStringLiteral("  ")}) {
-        messages.clear();
-        CDateInputDlg dialog(*app, app->state, OpenHelp);
-        Enter(dialog, QDate(2010, 3, 5), blank);
-        EXPECT_TRUE(StillOpen(dialog)) << '"' << blank.toStdString() << '"';
-        EXPECT_EQ(messages, std::vector<RecordedMessage>{kNoIssue});
-    }
-    EXPECT_TRUE(noticeModes.empty());
-
-    CDateInputDlg threeBlanks(*app, app->state, OpenHelp);
-    Enter(threeBlanks, QDate(2010, 3, 5), QStringLiteral("   "));
-    EXPECT_TRUE(Accepted(threeBlanks));
-    EXPECT_EQ(threeBlanks.issueInput, QStringLiteral("   "));
 }
 
 TEST_F(DateInputDlgTest, EnterInTheIssueFieldRunsTheSameChecks) {
