@@ -36,12 +36,17 @@ put store/B.cpp '#include "store/B.h"' '#include "core/A.h"' '  #  include "cont
 put res/Layout.h '#include "core/A.h"'
 put pages/E.cpp '#include "shell/D.h"' '#include "app/F.h"' '#include "tests/support/S.h"'
 put shell/G.cpp '#include "pages/E.h"' '#include "app/F.h"'
+# The message sink lives in shell/: the store and the core return outcomes and never show a message.
+put store/Speaks.cpp '#include "store/B.h"' '#include "shell/MessageSink.h"'
+put core/Speaks.cpp '#include "shell/MessageSink.h"'
 
 if bash "$check" "$scratch" >"$scratch/out" 2>&1; then
     fail "includes that point up were let through"
 fi
 expected=(
     'core/A.h:2: includes "store/B.h": core/ may not include from store/'
+    'core/Speaks.cpp:1: includes "shell/MessageSink.h": core/ may not include from shell/'
+    'store/Speaks.cpp:2: includes "shell/MessageSink.h": store/ may not include from shell/'
     'pages/E.cpp:2: includes "app/F.h": pages/ may not include from app/'
     'pages/E.cpp:3: includes "tests/support/S.h": pages/ may not include from tests/'
     'res/Layout.h:1: includes "core/A.h": res/ may not include from core/'
