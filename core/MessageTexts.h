@@ -1,8 +1,8 @@
 #pragma once
 // Every message the program shows, each with one name: the message boxes and questions of the windows, the
-// words for what the store's actions came to, what the command line says, and the pieces the longer sentences are built from. The code
-// refers to the names, so a message is worded in one place and cannot drift apart between the window, the
-// command line and the tests. Plain C++ so that every layer can include it.
+// words for what the store's actions came to, what the command line says, and the pieces the longer sentences
+// are built from. The code refers to the names, so a message is worded in one place and cannot drift apart
+// between the window, the command line and the tests. Plain C++ so that every layer can include it.
 //
 // %1, %2 … stand for what a message names (a row, a year, a file, a count); FormatText fills them in, as
 // QString::arg does on the Qt side. A file named in a message is always the quoted, shortened name of

@@ -130,7 +130,8 @@ public:
     FileOutcome WriteSafetyCopy(std::string& written) const { return ::WriteSafetyCopy(connection, written); }
     // Replaces the database with the rows of the backup at path (store/DatabaseRestore.h) in one step, then
     // reloads the player and the history. The outcome says why a backup was refused (its check) or why the
-    // write failed (its errno); either way the database is as it was. beforeReplace (the safety copy) runs once the backup has passed, right before the replacement.
+    // write failed (its errno); either way the database is as it was. beforeReplace (the safety copy) runs
+    // once the backup has passed, right before the replacement.
     RestoreOutcome RestoreFrom(const std::string& path, const std::function<bool()>& beforeReplace = {});
     // The database file's path; empty without one.
     std::string DatabasePath() const { return connection.FilePath(); }

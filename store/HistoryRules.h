@@ -9,7 +9,7 @@
 class CHistorySlots;
 
 // Why a new prediction cannot start; none when it can.
-enum class [[nodiscard]] PredictionRefusal {
+enum class [[nodiscard]] PredictionRefusal{
     none,
     past,              // before the first draw the program knows, or before today (today itself is fine)
     alreadyPredicted,  // the history holds a prediction for that day, whatever its issue

@@ -14,8 +14,8 @@
 #include "store/CPredictStore.h"
 #include "store/CSqliteConnection.h"
 #include "store/DatabaseSchema.h"
-#include "tools/emptydb/EmptyDatabase.h"
 #include "tests/support/StoreRecords.h"
+#include "tools/emptydb/EmptyDatabase.h"
 
 namespace {
 
@@ -116,7 +116,8 @@ void BM_ArchiveOldest300Of399(benchmark::State& state) {
         static_cast<void>(store->OpenDatabase(work));
         store->LoadHistory();
         state.ResumeTiming();
-        ok = store->ArchiveRecords(oldest) == ArchiveOutcome::archived && store->NextRecordOrder() == 100 && ok;
+        ok = store->ArchiveRecords(oldest) == ArchiveOutcome::archived && store->NextRecordOrder() == 100 &&
+             ok;
     }
     if (!ok) {
         state.SkipWithError("the archive failed");

@@ -6,8 +6,8 @@
 
 #include "shell/MessageSink.h"
 #include "store/CPredictStore.h"
-#include "tools/emptydb/EmptyDatabase.h"
 #include "tests/support/StoreRecords.h"
+#include "tools/emptydb/EmptyDatabase.h"
 
 CProgramFolder::CProgramFolder() {
     if (!folder.isValid()) {
