@@ -51,6 +51,11 @@ bool OpensCalendar(const QKeyEvent& key) {
            (key.key() == Qt::Key_Down && modifiers == Qt::AltModifier);
 }
 
+bool LeavesField(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    return (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) && modifiers == Qt::NoModifier;
+}
+
 void OpenCalendar(QDateEdit& picker) {
     QStyleOptionComboBox option;
     option.initFrom(&picker);
@@ -122,10 +127,18 @@ bool CDateInputDlg::OnInitDialog() {
 }
 
 bool CDateInputDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &datePicker && event->type() == QEvent::KeyPress &&
-        OpensCalendar(*static_cast<QKeyEvent*>(event))) {
-        OpenCalendar(datePicker);
-        return true;
+    if (watched == &datePicker && event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (OpensCalendar(key)) {
+            OpenCalendar(datePicker);
+            return true;
+        }
+        // A date edit walks its year, month and day on Tab, so an issue typed after one Tab went into the
+        // date. Tab leaves the field here as everywhere else; the arrows still move between the parts.
+        if (LeavesField(key)) {
+            focusNextPrevChild(key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier));
+            return true;
+        }
     }
     return CPageDialog::eventFilter(watched, event);
 }

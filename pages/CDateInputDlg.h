@@ -42,7 +42,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    // F4 and Alt+Down on the picker open its calendar.
+    // F4 and Alt+Down on the picker open its calendar; Tab and Shift+Tab leave it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

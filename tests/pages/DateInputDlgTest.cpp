@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QDate>
 #include <QDir>
@@ -352,6 +353,27 @@ TEST_F(DateInputDlgTest, F4AndAltDownOpenTheCalendarFromTheKeyboard) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return !calendar->isVisible(); }));
     }
     EXPECT_TRUE(dialog.isVisible()) << "the keys open the calendar, they do not end the dialog";
+}
+
+// One Tab takes the player from the date to the issue, whichever part of the date is being edited; the issue
+// typed then lands in 期号 and the date stays as it was. Shift+Tab goes back to the date.
+TEST_F(DateInputDlgTest, TabLeavesTheDateForTheIssueAndShiftTabComesBack) {
+    FixedClock clock(2010, 3, 5);
+    CDateInputDlg dialog(*app, app->state, OpenHelp);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    ASSERT_EQ(QApplication::focusWidget(), &dialog.datePicker);
+    dialog.datePicker.setCurrentSection(QDateTimeEdit::YearSection);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &dialog.issueEdit);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("10064"));
+    EXPECT_EQ(dialog.issueEdit.text(), QStringLiteral("10064"));
+    EXPECT_EQ(dialog.datePicker.date(), QDate(2010, 3, 5));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), &dialog.datePicker);
+    EXPECT_EQ(dialog.datePicker.date(), QDate(2010, 3, 5));
 }
 
 TEST_F(DateInputDlgTest, CancelEndsTheDialogWithoutChecks) {
