@@ -52,6 +52,23 @@ void DecodeYears(int byte, int currentYear, CalendarEdition edition, int& startY
 
 }  // namespace
 
+FortuneCodeFault FindFortuneCodeFault(const std::string& code) {
+    if (code.size() != kFortuneCodeLength) {
+        return FortuneCodeFault::wrongLength;
+    }
+    const int month = DecodeMonth(SignedByte(code, 1));
+    if (month < 1 || month > kFortuneMonths) {
+        return FortuneCodeFault::badMonth;
+    }
+    for (std::size_t position = 2; position < kFortuneCodeLength; ++position) {
+        const int level = DecodeLevel(SignedByte(code, position));
+        if (level < 0 || level > kHighestFortuneLevel) {
+            return FortuneCodeFault::badLevel;
+        }
+    }
+    return FortuneCodeFault::none;
+}
+
 FortuneChart DecodeFortuneCode(const std::string& code, int currentYear, int currentMonth,
                                int previousStartYear, int previousNextYear, CalendarEdition edition) {
     FortuneChart chart;
