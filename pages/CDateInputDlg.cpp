@@ -7,7 +7,9 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <algorithm>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "core/CalendarEdition.h"
 #include "core/PredictionState.h"
@@ -54,6 +56,26 @@ bool OpensCalendar(const QKeyEvent& key) {
 bool LeavesField(const QKeyEvent& key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
     return (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) && modifiers == Qt::NoModifier;
+}
+
+// The issue after issue: its number one higher in as many digits (one more when they all carry). Issues that
+// are not plain numbers have no next one the dialog could guess.
+QString NextIssue(const std::string& issue) {
+    if (issue.empty() ||
+        !std::all_of(issue.begin(), issue.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return {};
+    }
+    std::string next = issue;
+    auto digit = next.rbegin();
+    for (; digit != next.rend() && *digit == '9'; ++digit) {
+        *digit = '0';
+    }
+    if (digit == next.rend()) {
+        next.insert(next.begin(), '1');
+    } else {
+        ++*digit;
+    }
+    return QString::fromStdString(next);
 }
 
 void OpenCalendar(QDateEdit& picker) {
@@ -122,8 +144,34 @@ bool CDateInputDlg::OnInitDialog() {
     SetUpSkinButton(helpButton, Layout::DateDialog::helpButton, kPredictHelpHotBitmap, kPredictHelpBitmap,
                     kOliveKey, QStringLiteral("关于预测"));
     UpdateData(false);
+    // The issue follows the date until the player types one: an issue handed in is the player's own.
+    issueTyped = !issueInput.isEmpty();
+    connect(&issueEdit, &QLineEdit::textEdited, this, [this] { issueTyped = true; });
+    connect(&datePicker, &QDateEdit::dateChanged, this, &CDateInputDlg::SuggestIssue);
+    SuggestIssue();
     datePicker.setFocus();
     return true;
+}
+
+// Draws come day after day: when the last saved prediction is for the day before the chosen date, its issue
+// is most likely the one before this one. The guess is selected, so typing replaces it.
+void CDateInputDlg::SuggestIssue() {
+    if (issueTyped) {
+        return;
+    }
+    QString suggestion;
+    const std::vector<int> recordSlots = store.RecordSlots();
+    if (!recordSlots.empty()) {
+        const HistoryRecord& last = store.Record(*std::max_element(recordSlots.begin(), recordSlots.end()));
+        const COleDateTime& lastDate = last.record_date;
+        if (lastDate.GetStatus() == COleDateTime::valid &&
+            QDate(lastDate.GetYear(), lastDate.GetMonth(), lastDate.GetDay()).addDays(1) ==
+                datePicker.date()) {
+            suggestion = NextIssue(last.open_order);
+        }
+    }
+    issueEdit.setText(suggestion);
+    issueEdit.selectAll();
 }
 
 bool CDateInputDlg::eventFilter(QObject* watched, QEvent* event) {
