@@ -68,8 +68,8 @@ void CPlayerPage::ComputeFortuneChart() {
     const COleDateTime now = COleDateTime::GetCurrentTime();
     const std::string code = FortuneCodeBytes(fortuneCodeText);
     const FortuneCodeFault fault = FindFortuneCodeFault(code);
-    // Only a code saved by an earlier version, which saved any 14 characters, can be faulty here. A first
-    // month outside 1 .. 12 would label the chart with month 0 or 13: such a code is drawn as no code at all.
+    // Only a code saved by an earlier version, which saved any 14 characters, can be faulty here. Its first
+    // month could label the chart with month 0 or 13: such a code is drawn as no code at all.
     const FortuneChart chart =
         DecodeFortuneCode(fault == FortuneCodeFault::badMonth ? std::string() : code, now.GetYear(),
                           now.GetMonth(), startYear, nextYear, CurrentCalendarEdition());

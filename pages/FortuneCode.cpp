@@ -56,8 +56,9 @@ FortuneCodeFault FindFortuneCodeFault(const std::string& code) {
     if (code.size() != kFortuneCodeLength) {
         return FortuneCodeFault::wrongLength;
     }
-    const int month = DecodeMonth(SignedByte(code, 1));
-    if (month < 1 || month > kFortuneMonths) {
+    // Only the characters the code is written with: ':' to '<' would decode to 10 .. 12 as well.
+    const char month = code[1];
+    if (!((month >= '1' && month <= '9') || (month >= 'A' && month <= 'C'))) {
         return FortuneCodeFault::badMonth;
     }
     for (std::size_t position = 2; position < kFortuneCodeLength; ++position) {

@@ -47,8 +47,8 @@ struct FortuneChart {
 enum class FortuneCodeFault {
     none,
     wrongLength,  // not 14 bytes
-    badMonth,     // position 1 decodes to no month 1 .. 12
-    badLevel,     // a level outside 0 .. 6
+    badMonth,  // position 1 is none of '1' .. '9', 'A' .. 'C'; the decoding alone would label month 0 or 13
+    badLevel,  // a level outside 0 .. 6
 };
 FortuneCodeFault FindFortuneCodeFault(const std::string& code);
 

@@ -141,8 +141,9 @@ TEST(FortuneCodeTest, TheFirstFaultOfACodeDecidesItsRefusal) {
     for (const std::string code : {"", "8A01234565432", "8A0123456543210"}) {
         EXPECT_EQ(FindFortuneCodeFault(code), FortuneCodeFault::wrongLength) << code;
     }
-    // Month 0, 13, a lower-case letter, a high byte; a bad month is named before bad levels.
-    for (const std::string code : {"80012345654321", "8D012345654321", "8a012345654321",
+    // Month 0, 13, a lower-case letter, a character that decodes to 10 but is not how a month is written, a
+    // high byte; a bad month is named before bad levels.
+    for (const std::string code : {"80012345654321", "8D012345654321", "8a012345654321", "8:012345654321",
                                    "8\xB0"
                                    "012345654321",
                                    "8D777777777777"}) {
