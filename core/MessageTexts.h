@@ -142,6 +142,8 @@ inline constexpr MessageText kSaved{"预测结果已被保存到数据库中！\
 
 // The player page: the fortune code and the chart drawn from it.
 inline constexpr MessageText kFortuneCodeWrong{"财运代码输入错误，请校对！", "代码输入错误"};
+inline constexpr MessageText kFortuneMonthWrong{"财运代码的第二位表示起始月份，应为1～9或A～C，请校对！",
+                                                "代码输入错误"};
 inline constexpr MessageText kNotAnInteger{"请键入一个整数。"};
 inline constexpr MessageText kNoFortuneChart{"财运代码错误,不能生成财运走势图!", "财运代码错误"};
 

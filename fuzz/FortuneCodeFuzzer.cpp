@@ -47,6 +47,23 @@ void CheckLevels(const FortuneChart& chart) {
     Require(chart.codeValid == chart.badLevelPositions.empty());
 }
 
+// The check before saving agrees with the chart: a code it passes has a first month of 1 .. 12 and every
+// level drawn; a bad month is one not written as 1 .. 9 or A .. C.
+void CheckFault(const std::string& code, const FortuneChart& chart) {
+    const FortuneCodeFault fault = FindFortuneCodeFault(code);
+    if (code.size() != kFortuneCodeLength) {
+        Require(fault == FortuneCodeFault::wrongLength);
+        return;
+    }
+    const char month = code[1];
+    const bool written = (month >= '1' && month <= '9') || (month >= 'A' && month <= 'C');
+    Require((fault == FortuneCodeFault::badMonth) == !written);
+    if (written) {
+        Require(chart.monthLabels[0] >= 1 && chart.monthLabels[0] <= kFortuneMonths);
+        Require((fault == FortuneCodeFault::none) == chart.codeValid);
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -61,6 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const FortuneChart chart =
         DecodeFortuneCode(code, currentYear, currentMonth, previousStart, previousNext, edition);
+    CheckFault(code, chart);
 
     if (code.size() == kFortuneCodeLength) {
         CheckYears(code, chart, previousStart, previousNext, currentYear, edition);

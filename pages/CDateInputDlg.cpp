@@ -7,7 +7,9 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <algorithm>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "core/CalendarEdition.h"
 #include "core/PredictionState.h"
@@ -49,6 +51,31 @@ bool OpensCalendar(const QKeyEvent& key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
     return (key.key() == Qt::Key_F4 && modifiers == Qt::NoModifier) ||
            (key.key() == Qt::Key_Down && modifiers == Qt::AltModifier);
+}
+
+bool LeavesField(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    return (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) && modifiers == Qt::NoModifier;
+}
+
+// The issue after issue: its number one higher in as many digits (one more when they all carry). Issues that
+// are not plain numbers have no next one the dialog could guess.
+QString NextIssue(const std::string& issue) {
+    if (issue.empty() ||
+        !std::all_of(issue.begin(), issue.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return {};
+    }
+    std::string next = issue;
+    auto digit = next.rbegin();
+    for (; digit != next.rend() && *digit == '9'; ++digit) {
+        *digit = '0';
+    }
+    if (digit == next.rend()) {
+        next.insert(next.begin(), '1');
+    } else {
+        ++*digit;
+    }
+    return QString::fromStdString(next);
 }
 
 void OpenCalendar(QDateEdit& picker) {
@@ -117,15 +144,49 @@ bool CDateInputDlg::OnInitDialog() {
     SetUpSkinButton(helpButton, Layout::DateDialog::helpButton, kPredictHelpHotBitmap, kPredictHelpBitmap,
                     kOliveKey, QStringLiteral("关于预测"));
     UpdateData(false);
+    // The issue follows the date until the player types one: an issue handed in is the player's own.
+    issueTyped = !issueInput.isEmpty();
+    connect(&issueEdit, &QLineEdit::textEdited, this, [this] { issueTyped = true; });
+    connect(&datePicker, &QDateEdit::dateChanged, this, &CDateInputDlg::SuggestIssue);
+    SuggestIssue();
     datePicker.setFocus();
     return true;
 }
 
+// Draws come day after day: when the last saved prediction is for the day before the chosen date, its issue
+// is most likely the one before this one. The guess is selected, so typing replaces it.
+void CDateInputDlg::SuggestIssue() {
+    if (issueTyped) {
+        return;
+    }
+    QString suggestion;
+    const std::vector<int> recordSlots = store.RecordSlots();
+    if (!recordSlots.empty()) {
+        const HistoryRecord& last = store.Record(*std::max_element(recordSlots.begin(), recordSlots.end()));
+        const COleDateTime& lastDate = last.record_date;
+        if (lastDate.GetStatus() == COleDateTime::valid &&
+            QDate(lastDate.GetYear(), lastDate.GetMonth(), lastDate.GetDay()).addDays(1) ==
+                datePicker.date()) {
+            suggestion = NextIssue(last.open_order);
+        }
+    }
+    issueEdit.setText(suggestion);
+    issueEdit.selectAll();
+}
+
 bool CDateInputDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &datePicker && event->type() == QEvent::KeyPress &&
-        OpensCalendar(*static_cast<QKeyEvent*>(event))) {
-        OpenCalendar(datePicker);
-        return true;
+    if (watched == &datePicker && event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (OpensCalendar(key)) {
+            OpenCalendar(datePicker);
+            return true;
+        }
+        // A date edit walks its year, month and day on Tab, so an issue typed after one Tab went into the
+        // date. Tab leaves the field here as everywhere else; the arrows still move between the parts.
+        if (LeavesField(key)) {
+            focusNextPrevChild(key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier));
+            return true;
+        }
     }
     return CPageDialog::eventFilter(watched, event);
 }

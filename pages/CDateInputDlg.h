@@ -42,7 +42,7 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    // F4 and Alt+Down on the picker open its calendar.
+    // F4 and Alt+Down on the picker open its calendar; Tab and Shift+Tab leave it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -51,6 +51,9 @@ private:
     };
 
     void SetPickerRange();
+    // Puts the issue after the last saved one into 期号 when that was the day before the chosen date, and
+    // empties it otherwise; not once the player has typed an issue.
+    void SuggestIssue();
     // Archives what a full history needs to take a prediction; true when there is room now.
     bool MakeRoom();
     // Shows the refusal; a refused date also gets the date notice.
@@ -58,6 +61,7 @@ private:
 
     // The picker holds a date and the time of day last put into it; it hands both back.
     TimeOfDay pickerTime;
+    bool issueTyped = false;
 
     CPredictStore& store;
     const PredictionState& state;

@@ -46,6 +46,20 @@ QString MonthBoxName(std::size_t index) {
 
 }  // namespace
 
+const MessageText* CPlayerPage::FortuneCodeRefusal(FortuneCodeFault fault) {
+    switch (fault) {
+        case FortuneCodeFault::none:
+            return nullptr;
+        case FortuneCodeFault::wrongLength:
+            return &Messages::kFortuneCodeWrong;
+        case FortuneCodeFault::badMonth:
+            return &Messages::kFortuneMonthWrong;
+        case FortuneCodeFault::badLevel:
+            return &Messages::kNoFortuneChart;
+    }
+    return nullptr;
+}
+
 const std::array<QString, 12> CPlayerPage::kAnimals = {
     QStringLiteral("鼠"), QStringLiteral("牛"), QStringLiteral("虎"), QStringLiteral("兔"),
     QStringLiteral("龙"), QStringLiteral("蛇"), QStringLiteral("马"), QStringLiteral("羊"),
@@ -109,6 +123,8 @@ bool CPlayerPage::OnInitDialog() {
 
     UpdateData(false);
     ComputeFortuneChart();
+    // The name is there to be replaced: typing into the box replaces "新玩家" rather than adding to it.
+    nameEdit.selectAll();
     return true;
 }
 
@@ -201,11 +217,12 @@ void CPlayerPage::OnSave() {
     PostNavigate(NavStage::Player, NavCode::ProfileSaved);
 }
 
-// Only the length is checked before saving: a code with bad levels is saved, then reported by the chart.
+// Only a code that can be drawn is saved: one saved with a bad month or level would say so on every visit.
 void CPlayerPage::OnApplyCode() {
     UpdateData(true);
-    if (FortuneCodeBytes(fortuneCodeText).size() != kFortuneCodeLength) {
-        MessageBox(Messages::kFortuneCodeWrong, this);
+    if (const MessageText* refusal =
+            FortuneCodeRefusal(FindFortuneCodeFault(FortuneCodeBytes(fortuneCodeText)))) {
+        MessageBox(*refusal, this);
         return;
     }
     if (const MessageText* said = MessageFor(store.SaveFortuneCode(fortuneCodeText.toStdString()))) {

@@ -15,6 +15,7 @@
 #include "shell/OpenHelp.h"
 
 class CPredictStore;
+struct MessageText;
 
 class CPlayerPage : public CPageDialog {
     Q_OBJECT
@@ -29,6 +30,8 @@ public:
 
     // The code as the chart reads it: the bytes of its GBK encoding (a Chinese character counts two bytes).
     static std::string FortuneCodeBytes(const QString& code);
+    // The words that refuse a code with fault; none for a code that can be saved.
+    static const MessageText* FortuneCodeRefusal(FortuneCodeFault fault);
 
     CSkinButton saveButton;  // 保存 (profile)
     CSkinButton backButton;

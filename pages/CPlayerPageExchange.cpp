@@ -66,16 +66,20 @@ bool CPlayerPage::ExchangeInteger(CColorEdit& edit, int& value, bool saveAndVali
 
 void CPlayerPage::ComputeFortuneChart() {
     const COleDateTime now = COleDateTime::GetCurrentTime();
+    const std::string code = FortuneCodeBytes(fortuneCodeText);
+    const FortuneCodeFault fault = FindFortuneCodeFault(code);
+    // Only a code saved by an earlier version, which saved any 14 characters, can be faulty here. Its first
+    // month could label the chart with month 0 or 13: such a code is drawn as no code at all.
     const FortuneChart chart =
-        DecodeFortuneCode(FortuneCodeBytes(fortuneCodeText), now.GetYear(), now.GetMonth(), startYear,
-                          nextYear, CurrentCalendarEdition());
+        DecodeFortuneCode(fault == FortuneCodeFault::badMonth ? std::string() : code, now.GetYear(),
+                          now.GetMonth(), startYear, nextYear, CurrentCalendarEdition());
     startYear = chart.startYear;
     nextYear = chart.nextYear;
     monthLabels = chart.monthLabels;
     UpdateData(false);
-    // One message per bad level; the years and months are already on show.
-    for (std::size_t i = 0; i < chart.badLevelPositions.size(); ++i) {
-        MessageBox(Messages::kNoFortuneChart, this);
+    // One message for the whole code, with the labels already on show; the chart is the flat line.
+    if (fault == FortuneCodeFault::badMonth || fault == FortuneCodeFault::badLevel) {
+        MessageBox(*FortuneCodeRefusal(fault), this);
     }
     chartValues = chart.chartValues;
     codeValid = chart.codeValid;

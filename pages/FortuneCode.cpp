@@ -52,6 +52,24 @@ void DecodeYears(int byte, int currentYear, CalendarEdition edition, int& startY
 
 }  // namespace
 
+FortuneCodeFault FindFortuneCodeFault(const std::string& code) {
+    if (code.size() != kFortuneCodeLength) {
+        return FortuneCodeFault::wrongLength;
+    }
+    // Only the characters the code is written with: ':' to '<' would decode to 10 .. 12 as well.
+    const char month = code[1];
+    if (!((month >= '1' && month <= '9') || (month >= 'A' && month <= 'C'))) {
+        return FortuneCodeFault::badMonth;
+    }
+    for (std::size_t position = 2; position < kFortuneCodeLength; ++position) {
+        const int level = DecodeLevel(SignedByte(code, position));
+        if (level < 0 || level > kHighestFortuneLevel) {
+            return FortuneCodeFault::badLevel;
+        }
+    }
+    return FortuneCodeFault::none;
+}
+
 FortuneChart DecodeFortuneCode(const std::string& code, int currentYear, int currentMonth,
                                int previousStartYear, int previousNextYear, CalendarEdition edition) {
     FortuneChart chart;

@@ -43,6 +43,15 @@ struct FortuneChart {
     std::array<FortuneChartPoint, kFortuneMonths> chartPoints{};
 };
 
+// What keeps a code from being saved and drawn, the first found in position order.
+enum class FortuneCodeFault {
+    none,
+    wrongLength,  // not 14 bytes
+    badMonth,  // position 1 is none of '1' .. '9', 'A' .. 'C'; the decoding alone would label month 0 or 13
+    badLevel,  // a level outside 0 .. 6
+};
+FortuneCodeFault FindFortuneCodeFault(const std::string& code);
+
 // Decodes code. A code that is not exactly 14 bytes long gives the current year and month and a flat chart;
 // a code whose first byte names no year keeps previousStartYear and previousNextYear.
 FortuneChart DecodeFortuneCode(const std::string& code, int currentYear, int currentMonth,

@@ -89,6 +89,7 @@ const Pinned kPinned[] = {
     {&Messages::kAlreadySaved, "预测结果已被保存过了！", "不要重复保存"},
     {&Messages::kSaved, "预测结果已被保存到数据库中！\r\n您可以到【预测记录】中查看。", "保存成功"},
     {&Messages::kFortuneCodeWrong, "财运代码输入错误，请校对！", "代码输入错误"},
+    {&Messages::kFortuneMonthWrong, "财运代码的第二位表示起始月份，应为1～9或A～C，请校对！", "代码输入错误"},
     {&Messages::kNotAnInteger, "请键入一个整数。"},
     {&Messages::kNoFortuneChart, "财运代码错误,不能生成财运走势图!", "财运代码错误"},
     {&Messages::kNotDue, "还未到开奖时间。", "未开奖"},

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QDate>
 #include <QDir>
@@ -352,6 +353,76 @@ TEST_F(DateInputDlgTest, F4AndAltDownOpenTheCalendarFromTheKeyboard) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return !calendar->isVisible(); }));
     }
     EXPECT_TRUE(dialog.isVisible()) << "the keys open the calendar, they do not end the dialog";
+}
+
+// One Tab takes the player from the date to the issue, whichever part of the date is being edited; the issue
+// typed then lands in 期号 and the date stays as it was. Shift+Tab goes back to the date.
+TEST_F(DateInputDlgTest, TabLeavesTheDateForTheIssueAndShiftTabComesBack) {
+    FixedClock clock(2010, 3, 5);
+    CDateInputDlg dialog(*app, app->state, OpenHelp);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    ASSERT_EQ(QApplication::focusWidget(), &dialog.datePicker);
+    dialog.datePicker.setCurrentSection(QDateTimeEdit::YearSection);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &dialog.issueEdit);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("10064"));
+    EXPECT_EQ(dialog.issueEdit.text(), QStringLiteral("10064"));
+    EXPECT_EQ(dialog.datePicker.date(), QDate(2010, 3, 5));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), &dialog.datePicker);
+    EXPECT_EQ(dialog.datePicker.date(), QDate(2010, 3, 5));
+}
+
+// Draws come day after day: when the last saved prediction is for the day before the chosen date, 期号 offers
+// the issue after its issue, selected so that typing replaces it. The offer follows the picker until the
+// player types an issue of their own.
+TEST_F(DateInputDlgTest, TheIssueAfterTheLastOneIsOfferedForTheNextDayUntilOneIsTyped) {
+    FixedClock clock(2010, 3, 5);
+    SaveHistory(2, "2010-03-08 21:15:00");  // issue 10002, the earlier slot though the later date
+    SaveHistory(3, "2010-03-05 21:15:00");  // issue 10003, the last saved
+    CDateInputDlg dialog(*app, app->state, OpenHelp);
+    dialog.show();
+    EXPECT_TRUE(dialog.issueEdit.text().isEmpty()) << "today is the last record's own day";
+
+    dialog.datePicker.setDate(QDate(2010, 3, 6));
+    EXPECT_EQ(dialog.issueEdit.text(), QStringLiteral("10004"));
+    EXPECT_EQ(dialog.issueEdit.selectedText(), QStringLiteral("10004"));
+    dialog.datePicker.setDate(QDate(2010, 3, 7));
+    EXPECT_TRUE(dialog.issueEdit.text().isEmpty());
+    dialog.datePicker.setDate(QDate(2010, 3, 6));
+    QTest::keyClicks(&dialog.issueEdit, QStringLiteral("10009"));
+    EXPECT_EQ(dialog.issueEdit.text(), QStringLiteral("10009"));
+    dialog.datePicker.setDate(QDate(2010, 3, 7));
+    dialog.datePicker.setDate(QDate(2010, 3, 6));
+    EXPECT_EQ(dialog.issueEdit.text(), QStringLiteral("10009")) << "a typed issue stays";
+
+    dialog.okButton.click();
+    EXPECT_TRUE(Accepted(dialog));
+    EXPECT_EQ(dialog.issueInput, QStringLiteral("10009"));
+}
+
+// The next issue keeps the width of the last one; an issue that is not a plain number offers nothing.
+TEST_F(DateInputDlgTest, TheOfferedIssueKeepsItsDigitsAndOnlyNumbersAreCounted) {
+    FixedClock clock(2010, 3, 5);
+    const std::pair<std::string, QString> cases[] = {{"2010063", QStringLiteral("2010064")},
+                                                     {"09161", QStringLiteral("09162")},
+                                                     {"0999", QStringLiteral("1000")},
+                                                     {"999", QStringLiteral("1000")},
+                                                     {"10-63", QString()},
+                                                     {"第63期", QString()},
+                                                     {" 10063", QString()},
+                                                     {"", QString()}};
+    for (const auto& [issue, offered] : cases) {
+        Sql("DELETE FROM data_history;");
+        Sql(InsertHistorySql({.order = 1, .date = "2010-03-04 21:15:00", .openOrder = issue}));
+        app->LoadHistory();
+        CDateInputDlg dialog(*app, app->state, OpenHelp);
+        dialog.show();
+        EXPECT_EQ(dialog.issueEdit.text(), offered) << issue;
+    }
 }
 
 TEST_F(DateInputDlgTest, CancelEndsTheDialogWithoutChecks) {

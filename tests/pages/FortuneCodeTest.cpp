@@ -132,6 +132,29 @@ TEST(FortuneCodeTest, HighBytesCountAsNegative) {
     EXPECT_FALSE(chart.codeValid);
 }
 
+// The fault that refuses a code is the first in position order; every character the decoding reads as a
+// month 1 .. 12 or a level 0 .. 6 passes.
+TEST(FortuneCodeTest, TheFirstFaultOfACodeDecidesItsRefusal) {
+    for (const std::string code : {"8A012345654321", "91ABCDEFGFEDCB", "7C666666666666", "0B000000000000"}) {
+        EXPECT_EQ(FindFortuneCodeFault(code), FortuneCodeFault::none) << code;
+    }
+    for (const std::string code : {"", "8A01234565432", "8A0123456543210"}) {
+        EXPECT_EQ(FindFortuneCodeFault(code), FortuneCodeFault::wrongLength) << code;
+    }
+    // Month 0, 13, a lower-case letter, a character that decodes to 10 but is not how a month is written, a
+    // high byte; a bad month is named before bad levels.
+    for (const std::string code : {"80012345654321", "8D012345654321", "8a012345654321", "8:012345654321",
+                                   "8\xB0"
+                                   "012345654321",
+                                   "8D777777777777"}) {
+        EXPECT_EQ(FindFortuneCodeFault(code), FortuneCodeFault::badMonth) << code;
+    }
+    for (const std::string code :
+         {"8A712345654321", "8A01234565432H", "8A/12345654321", "8A0123456543\xD2\xBB"}) {
+        EXPECT_EQ(FindFortuneCodeFault(code), FortuneCodeFault::badLevel) << code;
+    }
+}
+
 TEST(DialogIntegerTest, ReadsWholeNumbersWithBlanksAndSign) {
     const struct {
         const char* text;

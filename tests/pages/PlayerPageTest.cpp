@@ -22,6 +22,7 @@ constexpr int kMonthX[12] = {86, 133, 179, 227, 273, 320, 366, 414, 460, 507, 55
 
 const RecordedMessage kBadLength{Messages::kFortuneCodeWrong};
 const RecordedMessage kBadLevel{Messages::kNoFortuneChart};
+const RecordedMessage kBadMonth{Messages::kFortuneMonthWrong};
 const RecordedMessage kNotAnInteger{Messages::kNotAnInteger};
 
 class PlayerPageTest : public PageStoreFixture {
@@ -104,6 +105,14 @@ TEST_F(PlayerPageTest, ANewPlayerWithoutCodeSeesThisYearFromThisMonthAndAFlatLin
     EXPECT_TRUE(messages.empty());
 }
 
+// The name shown on a first visit is there to be replaced: typing into the box replaces it.
+TEST_F(PlayerPageTest, TypingANameReplacesTheOneShown) {
+    Open();
+    page->nameEdit.setFocus();
+    QTest::keyClicks(&page->nameEdit, QStringLiteral("Lily"));
+    EXPECT_EQ(page->nameEdit.text(), QStringLiteral("Lily"));
+}
+
 TEST_F(PlayerPageTest, AStoredCodeIsDrawnAtItsTwelveHeights) {
     Open("yunqi = '8A012345654321'");
 
@@ -167,17 +176,43 @@ TEST_F(PlayerPageTest, ALabelBoxKeepsEveryTypedDigitAndNothingElse) {
     EXPECT_TRUE(messages.empty());
 }
 
-// Only the length decides whether a code is saved; its levels are checked when it is drawn.
-TEST_F(PlayerPageTest, ABadLevelIsSavedThenReportedOnceAndDrawnFlat) {
-    Open();
+// A code that cannot be drawn is refused with one message and not saved; the chart of the saved code stays.
+TEST_F(PlayerPageTest, ACodeWithABadMonthOrLevelIsRefusedOnceAndNothingIsSaved) {
+    Open("yunqi = '8A012345654321'");
+    const QStringList shown = Labels();
 
-    Apply(QStringLiteral("8A0127456543 1"));  // level 7 in position 5, level -16 in position 12
-    EXPECT_EQ(messages, (std::vector<RecordedMessage>{kBadLevel, kBadLevel}));
+    for (const auto& [code, refusal] : {std::pair{QStringLiteral("8A0127456543 1"), kBadLevel},  // 7 and -16
+                                        std::pair{QStringLiteral("8D012345654321"), kBadMonth},  // month 13
+                                        std::pair{QStringLiteral("80012345654321"), kBadMonth},  // month 0
+                                        std::pair{QStringLiteral("8D012745654321"), kBadMonth}}) {
+        messages.clear();
+        Apply(code);
+        EXPECT_EQ(messages, (std::vector<RecordedMessage>{refusal})) << code.toStdString();
+    }
+    EXPECT_EQ(StoredPlayer().back(), "8A012345654321");
+    EXPECT_EQ(app->Player().yunqi, "8A012345654321");
+    EXPECT_TRUE(page->codeValid);
+    EXPECT_EQ(Labels(), shown);
+    ExpectChart({402, 382, 361, 341, 320, 300, 279, 300, 320, 341, 361, 382});
+}
+
+// A code saved by an earlier version that took any fourteen characters: said once when the page opens and
+// drawn flat. A bad month would label the chart with month 13, so the labels start today as without a code.
+TEST_F(PlayerPageTest, AStoredCodeThatCannotBeDrawnIsSaidOnceAndDrawnFlat) {
+    Open("yunqi = '8D012345654321'");
+    EXPECT_EQ(messages, (std::vector<RecordedMessage>{kBadMonth}));
+    EXPECT_FALSE(page->codeValid);
+    EXPECT_EQ(Labels(),
+              (QStringList{"2010", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "1", "2", "2011"}));
+    ExpectChart(kFlat);
+
+    page.reset();
     messages.clear();
-    Apply(QStringLiteral("8A012745654321"));
-
+    Sql("UPDATE player SET yunqi = '8A0127456543 1';");
+    app->LoadPlayer();
+    page = std::make_unique<CPlayerPage>(*app, OpenHelp);
+    Show(*page);
     EXPECT_EQ(messages, (std::vector<RecordedMessage>{kBadLevel}));
-    EXPECT_EQ(StoredPlayer().back(), "8A012745654321");
     EXPECT_FALSE(page->codeValid);
     EXPECT_EQ(Labels().front(), QStringLiteral("2008"));
     EXPECT_EQ(Labels()[1], QStringLiteral("10"));
@@ -198,11 +233,11 @@ TEST_F(PlayerPageTest, CodesOfAnyOtherLengthAreRefusedAndNothingIsSaved) {
     EXPECT_EQ(app->Player().yunqi, "8A012345654321");
     ExpectChart({402, 382, 361, 341, 320, 300, 279, 300, 320, 341, 361, 382});
 
-    // Twelve digits and one Chinese character make fourteen bytes: saved, and its two bytes are bad levels.
+    // Twelve digits and one Chinese character make fourteen bytes, and its two bytes are bad levels.
     messages.clear();
     Apply(QStringLiteral("8A0123456543一"));
-    EXPECT_EQ(messages, (std::vector<RecordedMessage>{kBadLevel, kBadLevel}));
-    EXPECT_EQ(StoredPlayer().back(), "8A0123456543一");
+    EXPECT_EQ(messages, (std::vector<RecordedMessage>{kBadLevel}));
+    EXPECT_EQ(StoredPlayer().back(), "8A012345654321");
 }
 
 TEST_F(PlayerPageTest, TheProfileIsSavedAloneAndTheMainWindowRelabelled) {
