@@ -17,6 +17,7 @@
 #include "pages/DialogFont.h"
 #include "pages/PageLayout.h"
 #include "pages/RecordTexts.h"
+#include "res/RecordColumns.h"
 #include "res/ResourceIds.h"
 #include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
@@ -127,6 +128,32 @@ void CHistoryPage::SetUpList() {
     list.setAccessibleName(QStringLiteral("预测记录"));
     list.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&list, &QWidget::customContextMenuRequested, this, &CHistoryPage::OnListMenu);
+    // The columns fill the list exactly while it has no vertical scroll bar. Once there are more records than
+    // rows, that bar narrows the view; a horizontal bar would then cover the last row, which is the record
+    // the page opens on. The verdict column gives up the room instead (its two characters still fit), so the
+    // list never scrolls sideways and every other column stays under its title in the background.
+    list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list.viewport()->installEventFilter(this);
+}
+
+bool CHistoryPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list.viewport() && event->type() == QEvent::Resize) {
+        FitVerdictColumn();
+    }
+    return CPageDialog::eventFilter(watched, event);
+}
+
+void CHistoryPage::FitVerdictColumn() {
+    const int last = list.columnCount() - 1;
+    if (last < 0) {
+        return;
+    }
+    int others = 0;
+    for (int column = 0; column < last; ++column) {
+        others += list.columnWidth(column);
+    }
+    const int defined = RecordColumns::kColumns.back().width;
+    list.setColumnWidth(last, std::clamp(list.viewport()->width() - others, 0, defined));
 }
 
 // Only the records of the last load are listed: a gap in the file's numbers, or a record gone from it, leaves

@@ -53,6 +53,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     // Coming back to the window: another copy of the program may have changed the records meanwhile.
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Where the selection goes when the list is filled again.
@@ -63,6 +64,8 @@ private:
 
     void UpdateData(bool saveAndValidate);
     void SetUpList();
+    // The verdict column as wide as the view leaves it, at most its own width.
+    void FitVerdictColumn();
     void FillList();
     void RefreshList(Selection selection);
     // Fills the list again when the store has loaded the history since it was filled: reloads it first when

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
+#include <QScrollBar>
 #include <QTest>
 #include <memory>
 
@@ -151,6 +152,50 @@ TEST_F(HistoryPageTest, OpensOnTheRecordWhoseResultIsDueElseOnTheLastWithTheEntr
     EXPECT_TRUE(EntryHidden());
     page->list.setCurrentCell(122, 0);
     EXPECT_TRUE(EntryHidden());
+}
+
+// Once the records outnumber the rows, the vertical bar takes room from the columns. The list still never
+// scrolls sideways: a horizontal bar would cover the last row, which is where the due record opens.
+TEST_F(HistoryPageTest, AFullListNeedsNoHorizontalBarAndShowsTheDueRowWhole) {
+    OpenStore();
+    for (const int count : {11, 399}) {
+        SCOPED_TRACE(count);
+        Sql("DELETE FROM data_history");
+        for (int order = 1; order <= count; ++order) {
+            const COleDateTime day =
+                COleDateTime::FromOleDate(COleDateTime(2010, 3, 4).GetOleDate() - count + order);
+            const std::string date = QStringLiteral("%1-%2-%3 10:00:00")
+                                         .arg(day.GetYear())
+                                         .arg(day.GetMonth(), 2, 10, QLatin1Char('0'))
+                                         .arg(day.GetDay(), 2, 10, QLatin1Char('0'))
+                                         .toStdString();
+            if (order < count) {
+                AddRecord(order, date, kCodes, 0, "123");
+            } else {
+                AddRecord(order, date, kCodes);
+            }
+        }
+        app->LoadHistory();
+        CHistoryPage full(*app);
+        Show(full);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&full));
+
+        EXPECT_TRUE(full.list.verticalScrollBar()->isVisible());
+        EXPECT_FALSE(full.list.horizontalScrollBar()->isVisible());
+        int width = 0;
+        for (int column = 0; column < full.list.columnCount(); ++column) {
+            width += full.list.columnWidth(column);
+        }
+        EXPECT_LE(width, full.list.viewport()->width());
+        EXPECT_LE(QFontMetrics(full.list.font()).horizontalAdvance(QStringLiteral("正确")) + 6,
+                  full.list.columnWidth(11))
+            << "the verdict still fits its column";
+
+        ASSERT_EQ(full.list.currentRow(), count - 1);
+        const QRect row = full.list.visualRect(full.list.model()->index(count - 1, 0))
+                              .united(full.list.visualRect(full.list.model()->index(count - 1, 11)));
+        EXPECT_TRUE(full.list.viewport()->rect().contains(row)) << "the due row is whole in view";
+    }
 }
 
 TEST_F(HistoryPageTest, WithNoResultDueThePageOpensOnTheLastRecord) {
