@@ -92,6 +92,11 @@ bool CHistoryPage::OnInitDialog() {
     connect(&drawNumberEdit, &QLineEdit::returnPressed, this, &CHistoryPage::OnConfirm);
 
     SetUpList();
+    // The issue box only shows the selected record's issue; Tab passes it by. From the list Tab goes straight
+    // to the draw number, then 确定 and 返回; the main window's 退出 comes after them.
+    issueEdit.setFocusPolicy(Qt::NoFocus);
+    issueEdit.editor()->setFocusPolicy(Qt::NoFocus);
+    SetTabChain({&list, &drawNumberEdit, &confirmButton, &backButton});
     return true;
 }
 
@@ -104,6 +109,10 @@ void CHistoryPage::showEvent(QShowEvent* event) {
         store.RefreshIfChanged();
         FillList();
         SelectRow(OpeningRow(), true);
+        // With the entry open the player has come to type a number: the box takes the focus.
+        if (!drawNumberEdit.isHidden()) {
+            drawNumberEdit.setFocus(Qt::OtherFocusReason);
+        }
     }
     CPageDialog::showEvent(event);
 }
@@ -126,6 +135,8 @@ void CHistoryPage::SetUpList() {
     list.DefineColumns(RecordColumnsSpec());
     Place(list, Layout::HistoryPage::list);
     list.setAccessibleName(QStringLiteral("预测记录"));
+    // Tab leaves the list for the entry below it rather than walking the cells of the row.
+    list.setTabKeyNavigation(false);
     list.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&list, &QWidget::customContextMenuRequested, this, &CHistoryPage::OnListMenu);
     // The columns fill the list exactly while it has no vertical scroll bar. Once there are more records than

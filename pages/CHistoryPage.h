@@ -46,7 +46,10 @@ public:
     QString drawNumberText;
     QString issueText;
 
-    QWidget* FirstControl() override { return &list; }
+    // The draw-number box while the entry is open, else the list.
+    QWidget* FirstControl() override {
+        return drawNumberEdit.isHidden() ? static_cast<QWidget*>(&list) : &drawNumberEdit;
+    }
 
 protected:
     bool OnInitDialog() override;
