@@ -204,7 +204,7 @@ void CHistoryPage::SyncWithFile() {
 }
 
 // The record whose draw result can be entered now, so that a player coming for yesterday's draw finds it
-// selected and the entry open; when no result is due, the last record, with the entry closed.
+// selected and the entry open; when no result is due, the last record.
 int CHistoryPage::OpeningRow() const {
     const CPredictStore& app = store;
     const int pending = app.FirstPendingRecord();
@@ -278,8 +278,9 @@ int CHistoryPage::RowOfRecord(const HistoryRecord& record) const {
     return -1;
 }
 
-// Only a record whose result can go in now is offered the entry: one still to be drawn, or one behind another
-// that waits, could only be refused.
+// Every record still waiting for its result is offered the entry. One still to be drawn, or one behind an
+// earlier record that waits, is refused on 确定 with the reason, rather than leaving the player to guess why
+// no entry appears.
 void CHistoryPage::OnItemChanged(int row) {
     selectedRow = row;
     const HistoryRecord* record = RecordOfRow(row);
@@ -287,8 +288,7 @@ void CHistoryPage::OnItemChanged(int row) {
     // A list emptied of its current row has nothing to show or to enter.
     issueText = record != nullptr ? QString::fromStdString(record->open_order) : QString();
     UpdateData(false);
-    ShowEntry(record != nullptr && IsEntryOpen(store.History(), rowSlots[static_cast<std::size_t>(row)],
-                                               COleDateTime::GetCurrentTime()));
+    ShowEntry(record != nullptr && IsPending(*record));
 }
 
 void CHistoryPage::OnConfirm() {
