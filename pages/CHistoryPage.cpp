@@ -14,6 +14,8 @@
 
 #include "controls/ImageFile.h"
 #include "core/COleDateTime.h"
+#include "core/MessageTexts.h"
+#include "core/Utf8Text.h"
 #include "pages/DialogFont.h"
 #include "pages/PageLayout.h"
 #include "pages/RecordTexts.h"
@@ -27,6 +29,15 @@
 #include "store/HistoryRecord.h"
 #include "store/HistoryRules.h"
 #include "store/HistoryVerdict.h"
+
+namespace {
+
+// Full-width forms folded one for one, so the text keeps its length and the cursor its place.
+QString PlainDigits(const QString& text) {
+    return QString::fromStdString(FoldFullWidth(text.toStdString()));
+}
+
+}  // namespace
 
 CHistoryPage::CHistoryPage(CPredictStore& pageStore)
     : confirmButton(this),
@@ -83,8 +94,18 @@ bool CHistoryPage::OnInitDialog() {
     drawNumberEdit.setFont(DialogFont());
     // Digits only, but as many as are typed: a cap would turn a mistyped 7812 into 781, a number the confirm
     // accepts and may record as a hit. Anything but exactly three digits is refused there instead.
-    drawNumberEdit.setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), &drawNumberEdit));
+    // A Chinese input method types full-width digits (１２３); they are taken and shown as the plain digits
+    // the draw import also reads them as.
+    drawNumberEdit.setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9\\x{FF10}-\\x{FF19}]*")), &drawNumberEdit));
+    connect(&drawNumberEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const QString plain = PlainDigits(text);
+        if (plain != text) {
+            const int cursor = drawNumberEdit.cursorPosition();
+            drawNumberEdit.setText(plain);
+            drawNumberEdit.setCursorPosition(cursor);
+        }
+    });
     drawNumberEdit.setAlignment(Qt::AlignCenter);
     Place(drawNumberEdit, L::drawNumberEdit);
     drawNumberEdit.setAccessibleName(QStringLiteral("输入开奖号码"));
@@ -237,7 +258,7 @@ void CHistoryPage::ShowEntry(bool show) {
 void CHistoryPage::UpdateData(bool saveAndValidate) {
     if (saveAndValidate) {
         issueText = issueEdit.Text();
-        drawNumberText = drawNumberEdit.text();
+        drawNumberText = PlainDigits(drawNumberEdit.text());
     } else {
         issueEdit.SetFont(IssueFontFor(issueText));
         issueEdit.SetText(issueText);
@@ -325,6 +346,9 @@ void CHistoryPage::StoreDrawResult(int slot) {
         QString text = TextOf(*said);
         if (entry.reason == DrawEntry::Reason::earlierPending) {
             text = text.arg(entry.pendingRow);
+        }
+        if (entry.reason == DrawEntry::Reason::notADrawNumber) {
+            text += QStringLiteral("\r\n") + TextOf(Messages::kDrawNumberForm);
         }
         // A refusal by the rules is the page's own word; what went wrong with the file is a warning.
         const bool byTheRules = entry.reason == DrawEntry::Reason::notDue ||

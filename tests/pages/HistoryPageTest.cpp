@@ -23,7 +23,9 @@ namespace {
 const std::array<std::string, 8> kCodes = {"386", "012", "907", "555", "243", "555", "659", "760"};
 
 const RecordedMessage kNotYet{Messages::kNotDue};
-const RecordedMessage kNoNumber{Messages::kNoDrawNumber};
+// The refusal of a number that is not three digits says what one looks like on its second line.
+const RecordedMessage kNoNumber{TextOf(Messages::kNoDrawNumber) + "\r\n" + TextOf(Messages::kDrawNumberForm),
+                                CaptionOf(Messages::kNoDrawNumber)};
 const RecordedMessage kRowOneFirst{Messages::kEarlierPending, 1};
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
