@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
@@ -160,6 +161,7 @@ void CHistoryPage::SetUpList() {
     list.setTabKeyNavigation(false);
     list.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&list, &QWidget::customContextMenuRequested, this, &CHistoryPage::OnListMenu);
+    list.installEventFilter(this);  // Shift+F10
     // The columns fill the list exactly while it has no vertical scroll bar. Once there are more records than
     // rows, that bar narrows the view; a horizontal bar would then cover the last row, which is the record
     // the page opens on. The verdict column gives up the room instead (its two characters still fit), so the
@@ -171,6 +173,15 @@ void CHistoryPage::SetUpList() {
 bool CHistoryPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list.viewport() && event->type() == QEvent::Resize) {
         FitVerdictColumn();
+    }
+    // Shift+F10 opens the menu as the Menu key does, for keyboards without one; it opens at the current row.
+    if (watched == &list && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            const QRect row = list.visualRect(list.currentIndex());
+            OnListMenu(row.isValid() ? row.center() : QPoint(0, 0));
+            return true;
+        }
     }
     return CPageDialog::eventFilter(watched, event);
 }
