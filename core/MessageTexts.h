@@ -152,6 +152,8 @@ inline constexpr MessageText kNotDue{"还未到开奖时间。", "未开奖"};
 inline constexpr MessageText kNoDrawNumber{"请输入实际开奖号码。", "未输入"};
 inline constexpr MessageText kEarlierPending{"第%1行还未输入开奖号码，请先输入。",
                                              "请按时间先后输入开奖号码"};  // %1: the row in the list
+// The second line under kNoDrawNumber, so that a number of the wrong length is not read as none at all.
+inline constexpr MessageText kDrawNumberForm{"开奖号码是三位数字，如 035。"};
 
 // The records menu's archiving: how many (%1: the records that have their result), then the question that
 // names them, built from a head (%1: how many), a line per record (%1: its date, %2: its issue) with a gap

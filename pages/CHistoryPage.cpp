@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
@@ -14,9 +15,12 @@
 
 #include "controls/ImageFile.h"
 #include "core/COleDateTime.h"
+#include "core/MessageTexts.h"
+#include "core/Utf8Text.h"
 #include "pages/DialogFont.h"
 #include "pages/PageLayout.h"
 #include "pages/RecordTexts.h"
+#include "res/RecordColumns.h"
 #include "res/ResourceIds.h"
 #include "shell/FaceKeys.h"
 #include "shell/MessageBox.h"
@@ -26,6 +30,15 @@
 #include "store/HistoryRecord.h"
 #include "store/HistoryRules.h"
 #include "store/HistoryVerdict.h"
+
+namespace {
+
+// Full-width forms folded one for one, so the text keeps its length and the cursor its place.
+QString PlainDigits(const QString& text) {
+    return QString::fromStdString(FoldFullWidth(text.toStdString()));
+}
+
+}  // namespace
 
 CHistoryPage::CHistoryPage(CPredictStore& pageStore)
     : confirmButton(this),
@@ -82,8 +95,18 @@ bool CHistoryPage::OnInitDialog() {
     drawNumberEdit.setFont(DialogFont());
     // Digits only, but as many as are typed: a cap would turn a mistyped 7812 into 781, a number the confirm
     // accepts and may record as a hit. Anything but exactly three digits is refused there instead.
-    drawNumberEdit.setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), &drawNumberEdit));
+    // A Chinese input method types full-width digits (１２３); they are taken and shown as the plain digits
+    // the draw import also reads them as.
+    drawNumberEdit.setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9\\x{FF10}-\\x{FF19}]*")), &drawNumberEdit));
+    connect(&drawNumberEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const QString plain = PlainDigits(text);
+        if (plain != text) {
+            const int cursor = drawNumberEdit.cursorPosition();
+            drawNumberEdit.setText(plain);
+            drawNumberEdit.setCursorPosition(cursor);
+        }
+    });
     drawNumberEdit.setAlignment(Qt::AlignCenter);
     Place(drawNumberEdit, L::drawNumberEdit);
     drawNumberEdit.setAccessibleName(QStringLiteral("输入开奖号码"));
@@ -91,6 +114,11 @@ bool CHistoryPage::OnInitDialog() {
     connect(&drawNumberEdit, &QLineEdit::returnPressed, this, &CHistoryPage::OnConfirm);
 
     SetUpList();
+    // The issue box only shows the selected record's issue; Tab passes it by. From the list Tab goes straight
+    // to the draw number, then 确定 and 返回; the main window's 退出 comes after them.
+    issueEdit.setFocusPolicy(Qt::NoFocus);
+    issueEdit.editor()->setFocusPolicy(Qt::NoFocus);
+    SetTabChain({&list, &drawNumberEdit, &confirmButton, &backButton});
     return true;
 }
 
@@ -103,6 +131,10 @@ void CHistoryPage::showEvent(QShowEvent* event) {
         store.RefreshIfChanged();
         FillList();
         SelectRow(OpeningRow(), true);
+        // With the entry open the player has come to type a number: the box takes the focus.
+        if (!drawNumberEdit.isHidden()) {
+            drawNumberEdit.setFocus(Qt::OtherFocusReason);
+        }
     }
     CPageDialog::showEvent(event);
 }
@@ -125,8 +157,46 @@ void CHistoryPage::SetUpList() {
     list.DefineColumns(RecordColumnsSpec());
     Place(list, Layout::HistoryPage::list);
     list.setAccessibleName(QStringLiteral("预测记录"));
+    // Tab leaves the list for the entry below it rather than walking the cells of the row.
+    list.setTabKeyNavigation(false);
     list.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&list, &QWidget::customContextMenuRequested, this, &CHistoryPage::OnListMenu);
+    list.installEventFilter(this);  // Shift+F10
+    // The columns fill the list exactly while it has no vertical scroll bar. Once there are more records than
+    // rows, that bar narrows the view; a horizontal bar would then cover the last row, which is the record
+    // the page opens on. The verdict column gives up the room instead (its two characters still fit), so the
+    // list never scrolls sideways and every other column stays under its title in the background.
+    list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list.viewport()->installEventFilter(this);
+}
+
+bool CHistoryPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list.viewport() && event->type() == QEvent::Resize) {
+        FitVerdictColumn();
+    }
+    // Shift+F10 opens the menu as the Menu key does, for keyboards without one; it opens at the current row.
+    if (watched == &list && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            const QRect row = list.visualRect(list.currentIndex());
+            OnListMenu(row.isValid() ? row.center() : QPoint(0, 0));
+            return true;
+        }
+    }
+    return CPageDialog::eventFilter(watched, event);
+}
+
+void CHistoryPage::FitVerdictColumn() {
+    const int last = list.columnCount() - 1;
+    if (last < 0) {
+        return;
+    }
+    int others = 0;
+    for (int column = 0; column < last; ++column) {
+        others += list.columnWidth(column);
+    }
+    const int defined = RecordColumns::kColumns.back().width;
+    list.setColumnWidth(last, std::clamp(list.viewport()->width() - others, 0, defined));
 }
 
 // Only the records of the last load are listed: a gap in the file's numbers, or a record gone from it, leaves
@@ -166,7 +236,7 @@ void CHistoryPage::SyncWithFile() {
 }
 
 // The record whose draw result can be entered now, so that a player coming for yesterday's draw finds it
-// selected and the entry open; when no result is due, the last record, with the entry closed.
+// selected and the entry open; when no result is due, the last record.
 int CHistoryPage::OpeningRow() const {
     const CPredictStore& app = store;
     const int pending = app.FirstPendingRecord();
@@ -199,7 +269,7 @@ void CHistoryPage::ShowEntry(bool show) {
 void CHistoryPage::UpdateData(bool saveAndValidate) {
     if (saveAndValidate) {
         issueText = issueEdit.Text();
-        drawNumberText = drawNumberEdit.text();
+        drawNumberText = PlainDigits(drawNumberEdit.text());
     } else {
         issueEdit.SetFont(IssueFontFor(issueText));
         issueEdit.SetText(issueText);
@@ -240,8 +310,9 @@ int CHistoryPage::RowOfRecord(const HistoryRecord& record) const {
     return -1;
 }
 
-// Only a record whose result can go in now is offered the entry: one still to be drawn, or one behind another
-// that waits, could only be refused.
+// Every record still waiting for its result is offered the entry. One still to be drawn, or one behind an
+// earlier record that waits, is refused on 确定 with the reason, rather than leaving the player to guess why
+// no entry appears.
 void CHistoryPage::OnItemChanged(int row) {
     selectedRow = row;
     const HistoryRecord* record = RecordOfRow(row);
@@ -249,8 +320,7 @@ void CHistoryPage::OnItemChanged(int row) {
     // A list emptied of its current row has nothing to show or to enter.
     issueText = record != nullptr ? QString::fromStdString(record->open_order) : QString();
     UpdateData(false);
-    ShowEntry(record != nullptr && IsEntryOpen(store.History(), rowSlots[static_cast<std::size_t>(row)],
-                                               COleDateTime::GetCurrentTime()));
+    ShowEntry(record != nullptr && IsPending(*record));
 }
 
 void CHistoryPage::OnConfirm() {
@@ -287,6 +357,9 @@ void CHistoryPage::StoreDrawResult(int slot) {
         QString text = TextOf(*said);
         if (entry.reason == DrawEntry::Reason::earlierPending) {
             text = text.arg(entry.pendingRow);
+        }
+        if (entry.reason == DrawEntry::Reason::notADrawNumber) {
+            text += QStringLiteral("\r\n") + TextOf(Messages::kDrawNumberForm);
         }
         // A refusal by the rules is the page's own word; what went wrong with the file is a warning.
         const bool byTheRules = entry.reason == DrawEntry::Reason::notDue ||

@@ -46,13 +46,17 @@ public:
     QString drawNumberText;
     QString issueText;
 
-    QWidget* FirstControl() override { return &list; }
+    // The draw-number box while the entry is open, else the list.
+    QWidget* FirstControl() override {
+        return drawNumberEdit.isHidden() ? static_cast<QWidget*>(&list) : &drawNumberEdit;
+    }
 
 protected:
     bool OnInitDialog() override;
     void showEvent(QShowEvent* event) override;
     // Coming back to the window: another copy of the program may have changed the records meanwhile.
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Where the selection goes when the list is filled again.
@@ -63,6 +67,8 @@ private:
 
     void UpdateData(bool saveAndValidate);
     void SetUpList();
+    // The verdict column as wide as the view leaves it, at most its own width.
+    void FitVerdictColumn();
     void FillList();
     void RefreshList(Selection selection);
     // Fills the list again when the store has loaded the history since it was filled: reloads it first when

@@ -95,6 +95,7 @@ const Pinned kPinned[] = {
     {&Messages::kNotDue, "还未到开奖时间。", "未开奖"},
     {&Messages::kNoDrawNumber, "请输入实际开奖号码。", "未输入"},
     {&Messages::kEarlierPending, "第%1行还未输入开奖号码，请先输入。", "请按时间先后输入开奖号码"},
+    {&Messages::kDrawNumberForm, "开奖号码是三位数字，如 035。"},
     {&Messages::kArchiveHowMany, "已开奖的记录共%1条。\n要归档最早的几条？（1～%1）", "归档已开奖的记录"},
     {&Messages::kArchiveQuestion, "将以下%1条已开奖的记录移入归档：", "归档已开奖的记录"},
     {&Messages::kArchiveQuestionRecord, "%1  第%2期"},

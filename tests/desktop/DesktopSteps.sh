@@ -330,15 +330,8 @@ week_later() {
     wait_until "the entry on the opened page" 5 entry_shown "$w"
     awk -v d="$(darkest "$w" 62 408 72 16)" 'BEGIN { exit !(d < 0.35) }' ||
         fail "the issue box is empty when the records page opens"
-    press "$w" Down
-    wait_until "the focus frame on the list's first row" 5 ink_line "$w" 13 97 660
-    shoot desktop-records-open.png "$w"
-    esc A history.ggr
-    step "the records page opens from the keyboard on the record due, the focus frame on the list's row"
-
-    click "$w" 384 416
-    xdotool type 7812
-    click "$w" 480 416
+    # The focus is in the draw-number box: the digits go in without a click, and Enter confirms them.
+    press "$w" 7 8 1 2 Return
     wait_until "the refusal of 7812" 10 titled A 未输入
     box=$(other_window A)
     over "$box" "$w" || fail "the refusal is not over the main window"
@@ -346,7 +339,13 @@ week_later() {
     wait_until "the refusal to close" 10 no_other_window A
     [[ $(sql "SELECT open_data, is_right FROM data_history") == "未知|11" ]] ||
         fail "7812 changed the record: $(sql 'SELECT open_data, is_right FROM data_history')"
-    step "7812 is refused and nothing is stored"
+    step "the records page opens from the keyboard on the record due, the focus in its box: 7812 is refused"
+
+    press "$w" shift+Tab
+    wait_until "the focus frame on the list's first row" 5 ink_line "$w" 13 97 660
+    shoot desktop-records-open.png "$w"
+    esc A history.ggr
+    step "Shift+Tab from the box goes back to the list, the focus frame on its row"
 
     code=$(sql "SELECT data_3 FROM data_history WHERE record_order = 1")
     expected=0
@@ -382,6 +381,15 @@ selection_in_view() {
     selected=$(convert "$scratch/window.png" -crop 640x270+14+98 +repage txt:- | grep -ci '#308CC6') || true
     ((selected > 2000))
 }
+# The focus frame's top and bottom edges, both in the list, in its lower half: a row there framed whole, not
+# cut by a horizontal scroll bar.
+last_row_whole() {
+    timeout 5 import -window "$1" "$scratch/window.png"
+    local edges
+    edges=$(convert "$scratch/window.png" -crop 630x138+13+234 +repage txt:- |
+        awk -F'[,:]' 'tolower($0) ~ /#002828/ { inked[$2]++ } END { n = 0; for (y in inked) n += inked[y] >= 567; print n }')
+    ((edges >= 2))
+}
 result_of() { sql "SELECT open_data FROM data_history WHERE record_order = $1"; }
 stored_for() { [[ $(result_of "$1") == "$2" ]]; }
 
@@ -397,7 +405,7 @@ records_open_on_the_record_due() {
                 '456', '567', '678', '789', '890', CASE WHEN i <= 40 THEN '000' ELSE '未知' END,
                 CASE WHEN i <= 40 THEN 0 ELSE 11 END FROM n;"
     start A '2009-07-30 10:00:00'
-    local w=${win[A]}
+    local w=${win[A]} box
     wait_until "the home view" 20 home "$w"
     click "$w" "${records_button[@]}"
     wait_until "the records page" 10 page_is "$w" history.ggr
@@ -417,6 +425,19 @@ records_open_on_the_record_due() {
     press "$w" Return
     wait_until "record 42's result in the file" 10 stored_for 42 999
     step "Enter in the box stores the number and moves on to the next record due"
+
+    # Record 60, the last row, is still to come. With the vertical bar beside it the list has no horizontal
+    # one: the row shows whole in its focus frame. Tab goes to its entry, and Enter says why it must wait.
+    press "$w" shift+Tab ctrl+End
+    wait_until "the last row whole in view" 5 last_row_whole "$w"
+    shoot desktop-records-last.png "$w"
+    press "$w" Tab 1 2 3 Return
+    wait_until "the refusal of a draw still to come" 10 titled A 未开奖
+    box=$(other_window A)
+    press "$box" Return
+    wait_until "the refusal to close" 10 no_other_window A
+    [[ $(result_of 60) == "未知" ]] || fail "record 60 changed: $(result_of 60)"
+    step "the last of 60 rows shows whole, no horizontal bar; its entry refuses a draw still to come (未开奖)"
     press "$w" alt+F4
     ended A
 }

@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
+#include <QScrollBar>
 #include <QTest>
 #include <memory>
 
@@ -22,7 +23,9 @@ namespace {
 const std::array<std::string, 8> kCodes = {"386", "012", "907", "555", "243", "555", "659", "760"};
 
 const RecordedMessage kNotYet{Messages::kNotDue};
-const RecordedMessage kNoNumber{Messages::kNoDrawNumber};
+// The refusal of a number that is not three digits says what one looks like on its second line.
+const RecordedMessage kNoNumber{TextOf(Messages::kNoDrawNumber) + "\r\n" + TextOf(Messages::kDrawNumberForm),
+                                CaptionOf(Messages::kNoDrawNumber)};
 const RecordedMessage kRowOneFirst{Messages::kEarlierPending, 1};
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -121,7 +124,7 @@ TEST_F(HistoryPageTest, RowsShowDatesCodesResultsAndColouredVerdicts) {
 }
 
 // The page opens on the record whose result is due next, selected and in view, with the entry open; when no
-// result is due, on the last record with the entry closed. No entry is offered that could only be refused.
+// result is due, on the last record.
 TEST_F(HistoryPageTest, OpensOnTheRecordWhoseResultIsDueElseOnTheLastWithTheEntryClosed) {
     for (int order = 1; order <= 123; ++order) {
         const COleDateTime day = COleDateTime::FromOleDate(COleDateTime(2009, 11, 3).GetOleDate() + order);
@@ -145,12 +148,59 @@ TEST_F(HistoryPageTest, OpensOnTheRecordWhoseResultIsDueElseOnTheLastWithTheEntr
     EXPECT_TRUE(EntryShown());
     EXPECT_TRUE(page->list.viewport()->rect().contains(page->list.visualItemRect(page->list.item(99, 0))));
 
-    // Behind a record that waits, or still to be drawn: selectable, but no entry.
+    // Behind a record that waits, or still to be drawn: the entry is there too, and 确定 says why the number
+    // cannot go in yet.
     page->list.setCurrentCell(100, 0);
     EXPECT_EQ(page->issueEdit.Text(), QStringLiteral("1000101"));
-    EXPECT_TRUE(EntryHidden());
+    EXPECT_TRUE(EntryShown());
     page->list.setCurrentCell(122, 0);
-    EXPECT_TRUE(EntryHidden());
+    EXPECT_TRUE(EntryShown());
+    page->list.setCurrentCell(98, 0);
+    EXPECT_TRUE(EntryHidden()) << "a record with its result takes none";
+}
+
+// Once the records outnumber the rows, the vertical bar takes room from the columns. The list still never
+// scrolls sideways: a horizontal bar would cover the last row, which is where the due record opens.
+TEST_F(HistoryPageTest, AFullListNeedsNoHorizontalBarAndShowsTheDueRowWhole) {
+    OpenStore();
+    for (const int count : {11, 399}) {
+        SCOPED_TRACE(count);
+        Sql("DELETE FROM data_history");
+        for (int order = 1; order <= count; ++order) {
+            const COleDateTime day =
+                COleDateTime::FromOleDate(COleDateTime(2010, 3, 4).GetOleDate() - count + order);
+            const std::string date = QStringLiteral("%1-%2-%3 10:00:00")
+                                         .arg(day.GetYear())
+                                         .arg(day.GetMonth(), 2, 10, QLatin1Char('0'))
+                                         .arg(day.GetDay(), 2, 10, QLatin1Char('0'))
+                                         .toStdString();
+            if (order < count) {
+                AddRecord(order, date, kCodes, 0, "123");
+            } else {
+                AddRecord(order, date, kCodes);
+            }
+        }
+        app->LoadHistory();
+        CHistoryPage full(*app);
+        Show(full);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&full));
+
+        EXPECT_TRUE(full.list.verticalScrollBar()->isVisible());
+        EXPECT_FALSE(full.list.horizontalScrollBar()->isVisible());
+        int width = 0;
+        for (int column = 0; column < full.list.columnCount(); ++column) {
+            width += full.list.columnWidth(column);
+        }
+        EXPECT_LE(width, full.list.viewport()->width());
+        EXPECT_LE(QFontMetrics(full.list.font()).horizontalAdvance(QStringLiteral("正确")) + 6,
+                  full.list.columnWidth(11))
+            << "the verdict still fits its column";
+
+        ASSERT_EQ(full.list.currentRow(), count - 1);
+        const QRect row = full.list.visualRect(full.list.model()->index(count - 1, 0))
+                              .united(full.list.visualRect(full.list.model()->index(count - 1, 11)));
+        EXPECT_TRUE(full.list.viewport()->rect().contains(row)) << "the due row is whole in view";
+    }
 }
 
 TEST_F(HistoryPageTest, WithNoResultDueThePageOpensOnTheLastRecord) {
@@ -161,7 +211,7 @@ TEST_F(HistoryPageTest, WithNoResultDueThePageOpensOnTheLastRecord) {
     EXPECT_EQ(page->selectedRow, 1);
     EXPECT_EQ(page->list.currentRow(), 1);
     EXPECT_EQ(page->issueEdit.Text(), QStringLiteral("10002"));
-    EXPECT_TRUE(EntryHidden());
+    EXPECT_TRUE(EntryShown()) << "tomorrow's record waits for its result";
 
     CHistoryPage finished(*app);
     Sql("DELETE FROM data_history WHERE record_order = 2");
@@ -254,6 +304,27 @@ TEST_F(HistoryPageTest, TheSameDigitsInAnotherOrderMiss) {
         EXPECT_EQ(page->list.CellTextColour(0, column), page->list.DefaultTextColour()) << column;
     }
     EXPECT_EQ(StoredResult(1), (std::vector<std::string>{"210", "0"}));
+}
+
+// A record still to be drawn, or behind one that waits, shows the entry like any record without a result;
+// 确定 then says why the number cannot go in, in the page's own words, and writes nothing.
+TEST_F(HistoryPageTest, RecordsThatCannotTakeTheirResultYetShowTheEntryAndSayWhyOnConfirm) {
+    AddRecord(1, "2010-03-01 00:00:00", kCodes);
+    AddRecord(2, "2010-03-02 00:00:00", kCodes);
+    AddRecord(3, "2010-03-06 00:00:00", kCodes);  // tomorrow
+    OpenStore();
+    Show(*page);
+
+    for (const int row : {2, 1}) {
+        page->list.setCurrentCell(row, 0);
+        EXPECT_TRUE(EntryShown()) << row;
+        QTest::keyClicks(&page->drawNumberEdit, QStringLiteral("012"));
+        page->confirmButton.click();
+    }
+    ASSERT_EQ(messages, (std::vector<RecordedMessage>{kNotYet, kRowOneFirst}));
+    EXPECT_EQ(StoredResult(2), (std::vector<std::string>{"未知", "11"}));
+    EXPECT_EQ(StoredResult(3), (std::vector<std::string>{"未知", "11"}));
+    EXPECT_TRUE(page->drawNumberEdit.text().isEmpty());
 }
 
 // The checks run in order: date, length, then the row order; each refusal empties the entry and writes

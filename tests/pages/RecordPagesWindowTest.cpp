@@ -114,9 +114,9 @@ TEST_F(RecordPagesWindowTest, TheRecordsOpenOnTheRecordDueWhenClickedInTheActive
     EXPECT_TRUE(records->drawNumberEdit.isVisible());
     EXPECT_EQ(records->list.currentRow(), 1);
 
-    // The list, the page's first control, holds the focus, not 退出: a Space now does nothing, and back home
-    // the focus is on the panel.
-    EXPECT_EQ(QApplication::focusWidget(), &records->list);
+    // The draw-number box holds the focus, not 退出: a Space now does nothing, and back home the focus is on
+    // the panel.
+    EXPECT_EQ(QApplication::focusWidget(), &records->drawNumberEdit);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     DeliverPosted();
     EXPECT_TRUE(main.isVisible());
@@ -124,6 +124,28 @@ TEST_F(RecordPagesWindowTest, TheRecordsOpenOnTheRecordDueWhenClickedInTheActive
     records->backButton.click();
     DeliverPosted();
     EXPECT_EQ(QApplication::focusWidget(), &panel->predictButton);
+}
+
+// Tab walks the list, the draw number, 确定, 返回 and only then 退出; the issue box, which shows the selected
+// record's issue, is passed by. Shift+Tab from the box goes back to the list.
+TEST_F(RecordPagesWindowTest, TabGoesFromTheListToTheDrawNumberAndReachesExitLast) {
+    AddRecord(1, "2010-03-01 00:00:00", kCodes);
+    CMainDlg& main = Start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main));
+    auto* records = OpenView<CHistoryPage>(20);
+    ASSERT_NE(records, nullptr);
+    ASSERT_EQ(QApplication::focusWidget(), &records->drawNumberEdit);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    ASSERT_EQ(QApplication::focusWidget(), &records->list);
+    std::vector<QWidget*> walked;
+    for (int step = 0; step < 4; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        walked.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(walked, (std::vector<QWidget*>{&records->drawNumberEdit, &records->confirmButton,
+                                             &records->backButton, &main.exitButton}));
+    EXPECT_EQ(records->issueEdit.editor()->focusPolicy() & Qt::TabFocus, 0);
 }
 
 TEST_F(RecordPagesWindowTest, ASavedProfileRelabelsTheMainWindow) {

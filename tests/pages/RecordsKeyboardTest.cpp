@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QTest>
 #include <memory>
 
@@ -64,10 +66,32 @@ TEST_F(RecordsKeyboardTest, EnterInTheDrawNumberBoxEntersItAsConfirmDoes) {
     page->drawNumberEdit.setFocus();
     QTest::keyClicks(&page->drawNumberEdit, QStringLiteral("12"));
     QTest::keyClick(&page->drawNumberEdit, Qt::Key_Return);
-    EXPECT_EQ(messages, std::vector<RecordedMessage>{Messages::kNoDrawNumber});
+    EXPECT_EQ(messages, (std::vector<RecordedMessage>{
+                            {TextOf(Messages::kNoDrawNumber) + "\r\n" + TextOf(Messages::kDrawNumberForm),
+                             CaptionOf(Messages::kNoDrawNumber)}}));
 
     QTest::keyClicks(&page->drawNumberEdit, QStringLiteral("907"));
     QTest::keyClick(&page->drawNumberEdit, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(Rows("SELECT open_data, is_right FROM data_history WHERE record_order = 1"),
+              (TextRows{{"907", "3"}}));
+}
+
+// A Chinese input method commits full-width digits: the box shows them as plain digits, and they are entered
+// as such; letters stay out whichever width they come in.
+TEST_F(RecordsKeyboardTest, FullWidthDigitsFromAnInputMethodAreEnteredAsPlainDigits) {
+    page->list.setCurrentCell(0, 0);
+    ASSERT_TRUE(page->drawNumberEdit.isVisible());
+    page->drawNumberEdit.setFocus();
+    for (const QString& typed :
+         {QStringLiteral("\uFF19\uFF10"), QStringLiteral("\uFF41"), QStringLiteral("\uFF17")}) {
+        QInputMethodEvent commit;
+        commit.setCommitString(typed);
+        QApplication::sendEvent(&page->drawNumberEdit, &commit);
+    }
+    EXPECT_EQ(page->drawNumberEdit.text(), QStringLiteral("907"));
+
+    page->confirmButton.click();
+    EXPECT_TRUE(messages.empty());
     EXPECT_EQ(Rows("SELECT open_data, is_right FROM data_history WHERE record_order = 1"),
               (TextRows{{"907", "3"}}));
 }

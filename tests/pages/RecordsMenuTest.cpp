@@ -155,6 +155,30 @@ TEST_F(RecordsMenuTest, ARightClickOnTheListOpensTheMenu) {
     EXPECT_EQ(items.join(u'|').toStdString(), expected.join(u'|').toStdString());
 }
 
+// Shift+F10 in the list, for keyboards without a Menu key, opens the same menu.
+TEST_F(RecordsMenuTest, ShiftF10InTheListOpensTheMenu) {
+    QStringList items;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* action : menu->actions()) {
+                items << action->text();
+            }
+            menu->close();
+        }
+    });
+    closer.start(5);
+    page->list.setFocus();
+    QTest::keyClick(&page->list, Qt::Key_F10, Qt::ShiftModifier);
+    QStringList expected;
+    const std::unique_ptr<QMenu> menu = page->CreateListMenu();
+    for (const QAction* action : menu->actions()) {
+        expected << action->text();
+    }
+    ASSERT_FALSE(items.isEmpty());
+    EXPECT_EQ(items, expected);
+}
+
 // 统计 counts the records of the file; 导入开奖号码… enters the draws of the chosen file through the page's
 // rules, says what it did and shows the list as the file now holds it.
 TEST_F(RecordsMenuTest, TheStatisticsAndTheDrawImportWorkFromTheMenu) {

@@ -103,9 +103,11 @@ QImage Backgrounds::HistoryPage() {
     chrome.Ground(image.size(), Palette::celadon);
     art.Title(QPointF(22, 10), QStringLiteral("预测记录"), QStringLiteral("记"), 24);
     namespace H = Layout::HistoryPage;
-    art.Text(QRectF(190, 14, 490, 30),
-             QStringLiteral("选中未开奖的一行，输入实际开奖号码，点「确定」判定命中"), CArtPainter::Song(13),
-             Palette::inkSoft, Qt::AlignRight | Qt::AlignVCenter);
+    // The whole page in one line: the entry, and what the list's right click holds.
+    art.Text(
+        QRectF(160, 14, 520, 30),
+        QStringLiteral("选中未开奖的一行，输入开奖号码，点「确定」判定命中；右键单击列表可统计、导出、归档"),
+        CArtPainter::Song(12), Palette::inkSoft, Qt::AlignRight | Qt::AlignVCenter);
     HistoryHeader(art);
     chrome.Wells({H::list, H::issueEdit});
     art.CaptionLeft(H::issueEdit, QStringLiteral("期号"), CArtPainter::Kai(18), ink, 8, 50);
@@ -119,7 +121,8 @@ QImage Backgrounds::HistoryPage() {
     p.drawRoundedRect(QRectF(578, y - 5, 10, 10), 2, 2);
     art.Text(QRectF(484, y - 10, 90, 20), QStringLiteral("命中的号码"), CArtPainter::Song(12), ink,
              Qt::AlignLeft | Qt::AlignVCenter);
-    art.Text(QRectF(592, y - 10, 90, 20), QStringLiteral("未中"), CArtPainter::Song(12), ink,
+    // The list's own word for a record whose codes all missed.
+    art.Text(QRectF(592, y - 10, 90, 20), QStringLiteral("错误"), CArtPainter::Song(12), ink,
              Qt::AlignLeft | Qt::AlignVCenter);
     return image;
 }
