@@ -58,7 +58,7 @@ bool CStatisticsDlg::OnInitDialog() {
     currentOnlyButton.SetTransparentBackground(true);
     currentOnlyButton.SetFlatBorder(false, true);
     Place(currentOnlyButton, S::currentOnlyButton);
-    currentOnlyButton.SetRole(CSkinButton::ButtonRole::Option);
+    currentOnlyButton.SetRole(CSkinButton::ButtonRole::CheckBox);
     currentOnlyButton.setAccessibleName(QStringLiteral("只统计当前的记录"));
     // Without an archive the history is all there is: nothing to switch.
     currentOnlyButton.setVisible(archived > 0);
@@ -72,6 +72,7 @@ void CStatisticsDlg::ShowCurrentOnly(bool only) {
     currentOnlyButton.SetFaceBitmaps(currentOnly ? kOptionOnBitmap : kOptionOffBitmap, kWhiteKey, 0,
                                      kWhiteKey);
     currentOnlyButton.setChecked(currentOnly);
+    currentOnlyButton.SetOptionChosen(currentOnly);
     setAccessibleDescription(ScopeText() + QLatin1Char('\n') + Sentence());
     update();
 }
