@@ -40,6 +40,7 @@ CStatisticsDlg::CStatisticsDlg(StatisticsFigures allRecords, StatisticsFigures c
     : CPageDialog(parent),
       okButton(this),
       currentOnlyButton(this),
+      currentOnlyCaption(this),
       all(std::move(allRecords)),
       current(std::move(currentRecords)),
       archived(archivedRecords),
@@ -60,8 +61,19 @@ bool CStatisticsDlg::OnInitDialog() {
     Place(currentOnlyButton, S::currentOnlyButton);
     currentOnlyButton.SetRole(CSkinButton::ButtonRole::CheckBox);
     currentOnlyButton.setAccessibleName(QStringLiteral("只统计当前的记录"));
-    // Without an archive the history is all there is: nothing to switch.
+    QFont captionFont = DialogFont();
+    captionFont.setPixelSize(13);
+    captionFont.setBold(true);
+    currentOnlyCaption.setFont(captionFont);
+    QPalette captionColours = currentOnlyCaption.palette();
+    captionColours.setColor(QPalette::WindowText, kInk);
+    currentOnlyCaption.setPalette(captionColours);
+    currentOnlyCaption.setText(currentOnlyButton.accessibleName());
+    currentOnlyCaption.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Place(currentOnlyCaption, S::currentOnlyCaption);
+    // Without an archive the history is all there is: nothing to switch, and no words about switching.
     currentOnlyButton.setVisible(archived > 0);
+    currentOnlyCaption.setVisible(archived > 0);
     ShowCurrentOnly(false);
     okButton.setFocus();
     return true;
