@@ -34,15 +34,16 @@ public:
     };
 
     // What the button is to the user. A label takes no focus and is read as text; an option is read as a
-    // radio button, chosen or not.
-    enum class ButtonRole { PushButton, Label, Option };
+    // radio button, chosen or not; a check box, one square switched on and off by itself, as a check box,
+    // checked or not.
+    enum class ButtonRole { PushButton, Label, Option, CheckBox };
 
     explicit CSkinButton(QWidget* parent = nullptr);
 
     // Set once, while setting the button up, before it is first shown.
     void SetRole(ButtonRole role);
     ButtonRole Role() const { return role; }
-    // Whether an option is the chosen one; its owner changes the faces to match.
+    // Whether an option is the chosen one, or a check box is checked; its owner changes the faces to match.
     void SetOptionChosen(bool chosen);
     bool IsOptionChosen() const { return optionChosen; }
 

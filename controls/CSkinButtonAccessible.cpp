@@ -10,6 +10,8 @@ QAccessible::Role RoleOf(const CSkinButton& button) {
             return QAccessible::StaticText;
         case CSkinButton::ButtonRole::Option:
             return QAccessible::RadioButton;
+        case CSkinButton::ButtonRole::CheckBox:
+            return QAccessible::CheckBox;
         case CSkinButton::ButtonRole::PushButton:
             break;
     }
@@ -52,7 +54,8 @@ QString CSkinButtonAccessible::text(QAccessible::Text t) const {
 
 QAccessible::State CSkinButtonAccessible::state() const {
     QAccessible::State s = QAccessibleWidget::state();
-    if (Button()->Role() == CSkinButton::ButtonRole::Option) {
+    const CSkinButton::ButtonRole buttonRole = Button()->Role();
+    if (buttonRole == CSkinButton::ButtonRole::Option || buttonRole == CSkinButton::ButtonRole::CheckBox) {
         s.checkable = true;
         s.checked = Button()->IsOptionChosen();
     }

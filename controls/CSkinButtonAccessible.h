@@ -1,7 +1,8 @@
 #pragma once
 // What assistive technology is told about a skinned button: a push button named by the words of its picture,
 // which it can press; a label, read as static text named by its caption; an option square, read as a radio
-// button that says whether it is chosen (the square's picture is all a sighted user has to go by). Every
+// button that says whether it is chosen; a check box square, read as a check box that says whether it is
+// checked (the square's picture is all a sighted user has to go by). Every
 // skinned button gets this interface, whatever its role: Qt remembers which factory served a class.
 #include <QAccessibleWidget>
 

@@ -40,6 +40,7 @@ CStatisticsDlg::CStatisticsDlg(StatisticsFigures allRecords, StatisticsFigures c
     : CPageDialog(parent),
       okButton(this),
       currentOnlyButton(this),
+      currentOnlyCaption(this),
       all(std::move(allRecords)),
       current(std::move(currentRecords)),
       archived(archivedRecords),
@@ -58,10 +59,21 @@ bool CStatisticsDlg::OnInitDialog() {
     currentOnlyButton.SetTransparentBackground(true);
     currentOnlyButton.SetFlatBorder(false, true);
     Place(currentOnlyButton, S::currentOnlyButton);
-    currentOnlyButton.SetRole(CSkinButton::ButtonRole::Option);
+    currentOnlyButton.SetRole(CSkinButton::ButtonRole::CheckBox);
     currentOnlyButton.setAccessibleName(QStringLiteral("只统计当前的记录"));
-    // Without an archive the history is all there is: nothing to switch.
+    QFont captionFont = DialogFont();
+    captionFont.setPixelSize(13);
+    captionFont.setBold(true);
+    currentOnlyCaption.setFont(captionFont);
+    QPalette captionColours = currentOnlyCaption.palette();
+    captionColours.setColor(QPalette::WindowText, kInk);
+    currentOnlyCaption.setPalette(captionColours);
+    currentOnlyCaption.setText(currentOnlyButton.accessibleName());
+    currentOnlyCaption.setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Place(currentOnlyCaption, S::currentOnlyCaption);
+    // Without an archive the history is all there is: nothing to switch, and no words about switching.
     currentOnlyButton.setVisible(archived > 0);
+    currentOnlyCaption.setVisible(archived > 0);
     ShowCurrentOnly(false);
     okButton.setFocus();
     return true;
@@ -72,6 +84,7 @@ void CStatisticsDlg::ShowCurrentOnly(bool only) {
     currentOnlyButton.SetFaceBitmaps(currentOnly ? kOptionOnBitmap : kOptionOffBitmap, kWhiteKey, 0,
                                      kWhiteKey);
     currentOnlyButton.setChecked(currentOnly);
+    currentOnlyButton.SetOptionChosen(currentOnly);
     setAccessibleDescription(ScopeText() + QLatin1Char('\n') + Sentence());
     update();
 }

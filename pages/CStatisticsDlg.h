@@ -5,6 +5,8 @@
 // sentence from the exact test and one from the ledger. Box hits are shown only here; the records list and
 // its verdicts know only exact hits. The window counts the archive and the history together, and can switch
 // to the history alone.
+#include <QLabel>
+
 #include "controls/CSkinButton.h"
 #include "shell/CPageDialog.h"
 #include "shell/StatisticsTexts.h"
@@ -31,6 +33,8 @@ public:
 
     CSkinButton okButton;
     CSkinButton currentOnlyButton;  // the square of 只统计当前的记录
+    // The words beside the square: a label, not part of the picture, so they go when the square goes.
+    QLabel currentOnlyCaption;
 
 protected:
     bool OnInitDialog() override;

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "shell/DatabaseLocation.h"
@@ -10,6 +11,19 @@
 #include "store/CPredictStore.h"
 
 namespace {
+
+// The folder of the last file a dialog gave back: where the user's files are, this run at least.
+QString& LastFolder() {
+    static QString folder;
+    return folder;
+}
+
+// A file the user chose, with the name refused or not: its folder is where the next dialog opens.
+void RememberFolderOf(const QString& file) {
+    if (!file.isEmpty()) {
+        LastFolder() = QFileInfo(file).absolutePath();
+    }
+}
 
 // The program's own database, its journal and its safety copies are never written over; said as soon as
 // the dialog closes, before any work is done.
@@ -29,6 +43,13 @@ QString DocumentsFolder() {
     return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
+QString StartFolder(const QString& fallback) {
+    if (!LastFolder().isEmpty() && QDir(LastFolder()).exists()) {
+        return LastFolder();
+    }
+    return !fallback.isEmpty() && QDir(fallback).exists() ? fallback : DocumentsFolder();
+}
+
 bool IsRepresentable(const QString& file, QWidget* parent) {
     if (!file.contains(QChar::ReplacementCharacter)) {
         return true;
@@ -40,8 +61,16 @@ bool IsRepresentable(const QString& file, QWidget* parent) {
 
 QString ChooseFileToWrite(const CPredictStore& store, QWidget* parent, const QString& caption,
                           const QString& suggestedName, const QString& filter) {
-    const QString file = QFileDialog::getSaveFileName(
-        parent, caption, QDir(DocumentsFolder()).filePath(suggestedName), filter);
+    const QString file =
+        QFileDialog::getSaveFileName(parent, caption, QDir(StartFolder()).filePath(suggestedName), filter);
+    RememberFolderOf(file);
     return file.isEmpty() || !IsRepresentable(file, parent) || !MayWriteOver(store, file, parent) ? QString()
                                                                                                   : file;
+}
+
+QString ChooseFileToRead(QWidget* parent, const QString& caption, const QString& filter,
+                         const QString& fallback) {
+    const QString file = QFileDialog::getOpenFileName(parent, caption, StartFolder(fallback), filter);
+    RememberFolderOf(file);
+    return file.isEmpty() || !IsRepresentable(file, parent) ? QString() : file;
 }

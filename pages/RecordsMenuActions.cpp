@@ -1,8 +1,6 @@
 #include "pages/RecordsMenuActions.h"
 
 #include <QDate>
-#include <QDir>
-#include <QFileDialog>
 
 #include "pages/CArchiveDlg.h"
 #include "pages/CStatisticsDlg.h"
@@ -88,10 +86,9 @@ void ExportWorkbookFromMenu(CPredictStore& store, QWidget* parent) {
 }
 
 bool ImportDrawsFromMenu(CPredictStore& store, QWidget* parent) {
-    const QString file =
-        QFileDialog::getOpenFileName(parent, CaptionOf(Messages::kImportTally), DocumentsFolder(),
-                                     QStringLiteral("开奖号码 (*.txt *.csv);;所有文件 (*)"));
-    if (file.isEmpty() || !IsRepresentable(file, parent)) {
+    const QString file = ChooseFileToRead(parent, CaptionOf(Messages::kImportTally),
+                                          QStringLiteral("开奖号码 (*.txt *.csv);;所有文件 (*)"));
+    if (file.isEmpty()) {
         return false;
     }
     std::string bytes;
@@ -133,10 +130,10 @@ void BackUpFromMenu(const CPredictStore& store, QWidget* parent) {
 bool RestoreFromMenu(CPredictStore& store, QWidget* parent) {
     CPredictStore& app = store;
     const QString backups = QString::fromStdString(SafetyCopyFolder(app.DatabasePath()));
-    const QString file = QFileDialog::getOpenFileName(parent, CaptionOf(Messages::kRestoreQuestion),
-                                                      QDir(backups).exists() ? backups : DocumentsFolder(),
-                                                      QStringLiteral("数据库 (*.db);;所有文件 (*)"));
-    if (file.isEmpty() || !IsRepresentable(file, parent)) {
+    // A backup the user made this run is where the last dialog left off; before any, the safety copies.
+    const QString file = ChooseFileToRead(parent, CaptionOf(Messages::kRestoreQuestion),
+                                          QStringLiteral("数据库 (*.db);;所有文件 (*)"), backups);
+    if (file.isEmpty()) {
         return false;
     }
     const std::string path = LocalPath(file);

@@ -26,6 +26,9 @@ void ShowPicture(QLabel& label, unsigned id, const Layout::Rect& rect) {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : CPageDialog(parent), link(this), credit(this) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    // Frameless, the title shows nowhere; a screen reader and the window list still name the box by it.
+    setWindowTitle(QStringLiteral("关于 Quintara V4.3"));
+    setAccessibleName(windowTitle());
     const Layout::Rect& client = Layout::AboutDialog::client;
     setFixedSize(client.w, client.h);
     SetBackgroundFile(QStringLiteral("about.ggr"), client.w, client.h);

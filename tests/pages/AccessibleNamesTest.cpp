@@ -1,7 +1,8 @@
 // What a screen reader says for every window: each skinned button by the words on its picture, each text box
 // by the caption beside it on the background, the player's labels and the date labels as text, the sex
-// squares as options that say which is chosen. Each window is also swept for any control that takes the focus
-// and has no name, so a control added later without one fails here.
+// squares as options that say which is chosen, the statistics window's square as a check box. Each window is
+// also swept for any control that takes the focus and has no name, so a control added later without one fails
+// here.
 #include <gtest/gtest.h>
 
 #include <QAbstractSpinBox>
@@ -22,6 +23,7 @@
 #include "pages/CPlayerPage.h"
 #include "pages/CShowGuaPage.h"
 #include "pages/CStartPage.h"
+#include "pages/CStatisticsDlg.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CNoticeDlg.h"
 #include "tests/pages/PagesTestSupport.h"
@@ -155,6 +157,8 @@ TEST_F(AccessibleNamesTest, TheDateNoticeAndAboutDialogs) {
 
     CAboutDlg about;
     about.show();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&about)->text(QAccessible::Name),
+              QStringLiteral("关于 Quintara V4.3"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&about.link)->text(QAccessible::Name),
               QStringLiteral("访问 Quintara 主页"));
     EXPECT_EQ(Unnamed(about), "");
@@ -236,6 +240,21 @@ TEST_F(AccessibleNamesTest, TheSexSquaresSayWhichIsChosen) {
     EXPECT_FALSE(male->state().checked);
     EXPECT_TRUE(female->state().checked);
     EXPECT_EQ(player.playerSex, QStringLiteral("小姐"));
+}
+
+// The square of 只统计当前的记录 switches one thing on and off by itself: a check box, not one of a group.
+TEST_F(AccessibleNamesTest, TheStatisticsSquareIsACheckBoxThatSaysWhetherItIsChecked) {
+    const StatisticsFigures figures = ComputeStatisticsFigures({}, LedgerPrices{});
+    CStatisticsDlg dialog(figures, figures, 1, LedgerPrices{});
+    dialog.show();
+    ExpectNamed({{&dialog.currentOnlyButton, QAccessible::CheckBox, QStringLiteral("只统计当前的记录")}});
+    QAccessibleInterface* square = QAccessible::queryAccessibleInterface(&dialog.currentOnlyButton);
+    EXPECT_TRUE(square->state().checkable);
+    EXPECT_FALSE(square->state().checked);
+
+    dialog.currentOnlyButton.click();
+
+    EXPECT_TRUE(square->state().checked);
 }
 
 }  // namespace

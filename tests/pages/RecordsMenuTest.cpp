@@ -22,6 +22,7 @@
 #include "pages/CArchiveDlg.h"
 #include "pages/CHistoryPage.h"
 #include "pages/CStatisticsDlg.h"
+#include "pages/FileChoice.h"
 #include "pages/RecordTexts.h"
 #include "store/HistoryRecord.h"
 #include "tests/pages/PageStoreFixture.h"
@@ -292,6 +293,46 @@ TEST_F(RecordsMenuTest, TheWorkbookTheCopiedCodesAndTheSlipOfTheSelectedRecord) 
     EXPECT_TRUE(text.contains(QStringLiteral("己丑年"))) << "the pillars, from the record's date";
     EXPECT_TRUE(text.contains(QStringLiteral("659")));
     EXPECT_FALSE(text.contains(QStringLiteral("主卦"))) << "no hexagrams made up for a saved record";
+}
+
+// Each file dialog opens in the folder of the file the last one gave back, a written file or one to read, and
+// that folder comes before the safety copies' folder the restore would otherwise open in; a cancelled dialog
+// moves nothing.
+TEST_F(RecordsMenuTest, EachFileDialogOpensWhereTheLastOneLeftOff) {
+    const QString exports = dir.filePath(QStringLiteral("导出"));
+    const QString draws = dir.filePath(QStringLiteral("开奖"));
+    ASSERT_TRUE(QDir().mkpath(exports));
+    ASSERT_TRUE(QDir().mkpath(draws));
+    QFile drawsFile(QDir(draws).filePath(QStringLiteral("开奖.txt")));
+    ASSERT_TRUE(drawsFile.open(QIODevice::WriteOnly));
+    drawsFile.write("2009-06-18,386\n");
+    drawsFile.close();
+    QString chosen;  // empty: cancel
+    QStringList openedIn;
+    ModalAnswer<QFileDialog> chooser([&](QFileDialog& dialog) {
+        openedIn << dialog.directory().absolutePath();
+        if (chosen.isEmpty()) {
+            dialog.reject();
+            return;
+        }
+        dialog.selectFile(chosen);
+        static_cast<QDialog&>(dialog).accept();
+    });
+    const auto choose = [&](const QString& item, const QString& file) {
+        chosen = file;
+        Action(*page->CreateListMenu(), item)->trigger();
+    };
+
+    choose(QStringLiteral("导出为 CSV…"), QDir(exports).filePath(QStringLiteral("记录.csv")));
+    choose(QStringLiteral("导入开奖号码…"), QString());
+    choose(QStringLiteral("导入开奖号码…"), drawsFile.fileName());
+    choose(QStringLiteral("导出为 Excel 表格…"), QString());
+    choose(QStringLiteral("导出为 Excel 表格…"), QString());
+
+    ASSERT_EQ(openedIn.size(), 5);
+    EXPECT_EQ(openedIn.mid(1), (QStringList{exports, exports, draws, draws}));
+    EXPECT_EQ(StartFolder(dir.path()), draws) << "before the restore's safety copies";
+    EXPECT_EQ(Records()[3], (std::vector<std::string>{"4", "10004", "386"}));
 }
 
 // A GBK name reaches the program as U+FFFD: writing it would make a file of another name, so nothing is

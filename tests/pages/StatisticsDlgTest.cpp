@@ -23,6 +23,46 @@ HistoryRecord Record(const std::string& draw, int isRight) {
 
 using StatisticsDlgTest = ProgramArtFixture;
 
+// Dark pixels of the window as shown inside rect: the strokes of words in ink on the light background.
+int InkPixels(QWidget& window, const Layout::Rect& rect) {
+    const QImage shown = window.grab().toImage();
+    int ink = 0;
+    for (int y = rect.y; y < rect.y + rect.h; ++y) {
+        for (int x = rect.x; x < rect.x + rect.w; ++x) {
+            ink += qGray(shown.pixel(x, y)) < 100 ? 1 : 0;
+        }
+    }
+    return ink;
+}
+
+// The words 只统计当前的记录 belong to the square: without an archive neither shows, neither in a label nor
+// in the background picture; with one both show, the words just right of the square.
+TEST_F(StatisticsDlgTest, TheWordsBesideTheSquareShowOnlyWithTheSquare) {
+    const std::vector<HistoryRecord> records = {Record("345", 2), Record("999", 0)};
+    const StatisticsFigures figures = ComputeStatisticsFigures(records, LedgerPrices{});
+    const Layout::Rect& caption = Layout::StatisticsDialog::currentOnlyCaption;
+
+    CStatisticsDlg alone(figures, figures, 0, LedgerPrices{});
+    alone.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&alone));
+    EXPECT_FALSE(alone.currentOnlyButton.isVisible());
+    EXPECT_FALSE(alone.currentOnlyCaption.isVisible());
+    EXPECT_EQ(InkPixels(alone, caption), 0) << "the background picture must not carry the words";
+
+    CStatisticsDlg withArchive(figures, figures, 1, LedgerPrices{});
+    withArchive.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&withArchive));
+    ASSERT_TRUE(withArchive.currentOnlyButton.isVisible());
+    EXPECT_TRUE(withArchive.currentOnlyCaption.isVisible());
+    EXPECT_EQ(withArchive.currentOnlyCaption.text(), QStringLiteral("只统计当前的记录"));
+    const QRect square = withArchive.currentOnlyButton.geometry();
+    const QRect words = withArchive.currentOnlyCaption.geometry();
+    EXPECT_GT(words.left(), square.right());
+    EXPECT_LT(words.left() - square.right(), 10);
+    EXPECT_TRUE(words.contains(QPoint(words.left(), square.center().y())));
+    EXPECT_GT(InkPixels(withArchive, caption), 20) << "the words are drawn in ink";
+}
+
 TEST_F(StatisticsDlgTest, ShowsTheCountsTheRatesTheLedgerAndBothLinesOfTheChart) {
     // An exact hit on code 2, a box hit on code 1 (012 drawn as 210), a miss, and one still to be drawn.
     const std::vector<HistoryRecord> records = {Record("345", 2), Record("210", 0), Record("999", 0),

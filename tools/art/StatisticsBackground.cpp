@@ -110,8 +110,7 @@ QImage Backgrounds::StatisticsDialog() {
     art.Title(QPointF(22, 12), QStringLiteral("预测统计"), QStringLiteral("统"), 24);
     art.Text(QRectF(170, 28, 270, 22), QStringLiteral("命中与纯凭偶然相比 · 号码仅供娱乐"),
              CArtPainter::Song(12), Palette::inkSoft, Qt::AlignLeft | Qt::AlignVCenter);
-    art.Text(CArtPainter::ToRectF(S::currentOnlyCaption), QStringLiteral("只统计当前的记录"),
-             CArtPainter::Song(13, true), ink, Qt::AlignLeft | Qt::AlignVCenter);
+    // 只统计当前的记录 beside its square is a label of the window, shown only when there is an archive.
     art.Fill(QRectF(16, 52, 568, 1), Palette::slate);
     Panels(art);
     Counts(art);
