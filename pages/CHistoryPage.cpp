@@ -68,6 +68,10 @@ CHistoryPage::CHistoryPage(CPredictStore& pageStore)
 
 CHistoryPage::~CHistoryPage() {
     store.StopListening(listener);
+    // The list goes after this body, and a list half taken apart still sends events: the filter must not see
+    // them (it asks the list for its viewport).
+    list.viewport()->removeEventFilter(this);
+    list.removeEventFilter(this);
 }
 
 bool CHistoryPage::OnInitDialog() {
