@@ -82,7 +82,7 @@ SaveOutcome CPredictStore::WritePlayerRow(CSqliteStatement& update) {
     if (WriteOneRow(update)) {
         return SaveOutcome::saved;
     }
-    return Failure() == Step::locked ? SaveOutcome::locked : SaveOutcome::failed;
+    return Failure<SaveOutcome>();
 }
 
 // One statement, committed on its own: a crash leaves either the old row or the new one. A table without rows

@@ -159,9 +159,6 @@ public:
     int ListenerCount() const { return listeners.Count(); }
 
 private:
-    // How a write's own steps went: ok, or why it stopped.
-    enum class Step { ok, locked, failed };
-
     bool ReadPlayer();
     // The file's records as a write finds them, read inside its transaction, with their rowids; nothing
     // when the table cannot be read whole.
@@ -172,8 +169,12 @@ private:
     enum class Pass { check, write };
     DrawEntry WriteDraw(int slot, const std::string& number, const COleDateTime& today, Pass pass);
     ArchiveOutcome WriteArchive(const std::vector<int>& recordOrders);
-    // A failed step, read right after the failure: locked or failed.
-    Step Failure() const;
+    // A failed step as the outcome of its action, read right after the failure: locked when another
+    // connection held the file past the wait, else failed. Every outcome has both.
+    template <typename Outcome>
+    Outcome Failure() const {
+        return connection.FailedOnLock() ? Outcome::locked : Outcome::failed;
+    }
     SaveOutcome WritePlayerRow(CSqliteStatement& update);
     bool HasArchiveTable() const;
     bool WriteOneRow(CSqliteStatement& write);

@@ -132,7 +132,7 @@ bool ReadArchiveRows(CSqliteStatement& select, const std::function<void(const Ar
 
 ArchiveOutcome CPredictStore::ArchiveRecords(const std::vector<int>& recordOrders) {
     if (!HasHistoryTable()) {
-        return Failure() == Step::locked ? ArchiveOutcome::locked : ArchiveOutcome::failed;
+        return Failure<ArchiveOutcome>();
     }
     const ArchiveOutcome outcome = WriteArchive(recordOrders);
     if (outcome != ArchiveOutcome::locked) {
@@ -145,9 +145,6 @@ ArchiveOutcome CPredictStore::ArchiveRecords(const std::vector<int>& recordOrder
 // What the last load did not show as one record with its result was never confirmed, and is no race but a
 // failure. A file without the archive table gets it in the same transaction.
 ArchiveOutcome CPredictStore::WriteArchive(const std::vector<int>& recordOrders) {
-    const auto failure = [this] {
-        return Failure() == Step::locked ? ArchiveOutcome::locked : ArchiveOutcome::failed;
-    };
     for (auto order = recordOrders.begin(); order != recordOrders.end(); ++order) {
         if (!loaded.IsRecordSlot(*order) || !loaded.Record(*order).HasDrawResult() ||
             std::find(recordOrders.begin(), order, *order) != order) {
@@ -156,7 +153,7 @@ ArchiveOutcome CPredictStore::WriteArchive(const std::vector<int>& recordOrders)
     }
     CSqliteTransaction transaction(connection);
     if (!transaction.IsActive()) {
-        return failure();
+        return Failure<ArchiveOutcome>();
     }
     std::vector<FileRow> moved;
     std::vector<FileRow> kept;
@@ -171,17 +168,17 @@ ArchiveOutcome CPredictStore::WriteArchive(const std::vector<int>& recordOrders)
         case Split::changed:
             return ArchiveOutcome::changed;
         case Split::failed:
-            return failure();
+            return Failure<ArchiveOutcome>();
     }
     // The file's layout says it has an archive from now on.
     if (!HasArchiveTable() && (!connection.Execute(kCreateArchive) || !connection.Execute(kArchiveLayout))) {
-        return failure();
+        return Failure<ArchiveOutcome>();
     }
     const std::string now = CColumnValue::FormatDate(COleDateTime::GetCurrentTime());
     if (!MoveRows(connection, moved, now) || !Renumber(connection, kept)) {
-        return failure();
+        return Failure<ArchiveOutcome>();
     }
-    return transaction.Commit() ? ArchiveOutcome::archived : failure();
+    return transaction.Commit() ? ArchiveOutcome::archived : Failure<ArchiveOutcome>();
 }
 
 std::optional<std::vector<ArchivedRecord>> CPredictStore::LoadArchive() const {

@@ -25,10 +25,6 @@ bool CPredictStore::HasHistoryTable() const {
     return CSqliteStatement(connection, "SELECT * FROM data_history").IsPrepared();
 }
 
-CPredictStore::Step CPredictStore::Failure() const {
-    return connection.FailedOnLock() ? Step::locked : Step::failed;
-}
-
 std::unique_ptr<CHistorySlots> CPredictStore::ReadFileRecords() const {
     CHistoryScan scan(connection, true);
     auto records = std::make_unique<CHistorySlots>();
@@ -42,7 +38,7 @@ PredictionSave CPredictStore::SavePrediction(const NewPrediction& prediction, co
                                              const PredictionBounds& bounds) {
     if (!HasHistoryTable()) {
         // No table to write to and none to reload from.
-        return Failure() == Step::locked ? PredictionSave::locked : PredictionSave::failed;
+        return Failure<PredictionSave>();
     }
     const PredictionSave saved = InsertPrediction(prediction, today, bounds);
     if (saved != PredictionSave::locked) {
@@ -53,20 +49,17 @@ PredictionSave CPredictStore::SavePrediction(const NewPrediction& prediction, co
 
 PredictionSave CPredictStore::InsertPrediction(const NewPrediction& prediction, const COleDateTime& today,
                                                const PredictionBounds& bounds) {
-    const auto failure = [this] {
-        return Failure() == Step::locked ? PredictionSave::locked : PredictionSave::failed;
-    };
     const std::string dateText = CColumnValue::FormatDate(prediction.date);
     if (dateText.empty()) {
         return PredictionSave::failed;
     }
     CSqliteTransaction transaction(connection);
     if (!transaction.IsActive()) {
-        return failure();
+        return Failure<PredictionSave>();
     }
     const std::unique_ptr<CHistorySlots> file = ReadFileRecords();
     if (!file) {
-        return failure();
+        return Failure<PredictionSave>();
     }
     switch (CheckNewPrediction(*file, prediction.date, prediction.issue, today, bounds)) {
         case PredictionRefusal::none:
@@ -91,7 +84,7 @@ PredictionSave CPredictStore::InsertPrediction(const NewPrediction& prediction, 
         bound = insert.BindText(4 + code, prediction.codes[static_cast<std::size_t>(code)]);
     }
     if (!bound || !insert.BindText(12, kUnknownDraw) || !WriteOneRow(insert) || !transaction.Commit()) {
-        return failure();
+        return Failure<PredictionSave>();
     }
     return PredictionSave::saved;
 }
@@ -99,7 +92,7 @@ PredictionSave CPredictStore::InsertPrediction(const NewPrediction& prediction, 
 DrawEntry CPredictStore::EnterDraw(int slot, const std::string& number, const COleDateTime& today,
                                    const std::function<bool()>& beforeWrite) {
     if (!HasHistoryTable()) {
-        return {Failure() == Step::locked ? DrawEntry::Reason::locked : DrawEntry::Reason::failed};
+        return {Failure<DrawEntry::Reason>()};
     }
     // The step (a copy of the whole database) cannot run inside the write's own transaction: the entry is
     // checked first, the step runs only for an entry that would go in, and the entry is then checked again
@@ -121,16 +114,13 @@ DrawEntry CPredictStore::EnterDraw(int slot, const std::string& number, const CO
 // still waiting was entered by another copy meanwhile.
 DrawEntry CPredictStore::WriteDraw(int slot, const std::string& number, const COleDateTime& today,
                                    Pass pass) {
-    const auto failure = [this] {
-        return DrawEntry{Failure() == Step::locked ? DrawEntry::Reason::locked : DrawEntry::Reason::failed};
-    };
     CSqliteTransaction transaction(connection);
     if (!transaction.IsActive()) {
-        return failure();
+        return DrawEntry{Failure<DrawEntry::Reason>()};
     }
     const std::unique_ptr<CHistorySlots> file = ReadFileRecords();
     if (!file) {
-        return failure();
+        return DrawEntry{Failure<DrawEntry::Reason>()};
     }
     if (!loaded.IsRecordSlot(slot) || !file->IsRecordSlot(slot) ||
         !IsSamePrediction(file->Record(slot), loaded.Record(slot))) {
@@ -156,7 +146,7 @@ DrawEntry CPredictStore::WriteDraw(int slot, const std::string& number, const CO
     CSqliteStatement update(connection, kUpdateDrawResult);
     if (!update.BindInteger(1, VerdictFor(file->Record(slot).data, number)) || !update.BindText(2, number) ||
         !update.BindInteger(3, file->RowIdOf(slot)) || !WriteOneRow(update) || !transaction.Commit()) {
-        return failure();
+        return DrawEntry{Failure<DrawEntry::Reason>()};
     }
     return {DrawEntry::Reason::written};
 }
