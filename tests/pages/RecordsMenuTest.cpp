@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "pages/CArchiveDlg.h"
@@ -101,6 +102,22 @@ protected:
         });
         ArchiveAction(*page->CreateListMenu())->trigger();
     }
+    // The items of the popup menu that open brings up, read and closed as soon as it shows.
+    static QStringList ItemsOfTheMenuOpenedBy(const std::function<void()>& open) {
+        QStringList items;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&items] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (const QAction* action : menu->actions()) {
+                    items << action->text();
+                }
+                menu->close();
+            }
+        });
+        closer.start(5);
+        open();
+        return items;
+    }
     static QAction* ArchiveAction(QMenu& menu) { return Action(menu, kArchiveItem); }
     static QAction* Action(QMenu& menu, const QString& text) {
         for (QAction* action : menu.actions()) {
@@ -129,20 +146,11 @@ protected:
 };
 
 TEST_F(RecordsMenuTest, ARightClickOnTheListOpensTheMenu) {
-    QStringList items;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            for (const QAction* action : menu->actions()) {
-                items << action->text();
-            }
-            menu->close();
-        }
+    const QStringList items = ItemsOfTheMenuOpenedBy([this] {
+        const QPoint at(20, 10);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, page->list.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(page->list.viewport(), &click);
     });
-    closer.start(5);
-    const QPoint at(20, 10);
-    QContextMenuEvent click(QContextMenuEvent::Mouse, at, page->list.viewport()->mapToGlobal(at));
-    QApplication::sendEvent(page->list.viewport(), &click);
     const QStringList expected{QStringLiteral("统计"),
                                QStringLiteral("导出为 CSV…"),
                                QStringLiteral("导出为 Excel 表格…"),
@@ -158,19 +166,10 @@ TEST_F(RecordsMenuTest, ARightClickOnTheListOpensTheMenu) {
 
 // Shift+F10 in the list, for keyboards without a Menu key, opens the same menu.
 TEST_F(RecordsMenuTest, ShiftF10InTheListOpensTheMenu) {
-    QStringList items;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            for (const QAction* action : menu->actions()) {
-                items << action->text();
-            }
-            menu->close();
-        }
+    const QStringList items = ItemsOfTheMenuOpenedBy([this] {
+        page->list.setFocus();
+        QTest::keyClick(&page->list, Qt::Key_F10, Qt::ShiftModifier);
     });
-    closer.start(5);
-    page->list.setFocus();
-    QTest::keyClick(&page->list, Qt::Key_F10, Qt::ShiftModifier);
     QStringList expected;
     const std::unique_ptr<QMenu> menu = page->CreateListMenu();
     for (const QAction* action : menu->actions()) {
