@@ -125,7 +125,7 @@ void AddList(QWidget* page) {
     list->DefineColumns(
         QStringLiteral("序号,50;日期,100;期号,80;号码1,70;号码2,70;号码3,70;开奖,80;结果,80"));
     list->AppendRow({"1", "2009-06-18", "2009160", "123", "456", "789", "456", "中"});
-    list->AppendRow({"2", "2009-06-19", "2009161", "012", "345", "678", "999", "未中"});
+    list->AppendRow({"2", "2009-06-19", "2009161", "012", "345", "678", "999", "错误"});
     list->AppendRow({"3", "2009-06-20", "2009162", "111", "222", "333", "", ""});
     list->SetCellColours(0, 4, RGB(255, 255, 255), RGB(190, 40, 40));
     list->SetCellColours(0, 7, RGB(190, 40, 40), CColorListCtrl::kDefaultColour);
