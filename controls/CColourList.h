@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QTableView>
+#include <algorithm>
 
 #include "controls/CColorCellDelegate.h"
 
@@ -18,7 +19,23 @@ public:
 
     const ListColours& Colours() const { return colours; }
 
+    // The columns fill the list exactly while it has no vertical scroll bar. Once there are more rows than
+    // fit, that bar narrows the view; a horizontal bar would then cover the last row. The last column gives
+    // up the room instead, down from its own width, so the list never scrolls sideways and every other
+    // column stays where the background's titles expect it.
+    void KeepColumnsInView(int lastColumnWidth) {
+        lastColumnFull = lastColumnWidth;
+        this->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        FitLastColumn();
+    }
+
 protected:
+    // The view's resizeEvent also receives its viewport's resizes, such as the one a scroll bar makes.
+    void resizeEvent(QResizeEvent* event) override {
+        View::resizeEvent(event);
+        FitLastColumn();
+    }
+
     void changeEvent(QEvent* event) override {
         View::changeEvent(event);
         if (event->type() == QEvent::PaletteChange) {
@@ -55,4 +72,20 @@ protected:
 
     // The default colours: a new palette replaces them (CColorListCtrl's rows appended before keep theirs).
     ListColours colours;
+
+private:
+    void FitLastColumn() {
+        const int last = this->model() != nullptr ? this->model()->columnCount() - 1 : -1;
+        if (lastColumnFull < 0 || last < 0) {
+            return;
+        }
+        int others = 0;
+        for (int column = 0; column < last; ++column) {
+            others += this->columnWidth(column);
+        }
+        this->setColumnWidth(last, std::clamp(this->viewport()->width() - others, 0, lastColumnFull));
+    }
+
+    // The last column's own width once KeepColumnsInView was asked for, else -1.
+    int lastColumnFull = -1;
 };

@@ -6,6 +6,7 @@
 #include "pages/PageLayout.h"
 #include "pages/RecordTexts.h"
 #include "res/Layout.h"
+#include "res/RecordColumns.h"
 #include "res/ResourceIds.h"
 #include "shell/FaceKeys.h"
 #include "shell/QtMessageTexts.h"
@@ -32,6 +33,7 @@ bool CArchiveDlg::OnInitDialog() {
     list.setFont(DialogFont());
     list.setModel(&archive);
     list.SetColumnWidths(RecordColumnsSpec());
+    list.KeepColumnsInView(RecordColumns::kColumns.back().width);
     Place(list, A::list);
     list.setAccessibleName(QStringLiteral("预测记录归档"));
     if (archive.Count() > 0) {

@@ -69,8 +69,7 @@ CHistoryPage::CHistoryPage(CPredictStore& pageStore)
 CHistoryPage::~CHistoryPage() {
     store.StopListening(listener);
     // The list goes after this body, and a list half taken apart still sends events: the filter must not see
-    // them (it asks the list for its viewport).
-    list.viewport()->removeEventFilter(this);
+    // them.
     list.removeEventFilter(this);
 }
 
@@ -166,18 +165,12 @@ void CHistoryPage::SetUpList() {
     list.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&list, &QWidget::customContextMenuRequested, this, &CHistoryPage::OnListMenu);
     list.installEventFilter(this);  // Shift+F10
-    // The columns fill the list exactly while it has no vertical scroll bar. Once there are more records than
-    // rows, that bar narrows the view; a horizontal bar would then cover the last row, which is the record
-    // the page opens on. The verdict column gives up the room instead (its two characters still fit), so the
-    // list never scrolls sideways and every other column stays under its title in the background.
-    list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list.viewport()->installEventFilter(this);
+    // The due record is the last row: a sideways scroll bar must never cover it (the verdict's two
+    // characters still fit in what the vertical bar leaves).
+    list.KeepColumnsInView(RecordColumns::kColumns.back().width);
 }
 
 bool CHistoryPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == list.viewport() && event->type() == QEvent::Resize) {
-        FitVerdictColumn();
-    }
     // Shift+F10 opens the menu as the Menu key does, for keyboards without one; it opens at the current row.
     if (watched == &list && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -188,19 +181,6 @@ bool CHistoryPage::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return CPageDialog::eventFilter(watched, event);
-}
-
-void CHistoryPage::FitVerdictColumn() {
-    const int last = list.columnCount() - 1;
-    if (last < 0) {
-        return;
-    }
-    int others = 0;
-    for (int column = 0; column < last; ++column) {
-        others += list.columnWidth(column);
-    }
-    const int defined = RecordColumns::kColumns.back().width;
-    list.setColumnWidth(last, std::clamp(list.viewport()->width() - others, 0, defined));
 }
 
 // Only the records of the last load are listed: a gap in the file's numbers, or a record gone from it, leaves

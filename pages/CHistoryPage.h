@@ -68,7 +68,6 @@ private:
     void UpdateData(bool saveAndValidate);
     void SetUpList();
     // The verdict column as wide as the view leaves it, at most its own width.
-    void FitVerdictColumn();
     void FillList();
     void RefreshList(Selection selection);
     // Fills the list again when the store has loaded the history since it was filled: reloads it first when

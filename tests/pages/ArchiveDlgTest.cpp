@@ -3,6 +3,7 @@
 // run without gaps (paged by number) or not (paged by place). And what the statistics and the view do when
 // the archive cannot be read.
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QTest>
 
 #include "pages/CArchiveDlg.h"
@@ -80,6 +81,11 @@ TEST_P(ArchiveDlgTest, EveryRecordIsListedNewestFirstInTheListsTextsAndColours) 
     list.setFocus();
     QTest::keyClick(&list, Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(list.currentRow(), kArchived - 1);
+    // Beside the vertical bar the columns still fit: no sideways bar covers the oldest row.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_TRUE(list.verticalScrollBar()->isVisible());
+    EXPECT_FALSE(list.horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(list.viewport()->rect().contains(list.visualRect(list.model()->index(kArchived - 1, 11))));
     QTest::keyClick(&list, Qt::Key_Home, Qt::ControlModifier);
     EXPECT_EQ(list.currentRow(), 0);
     QTest::keyClick(&list, Qt::Key_Down);
