@@ -278,6 +278,9 @@ lxw_error WriteStatisticsSheet(lxw_worksheet* sheet, const WorkbookStatistics& s
     constexpr double kValueWidth = 10;
     writes += worksheet_set_column(sheet, 0, 0, kCaptionWidth, nullptr);
     writes += worksheet_set_column(sheet, 1, kSentenceColumns - 1, kValueWidth, nullptr);
+    // On paper: the eight code positions and the sentences across one landscape page.
+    worksheet_set_landscape(sheet);
+    worksheet_fit_to_pages(sheet, 1, 0);
     writes += worksheet_write_string(sheet, 0, 0, "预测统计", formats.caption);
     writes += worksheet_write_string(sheet, 1, 0, CellText(statistics.scope).c_str(), nullptr);
     writes += worksheet_write_string(sheet, 2, 0, CellText(statistics.prices).c_str(), nullptr);

@@ -159,7 +159,7 @@ TEST_F(RecordsCommandTest, AnExportOnAFullDiskFailsAndKeepsTheOldFile) {
 
 // The workbook as a spreadsheet program reads it: codes, issues and draw numbers stay text (025 is no 25),
 // the draw date is a real date shown yyyy-mm-dd, the title row is bold and stays in view, the sheet prints
-// one page wide with the title row on each page, the hits have the records list's colours, and the statistics
+// one page wide with the title row on each page (and the statistics one page wide), the hits have the records list's colours, and the statistics
 // sheet has the window's tables and sentences, its figures numbers (that a spreadsheet can sum) shown as the
 // window shows them: 3 as "3 条", 0.5 as "50.00%", 32 as "32 元".
 TEST_F(RecordsCommandTest, TheWorkbookKeepsTheCodesAsTextAndTheDatesAsDates) {
@@ -184,6 +184,7 @@ TEST_F(RecordsCommandTest, TheWorkbookKeepsTheCodesAsTextAndTheDatesAsDates) {
              "预测记录 widths: A=12.7109 B=7.71094 C=10.7109",  // a date, an issue, a code under its title
              // on paper: landscape, all columns on one page across, the title row on every page
              "预测记录 print: landscape fit True 1x0 titles $1:$1\n",
+             "统计 print: landscape fit True 1x0 titles None\n",
              "预测记录!A1 s 开奖日期 | General | bold | ",
              "预测记录!L1 s 预测结果 | General | bold | ",
              "预测记录!A2 d 2009-06-17 | yyyy-mm-dd |  | ",
