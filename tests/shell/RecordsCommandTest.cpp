@@ -158,10 +158,10 @@ TEST_F(RecordsCommandTest, AnExportOnAFullDiskFailsAndKeepsTheOldFile) {
 }
 
 // The workbook as a spreadsheet program reads it: codes, issues and draw numbers stay text (025 is no 25),
-// the draw date is a real date shown yyyy-mm-dd, the title row is bold and stays in view, the sheet prints
-// one page wide with the title row on each page (and the statistics one page wide), the hits have the records list's colours, and the statistics
-// sheet has the window's tables and sentences, its figures numbers (that a spreadsheet can sum) shown as the
-// window shows them: 3 as "3 条", 0.5 as "50.00%", 32 as "32 元".
+// the draw date is a real date shown yyyy-mm-dd, the title row is bold and stays in view, both sheets print
+// landscape one page wide and the records under their title row on each page, the hits have the records
+// list's colours, and the statistics sheet has the window's tables and sentences, its figures numbers (that a
+// spreadsheet can sum) shown as the window shows them: 3 as "3 条", 0.5 as "50.00%", 32 as "32 元".
 TEST_F(RecordsCommandTest, TheWorkbookKeepsTheCodesAsTextAndTheDatesAsDates) {
     RunSql(db,
            "UPDATE data_history SET data_1 = '025', open_data = '025', is_right = 1 WHERE record_order = 1;" +
