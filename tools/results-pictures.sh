@@ -16,9 +16,10 @@ cmake --build "$build" --target results_pictures morvint_emptydb morvint morvint
 rm -rf "$work"
 mkdir -p "$work/config"
 "$build/tools/morvint_emptydb" "$work/records.db"
+# The settings of no one (the default ledger prices), not those of whoever runs this.
+export XDG_CONFIG_HOME="$(cd "$work/config" && pwd)"
 "$build/tools-bin/results_pictures" "$seed" "$work/records.db" "$work"
-# The default prices, not those of whoever runs this.
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_CONFIG_HOME="$work/config" \
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
   "$build/bin/morvint" --database "$work/records.db" --export-xlsx "$work/records.xlsx"
 
 pictures=(statistics archive records)
