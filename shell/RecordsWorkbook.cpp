@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <map>
 
 #include "res/RecordColumns.h"
 #include "store/HistoryVerdict.h"
@@ -54,7 +55,11 @@ double TextWidth(const QString& text) {
 
 // The formats a cell can take, made once for the workbook.
 struct Formats {
-    explicit Formats(lxw_workbook* book);
+    explicit Formats(lxw_workbook* workbook);
+
+    // A figure of the statistics as a number, shown as the window's text shows it: "14.78%" as 0.1478 in
+    // 0.00%, "6384 元" as 6384 in 0" 元". One format for each way of showing, made when first asked for.
+    lxw_format* Figure(const StatisticsCell& cell);
 
     lxw_format* title;     // the title row: bold, centred, ruled below
     lxw_format* code;      // a text cell, centred, marked as text so that what is typed into it stays text
@@ -63,8 +68,12 @@ struct Formats {
     lxw_format* hit;       // the verdict of a hit
     lxw_format* miss;      // the verdict of a miss
     lxw_format* caption;   // a caption of the statistics: bold
-    lxw_format* value;     // a figure of the statistics: centred
+    lxw_format* value;     // a figure of the statistics that is no number (a dash): centred
     lxw_format* sentence;  // a sentence: wrapped, at the top
+
+private:
+    lxw_workbook* book;
+    std::map<std::string, lxw_format*> figures;  // by number format
 };
 
 lxw_format* CentredText(lxw_workbook* book) {
@@ -80,16 +89,17 @@ lxw_format* Coloured(lxw_workbook* book, RecordColumns::Rgb rgb) {
     return format;
 }
 
-Formats::Formats(lxw_workbook* book)
-    : title(workbook_add_format(book)),
-      code(CentredText(book)),
-      date(workbook_add_format(book)),
-      hitCode(Coloured(book, RecordColumns::kHitCodeColour)),
-      hit(Coloured(book, RecordColumns::kHitVerdictColour)),
-      miss(Coloured(book, RecordColumns::kMissColour)),
-      caption(workbook_add_format(book)),
-      value(workbook_add_format(book)),
-      sentence(workbook_add_format(book)) {
+Formats::Formats(lxw_workbook* workbook)
+    : title(workbook_add_format(workbook)),
+      code(CentredText(workbook)),
+      date(workbook_add_format(workbook)),
+      hitCode(Coloured(workbook, RecordColumns::kHitCodeColour)),
+      hit(Coloured(workbook, RecordColumns::kHitVerdictColour)),
+      miss(Coloured(workbook, RecordColumns::kMissColour)),
+      caption(workbook_add_format(workbook)),
+      value(workbook_add_format(workbook)),
+      sentence(workbook_add_format(workbook)),
+      book(workbook) {
     format_set_bold(title);
     format_set_align(title, LXW_ALIGN_CENTER);
     format_set_bottom(title, LXW_BORDER_THIN);
@@ -99,6 +109,26 @@ Formats::Formats(lxw_workbook* book)
     format_set_align(value, LXW_ALIGN_CENTER);
     format_set_text_wrap(sentence);
     format_set_align(sentence, LXW_ALIGN_VERTICAL_TOP);
+}
+
+lxw_format* Formats::Figure(const StatisticsCell& cell) {
+    std::string shown = "0";
+    if (cell.decimals > 0) {
+        shown += "." + std::string(static_cast<std::size_t>(cell.decimals), '0');
+    }
+    if (cell.percent) {
+        shown += "%";
+    }
+    if (!cell.unit.isEmpty()) {
+        shown += "\" " + cell.unit.toStdString() + "\"";  // 0" 元": the unit as literal text
+    }
+    lxw_format*& format = figures[shown];
+    if (format == nullptr) {
+        format = workbook_add_format(book);
+        format_set_num_format(format, shown.c_str());
+        format_set_align(format, LXW_ALIGN_CENTER);
+    }
+    return format;
 }
 
 // The library tells standard error of its failures, in English; the program says them in its own words.
@@ -160,8 +190,9 @@ lxw_format* CellFormat(const HistoryRecord& record, const RecordColumns::Column&
     return formats.code;
 }
 
-// One row per record under the title row, which stays in view; each column as wide as its widest text. The
-// widths are known only after the last row; the library writes them ahead of the rows when it closes.
+// One row per record under the title row, which stays in view and heads each printed page; each column as
+// wide as its widest text. The widths are known only after the last row; the library writes them ahead of the
+// rows when it closes.
 lxw_error WriteRecordsSheet(lxw_worksheet* sheet, const std::vector<HistoryRecord>& records,
                             const Formats& formats) {
     Writes writes;
@@ -193,13 +224,17 @@ lxw_error WriteRecordsSheet(lxw_worksheet* sheet, const std::vector<HistoryRecor
             worksheet_set_column(sheet, column, column, std::min(widths[column], kWidestColumn), nullptr);
     }
     worksheet_freeze_panes(sheet, 1, 0);
+    // On paper: the twelve columns across one landscape page, as many pages down as the records take, each
+    // under the title row.
+    worksheet_set_landscape(sheet);
+    worksheet_fit_to_pages(sheet, 1, 0);
+    writes += worksheet_repeat_rows(sheet, 0, 0);
     return writes.first;
 }
 
 // A table of the statistics window: its caption, its column titles, then each row's caption and cells, row
 // after row from row on.
-lxw_error WriteTable(lxw_worksheet* sheet, lxw_row_t& row, const StatisticsTable& table,
-                     const Formats& formats) {
+lxw_error WriteTable(lxw_worksheet* sheet, lxw_row_t& row, const StatisticsTable& table, Formats& formats) {
     Writes writes;
     if (!table.caption.isEmpty()) {
         writes += worksheet_write_string(sheet, row++, 0, CellText(table.caption).c_str(), formats.caption);
@@ -214,8 +249,12 @@ lxw_error WriteTable(lxw_worksheet* sheet, lxw_row_t& row, const StatisticsTable
     for (const StatisticsTable::Row& line : table.rows) {
         writes += worksheet_write_string(sheet, row, 0, CellText(line.caption).c_str(), formats.caption);
         lxw_col_t column = 1;
-        for (const QString& cell : line.cells) {
-            writes += worksheet_write_string(sheet, row, column++, CellText(cell).c_str(), formats.value);
+        for (const StatisticsCell& cell : line.cells) {
+            writes +=
+                cell.number
+                    ? worksheet_write_number(sheet, row, column, *cell.number, formats.Figure(cell))
+                    : worksheet_write_string(sheet, row, column, CellText(cell.text).c_str(), formats.value);
+            ++column;
         }
         ++row;
     }
@@ -233,13 +272,15 @@ lxw_error WriteSentence(lxw_worksheet* sheet, lxw_row_t row, const QString& sent
     return writes.first;
 }
 
-lxw_error WriteStatisticsSheet(lxw_worksheet* sheet, const WorkbookStatistics& statistics,
-                               const Formats& formats) {
+lxw_error WriteStatisticsSheet(lxw_worksheet* sheet, const WorkbookStatistics& statistics, Formats& formats) {
     Writes writes;
     constexpr double kCaptionWidth = 18;
     constexpr double kValueWidth = 10;
     writes += worksheet_set_column(sheet, 0, 0, kCaptionWidth, nullptr);
     writes += worksheet_set_column(sheet, 1, kSentenceColumns - 1, kValueWidth, nullptr);
+    // On paper: the eight code positions and the sentences across one landscape page.
+    worksheet_set_landscape(sheet);
+    worksheet_fit_to_pages(sheet, 1, 0);
     writes += worksheet_write_string(sheet, 0, 0, "预测统计", formats.caption);
     writes += worksheet_write_string(sheet, 1, 0, CellText(statistics.scope).c_str(), nullptr);
     writes += worksheet_write_string(sheet, 2, 0, CellText(statistics.prices).c_str(), nullptr);
@@ -269,7 +310,7 @@ int WriteRecordsWorkbook(const std::string& path, const std::vector<HistoryRecor
     if (book == nullptr) {
         return errno != 0 ? errno : EIO;
     }
-    const Formats formats(book);
+    Formats formats(book);
     Writes writes;
     lxw_worksheet* recordsSheet = workbook_add_worksheet(book, "预测记录");
     lxw_worksheet* statisticsSheet = workbook_add_worksheet(book, "统计");

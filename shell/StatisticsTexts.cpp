@@ -6,32 +6,53 @@
 
 namespace {
 
+// A whole number, with a unit after it or none: "115 期", "16".
+StatisticsCell Whole(long long number, const QString& unit = {}) {
+    const QString text = QString::number(number);
+    return {unit.isEmpty() ? text : text + QLatin1Char(' ') + unit, static_cast<double>(number), 0, false,
+            unit};
+}
+
 // Hits (seen or expected) per draw, as a percentage; a dash before any draw.
-QString Percent(double hits, int draws) {
-    return draws == 0 ? QStringLiteral("—")
-                      : QString::number(100.0 * hits / draws, 'f', 2) + QLatin1Char('%');
+StatisticsCell Percent(double hits, int draws) {
+    if (draws == 0) {
+        return {QStringLiteral("—"), std::nullopt, 0, false, {}};
+    }
+    const double rate = hits / draws;
+    return {QString::number(100.0 * rate, 'f', 2) + QLatin1Char('%'), rate, 2, true, {}};
 }
 
 // Expected hits: two significant digits below one (0.024, 0.8), one decimal from one on (1.0, 5.2).
-QString Expected(double hits) {
-    return hits < 1 ? QString::number(hits, 'g', 2) : QString::number(hits, 'f', 1);
+StatisticsCell Expected(double hits) {
+    if (hits >= 1) {
+        return {QString::number(hits, 'f', 1), hits, 1, false, {}};
+    }
+    const QString text = QString::number(hits, 'g', 2);
+    if (text.contains(u'e')) {  // far below any count of draws; a spreadsheet could not show it so
+        return {text, std::nullopt, 0, false, {}};
+    }
+    const qsizetype point = text.indexOf(u'.');
+    const int decimals = point < 0 ? 0 : static_cast<int>(text.size() - point - 1);
+    return {text, hits, decimals, false, {}};
 }
 
-// Whole 元, rounded: "1073 元".
-QString Yuan(double amount) {
-    return QStringLiteral("%1 元").arg(std::llround(amount));
+// Whole 元, rounded: "1073 元"; the spreadsheet keeps the amount unrounded and rounds it the same way.
+StatisticsCell Yuan(double amount) {
+    StatisticsCell cell = Whole(std::llround(amount), QStringLiteral("元"));
+    cell.number = amount;
+    return cell;
 }
 
 StatisticsTable Counts(const HistoryStatistics& stats) {
     return {{},
             {},
-            {{QStringLiteral("已保存预测"), {QStringLiteral("%1 条").arg(stats.saved)}},
-             {QStringLiteral("已开奖"), {QStringLiteral("%1 期").arg(stats.entered)}},
-             {QStringLiteral("待开奖"), {QStringLiteral("%1 条").arg(stats.pending)}}}};
+            {{QStringLiteral("已保存预测"), {Whole(stats.saved, QStringLiteral("条"))}},
+             {QStringLiteral("已开奖"), {Whole(stats.entered, QStringLiteral("期"))}},
+             {QStringLiteral("待开奖"), {Whole(stats.pending, QStringLiteral("条"))}}}};
 }
 
-QStringList HitCells(int hits, double expected, int draws) {
-    return {QString::number(hits), Percent(hits, draws), Percent(expected, draws), Expected(expected)};
+std::vector<StatisticsCell> HitCells(int hits, double expected, int draws) {
+    return {Whole(hits), Percent(hits, draws), Percent(expected, draws), Expected(expected)};
 }
 
 StatisticsTable Hits(const HistoryStatistics& stats) {
@@ -49,15 +70,15 @@ StatisticsTable Positions(const HistoryStatistics& stats) {
     const QString numbers = QStringLiteral("一二三四五六七八");
     for (std::size_t i = 0; i < stats.positions.size(); ++i) {
         table.columns << QStringLiteral("第%1组").arg(numbers.at(static_cast<qsizetype>(i)));
-        table.rows[0].cells << QString::number(stats.positions[i].exact);
-        table.rows[1].cells << QString::number(stats.positions[i].box);
+        table.rows[0].cells.push_back(Whole(stats.positions[i].exact));
+        table.rows[1].cells.push_back(Whole(stats.positions[i].box));
     }
     return table;
 }
 
-QStringList LedgerCells(const LedgerLine& line) {
-    return {QString::number(line.tickets), Yuan(static_cast<double>(line.spent)),
-            Yuan(static_cast<double>(line.won)), Yuan(line.chanceWon)};
+std::vector<StatisticsCell> LedgerCells(const LedgerLine& line) {
+    return {Whole(line.tickets), Yuan(static_cast<double>(line.spent)), Yuan(static_cast<double>(line.won)),
+            Yuan(line.chanceWon)};
 }
 
 StatisticsTable LedgerTable(const Ledger& ledger) {
@@ -89,7 +110,9 @@ QStringList StatisticsCellTexts(const StatisticsFigures& figures) {
     QStringList texts;
     for (const StatisticsTable& table : StatisticsTables(figures)) {
         for (const StatisticsTable::Row& row : table.rows) {
-            texts << row.cells;
+            for (const StatisticsCell& cell : row.cells) {
+                texts << cell.text;
+            }
         }
     }
     return texts;

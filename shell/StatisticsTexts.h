@@ -4,6 +4,7 @@
 // into cells, so both always say the same.
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 #include "store/HistoryStatistics.h"
@@ -19,12 +20,22 @@ StatisticsFigures ComputeStatisticsFigures(const std::vector<HistoryRecord>& rec
 // Counts one more record, the next in list order: the figures of records read one at a time.
 void AddToFigures(StatisticsFigures& figures, const HistoryRecord& record, const LedgerPrices& prices);
 
+// One figure of a table: the text the window paints, and for a spreadsheet the number behind it and how the
+// text shows it, so that a cell holds a number that sums and still reads as the window's text.
+struct StatisticsCell {
+    QString text;                  // "5 条", "14.78%", "0.81", "6384 元", or "—" before any draw
+    std::optional<double> number;  // none for a dash; a rate as a fraction (0.1478), money in whole 元
+    int decimals = 0;              // digits after the point in the text
+    bool percent = false;          // the text is the number times 100 with a % after it
+    QString unit;                  // after the number and a space: 条, 期, 元, or nothing
+};
+
 // One of the window's tables: its caption (only the ledger has one), its column titles (none for the counts),
 // and its rows, each a caption and its cells.
 struct StatisticsTable {
     struct Row {
         QString caption;
-        QStringList cells;
+        std::vector<StatisticsCell> cells;
     };
     QString caption;
     QStringList columns;

@@ -21,7 +21,9 @@ copy() {  # <picture in the build, a glob> <name in docs/images>
   echo "$images/$2.png  <-  $found"
 }
 
-for view in home about player date date-notice start make show explanation numbers save-question records; do
+# The tour's records page shows draws typed to match the codes; the README's records.png, like every picture
+# of results, comes from tools/results-pictures.sh and its random draws.
+for view in home about player date date-notice start make show explanation numbers save-question; do
   copy "tour/??-$view.png" "$view"
 done
 copy "tour/??-home-hover-history.png" home-hover

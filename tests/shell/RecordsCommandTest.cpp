@@ -41,6 +41,12 @@ std::string FailureLine(const std::string& text) {
     return FormatText(Messages::kTerminalError, text) + "\n";
 }
 
+// The workbook as openpyxl reads it, one line for each sheet's settings and each cell (tests/support).
+ShellRun ReadBack(const fs::path& xlsx) {
+    return RunShell(ShellQuoted(MORVINT_SOURCE_DIR "/tests/support/ReadWorkbook.py") + " " +
+                    ShellQuoted(xlsx));
+}
+
 class RecordsCommandTest : public ::testing::Test {
 protected:
     // Two predictions: 2009-06-17 (drawn) and 2099-06-18 (still to come).
@@ -152,8 +158,10 @@ TEST_F(RecordsCommandTest, AnExportOnAFullDiskFailsAndKeepsTheOldFile) {
 }
 
 // The workbook as a spreadsheet program reads it: codes, issues and draw numbers stay text (025 is no 25),
-// the draw date is a real date shown yyyy-mm-dd, the title row is bold and stays in view, the hits have the
-// records list's colours, and the statistics sheet has the window's tables and sentences.
+// the draw date is a real date shown yyyy-mm-dd, the title row is bold and stays in view, both sheets print
+// landscape one page wide and the records under their title row on each page, the hits have the records
+// list's colours, and the statistics sheet has the window's tables and sentences, its figures numbers (that a
+// spreadsheet can sum) shown as the window shows them: 3 as "3 条", 0.5 as "50.00%", 32 as "32 元".
 TEST_F(RecordsCommandTest, TheWorkbookKeepsTheCodesAsTextAndTheDatesAsDates) {
     RunSql(db,
            "UPDATE data_history SET data_1 = '025', open_data = '025', is_right = 1 WHERE record_order = 1;" +
@@ -168,13 +176,15 @@ TEST_F(RecordsCommandTest, TheWorkbookKeepsTheCodesAsTextAndTheDatesAsDates) {
     EXPECT_EQ(exported.exitCode, 0) << exported.errors;
     EXPECT_EQ(exported.output, FormatText(Messages::kExported, 3, "", Quoted(xlsx)) + "\n");
 
-    const ShellRun read =
-        RunShell(ShellQuoted(MORVINT_SOURCE_DIR "/tests/support/ReadWorkbook.py") + " " + ShellQuoted(xlsx));
+    const ShellRun read = ReadBack(xlsx);
     ASSERT_EQ(read.exitCode, 0) << read.errors;
     for (const std::string& line : std::vector<std::string>{
              "sheets: 预测记录,统计",
              "预测记录 frozen: A2",
              "预测记录 widths: A=12.7109 B=7.71094 C=10.7109",  // a date, an issue, a code under its title
+             // on paper: landscape, all columns on one page across, the title row on every page
+             "预测记录 print: landscape fit True 1x0 titles $1:$1\n",
+             "统计 print: landscape fit True 1x0 titles None\n",
              "预测记录!A1 s 开奖日期 | General | bold | ",
              "预测记录!L1 s 预测结果 | General | bold | ",
              "预测记录!A2 d 2009-06-17 | yyyy-mm-dd |  | ",
@@ -187,14 +197,34 @@ TEST_F(RecordsCommandTest, TheWorkbookKeepsTheCodesAsTextAndTheDatesAsDates) {
              "预测记录!B4 s =1+1 | @ |  | \n",  // typed text, never a formula
              "预测记录!C4 s 089 | @ |  | \n",
              "预测记录!L4 s 错误 | @ |  | FFC81414",
-             "统计!A5 s 已保存预测 | General | bold | \n统计!B5 s 3 条",
+             "统计!A5 s 已保存预测 | General | bold | \n统计!B5 n 3 | 0\" 条\" |  | \n",
+             "统计!B6 n 2 | 0\" 期\" |  | \n",
              "统计!B9 s 命中 | General | bold | ",
-             "统计!A10 s 直选（正确） | General | bold | \n统计!B10 s 1 | General |  | \n统计!C10 s 50.00%",
+             "统计!A10 s 直选（正确） | General | bold | \n统计!B10 n 1 | 0 |  | \n"
+             "统计!C10 n 0.5 | 0.00% |  | \n统计!D10 n 0.008 | 0.00% |  | \n统计!E10 n 0.016 | 0.000 |  | \n",
              "统计!I13 s 第八组 | General | bold | ",
+             "统计!B14 n 1 | 0 |  | \n统计!C14 n 0 | 0 |  | \n",
              "统计!A17 s 假如每期都买",
-             "统计!A19 s 直选 | General | bold | \n统计!B19 s 16 | General |  | \n统计!C19 s 32 元",
+             "统计!A19 s 直选 | General | bold | \n统计!B19 n 16 | 0 |  | \n统计!C19 n 32 | 0\" 元\" |  | \n"
+             "统计!D19 n 1040 | 0\" 元\" |  | \n统计!E19 n 16.64 | 0\" 元\" |  | \n",
              "统计!A22 s " + Opening(Messages::kChanceFacts, 2, 1),
              "统计!A23 s " + Opening(Messages::kLedger, 2, 32),
+         }) {
+        EXPECT_NE(read.output.find(line), std::string::npos) << line << "\nin\n" << read.output;
+    }
+}
+
+// Before any draw the rates are dashes, which stay words; the counts beside them are numbers all the same.
+TEST_F(RecordsCommandTest, TheWorkbookKeepsTheDashesBeforeAnyDrawAsText) {
+    const fs::path xlsx = dir / "记录.xlsx";
+    const ShellRun exported = Run("--export-xlsx " + ShellQuoted(xlsx));
+    ASSERT_EQ(exported.exitCode, 0) << exported.errors;
+    const ShellRun read = ReadBack(xlsx);
+    ASSERT_EQ(read.exitCode, 0) << read.errors;
+    for (const std::string& line : std::vector<std::string>{
+             "统计!B6 n 0 | 0\" 期\" |  | \n",
+             "统计!B10 n 0 | 0 |  | \n统计!C10 s — | General |  | \n统计!D10 s — | General |  | \n"
+             "统计!E10 n 0 | 0 |  | \n",
          }) {
         EXPECT_NE(read.output.find(line), std::string::npos) << line << "\nin\n" << read.output;
     }
