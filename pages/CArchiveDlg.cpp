@@ -19,7 +19,10 @@ namespace A = Layout::ArchiveDialog;
 
 CArchiveDlg::CArchiveDlg(const CPredictStore& store, QWidget* parent)
     : CPageDialog(parent), list(this), backButton(this), archive(store) {
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    // The records page's picture, laid exactly over the page, in a window the window manager frames: its
+    // title bar lies over the main window's, names the view, and moves it.
+    setWindowFlags(Qt::Dialog);
+    SetPlacement(Placement::covering);
     setWindowTitle(QStringLiteral("预测记录归档"));
     setFixedSize(A::client.w, A::client.h);
     SetBackgroundFile(QStringLiteral("archive.ggr"), A::client.w, A::client.h);

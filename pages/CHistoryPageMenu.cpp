@@ -3,9 +3,11 @@
 // history holds at most 399 predictions; moving the oldest ones that already have their draw result into the
 // archive makes room for new ones, and nothing is ever lost.
 #include <QInputDialog>
+#include <QLayout>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include "controls/WindowPlacement.h"
 #include "pages/CHistoryPage.h"
@@ -151,6 +153,11 @@ int CHistoryPage::AskArchiveCount(int available) {
     dialog.setIntValue(1);
     dialog.setOkButtonText(QStringLiteral("确定"));
     dialog.setCancelButtonText(QStringLiteral("取消"));
+    // The short question would leave the window too narrow for its caption in the window manager's title bar.
+    if (QLayout* layout = dialog.layout()) {
+        layout->addItem(new QSpacerItem(WidthForCaption(dialog.windowTitle()), 0, QSizePolicy::Minimum,
+                                        QSizePolicy::Fixed));
+    }
     PlaceOverOwner(dialog, this, false);
     return dialog.exec() == QDialog::Accepted ? dialog.intValue() : 0;
 }

@@ -45,7 +45,9 @@ CStatisticsDlg::CStatisticsDlg(StatisticsFigures allRecords, StatisticsFigures c
       current(std::move(currentRecords)),
       archived(archivedRecords),
       prices(ticketPrices) {
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    // Taller than the main window, it reaches past it: a frame from the window manager lets it be moved off
+    // what it covers.
+    setWindowFlags(Qt::Dialog);
     setWindowTitle(QStringLiteral("统计"));
     setFixedSize(S::client.w, S::client.h);
     SetBackgroundFile(QStringLiteral("statistics.ggr"), S::client.w, S::client.h);

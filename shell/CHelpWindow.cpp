@@ -7,6 +7,7 @@
 #include <QShortcut>
 #include <QUrl>
 
+#include "controls/WindowPlacement.h"
 #include "shell/MessageSink.h"
 
 namespace {
@@ -16,10 +17,23 @@ QPointer<CHelpWindow>& Window() {
     return window;
 }
 
+// Help asked for from a modal dialog must stay usable while that dialog runs: such a window belongs to the
+// dialog (and closes with it). Otherwise it belongs to the window whose button asked for it, the active one:
+// it opens over that window, stays above it and closes with it, instead of wherever the window manager puts
+// a window of its own.
+QWidget* HelpOwner() {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        return modal;
+    }
+    QWidget* active = QApplication::activeWindow();
+    return qobject_cast<CHelpWindow*>(active) != nullptr ? active->parentWidget() : active;
+}
+
 }  // namespace
 
 CHelpWindow::CHelpWindow(QWidget* owner) : QTextBrowser(owner) {
-    setWindowFlags(Qt::Window);
+    // A dialog to the window manager: a window of its own, yet kept with its owner, above it.
+    setWindowFlags(Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setOpenExternalLinks(true);
     resize(640, 480);
@@ -34,15 +48,15 @@ bool CHelpWindow::Show(const QString& path) {
     if (!info.isFile() || !info.isReadable()) {
         return false;
     }
-    // Help asked for from a modal dialog must stay usable while that dialog runs: such a window belongs to
-    // the dialog (and closes with it). Otherwise it stands on its own.
-    QWidget* owner = QApplication::activeModalWidget();
+    QWidget* owner = HelpOwner();
     QPointer<CHelpWindow>& window = Window();
     if (window != nullptr && window->parentWidget() != owner) {
         delete window.data();
     }
+    // A window already open stays where the user left it.
     if (window == nullptr) {
         window = new CHelpWindow(owner);
+        PlaceOverOwner(*window, owner, true);
     }
     window->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
     const QString title = window->documentTitle();

@@ -5,7 +5,6 @@
 #include <QPainter>
 
 #include "controls/PostedMessage.h"
-#include "controls/WindowPlacement.h"
 #include "shell/PageChrome.h"
 
 CPageDialog::CPageDialog(QWidget* parent) : QDialog(parent) {}
@@ -18,7 +17,7 @@ bool CPageDialog::Create(QWidget* parent) {
 
 int CPageDialog::DoModal() {
     EnsureInitialised();
-    PlaceOverOwner(*this, parentWidget(), true);
+    PlaceOverOwner(*this, parentWidget(), true, placement);
     return exec();
 }
 

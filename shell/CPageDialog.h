@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include "controls/WindowPlacement.h"
 #include "shell/Navigation.h"
 
 class CPageDialog : public QDialog {
@@ -17,8 +18,9 @@ public:
 
     // Makes the page a child of parent (hidden) and runs OnInitDialog. Returns what OnInitDialog returns.
     bool Create(QWidget* parent);
-    // Runs the dialog modally, as exec() does, centred over the window it belongs to (its parent, else the
-    // active window); OnInitDialog runs first. Returns QDialog::Accepted (OK) or QDialog::Rejected (cancel).
+    // Runs the dialog modally, as exec() does, over what it belongs to (its parent, else the active window):
+    // centred over that window, or covering the parent exactly (SetPlacement), whole on its screen;
+    // OnInitDialog runs first. Returns QDialog::Accepted (OK) or QDialog::Rejected (cancel).
     int DoModal();
 
     // The picture drawn at the window's origin on every paint, at most width x height of it: not stretched; a
@@ -39,6 +41,9 @@ public:
     QObject* mainWindow = nullptr;
 
 protected:
+    // How DoModal places the dialog over its parent; centred unless set.
+    void SetPlacement(Placement how) { placement = how; }
+
     // Sets up the controls, once. Returns true.
     virtual bool OnInitDialog();
     // Enter with no button focused, and Esc, in a dialog window; a page inside a container ignores them.
@@ -56,4 +61,5 @@ private:
     int backgroundWidth = 0;
     int backgroundHeight = 0;
     bool initialised = false;
+    Placement placement = Placement::centred;
 };

@@ -1,7 +1,5 @@
 #include "shell/MessageBox.h"
 
-#include <QApplication>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QSpacerItem>
@@ -17,13 +15,9 @@ MessageBoxHandler& Handler() {
 }
 
 // A window manager writes the caption into the box's title bar beside its own buttons: a box only as wide as
-// a short text, such as Messages::kNotDue, shows its caption 未开奖 as 未…. The box is made wide enough for
-// the caption in a title font up to half again as wide as the program's, with room for the icon and three
-// buttons.
+// a short text, such as Messages::kNotDue, shows its caption 未开奖 as 未….
 void LeaveRoomForTheCaption(QMessageBox& box, const QString& caption) {
-    constexpr int kTitleBarFurniture = 140;
-    const int width =
-        QFontMetrics(QApplication::font()).horizontalAdvance(caption) * 3 / 2 + kTitleBarFurniture;
+    const int width = WidthForCaption(caption);
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
                       0, 1, grid->columnCount());

@@ -11,10 +11,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -502,6 +506,54 @@ TEST_F(RecordsMenuTest, TheArchiveIsSeenNewestFirst) {
     const std::string lastArchived = Rows("SELECT max(archived_at) FROM data_archive").front().front();
     EXPECT_EQ(count.toStdString(), FormatText(Messages::kArchiveCount, 2, lastArchived.substr(0, 16)));
     EXPECT_EQ(missColour, RGB(200, 20, 20)) << "a miss is red, as on the records page";
+}
+
+// In the main window the records page fills the top of the window above the player bar. The archive, a
+// picture of that page, lies exactly over it (it once hung 22 pixels low, centred over the taller window);
+// the statistics, taller than the window, open centred over it yet whole on the screen; both get a frame from
+// the window manager, to be moved by. The count of records to archive is wide enough for its caption.
+TEST_F(RecordsMenuTest, TheArchiveCoversThePageAndTheOtherWindowsOpenOverTheMainWindowOnTheScreen) {
+    Archive(1, QStringLiteral("归档"));
+    QWidget window;
+    window.setFixedSize(700, 500);
+    page->setParent(&window);
+    const auto giveBack = qScopeGuard([this] { page->setParent(nullptr); });
+    page->move(0, 0);
+    page->show();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    window.move(screen.left() + 20, screen.bottom() - 520);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    QRect archive;
+    QRect statistics;
+    int countWidth = 0;
+    std::vector<bool> framed;
+    {
+        ModalAnswer<CArchiveDlg> view([&](CArchiveDlg& dialog) {
+            archive = dialog.geometry();
+            framed.push_back(!dialog.windowFlags().testFlag(Qt::FramelessWindowHint));
+            dialog.backButton.click();
+        });
+        ModalAnswer<CStatisticsDlg> sums([&](CStatisticsDlg& dialog) {
+            statistics = dialog.geometry();
+            framed.push_back(!dialog.windowFlags().testFlag(Qt::FramelessWindowHint));
+            dialog.okButton.click();
+        });
+        ModalAnswer<QInputDialog> count([&](QInputDialog& dialog) {
+            countWidth = dialog.width();
+            dialog.reject();
+        });
+        Action(*page->CreateListMenu(), QStringLiteral("查看归档…"))->trigger();
+        Action(*page->CreateListMenu(), QStringLiteral("统计"))->trigger();
+        ArchiveAction(*page->CreateListMenu())->trigger();
+    }
+    EXPECT_EQ(archive, QRect(page->mapToGlobal(QPoint(0, 0)), page->size()));
+    EXPECT_TRUE(screen.contains(statistics)) << statistics.y() << " to " << statistics.bottom();
+    EXPECT_TRUE(window.geometry().contains(statistics.center()));
+    EXPECT_EQ(framed, (std::vector<bool>{true, true}));
+    const QString caption = CaptionOf(Messages::kArchiveHowMany);
+    EXPECT_GE(countWidth, QFontMetrics(QApplication::font()).horizontalAdvance(caption) + 140);
 }
 
 TEST_F(RecordsMenuTest, CancellingEitherQuestionArchivesNothing) {

@@ -6,11 +6,13 @@
 #include <QDialog>
 #include <QDir>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMediaDevices>
 #include <QMenu>
 #include <QPointer>
+#include <QScreen>
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
@@ -162,6 +164,28 @@ TEST_F(HelpTest, DocumentShowsInOneHelpWindow) {
     EXPECT_EQ(CHelpWindow::Current(), window);
     EXPECT_TRUE(window->toPlainText().contains(QStringLiteral("运气")));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("morvint"));
+}
+
+// Help asked for from a window belongs to it: it opens over that window, kept whole on the screen when the
+// window lies low on it, and closes with it (it once opened wherever the window manager put a window of its
+// own, under the pointer and past the bottom of the screen).
+TEST_F(HelpTest, TheHelpWindowBelongsToTheWindowThatAskedAndOpensOverItOnTheScreen) {
+    const QString file = WriteHelp(QStringLiteral("help.html"), QStringLiteral("帮助"), QStringLiteral("x"));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget owner;
+    owner.setFixedSize(700, 500);
+    owner.move(screen.left() + 30, screen.bottom() - 420);
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+
+    ASSERT_TRUE(CHelpWindow::Show(file));
+    QPointer<CHelpWindow> help = CHelpWindow::Current();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->parentWidget(), &owner);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(help));
+    EXPECT_TRUE(owner.geometry().contains(help->geometry().center()));
+    EXPECT_TRUE(screen.contains(help->geometry()))
+        << help->geometry().y() << " to " << help->geometry().bottom() << " on " << screen.bottom();
 }
 
 TEST_F(HelpTest, EscAndCtrlWCloseTheHelpWindow) {
