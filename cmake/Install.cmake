@@ -6,6 +6,8 @@
 #
 #   program:  bin/morvint
 #   standard: lib/<architecture>/morvint/morvint_sound.so   the sound output, loaded when the first sound is due
+#             lib/<architecture>/morvint/morvint_workbook.so   the Excel workbook, loaded on the first export
+#             lib/<architecture>/morvint/morvint_print.so   the print preview, loaded on the first print
 #             share/applications/org.morvint.Quintara.desktop
 #             share/icons/hicolor/<size>/apps/org.morvint.Quintara.png
 #             share/metainfo/org.morvint.Quintara.metainfo.xml
@@ -43,12 +45,12 @@ else()
   set(portable COMPONENT portable EXCLUDE_FROM_ALL)
 endif()
 
-# What both layouts hold besides the program, in their own places: its sound plugin, the icons and the metainfo
+# What both layouts hold besides the program, in their own places: its three plugins, the icons and the metainfo
 # (in the component given after the folders), and its pictures, sound and help documents (in the one given as
 # files_component, as the build wrote them into its program folder; the build's own database holds whatever
 # was saved while trying the build and is never installed).
 function(morvint_install_files plugin_dir files_dir share_dir files_component)
-  install(TARGETS morvint_sound LIBRARY DESTINATION ${plugin_dir} ${ARGN})
+  install(TARGETS morvint_sound morvint_workbook morvint_print LIBRARY DESTINATION ${plugin_dir} ${ARGN})
   install(DIRECTORY ${MORVINT_PROGRAM_DIR}/ DESTINATION ${files_dir} ${files_component}
     FILES_MATCHING
     PATTERN "*.ggr"
@@ -80,6 +82,8 @@ morvint_strip_notes(games/morvint COMPONENT game EXCLUDE_FROM_ALL)
 morvint_install_files(${MORVINT_SOUND_PLUGIN_DIR} ${CMAKE_INSTALL_DATADIR}/morvint ${CMAKE_INSTALL_DATADIR} "${data}"
   ${standard})
 morvint_strip_notes(${MORVINT_SOUND_PLUGIN_DIR}/$<TARGET_FILE_NAME:morvint_sound> ${standard})
+morvint_strip_notes(${MORVINT_SOUND_PLUGIN_DIR}/$<TARGET_FILE_NAME:morvint_workbook> ${standard})
+morvint_strip_notes(${MORVINT_SOUND_PLUGIN_DIR}/$<TARGET_FILE_NAME:morvint_print> ${standard})
 
 # The template database, made fresh by the build: no user ever writes into it.
 set(morvint_template ${CMAKE_BINARY_DIR}/packaging/morvint.db)

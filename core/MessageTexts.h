@@ -235,6 +235,9 @@ inline constexpr MessageText kStandardOutput{"标准输出"};
 inline constexpr MessageText kArchiveNotExported{"无法读取归档的记录，没有导出。"};
 inline constexpr MessageText kStandardOutputFailed{"无法写入标准输出：%1。"};
 inline constexpr MessageText kSlipExported{"已把预测单导出到%1。", "导出 PDF"};
+// The program folder lacks its print plugin (%1: the plugin's file name).
+inline constexpr MessageText kPrintUnavailable{"无法打印：程序缺少打印组件 %1，请重新安装本程序。",
+                                               "打印预测单"};
 
 // Backups, restores and archiving, from the menus and the command line. kRecordCounts says what a database
 // holds; every change of many rows first takes a safety copy (%1: where, %2: why it failed).

@@ -3,18 +3,20 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
+#include <QDialog>
 #include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLibrary>
 #include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 
 #include "controls/WindowPlacement.h"
 #include "pages/FileChoice.h"
+#include "pages/print/PrintEntry.h"
 #include "shell/DatabaseLocation.h"
 #include "shell/FileErrors.h"
 #include "shell/MessageBox.h"
+#include "shell/PluginFolders.h"
 #include "store/RecordColumnText.h"
 #include "store/RegularFile.h"
 
@@ -22,18 +24,35 @@ void CopySlipCodes(const PredictionSlip& slip) {
     QGuiApplication::clipboard()->setText(CopiedCodesLine(slip));
 }
 
+namespace {
+
+const QString kPrintPlugin = QStringLiteral("morvint_print.so");
+
+// The preview lives in the print plugin, loaded on the first print (it stays loaded).
+PrintPreviewFunction PrintPreview() {
+    const QString path = FindPlugin(kPrintPlugin);
+    if (path.isEmpty()) {
+        return nullptr;
+    }
+    QLibrary plugin(path);
+    return reinterpret_cast<PrintPreviewFunction>(plugin.resolve(kPrintPreviewEntry));
+}
+
+}  // namespace
+
 void PrintSlip(const PredictionSlip& slip, QWidget* parent) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A5));
-    printer.setDocName(QStringLiteral("预测单 ") + CopiedCodesLine(slip));
-    QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle(QStringLiteral("打印预测单"));
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&slip](QPrinter* target) {
-        QPainter painter(target);
-        PaintSlip(painter, QRectF(QPointF(0, 0), target->pageRect(QPrinter::DevicePixel).size()), slip);
-    });
-    PlaceOverOwner(preview, parent, false);
-    preview.exec();
+    const PrintPreviewFunction preview = PrintPreview();
+    if (preview == nullptr) {
+        MessageBox(TextOf(Messages::kPrintUnavailable).arg(kPrintPlugin),
+                   CaptionOf(Messages::kPrintUnavailable), parent, QMessageBox::Warning);
+        return;
+    }
+    const PrintJob job{
+        .title = QStringLiteral("打印预测单"),
+        .documentName = QStringLiteral("预测单 ") + CopiedCodesLine(slip),
+        .paint = [&slip](QPainter& painter, const QRectF& page) { PaintSlip(painter, page, slip); },
+        .place = [parent](QDialog& dialog) { PlaceOverOwner(dialog, parent, false); }};
+    preview(job, parent);
 }
 
 void ExportSlipPdf(const CPredictStore& store, const PredictionSlip& slip, QWidget* parent) {

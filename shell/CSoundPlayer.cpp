@@ -7,10 +7,7 @@
 #include <utility>
 
 #include "shell/CSoundOutputFactory.h"
-
-#ifndef MORVINT_SOUND_FROM_BINDIR
-#define MORVINT_SOUND_FROM_BINDIR "../lib/morvint"
-#endif
+#include "shell/PluginFolders.h"
 
 namespace {
 
@@ -19,11 +16,6 @@ const QString kPluginFile = QStringLiteral("morvint_sound.so");
 CSoundPlayer::BeepFunction& BeepOverride() {
     static CSoundPlayer::BeepFunction beep;
     return beep;
-}
-
-QStringList& PluginFolderOverride() {
-    static QStringList folders;
-    return folders;
 }
 
 }  // namespace
@@ -101,13 +93,9 @@ CSoundPlayer::BeepFunction CSoundPlayer::SetBeepFunction(BeepFunction beep) {
 }
 
 void CSoundPlayer::SetPluginFolders(const QStringList& folders) {
-    PluginFolderOverride() = folders;
+    ::SetPluginFolders(folders);
 }
 
 QStringList CSoundPlayer::PluginFolders() {
-    if (!PluginFolderOverride().isEmpty()) {
-        return PluginFolderOverride();
-    }
-    const QString own = QCoreApplication::applicationDirPath();
-    return {own, QDir::cleanPath(QDir(own).filePath(QStringLiteral(MORVINT_SOUND_FROM_BINDIR)))};
+    return ::PluginFolders();
 }

@@ -41,9 +41,9 @@ public:
     // Replaces the system beep (tests record it); an empty function restores it. Returns the one replaced.
     static BeepFunction SetBeepFunction(BeepFunction beep);
 
-    // Where the sound plugin is looked for, in this order: by default the executable's folder (a portable
-    // folder, the build's bin/), then the private library folder of an installed program. Tests and tools
-    // that run from elsewhere name the build's folder here; an empty list goes back to the default.
+    // Where the sound plugin is looked for: the program's plugin folders (shell/PluginFolders.h), which the
+    // workbook and print plugins share. Tests and tools that run from elsewhere name the build's folder here;
+    // an empty list goes back to the default.
     static void SetPluginFolders(const QStringList& folders);
     static QStringList PluginFolders();
 

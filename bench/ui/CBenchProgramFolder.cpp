@@ -50,8 +50,10 @@ bool CBenchProgramFolder::LinkProgramFiles() {
     const QDir programDir(QStringLiteral(MORVINT_PROGRAM_DIR));
     const QStringList files = programDir.entryList(QDir::Files);
     for (const QString& name : files) {
-        if (name.startsWith(QStringLiteral("morvint"))) {
-            continue;  // the executable and the build's own database
+        // Not the executable and the build's own database; the plugins (morvint_sound.so, …) are linked, so
+        // that the chime of the exit benchmark plays as the program's does.
+        if (name == QStringLiteral("morvint") || name.startsWith(QStringLiteral("morvint.db"))) {
+            continue;
         }
         if (!QFile::link(programDir.filePath(name), QDir(folder.path()).filePath(name))) {
             error = QStringLiteral("cannot link ") + name;

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <memory>
@@ -18,6 +19,7 @@
 #include "core/CRandomTable.h"
 #include "pages/CNumberPage.h"
 #include "shell/CNoticeDlg.h"
+#include "shell/PluginFolders.h"
 #include "tests/pages/PagesTestSupport.h"
 #include "tests/support/AppFixture.h"
 #include "tests/support/HistoryRowSql.h"
@@ -267,6 +269,21 @@ TEST_F(NumberPageTest, TheCodesAreCopiedPrintedAndExportedAsAPdfSlip) {
     for (const std::string& code : page->codes) {
         EXPECT_TRUE(text.contains(QString::fromStdString(code))) << code;
     }
+}
+
+// The preview is a plugin loaded on the first print: a program folder copied without it says what is missing,
+// instead of a print that silently never comes.
+TEST_F(NumberPageTest, WithoutThePrintPluginPrintingSaysWhatIsMissing) {
+    app->state.mainGua = std::make_unique<CGuaReading>(1, 8, 3, "寅", "子", true);
+    app->state.mutualGua = std::make_unique<CGuaReading>(7, 2, 0, "寅", "子", false);
+    app->state.changedGua = std::make_unique<CGuaReading>(1, 7, 0, "寅", "子", false);
+    CNumberPage* page = Open();
+    const QTemporaryDir empty;
+    const QStringList buildFolders = PluginFolders();
+    SetPluginFolders({empty.path()});
+    page->slipActions.print->trigger();
+    SetPluginFolders(buildFolders);
+    EXPECT_EQ(messages, (std::vector<RecordedMessage>{{Messages::kPrintUnavailable, "morvint_print.so"}}));
 }
 
 TEST_F(NumberPageTest, TheArrowsLeadBackToTheExplanationAndReturnLeadsHome) {
