@@ -229,6 +229,8 @@ two_copies() {
     xdotool mousemove 1590 990
     start B '2009-06-17 10:00:00'
     place "${win[B]}" 770 40
+    # Moved, a window under load may take a while to draw itself whole in its new place.
+    wait_until "the second copy drawn in its place" 20 no_card "${win[B]}"
     for round in 1 2 3 4; do
         # Over the first copy's bare panel (its last card is forgotten), then over the second copy, made active.
         xdotool mousemove --window "${win[A]}" "${bare_panel[@]}"
