@@ -56,7 +56,8 @@ fi
 chroot "$chroot_dir" id -u "$builder" >/dev/null 2>&1 || chroot "$chroot_dir" useradd --create-home "$builder"
 
 # in_chroot <unshare options...> -- <command...>: runs the command in the chroot in a mount namespace of its
-# own, with /proc and a fresh /dev/shm, which end with it.
+# own, with /proc, a fresh /dev/shm and pseudo-terminals of its own (tests write to a terminal), which end
+# with it.
 in_chroot() {
     local options=()
     while [[ $1 != -- ]]; do
@@ -70,6 +71,8 @@ in_chroot() {
         shift
         mount -t proc proc "$root/proc"
         mount -t tmpfs -o mode=1777 shm "$root/dev/shm"
+        mount -t devpts -o newinstance,ptmxmode=0666,mode=620 devpts "$root/dev/pts"
+        mount --bind "$root/dev/pts/ptmx" "$root/dev/ptmx"
         # Without network all the same: only the loopback, which tests may use, is up.
         if [[ -n ${MORVINT_NO_NETWORK:-} ]]; then ip link set lo up; fi
         exec chroot "$root" "$@"' in_chroot "$chroot_dir" "$@"
