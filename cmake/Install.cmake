@@ -15,7 +15,11 @@
 #   data:     share/morvint/   pictures, sound, help documents, and morvint.db: the empty database from which
 #                              each user's own file is made on their first start
 #             share/doc/morvint-data/{copyright,changelog.gz}
-#   game:     games/morvint    the program where Debian keeps games; only the package installs this one
+#   game:     games/morvint    the program where Debian keeps games; only the packages install this one
+#
+# A Debian source package's build (debian/rules) installs with a plain `make install` and sets two options:
+# MORVINT_INSTALL_GAME, so that the plain install gives games/morvint in place of bin/morvint, and
+# MORVINT_INSTALL_PACKAGE_DOCS=OFF, since debhelper installs the copyright and changelog of each package itself.
 #
 # The package morvint is game and standard, the package morvint-data is data (cmake/Package.cmake). games/ lies
 # beside bin/, so the program finds its files and its plugin from either by the same relative paths.
@@ -33,6 +37,9 @@ endif()
 
 set(MORVINT_APP_ID org.morvint.Quintara)
 
+option(MORVINT_INSTALL_GAME "Let a plain install put the program in games/, as the Debian packages do, not bin/" OFF)
+option(MORVINT_INSTALL_PACKAGE_DOCS "Install each package's copyright and changelog under share/doc" ON)
+
 if(MORVINT_PORTABLE)
   set(program COMPONENT program EXCLUDE_FROM_ALL)
   set(standard COMPONENT standard EXCLUDE_FROM_ALL)
@@ -43,6 +50,11 @@ else()
   set(standard COMPONENT standard)
   set(data COMPONENT data)
   set(portable COMPONENT portable EXCLUDE_FROM_ALL)
+endif()
+set(game COMPONENT game EXCLUDE_FROM_ALL)
+if(MORVINT_INSTALL_GAME AND NOT MORVINT_PORTABLE)
+  set(program COMPONENT program EXCLUDE_FROM_ALL)
+  set(game COMPONENT game)
 endif()
 
 # What both layouts hold besides the program, in their own places: its three plugins, the icons and the metainfo
@@ -77,8 +89,8 @@ endfunction()
 
 # The standard layout.
 install(TARGETS morvint RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} ${program})
-install(TARGETS morvint RUNTIME DESTINATION games COMPONENT game EXCLUDE_FROM_ALL)
-morvint_strip_notes(games/morvint COMPONENT game EXCLUDE_FROM_ALL)
+install(TARGETS morvint RUNTIME DESTINATION games ${game})
+morvint_strip_notes(games/morvint ${game})
 morvint_install_files(${MORVINT_SOUND_PLUGIN_DIR} ${CMAKE_INSTALL_DATADIR}/morvint ${CMAKE_INSTALL_DATADIR} "${data}"
   ${standard})
 morvint_strip_notes(${MORVINT_SOUND_PLUGIN_DIR}/$<TARGET_FILE_NAME:morvint_sound> ${standard})
@@ -122,10 +134,12 @@ install(FILES ${CMAKE_BINARY_DIR}/packaging/${MORVINT_APP_ID}.desktop DESTINATIO
   ${standard})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/morvint.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 ${standard})
 # Each package carries its own copyright and changelog.
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
-  DESTINATION ${CMAKE_INSTALL_DOCDIR} ${standard})
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/morvint-data ${data})
+if(MORVINT_INSTALL_PACKAGE_DOCS)
+  install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DOCDIR} ${standard})
+  install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/morvint-data ${data})
+endif()
 
 # The portable layout.
 install(TARGETS morvint RUNTIME DESTINATION . ${portable})

@@ -5,9 +5,10 @@
 # The version is <base>+<commits>.g<commit>, e.g. 4.3.0+130.g1a2b3c4d: <commits> counts every commit up to the
 # one built, so each commit on the main line gives a higher version than the one before, and apt takes a newer
 # build as an upgrade. The release date is that commit's date. Without git (a source archive), the version is
-# the base alone, dated SOURCE_DATE_EPOCH or the day of the build.
+# the base alone, dated SOURCE_DATE_EPOCH or the day of the build. A version given as MORVINT_VERSION (a Debian
+# source package's build gives the upstream part of its own) is taken as it is, dated the same way.
 #
-# In: MORVINT_SOURCE_DIR, MORVINT_BINARY_DIR, MORVINT_BASE_VERSION.
+# In: MORVINT_SOURCE_DIR, MORVINT_BINARY_DIR, MORVINT_BASE_VERSION, MORVINT_VERSION (may be empty).
 
 function(morvint_git result)
   execute_process(COMMAND git -C "${MORVINT_SOURCE_DIR}" ${ARGN}
@@ -25,7 +26,7 @@ set(version "${MORVINT_BASE_VERSION}")
 set(commit "")
 # Only the source's own history counts, not that of a repository it was unpacked into.
 find_program(MORVINT_GIT git)
-if(MORVINT_GIT)
+if(MORVINT_GIT AND NOT MORVINT_VERSION)
   morvint_git(top rev-parse --show-toplevel)
   file(REAL_PATH "${MORVINT_SOURCE_DIR}" source)
   if(top AND EXISTS "${top}")
@@ -47,9 +48,14 @@ if(commit)
 endif()
 string(TIMESTAMP MORVINT_RELEASE_DATE "%Y-%m-%d" UTC)
 string(TIMESTAMP MORVINT_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
+if(MORVINT_VERSION)
+  set(version "${MORVINT_VERSION}")
+endif()
 set(MORVINT_PACKAGE_VERSION "${version}")
 if(commit)
   set(MORVINT_BUILD_NOTE "Built from commit ${commit}, with ${commits} commits in its history.")
+elseif(MORVINT_VERSION)
+  set(MORVINT_BUILD_NOTE "Built from the source of version ${MORVINT_VERSION}.")
 else()
   set(MORVINT_BUILD_NOTE "Built from a source tree without its git history.")
 endif()

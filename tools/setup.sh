@@ -2,35 +2,33 @@
 # Installs every Debian package the project needs to build, run, test and package.
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
-PACKAGES=(
-  # toolchain
-  g++ cmake make pkg-config clang-format
-  # windows, painting and sound
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
-  # Qt's own texts (message-box buttons, text-box menus) in Chinese
-  qt6-translations-l10n
-  # database
-  libsqlite3-dev sqlite3
-  # the records as an Excel workbook, and printing and PDF (Qt Print Support comes with qt6-base-dev)
-  libxlsxwriter-dev
-  # fonts: Noto Serif CJK SC stands in for 宋体, Noto Sans CJK SC for 黑体
-  fonts-noto-cjk
-  # a brush-style (kai) face for the titles drawn into the pictures
-  fonts-lxgw-wenkai
-  # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev
-  # fuzzing, sanitizers, packaging checks, trying other dates
-  clang libclang-rt-14-dev appstream desktop-file-utils faketime
-  # the calendar: the astronomy its generator computes with (tools/calendar), and the independent calendar
-  # the tests compare every day with (run by /usr/bin/python3)
-  libnova-dev python3-lunardate
-  # the Debian packages (dpkg-shlibdeps, dpkg-buildflags, lintian) and their test, which checks the hardening
-  # (hardening-check), reads the manual page (man) and starts the package's program under X
-  dpkg-dev lintian devscripts man-db
-  # reading back what the program writes: the workbook (openpyxl) and the printed slip's PDF (pdftotext,
-  # pdftoppm)
-  python3-openpyxl poppler-utils
+# What the build and its tests need is debian/control's Build-Depends (a distribution builds from that list):
+# each package's name, without versions, architectures, build profiles and alternatives after the first.
+# Plain awk and sed, which every Debian has, read it.
+build_depends() {
+  awk '/^#/ { next }
+       /^[^ \t]/ { field = ($0 ~ /^Build-Depends(-Arch|-Indep)?:/); sub(/^[^:]*:/, "") }
+       field { print }' debian/control |
+    tr ',' '\n' |
+    sed -e 's/|.*//' -e 's/[[(<].*//' -e 's/:any//' -e 's/[[:space:]]//g' -e '/^$/d' \
+        -e 's/^debhelper-compat$/debhelper/'
+}
+mapfile -t PACKAGES < <(build_depends)
+((${#PACKAGES[@]})) || { echo "setup: no Build-Depends in debian/control" >&2; exit 1; }
+
+# Tools for developers, not for building the package.
+PACKAGES+=(
+  # the compiler (build-essential goes without saying in Build-Depends), the formatter, the benchmarks
+  build-essential clang-format libbenchmark-dev
+  # fuzzing and sanitizers
+  clang libclang-rt-14-dev
+  # the calendar: the astronomy its generator computes with (tools/calendar)
+  libnova-dev
+  # the packages of `cpack -G DEB` and their test, which checks the hardening (hardening-check, devscripts);
+  # the source package built in a clean chroot (tools/debian-package.sh)
+  dpkg-dev lintian devscripts debootstrap
   # the real-desktop test: an X server, a window manager, a hand on the mouse and keyboard, window
   # properties, screenshots
   xvfb xauth openbox xdotool x11-utils imagemagick xclip

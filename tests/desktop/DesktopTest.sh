@@ -20,17 +20,22 @@ program_dir=$1
 emptydb=$2
 out=$3
 
-for tool in Xvfb openbox xdotool xprop xwininfo import compare convert sqlite3; do
-    command -v "$tool" >/dev/null || {
-        echo "desktop: $tool is missing (bash tools/setup.sh installs it)" >&2
+# Without its tools (a package build has no X server) the test is skipped: exit 77, which CTest reports as
+# skipped (SKIP_RETURN_CODE). Where the desktop must be tested (tools/test.sh sets MORVINT_DESKTOP_REQUIRED=1),
+# a missing tool fails it instead. Only a missing tool skips: anything that fails once they are there fails.
+missing() {
+    if [[ ${MORVINT_DESKTOP_REQUIRED:-0} == 1 ]]; then
+        echo "desktop: FAILED: $1 is missing (bash tools/setup.sh installs it)" >&2
         exit 1
-    }
+    fi
+    echo "desktop: SKIPPED: $1 is missing (bash tools/setup.sh installs it)"
+    exit 77
+}
+for tool in Xvfb openbox xdotool xprop xwininfo import compare convert sqlite3; do
+    command -v "$tool" >/dev/null || missing "$tool"
 done
 faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
-[[ -n $faketime_lib ]] || {
-    echo "desktop: libfaketime is missing (bash tools/setup.sh installs it)" >&2
-    exit 1
-}
+[[ -n $faketime_lib ]] || missing libfaketime
 
 scratch=$(mktemp -d /tmp/morvint-desktop.XXXXXX)
 prog=$scratch/program

@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
 # Installs the build as a distribution and as a user would, and checks what each gets:
-# - the standard layout under a prefix: the program in bin/, its sound plugin in its private library folder,
+# - the standard layout under a prefix: the program in bin/ (games/ when the build was configured with
+#   MORVINT_INSTALL_GAME, as a Debian source package's is), its sound plugin in its private library folder,
 #   its files and the template database in share/morvint/, a desktop entry that starts it from the PATH with
 #   the theme's icon, and nothing else at the top of the prefix;
 # - a portable program folder (with a blank in its name, as a user's folder may have): every file beside the
 #   executable, a database that a second install leaves alone, and an entry that names the folder.
-# Usage: InstallTest.sh <cmake> <build folder> <scratch folder>
+# Usage: InstallTest.sh <cmake> <build folder> <scratch folder> <program's folder: bin or games>
 set -euo pipefail
 cmake_command="$1"
 build="$2"
 scratch="$3"
+bindir="$4"
 app_id=org.morvint.Quintara
 
 fail() {
@@ -50,10 +52,10 @@ mkdir -p "$scratch"
 # --- The standard layout.
 prefix="$scratch/usr"
 "$cmake_command" --install "$build" --prefix "$prefix" >"$scratch/standard.log"
-[ "$(ls "$prefix")" = "$(printf 'bin\nlib\nshare')" ] ||
-  fail "the prefix holds more than bin, lib and share: $(ls "$prefix")"
-[ "$(ls "$prefix/bin")" = morvint ] || fail "bin holds more than the program: $(ls "$prefix/bin")"
-[ -x "$prefix/bin/morvint" ] || fail "bin/morvint is not executable"
+[ "$(ls "$prefix")" = "$(printf '%s\nlib\nshare' "$bindir")" ] ||
+  fail "the prefix holds more than $bindir, lib and share: $(ls "$prefix")"
+[ "$(ls "$prefix/$bindir")" = morvint ] || fail "$bindir holds more than the program: $(ls "$prefix/$bindir")"
+[ -x "$prefix/$bindir/morvint" ] || fail "$bindir/morvint is not executable"
 # The sound plugin, alone in the program's private library folder (lib/morvint, or lib/<triplet>/morvint).
 plugins="$(cd "$prefix/lib" && find . -type f)"
 [[ $plugins =~ ^\./([a-z0-9_-]+/)?morvint/morvint_sound\.so$ ]] ||
