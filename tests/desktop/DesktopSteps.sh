@@ -100,7 +100,7 @@ first_start() {
 }
 
 ink_at() {  # <window> <x> <y>: that pixel has the ink of the focus frame, RGB 0, 40, 40
-    timeout 5 import -window "$1" "$scratch/window.png"
+    timeout 30 import -window "$1" "$scratch/window.png"
     [[ $(convert "$scratch/window.png" -format "%[pixel:p{$2,$3}]" info:) =~ ^s?rgba?\(0,40,40 ]]
 }
 
@@ -392,7 +392,7 @@ week_later() {
 
 # The selection's colour (the palette's highlight) shows in the list: a row is selected and in view.
 selection_in_view() {
-    timeout 5 import -window "$1" "$scratch/window.png"
+    timeout 30 import -window "$1" "$scratch/window.png"
     local selected
     selected=$(convert "$scratch/window.png" -crop 640x270+14+98 +repage txt:- | grep -ci '#308CC6') || true
     ((selected > 2000))
@@ -400,7 +400,7 @@ selection_in_view() {
 # The focus frame's top and bottom edges, both in the list, in its lower half: a row there framed whole, not
 # cut by a horizontal scroll bar.
 last_row_whole() {
-    timeout 5 import -window "$1" "$scratch/window.png"
+    timeout 30 import -window "$1" "$scratch/window.png"
     local edges
     edges=$(convert "$scratch/window.png" -crop 630x138+13+234 +repage txt:- |
         awk -F'[,:]' 'tolower($0) ~ /#002828/ { inked[$2]++ } END { n = 0; for (y in inked) n += inked[y] >= 567; print n }')

@@ -64,7 +64,7 @@ step() { printf 'desktop: %s\n' "$*"; }
 
 fail() {
     printf 'desktop: FAILED: %s\n' "$*" >&2
-    timeout 5 import -window root "$out/failure-screen.png" 2>/dev/null || true
+    timeout 30 import -window root "$out/failure-screen.png" 2>/dev/null || true
     local name
     for name in "${!pid[@]}"; do
         [[ -f $scratch/$name.log ]] && sed "s/^/  $name: /" "$scratch/$name.log" >&2
@@ -74,9 +74,12 @@ fail() {
 
 trap 'fail "line $LINENO: $BASH_COMMAND"' ERR
 
-# wait_until <what> <seconds> <command...>: polls the condition until it holds.
+# wait_until <what> <seconds> <command...>: polls the condition until it holds. The seconds are what a quiet
+# machine needs; a loaded one (a sanitizer build beside other work) gets patience times as long, which costs a
+# passing run nothing.
+patience=${MORVINT_DESKTOP_PATIENCE:-4}
 wait_until() {
-    local what=$1 limit=$2
+    local what=$1 limit=$(($2 * patience))
     shift 2
     local deadline=$((SECONDS + limit))
     until "$@"; do
@@ -119,7 +122,7 @@ start() {
         ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
         ./morvint >"$scratch/$name.log" 2>&1) &
     pid[$name]=$!
-    win[$name]=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "${pid[$name]}" \
+    win[$name]=$(timeout $((20 * patience)) xdotool search --sync --all --onlyvisible --pid "${pid[$name]}" \
         --name '^Quintara V4\.3$' | head -n 1) || fail "$name: no main window"
     step "$name started at $clock (window ${win[$name]})"
 }
@@ -140,7 +143,8 @@ alive() { kill -0 "${pid[$1]}" 2>/dev/null; }
 # A window of the program other than its main window: a dialog or a message box.
 other_window() {
     local name=$1 w
-    for w in $(xdotool search --all --onlyvisible --pid "${pid[$name]}" 2>/dev/null); do
+    # No window found is an empty list, not an error for the ERR trap.
+    for w in $(xdotool search --all --onlyvisible --pid "${pid[$name]}" 2>/dev/null || true); do
         [[ $w != "${win[$name]}" ]] && {
             echo "$w"
             return 0
@@ -153,7 +157,8 @@ has_other_window() { other_window "$1" >/dev/null; }
 windows_besides() {
     local name=$1 w
     shift
-    for w in $(xdotool search --all --onlyvisible --pid "${pid[$name]}" 2>/dev/null); do
+    # No window found is an empty list, not an error for the ERR trap.
+    for w in $(xdotool search --all --onlyvisible --pid "${pid[$name]}" 2>/dev/null || true); do
         [[ " ${win[$name]} $* " == *" $w "* ]] || echo "$w"
     done
 }
@@ -180,7 +185,7 @@ press() {
 # screen shows that part of the picture.
 matches() {
     local w=$1 x=$2 y=$3 width=$4 height=$5 file=$6 fx=${7:-$2} fy=${8:-$3}
-    timeout 5 import -window "$w" "$scratch/window.png" 2>/dev/null || return 1
+    timeout 30 import -window "$w" "$scratch/window.png" 2>/dev/null || return 1
     local differing
     differing=$(compare -metric AE -fuzz 2% "$scratch/window.png[${width}x${height}+$x+$y]" \
         "bmp:$prog/$file[${width}x${height}+$fx+$fy]" null: 2>&1) || true
@@ -204,14 +209,14 @@ any_card() {
 
 # The darkest grey in a part of the window: text there is near black, an empty box is light.
 darkest() {
-    timeout 5 import -window "$1" "$scratch/window.png"
+    timeout 30 import -window "$1" "$scratch/window.png"
     convert "$scratch/window.png" -crop "$4x$5+$2+$3" +repage -colorspace Gray -format '%[fx:minima]' info:
 }
 
 # ink_line <window> <x> <y> <length>: a horizontal line there (give or take a pixel up or down) is drawn in the
 # ink of the focus frame, RGB 0, 40, 40, for nine tenths of its length at least.
 ink_line() {
-    timeout 5 import -window "$1" "$scratch/window.png"
+    timeout 30 import -window "$1" "$scratch/window.png"
     local inked
     inked=$(convert "$scratch/window.png" -crop "$4x3+$2+$(($3 - 1))" +repage txt:- | grep -ci '#002828') || true
     ((inked * 10 >= $4 * 9))
@@ -258,7 +263,7 @@ shoot() {
         ((x + width + r > right)) && right=$((x + width + r))
         ((y + height + b > bottom)) && bottom=$((y + height + b))
     done
-    timeout 5 import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$out/$file"
+    timeout 30 import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$out/$file"
 }
 
 # Places a main window at a spot of the screen (its client area's top left).
