@@ -91,6 +91,10 @@ done
 root="$scratch/root"
 dpkg -x "$deb" "$root"
 dpkg -x "$data_deb" "$root"
+# Both carry the source's one copyright file, as it is.
+for copyright in "$root/usr/share/doc/morvint/copyright" "$root/usr/share/doc/morvint-data/copyright"; do
+  cmp -s "$source/debian/copyright" "$copyright" || fail "$copyright is not debian/copyright"
+done
 
 # --- The upgrade from the one package of before, morvint 4.3, which held the files morvint-data holds now and
 # the program in /usr/bin: dpkg installs both new packages over it in a root of its own, deconfiguring the old
