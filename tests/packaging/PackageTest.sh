@@ -61,7 +61,8 @@ if git -C "$source" rev-parse HEAD >/dev/null 2>&1; then
   release_date="$(TZ=UTC git -C "$source" log -1 --date=format-local:%F --format=%cd)"
 else
   [ "$version" = 4.3.0 ] || fail "without git the version should be 4.3.0, not $version"
-  release_date="$(date -u +%F)"
+  # Dated by SOURCE_DATE_EPOCH, or by the newest file of the source: the moment the build wrote down.
+  release_date="$(date -u -d "@$(cat "$build/packaging/source-date-epoch")" +%F)"
 fi
 
 # What each package holds.
