@@ -133,11 +133,12 @@ install(FILES ${morvint_template} DESTINATION ${CMAKE_INSTALL_DATADIR}/morvint $
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${MORVINT_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
   ${standard})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/morvint.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 ${standard})
-# Each package carries its own copyright and changelog.
+# Each package carries the copyright (debian/copyright, the source package's) and its own changelog. Under
+# debhelper, dh installs both itself.
 if(MORVINT_INSTALL_PACKAGE_DOCS)
-  install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+  install(FILES ${CMAKE_SOURCE_DIR}/debian/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
     DESTINATION ${CMAKE_INSTALL_DOCDIR} ${standard})
-  install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+  install(FILES ${CMAKE_SOURCE_DIR}/debian/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/morvint-data ${data})
 endif()
 

@@ -17,16 +17,23 @@ set(CPACK_PACKAGE_VENDOR "The morvint developers")
 set(CPACK_PACKAGE_CONTACT "The morvint developers <developers@morvint.org>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# The packages hold the same modes whatever the umask of whoever builds them: the folders CPack makes, the files
+# (each install() names its mode or takes CMake's 644 and 755), and the members of the .deb archive itself.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/NormaliseDebMembers.cmake)
 
 # The version is known only once the build has run (cmake/WriteVersion.cmake): it is read when packaging.
 # morvint depends on morvint-data at exactly its own version: the program and its pictures are made together.
 # Qt finds the CJK faces that stand in for 宋体 and 黑体 through fontconfig at run time, which no library
 # dependency shows; without them every text falls back to a face that lacks the program's characters.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/packaging/CPackVersion.cmake)
+# CPack stamps every member of the packages with SOURCE_DATE_EPOCH when it is set: the commit's time, as the
+# build wrote it (cmake/WriteVersion.cmake), rather than the moment of packaging.
 file(WRITE ${CPACK_PROJECT_CONFIG_FILE} "
 include(\"${CMAKE_BINARY_DIR}/packaging/version.cmake\")
+file(STRINGS \"${CMAKE_BINARY_DIR}/packaging/source-date-epoch\" morvint_epoch LIMIT_COUNT 1)
+set(ENV{SOURCE_DATE_EPOCH} \"\${morvint_epoch}\")
 set(CPACK_PACKAGE_VERSION \"\${MORVINT_PACKAGE_VERSION}\")
 set(CPACK_DEBIAN_MAIN_PACKAGE_DEPENDS \"fonts-noto-cjk, morvint-data (= \${MORVINT_PACKAGE_VERSION})\")
 ")

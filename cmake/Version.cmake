@@ -9,7 +9,8 @@ set(MORVINT_VERSION_FILES
   ${MORVINT_GENERATED_DIR}/shell/PackageVersion.h
   ${CMAKE_BINARY_DIR}/packaging/version.cmake
   ${CMAKE_BINARY_DIR}/packaging/org.morvint.Quintara.metainfo.xml
-  ${CMAKE_BINARY_DIR}/packaging/changelog)
+  ${CMAKE_BINARY_DIR}/packaging/changelog
+  ${CMAKE_BINARY_DIR}/packaging/source-date-epoch)
 add_custom_target(morvint_version
   COMMAND ${CMAKE_COMMAND} -DMORVINT_SOURCE_DIR=${CMAKE_SOURCE_DIR} -DMORVINT_BINARY_DIR=${CMAKE_BINARY_DIR}
           -DMORVINT_BASE_VERSION=${MORVINT_BASE_VERSION}

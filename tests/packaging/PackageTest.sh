@@ -61,7 +61,8 @@ if git -C "$source" rev-parse HEAD >/dev/null 2>&1; then
   release_date="$(TZ=UTC git -C "$source" log -1 --date=format-local:%F --format=%cd)"
 else
   [ "$version" = 4.3.0 ] || fail "without git the version should be 4.3.0, not $version"
-  release_date="$(date -u +%F)"
+  # Dated by SOURCE_DATE_EPOCH, or by the newest file of the source: the moment the build wrote down.
+  release_date="$(date -u -d "@$(cat "$build/packaging/source-date-epoch")" +%F)"
 fi
 
 # What each package holds.
@@ -91,6 +92,10 @@ done
 root="$scratch/root"
 dpkg -x "$deb" "$root"
 dpkg -x "$data_deb" "$root"
+# Both carry the source's one copyright file, as it is.
+for copyright in "$root/usr/share/doc/morvint/copyright" "$root/usr/share/doc/morvint-data/copyright"; do
+  cmp -s "$source/debian/copyright" "$copyright" || fail "$copyright is not debian/copyright"
+done
 
 # --- The upgrade from the one package of before, morvint 4.3, which held the files morvint-data holds now and
 # the program in /usr/bin: dpkg installs both new packages over it in a root of its own, deconfiguring the old

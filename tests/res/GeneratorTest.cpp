@@ -14,16 +14,44 @@ QByteArray Bytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-int RunTool(const QStringList& arguments) {
+struct ToolRun {
+    int exitCode = -1;
+    QString errors;
+};
+
+ToolRun RunArtTool(const QStringList& arguments, const QProcessEnvironment& extra = {}) {
     QProcess tool;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(extra);
     tool.setProcessEnvironment(environment);
     tool.start(QStringLiteral(MORVINT_ART_TOOL), arguments);
-    if (!tool.waitForFinished(240000) || tool.exitStatus() != QProcess::NormalExit) {
-        return -1;
+    ToolRun run;
+    if (tool.waitForFinished(240000) && tool.exitStatus() == QProcess::NormalExit) {
+        run.exitCode = tool.exitCode();
     }
-    return tool.exitCode();
+    run.errors = QString::fromUtf8(tool.readAllStandardError());
+    return run;
+}
+
+int RunTool(const QStringList& arguments) {
+    return RunArtTool(arguments).exitCode;
+}
+
+// A fontconfig setup that knows only the fonts in `folder` (none when it is empty), with its cache in `dir`.
+QProcessEnvironment FontsOnlyIn(const QTemporaryDir& dir, const QString& folder) {
+    const QString config = dir.filePath(QStringLiteral("fonts.conf"));
+    QFile file(config);
+    if (file.open(QIODevice::WriteOnly)) {
+        const QString folderLine = folder.isEmpty() ? QString() : QStringLiteral("<dir>%1</dir>").arg(folder);
+        file.write(
+            QStringLiteral("<?xml version=\"1.0\"?>\n<fontconfig>%1<cachedir>%2</cachedir></fontconfig>\n")
+                .arg(folderLine, dir.filePath(QStringLiteral("cache")))
+                .toUtf8());
+    }
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("FONTCONFIG_FILE"), config);
+    return environment;
 }
 }  // namespace
 
@@ -74,4 +102,33 @@ TEST(ArtGenerator, ReportsAFolderItCannotWrite) {
                        QStringLiteral("--icon-dir"), out.filePath(QStringLiteral("icons"))}),
               1);
     EXPECT_EQ(RunTool({QStringLiteral("--program-dir"), out.filePath(QStringLiteral("bin"))}), 2);
+}
+
+// Qt would draw with whatever face it found instead: the pictures would differ from every other build's.
+TEST(ArtGenerator, RefusesToDrawWithoutTheFacesItDrawsWith) {
+    const QString noto = QStringLiteral("/usr/share/fonts/opentype/noto");
+    if (!QDir(noto).exists()) {
+        GTEST_SKIP() << "no Noto CJK fonts in " << noto.toStdString();
+    }
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    const QString program = out.filePath(QStringLiteral("bin"));
+    const QStringList arguments{QStringLiteral("--program-dir"),  program,
+                                QStringLiteral("--resource-dir"), out.filePath(QStringLiteral("art")),
+                                QStringLiteral("--icon-dir"),     out.filePath(QStringLiteral("icons"))};
+
+    const ToolRun withoutKai = RunArtTool(arguments, FontsOnlyIn(out, noto));
+    EXPECT_EQ(withoutKai.exitCode, 1);
+    EXPECT_TRUE(
+        withoutKai.errors.contains(QStringLiteral("\"LXGW WenKai\" is not installed (Debian package "
+                                                  "fonts-lxgw-wenkai)")))
+        << withoutKai.errors.toStdString();
+    EXPECT_FALSE(withoutKai.errors.contains(QStringLiteral("Noto"))) << withoutKai.errors.toStdString();
+    EXPECT_FALSE(QDir(program).exists());
+
+    const ToolRun withoutAny = RunArtTool(arguments, FontsOnlyIn(out, QString()));
+    EXPECT_EQ(withoutAny.exitCode, 1);
+    for (const char* face : {"\"LXGW WenKai\"", "\"Noto Serif CJK SC\"", "\"Noto Sans CJK SC\""}) {
+        EXPECT_TRUE(withoutAny.errors.contains(QString::fromUtf8(face))) << withoutAny.errors.toStdString();
+    }
 }

@@ -16,7 +16,7 @@ public:
 
     QPainter& Raw() { return painter; }
 
-    // Brush-style face for titles, with the serif face as a stand-in where it is not installed.
+    // Brush-style face for titles (LXGW WenKai), with the serif face for any character it lacks.
     static QFont Kai(int pixels, bool bold = true);
     // "宋体" and "黑体", served by Noto Serif / Sans CJK SC through the substitutions the tool installs.
     static QFont Song(int pixels, bool bold = false);

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "tools/OffscreenPlatform.h"
+#include "tools/art/ArtFaces.h"
 #include "tools/art/CArtGenerator.h"
 #include "tools/art/CContactSheet.h"
 
@@ -35,6 +36,14 @@ int main(int argc, char** argv) {
     if (!parser.isSet(programDir) || !parser.isSet(resourceDir)) {
         std::fputs("morvint_art: --program-dir and --resource-dir are required\n", stderr);
         return 2;
+    }
+    // Another face in place of a missing one would give other pictures than every other build's.
+    if (const QStringList missing = MissingFaces(ArtFaces()); !missing.isEmpty()) {
+        for (const QString& line : missing) {
+            std::fprintf(stderr, "morvint_art: %s\n", qPrintable(line));
+        }
+        std::fputs("morvint_art: no picture was drawn\n", stderr);
+        return 1;
     }
     if (parser.isSet(sheet)) {
         CContactSheet contact(parser.value(programDir), parser.value(resourceDir));

@@ -23,7 +23,8 @@ int DayOf(long day) {
     return static_cast<int>(static_cast<unsigned>(DateOfDay(day).day()));
 }
 
-constexpr const char* kHeader = R"(#pragma once
+constexpr const char* kHeader = R"(// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
 // The Chinese calendar from the lunar year 2006 to the lunar year 2099: the day of every 节 (the twelve solar
 // terms that open the solar months) and the first day of every lunar month, as civil days in Beijing time.
 // The first rows reach back to the months that 2007-02-04 falls in; the last 节 row (2100) holds the 小寒
