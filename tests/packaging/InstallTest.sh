@@ -56,10 +56,13 @@ prefix="$scratch/usr"
   fail "the prefix holds more than $bindir, lib and share: $(ls "$prefix")"
 [ "$(ls "$prefix/$bindir")" = morvint ] || fail "$bindir holds more than the program: $(ls "$prefix/$bindir")"
 [ -x "$prefix/$bindir/morvint" ] || fail "$bindir/morvint is not executable"
-# The sound plugin, alone in the program's private library folder (lib/morvint, or lib/<triplet>/morvint).
-plugins="$(cd "$prefix/lib" && find . -type f)"
-[[ $plugins =~ ^\./([a-z0-9_-]+/)?morvint/morvint_sound\.so$ ]] ||
-  fail "lib holds more or less than the sound plugin: $plugins"
+# The three plugins (sound, workbook, print), alone in the program's private library folder (lib/morvint, or
+# lib/<triplet>/morvint).
+plugins="$(cd "$prefix/lib" && find . -type f -printf '%f\n' | sort | tr '\n' ' ')"
+folders="$(cd "$prefix/lib" && find . -type f -printf '%h\n' | sort -u)"
+[[ $plugins == "morvint_print.so morvint_sound.so morvint_workbook.so " ]] ||
+  fail "lib holds more or less than the three plugins: $plugins"
+[[ $folders =~ ^\./([a-z0-9_-]+/)?morvint$ ]] || fail "the plugins are not in one private folder: $folders"
 expect_files "$prefix/share/morvint" "${program_files[@]}"
 expect_fresh_database "$prefix/share/morvint/morvint.db"
 expect_icons "$prefix/share"
@@ -89,7 +92,7 @@ DESTDIR="$scratch/stage" "$cmake_command" --install "$build" --prefix /usr >"$sc
 # --- The portable program folder.
 folder="$scratch/程序 folder"
 "$cmake_command" --install "$build" --component portable --prefix "$folder" >"$scratch/portable.log"
-expect_files "$folder" morvint morvint_sound.so morvint.db "${program_files[@]}"
+expect_files "$folder" morvint morvint_sound.so morvint_workbook.so morvint_print.so morvint.db "${program_files[@]}"
 [ -x "$folder/morvint" ] || fail "morvint is not executable"
 expect_fresh_database "$folder/morvint.db"
 expect_icons "$folder/share"
