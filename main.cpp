@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program: the command line is read first, so that --help, --version, a mistyped option and the export
 // and import of the records answer without a display, and a start with no display at all says so in words;
 // then one application object, started and run until its main window closes. The words go out through stdio:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's application object: the start-up of CPredictApp, ending in the main window with its
 // navigation panel and page containers.

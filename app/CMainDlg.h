@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: a fixed 700 x 500 picture with two page containers. The home view shows the navigation
 // panel with the player's name and the exit button; the page view shows one page of the prediction, the

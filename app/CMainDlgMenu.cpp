@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's right-click menu and what it runs: the about box, the switch for the hover chime, and the
 // backup and the restore of the player's data.
 #include <QContextMenuEvent>

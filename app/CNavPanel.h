@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The home view's column of buttons: new prediction, records, player profile, help and about. Moving the
 // pointer onto a button shows its picture in the main window (with the one sound); moving onto bare panel

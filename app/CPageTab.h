@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A container that keeps a small stack of pages and shows one of them. It holds no tabs of its own: it is
 // only the parent of its pages, which it owns. The main window keeps two of them: one for the navigation

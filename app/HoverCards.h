@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hover card of each panel button: the picture file it shows, and the words painted on it, which a screen
 // reader gets as the card's name and description (and as the description of the button it explains).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The distribution's hardening for the whole build (tests included, so that they run what is shipped): stack
 # protector, fortified libc calls, format checks, a read-only relocation table bound at start, and a
 # position-independent executable. The flags come from dpkg-buildflags with every hardening feature on, as a

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing, in one of two layouts. Both come from the same build: a plain `cmake --install` installs the
 # standard layout, or the portable one when the build was configured with -DMORVINT_PORTABLE=ON; the other is
 # there as components (`--component program`, `standard` and `data`, or `--component portable`).

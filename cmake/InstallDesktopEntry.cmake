@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs at install time for a portable folder (see Install.cmake): writes the desktop entry for the folder being
 # installed to. In: MORVINT_APP_ID, MORVINT_DESKTOP_TEMPLATE, and CMAKE_INSTALL_PREFIX as `cmake --install
 # --prefix` set it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by CPack after it has written the packages (CPACK_POST_BUILD_SCRIPTS, cmake/Package.cmake): gives the
 # three members of each .deb (debian-binary, control.tar.gz, data.tar.gz) the mode 100644 that dpkg-deb writes.
 # CPack takes each member's mode from the file it wrote it from, so the umask of whoever packages would

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages: `cpack -G DEB` in the build folder packages the standard layout under /usr as two
 # packages, morvint_<version>_<arch>.deb (the program) and morvint-data_<version>_all.deb (its pictures, sound,
 # help and template database, the same on every architecture), which the first depends on at exactly its own

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command with SOURCE_DATE_EPOCH set to the moment of the commit built, which the build writes into a
 # file at every build (cmake/WriteVersion.cmake). A build-time command does not see the environment of the
 # configure step, and the moment changes with every commit without a new configure, so it is read here.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The package version, worked out from git at every build rather than when configuring, so that a commit made
 # since is never missed (cmake/WriteVersion.cmake says how). "Quintara V4.3" stays the program's name: the
 # version below only numbers the builds of it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs at every build (cmake -P, see Version.cmake) and writes what carries the package version: a header for
 # the program's --version, the version and date for CPack, the AppStream metainfo and the Debian changelog.
 # Each file is rewritten only when its text changes, so that an unchanged version rebuilds nothing.

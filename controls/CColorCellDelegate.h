@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paints one cell of a CColorListCtrl or a CColorListView: its back colour over the whole cell, its text
 // without margin or ellipsis; a selected row in the list's selection colours. While the list has the focus,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A text field drawn in colours its page chooses, so a field placed on a page's picture shows as a coloured
 // box of that picture. One line (a QLineEdit) or several (a QPlainTextEdit), chosen at construction.

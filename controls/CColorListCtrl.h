@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A report list in which every cell has its own text and back colour. Columns come from one text of
 // "name,width" pairs separated by semicolons; rows are appended with one text per column and stay in the

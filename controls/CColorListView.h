@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CColorListCtrl's look and keys over a model of the caller's: for lists too long to hold every cell as an
 // item, whose model reads rows as they come into view. The model gives each cell's text (DisplayRole) and,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the two colour lists share, whichever view they are (CColorListCtrl holds its own items,
 // CColorListView shows a model of the caller's): the cell delegate and its colours, the look SetUpColourList

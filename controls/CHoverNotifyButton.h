@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A skinned button that tells a window about every mouse move over it, so that window can show a hint for
 // the button under the pointer (the navigation panel's hover pictures).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A label (usually showing a picture) that opens a web address or a file when clicked, with a hand cursor and
 // a tooltip. It draws nothing of its own. A failed open beeps and names the cause in a message. Web addresses

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether the user is moving about the program with the keyboard: a key that moves the focus (Tab, Shift+Tab,
 // an arrow) says yes, a mouse press says no, other keys leave it as it was. The skinned buttons show their

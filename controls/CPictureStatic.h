@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A picture read from a file and drawn at the control's top-left corner. Pages swap the file to animate
 // (one call per timer tick), so the file is read anew on every paint and nothing is cached.

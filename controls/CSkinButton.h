@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A flat push button drawn from face pictures: one face while the pointer is over it or it is held, another
 // at rest. The key colour of each face is transparent, so with a transparent background the button seems to

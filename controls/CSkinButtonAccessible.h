@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What assistive technology is told about a skinned button: a push button named by the words of its picture,
 // which it can press; a label, read as static text named by its caption; an option square, read as a radio

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours travel through the program as 0x00BBGGRR values, the layout the program's colour texts and stored
 // settings were written in; widgets convert them to QColor only when they paint.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The causes a failed link names, by the error code of the attempt to open it.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the program's pictures. Their formats are known: every picture file and bitmap resource is a BMP
 // whatever its extension, the icon a PNG. Left to find a format by itself, Qt probes the file with each of

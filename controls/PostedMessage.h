@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows of the program talk to each other by posting numbered messages, so that the sender's handler has
 // returned before the receiver acts on it (a page may ask to be replaced from inside its own click handler).

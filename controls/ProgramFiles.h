@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the program's own files lie: the pictures, the sound, the help documents and the database a new
 // player starts from. A portable folder and the build's bin/ keep them beside the executable; an installed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialogs and message boxes open over the window they belong to, whole on its screen, whatever the window
 // manager did.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One hexagram of a prediction: its two trigrams, the moving line, which trigram is the body (体) and which
 // the use (用), the names and phases of all of them, and the judgement sentence that weighs the body against

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Chinese calendar values of one draw date: the lunar month and day with their names and the sexagenary
 // names of the year, the month and the day. The month and day branches feed every CGuaReading. Table-driven:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An OLE automation date: days since 1899-12-30 as a double (the fraction is the time of day) plus a validity
 // status. It is the date type of the whole program and of the database rows.

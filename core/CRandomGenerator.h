@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's one pseudo-random generator. Casts and the random table must come out exactly as they always
 // have for a given seed, so this is the classic linear congruential generator written out, never the C

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The table of pseudo-random numbers the predicted codes are drawn from: filled once at start-up and read
 // cyclically, one entry per draw, for the whole run.

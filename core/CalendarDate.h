@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Gregorian date as the calendar tables write it, and its OLE day number (days since 1899-12-30), the count
 // Convert works in. Both are constexpr so that the tables are turned into day numbers while compiling.

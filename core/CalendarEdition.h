@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which calendar the program runs with. The classic edition is the program as it was made: tables from
 // 2007-02-04 to 2012-02-04, draws up to the end of 2011. The extended edition carries the calendar on to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The computed calendar of LunarCalendarData.h as Convert looks it up: the first days of the solar and of the
 // lunar months as ascending OLE day numbers, built while compiling. Solar entry k opens the month whose

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Casting by number in the plum-blossom manner: the digits of one number give the upper trigram, the lower
 // trigram and the moving line of the main hexagram; the mutual and the changed hexagram follow from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one source of "now" for the whole program. Everything that needs the current time (seeding the
 // generator, "today" in the date checks, the current month of the fortune chart) asks here, so a test can fix

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An exact test of a count of successes against chance, for independent trials that each have their own
 // chance of success (the Poisson binomial distribution; with equal chances it is the binomial one). The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed vocabulary of the divination: the eight trigrams in earlier-heaven order (1 乾 .. 8 坤) with
 // their lines, phases, names and pictures, the five phases (1 金, 2 木, 3 水, 4 火, 5 土) and the 64

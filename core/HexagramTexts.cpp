@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The classical texts of the 64 hexagrams, eight strings per hexagram in sequence order: the title, the
 // judgement and the six line statements from the bottom up, at ids 2001 + 8 * (n - 1) + k. The wording is the
 // received text in simplified characters. Entries 2008 and 2506 end in one ASCII blank, as they always have:

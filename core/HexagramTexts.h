@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The string table of hexagram texts: eight consecutive ids per hexagram in sequence-number order,
 // id = 2001 + 8 * (n - 1) + k with k = 0 the title, 1 the judgement and 2..7 the statements of lines 1..6.

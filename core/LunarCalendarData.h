@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Chinese calendar from the lunar year 2006 to the lunar year 2099: the day of every 节 (the twelve solar
 // terms that open the solar months) and the first day of every lunar month, as civil days in Beijing time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calendar tables of the classic edition, as the program was made: the first days of the solar months
 // (the twelve 节 terms) and of the lunar months over the years it predicted for, the epoch of the day cycle

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every message the program shows, each with one name: the message boxes and questions of the windows, the
 // words for what the store's actions came to, what the command line says, and the pieces the longer sentences

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The prediction in progress: the accepted draw date with its calendar values, the issue number, and the
 // three hexagrams of the last cast. The application holds one; the pages read it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text that comes from outside the program (a file of draws, a file name on the command line) in the forms
 // the program can work with and show. Such text may hold anything: bytes that are no UTF-8, control

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the column text of the colour list ("name,width;name,width;..."): any text, including unpaired
 // surrogates and huge or signed widths, splits into columns without reading past the text, and every column
 // it gives is one the text really holds.

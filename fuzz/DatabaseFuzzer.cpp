@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the store with arbitrary bytes as the database file: opening, loading the player and the history,
 // then saving a prediction and a draw result into whatever was loaded, and archiving the records that have a
 // result. Nothing may crash or read out of bounds, no action may write where the rules refuse, and the

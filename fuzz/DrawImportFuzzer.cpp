@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the import of draws with arbitrary bytes as the file, on a database of a few predictions, some due
 // and some still to come: nothing may crash or read out of bounds, every refusal names a line of the file,
 // the history stays within its slots, and what the import would echo of a field is safe to show.

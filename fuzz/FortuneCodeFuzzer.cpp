@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the player's fortune code: any bytes (a code typed with Chinese characters gives negative ones),
 // with any years left in the year boxes, decode into twelve points on the chart without overflow or reads
 // past the code, and the chart is either every level drawn at its height or the flat line, never a mix.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every fuzzer needs: a check that stops the run where it fails, and a scratch file of its own that the
 // input is written to.

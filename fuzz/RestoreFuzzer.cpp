@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the restore with arbitrary bytes as the backup file, restored into a database of the program's own:
 // nothing may crash or read out of bounds, the check and the restore must agree, and a backup they take must
 // leave a database that the program reads whole (no load fails) with the program's tables and nothing else.

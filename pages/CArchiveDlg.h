@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 查看归档…: the records moved out of the history into the archive, read only, newest first, in the records
 // list's columns and colours. Nothing here changes the file. The list reads the archive from the file a page

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The archive as 查看归档… lists it: newest first, in the records list's columns and colours, read from the
 // file a page at a time as rows come into view. Opening a view of years of records reads one screenful; a

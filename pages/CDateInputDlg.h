@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small dialog that starts every prediction: the draw date and the issue number. OK only gets through
 // when the date is not in the past, not already predicted, inside the calendar this version knows, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cast explained, on the full height of the window: for the main, mutual and changed hexagram the name,
 // the trigram pictures and the classical judgement; for the main hexagram also its moving line and that

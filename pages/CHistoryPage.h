@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The prediction records: one list row per saved prediction with its date, issue, eight codes, the real draw
 // number and the verdict. Selecting a prediction that still waits for its result offers an entry for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records list's context menu and its commands: the statistics, the exports to CSV and Excel, the import
 // of draw numbers, archiving records, and copying, printing or exporting the selected record's codes. The
 // history holds at most 399 predictions; moving the oldest ones that already have their draw result into the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The short interlude between the cast and its result: six taiji frames turn for two seconds, then the page
 // asks the main window for the show page.

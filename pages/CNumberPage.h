@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The last step of a prediction: the eight predicted codes, formed once when the page opens, and the button
 // that stores the prediction (draw date, issue number, the codes as formed) after asking. A page stores its

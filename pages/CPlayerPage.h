@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The player page: the one player's name, sex and zodiac animal, and the personal fortune code, from which
 // the page draws a twelve-month fortune chart over its background: a marker per month joined by a white line.

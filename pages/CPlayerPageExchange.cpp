@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player page's data exchange between its members and its controls, and the decoding of the fortune code
 // into the label boxes and the chart.
 #include <QStringEncoder>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The result of the cast at a glance: the draw date in both calendars, the names of the main, mutual and
 // changed hexagrams over their trigram pictures, and which line of the main hexagram moves. Filled once when

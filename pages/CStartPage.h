@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The first page of a prediction: a turning eight-trigram wheel and the button that casts. The wheel's frame
 // number belongs to the run, not to a page, so a new prediction picks the wheel up where the last one left it

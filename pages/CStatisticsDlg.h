@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 统计: how the saved codes did against plain chance. Counts of the records, exact (直选) and box (组选) hits
 // with their rates next to the chance rates of the same codes, the hits per code position, the running hit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a whole number out of a text box the way the page exchange does: blanks around it are allowed, an
 // optional sign, then digits and nothing else. No Qt, so it can be checked on its own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The player's fortune code and the twelve-month chart drawn from it. Plain C++ over the code's bytes (the
 // GBK encoding of what the player typed), so the decoding can be checked and fuzzed without any window.

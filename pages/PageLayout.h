@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Placing controls at their rectangles of the shared layout, and dressing a skinned button the way every
 // window of the program does: transparent over the page, no border, placed, then its two faces, and the name

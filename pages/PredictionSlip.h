@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A prediction on paper and in a line of text: the slip a player takes to the lottery shop (printed, or as a
 // PDF) and the line 复制号码 puts on the clipboard for a chat. The number page makes them of the prediction

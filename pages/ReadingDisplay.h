@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the show page and the explanation page have in common: the two date labels over their ribbon, the
 // texts they derive from the prediction in progress, the trigram pictures, and the fonts and inner margins

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the records page names saved predictions in its list and in its questions. Its columns are those of
 // res/RecordColumns.h, shared with every list of records and the exports.

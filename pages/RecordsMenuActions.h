@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the records list's menu does besides removing records: 统计 opens the statistics window, 导出为 CSV…
 // and 导出为 Excel 表格… write the records to a file the user picks, 导入开奖号码… enters the draws of a file

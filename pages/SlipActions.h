@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 复制号码, 打印预测单… and 导出 PDF… of a prediction, on the number page and in the records list's menu.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The statistics window's chart: the running hit rate against the running chance rate, draw by draw.
 #include <QPainter>

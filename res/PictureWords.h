@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The words painted into the pictures of the small windows and the hover cards. The art tool paints them, and
 // the program hands the same words to screen readers, which cannot read a picture.

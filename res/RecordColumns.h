@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The columns of the saved predictions, in order. The records list and the archive's list, the CSV and Excel
 // exports and the art tool that paints the titles over the list all read them from here, so that a column is

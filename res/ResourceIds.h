@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ids of the bitmap resources (":/bitmaps/<id>.bmp") and of the program icon (":/icons/128.png").
 // "Hot" faces show while the pointer is over a button or it is held down; the others show at rest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bitmaps of the program (":/bitmaps/<id>.bmp", ids in res/ResourceIds.h) and its icon
 // (":/icons/128.png") are compiled into the static library morvint_res; a static library's resources must be

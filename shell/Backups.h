@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Backups, restores and archiving as the menus and the command line do them, with their words. Every change
 // of many rows (archiving, importing draws, restoring) takes a safety copy of the database first; if that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about box: a picture without caption with two lines of pictures, the first a link to the program's help
 // document. A click anywhere else on it closes it.

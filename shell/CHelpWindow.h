@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The in-program help viewer: one window showing one of the program's HTML help documents, with its links
 // followed inside the window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small picture notice without caption: one that says the chosen draw date cannot be predicted, or one that
 // asks whether to save the prediction.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base of every skinned window of the program: the pages the main window shows in its containers and the
 // small modal dialogs. Each paints its background picture, read anew on every paint, and sets itself up once

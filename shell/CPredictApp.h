@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application object: the store with the player profile and the history, the table of random numbers the
 // codes are drawn from, and the prediction in progress. Everything that outlives a page lives here. The main

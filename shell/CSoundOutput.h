@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the sound player asks of an audio library: play one wave file in the background. The library behind it
 // (Qt Multimedia, and the sound-server and codec libraries it brings) lives in a plugin that is loaded when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The entry point of the sound plugin: it makes the output the sound player plays through.
 #include <QtPlugin>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's one sound channel: a wave file played in the background, a new sound replacing one still
 // playing. Lives as long as the application object.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's command line. It is read before any window exists, so --help, --version and a mistyped option
 // answer on a machine without a display. Qt's own options (-platform, -style, ...) pass through untouched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the program keeps its database. A portable folder (or the build's bin/) keeps "morvint.db" beside its
 // pictures, as long as the file can be written there. Otherwise every user has a file of their own in the

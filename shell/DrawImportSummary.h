@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What an import of draws did, in words, for a message box or a terminal: the counts, then the refused lines.
 // Lines refused for the same reason one after another read as one range ("第8–110行（103 行）：…"), every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The key colours of the button faces. Each face is drawn on the ground colour of the page it lies on, and
 // its pixels of that colour let the page show through. The art tool paints the faces and the page grounds

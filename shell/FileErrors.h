@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Why a file could not be read or written, in the program's own Chinese words: the system's reasons (errno)
 // are named here instead of being passed on in the system's English.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way the program shows a message: modal, OK only. Tests install a handler that records the text and
 // caption instead of opening a window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the layers below the user interface show a message. The core and the store never open a window: they
 // hand (text, caption) to the sink, which the program turns into a modal message box and a test into a

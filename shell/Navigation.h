@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The numbers the windows post to the main window, with names. A page posts WM_NAVIGATE with the stage it is
 // on and a code for what it wants; the navigation panel posts WM_OPENVIEW with the kind of the clicked

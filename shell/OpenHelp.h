@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's three help documents, kept with its pictures in the program files folder
 // (controls/ProgramFiles.h).

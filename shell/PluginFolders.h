@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the program's plugins are looked for: the sound output (morvint_sound.so), the workbook writer
 // (morvint_workbook.so) and the print preview (morvint_print.so). Each is loaded only when it is first

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's messages (core/MessageTexts.h) as Qt strings. QString::arg fills in the %1, %2 … of a text.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // --export-csv, --export-xlsx, --import-draws, --backup, --restore and --archive: work on the records from a
 // terminal or a script, with no window and no display. Messages go to the terminal; the exit code says

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files the records are taken out to and the draws are read in from, shared by the records page's menu
 // and the command line. Paths are the file system's bytes; only regular files are read or replaced.

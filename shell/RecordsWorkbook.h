@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The records as an Excel workbook, for the player's own books: the sheet 预测记录 with the records list's
 // columns, where a code stays the text 025 (a CSV opened in a spreadsheet turns it into the number 25) and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the statistics window shows, as texts: its four tables with their captions, the scope line, the prices
 // and the closing sentences. The window paints them over its picture; the workbook's 统计 sheet writes them

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The words for what the store's actions came to (store/StoreOutcomes.h): the store returns, the windows and
 // the command line say. Each function lists every reason, so a new one does not build until it has words.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's side of the workbook: the spreadsheet library and the cryptography library it needs weigh
 // 1.7 MB of every start's memory and 22 000 relocations, for an export few runs ever make. They live in
 // morvint_workbook.so, loaded on the first export.

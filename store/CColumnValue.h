@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The value of one column of one row, whatever type the file holds there, and its conversions to what a
 // record field needs. A column of an unexpected type converts where the value can be read sensibly (an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the rows of "SELECT * FROM data_history" into history records. Every column is found by its name once
 // per statement, so the order of the columns in a user's file does not matter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Walks the rows of table data_history the way the history load lists them: a row's slot is its record_order
 // as the load reads it (low 16 bits, signed), a row outside slots 1 .. 399 has none, and of two rows for one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The prediction store: the one connection to the database file, the player profile and the history as last
 // loaded, and one call for each thing a user does to them (save a prediction, enter a draw, archive, save the

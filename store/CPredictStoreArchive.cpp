@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The archive: records moved out of the 399 slots of the history, never deleted. Moving them and numbering
 // the records left 1, 2, 3 ... happen in one transaction, so the file is either as it was or has both done.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store's writes to the history: saving a prediction and entering a draw result. Another copy of the
 // program may have changed the file since this one loaded it, so each write reads the file's records inside
 // its transaction and judges them by the rules (store/HistoryRules.h): nothing can come between the check and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One connection to an SQLite database file, closed when the object goes away. The store keeps exactly one of
 // these for the whole run; the empty-database writer uses another to build a fresh file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One prepared statement, finalized when the object goes away. Values always travel through the bind calls:
 // no text from the user is ever pasted into SQL.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One write transaction on a connection: begun with the write lock taken at once, so that another copy of the
 // program cannot change the file between what a write checks and what it writes. Rolled back when the object

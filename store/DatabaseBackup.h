@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Copies of the whole database: a backup the player asks for (the safety copies taken before every change of
 // many rows are in store/SafetyCopy.h), and the step that puts a restored database in place. Every copy goes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which database file a start opens, and how a player's own file is first made from the template. The shell
 // names the places (it knows the folders); nothing here shows a message: a file that cannot be had is found

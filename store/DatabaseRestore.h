@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Restoring the database from a backup. A backup is a file the user hands the program, so it is read as
 // untrusted input: a restore takes its rows, never its schema. The file is opened read-only (nothing is

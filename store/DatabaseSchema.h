@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The database's tables as this program makes them, in one place: the empty database of a new installation,
 // the archive a file gets when it first archives, and the database a restore builds from a backup's rows all

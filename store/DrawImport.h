@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Many draw results at once, from a text or CSV file with one draw per line: "issue,number" or
 // "date,number" (the date as yyyy-mm-dd, or with / or . between its parts, perhaps with a time of day after

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The saved predictions as a CSV file a spreadsheet opens as it is: UTF-8 with a byte-order mark (without it
 // spreadsheet programs read the Chinese as another code page), CRLF line ends, and a field quoted only where

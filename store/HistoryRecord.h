@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One saved prediction: the in-memory form of one row of table data_history.
 #include <array>

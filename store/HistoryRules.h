@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules the history keeps, each stated once and answered with a reason. The store applies them to the
 // file as each write finds it (store/StoreOutcomes.h); the date dialog and the records page ask them of what

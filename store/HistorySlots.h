@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The records of the history as one read of table data_history found them: slot i holds record_order i, and
 // only the slots the read filled are records. The store keeps one for what it last loaded, and each write

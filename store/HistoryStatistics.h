@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the saved predictions say about their codes: how often they hit, next to how often plain chance would
 // have hit with the same codes. Every draw is one of the 1000 numbers 000 .. 999, all equally likely.

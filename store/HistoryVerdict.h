@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules that judge a saved prediction against its draw (whether it holds a result at all is
 // HistoryRecord::HasDrawResult). The records page, the store, the statistics, the export and the draw import

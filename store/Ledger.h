@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The money, honestly: had the player bought each of the eight codes as a ticket for every draw entered,
 // what it would have cost, what the tickets would have won, and what plain chance pays back on average.

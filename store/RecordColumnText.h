@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A saved prediction's cell in one of the columns of res/RecordColumns.h, as text: what the exports write and
 // the lists show.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The files the records go out to and the draws come in from. Only regular files are read or replaced: a
 // device or a pipe may feed an endless stream, block an open for ever, or (for root) be swapped for a plain

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The safety copy of the whole database, taken before every change of many rows (archiving, importing draws,
 // restoring), into the folder "backups" beside the database file; the newest few are kept.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the store tells those who listen: every load of the player or the history, whatever caused it (a write
 // of this copy, a change another copy made, a restore), and whether the file could be read. A view of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What came of each action the user asks of the store. Every outcome is [[nodiscard]]: a caller that drops
 // one does not build (warnings are errors), so no failure goes by unsaid. The store never words an outcome;

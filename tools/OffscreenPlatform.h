@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The programs that run without a display — the art generator, the GUI tests, the benchmarks and the tour —
 // draw on Qt's offscreen platform, and Qt wants a private runtime directory, which build and CI machines

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a folder of the program includes from a folder above it, and lists each such include.
 #
 # The program's folders are layers; a file may include from its own folder and from any lower layer:

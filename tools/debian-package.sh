@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian source package and its binary packages (debian/) as a distribution would: from a `git
 # archive` of HEAD, in a clean Debian 12 chroot, as a user other than root, without network, then checks all
 # of it with lintian, which must find no error and no warning.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (AddressSanitizer + UndefinedBehaviorSanitizer) and runs each for a
 # bounded time, then reports how many inputs each one tried. A crash stops the script with the fuzzer's report
 # and the input that caused it (in build-fuzz/crashes/).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Copies the pictures that the tests and the gallery targets drew in a build into docs/images/, each under the
 # name the README and docs/DEVELOPING.md show it by. Run the tests first (see docs/DEVELOPING.md); a picture the
 # build has not drawn is named and left as it was.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian packages of one commit twice, as two different machines would, and compares them byte for
 # byte: the first in a folder of one name with umask 0022 on today's date, the second in a folder of another
 # name and depth with umask 0002 and its clock two days ahead (faketime). Both start from a fresh clone of the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Redraws the README's pictures of results, docs/images/statistics.png, archive.png, records.png and the two
 # workbook-*.png, on 123 predictions whose draw numbers are drawn at random with a fixed seed: they show what
 # the program makes of plain chance, never of draws chosen to match the codes. The codes are the program's

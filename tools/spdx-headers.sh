@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every source file of ours opens with the licence's SPDX identifier: C++ sources and headers, CMake files,
 # shell and Python scripts, after the #! line where there is one.
 #

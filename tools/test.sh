@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a fresh Debian 12 machine, then builds and runs every check: formatting, the folders' layers, the test
 # suite with warnings as errors, and the same suite again under AddressSanitizer + UndefinedBehaviorSanitizer.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the divination core on the paths a prediction takes: converting the draw date, one cast (three
 // readings with their sentences) and forming the eight codes. Each is far below what a page can notice; these
 // keep it that way.

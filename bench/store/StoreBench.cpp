@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the whole history, saving one prediction with the reload that follows it on a nearly full table,
 // making room in a full one by archiving, and backing up and restoring years of records (the checks of the
 // backup included). All run on the disk (not in memory), with wall-clock time: the writes wait

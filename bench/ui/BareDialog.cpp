@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of every start-up figure: a bare Qt program that shows one empty 700 x 500 dialog and ends once
 // it has been painted. Nothing a Qt program of this size can start faster than this.
 //

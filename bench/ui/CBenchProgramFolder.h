@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A program folder for the benchmarks: the build's pictures, sound and help linked into a fresh temporary
 // folder, and a morvint.db holding a history of the given number of predictions (the later ones still

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window inside the benchmark process: a program folder with a history of the given size as the
 // current directory, the application started as the program starts it (without running its loop), a cast

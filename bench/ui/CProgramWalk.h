@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Walks the running program through one whole prediction as a user would, by clicking: a draw date and
 // issue, the cast, the animation, the hexagrams, the explanation, the codes, the save question and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lets a benchmark time a program's start-up from outside: the moment the program's first window has been
 // painted, one byte goes down the pipe named by MORVINT_READY_FD. Without that variable nothing happens, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs one program of the benchmarks as a child process in a given folder, on the offscreen platform (or the
 // one MORVINT_BENCH_QPA names), and reports when it said it was ready (CReadySignal) and how much memory it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window inside this process, with a history of 399 records: a page switch from the posted message
 // to the new page painted, opening the records page, painting one page with its background read from its
 // file, as every paint does, and entering a draw number on the records page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as main.cpp starts it, for the benchmarks that time it from outside: the same application
 // object and start-up, with a signal once the main window has been painted.
 //

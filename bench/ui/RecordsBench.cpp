@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Years of records: a full history of 399 and an archive of 0, 10,000 or 100,000 records (a daily player
 // keeps 10,000 in thirty years; 100,000 is a file shared by a club or filled by imports). Each round is what
 // the player waits for: 统计 from the menu to the window painted (the records read from the file, the figures

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program from outside, as separate processes: start-up to the main window painted, with a full history
 // of 399 records, against the floor of a bare Qt program that shows one empty 700 x 500 dialog (and the same
 // dialog with one line of Chinese text), measured in turns in the same run; and the peak memory of a whole

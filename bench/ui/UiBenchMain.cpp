@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main of the user-interface benchmarks: an offscreen QApplication, then Google Benchmark.
 #include <benchmark/benchmark.h>
 

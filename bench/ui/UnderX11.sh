@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The user-interface benchmarks on a real X server: starts a private Xvfb with openbox as its window manager and
 # runs ui_bench there, its child programs (the program and the bare Qt floor) on the xcb platform instead of
 # offscreen. Start-up then includes what a user's start includes: connecting to the server, creating and mapping

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the print plugin (morvint_print.so) offers the program: the print preview of one page, with the button
 // that prints it through the print dialog, found by this name. The page's contents and where the preview

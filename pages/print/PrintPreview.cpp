@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print preview on Qt Print Support, whose library would otherwise be loaded and relocated on every start
 // for a slip few runs ever print. A5 unless the user picks other paper.
 #include <QPainter>

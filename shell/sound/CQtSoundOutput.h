@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound output of the plugin: one QSoundEffect, made on the first sound. A file that is there but cannot
 // be decoded is found out while it loads, after Play has returned; the owner hears of it through unplayable.

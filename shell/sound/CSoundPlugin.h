@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The root object of the sound plugin (morvint_sound.so), which the sound player loads on the first sound.
 #include <QObject>

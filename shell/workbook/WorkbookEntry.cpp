@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plugin's one entry: the rest of it, and the spreadsheet library with what that library pulls in (a
 // cryptography library among them), is hidden inside it.
 #include "shell/workbook/WorkbookEntry.h"

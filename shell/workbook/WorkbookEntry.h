@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the workbook plugin (morvint_workbook.so) offers the program: one function, found by this name, that
 // writes the records as a workbook (WriteRecordsWorkbook in shell/RecordsWorkbook.h).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 备份数据… and 恢复数据… of the main window's menu: a backup to a chosen file, and a restore that is checked
 // first, asked for, preceded by a safety copy, and shown at once in the player's line.
 #include <gtest/gtest.h>

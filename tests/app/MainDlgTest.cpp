@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its views, the page slots of the page container and the navigation messages.
 #include <gtest/gtest.h>
 

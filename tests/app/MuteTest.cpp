@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 静音 item of the main window's menu: it silences the hover chime, the beep that stands in for a missing
 // sound file included, while the cards still show; and the next start remembers it.
 #include <gtest/gtest.h>

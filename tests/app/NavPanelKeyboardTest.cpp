@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The home view for a keyboard user: Tab along the panel shows each button's card as the pointer would, but
 // without the chime, and shows the ink focus frame on the button; 关于 and 退出 have no card; a click takes
 // the frame away; a dialog or a page never has a card over it, and the card comes back with the focus.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The navigation panel's hover pictures: a new button shows its picture with one sound, the same button
 // nothing more, bare panel hides the picture. Driven by real mouse moves over the shown main window.
 #include <gtest/gtest.h>

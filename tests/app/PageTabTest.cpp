@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page container: a stack of at most 16 pages with one shown, pages deleted only from the event loop.
 #include <gtest/gtest.h>
 

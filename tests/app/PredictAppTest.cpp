@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the application object: the order of its steps, its messages, and the main window it runs.
 #include <gtest/gtest.h>
 

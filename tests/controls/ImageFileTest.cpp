@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a BMP: the quick path for plain 24-bit pictures gives exactly what Qt's own reader gives, rows in
 // either order and any width, and every other kind of file, or one cut short, is left to Qt's reader.
 #include <gtest/gtest.h>

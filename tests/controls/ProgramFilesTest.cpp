@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program's own files are found: beside the executable, in the installed data folder, never in the
 // current directory; and the picture control reading its relative names from there.
 #include <gtest/gtest.h>

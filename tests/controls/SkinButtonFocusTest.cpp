@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The skinned button for keyboard users and assistive technology: the ink focus frame appears for focus that
 // follows the keyboard and never after a click or on a label; labels and option squares say what they are.
 #include <gtest/gtest.h>

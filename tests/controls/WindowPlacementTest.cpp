@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Secondary windows over their owners: centred over the owner's window or covering the owner exactly, and in
 // either case whole on the owner's screen, moved as little as that takes.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Convert over the whole extended span: the two editions' ranges, a few dates checked by name, and a walk
 // over every day from 2007-02-04 to 2099-12-31 against an independent calendar (Debian's python3-lunardate).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers shared by the calendar tests: sexagenary names by number and conversions of single dates. The scope
 // that runs a test under one calendar edition is the support library's EditionScope.

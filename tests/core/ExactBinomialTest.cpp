@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exact test against chance: p-values worked out by hand (exact fractions) for equal and unequal chances.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The computed calendar against what is known without it: the classic tables the program was made with, and
 // 节 days published by almanac offices.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The words of every message, pinned: the program and the other tests refer to the messages by name, and
 // this is the one place outside the table where their words are written. A change of wording has to be made
 // here too, on purpose. The table's formatting, and that no source file writes a message's words again.

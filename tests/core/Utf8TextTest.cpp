@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text from outside the program: what counts as UTF-8, how it is echoed safely, how full-width input folds to
 // its plain forms, and how the bytes of a text file become UTF-8.
 #include <gtest/gtest.h>

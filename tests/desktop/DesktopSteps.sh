@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The steps of the real-desktop test; sourced by DesktopTest.sh, whose helpers they use.
 
 # The main window as window managers read it: a normal application window with title, minimise and close, no

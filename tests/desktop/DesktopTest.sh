@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program on a real desktop: the built program in an X server (Xvfb) under a window manager (openbox),
 # driven with the mouse and the keyboard through xdotool as a person would, its clock set by libfaketime. What
 # the offscreen tests cannot see is checked here: the window's kind and hints as the window manager reads them,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The layer check on small trees of its own: a tree whose includes all point down passes; each include that
 # points up or sideways is listed with its file and line, and fails the check.
 # Usage: CheckLayersTest.sh <check-layers.sh>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The SPDX script on a small git tree of its own: the check lists each tracked source file without the line and
 # fails; the insertion puts the line first (after a #! line), in the comment of each kind of file, leaves
 # untracked files and other kinds alone, passes the check afterwards, and changes nothing when run again.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build as a distribution and as a user would, and checks what each gets:
 # - the standard layout under a prefix: the program in bin/ (games/ when the build was configured with
 #   MORVINT_INSTALL_GAME, as a Debian source package's is), its sound plugin in its private library folder,

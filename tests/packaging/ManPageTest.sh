@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The manual page against the program it describes: every long option that `morvint --help` names has an entry
 # of its own in the page (a tag under .TP), and every entry names an option the program still has. The page
 # must also render without a warning from man or groff, as lintian reads it.

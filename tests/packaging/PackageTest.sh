@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian packages, built from the tree that is already built and checked as a distribution and a user of it
 # would meet them: the program in morvint, its architecture-independent files in morvint-data at exactly the
 # same version; lintian finds no error and no warning; the version is this commit's and rises with every commit,

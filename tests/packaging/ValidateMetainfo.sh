@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The software-centre entry, checked as strictly as appstreamcli can. Its one pedantic remark is accepted: the
 # component id "org.morvint.Quintara" has a capital letter, as the desktop entry's and the icons' names do, and
 # the three must agree.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader says for every window: each skinned button by the words on its picture, each text box
 // by the caption beside it on the background, the player's labels and the date labels as text, the sex
 // squares as options that say which is chosen, the statistics window's square as a check box. Each window is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 查看归档… over a long archive: the list reads it from the file a page at a time as it scrolls, and still
 // shows every record newest first in the records list's texts and colours, whether the archive's numbers
 // run without gaps (paged by number) or not (paged by place). And what the statistics and the view do when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start page's wheel and cast button and the make page's two seconds, tick by tick.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The draw-date dialog: each refusal with its exact words and caption, in the order of the checks, and the
 // dialog left open as it was; what an accepted dialog hands back. The dates already predicted are those of
 // the file as it is when OK is pressed, not those loaded before.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fortune code's decoding and the whole numbers read back from the player page's label boxes.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records page: the list built from the stored predictions, the entry of a draw number with its refusals
 // in their order, the verdict, what reaches the file, and a failed write that changes nothing.
 #include <gtest/gtest.h>

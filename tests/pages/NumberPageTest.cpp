@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number page: the eight codes it forms when it opens, and saving them into a real database file, with
 // the question before, the refusal of a second save, a cancelled question and a failing store.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Page tests on a real database: the application object of AppFixture opened on a fresh empty "morvint.db" in
 // the test's own program files folder, with the page backgrounds copied there; the file is read and changed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the page tests share: the number page's messages, a fresh database in a test's folder, and a page
 // created the way the main window creates one. The stand-in main window that records the navigation the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player page: the profile and the fortune code, each saved on its own and read back from the file; the
 // chart checked on the painted page at its point pixels; the length check, the bad-level messages, the sex
 // squares, an animal the list does not know, and a label box left without a number.

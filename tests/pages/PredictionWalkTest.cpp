@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole predictions through the real main window and a real database file: a date confirmed in the date
 // dialog, the cast, the make page's own timer, the show, explanation and number pages, and the saved row.
 #include <gtest/gtest.h>

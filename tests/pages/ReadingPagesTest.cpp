@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The show and explanation pages: the date labels, names, pictures and texts they take from the cast, where
 // and in which colours they show them, and where their buttons lead.
 #include <gtest/gtest.h>

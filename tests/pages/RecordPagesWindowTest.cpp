@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records page and the player page inside the real main window: opened from the store by the
 // navigation, and what the main window does with the messages they post. A second copy of the program on the
 // same file is a second store: two application objects cannot live in one process.

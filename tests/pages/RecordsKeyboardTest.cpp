@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records page without the mouse and without sight: Enter in the draw-number box is the whole entry, the
 // list shows its current row with the ink focus frame while it has the focus, and a hit, which the list marks
 // by colour alone, is said in words to a screen reader.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records list's context menu: the statistics and the draw import reached through it, and archiving the
 // oldest records that have their draw result, after asking how many and naming them, with a safety copy first
 // and the rest numbered again; a cancelled question or a failed write changes nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window on its real background: the numbers in its cells for a known history, the chart's
 // two lines inside the plot, and the scale that keeps the chance line off the axis.
 #include <gtest/gtest.h>

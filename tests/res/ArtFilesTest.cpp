@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture, sound and help files the program reads from its folder.
 #include <gtest/gtest.h>
 

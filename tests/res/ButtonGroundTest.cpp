@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each button face is keyed to the colour of the page around it, and each picture shown by a plain static
 // is drawn on the colour of the page beneath it: the backgrounds must hold those colours where the controls
 // sit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program expects of its pictures, written out independently of the art tool so that the tests
 // catch a tool that draws the wrong size, colour or name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The art tool that the build runs: it must write the same bytes every time and report what it cannot write.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared layout table: the converted template rectangles and the fortune chart's positions.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bitmaps compiled into the program, looked up by id as the controls do.
 #include <gtest/gtest.h>
 

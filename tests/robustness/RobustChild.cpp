@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // morvint_robust_child [--drop-root] [program options]
 // The program as main.cpp starts it from a portable folder (the current directory), driven through everything
 // that reads or writes the database: start-up, the records page, saving the player profile, and a whole

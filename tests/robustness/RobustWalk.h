@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The walk of the robustness runs: every place where the program reads or writes its database, clicked
 // through as a user would once the main window is up: the records page, saving the player profile, and a

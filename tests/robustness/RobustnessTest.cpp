@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program started on a database that is garbage, empty, cut short or read-only: it starts, shows only its
 // own messages, lets the user walk through every page that reads or writes the file, and never crashes. Each
 // run is a separate process (morvint_robust_child), so a crash fails the test instead of ending it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: what each option asks for, what is refused, and that the program answers --help,
 // --version and a mistyped option on a machine with no display at all.
 #include <gtest/gtest.h>

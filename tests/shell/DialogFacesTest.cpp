@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs with the program's real faces and backgrounds: the faces load, and each face's key colour lets
 // the background picture show, so the art and the buttons agree.
 #include <gtest/gtest.h>

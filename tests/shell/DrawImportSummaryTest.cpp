@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an import of draws says: the words for each refusal, repeated refusals read as one range, and fields
 // from the file that are cut short and escaped, so that no file can flood the screen or act on a terminal.
 #include <gtest/gtest.h>

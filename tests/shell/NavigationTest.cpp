@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window makes of each (stage, code) pair a page posts. The pairs are written as the numbers
 // that travel in the messages, so the names cannot drift from them.
 #include <gtest/gtest.h>

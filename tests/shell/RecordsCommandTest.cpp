@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // --export-csv and --import-draws from a terminal, run as the built program with no display: what goes in
 // and out, and what happens at the edges a hostile or unlucky user reaches: a full disk, a device or a pipe
 // instead of a file, endless input, a name that is no UTF-8, and a file that tries to act on the terminal.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's settings file (morvint.conf) as the untrusted input it is: values the program cannot use are
 // named, not dropped without a word, and anything at its name that is not a regular file is neither read nor
 // written, so that a pipe there cannot hold up the start or be replaced by a save.

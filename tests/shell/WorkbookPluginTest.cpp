@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workbook is written by a plugin loaded on the first export: a start does not load the spreadsheet
 // library, the first export does, and an installation without the plugin says so instead of writing a file.
 #include <gtest/gtest.h>

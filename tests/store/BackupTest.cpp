@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copies of the whole database: a backup holds every row, the safety copies stay ten deep, a file that is not
 // a sound backup of ours is refused before anything changes, and a restore brings the backup in whole, where
 // another running copy sees it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A copy of the program killed at any moment while it saves must leave a sound file that holds every
 // prediction it reported as saved, numbered 1 .. N without gaps or duplicates.
 #include <fcntl.h>

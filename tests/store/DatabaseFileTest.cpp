@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which database a start opens, and the first copy of the template into the user's data folder: an existing
 // file is never replaced, a folder shared by every user is never written, and nothing is left half-made.
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draw results entered from a file: every kind of line the records page would refuse is refused with its line
 // number and changes nothing, the good lines go in, and a failed write stops the import keeping what went in.
 #include <gtest/gtest.h>

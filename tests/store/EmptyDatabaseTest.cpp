@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The empty-database tool, run the way the build runs it.
 #include <sys/wait.h>
 

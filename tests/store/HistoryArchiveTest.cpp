@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Making room in the history: records that have their draw result move into the archive and the others are
 // numbered again from 1, in one transaction that either happens whole or leaves the file exactly as it was.
 // Nothing is ever deleted: a history filled and archived again and again keeps every record.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records as CSV, read back by Python's csv module as a spreadsheet would read them: every field comes
 // back as it was saved, however many commas, quotes and line breaks a hand-edited issue holds.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history's rules with their reasons, checked on the store alone: when a new prediction may start and
 // when a draw number may go in, each check in its order.
 #include "store/CPredictStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics of saved predictions: the chance of the eight codes worked out by hand, and the counts of
 // exact and box hits per code position.
 #include <gtest/gtest.h>

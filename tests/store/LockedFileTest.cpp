@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Another program holds the database file locked (an exclusive transaction kept open, as the sqlite3 tool or
 // a long write of another program does): the store waits for it as long as its busy timeout allows, then
 // tells that lock apart from a file it cannot open or write at all, writes nothing, keeps what it loaded,

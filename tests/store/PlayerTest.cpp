@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/CPredictStore.h"
 #include "tests/store/StoreFixture.h"
 #include "tests/support/StoreRecords.h"

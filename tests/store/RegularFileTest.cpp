@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files the records go out to and the draws come in from: only regular files are read or replaced, a
 // read never blocks or runs away, and a replacement that fails leaves the old file exactly as it was.
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A backup that another program is committing to at that moment is neither read half-done nor called "not a
 // database": the restore waits for it as every read of the program does, then says the file is being written
 // and changes nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A restore takes a backup's rows, never its schema: triggers, views, extra tables and the journal mode of a
 // backup never reach the database; a row the program would not have written is refused by table, row and
 // column before anything changes; the backup is only read, with nothing written beside it; and the database

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each action the user asks of the store, reason by reason: the rules are judged on the file as the write
 // finds it, and a change another copy made since this one loaded gets a reason of its own. The store never
 // shows a message; the outcome says everything.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Those who listen to the store: each event told to every listener in the order they started listening, and
 // only while they listen, even when a listener stops (itself or another) or starts another while it is told.
 #include <gtest/gtest.h>

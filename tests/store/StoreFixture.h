@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every store test works on its own fresh database in its own temporary directory, and reads and changes the
 // file directly (as another program would) to set up and check cases. Any message shown during a test fails

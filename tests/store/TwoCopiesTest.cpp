@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two running copies of the program on one database file, each with its own connection and its own history in
 // memory: whatever one of them saved meanwhile, the other never writes a wrong history.
 #include "store/CPredictStore.h"

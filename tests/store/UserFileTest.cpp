@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files a user's disk can really hold: not a database, cut short, edited by hand, or not writable.
 #include <sys/wait.h>
 #include <unistd.h>

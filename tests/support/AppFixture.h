@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // GUI tests of the application, its main window, its pages and dialogs: an application object whose program
 // files folder is fresh and empty (no database, no pictures, no sound), with a data folder of its own instead

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A program folder of its own for a test that runs the whole program: the build's pictures, sound and help
 // linked into a fresh temporary folder, and a new morvint.db, as a fresh portable folder has them.

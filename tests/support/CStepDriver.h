@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drives the running program from inside its own event loop, one step at a time: each step waits until its
 // window is there, then acts on it as a user would. A step may open a modal window and block inside that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settable globals of the core and the store, saved when the scope begins and put back when it ends, so
 // that no test hands a changed one to the next: the calendar edition, the sink of the store's messages and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a test under one calendar edition, then puts back the one before.
 #include "core/CalendarEdition.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Environment variables set or removed for the length of a scope, each put back as it was when the scope
 // ends: a test that runs without a home folder or with settings of its own leaves the next one the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole content of a file, byte for byte, as the tests compare what a command left in place.
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fixes the program's clock for the lifetime of the object, then gives the system clock back.
 #include <ctime>

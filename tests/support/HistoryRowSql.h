@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rows of data_history written straight into a database file, as another program or another copy of this one
 // would write them. Only this file spells out the table's columns; every value is written as SQLite reads it

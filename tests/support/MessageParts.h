@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Parts of a message of the table, for a test that sees only part of what was said: the words before its
 // first placeholder left without an argument, or those after its last placeholder.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers modal windows in GUI tests. A modal loop blocks the test until the window ends, so the answer comes
 // from a timer: while this object lives, each time a window of type Window is the active modal one, the

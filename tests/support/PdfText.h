@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The text of a PDF file as a reader finds it: pdftotext (poppler-utils), page by page in reading order, in
 // Unicode's compatibility form (NFKC). Qt's PDF writer names a CJK glyph by the first character the font maps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checking that something did not happen without waiting on the clock: deliver every event already queued
 // (window system events, posted events, what they post in turn and the deletions they leave behind) until the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stands in for the window a page, the panel or a button posts to: keeps every posted message it receives,
 // in order. Messages are posted, so they arrive only when the event loop delivers them.

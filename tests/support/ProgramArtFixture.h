@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tests that look at windows on the program's real generated pictures: the faces compiled into the test and
 // the backgrounds read from the build's program folder, given back to whatever folder was set before.

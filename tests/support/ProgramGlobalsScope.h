@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every settable global of the program, saved when the scope begins and put back when it ends, so that no
 // test hands a changed one to the next: those of the core and the store (CoreGlobalsScope), the program files

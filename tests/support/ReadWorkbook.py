@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Reads an .xlsx workbook back the way a spreadsheet program would (openpyxl) and prints what the tests check:
 # the sheets, the frozen cell of each, every column's width, how it prints (orientation, whether it is fitted
 # to pages, how many wide and tall, the rows printed on every page), then every cell that holds something as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs a command line through /bin/sh, as a user at a terminal would, and hands back what it wrote to each
 // stream and how it ended: the tests of the built program's command line and of what it does without a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Records every message the core and the store show while the object lives, instead of showing it, then puts
 // the sink before it back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Records for a test's store, saved and entered through the store's own calls as on the day they are dated:
 // the rules about today do not stand in the way of a history of any age.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The database file as the tests see it from outside: a fresh one made as a new installation gets it, SQL run
 // on it and rows read back from it as another program would, with no store in between.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small helpers of the widget tests: faces made on the spot, a window painted in one colour, pixels of a
 // grabbed window and a font whose glyphs can be counted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tour: runs the whole program, from its own start-up, and walks through every view as a user would,
 // with the mouse and the keyboard: the home view with each hover picture, the about box, the player page

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard: Enter and Esc in every dialog of the program, and Tab through the fields of the date dialog,
 // the navigation panel and the pages with fields of their own.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The predictions the tour's player saved before the tour starts (on 2009-06-17, for the next four draws),
 // and the numbers those draws came out with: two hits and two misses.

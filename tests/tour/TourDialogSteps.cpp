@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tour's steps through the date dialog and its refusals, the save question, the records after the draws
 // and the way out.
 #include <QDate>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // morvint_tour [--today] [--out <folder>]
 // Runs the whole program with the clock at 2009-06-17 and walks it through every view (see CTour.h), writing
 // one PNG per view into the folder (default: <build>/tour). With --today the clock stands at ten in the

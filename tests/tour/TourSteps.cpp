@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The steps of the tour, in the order a new user meets the views.
 #include <QComboBox>
 #include <QCoreApplication>

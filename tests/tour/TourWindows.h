@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finding the window a tour step acts on: the modal window on top, or the page the main window shows.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tour checks on every view it draws: that something was drawn at all, and that no control of the
 // window sits outside its window, even in part.

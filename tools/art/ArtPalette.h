@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one palette of every picture. The celadon tones are the key colours the buttons are drawn on, taken
 // from the constants the program sets the faces up with, so a page filled with them lets each button lie

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pages of a cast: start, make, show and explanation.
 #include "tools/art/ArtPalette.h"
 #include "tools/art/Backgrounds.h"

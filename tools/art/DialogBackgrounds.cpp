@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small dialogs: date input, the two notices and the about box.
 #include "res/PictureWords.h"
 #include "tools/art/ArtPalette.h"

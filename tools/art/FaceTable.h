@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every button face: its resource id, size, key colour (the pixels that let the page show through), the
 // colour of the page around the button (what the face's soft edges are blended against) and its look.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Windows file formats the art tool writes (bitmaps, wave sound) store their numbers little-endian:
 // low byte first, whatever the machine.

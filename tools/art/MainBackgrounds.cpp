@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The home view: the main window's background and the navigation panel.
 #include "tools/art/ArtPalette.h"
 #include "tools/art/Backgrounds.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number page, the records page and the player page.
 #include "res/RecordColumns.h"
 #include "tools/art/ArtPalette.h"

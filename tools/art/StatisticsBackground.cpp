@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window: its title, the frames of its four tables and its chart, and every caption. The
 // numbers, the rates' lines, the scope, the prices and the closing sentences are the window's own, drawn
 // over this at run time in the places res/Layout.h gives.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The build runs this tool to draw the program's pictures, faces, icon and sound.
 //   morvint_art --program-dir DIR --resource-dir DIR --icon-dir DIR
 //   morvint_art --contact-sheet FILE.png --program-dir DIR --resource-dir DIR

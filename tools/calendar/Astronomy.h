@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Sun and the Moon as the Chinese calendar sees them: apparent geocentric ecliptic longitudes referred to
 // the true equinox of date, and the instants when they reach given values. Instants are Julian Ephemeris Days

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the Chinese calendar (as in GB/T 33661-2017) applied to computed solar terms and new moons.
 // Days are civil days in Beijing time, counted from 1970-01-01.

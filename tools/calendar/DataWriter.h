@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes the computed calendar as core/LunarCalendarData.h: one row of 节 days per Gregorian year and one row
 // of month lengths per lunar year.

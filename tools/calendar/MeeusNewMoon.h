@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An independent check of the new moons: Meeus's mean lunation with its periodic terms (Astronomical
 // Algorithms, 2nd ed., chapter 49), good to a few seconds, against which the ELP 2000-82B conjunctions of

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes core/LunarCalendarData.h from the astronomy: builds the generator (it needs libnova-dev, which
 # tools/setup.sh installs), runs it and formats its output. The program's build never runs it. The
 # generator's notes on standard error list the dates that sit within minutes of midnight.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make_calendar_data [OUTPUT]: computes the calendar data and writes it to OUTPUT (standard output if none).
 //
 // On standard error it reports what a reader should know about the data: how far the ELP 2000-82B new moons

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes the database a new player starts with: both tables and one player row. Used by the build, to give a
 // fresh program folder its "morvint.db", and by the tests, which work on such files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // morvint_emptydb [--keep-existing] <file>
 // Writes the empty database a new installation starts with. It never overwrites: an existing file is an
 // error, or, with --keep-existing (how the build calls it), left alone without complaint.

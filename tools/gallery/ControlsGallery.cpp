@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws one page with every control of the program in its usual states and saves it as a PNG, for the README
 // and for judging the controls without running the program. Usage: controls_gallery <output.png>
 #include <QApplication>

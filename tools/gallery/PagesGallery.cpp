@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the main window at each step of one prediction and saves one PNG per page, for judging the pages on
 // their pictures without clicking through the program. Usage: pages_gallery <output folder>
 #include <QApplication>

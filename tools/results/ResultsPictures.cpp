@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fills a database with predictions whose draw numbers are drawn at random, and draws the statistics window,
 // the archive's view and the records page on them: the README's pictures of results show what the program
 // makes of plain chance, never of draws chosen to match the codes. Run by tools/results-pictures.sh. Usage:
