@@ -8,8 +8,10 @@
 #
 # Run as root (debootstrap, chroot and unshare need it). The chroot is made once with debootstrap (default
 # /var/cache/morvint-chroot/bookworm, a few hundred MB) and reused: each run installs the build dependencies
-# of debian/control into it (with network), then builds in its folder /build, emptied first. The results go to the output folder (default build-debian/): the .orig.tar.xz, .debian.tar.xz,
-# .dsc, .changes, .buildinfo and the packages morvint, morvint-data and morvint-dbgsym.
+# of debian/control into it (with network), then builds in its folder /build, emptied first. The results go to
+# the output folder (default build-debian/): the .orig.tar.xz, .debian.tar.xz, .dsc, .changes, .buildinfo and
+# the packages morvint, morvint-data and morvint-dbgsym. MORVINT_DEB_BUILD_OPTIONS adds to DEB_BUILD_OPTIONS
+# (nocheck leaves the tests out, for a quick look at the packages).
 #
 # It takes about as long as a build and a run of the tests on this machine, so it is not part of CI
 # (tools/test.sh); run it by hand before changing debian/ or the install.
@@ -121,7 +123,7 @@ in_chroot -- env DEBIAN_FRONTEND=noninteractive bash -c "
 say "building $version as $builder, without network"
 start=$SECONDS
 MORVINT_NO_NETWORK=1 in_chroot --net -- env -i PATH=/usr/local/bin:/usr/bin:/bin HOME=/home/$builder \
-    DEB_BUILD_OPTIONS="parallel=$(nproc)" \
+    DEB_BUILD_OPTIONS="parallel=$(nproc)${MORVINT_DEB_BUILD_OPTIONS:+ $MORVINT_DEB_BUILD_OPTIONS}" \
     setpriv --reuid="$builder" --regid="$builder" --init-groups \
     bash -c "cd /build/$tree && dpkg-buildpackage -us -uc" 2>&1 | tee "$work/build.log"
 say "built in $(((SECONDS - start) / 60)) min $(((SECONDS - start) % 60)) s"
