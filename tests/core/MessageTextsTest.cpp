@@ -153,6 +153,7 @@ const Pinned kPinned[] = {
     {&Messages::kArchiveNotExported, "无法读取归档的记录，没有导出。"},
     {&Messages::kStandardOutputFailed, "无法写入标准输出：%1。"},
     {&Messages::kSlipExported, "已把预测单导出到%1。", "导出 PDF"},
+    {&Messages::kPrintUnavailable, "无法打印：程序缺少打印组件 %1，请重新安装本程序。", "打印预测单"},
     {&Messages::kRecordCounts, "预测记录 %1 条，归档 %2 条"},
     {&Messages::kSafetyCopyFailed, "无法写入安全备份%1：%2。为了不丢失任何记录，这次改动没有进行。",
      "无法备份"},
