@@ -5,21 +5,8 @@
 # Usage: CheckLayersTest.sh <check-layers.sh>
 set -euo pipefail
 check="$1"
-scratch="$(mktemp -d)"
-trap 'rm -rf "$scratch"' EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# Writes a file with the given lines.
-put() {
-    local file="$scratch/$1"
-    shift
-    mkdir -p "$(dirname "$file")"
-    printf '%s\n' "$@" >"$file"
-}
+# shellcheck source=tests/layers/ScratchTree.sh
+source "$(dirname "$0")/ScratchTree.sh"
 
 put core/A.h '#pragma once' '#include <vector>'
 put store/B.cpp '#include "store/B.h"' '#include "core/A.h"' '#include "Local.h"'

@@ -6,20 +6,8 @@
 # Usage: SpdxHeadersTest.sh <spdx-headers.sh>
 set -euo pipefail
 script="$1"
-scratch="$(mktemp -d)"
-trap 'rm -rf "$scratch"' EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-put() {
-    local file="$scratch/$1"
-    shift
-    mkdir -p "$(dirname "$file")"
-    printf '%s\n' "$@" >"$file"
-}
+# shellcheck source=tests/layers/ScratchTree.sh
+source "$(dirname "$0")/ScratchTree.sh"
 
 put core/A.h '#pragma once' '// A.' 'int A();'
 put core/A.cpp '// SPDX-License-Identifier: GPL-3.0-or-later' '#include "core/A.h"'
