@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLibrary>
 #include <QPainter>
 
 #include "controls/WindowPlacement.h"
@@ -31,12 +30,7 @@ const QString kPrintPlugin = QStringLiteral("morvint_print.so");
 
 // The preview lives in the print plugin, loaded on the first print (it stays loaded).
 PrintPreviewFunction PrintPreview() {
-    const QString path = FindPlugin(kPrintPlugin);
-    if (path.isEmpty()) {
-        return nullptr;
-    }
-    QLibrary plugin(path);
-    return reinterpret_cast<PrintPreviewFunction>(plugin.resolve(kPrintPreviewEntry));
+    return reinterpret_cast<PrintPreviewFunction>(PluginEntry(kPrintPlugin, kPrintPreviewEntry));
 }
 
 }  // namespace

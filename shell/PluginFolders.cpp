@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibrary>
 
 #ifndef MORVINT_PLUGINS_FROM_BINDIR
 #define MORVINT_PLUGINS_FROM_BINDIR "../lib/morvint"
@@ -38,4 +39,13 @@ QString FindPlugin(const QString& fileName) {
         }
     }
     return {};
+}
+
+QFunctionPointer PluginEntry(const QString& fileName, const char* entry) {
+    const QString path = FindPlugin(fileName);
+    if (path.isEmpty()) {
+        return nullptr;
+    }
+    QLibrary plugin(path);
+    return plugin.resolve(entry);
 }

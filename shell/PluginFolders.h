@@ -13,3 +13,6 @@ QStringList PluginFolders();
 void SetPluginFolders(const QStringList& folders);
 // The plugin file of that name in the first folder that has one; empty if none does.
 QString FindPlugin(const QString& fileName);
+// The entry of that name in the plugin found by FindPlugin, loaded on the first call and kept loaded; null
+// when no folder has the plugin or it lacks the entry.
+QFunctionPointer PluginEntry(const QString& fileName, const char* entry);

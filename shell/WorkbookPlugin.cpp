@@ -2,7 +2,6 @@
 // The program's side of the workbook: the spreadsheet library and the cryptography library it needs weigh
 // 1.7 MB of every start's memory and 22 000 relocations, for an export few runs ever make. They live in
 // morvint_workbook.so, loaded on the first export.
-#include <QLibrary>
 #include <cerrno>
 
 #include "shell/PluginFolders.h"
@@ -14,12 +13,8 @@ namespace {
 // Looked for on every export, which is cheap once it is loaded (it stays loaded): a plugin installed while
 // the program runs is used on the next export.
 WriteWorkbookFunction WorkbookWriter() {
-    const QString path = FindPlugin(QStringLiteral("morvint_workbook.so"));
-    if (path.isEmpty()) {
-        return nullptr;
-    }
-    QLibrary plugin(path);
-    return reinterpret_cast<WriteWorkbookFunction>(plugin.resolve(kWriteWorkbookEntry));
+    return reinterpret_cast<WriteWorkbookFunction>(
+        PluginEntry(QStringLiteral("morvint_workbook.so"), kWriteWorkbookEntry));
 }
 
 }  // namespace
