@@ -31,8 +31,8 @@ PACKAGES+=(
   # the source package built in a clean chroot (tools/debian-package.sh)
   dpkg-dev lintian devscripts debootstrap
   # the real-desktop test: an X server, a window manager, a hand on the mouse and keyboard, window
-  # properties, screenshots
-  xvfb xauth openbox xdotool x11-utils imagemagick xclip
+  # properties, screenshots, fontconfig's fc-match (the test checks the font caches it leaves)
+  xvfb xauth openbox xdotool x11-utils imagemagick xclip fontconfig
 )
 
 missing=()

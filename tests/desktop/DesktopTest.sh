@@ -32,7 +32,7 @@ missing() {
     echo "desktop: SKIPPED: $1 is missing (bash tools/setup.sh installs it)"
     exit 77
 }
-for tool in Xvfb openbox xdotool xprop xwininfo import compare convert sqlite3; do
+for tool in Xvfb openbox xdotool xprop xwininfo import compare convert sqlite3 fc-match; do
     command -v "$tool" >/dev/null || missing "$tool"
 done
 faketime_lib=$(ls /usr/lib/*/faketime/libfaketime.so.1 2>/dev/null | head -n 1)
@@ -119,7 +119,11 @@ rm -f "$db"
 start() {
     local name=$1 clock=$2
     # A sanitizer build wants its runtime first among the libraries; libfaketime, preloaded, comes before it.
+    # Only the clock is faked, not the times of files: fontconfig checks its caches against the times of the
+    # font folders, and a program that saw them shifted would rewrite the machine's caches with those times,
+    # after which every other program on the machine scans all its fonts again at start.
     (cd "$prog" && exec env LD_PRELOAD="$faketime_lib" FAKETIME="@$clock" FAKETIME_DONT_FAKE_MONOTONIC=1 \
+        NO_FAKE_STAT=1 \
         ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
         ./morvint >"$scratch/$name.log" 2>&1) &
     pid[$name]=$!
