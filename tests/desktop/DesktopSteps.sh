@@ -520,13 +520,28 @@ placed_well() {
     drag_by_title "$window"
 }
 
+# managed_other_window <name>: a window of the program besides its main one that the window manager frames.
+# A popup menu is not one: after its item is chosen it may still be on the screen, and then gone a moment
+# before the window it opens is mapped.
+managed_other_window() {
+    local name=$1 w
+    for w in $(xdotool search --all --onlyvisible --pid "${pid[$name]}" 2>/dev/null || true); do
+        if [[ $w != "${win[$name]}" ]] && xwininfo -id "$w" 2>/dev/null | grep -q 'Override Redirect State: no'; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
+}
+
 # open_other <what> <keys or clicks...>: runs the command and answers with the window it opens.
 open_other() {
-    local what=$1
+    local what=$1 opened=
     shift
     "$@"
-    wait_until "$what" 10 has_other_window A
-    other_window A
+    found_other() { opened=$(managed_other_window A); }
+    wait_until "$what" 10 found_other
+    echo "$opened"
 }
 list_menu() {
     xdotool mousemove --window "${win[A]}" 400 300 click 3
