@@ -59,7 +59,7 @@ CMainDlg::CMainDlg(CPredictApp& application, QWidget* parent)
       zodiacLabel(this),
       exitButton(this),
       app(application),
-      icon(QPixmap::fromImage(ReadImageFile(QStringLiteral(":/icons/%1.png").arg(kProgramIcon), "PNG"))) {
+      icon(QPixmap::fromImage(ReadImageFile(QStringLiteral(":/icons/%1.bmp").arg(kProgramIcon), "BMP"))) {
     // A normal application window: window managers give it a minimise button and a taskbar entry, and
     // none treats it as a dialog. Its size is fixed, so it has no maximise button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the program's pictures. Their formats are known: every picture file and bitmap resource is a BMP
-// whatever its extension, the icon a PNG. Left to find a format by itself, Qt probes the file with each of
-// its image plugins and so loads them all (GIF, ICO, JPEG and their libraries) on the first picture of the
-// run; named, the format is read by Qt's own reader and no plugin is touched.
+// whatever its extension, 24-bit, and the icon a 32-bit BMP with alpha. Those two kinds are read here; Qt's
+// reader, which takes any other file, first reads the list of its image plugins from their folder, and the
+// icon as a PNG brought in the PNG library's decoding besides: a start that reads only plain pictures does
+// neither. Named, a format is never probed: left to find one by itself, Qt would load every image plugin.
 #include <QImage>
 #include <QString>
 #include <functional>
 
 // The picture in path, read as format ("BMP", "PNG"); a null image when it is missing or not of that format.
+// A plain BMP comes as Format_RGB32, or Format_ARGB32 when it has alpha.
 QImage ReadImageFile(const QString& path, const char* format);
 
 // Takes a picture a band of rows at a time: the band (whole rows) and the y of its first row.

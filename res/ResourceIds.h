@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Ids of the bitmap resources (":/bitmaps/<id>.bmp") and of the program icon (":/icons/128.png").
+// Ids of the bitmap resources (":/bitmaps/<id>.bmp") and of the program icon (":/icons/128.bmp").
 // "Hot" faces show while the pointer is over a button or it is held down; the others show at rest.
 
 // Navigation panel, 131 x 35, on RGB(66, 152, 177).

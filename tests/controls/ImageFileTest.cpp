@@ -9,6 +9,9 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <array>
+#include <bit>
+#include <cstring>
 
 #include "controls/ImageFile.h"
 
@@ -90,6 +93,70 @@ TEST_F(ImageFileTest, APictureDrawnBandByBandIsThePictureWhole) {
         EXPECT_EQ(bands > 1, !indexed) << "a plain picture comes in bands, another whole";
     }
     EXPECT_FALSE(ReadImageBands(dir.filePath(QStringLiteral("missing.bmp")), [](const QImage&, int) {}));
+}
+
+// A 32-bit picture with a V5 header and the masks of blue, green, red and alpha bytes, as the icon is
+// stored; masks names another order of the four.
+QByteArray AlphaBmp(const QImage& image, std::array<quint32, 4> masks = {0x00ff0000, 0x0000ff00, 0x000000ff,
+                                                                         0xff000000}) {
+    QByteArray header(14 + 124, '\0');
+    const quint32 pixelBytes = quint32(image.width() * image.height() * 4);
+    header[0] = 'B';
+    header[1] = 'M';
+    qToLittleEndian<quint32>(quint32(header.size()) + pixelBytes, header.data() + 2);
+    qToLittleEndian<quint32>(quint32(header.size()), header.data() + 10);
+    qToLittleEndian<quint32>(124, header.data() + 14);
+    qToLittleEndian<qint32>(image.width(), header.data() + 18);
+    qToLittleEndian<qint32>(image.height(), header.data() + 22);
+    qToLittleEndian<quint16>(1, header.data() + 26);
+    qToLittleEndian<quint16>(32, header.data() + 28);
+    qToLittleEndian<quint32>(3, header.data() + 30);
+    for (int i = 0; i < 4; ++i) {
+        qToLittleEndian<quint32>(masks[i], header.data() + 54 + 4 * i);
+    }
+    qToLittleEndian<quint32>(0x73524742, header.data() + 70);
+    QByteArray rows;
+    for (int y = image.height() - 1; y >= 0; --y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            const int values[] = {qRed(pixel), qGreen(pixel), qBlue(pixel), qAlpha(pixel)};
+            quint32 word = 0;
+            for (int i = 0; i < 4; ++i) {
+                word |= quint32(values[i]) << std::countr_zero(masks[i]);
+            }
+            char bytes[4];
+            qToLittleEndian<quint32>(word, bytes);
+            rows.append(bytes, 4);
+        }
+    }
+    return header + rows;
+}
+
+TEST_F(ImageFileTest, APictureWithAlphaKeepsItsTransparency) {
+    QImage icon(13, 9, QImage::Format_ARGB32);
+    for (int y = 0; y < icon.height(); ++y) {
+        for (int x = 0; x < icon.width(); ++x) {
+            icon.setPixel(x, y, qRgba(x * 19, y * 29, (x * y * 11) % 256, (x * 40 + y * 7) % 256));
+        }
+    }
+    const QString path = Write(QStringLiteral("icon.bmp"), AlphaBmp(icon));
+    const QImage read = ReadImageFile(path, "BMP");
+    EXPECT_EQ(read.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(read, icon);
+    EXPECT_EQ(read, QtRead(path));
+    QImage drawn(icon.size(), QImage::Format_ARGB32);
+    EXPECT_TRUE(ReadImageBands(path, [&drawn](const QImage& band, int top) {
+        for (int row = 0; row < band.height(); ++row) {
+            std::memcpy(drawn.scanLine(top + row), band.constScanLine(row), band.bytesPerLine());
+        }
+    }));
+    EXPECT_EQ(drawn, icon);
+
+    // Masks in another order are not the plain kind: Qt's reader takes the file, and the colours still come
+    // out right.
+    const QString swapped = Write(QStringLiteral("swapped.bmp"),
+                                  AlphaBmp(icon, {0x000000ff, 0x0000ff00, 0x00ff0000, 0xff000000}));
+    EXPECT_EQ(ReadImageFile(swapped, "BMP").convertToFormat(QImage::Format_ARGB32), icon);
 }
 
 TEST_F(ImageFileTest, OtherKindsAndFilesCutShortGoToQtsReader) {

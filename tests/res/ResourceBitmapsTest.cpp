@@ -112,8 +112,9 @@ TEST(ResourceBitmaps, ChartMarkerIsAWhiteDot) {
 
 TEST(ResourceBitmaps, IconIsThereForTheWindowAndTheDesktop) {
     InitResources();
-    const QImage icon(QStringLiteral(":/icons/128.png"));
+    const QImage icon(QStringLiteral(":/icons/128.bmp"));
     ASSERT_FALSE(icon.isNull());
+    EXPECT_TRUE(icon.hasAlphaChannel());
     EXPECT_EQ(icon.size(), QSize(128, 128));
     EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);  // rounded corners are transparent
     EXPECT_EQ(qAlpha(icon.pixel(64, 64)), 255);

@@ -95,7 +95,12 @@ void CArtGenerator::WriteResources() {
     Bmp(Pictures::ChartMarker(), dir + QString::number(kChartMarkerBitmap) + QStringLiteral(".bmp"));
     Bmp(Pictures::AboutLink(), dir + QString::number(kAboutLinkBitmap) + QStringLiteral(".bmp"));
     Bmp(Pictures::AboutCredit(), dir + QString::number(kAboutCreditBitmap) + QStringLiteral(".bmp"));
-    Png(Pictures::Icon(128), resourceDir + QStringLiteral("/icons/128.png"));
+    // The window's icon, with its transparent corners: a BMP that the program reads without Qt's image
+    // plugins or the PNG library.
+    const QString icon = resourceDir + QStringLiteral("/icons/128.bmp");
+    if (!CBmpWriter::WriteWithAlpha(Pictures::Icon(128), icon)) {
+        errors << icon;
+    }
 }
 
 void CArtGenerator::WriteIcons() {

@@ -44,11 +44,69 @@ QByteArray CBmpWriter::Encode(const QImage& image) {
     return out;
 }
 
-bool CBmpWriter::Write(const QImage& image, const QString& path) {
+QByteArray CBmpWriter::EncodeWithAlpha(const QImage& image) {
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    const int width = argb.width();
+    const int height = argb.height();
+    const quint32 pixelBytes = static_cast<quint32>(width) * 4 * static_cast<quint32>(height);
+    constexpr quint32 kInfoBytes = 124;
+    const quint32 headerBytes = 14 + kInfoBytes;
+
+    QByteArray out;
+    out.reserve(static_cast<qsizetype>(headerBytes + pixelBytes));
+    out.append("BM");
+    PutU32(out, headerBytes + pixelBytes);
+    PutU32(out, 0);  // reserved
+    PutU32(out, headerBytes);
+    PutU32(out, kInfoBytes);
+    PutU32(out, static_cast<quint32>(width));
+    PutU32(out, static_cast<quint32>(height));  // positive: rows run bottom-up
+    PutU16(out, 1);                             // planes
+    PutU16(out, 32);
+    PutU32(out, 3);  // BI_BITFIELDS: the masks below say where each colour lies
+    PutU32(out, pixelBytes);
+    PutU32(out, 2835);  // 72 dpi
+    PutU32(out, 2835);
+    PutU32(out, 0);
+    PutU32(out, 0);
+    for (const quint32 mask : {0x00ff0000u, 0x0000ff00u, 0x000000ffu, 0xff000000u}) {
+        PutU32(out, mask);
+    }
+    PutU32(out, 0x73524742);  // 'sRGB': no end points or gamma of its own
+    out.append(QByteArray(36 + 12, '\0'));
+    PutU32(out, 4);  // LCS_GM_IMAGES
+    PutU32(out, 0);  // no profile
+    PutU32(out, 0);
+    PutU32(out, 0);  // reserved
+    for (int y = height - 1; y >= 0; --y) {
+        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        for (int x = 0; x < width; ++x) {
+            out.append(static_cast<char>(qBlue(line[x])));
+            out.append(static_cast<char>(qGreen(line[x])));
+            out.append(static_cast<char>(qRed(line[x])));
+            out.append(static_cast<char>(qAlpha(line[x])));
+        }
+    }
+    return out;
+}
+
+namespace {
+
+bool Save(const QByteArray& bytes, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    file.write(Encode(image));
+    file.write(bytes);
     return file.commit();
+}
+
+}  // namespace
+
+bool CBmpWriter::Write(const QImage& image, const QString& path) {
+    return Save(Encode(image), path);
+}
+
+bool CBmpWriter::WriteWithAlpha(const QImage& image, const QString& path) {
+    return Save(EncodeWithAlpha(image), path);
 }

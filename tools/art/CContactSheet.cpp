@@ -341,7 +341,7 @@ int CContactSheet::Faces(QPainter& painter, int y) const {
     }
     y += rowHeight + 24;
     QImage icon;
-    icon.load(resourceDir + QStringLiteral("/icons/128.png"), "PNG");
+    icon.load(resourceDir + QStringLiteral("/icons/128.bmp"), "BMP");
     painter.drawImage(margin, y, icon);
     painter.drawText(QRect(margin, y + 130, 128, 16), Qt::AlignLeft, QStringLiteral("icon 128"));
     return y + 160;
