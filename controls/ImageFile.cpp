@@ -40,9 +40,9 @@ struct PlainBmp {
 // bytes in that order.
 bool ReadAlphaMasks(QIODevice& file) {
     char masks[16];
-    return file.read(masks, sizeof masks) == qsizetype(sizeof masks) && Field<quint32>(masks, 0) == 0x00ff0000 &&
-           Field<quint32>(masks, 4) == 0x0000ff00 && Field<quint32>(masks, 8) == 0x000000ff &&
-           Field<quint32>(masks, 12) == 0xff000000;
+    return file.read(masks, sizeof masks) == qsizetype(sizeof masks) &&
+           Field<quint32>(masks, 0) == 0x00ff0000 && Field<quint32>(masks, 4) == 0x0000ff00 &&
+           Field<quint32>(masks, 8) == 0x000000ff && Field<quint32>(masks, 12) == 0xff000000;
 }
 
 // The header of a plain picture, the file left at its first row; false for any other file.
@@ -61,7 +61,8 @@ bool ReadPlainHeader(QIODevice& file, PlainBmp& bmp) {
     const qint32 width = Field<qint32>(header, 18);
     const qint32 height = Field<qint32>(header, 22);
     const qint64 pixels = Field<quint32>(header, 10);
-    if ((!plain && !alpha) || width <= 0 || width > 32767 || height == 0 || height < -32767 || height > 32767) {
+    if ((!plain && !alpha) || width <= 0 || width > 32767 || height == 0 || height < -32767 ||
+        height > 32767) {
         return false;
     }
     const qsizetype stride = alpha ? qsizetype(width) * 4 : (qsizetype(width) * 3 + 3) & ~qsizetype(3);

@@ -97,8 +97,8 @@ TEST_F(ImageFileTest, APictureDrawnBandByBandIsThePictureWhole) {
 
 // A 32-bit picture with a V5 header and the masks of blue, green, red and alpha bytes, as the icon is
 // stored; masks names another order of the four.
-QByteArray AlphaBmp(const QImage& image, std::array<quint32, 4> masks = {0x00ff0000, 0x0000ff00, 0x000000ff,
-                                                                         0xff000000}) {
+QByteArray AlphaBmp(const QImage& image,
+                    std::array<quint32, 4> masks = {0x00ff0000, 0x0000ff00, 0x000000ff, 0xff000000}) {
     QByteArray header(14 + 124, '\0');
     const quint32 pixelBytes = quint32(image.width() * image.height() * 4);
     header[0] = 'B';
