@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "controls/CjkFonts.h"
+#include "shell/PluginFolders.h"
 #include "tools/OffscreenPlatform.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,9 @@ int main(int argc, char** argv) {
     UseOffscreenPlatform(runtimeDir);
     QApplication application(argc, argv);
     InstallCjkFontSubstitutions();
+    // The benchmark runs from bench/, not beside the plugins: the workbook export loads its writer from the
+    // build's program folder.
+    SetPluginFolders({QStringLiteral(MORVINT_PROGRAM_DIR)});
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
