@@ -54,7 +54,11 @@ wait_for() {
     done
 }
 
-Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+# -dumbSched: the server's default ("smart") scheduler serves a busy client for a slice of 5 to 15 ms while the
+# others wait, so a start that contends with openbox may wait a slice or more. The starts then fall into two
+# groups 15 to 20 ms apart (program and floors alike), and a median of 21 turns lands in one group or the other
+# by chance. Served in turn, the starts scatter by a few milliseconds and the ratios repeat from run to run.
+Xvfb -dumbSched -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
 server_pid=$!
 display_known() { [[ -s $scratch/display ]]; }
 wait_for "X server" display_known
