@@ -214,7 +214,9 @@ FileOutcome ReadRegularFile(const std::string& path, std::size_t limit, std::str
         return NotRegular();
     }
     bytes.clear();
-    std::array<char, 65536> buffer{};
+    // Left uncleared: a read fills only what it returns, so a small file touches one page of the stack, not
+    // the whole buffer.
+    std::array<char, 16384> buffer;
     for (;;) {
         const std::size_t room = std::min(buffer.size(), limit + 1 - bytes.size());
         const ssize_t got = ::read(file.Get(), buffer.data(), room);
