@@ -13,7 +13,8 @@
 // A plain BMP comes as Format_RGB32, or Format_ARGB32 when it has alpha.
 QImage ReadImageFile(const QString& path, const char* format);
 
-// Takes a picture a band of rows at a time: the band (whole rows) and the y of its first row.
+// Takes a picture a band of rows at a time: the band (whole rows) and the y of its first row. The band's
+// pixels may be reused for the next band once the call returns: a taker that keeps one keeps a copy().
 using ImageBandFunction = std::function<void(const QImage& band, int top)>;
 
 // The BMP picture in path, handed over in bands so that it never lies in memory whole (a picture only drawn
