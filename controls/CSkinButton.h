@@ -12,7 +12,6 @@
 // button it never did. Some skinned buttons are not buttons to the user: labels that only show text, and
 // option squares whose picture shows whether they are chosen. Their role says so to assistive technology.
 #include <QAbstractButton>
-#include <QBitmap>
 #include <QImage>
 #include <QPixmap>
 #include <array>
