@@ -156,22 +156,44 @@ void CMainDlg::CreateStartPages() {
 void CMainDlg::SetPlayerLines(const QString& player, const QString& zodiac) {
     playerLine = player;
     zodiacLine = zodiac;
+    playerName.clear();
+    playerSex.clear();
     playerLabel.setText(playerLine);
     playerLabel.setAccessibleName(QString());
     playerLabel.setToolTip(QString());
     zodiacLabel.setText(zodiacLine);
 }
 
-// A name too long for the label loses its end to "…", never the 先生 or 小姐 after it; the whole line stays
-// in playerLine, and a screen reader and the tooltip give it whole.
 void CMainDlg::SetPlayerLines(const QString& name, const QString& sex, const QString& zodiac) {
     SetPlayerLines(name + sex, zodiac);
-    const QFontMetrics metrics(labelFont);
-    const int room = playerLabel.width() - metrics.horizontalAdvance(sex);
-    if (metrics.horizontalAdvance(name) <= room) {
+    playerName = name;
+    playerSex = sex;
+    if (isVisible()) {
+        FitPlayerName();
+    }
+}
+
+// The name is measured once the window is on its way to the screen: measuring loads the label's face, which
+// takes longer than the window manager takes to frame the window, so the two go on side by side.
+void CMainDlg::setVisible(bool visible) {
+    QDialog::setVisible(visible);
+    if (visible) {
+        FitPlayerName();
+    }
+}
+
+// A name too long for the label loses its end to "…", never the 先生 or 小姐 after it; the whole line stays
+// in playerLine, and a screen reader and the tooltip give it whole.
+void CMainDlg::FitPlayerName() {
+    if (playerName.isEmpty()) {
         return;
     }
-    playerLabel.setText(metrics.elidedText(name, Qt::ElideRight, room) + sex);
+    const QFontMetrics metrics(labelFont);
+    const int room = playerLabel.width() - metrics.horizontalAdvance(playerSex);
+    if (metrics.horizontalAdvance(playerName) <= room) {
+        return;
+    }
+    playerLabel.setText(metrics.elidedText(playerName, Qt::ElideRight, room) + playerSex);
     playerLabel.setAccessibleName(playerLine);
     playerLabel.setToolTip(playerLine);
 }

@@ -57,6 +57,9 @@ public:
     QString playerLine;
     QString zodiacLine;
 
+    // Shown, the window fits the player's name to its label.
+    void setVisible(bool visible) override;
+
 protected:
     void customEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -71,6 +74,7 @@ private:
     void ShowPlayer();
     void SetPlayerLines(const QString& player, const QString& zodiac);
     void SetPlayerLines(const QString& name, const QString& sex, const QString& zodiac);
+    void FitPlayerName();
     void CreateStartPages();
     // The hover card belongs to the home view with nothing above it.
     bool HoverCardAllowed() const;
@@ -97,5 +101,8 @@ private:
     CPredictApp& app;
 
     QFont labelFont;
+    // The name and the 先生 or 小姐 of the player line, while a name is shown.
+    QString playerName;
+    QString playerSex;
     QIcon icon;
 };

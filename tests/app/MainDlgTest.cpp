@@ -189,6 +189,18 @@ TEST_F(MainDlgTest, ALongNameIsCutWithAnEllipsisAndTheTitleAfterItStays) {
     EXPECT_EQ(main.playerLabel.accessibleName(), main.playerLine) << "a screen reader hears the whole name";
 }
 
+TEST_F(MainDlgTest, ALongNameSavedWhileTheWindowIsShownIsCutAtOnce) {
+    CMainDlg& main = Open();
+    SetProfileField(*app, &PlayerProfile::name, "欧阳诸葛司马上官东方皇甫尉迟公孙");
+    SetProfileField(*app, &PlayerProfile::sex, "小姐");
+
+    Navigate(30, 2);
+
+    EXPECT_TRUE(main.playerLabel.text().endsWith(QStringLiteral("…小姐")))
+        << main.playerLabel.text().toStdString();
+    EXPECT_EQ(main.playerLabel.toolTip(), main.playerLine);
+}
+
 TEST_F(MainDlgTest, ASavedProfileRelabelsEvenWhenTheNameIsStillTheNewPlayer) {
     CMainDlg& main = Open();
     SetProfileField(*app, &PlayerProfile::shuxiang, "猴");
