@@ -110,31 +110,28 @@ int BandRows(const PlainBmp& bmp) {
     return int(std::clamp<qsizetype>(kBandBytes / bmp.stride, 1, bmp.height));
 }
 
-// Where a band of rows goes: the image and the row in it of the band's top row.
-struct RowsInto {
-    QImage* image;
-    int firstRow;
-};
-
-// Reads the rows a band at a time: target(top) says where the band whose top row is top in the picture
-// goes, and done(top, rows) follows once it is there. False when the file ends early (some bands may be done
-// already).
-template <class Target, class Done>
-bool ReadPlainRows(QIODevice& file, const PlainBmp& bmp, const Target& target, const Done& done) {
+// Reads the rows a band at a time into image: at the band's place in the picture when inPlace (the image is
+// the whole picture), else at the image's top (the image is one band). done(top, rows) follows each band,
+// top the y of its first row in the picture. False when the file ends early (some bands may be done already).
+template <class Done>
+bool ReadPlainRows(QIODevice& file, const PlainBmp& bmp, QImage& image, bool inPlace, const Done& done) {
+    if (image.isNull()) {
+        return false;
+    }
     const int bandRows = BandRows(bmp);
     QByteArray stored(bmp.stride * bandRows, Qt::Uninitialized);
     for (int read = 0; read < bmp.height; read += bandRows) {
         const int rows = std::min(bandRows, bmp.height - read);
         const int top = bmp.bottomUp ? bmp.height - read - rows : read;
-        const RowsInto into = target(top);
-        if (into.image->isNull() || file.read(stored.data(), bmp.stride * rows) != bmp.stride * rows) {
+        if (file.read(stored.data(), bmp.stride * rows) != bmp.stride * rows) {
             return false;
         }
         // A bottom-up file gives the band's last row first.
+        const int firstRow = inPlace ? top : 0;
         for (int row = 0; row < rows; ++row) {
-            const int y = into.firstRow + (bmp.bottomUp ? rows - 1 - row : row);
+            const int y = firstRow + (bmp.bottomUp ? rows - 1 - row : row);
             ConvertRow(bmp, reinterpret_cast<const uchar*>(stored.constData() + row * bmp.stride),
-                       reinterpret_cast<QRgb*>(into.image->scanLine(y)));
+                       reinterpret_cast<QRgb*>(image.scanLine(y)));
         }
         done(top, rows);
     }
@@ -144,7 +141,6 @@ bool ReadPlainRows(QIODevice& file, const PlainBmp& bmp, const Target& target, c
 // Hands the rows over as bands, each an image of whole rows top-down with the y of its first row.
 bool ReadPlainBands(QIODevice& file, const PlainBmp& bmp, const ImageBandFunction& take) {
     QImage band(bmp.width, BandRows(bmp), FormatOf(bmp));
-    const auto intoBand = [&band](int) { return RowsInto{&band, 0}; };
     const auto handOver = [&band, &take, &bmp](int top, int rows) {
         // A last band shorter than the others is its first rows, shown without a copy.
         take(rows == band.height()
@@ -152,13 +148,12 @@ bool ReadPlainBands(QIODevice& file, const PlainBmp& bmp, const ImageBandFunctio
                  : QImage(band.constBits(), bmp.width, rows, band.bytesPerLine(), band.format()),
              top);
     };
-    return ReadPlainRows(file, bmp, intoBand, handOver);
+    return ReadPlainRows(file, bmp, band, false, handOver);
 }
 
 // The whole picture, each band converted straight into its place.
 bool ReadPlainImage(QIODevice& file, const PlainBmp& bmp, QImage& image) {
-    const auto intoImage = [&image](int top) { return RowsInto{&image, top}; };
-    return ReadPlainRows(file, bmp, intoImage, [](int, int) {});
+    return ReadPlainRows(file, bmp, image, true, [](int, int) {});
 }
 
 QImage ReadWithQt(const QString& path, const char* format) {
