@@ -92,12 +92,13 @@ int CSkinButton::StoreFace(FaceIndex index, const QImage& image, COLORREF key) {
     // RGB32 image is opaque, so its bytes are already a premultiplied image: one pass clears the key, and the
     // pixmap takes the image over as it is, where a mask would have cost three more copies of the face.
     face.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
+    // The image's own copy of the pixels (the caller keeps the original): none when memory runs out.
+    if (face.bits() == nullptr) {
+        return 2;
+    }
     const QRgb keyRgb = qRgb(GetRValue(key), GetGValue(key), GetBValue(key));
     for (int y = 0; y < face.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(face.scanLine(y));
-        if (line == nullptr) {
-            return 2;
-        }
         std::replace(line, line + face.width(), keyRgb, QRgb(0));
     }
     faces[index].pixmap = QPixmap::fromImage(std::move(face));
